@@ -1,0 +1,26 @@
+# Our own code builds with warnings as errors; third-party code never goes through here.
+function(rorovavozir_strict target)
+  target_compile_options(${target} PRIVATE
+    -Wall -Wextra -Wpedantic -Wshadow -Wconversion -Wsign-conversion
+    -Wnon-virtual-dtor -Woverloaded-virtual -Wnull-dereference -Werror)
+endfunction()
+
+# A static library of one subsystem: every .cpp of its folder (sub-folders included).
+function(rorovavozir_library name folder)
+  file(GLOB_RECURSE sources CONFIGURE_DEPENDS ${folder}/*.cpp)
+  add_library(${name} STATIC ${sources})
+  target_include_directories(${name} PUBLIC ${CMAKE_SOURCE_DIR}/src)
+  rorovavozir_strict(${name})
+endfunction()
+
+# One test program of one subsystem: every .cpp of its test folder.
+function(rorovavozir_tests name folder)
+  file(GLOB_RECURSE sources CONFIGURE_DEPENDS ${folder}/*.cpp)
+  add_executable(${name} ${sources})
+  target_link_libraries(${name} PRIVATE ${ARGN} testsupport GTest::gtest_main GTest::gmock)
+  rorovavozir_strict(${name})
+  gtest_discover_tests(${name}
+    WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}
+    PROPERTIES ENVIRONMENT "RV_SOURCE_DIR=${CMAKE_SOURCE_DIR}"
+    DISCOVERY_TIMEOUT 60)
+endfunction()

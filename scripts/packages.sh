@@ -1,0 +1,24 @@
+# Debian packages the project needs, installed quietly and only when missing.
+# Sourced by test.sh and run.sh; both run as root on a fresh Debian 12 machine.
+
+BUILD_PACKAGES=(cmake ninja-build g++ pkg-config)
+TEST_PACKAGES=(libgtest-dev libgmock-dev libbenchmark-dev zlib1g-dev unzip python3)
+
+ensure_packages() {
+  local missing=()
+  local pkg
+  for pkg in "$@"; do
+    if ! dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'install ok installed'; then
+      missing+=("$pkg")
+    fi
+  done
+  [ ${#missing[@]} -eq 0 ] && return 0
+  if [ "$(id -u)" -ne 0 ]; then
+    echo "Missing packages: ${missing[*]} (run as root, or install them with apt-get)" >&2
+    return 1
+  fi
+  echo "Installing: ${missing[*]}"
+  export DEBIAN_FRONTEND=noninteractive
+  apt-get update -qq >/dev/null
+  apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+}

@@ -1,0 +1,59 @@
+#include "platform/Clock.h"
+
+#include <atomic>
+#include <clocale>
+#include <locale.h>
+#include <vector>
+
+namespace platform {
+namespace {
+
+std::atomic<bool> g_clockFixed{false};
+std::atomic<std::time_t> g_fixedMoment{0};
+
+locale_t CLocale()
+{
+    static const locale_t locale = ::newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));
+    return locale;
+}
+
+} // namespace
+
+std::time_t Now()
+{
+    return g_clockFixed ? g_fixedMoment.load() : std::time(nullptr);
+}
+
+void SetFixedClock(std::time_t moment)
+{
+    g_fixedMoment = moment;
+    g_clockFixed = true;
+}
+
+void ClearFixedClock()
+{
+    g_clockFixed = false;
+}
+
+std::tm LocalTime(std::time_t moment)
+{
+    std::tm result {};
+    ::localtime_r(&moment, &result);
+    return result;
+}
+
+std::time_t NormaliseLocalTime(std::tm& time)
+{
+    return std::mktime(&time);
+}
+
+std::string FormatTime(const char* pattern, const std::tm& time, size_t maxLength)
+{
+    if (pattern == nullptr || *pattern == '\0')
+        return {};
+    std::vector<char> buffer(maxLength + 1);
+    const size_t length = ::strftime_l(buffer.data(), buffer.size(), pattern, &time, CLocale());
+    return std::string(buffer.data(), length);
+}
+
+} // namespace platform

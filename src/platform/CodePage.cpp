@@ -1,0 +1,171 @@
+#include "platform/CodePage.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <iconv.h>
+#include <stdexcept>
+
+namespace platform {
+namespace {
+
+// Length of the UTF-8 sequence that starts at s[i], or 0 when it is not well-formed
+// (overlong forms, surrogates and values past U+10FFFF count as broken).
+size_t Utf8SequenceLength(std::string_view s, size_t i)
+{
+    const auto byte = [&](size_t k) { return static_cast<unsigned char>(s[k]); };
+    const unsigned char lead = byte(i);
+    if (lead < 0x80)
+        return 1;
+    size_t length = 0;
+    unsigned char low = 0x80, high = 0xBF;
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        length = 2;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        length = 3;
+        if (lead == 0xE0) low = 0xA0;
+        if (lead == 0xED) high = 0x9F;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        length = 4;
+        if (lead == 0xF0) low = 0x90;
+        if (lead == 0xF4) high = 0x8F;
+    } else {
+        return 0;
+    }
+    if (i + length > s.size())
+        return 0;
+    if (byte(i + 1) < low || byte(i + 1) > high)
+        return 0;
+    for (size_t k = 2; k < length; ++k)
+        if (byte(i + k) < 0x80 || byte(i + k) > 0xBF)
+            return 0;
+    return length;
+}
+
+// Length of the GB18030 character that starts at s[i] (1, 2 or 4 bytes).
+size_t Gb18030CharLength(std::string_view s, size_t i)
+{
+    const auto lead = static_cast<unsigned char>(s[i]);
+    if (lead < 0x80 || i + 1 >= s.size())
+        return 1;
+    const auto second = static_cast<unsigned char>(s[i + 1]);
+    if (second >= 0x30 && second <= 0x39 && i + 3 < s.size())
+        return 4;
+    return 2;
+}
+
+class Converter {
+public:
+    Converter(const char* to, const char* from) : m_cd(iconv_open(to, from))
+    {
+        if (m_cd == reinterpret_cast<iconv_t>(-1))
+            throw std::runtime_error(std::string("no code page conversion from ") + from + " to " + to);
+    }
+    ~Converter() { iconv_close(m_cd); }
+    Converter(const Converter&) = delete;
+    Converter& operator=(const Converter&) = delete;
+
+    // Converts the whole input; a byte that cannot be converted is replaced by `replacement`
+    // and skipped, so no input is ever lost silently beyond that one byte.
+    std::string Convert(std::string_view input, std::string_view replacement)
+    {
+        iconv(m_cd, nullptr, nullptr, nullptr, nullptr);
+        std::string out;
+        out.reserve(input.size() * 2 + 8);
+        char* in = const_cast<char*>(input.data());
+        size_t inLeft = input.size();
+        char buffer[4096];
+        while (inLeft > 0) {
+            char* dst = buffer;
+            size_t dstLeft = sizeof buffer;
+            const size_t rc = iconv(m_cd, &in, &inLeft, &dst, &dstLeft);
+            out.append(buffer, sizeof buffer - dstLeft);
+            if (rc == static_cast<size_t>(-1) && errno != E2BIG) {
+                out.append(replacement);
+                ++in;
+                --inLeft;
+            }
+        }
+        char* dst = buffer;
+        size_t dstLeft = sizeof buffer;
+        iconv(m_cd, nullptr, nullptr, &dst, &dstLeft);
+        out.append(buffer, sizeof buffer - dstLeft);
+        return out;
+    }
+
+private:
+    iconv_t m_cd;
+};
+
+// U+FFFD in each encoding.
+constexpr std::string_view kUtf8Replacement = "\xEF\xBF\xBD";
+constexpr std::string_view kGbReplacement = "\x84\x31\xA4\x37";
+
+} // namespace
+
+bool IsValidUtf8(std::string_view bytes)
+{
+    for (size_t i = 0; i < bytes.size();) {
+        const size_t length = Utf8SequenceLength(bytes, i);
+        if (length == 0)
+            return false;
+        i += length;
+    }
+    return true;
+}
+
+DecodedText DecodeDiskText(std::string_view bytes)
+{
+    constexpr std::string_view bom = "\xEF\xBB\xBF";
+    if (bytes.substr(0, bom.size()) == bom) {
+        bytes.remove_prefix(bom.size());
+        if (IsValidUtf8(bytes))
+            return {std::string(bytes), DiskEncoding::Utf8};
+        thread_local Converter repair("UTF-8", "UTF-8");
+        return {repair.Convert(bytes, kUtf8Replacement), DiskEncoding::Utf8};
+    }
+    if (IsValidUtf8(bytes))
+        return {std::string(bytes), DiskEncoding::Utf8};
+    thread_local Converter fromGb("UTF-8", "GB18030");
+    return {fromGb.Convert(bytes, kUtf8Replacement), DiskEncoding::Gb18030};
+}
+
+std::string EncodeGb18030(std::string_view utf8)
+{
+    thread_local Converter toGb("GB18030", "UTF-8");
+    return toGb.Convert(utf8, kGbReplacement);
+}
+
+size_t Utf8PrefixLength(std::string_view utf8, size_t maxBytes)
+{
+    size_t end = 0;
+    while (end < utf8.size()) {
+        const size_t length = std::max<size_t>(1, Utf8SequenceLength(utf8, end));
+        if (end + length > maxBytes)
+            break;
+        end += length;
+    }
+    return end;
+}
+
+std::string CutToEncodedBytes(std::string_view utf8, size_t maxBytes, DiskEncoding encoding)
+{
+    if (encoding == DiskEncoding::Utf8)
+        return std::string(utf8.substr(0, Utf8PrefixLength(utf8, maxBytes)));
+    // A character takes at most twice its UTF-8 length in GB18030, so short texts need no work.
+    if (utf8.size() * 2 <= maxBytes)
+        return std::string(utf8);
+    const std::string gb = EncodeGb18030(utf8);
+    if (gb.size() <= maxBytes)
+        return std::string(utf8);
+    size_t end = 0;
+    while (end < gb.size()) {
+        const size_t length = Gb18030CharLength(gb, end);
+        if (end + length > maxBytes)
+            break;
+        end += length;
+    }
+    thread_local Converter fromGb("UTF-8", "GB18030");
+    return fromGb.Convert(std::string_view(gb).substr(0, end), kUtf8Replacement);
+}
+
+} // namespace platform

@@ -1,0 +1,35 @@
+#pragma once
+// Text on disk versus text in memory.
+// In memory every text is UTF-8. Files the program calls "system code page" text are
+// GB18030 on disk (a superset of GB2312, so files written on Windows read back unchanged);
+// a file that is valid UTF-8 as a whole, or starts with a UTF-8 BOM, is taken as UTF-8.
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace platform {
+
+enum class DiskEncoding { Gb18030, Utf8 };
+
+struct DecodedText {
+    std::string utf8;
+    DiskEncoding encoding = DiskEncoding::Gb18030;
+};
+
+bool IsValidUtf8(std::string_view bytes);
+
+// Decodes a whole file's bytes; a UTF-8 BOM is dropped.
+DecodedText DecodeDiskText(std::string_view bytes);
+
+// UTF-8 to GB18030 (every character has a GB18030 form). Broken UTF-8 becomes U+FFFD.
+std::string EncodeGb18030(std::string_view utf8);
+
+// The longest start of a UTF-8 text whose form in the given encoding takes at most
+// maxBytes bytes; never splits a character.
+std::string CutToEncodedBytes(std::string_view utf8, size_t maxBytes, DiskEncoding encoding);
+
+// The longest start of a UTF-8 text of at most maxBytes bytes that ends on a character boundary.
+size_t Utf8PrefixLength(std::string_view utf8, size_t maxBytes);
+
+} // namespace platform

@@ -1,0 +1,27 @@
+#pragma once
+// The private profile (INI file) functions, with the Windows behaviour the program relies on:
+// section and key names compare without regard to letter case; a value read loses its
+// surrounding blanks and one pair of enclosing quotes; a missing file, section or key reads
+// as the default; a write creates the file and the section, ends every line with CR LF and
+// leaves every other line, comments included, as it was.
+// On disk the files are GB18030 (UTF-8 files are read too); the text here is UTF-8.
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace platform {
+
+// Returns the value, or the default when there is none; a value longer than fits a buffer of
+// bufferSize bytes (terminator included) is cut, counting bytes as stored, at a character boundary.
+std::string GetPrivateProfileString(std::string_view section, std::string_view key,
+                                    std::string_view defaultValue, size_t bufferSize,
+                                    const std::string& file);
+
+// Writes key=value into the section; false when the file cannot be written (it is read-only,
+// its folder is missing) or a name cannot stand in an INI file. Line breaks in the value
+// become blanks, so a value can never add lines of its own.
+bool WritePrivateProfileString(std::string_view section, std::string_view key,
+                               std::string_view value, const std::string& file);
+
+} // namespace platform

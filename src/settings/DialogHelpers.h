@@ -1,0 +1,24 @@
+#pragma once
+// Small conversions that the main window and the settings dialogs share: colour texts,
+// border names, digit tests and trimming. None needs a window.
+
+#include "platform/CString.h"
+#include "platform/WinTypes.h"
+
+// Six hexadecimal digits, red first, to a colour value; an empty text counts as "000000" and
+// reading stops at the first character that is not a hexadecimal digit.
+COLORREF HexToColor(const CString& text);
+// A colour value to six upper-case hexadecimal digits, red first.
+CString ColorToHex(COLORREF colour);
+// The first, middle and last two characters, each read as a hexadecimal byte.
+COLORREF ParseHexColor(const CString& text);
+
+// Pen styles with which previews draw a border name.
+enum PenStyle { PS_SOLID = 0, PS_DASH = 1, PS_DOT = 2, PS_DASHDOT = 3, PS_DASHDOTDOT = 4, PS_INSIDEFRAME = 6 };
+int LineTypeToIndex(const CString& lineType);
+
+// TRUE when every byte is a decimal digit (an empty text too).
+BOOL IsNumericString(const char* text);
+CString TrimString(const CString& text);
+// "Y" when the flag is 1, "N" for any other value.
+CString BoolToYesNo(int flag);

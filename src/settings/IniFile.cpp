@@ -1,0 +1,21 @@
+#include "settings/IniFile.h"
+
+#include "platform/Files.h"
+#include "platform/Profile.h"
+
+CString CIniFile::GetString(const char* file, const char* section, const char* key) const
+{
+    return CString(platform::GetPrivateProfileString(section ? section : "", key ? key : "", "",
+                                                     kMaxValueBytes + 1, file ? file : ""));
+}
+
+bool CIniFile::WriteString(const char* file, const char* section, const char* key, const char* value) const
+{
+    return platform::WritePrivateProfileString(section ? section : "", key ? key : "", value ? value : "",
+                                               file ? file : "");
+}
+
+bool CIniFile::FileExists(const char* path) const
+{
+    return path != nullptr && platform::PathExists(path);
+}

@@ -1,0 +1,20 @@
+#pragma once
+// The one gateway to every INI file of the program. Stateless: build one around each use.
+
+#include "platform/CString.h"
+
+class CIniFile {
+public:
+    // A value read keeps at most this many bytes (as stored), cut at a character boundary.
+    static constexpr int kMaxValueBytes = 1023;
+
+    CIniFile() = default;
+    virtual ~CIniFile() = default;
+
+    // The value, or "" when the file, section or key is missing.
+    CString GetString(const char* file, const char* section, const char* key) const;
+    // TRUE exactly when the value was written; the file and the section are made as needed.
+    bool WriteString(const char* file, const char* section, const char* key, const char* value) const;
+    // TRUE when a file or folder of that path exists.
+    bool FileExists(const char* path) const;
+};

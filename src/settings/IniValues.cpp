@@ -1,0 +1,81 @@
+#include "settings/IniValues.h"
+
+#include "settings/IniFile.h"
+
+#include <cerrno>
+#include <climits>
+#include <cstdlib>
+
+int ParseInt(const char* text)
+{
+    if (text == nullptr)
+        return 0;
+    errno = 0;
+    const long value = std::strtol(text, nullptr, 10);
+    if (value > INT_MAX)
+        return INT_MAX;
+    if (value < INT_MIN)
+        return INT_MIN;
+    return static_cast<int>(value);
+}
+
+CString ReadIniString(const char* file, const char* section, const char* key)
+{
+    return CIniFile().GetString(file, section, key);
+}
+
+CString ReadIniStringInto(const char* file, const char* section, const char* key, const char* defaultValue)
+{
+    CString value = ReadIniString(file, section, key);
+    return value.IsEmpty() ? CString(defaultValue) : value;
+}
+
+BYTE ReadIniBool(const char* file, const char* section, const char* key)
+{
+    return ReadIniString(file, section, key) == "1" ? 1 : 0;
+}
+
+BYTE ReadIniBool2(const char* file, const char* section, const char* key, BYTE defaultValue)
+{
+    const CString value = ReadIniString(file, section, key);
+    if (value.IsEmpty())
+        return defaultValue;
+    return value == "1" ? 1 : 0;
+}
+
+int ReadIniIntValue(const char* file, const char* section, const char* key, int defaultValue)
+{
+    const CString value = ReadIniString(file, section, key);
+    return value.IsEmpty() ? defaultValue : ParseInt(value);
+}
+
+BYTE ReadIniBoolDefault(const char* file, const char* section, const char* key, BYTE defaultValue)
+{
+    const CString value = ReadIniString(file, section, key);
+    if (value.IsEmpty())
+        return defaultValue;
+    return ParseInt(value) != 0 ? 1 : 0;
+}
+
+CString ReadIniCaption(const char* file, const char* section, const char* key)
+{
+    const CString value = ReadIniString(file, section, key);
+    return value.IsEmpty() ? value : " " + value;
+}
+
+bool WriteIniInt(const char* file, const char* section, const char* key, int value)
+{
+    CString text;
+    text.Format("%d", value);
+    return CIniFile().WriteString(file, section, key, text);
+}
+
+bool WriteIniText(const char* file, const char* section, const char* key, const CString& value)
+{
+    return CIniFile().WriteString(file, section, key, value);
+}
+
+bool WriteIniOneZero(const char* file, const char* section, const char* key, BYTE flag)
+{
+    return CIniFile().WriteString(file, section, key, flag != 0 ? "1" : "0");
+}

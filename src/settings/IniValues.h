@@ -1,0 +1,63 @@
+#pragma once
+// Typed readers and writers of one key, each with the rule a setting's load applies to an
+// empty value (a missing key reads as empty).
+
+#include "platform/CString.h"
+#include "platform/WinTypes.h"
+
+// The integer value of a text as atoi gives it: leading digits after an optional sign,
+// 0 when there are none; values past the int range are held at its ends.
+int ParseInt(const char* text);
+
+CString ReadIniString(const char* file, const char* section, const char* key);
+// The value, or the default when the value is empty.
+CString ReadIniStringInto(const char* file, const char* section, const char* key, const char* defaultValue);
+// 1 when the value is exactly "1", else 0.
+BYTE ReadIniBool(const char* file, const char* section, const char* key);
+// The default when the value is empty, else 1 when it is exactly "1".
+BYTE ReadIniBool2(const char* file, const char* section, const char* key, BYTE defaultValue);
+// The default when the value is empty, else its integer value.
+int ReadIniIntValue(const char* file, const char* section, const char* key, int defaultValue);
+// The default when the value is empty, else 1 when its integer value is not 0.
+BYTE ReadIniBoolDefault(const char* file, const char* section, const char* key, BYTE defaultValue);
+// A caption: the INI reader drops the leading blank the captions begin with, so a non-empty
+// value gets one blank in front again.
+CString ReadIniCaption(const char* file, const char* section, const char* key);
+
+bool WriteIniInt(const char* file, const char* section, const char* key, int value);
+bool WriteIniText(const char* file, const char* section, const char* key, const CString& value);
+// "1" for a set flag, "0" for a clear one.
+bool WriteIniOneZero(const char* file, const char* section, const char* key, BYTE flag);
+
+// One section of one file, so the record readers and writers name only their keys.
+class IniSection {
+public:
+    IniSection(const char* file, const char* section) : m_file(file), m_section(section) {}
+
+    CString Text(const char* key) const { return ReadIniString(m_file, m_section, key); }
+    CString TextOr(const char* key, const char* defaultValue) const
+    {
+        return ReadIniStringInto(m_file, m_section, key, defaultValue);
+    }
+    BYTE Bool(const char* key) const { return ReadIniBool(m_file, m_section, key); }
+    BYTE Bool2(const char* key, BYTE defaultValue) const { return ReadIniBool2(m_file, m_section, key, defaultValue); }
+    int Int(const char* key, int defaultValue) const { return ReadIniIntValue(m_file, m_section, key, defaultValue); }
+    BYTE BoolDefault(const char* key, BYTE defaultValue) const
+    {
+        return ReadIniBoolDefault(m_file, m_section, key, defaultValue);
+    }
+    CString Caption(const char* key) const { return ReadIniCaption(m_file, m_section, key); }
+
+    // Writes remember a failure, so a whole record's save can say whether it all landed.
+    void WriteInt(const char* key, int value) { Note(WriteIniInt(m_file, m_section, key, value)); }
+    void WriteText(const char* key, const CString& value) { Note(WriteIniText(m_file, m_section, key, value)); }
+    void WriteOneZero(const char* key, BYTE flag) { Note(WriteIniOneZero(m_file, m_section, key, flag)); }
+    bool AllWritten() const { return m_allWritten; }
+
+private:
+    void Note(bool written) { m_allWritten = m_allWritten && written; }
+
+    const char* m_file;
+    const char* m_section;
+    bool m_allWritten = true;
+};

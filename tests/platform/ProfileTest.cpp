@@ -1,0 +1,151 @@
+// The INI profile functions behave as the Windows ones the stored files were written with.
+#include "platform/CodePage.h"
+#include "platform/Profile.h"
+#include "support/TempFolder.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+using platform::GetPrivateProfileString;
+using platform::WritePrivateProfileString;
+
+namespace {
+
+std::string Get(const std::string& file, const char* section, const char* key, const char* fallback = "")
+{
+    return GetPrivateProfileString(section, key, fallback, 1024, file);
+}
+
+} // namespace
+
+TEST(Profile, MissingFileSectionOrKeyReadsAsTheDefault)
+{
+    TempFolder folder;
+    EXPECT_EQ(Get(folder.File("none.ini"), "Main", "Title"), "");
+    EXPECT_EQ(Get(folder.File("none.ini"), "Main", "Title", "fallback"), "fallback");
+    folder.Write("a.ini", "[Main]\r\nTitle=x\r\n");
+    EXPECT_EQ(Get(folder.File("a.ini"), "Other", "Title", "d"), "d");
+    EXPECT_EQ(Get(folder.File("a.ini"), "Main", "Missing"), "");
+}
+
+TEST(Profile, NamesCompareWithoutLetterCaseAndValuesLoseBlanksAndOneQuotePair)
+{
+    TempFolder folder;
+    folder.Write("a.ini",
+                 "; a comment\n"
+                 "[main]\n"
+                 "  TITLE  =   spaced out   \n"
+                 "Quoted=\"  kept inside  \"\n"
+                 "Single='x'\n"
+                 "Lopsided=\"abc\n"
+                 "Empty=\n"
+                 "NoEquals\n"
+                 "[Next]\n"
+                 "Title=other\n");
+    const std::string file = folder.File("a.ini");
+    EXPECT_EQ(Get(file, "MAIN", "title"), "spaced out");
+    EXPECT_EQ(Get(file, "Main", "quoted"), "  kept inside  ");
+    EXPECT_EQ(Get(file, "Main", "Single"), "x");
+    EXPECT_EQ(Get(file, "Main", "Lopsided"), "\"abc");
+    EXPECT_EQ(Get(file, "Main", "Empty", "d"), "");
+    EXPECT_EQ(Get(file, "Main", "NoEquals", "d"), "d");
+    EXPECT_EQ(Get(file, "next", "TITLE"), "other");
+}
+
+TEST(Profile, WriteCreatesFileAndSectionWithCrLfAndKeepsOtherLines)
+{
+    TempFolder folder;
+    const std::string file = folder.File("new.ini");
+    ASSERT_TRUE(WritePrivateProfileString("Main", "A", "1", file));
+    ASSERT_TRUE(WritePrivateProfileString("Main", "B", " two", file));
+    ASSERT_TRUE(WritePrivateProfileString("LIST0", "COL_ID", "1", file));
+    ASSERT_TRUE(WritePrivateProfileString("main", "a", "changed", file));
+    EXPECT_EQ(folder.Read("new.ini"), "[Main]\r\na=changed\r\nB= two\r\n[LIST0]\r\nCOL_ID=1\r\n");
+    // A leading blank is stored but, as on Windows, not read back.
+    EXPECT_EQ(Get(file, "Main", "B"), "two");
+
+    folder.Write("kept.ini", "; keep me\n[Main]\nX=1\n\n[Other]\nY=2\n");
+    ASSERT_TRUE(WritePrivateProfileString("Main", "Z", "3", folder.File("kept.ini")));
+    EXPECT_EQ(folder.Read("kept.ini"), "; keep me\r\n[Main]\r\nX=1\r\nZ=3\r\n\r\n[Other]\r\nY=2\r\n");
+}
+
+TEST(Profile, ValueWithLineBreaksCannotAddLinesAndBadNamesAreRefused)
+{
+    TempFolder folder;
+    const std::string file = folder.File("a.ini");
+    ASSERT_TRUE(WritePrivateProfileString("Main", "Title", "one\r\n[Evil]\nkey=2", file));
+    EXPECT_EQ(Get(file, "Main", "Title"), "one  [Evil] key=2");
+    EXPECT_EQ(Get(file, "Evil", "key"), "");
+    EXPECT_FALSE(WritePrivateProfileString("Ma]in", "k", "v", file));
+    EXPECT_FALSE(WritePrivateProfileString("Main", "k=1", "v", file));
+    EXPECT_FALSE(WritePrivateProfileString("Main", "", "v", file));
+}
+
+TEST(Profile, LongValueIsCutAtACharacterBoundaryCountingStoredBytes)
+{
+    TempFolder folder;
+    // 1022 ASCII bytes, then a Chinese character: two bytes in GB18030, so it would end at 1024.
+    const std::string value = std::string(1022, 'a') + "中文";
+    ASSERT_TRUE(WritePrivateProfileString("Main", "Long", value, folder.File("gb.ini")));
+    EXPECT_EQ(Get(folder.File("gb.ini"), "Main", "Long"), std::string(1022, 'a'));
+    EXPECT_EQ(GetPrivateProfileString("Main", "Long", "", 1026, folder.File("gb.ini")), std::string(1022, 'a') + "中");
+
+    // A UTF-8 file counts UTF-8 bytes: "中" takes three.
+    folder.Write("utf8.ini", "[Main]\nLong=" + std::string(1021, 'b') + "中\n");
+    EXPECT_EQ(Get(folder.File("utf8.ini"), "Main", "Long"), std::string(1021, 'b'));
+    folder.Write("fits.ini", "[Main]\nLong=" + std::string(1020, 'b') + "中\n");
+    EXPECT_EQ(Get(folder.File("fits.ini"), "Main", "Long"), std::string(1020, 'b') + "中");
+}
+
+TEST(Profile, FilesAreWrittenAsGb18030AndWindowsFilesReadBack)
+{
+    TempFolder folder;
+    // "标题=日记" as a Windows program writes it in the GB2312 code page.
+    folder.Write("win.ini", "[Main]\r\n\xB1\xEA\xCC\xE2=\xC8\xD5\xBC\xC7\r\n");
+    EXPECT_EQ(Get(folder.File("win.ini"), "Main", "标题"), "日记");
+    ASSERT_TRUE(WritePrivateProfileString("Main", "Title", "季度:", folder.File("win.ini")));
+    EXPECT_EQ(folder.Read("win.ini"), "[Main]\r\n\xB1\xEA\xCC\xE2=\xC8\xD5\xBC\xC7\r\nTitle=\xBC\xBE\xB6\xC8:\r\n");
+    EXPECT_EQ(Get(folder.File("win.ini"), "Main", "Title"), "季度:");
+
+    // A file saved by a Linux editor, with a BOM, is UTF-8; rewriting turns it into GB18030.
+    folder.Write("bom.ini", "\xEF\xBB\xBF[Main]\nTitle=日记\n");
+    EXPECT_EQ(Get(folder.File("bom.ini"), "main", "title"), "日记");
+    ASSERT_TRUE(WritePrivateProfileString("Main", "X", "1", folder.File("bom.ini")));
+    EXPECT_EQ(folder.Read("bom.ini"), "[Main]\r\nTitle=\xC8\xD5\xBC\xC7\r\nX=1\r\n");
+}
+
+TEST(Profile, ReadOnlyFileAndMissingFolderRefuseTheWriteAndKeepTheFile)
+{
+    TempFolder folder;
+    folder.Write("ro.ini", "[Main]\r\nA=1\r\n");
+    ASSERT_EQ(::chmod(folder.File("ro.ini").c_str(), 0444), 0);
+    EXPECT_FALSE(WritePrivateProfileString("Main", "A", "2", folder.File("ro.ini")));
+    EXPECT_EQ(folder.Read("ro.ini"), "[Main]\r\nA=1\r\n");
+    EXPECT_EQ(Get(folder.File("ro.ini"), "Main", "A"), "1");
+    EXPECT_FALSE(WritePrivateProfileString("Main", "A", "2", folder.File("no/such/folder.ini")));
+}
+
+TEST(Profile, ChangesMadeBehindItsBackAreSeen)
+{
+    TempFolder folder;
+    const std::string file = folder.File("a.ini");
+    folder.Write("a.ini", "[Main]\nA=1\n");
+    EXPECT_EQ(Get(file, "Main", "A"), "1");
+    folder.Write("a.ini", "[Main]\nA=22\n");
+    EXPECT_EQ(Get(file, "Main", "A"), "22");
+    ::unlink(file.c_str());
+    EXPECT_EQ(Get(file, "Main", "A", "gone"), "gone");
+}
+
+TEST(Profile, BinaryEmptyAndTruncatedFilesReadAsDefaults)
+{
+    TempFolder folder;
+    folder.Write("empty.ini", "");
+    folder.Write("binary.ini", std::string("\x00\xFF\xFE[\x81\x30Main\x00=\xFF", 12));
+    folder.Write("cut.ini", "[Main]\r\nTitle=\xC8");   // half of a GB2312 character
+    EXPECT_EQ(Get(folder.File("empty.ini"), "Main", "A", "d"), "d");
+    EXPECT_EQ(Get(folder.File("binary.ini"), "Main", "A", "d"), "d");
+    EXPECT_TRUE(platform::IsValidUtf8(Get(folder.File("cut.ini"), "Main", "Title")));
+    EXPECT_TRUE(WritePrivateProfileString("Main", "A", "1", folder.File("binary.ini")));
+    EXPECT_EQ(Get(folder.File("binary.ini"), "Main", "A"), "1");
+}
