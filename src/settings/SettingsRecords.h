@@ -16,6 +16,8 @@ struct TableLineSettings {
     BYTE bLineLeft = 0;
     BYTE bLineRight = 0;
     BYTE bLineMiddle = 0;
+
+    bool operator==(const TableLineSettings&) const = default;
 };
 
 // A text file whose lines are added to the day pages, and their font.
@@ -32,6 +34,8 @@ struct AddTextSettings {
     BYTE FontUnderline = 0;
     BYTE LOOP = 0;
     BYTE BackgroundColor_Check = 0;
+
+    bool operator==(const AddTextSettings&) const = default;
 };
 
 // The style of the captions of the date heading, with copies of the caption texts.
@@ -51,6 +55,8 @@ struct DayCaptionSettings {
     BYTE THEDAY_NUMBER_BOLD = 0;
     BYTE THEDAY_NUMBER_ITALIC = 0;
     CString THEDAY_NUMBER_COLOR;
+
+    bool operator==(const DayCaptionSettings&) const = default;
 };
 
 // The look of the yearly calendar.
@@ -77,6 +83,8 @@ struct CalendarStyle {
     BYTE bDay06Bold = 0, bDay06Italic = 0, bDay06Strike = 0;
     BYTE bDay15Bold = 0, bDay15Italic = 0, bDay15Strike = 0;
     BYTE bDayNotDiaryBold = 0, bDayNotDiaryItalic = 0, bDayNotDiaryStrike = 0;
+
+    bool operator==(const CalendarStyle&) const = default;
 };
 
 // The year planner pages.
@@ -100,6 +108,8 @@ struct YearPlannerSettings {
     CString color_for_double_month_bk;
     BYTE YearPlanner1Page_MonthUppercase = 0;
     CString MonthFormat_For1PageYearPlanner;
+
+    bool operator==(const YearPlannerSettings&) const = default;
 };
 
 // The monthly calendar pages. Arrays of five hold the five line rows that can stand under the
@@ -144,6 +154,8 @@ struct MonthCalendarSettings {
     BYTE FontUnderlined_Day = 0;
     int FontAlign_Day = 0;
     BYTE bLineSnapToGrid = 0;
+
+    bool operator==(const MonthCalendarSettings&) const = default;
 };
 
 // The font that the same-format command applies to every class; not stored.
@@ -152,6 +164,8 @@ struct SameFormatSettings {
     CString FontName;
     CString FontSize;
     CString FontColor;
+
+    bool operator==(const SameFormatSettings&) const = default;
 };
 
 extern TableLineSettings g_dateTable;       // date heading of each day page (keys Date_)
