@@ -15,6 +15,12 @@ fi
 
 ensure_packages "${BUILD_PACKAGES[@]}" "${TEST_PACKAGES[@]}"
 
+# The Open XML schema validator that the document tests run (pinned in its package-lock.json).
+command -v npm >/dev/null || ensure_packages nodejs npm
+if [ ! -d tools/ooxml-validate/node_modules ]; then
+  (cd tools/ooxml-validate && npm ci --silent --no-audit --no-fund)
+fi
+
 cmake -S . -B "$build_dir" "${cmake_args[@]}" >/dev/null
 cmake --build "$build_dir" -- -j"$(nproc)"
 cd "$build_dir"

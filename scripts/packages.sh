@@ -2,7 +2,8 @@
 # Sourced by test.sh and run.sh; both run as root on a fresh Debian 12 machine.
 
 BUILD_PACKAGES=(cmake ninja-build g++ pkg-config)
-TEST_PACKAGES=(libgtest-dev libgmock-dev libbenchmark-dev zlib1g-dev unzip python3)
+TEST_PACKAGES=(libgtest-dev libgmock-dev libbenchmark-dev zlib1g-dev unzip python3
+               zip libxml2-dev libreoffice-writer-nogui poppler-utils)
 
 ensure_packages() {
   local missing=()
