@@ -1,0 +1,246 @@
+#pragma once
+// The document generator: turns a work copy of the skeleton package into the diary document.
+// It edits the package's parts as text (no XML parser), writes the body from the settings
+// records, and offers the date arithmetic and file helpers that the windows use too.
+//
+// Conventions of every emitter here:
+// - the result is an owned string;
+// - every text and attribute value it is given is escaped on the way in (callers pass raw
+//   user text), and an element whose value would be empty is left out, as the schema wants;
+// - flags are bytes that count as set when they are 1, unless a comment says otherwise.
+// Revision ids are "00000000" until LoadRsids reads the skeleton's own.
+
+#include "platform/WinTypes.h"
+#include "settings/DiaryRecords.h"
+#include "settings/SettingsRecords.h"
+#include "settings/TextLineRecord.h"
+
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+class CDocxBuilder {
+public:
+    CDocxBuilder() = default;
+    virtual ~CDocxBuilder() = default;
+
+    // A quarter touched by a date range: how many days of the range lie before it begins.
+    struct QuarterSpan {
+        int offset = 0;
+        int quarter = 0;
+    };
+    // One month heading read back from the month template.
+    struct MonthLabel {
+        int ordinal = 0;   // 1 for the first label read
+        std::string text;
+    };
+    struct MonthDay {
+        int month = 0;
+        int day = 0;
+    };
+
+    // --- Object, revision ids, text and file helpers ---
+
+    // Reads the five revision ids from the settings part's revision-id list; false when the
+    // part cannot be read (the ids keep "00000000").
+    bool LoadRsids(const std::string& settingsPath);
+    // Revision id 1..5: 1 rsidR, 2 rsidRDefault, 3 rsidP, 4 rsidRPr, 5 the calendars' fifth.
+    const std::string& Rsid(int number) const;
+    // Advances the numbered-list counter first when the flag is 1; returns the counter.
+    int NextId(BYTE advance);
+
+    static bool AppendToFile(const std::string& path, std::string_view text);
+    static int GetCurrentYear();
+
+    static std::string ReplaceAll(std::string text, std::string_view from, std::string_view to);
+    static std::string ReplaceFirst(std::string text, std::string_view from, std::string_view to);
+    static std::string EscapeXml(std::string_view text);
+
+    static int CreateFolder(const std::string& path);            // 0 done, 1 failed
+    static int CheckFile(const std::string& path);               // 0 exists, -1 not (or empty path)
+    static int CheckFileExists(const std::string& path);
+    static int DeleteFileIfExists(const std::string& path);      // 0 when missing or removed
+    static int CreateEmptyFile(const std::string& path);         // 0 done, 1 failed (traced)
+    // The highest "rId" number of a relationships part; 0 when none, 1 when unreadable.
+    static int GetMaxRelationshipId(const std::string& relsPath);
+    static int ParseRelationshipId(std::string_view line);
+
+    // --- Quarters, day counts, weekday filter, small utilities ---
+
+    static int GetQuarterOfMonth(int month);
+    static int GetMonthPosInQuarter(int month);
+    static int GetMonthInQuarter(int month);
+    static int GetDaysInQuarter(int quarter);
+    // Days from g_nDayStart of the month through the end of its quarter, both included.
+    static int GetDaysLeftInQuarter(int month);
+    static int GetQuarterSpans(std::vector<QuarterSpan>& spans, int firstMonth, int lastMonth);
+    static int CountDaysBetween(int year, int firstMonth, int lastMonth, int firstDay, int lastDay);
+
+    // Weekday 0 = Sunday; ticked means the weekday's days get a diary page (g_abUncheckedWeek).
+    static std::string IsWeekdayUnchecked(int weekday);
+    static bool IsWeekdayUncheckedFlag(int weekday);
+    // The seven flag bytes packed in two words: Sunday..Wednesday, then Thursday..Saturday.
+    static bool IsWeekdayChecked(int weekday, DWORD sundayToWednesday, DWORD thursdayToSaturday);
+    static std::string BoolToDigit(BYTE flag);
+
+    // Six hexadecimal digits, red first, to a colour value; "" reads as white.
+    static COLORREF ColorTextToColorRef(std::string_view text);
+    static int GetCurrentMonth();
+    static std::string FormatNow(const char* format);
+    static std::string ToUpperCopy(std::string_view text);
+    static std::string GetFolderOfPath(std::string_view path);
+    // Appends the records' texts to a motto file, in the disk code page; false when unwritable.
+    static bool WriteTextLinesToFile(const std::string& path, const std::vector<TextLineRecord>& lines);
+
+    // --- Template text files and day enumeration ---
+
+    // Both return 0, or -1 when the file could not be written.
+    static int WriteMonthTemplateFile(const std::string& path, const std::string& monthFormat, int firstMonth,
+                                      int lastMonth, BYTE upper);
+    static int WriteDateTemplateFile(const std::string& path, const std::string& dayFormat, BYTE daysLeft,
+                                     const std::string& daysLeftPrefix, const std::string& daysLeftSuffix,
+                                     const std::string& weekendText, int year, BYTE weekNumber, int startMonth,
+                                     int endMonth, int startDay, int endDay, int dayNumber,
+                                     const std::string& dayNumberPrefix, const std::string& dayNumberSuffix);
+    static std::vector<std::string> BuildMonthLabels(const std::string& monthFormat, int firstMonth, int lastMonth,
+                                                     BYTE upper);
+    // One line per day of the range: the caption and a marker, "1" for a ticked day, else "0".
+    static std::vector<std::string> BuildDayCaptions(const std::string& dayFormat, BYTE daysLeft,
+                                                     const std::string& daysLeftPrefix,
+                                                     const std::string& daysLeftSuffix,
+                                                     const std::string& weekendText, int year, BYTE weekNumber,
+                                                     int startMonth, int endMonth, int startDay, int endDay,
+                                                     int dayNumber, const std::string& dayNumberPrefix,
+                                                     const std::string& dayNumberSuffix);
+    // Appends up to twelve labels of the month template; false when it cannot be read.
+    static bool ReadLinesIntoArray(std::vector<MonthLabel>& labels, const std::string& path);
+
+    static int IsLeapYear(int year);
+    static int GetDaysInYear(int year);
+    static int GetDaysOfCurrentYear();
+    // The month and day of day number n counted from the 1st of the start month; (0, 0) past the end.
+    static MonthDay DayOffsetToMonthDay(int year, int n, int startMonth, int endMonth);
+    static int GetWeekday(int year, int month, int day);
+
+    // --- Package part edits ---
+
+    // Head: the document part up to and including <w:body>; tail: everything after it. Both
+    // append to their file; false when the part is unreadable or holds no <w:body>.
+    static bool SplitTemplateHead(const std::string& documentPath, const std::string& headPath);
+    static bool SplitTemplateTail(const std::string& documentPath, const std::string& tailPath);
+    // Adds the numbering relationship, five revision ids and the numbering content type, then
+    // rewrites the numbering part; false at the first part that could not be edited.
+    static bool WritePackageParts(const std::string& relsPath, const std::string& settingsPath,
+                                  const std::string& contentTypesPath, const std::string& numberingPath,
+                                  int listCount, const std::string& itemNumberFragmentPath);
+    // Inserts the text before the first marker of every line holding it; false (file untouched)
+    // when the file cannot be read or holds no marker.
+    static bool InsertBeforeMarker(const std::string& path, std::string_view text, std::string_view marker);
+    // The text from the start marker through the first end marker after it; "" when the pair is
+    // not there; nothing when the file cannot be read.
+    static std::optional<std::string> ExtractBetweenMarkers(const std::string& path, std::string_view startMarker,
+                                                            std::string_view endMarker);
+    static bool MoveFileText(const std::string& sourcePath, const std::string& destinationPath);
+    // Deletes the folder and everything below it; links are removed, never followed.
+    static bool DeleteFolder(const std::string& path);
+
+    // --- Numbering part ---
+
+    static bool WriteNumberingXml(const std::string& numberingPath, int listCount,
+                                  const std::string& itemNumberFragmentPath);
+    static bool GetNumXml(const std::string& path, int instanceId, int abstractId);
+    static std::string GetNumPrXml(int instanceId);
+
+    // --- Item runs and text lines ---
+
+    static std::string GetSymbolCode(int sign);
+    static std::string GetSymbolFont(int sign);
+    static std::string GetSymbolRunXml(const std::string& color, int size, int sign);
+    static std::string GetDottedUnderlineRunXml(const std::string& color, const std::string& size, BYTE bold,
+                                                const std::string& font, const std::string& shading,
+                                                BYTE underline, BYTE strike, BYTE italic);
+    // The narrow first cell of a writing line; bold and grid count as set when not 0.
+    std::string GetNumberedCellXml(BYTE listFlag, const std::string& listNumberingId, BYTE styleFlag,
+                                   int styleNumber, BYTE bold, const std::string& font, const std::string& color,
+                                   const std::string& size, BYTE grid) const;
+    std::string GetAddedTextParagraphXml(const std::string& text, const std::string& font, const std::string& size,
+                                         const std::string& color, const std::string& shading, BYTE bold,
+                                         BYTE italic, BYTE underline, const std::string& rsidR,
+                                         const std::string& rsidRDefault, const std::string& rsidP,
+                                         TableLineSettings frame) const;
+    static std::string GetAddedTextRunXml(const std::string& font, const std::string& size,
+                                          const std::string& color, BYTE bold, BYTE italic, BYTE underline,
+                                          const std::string& text);
+    // A one-cell table around whatever stands between the two.
+    std::string GetBoxTableStartXml(TableLineSettings frame) const;
+    static std::string GetBoxTableEndXml();
+    static std::string GetTextParagraphXml(const std::string& text, const std::string& font,
+                                           const std::string& size, const std::string& color, BYTE bold,
+                                           const std::string& outlineLevel, const std::string& rsidR,
+                                           const std::string& rsidRDefault, const std::string& rsidP);
+    static std::string GetHeadingStartXml(const std::string& color, const std::string& size,
+                                          const std::string& font, BYTE bold, BYTE outline,
+                                          const std::string& outlineLevel, const std::string& shading, BYTE italic,
+                                          const std::string& rsidR, const std::string& rsidRDefault,
+                                          const std::string& rsidP);
+    // The six pieces of a caption line: M1, head, number 1, number 2, M2 followed by M3, tail.
+    static std::array<std::string, 6> SplitTextRuns(std::string_view m1, std::string_view m2, std::string_view m3,
+                                                     std::string_view m4, std::string_view m5,
+                                                     std::string_view text);
+    static std::string GetHyperlinkStyledRunXml(const std::string& color, const std::string& size,
+                                                const std::string& font, BYTE bold, BYTE underline,
+                                                const std::string& text, const std::string& rsid, BYTE italic,
+                                                BYTE strike);
+    static bool ContainsText(std::string_view needle, std::string_view text);
+
+    // --- Headings of the daily page ---
+
+    std::string GetParagraphStartXml(const std::string& color, const std::string& size, const std::string& font,
+                                     BYTE bold, BYTE outline, const std::string& outlineLevel,
+                                     const std::string& fill, BYTE italic) const;
+    static std::string GetRunStartXml(const std::string& color, const std::string& size, const std::string& font,
+                                      BYTE bold, BYTE italic, const std::string& fill);
+    std::string GetTitleParagraphXml(const std::string& color, const std::string& size, const std::string& font,
+                                     BYTE bold, const std::string& text) const;
+    // Quarter heading: the label followed by the quarter number.
+    std::string GetNumberParagraphXml(int number, const std::string& color, const std::string& size,
+                                      const std::string& font, BYTE bold, const std::string& label,
+                                      const std::string& outlineLevel) const;
+    // Month heading.
+    std::string GetTextParagraphCloseXml(const std::string& color, const std::string& size,
+                                         const std::string& font, BYTE bold, BYTE italic,
+                                         const std::string& outlineLevel, const std::string& text) const;
+    // Date heading: bookmarked, linked back to the day's cell of the yearly calendar, and boxed
+    // when the date table is on and the day is ticked.
+    std::string GetDateHeadingXml(int bookmarkId, int ordinal, const std::string& color, const std::string& size,
+                                  BYTE bold, BYTE underline, const std::string& outlineLevel,
+                                  const std::string& caption, const std::string& background, BYTE italic,
+                                  const std::string& font, BYTE strike, BYTE twoDigits,
+                                  const DayCaptionSettings& captions, BYTE ticked,
+                                  const TableLineSettings& dateTable) const;
+    static std::string GetFieldBeginRunXml();
+    static std::string GetHyperlinkInstrRunXml(const std::string& bookmark);
+    static std::string GetFieldSeparateRunXml();
+    static std::string GetFieldEndRunXml();
+    // The visible runs of a date heading; split at the caption texts when split is 1.
+    std::string GetHyperlinkRunXml(const std::string& color, const std::string& size, const std::string& font,
+                                   BYTE bold, BYTE italic, BYTE strike, BYTE underline,
+                                   const std::string& caption, const DayCaptionSettings& captions,
+                                   BYTE split) const;
+
+    // --- Diary class tables ---
+
+    // One class block; numberingId is the class's NextId, written as numbering instance id + 21.
+    std::string GetItemTableXml(const DiaryClassRecord& diaryClass, int numberingId) const;
+    std::string GetItemsBoxXml(const DiaryClassRecord& diaryClass, int numberingId) const;
+    std::string GetTextRunCloseXml(const std::string& text, const std::string& color, const std::string& size,
+                                   BYTE bold, const std::string& font, BYTE italic, const std::string& fill) const;
+    std::string GetFormattedRunXml(const std::string& text, BYTE bold, const std::string& color,
+                                   const std::string& size, const std::string& font, BYTE italic) const;
+
+private:
+    int m_idCounter = 0;
+    std::array<std::string, 5> m_rsid = {"00000000", "00000000", "00000000", "00000000", "00000000"};
+};

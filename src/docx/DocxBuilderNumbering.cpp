@@ -1,0 +1,60 @@
+// The numbering part: rebuilt at the end of a run from three pieces of the skeleton's part,
+// the 21 item-number styles of the fragment, and one copy of abstract numbering 0 per
+// numbered list of the body, so that each list counts from its own start.
+#include "docx/DocxBuilder.h"
+
+#include <cstdio>
+
+namespace {
+
+// Numbering instances 1..21 are the item-number styles (abstract numberings 2001..2021);
+// instance 22 + k is the k-th numbered list of the body.
+constexpr int kItemStyles = 21;
+constexpr int kItemStyleAbstractBase = 2000;
+
+} // namespace
+
+bool CDocxBuilder::WriteNumberingXml(const std::string& numberingPath, int listCount,
+                                     const std::string& itemNumberFragmentPath)
+{
+    const auto declaration = ExtractBetweenMarkers(numberingPath, "<?xml", "?>");
+    const auto root = ExtractBetweenMarkers(numberingPath, "<w:numbering", "wordml\">");
+    const auto abstract = ExtractBetweenMarkers(numberingPath, "<w:abstractNum w:abstractNumId=\"0\">",
+                                                "</w:abstractNum>");
+    if (!declaration || declaration->empty() || !root || root->empty() || !abstract || abstract->empty() ||
+        CheckFile(itemNumberFragmentPath) != 0)
+        return false;
+
+    DeleteFileIfExists(numberingPath);
+    if (!AppendToFile(numberingPath, *declaration + "\n" + *root + "\n") ||
+        !MoveFileText(itemNumberFragmentPath, numberingPath))
+        return false;
+
+    std::string copies;
+    for (int k = 0; k < listCount; ++k) {
+        char nsid[16];
+        std::snprintf(nsid, sizeof nsid, "%08X", static_cast<unsigned>(k + 1));
+        std::string copy = ReplaceFirst(*abstract, "w:abstractNumId=\"0\"",
+                                        "w:abstractNumId=\"" + std::to_string(k) + "\"");
+        copy = ReplaceFirst(copy, "w:nsid w:val=\"0E417332\"", std::string("w:nsid w:val=\"") + nsid + "\"");
+        copy = ReplaceFirst(copy, "w:tmpl w:val=\"21681F22\"", std::string("w:tmpl w:val=\"") + nsid + "\"");
+        copies += copy + "\n";
+    }
+    bool written = AppendToFile(numberingPath, copies);
+    for (int style = 1; style <= kItemStyles; ++style)
+        written = written && GetNumXml(numberingPath, style, kItemStyleAbstractBase + style);
+    for (int k = 0; k < listCount; ++k)
+        written = written && GetNumXml(numberingPath, kItemStyles + 1 + k, k);
+    return written && AppendToFile(numberingPath, "</w:numbering>\n");
+}
+
+bool CDocxBuilder::GetNumXml(const std::string& path, int instanceId, int abstractId)
+{
+    return AppendToFile(path, "<w:num w:numId=\"" + std::to_string(instanceId) + "\">\n<w:abstractNumId w:val=\"" +
+                                  std::to_string(abstractId) + "\"/>\n</w:num>\n");
+}
+
+std::string CDocxBuilder::GetNumPrXml(int instanceId)
+{
+    return "<w:numPr>\n<w:ilvl w:val=\"0\" />\n<w:numId w:val=\"" + std::to_string(instanceId) + "\"/></w:numPr>";
+}

@@ -1,0 +1,125 @@
+// Edits of the package's parts as text. Line ends are kept as they were, so a tag that spans
+// two lines never fuses, and the document part is split at <w:body> wherever it stands.
+#include "docx/DocxBuilder.h"
+
+#include "platform/Files.h"
+#include "platform/Folders.h"
+
+namespace {
+
+constexpr std::string_view kBody = "<w:body>";
+
+constexpr std::string_view kNumberingRelationship =
+    "<Relationship Id=\"rId\" Type=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships/numbering\" "
+    "Target=\"numbering.xml\" />";
+
+// Revision ids the generated document adds to the settings part's list, in this order.
+constexpr std::string_view kAddedRevisionIds[] = {
+    "<w:rsid w:val=\"00090FCD\" />", "<w:rsid w:val=\"00B75984\" />", "<w:rsid w:val=\"00C20EE3\" />",
+    "<w:rsid w:val=\"00DC7CA5\" />", "<w:rsid w:val=\"00DD266F\" />",
+};
+
+constexpr std::string_view kNumberingOverride =
+    "<Override PartName=\"/word/numbering.xml\" "
+    "ContentType=\"application/vnd.openxmlformats-officedocument.wordprocessingml.numbering+xml\" />";
+
+// The end of <w:body> in the document part, or npos.
+size_t BodyEnd(const std::string& document)
+{
+    const size_t at = document.find(kBody);
+    return at == std::string::npos ? at : at + kBody.size();
+}
+
+} // namespace
+
+bool CDocxBuilder::SplitTemplateHead(const std::string& documentPath, const std::string& headPath)
+{
+    const auto document = platform::ReadFileBytes(documentPath);
+    const size_t end = document ? BodyEnd(*document) : std::string::npos;
+    return end != std::string::npos && AppendToFile(headPath, std::string_view(*document).substr(0, end));
+}
+
+bool CDocxBuilder::SplitTemplateTail(const std::string& documentPath, const std::string& tailPath)
+{
+    const auto document = platform::ReadFileBytes(documentPath);
+    const size_t end = document ? BodyEnd(*document) : std::string::npos;
+    return end != std::string::npos && AppendToFile(tailPath, std::string_view(*document).substr(end));
+}
+
+bool CDocxBuilder::WritePackageParts(const std::string& relsPath, const std::string& settingsPath,
+                                     const std::string& contentTypesPath, const std::string& numberingPath,
+                                     int listCount, const std::string& itemNumberFragmentPath)
+{
+    const std::string relationship = ReplaceFirst(std::string(kNumberingRelationship), "rId",
+                                                  "rId" + std::to_string(GetMaxRelationshipId(relsPath) + 1));
+    if (!InsertBeforeMarker(relsPath, relationship, "</Relationships>"))
+        return false;
+    for (std::string_view revisionId : kAddedRevisionIds)
+        if (!InsertBeforeMarker(settingsPath, revisionId, "</w:rsids>"))
+            return false;
+    return InsertBeforeMarker(contentTypesPath, kNumberingOverride, "</Types>") &&
+           WriteNumberingXml(numberingPath, listCount, itemNumberFragmentPath);
+}
+
+bool CDocxBuilder::InsertBeforeMarker(const std::string& path, std::string_view text, std::string_view marker)
+{
+    const auto original = platform::ReadFileBytes(path);
+    if (!original || marker.empty())
+        return false;
+    std::string edited;
+    edited.reserve(original->size() + text.size());
+    bool inserted = false;
+    std::string_view rest = *original;
+    while (!rest.empty()) {
+        const size_t end = rest.find('\n');
+        const std::string_view line = rest.substr(0, end == std::string_view::npos ? rest.size() : end + 1);
+        rest.remove_prefix(line.size());
+        const size_t at = line.find(marker);
+        if (at == std::string_view::npos) {
+            edited += line;
+            continue;
+        }
+        edited.append(line.substr(0, at)).append(text).append(line.substr(at));
+        inserted = true;
+    }
+    return inserted && platform::WriteFileReplacing(path, edited);
+}
+
+std::optional<std::string> CDocxBuilder::ExtractBetweenMarkers(const std::string& path, std::string_view startMarker,
+                                                               std::string_view endMarker)
+{
+    const auto text = platform::ReadFileBytes(path);
+    if (!text)
+        return std::nullopt;
+    const size_t start = startMarker.empty() ? std::string::npos : text->find(startMarker);
+    if (start == std::string::npos || endMarker.empty())
+        return std::string();
+    const size_t end = text->find(endMarker, start + startMarker.size());
+    if (end == std::string::npos)
+        return std::string();
+    return text->substr(start, end + endMarker.size() - start);
+}
+
+bool CDocxBuilder::MoveFileText(const std::string& sourcePath, const std::string& destinationPath)
+{
+    const auto text = platform::ReadFileBytes(sourcePath);
+    if (!text || !AppendToFile(destinationPath, *text))
+        return false;
+    platform::RemoveFile(sourcePath);
+    return true;
+}
+
+bool CDocxBuilder::DeleteFolder(const std::string& path)
+{
+    const auto entries = platform::ListFolder(path);
+    if (!entries)
+        return false;
+    for (const platform::FolderEntry& entry : *entries) {
+        const std::string child = platform::JoinPath(path, entry.name);
+        if (entry.isFolder)
+            DeleteFolder(child);
+        else
+            platform::RemoveFile(child);
+    }
+    return platform::RemoveEmptyFolder(path);
+}

@@ -1,0 +1,107 @@
+// The numbering part rebuilt from the skeleton's pieces: the item-number styles, one abstract
+// numbering per numbered list, instances 1..21 and 22 + k.
+#include "DocxCheck.h"
+#include "docx/DocxBuilder.h"
+#include "support/TempFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <regex>
+
+using B = CDocxBuilder;
+
+namespace {
+
+struct Package {
+    TempFolder folder;
+    std::string word;
+    Package() : word(folder.File("my_diary/word")) { docxcheck::CopySkeleton(folder.File("my_diary")); }
+    bool Write(int count) const
+    {
+        return B::WriteNumberingXml(word + "/numbering.xml", count, word + "/numbering_item_number.xml");
+    }
+    std::string Numbering() const { return docxcheck::ReadFile(word + "/numbering.xml"); }
+};
+
+std::vector<std::string> All(const std::string& text, const std::string& pattern)
+{
+    std::vector<std::string> found;
+    const std::regex expression(pattern);
+    for (auto it = std::sregex_iterator(text.begin(), text.end(), expression); it != std::sregex_iterator(); ++it)
+        found.push_back((*it)[1]);
+    return found;
+}
+
+std::vector<std::string> Range(int first, int last)
+{
+    std::vector<std::string> numbers;
+    for (int n = first; n <= last; ++n)
+        numbers.push_back(std::to_string(n));
+    return numbers;
+}
+
+} // namespace
+
+TEST(NumberingPart, WithoutListsItHoldsTheStylesAndTheirInstancesOnly)
+{
+    Package package;
+    const std::string fragment = docxcheck::ReadFile(package.word + "/numbering_item_number.xml");
+    ASSERT_TRUE(package.Write(0));
+    const std::string numbering = package.Numbering();
+    EXPECT_EQ(numbering.rfind("<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\n<w:numbering ", 0), 0u);
+    EXPECT_NE(numbering.find("wordml\">\n" + fragment + "<w:num w:numId=\"1\">"), std::string::npos);
+    EXPECT_EQ(All(numbering, "<w:abstractNum w:abstractNumId=\"(\\d+)\""), Range(2001, 2021));
+    EXPECT_EQ(All(numbering, "<w:num w:numId=\"(\\d+)\""), Range(1, 21));
+    EXPECT_EQ(All(numbering, "<w:num w:numId=\"\\d+\">\n<w:abstractNumId w:val=\"(\\d+)\"/>"), Range(2001, 2021));
+    EXPECT_EQ(numbering.substr(numbering.size() - 15), "</w:numbering>\n");
+    EXPECT_EQ(docxcheck::XmlError(numbering), "");
+    EXPECT_EQ(B::CheckFile(package.word + "/numbering_item_number.xml"), -1);
+}
+
+TEST(NumberingPart, EachNumberedListGetsItsOwnCopyAndInstance)
+{
+    Package package;
+    ASSERT_TRUE(package.Write(3));
+    const std::string numbering = package.Numbering();
+    std::vector<std::string> abstracts = Range(2001, 2021);
+    for (const char* k : {"0", "1", "2"})
+        abstracts.push_back(k);
+    EXPECT_EQ(All(numbering, "<w:abstractNum w:abstractNumId=\"(\\d+)\""), abstracts);
+    const std::vector<std::string> copies = {"00000001", "00000002", "00000003"};
+    EXPECT_EQ(All(numbering, "w:abstractNumId=\"\\d\"><w:nsid w:val=\"([0-9A-F]{8})\""), copies);
+    EXPECT_EQ(All(numbering, "<w:tmpl w:val=\"([0-9A-F]{8})\""), copies);
+    EXPECT_EQ(All(numbering, "<w:num w:numId=\"(\\d+)\""), Range(1, 24));
+    EXPECT_EQ(All(numbering, "<w:num w:numId=\"2[234]\">\n<w:abstractNumId w:val=\"(\\d+)\"/>"),
+              (std::vector<std::string>{"0", "1", "2"}));
+    // Every abstract numbering precedes every instance, as the schema requires.
+    EXPECT_LT(numbering.rfind("</w:abstractNum>"), numbering.find("<w:num "));
+    EXPECT_EQ(docxcheck::XmlError(numbering), "");
+}
+
+TEST(NumberingPart, TheTenthListIsWrittenInUpperCaseHex)
+{
+    Package package;
+    ASSERT_TRUE(package.Write(10));
+    EXPECT_NE(package.Numbering().find("<w:abstractNum w:abstractNumId=\"9\"><w:nsid w:val=\"0000000A\"/>"),
+              std::string::npos);
+}
+
+TEST(NumberingPart, MissingPiecesLeaveThePartAsItWas)
+{
+    Package package;
+    const std::string before = package.Numbering();
+    EXPECT_FALSE(B::WriteNumberingXml(package.word + "/numbering.xml", 2, package.word + "/missing.xml"));
+    EXPECT_EQ(package.Numbering(), before);
+    package.folder.Write("my_diary/word/numbering.xml", "<?xml version=\"1.0\"?>\n<w:numbering>\n</w:numbering>\n");
+    EXPECT_FALSE(package.Write(2));
+    EXPECT_FALSE(B::WriteNumberingXml(package.word + "/missing.xml", 2, package.word + "/numbering_item_number.xml"));
+    EXPECT_EQ(B::CheckFile(package.word + "/numbering_item_number.xml"), 0);
+}
+
+TEST(NumberingPart, ParagraphNumberingProperties)
+{
+    EXPECT_EQ(B::GetNumPrXml(22), "<w:numPr>\n<w:ilvl w:val=\"0\" />\n<w:numId w:val=\"22\"/></w:numPr>");
+    TempFolder folder;
+    EXPECT_TRUE(B::GetNumXml(folder.File("n.xml"), 3, 2003));
+    EXPECT_EQ(folder.Read("n.xml"), "<w:num w:numId=\"3\">\n<w:abstractNumId w:val=\"2003\"/>\n</w:num>\n");
+}
