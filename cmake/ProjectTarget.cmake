@@ -5,9 +5,15 @@ function(rorovavozir_strict target)
     -Wnon-virtual-dtor -Woverloaded-virtual -Wnull-dereference -Werror)
 endfunction()
 
-# A static library of one subsystem: every .cpp of its folder (sub-folders included).
+# A static library of one subsystem: every .cpp of its folder and of sub-folders that have
+# no CMakeLists.txt of their own (those are libraries of their own).
 function(rorovavozir_library name folder)
   file(GLOB_RECURSE sources CONFIGURE_DEPENDS ${folder}/*.cpp)
+  file(GLOB_RECURSE own_lists CONFIGURE_DEPENDS ${folder}/*/CMakeLists.txt)
+  foreach(list ${own_lists})
+    get_filename_component(sub ${list} DIRECTORY)
+    list(FILTER sources EXCLUDE REGEX "^${sub}/")
+  endforeach()
   add_library(${name} STATIC ${sources})
   target_include_directories(${name} PUBLIC ${CMAKE_SOURCE_DIR}/src)
   rorovavozir_strict(${name})
@@ -21,6 +27,6 @@ function(rorovavozir_tests name folder)
   rorovavozir_strict(${name})
   gtest_discover_tests(${name}
     WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}
-    PROPERTIES ENVIRONMENT "RV_SOURCE_DIR=${CMAKE_SOURCE_DIR}"
+    PROPERTIES ENVIRONMENT "RV_SOURCE_DIR=${CMAKE_SOURCE_DIR};QT_QPA_PLATFORM=offscreen"
     DISCOVERY_TIMEOUT 60)
 endfunction()

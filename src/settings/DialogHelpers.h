@@ -4,6 +4,7 @@
 
 #include "platform/CString.h"
 #include "platform/WinTypes.h"
+#include "platform/ui/GdiDefs.h"
 
 // Six hexadecimal digits, red first, to a colour value; an empty text counts as "000000" and
 // reading stops at the first character that is not a hexadecimal digit.
@@ -13,8 +14,7 @@ CString ColorToHex(COLORREF colour);
 // The first, middle and last two characters, each read as a hexadecimal byte.
 COLORREF ParseHexColor(const CString& text);
 
-// Pen styles with which previews draw a border name.
-enum PenStyle { PS_SOLID = 0, PS_DASH = 1, PS_DOT = 2, PS_DASHDOT = 3, PS_DASHDOTDOT = 4, PS_INSIDEFRAME = 6 };
+// The pen style (PS_...) with which previews draw a border name.
 int LineTypeToIndex(const CString& lineType);
 
 // TRUE when every byte is a decimal digit (an empty text too).

@@ -1,0 +1,246 @@
+#include "platform/ui/Dialog.h"
+
+#include "platform/ui/TestHooks.h"
+#include "platform/ui/qt/ControlFactory.h"
+#include "platform/ui/qt/EventBridge.h"
+#include "platform/ui/qt/WindowAccess.h"
+#include "platform/ui/qt/WindowRecord.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QComboBox>
+#include <QEventLoop>
+#include <QLineEdit>
+#include <QWindow>
+#include <stdexcept>
+#include <string>
+
+using namespace platform::ui::detail;
+
+RV_MESSAGE_MAP(CDialog, CWnd)
+
+CDialog::CDialog(UINT templateId, CWnd* parent) : m_templateId(templateId), m_pParentWnd(parent) {}
+
+CDialog::~CDialog()
+{
+    if (RecordOf(m_hWnd))
+        DestroyWindow();
+}
+
+HWND CDialog::BuildWindow(CWnd* owner)
+{
+    const DialogTemplate* dialog = FindDialogTemplate(m_templateId);
+    if (!dialog)
+        throw std::runtime_error("no dialog template " + std::to_string(m_templateId));
+    auto* widget = new DialogWidget;
+    widget->setWindowFlags(Qt::Dialog | ((dialog->style & WS_SYSMENU) ? Qt::WindowCloseButtonHint : Qt::WindowFlags()) |
+                           Qt::WindowTitleHint | Qt::CustomizeWindowHint);
+    const QFont font = DialogFont(dialog->fontFace, dialog->fontPoints);
+    widget->setFont(font);
+    const BaseUnits units = BaseUnitsOf(font);
+    const QRect size = DialogUnitsToPixels(units, 0, 0, dialog->cx, dialog->cy);
+    widget->resize(size.width(), size.height());
+    widget->setWindowTitle(QString::fromStdString(dialog->caption));
+    const HWND window = Register(widget, WindowKind::Dialog, m_templateId, dialog->style, dialog->exStyle);
+    widget->installEventFilter(&EventBridge::Instance());
+    RecordOf(window)->owner = owner ? owner->m_hWnd : nullptr;
+    if (QWidget* ownerWidget = owner ? WidgetOf(owner->m_hWnd) : nullptr) {
+        widget->winId();
+        if (widget->windowHandle() && ownerWidget->window()->windowHandle())
+            widget->windowHandle()->setTransientParent(ownerWidget->window()->windowHandle());
+    }
+    for (const ControlTemplate& control : dialog->controls)
+        CreateControl(control, widget, units);
+    SubclassWindow(window);
+    return window;
+}
+
+BOOL CDialog::Create(UINT templateId, CWnd* parent)
+{
+    m_templateId = templateId;
+    m_pParentWnd = parent;
+    BuildWindow(parent);
+    SendMessage(WM_INITDIALOG, 0, 0);
+    return RecordOf(m_hWnd) != nullptr;
+}
+
+INT_PTR CDialog::DoModal()
+{
+    CWnd* owner = m_pParentWnd ? m_pParentWnd : CWnd::GetActiveWindow();
+    if (!owner)
+        owner = AfxGetMainWnd();
+    if (owner == this)
+        owner = nullptr;
+    const HWND window = BuildWindow(owner);
+    m_running = true;
+    m_result = IDCANCEL;
+    SendMessage(WM_INITDIALOG, 0, 0);
+
+    // The owner is disabled while the dialog runs, and only if it was enabled before.
+    const bool disableOwner = m_running && owner && owner->IsWindowEnabled();
+    if (disableOwner)
+        owner->EnableWindow(FALSE);
+    if (m_running) {
+        QWidget* widget = WidgetOf(window);
+        widget->show();
+        widget->activateWindow();
+        SendMessage(WM_SHOWWINDOW, TRUE, 0);
+        if (!platform::ui::RunModalHandler(this)) {
+            QEventLoop loop;
+            m_loop = &loop;
+            if (m_running)
+                loop.exec();
+            m_loop = nullptr;
+        }
+    }
+    if (disableOwner && IsWindow(owner->m_hWnd))
+        owner->EnableWindow(TRUE);
+    if (RecordOf(window)) {
+        if (QWidget* widget = WidgetOf(window))
+            widget->hide();
+        DestroyWindow();
+    }
+    return m_result;
+}
+
+void CDialog::EndDialog(int result)
+{
+    m_result = result;
+    if (!m_running) {
+        // A modeless dialog is only hidden.
+        ShowWindow(SW_HIDE);
+        return;
+    }
+    m_running = false;
+    if (m_loop)
+        static_cast<QEventLoop*>(m_loop)->quit();
+}
+
+BOOL CDialog::OnInitDialog()
+{
+    UpdateData(FALSE);
+    return TRUE;
+}
+
+void CDialog::OnOK()
+{
+    if (!UpdateData(TRUE))
+        return;
+    EndDialog(IDOK);
+}
+
+void CDialog::OnCancel()
+{
+    EndDialog(IDCANCEL);
+}
+
+void CDialog::DoDataExchange(CDataExchange*) {}
+
+BOOL CDialog::UpdateData(BOOL saveAndValidate)
+{
+    CDataExchange dx(this, saveAndValidate);
+    DoDataExchange(&dx);
+    return TRUE;
+}
+
+BOOL CDialog::OnLayerMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result)
+{
+    if (message == WM_INITDIALOG) {
+        *result = OnInitDialog();
+        return TRUE;
+    }
+    // IDOK and IDCANCEL reach OnOK and OnCancel unless the dialog's own map takes them first.
+    if (message == WM_COMMAND && HIWORD(wParam) == BN_CLICKED && (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL)) {
+        *result = 0;
+        if (OnMappedMessage(message, wParam, lParam, result))
+            return TRUE;
+        if (LOWORD(wParam) == IDOK)
+            OnOK();
+        else
+            OnCancel();
+        return TRUE;
+    }
+    return FALSE;
+}
+
+// ---- data exchange ----------------------------------------------------------------------
+
+HWND CDataExchange::PrepareCtrl(int id)
+{
+    CWnd* control = m_pDlgWnd ? m_pDlgWnd->GetDlgItem(id) : nullptr;
+    if (!control)
+        throw std::runtime_error("dialog has no control " + std::to_string(id));
+    return control->m_hWnd;
+}
+
+void DDX_Control(CDataExchange* dx, int id, CWnd& control)
+{
+    if (control.m_hWnd == nullptr)
+        control.SubclassWindow(dx->PrepareCtrl(id));
+}
+
+void DDX_Text(CDataExchange* dx, int id, CString& value)
+{
+    CWnd* control = CWnd::FromHandle(dx->PrepareCtrl(id));
+    if (dx->m_bSaveAndValidate)
+        control->GetWindowText(value);
+    else
+        control->SetWindowText(value);
+}
+
+void DDX_Text(CDataExchange* dx, int id, int& value)
+{
+    CWnd* control = CWnd::FromHandle(dx->PrepareCtrl(id));
+    if (dx->m_bSaveAndValidate) {
+        value = std::atoi(control->GetWindowText());
+    } else {
+        CString text;
+        text.Format("%d", value);
+        control->SetWindowText(text);
+    }
+}
+
+void DDX_Check(CDataExchange* dx, int id, int& value)
+{
+    auto* button = qobject_cast<QAbstractButton*>(WidgetOf(dx->PrepareCtrl(id)));
+    if (!button)
+        return;
+    if (dx->m_bSaveAndValidate)
+        value = button->isChecked() ? BST_CHECKED : BST_UNCHECKED;
+    else
+        button->setChecked(value == BST_CHECKED);
+}
+
+void DDX_Radio(CDataExchange* dx, int id, int& value)
+{
+    // The radio buttons of one group: the first (with WS_GROUP) and those after it up to the next group.
+    QWidget* first = WidgetOf(dx->PrepareCtrl(id));
+    const QList<QWidget*> siblings = first->parentWidget()->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
+    int index = 0;
+    if (dx->m_bSaveAndValidate)
+        value = -1;
+    for (auto i = siblings.indexOf(first); i < siblings.size(); ++i) {
+        WindowRecord* record = RecordOf(HandleOf(siblings[i]));
+        auto* radio = qobject_cast<QAbstractButton*>(siblings[i]);
+        if (!record || !radio || (i != siblings.indexOf(first) && (record->style & WS_GROUP)))
+            break;
+        if (dx->m_bSaveAndValidate) {
+            if (radio->isChecked())
+                value = index;
+        } else {
+            radio->setChecked(index == value);
+        }
+        ++index;
+    }
+}
+
+void DDX_CBIndex(CDataExchange* dx, int id, int& index)
+{
+    auto* combo = qobject_cast<QComboBox*>(WidgetOf(dx->PrepareCtrl(id)));
+    if (!combo)
+        return;
+    if (dx->m_bSaveAndValidate)
+        index = combo->currentIndex();
+    else
+        combo->setCurrentIndex(index);
+}

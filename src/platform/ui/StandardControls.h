@@ -1,0 +1,66 @@
+#pragma once
+// The standard controls of the dialogs: wrappers whose operations act on the control's window.
+
+#include "platform/ui/GdiDefs.h"
+#include "platform/ui/Wnd.h"
+
+class CStatic : public CWnd {
+    RV_DECLARE_MESSAGE_MAP()
+};
+
+class CButton : public CWnd {
+    RV_DECLARE_MESSAGE_MAP()
+public:
+    int GetCheck() const;
+    void SetCheck(int state);
+    UINT GetButtonStyle() const;
+    // Owner-drawn buttons draw themselves here, when their parent hands them WM_DRAWITEM.
+    virtual void DrawItem(LPDRAWITEMSTRUCT) {}
+    BOOL OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) override;
+};
+
+class CEdit : public CWnd {
+    RV_DECLARE_MESSAGE_MAP()
+public:
+    BOOL SetReadOnly(BOOL readOnly = TRUE);
+};
+
+class CComboBox : public CWnd {
+    RV_DECLARE_MESSAGE_MAP()
+public:
+    // Adds at the end, or in its sorted place in a CBS_SORT box; returns the index.
+    int AddString(LPCTSTR text);
+    int InsertString(int index, LPCTSTR text);
+    int DeleteString(UINT index);
+    void ResetContent();
+    int GetCount() const;
+    int GetCurSel() const;
+    int SetCurSel(int index);
+    void GetLBText(int index, CString& text) const;
+    int GetLBTextLen(int index) const;
+    int FindStringExact(int startAfter, LPCTSTR text) const;
+};
+
+class CListBox : public CWnd {
+    RV_DECLARE_MESSAGE_MAP()
+public:
+    int AddString(LPCTSTR text);
+    int DeleteString(UINT index);
+    void ResetContent();
+    int GetCount() const;
+    int GetCurSel() const;
+    int SetCurSel(int index);
+    void GetText(int index, CString& text) const;
+    int SetItemHeight(int index, UINT height);
+};
+
+class CProgressCtrl : public CWnd {
+    RV_DECLARE_MESSAGE_MAP()
+public:
+    void SetRange(short lower, short upper);
+    int SetPos(int position);
+    int GetPos() const;
+};
+
+// Windows API checks a radio button of a group and clears the others.
+void CheckRadioButton(CWnd* dialog, int firstId, int lastId, int checkId);

@@ -1,0 +1,222 @@
+#include "platform/ui/qt/ControlFactory.h"
+
+#include "platform/ui/SysColors.h"
+#include "platform/ui/qt/EventBridge.h"
+#include "platform/ui/qt/WindowAccess.h"
+#include "platform/ui/qt/WindowRecord.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPainter>
+#include <QPaintEvent>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace platform::ui::detail {
+namespace {
+
+QColor ColorOf(COLORREF colour)
+{
+    return QColor(GetRValue(colour), GetGValue(colour), GetBValue(colour));
+}
+
+// Check boxes and radio buttons without the AUTO style change only when the program says so.
+template <typename Base>
+class ManualButton : public Base {
+protected:
+    void nextCheckState() override {}
+};
+
+QWidget* MakeStatic(const ControlTemplate& c, QWidget* parent)
+{
+    const DWORD type = c.style & SS_TYPEMASK;
+    if (type == SS_ETCHEDHORZ) {
+        auto* line = new QFrame(parent);
+        line->setFrameShape(QFrame::HLine);
+        line->setFrameShadow(QFrame::Sunken);
+        return line;
+    }
+    auto* label = new QLabel(parent);
+    label->setTextFormat(Qt::PlainText);
+    if (type == SS_WHITERECT) {
+        label->setAutoFillBackground(true);
+        QPalette palette = label->palette();
+        palette.setColor(QPalette::Window, Qt::white);
+        label->setPalette(palette);
+        return label;
+    }
+    label->setText(QString::fromStdString(c.text));
+    label->setWordWrap(type == SS_LEFT);
+    const Qt::Alignment horizontal = type == SS_CENTER ? Qt::AlignHCenter
+                                     : type == SS_RIGHT ? Qt::AlignRight
+                                                        : Qt::AlignLeft;
+    label->setAlignment(horizontal | ((c.style & SS_CENTERIMAGE) ? Qt::AlignVCenter : Qt::AlignTop));
+    return label;
+}
+
+QWidget* MakeButton(const ControlTemplate& c, QWidget* parent)
+{
+    const QString text = QString::fromStdString(c.text);
+    QAbstractButton* button = nullptr;
+    switch (c.style & BS_TYPEMASK) {
+    case BS_AUTOCHECKBOX: button = new QCheckBox(text, parent); break;
+    case BS_CHECKBOX: button = new ManualButton<QCheckBox>(); break;
+    case BS_AUTORADIOBUTTON: button = new QRadioButton(text, parent); break;
+    case BS_RADIOBUTTON: button = new ManualButton<QRadioButton>(); break;
+    case BS_GROUPBOX: {
+        auto* box = new QGroupBox(text, parent);
+        box->setAttribute(Qt::WA_TransparentForMouseEvents);
+        return box;
+    }
+    default: {
+        auto* push = new QPushButton(text, parent);
+        push->setAutoDefault(false);
+        button = push;
+        break;
+    }
+    }
+    if (!button->parent()) {
+        button->setParent(parent);
+        button->setText(text);
+    }
+    if (auto* radio = qobject_cast<QRadioButton*>(button))
+        radio->setAutoExclusive(false);
+    return button;
+}
+
+QWidget* MakeEdit(const ControlTemplate& c, QWidget* parent)
+{
+    if (c.style & ES_MULTILINE) {
+        auto* edit = new QPlainTextEdit(parent);
+        edit->setPlainText(QString::fromStdString(c.text));
+        edit->setReadOnly((c.style & ES_READONLY) != 0);
+        return edit;
+    }
+    auto* edit = new QLineEdit(QString::fromStdString(c.text), parent);
+    edit->setReadOnly((c.style & ES_READONLY) != 0);
+    return edit;
+}
+
+QWidget* MakeComboBox(const ControlTemplate& c, QWidget* parent)
+{
+    auto* combo = new QComboBox(parent);
+    combo->setEditable((c.style & 0x3) == CBS_DROPDOWN);
+    combo->setInsertPolicy(QComboBox::NoInsert);
+    return combo;
+}
+
+WindowKind KindOf(ControlClass cls)
+{
+    switch (cls) {
+    case ControlClass::Static: return WindowKind::Static;
+    case ControlClass::Button: return WindowKind::Button;
+    case ControlClass::Edit: return WindowKind::Edit;
+    case ControlClass::ComboBox: return WindowKind::ComboBox;
+    case ControlClass::ListBox: return WindowKind::ListBox;
+    case ControlClass::ListView: return WindowKind::ListView;
+    case ControlClass::Progress: return WindowKind::Progress;
+    case ControlClass::Toolbar: return WindowKind::Toolbar;
+    case ControlClass::Rebar: return WindowKind::Rebar;
+    }
+    return WindowKind::Static;
+}
+
+// Auto radio buttons of one group (from a WS_GROUP button to the next) check one another out.
+void UncheckGroupSiblings(QRadioButton* clicked)
+{
+    const QWidget* parent = clicked->parentWidget();
+    if (!parent)
+        return;
+    const QList<QWidget*> siblings = parent->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
+    const auto at = siblings.indexOf(clicked);
+    const auto groupStart = [](QWidget* w) {
+        WindowRecord* r = RecordOf(HandleOf(w));
+        return r && (r->style & WS_GROUP);
+    };
+    qsizetype first = at;
+    while (first > 0 && !groupStart(siblings[first]))
+        --first;
+    for (qsizetype i = first; i < siblings.size(); ++i) {
+        if (i > first && groupStart(siblings[i]))
+            break;
+        auto* radio = qobject_cast<QRadioButton*>(siblings[i]);
+        WindowRecord* record = RecordOf(HandleOf(radio));
+        if (radio && radio != clicked && record && (record->style & BS_TYPEMASK) == BS_AUTORADIOBUTTON)
+            radio->setChecked(false);
+    }
+}
+
+void ConnectNotifications(QWidget* widget, HWND window)
+{
+    if (auto* radio = qobject_cast<QRadioButton*>(widget)) {
+        QObject::connect(radio, &QAbstractButton::clicked, [radio, window] {
+            WindowRecord* record = RecordOf(window);
+            if (record && (record->style & BS_TYPEMASK) == BS_AUTORADIOBUTTON) {
+                radio->setChecked(true);
+                UncheckGroupSiblings(radio);
+            }
+            NotifyCommand(window, BN_CLICKED);
+        });
+    } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+        QObject::connect(button, &QAbstractButton::clicked, [window] { NotifyCommand(window, BN_CLICKED); });
+    } else if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
+        QObject::connect(edit, &QLineEdit::textChanged, [window] { NotifyCommand(window, EN_CHANGE); });
+    } else if (auto* multi = qobject_cast<QPlainTextEdit*>(widget)) {
+        QObject::connect(multi, &QPlainTextEdit::textChanged, [window] { NotifyCommand(window, EN_CHANGE); });
+    } else if (auto* combo = qobject_cast<QComboBox*>(widget)) {
+        QObject::connect(combo, &QComboBox::activated, [window] { NotifyCommand(window, CBN_SELCHANGE); });
+        QObject::connect(combo, &QComboBox::editTextChanged, [window, combo] {
+            if (combo->lineEdit() && combo->lineEdit()->hasFocus())
+                NotifyCommand(window, CBN_EDITCHANGE);
+        });
+    } else if (auto* list = qobject_cast<QListWidget*>(widget)) {
+        QObject::connect(list, &QListWidget::itemClicked, [window] { NotifyCommand(window, LBN_SELCHANGE); });
+        QObject::connect(list, &QListWidget::itemDoubleClicked, [window] { NotifyCommand(window, LBN_DBLCLK); });
+    }
+}
+
+} // namespace
+
+DialogWidget::DialogWidget()
+{
+    setAttribute(Qt::WA_DeleteOnClose, false);
+}
+
+void DialogWidget::paintEvent(QPaintEvent* event)
+{
+    QPainter painter(this);
+    painter.fillRect(event->rect(), ColorOf(GetSysColor(COLOR_BTNFACE)));
+    if (WindowRecord* record = RecordOf(HandleOf(this)); record && !record->overlay.isNull())
+        painter.drawImage(0, 0, record->overlay);
+}
+
+QWidget* CreateControl(const ControlTemplate& c, QWidget* dialog, const BaseUnits& units)
+{
+    QWidget* widget = nullptr;
+    switch (c.cls) {
+    case ControlClass::Static: widget = MakeStatic(c, dialog); break;
+    case ControlClass::Button: widget = MakeButton(c, dialog); break;
+    case ControlClass::Edit: widget = MakeEdit(c, dialog); break;
+    case ControlClass::ComboBox: widget = MakeComboBox(c, dialog); break;
+    case ControlClass::ListBox: widget = new QListWidget(dialog); break;
+    case ControlClass::Progress: widget = new QProgressBar(dialog); break;
+    default: widget = new QWidget(dialog); break;
+    }
+    widget->setGeometry(DialogUnitsToPixels(units, c.x, c.y, c.cx, c.cy));
+    widget->setFont(dialog->font());
+    const HWND window = Register(widget, KindOf(c.cls), static_cast<UINT>(c.id), c.style, c.exStyle);
+    widget->installEventFilter(&EventBridge::Instance());
+    ConnectNotifications(widget, window);
+    widget->setEnabled((c.style & WS_DISABLED) == 0);
+    widget->setVisible(c.visible);
+    return widget;
+}
+
+} // namespace platform::ui::detail

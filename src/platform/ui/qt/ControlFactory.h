@@ -1,0 +1,24 @@
+#pragma once
+// Private to the window layer: the widgets behind dialog windows and their controls.
+
+#include "platform/ui/DialogTemplate.h"
+#include "platform/ui/qt/DialogUnits.h"
+
+#include <QWidget>
+
+namespace platform::ui::detail {
+
+// The top-level widget of a dialog: paints the dialog background and what was drawn on the
+// dialog outside its paint.
+class DialogWidget : public QWidget {
+public:
+    DialogWidget();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+};
+
+// Makes the widget of one template control inside a dialog, registered as a window.
+QWidget* CreateControl(const ControlTemplate& control, QWidget* dialog, const BaseUnits& units);
+
+} // namespace platform::ui::detail

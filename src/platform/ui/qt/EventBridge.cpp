@@ -1,0 +1,273 @@
+#include "platform/ui/qt/EventBridge.h"
+
+#include "platform/ui/qt/WindowAccess.h"
+#include "platform/ui/qt/WindowRecord.h"
+
+#include <QApplication>
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+namespace platform::ui::detail {
+namespace {
+
+UINT KeyStateOf(const QMouseEvent& event)
+{
+    UINT flags = 0;
+    if (event.buttons() & Qt::LeftButton)
+        flags |= MK_LBUTTON;
+    if (event.buttons() & Qt::RightButton)
+        flags |= MK_RBUTTON;
+    if (event.modifiers() & Qt::ShiftModifier)
+        flags |= MK_SHIFT;
+    if (event.modifiers() & Qt::ControlModifier)
+        flags |= MK_CONTROL;
+    return flags;
+}
+
+UINT MouseMessageOf(const QMouseEvent& event)
+{
+    const bool left = event.button() == Qt::LeftButton;
+    switch (event.type()) {
+    case QEvent::MouseMove: return WM_MOUSEMOVE;
+    case QEvent::MouseButtonPress: return left ? WM_LBUTTONDOWN : (event.button() == Qt::RightButton ? WM_RBUTTONDOWN : 0);
+    case QEvent::MouseButtonRelease: return left ? WM_LBUTTONUP : (event.button() == Qt::RightButton ? WM_RBUTTONUP : 0);
+    case QEvent::MouseButtonDblClick: return left ? WM_LBUTTONDBLCLK : 0;
+    default: return 0;
+    }
+}
+
+// Sends a bridged message when the window's map has it; true when Qt should not handle the event.
+bool Bridge(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (!Maps(window, message))
+        return false;
+    bool handled = false;
+    Deliver(window, message, wParam, lParam, &handled);
+    return handled;
+}
+
+bool Paint(HWND window, QWidget* widget)
+{
+    if (!Maps(window, WM_PAINT))
+        return false;
+    WindowRecord* record = RecordOf(window);
+    QPainter painter(widget);
+    record->activePainter = &painter;
+    bool handled = false;
+    Deliver(window, WM_PAINT, 0, 0, &handled);
+    if (RecordOf(window))
+        record->activePainter = nullptr;
+    return handled;
+}
+
+// The window whose object should see a message aimed at a widget: the widget's own, or the
+// nearest enclosing one (a combo box's inner line edit belongs to the combo box).
+HWND OwningWindow(QObject* object)
+{
+    for (auto* widget = qobject_cast<QWidget*>(object); widget; widget = widget->parentWidget())
+        if (HWND window = HandleOf(widget))
+            return window;
+    return nullptr;
+}
+
+HWND DialogOf(HWND window)
+{
+    for (WindowRecord* record = RecordOf(window); record && record->widget;) {
+        if (record->kind == WindowKind::Dialog)
+            return record;
+        record = RecordOf(HandleOf(record->widget->parentWidget()));
+    }
+    return nullptr;
+}
+
+// Enter and Esc as the Windows dialog manager handles them: Esc is IDCANCEL; Enter clicks the
+// focused push button, else the default push button, else sends IDOK.
+bool DialogKey(HWND dialog, QWidget* focus, int key)
+{
+    WindowRecord* record = RecordOf(dialog);
+    if (key == Qt::Key_Escape) {
+        Deliver(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+        return true;
+    }
+    if (qobject_cast<QPlainTextEdit*>(focus))
+        return false;
+    HWND focused = OwningWindow(focus);
+    if (WindowRecord* control = RecordOf(focused);
+        control && control->kind == WindowKind::Button && qobject_cast<QPushButton*>(control->widget.data())) {
+        Deliver(dialog, WM_COMMAND, MAKEWPARAM(static_cast<WORD>(control->id), BN_CLICKED),
+                reinterpret_cast<LPARAM>(focused));
+        return true;
+    }
+    WORD id = IDOK;
+    for (QWidget* child : record->widget->findChildren<QWidget*>()) {
+        WindowRecord* button = RecordOf(HandleOf(child));
+        if (button && button->kind == WindowKind::Button && (button->style & BS_TYPEMASK) == BS_DEFPUSHBUTTON &&
+            child->isEnabled()) {
+            id = static_cast<WORD>(button->id);
+            break;
+        }
+    }
+    Deliver(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0);
+    return true;
+}
+
+bool PreTranslate(QObject* watched, QEvent* event)
+{
+    HWND target = OwningWindow(watched);
+    if (!target)
+        return false;
+    MSG message;
+    message.hwnd = target;
+    if (event->type() == QEvent::KeyPress) {
+        message.message = WM_KEYDOWN;
+        message.wParam = VirtualKeyOf(static_cast<QKeyEvent*>(event)->key());
+    } else {
+        auto* mouse = static_cast<QMouseEvent*>(event);
+        message.message = MouseMessageOf(*mouse);
+        const QPoint at = mouse->position().toPoint();
+        message.wParam = KeyStateOf(*mouse);
+        message.lParam = MAKELPARAM(at.x(), at.y());
+        const QPoint global = mouse->globalPosition().toPoint();
+        message.pt = POINT{global.x(), global.y()};
+    }
+    if (message.message == 0)
+        return false;
+    for (WindowRecord* record = RecordOf(target); record && record->widget;) {
+        if (record->Object()->PreTranslateMessage(&message))
+            return true;
+        if (!RecordOf(message.hwnd) || record->widget->isWindow())
+            break;
+        record = RecordOf(HandleOf(record->widget->parentWidget()));
+    }
+    return false;
+}
+
+} // namespace
+
+unsigned VirtualKeyOf(int qtKey)
+{
+    if (qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z)
+        return static_cast<unsigned>('A' + (qtKey - Qt::Key_A));
+    if (qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9)
+        return static_cast<unsigned>('0' + (qtKey - Qt::Key_0));
+    switch (qtKey) {
+    case Qt::Key_Backspace: return VK_BACK;
+    case Qt::Key_Tab: return VK_TAB;
+    case Qt::Key_Return:
+    case Qt::Key_Enter: return VK_RETURN;
+    case Qt::Key_Escape: return VK_ESCAPE;
+    case Qt::Key_Space: return VK_SPACE;
+    case Qt::Key_PageUp: return VK_PRIOR;
+    case Qt::Key_PageDown: return VK_NEXT;
+    case Qt::Key_End: return VK_END;
+    case Qt::Key_Home: return VK_HOME;
+    case Qt::Key_Left: return VK_LEFT;
+    case Qt::Key_Up: return VK_UP;
+    case Qt::Key_Right: return VK_RIGHT;
+    case Qt::Key_Down: return VK_DOWN;
+    case Qt::Key_Delete: return VK_DELETE;
+    default: return 0;
+    }
+}
+
+EventBridge& EventBridge::Instance()
+{
+    static EventBridge bridge;
+    return bridge;
+}
+
+bool EventBridge::eventFilter(QObject* watched, QEvent* event)
+{
+    auto* widget = qobject_cast<QWidget*>(watched);
+    const HWND window = HandleOf(widget);
+    WindowRecord* record = RecordOf(window);
+    if (!record)
+        return false;
+    switch (event->type()) {
+    case QEvent::Paint:
+        return Paint(window, widget);
+    case QEvent::MouseMove:
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick: {
+        auto* mouse = static_cast<QMouseEvent*>(event);
+        const UINT message = MouseMessageOf(*mouse);
+        const QPoint at = mouse->position().toPoint();
+        return message != 0 && Bridge(window, message, KeyStateOf(*mouse), MAKELPARAM(at.x(), at.y()));
+    }
+    case QEvent::Leave:
+        if (record->trackLeave) {
+            record->trackLeave = false;
+            Deliver(window, WM_MOUSELEAVE, 0, 0);
+        }
+        return false;
+    case QEvent::KeyPress: {
+        auto* key = static_cast<QKeyEvent*>(event);
+        return Bridge(window, WM_KEYDOWN, VirtualKeyOf(key->key()), 1);
+    }
+    case QEvent::FocusIn:
+        Bridge(window, WM_SETFOCUS, 0, 0);
+        return false;
+    case QEvent::FocusOut:
+        Bridge(window, WM_KILLFOCUS, 0, 0);
+        return false;
+    case QEvent::Close:
+        if (record->widget->isWindow() && !record->dying) {
+            event->ignore();
+            Deliver(window, WM_CLOSE, 0, 0);
+            return true;
+        }
+        return false;
+    default:
+        return false;
+    }
+}
+
+DialogKeys& DialogKeys::Instance()
+{
+    static DialogKeys keys;
+    return keys;
+}
+
+bool DialogKeys::eventFilter(QObject* watched, QEvent* event)
+{
+    const QEvent::Type type = event->type();
+    if (type != QEvent::KeyPress && type != QEvent::MouseButtonPress && type != QEvent::MouseButtonRelease &&
+        type != QEvent::MouseMove && type != QEvent::MouseButtonDblClick)
+        return false;
+    if (!watched->isWidgetType())
+        return false;
+    // Qt hands an ignored event on to the parents; the dialog manager sees it once, at the
+    // widget that got it first.
+    auto* target = static_cast<QWidget*>(watched);
+    if (type == QEvent::KeyPress && QApplication::focusWidget() && target != QApplication::focusWidget())
+        return false;
+    if (type != QEvent::KeyPress) {
+        QWidget* first = QWidget::mouseGrabber();
+        if (!first)
+            first = QApplication::widgetAt(static_cast<QMouseEvent*>(event)->globalPosition().toPoint());
+        if (first && target != first)
+            return false;
+    }
+    if (PreTranslate(watched, event))
+        return true;
+    if (type != QEvent::KeyPress)
+        return false;
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    if (key != Qt::Key_Return && key != Qt::Key_Enter && key != Qt::Key_Escape)
+        return false;
+    auto* focus = qobject_cast<QWidget*>(watched);
+    // An open drop-down list takes its own Enter and Esc.
+    for (QWidget* w = focus; w; w = w->parentWidget())
+        if (auto* combo = qobject_cast<QComboBox*>(w); combo && combo->view() && combo->view()->isVisible())
+            return false;
+    const HWND dialog = DialogOf(OwningWindow(focus));
+    return dialog && DialogKey(dialog, focus, key);
+}
+
+} // namespace platform::ui::detail

@@ -1,0 +1,27 @@
+#pragma once
+// Private to the window layer: how the layer's own parts reach the Qt side of a window.
+// Never included by the program's code.
+
+#include "platform/ui/WinDef.h"
+
+#include <QImage>
+#include <QPainter>
+#include <QRect>
+#include <QWidget>
+
+namespace platform::ui::detail {
+
+// The Qt widget of a window, or nullptr for a dead handle.
+QWidget* WidgetOf(HWND window);
+HWND HandleOf(const QWidget* widget);
+
+// The painter of the paint in progress for that window (set while its paint event runs),
+// or nullptr when the window is not being painted.
+QPainter* ActivePainter(HWND window);
+
+// Drawing on a window outside its paint goes to a picture kept with the window and shown
+// beneath its children until the area is invalidated with erasing.
+QImage& ClientOverlay(HWND window);
+void OverlayChanged(HWND window, const QRect& area);
+
+} // namespace platform::ui::detail
