@@ -139,6 +139,9 @@ TEST(DocxItemRuns, CaptionLineSplitsIntoSixPieces)
               (std::array<std::string, 6>{" [ 还剩", "03-02 Sat", "", "", " 天 ] [ 第", ""}));
     EXPECT_EQ(B::SplitTextRuns("", "", "", "", "", "plain"),
               (std::array<std::string, 6>{"", "plain", "", "", "", ""}));
+    // No piece is cut short, however long.
+    const std::string longDate(300, 'd');
+    EXPECT_EQ(split(longDate + " [ 还剩 5 天 ] [ 第 3 天 ]")[1], longDate);
     EXPECT_TRUE(B::ContainsText("周", "周末"));
     EXPECT_FALSE(B::ContainsText("", "周末"));
     EXPECT_FALSE(B::ContainsText("x", "周末"));
