@@ -147,26 +147,36 @@ unsigned ZipDeflateState::LongestMatch(unsigned candidate)
     if (m_prevLength >= m_parameters.good)
         chain >>= 2;
     m_niceMatch = std::min(m_niceMatch, m_lookahead);
-    const BYTE* scan = m_window.data() + m_strStart;
+    const unsigned nice = m_niceMatch;
+    const BYTE* const window = m_window.data();
+    const WORD* const previous = m_previous.data();
+    const unsigned start = m_strStart;
+    const BYTE* const scan = window + start;
+    const std::uint16_t scanStart = Load16(scan);
     unsigned best = m_prevLength;
-    const unsigned limit = m_strStart > kMaxDistance ? m_strStart - kMaxDistance : 0;
-    m_check.Expect(m_strStart <= kWindowBufferSize - kMinLookahead, "insufficient lookahead");
+    std::uint16_t scanEnd = Load16(scan + best - 1);
+    unsigned bestStart = m_matchStart;
+    const unsigned limit = start > kMaxDistance ? start - kMaxDistance : 0;
+    // Chains only lead to earlier positions, so checking the head checks them all.
+    m_check.Expect(candidate < start, "no future");
     do {
-        m_check.Expect(candidate < m_strStart, "no future");
-        const BYTE* match = m_window.data() + candidate;
+        const BYTE* match = window + candidate;
         // Cheap rejections first: the byte pair that would make the match longer than the
         // best, then the first two bytes (the third is equal when the hashes are).
-        if (Load16(match + best - 1) != Load16(scan + best - 1) || Load16(match) != Load16(scan))
+        if (Load16(match + best - 1) != scanEnd || Load16(match) != scanStart)
             continue;
         const unsigned length = 2 + CommonPrefix(scan + 2, match + 2);
-        m_check.Expect(m_strStart + length <= kWindowBufferSize - 1, "wild scan");
         if (length > best) {
-            m_matchStart = candidate;
+            bestStart = candidate;
             best = length;
-            if (length >= m_niceMatch)
+            if (length >= nice)
                 break;
+            scanEnd = Load16(scan + best - 1);
         }
-    } while ((candidate = m_previous[candidate & kWindowMask]) > limit && --chain != 0);
+    } while ((candidate = previous[candidate & kWindowMask]) > limit && --chain != 0);
+    m_matchStart = bestStart;
+    m_check.Expect(start <= kWindowBufferSize - kMinLookahead, "insufficient lookahead");
+    m_check.Expect(start + best <= kWindowBufferSize - 1, "wild scan");
     return std::min(best, m_lookahead);
 }
 
