@@ -1,0 +1,8 @@
+#pragma once
+// Helpers the main window and the settings dialogs share to fill and select combo boxes.
+
+#include "platform/ui/StandardControls.h"
+
+// Selects the items one after another from the first and compares the box's text with the
+// text; TRUE at the first equal one (it stays selected), else FALSE with the last item selected.
+BOOL SelectComboString(CComboBox* combo, const CString& text);
