@@ -14,8 +14,6 @@ namespace {
 // Longest formatted month label and day caption, in bytes.
 constexpr size_t kMonthLabelLength = 150;
 constexpr size_t kDayCaptionLength = 500;
-// A month template line shorter than this is no label.
-constexpr size_t kShortestLabel = 3;
 constexpr size_t kMostLabels = 12;
 
 int WriteLines(const std::string& path, const std::vector<std::string>& lines, const char* lineEnd)
@@ -138,6 +136,7 @@ bool CDocxBuilder::ReadLinesIntoArray(std::vector<MonthLabel>& labels, const std
         std::printf("Failed to open file:%s\n", path.c_str());
         return false;
     }
+    // Every line is a label, however short: the body takes the label of a month by its position.
     std::string_view rest = *text;
     int stored = 0;
     while (!rest.empty() && static_cast<size_t>(stored) < kMostLabels) {
@@ -146,8 +145,6 @@ bool CDocxBuilder::ReadLinesIntoArray(std::vector<MonthLabel>& labels, const std
         rest.remove_prefix(end == std::string_view::npos ? rest.size() : end + 1);
         if (!line.empty() && line.back() == '\r')
             line.remove_suffix(1);
-        if (line.size() < kShortestLabel)
-            continue;
         labels.push_back({++stored, std::string(line)});
     }
     return true;

@@ -90,15 +90,18 @@ TEST_F(DocxTemplateFiles, WritersStoreTheirLinesAndTheReaderTakesTwelveLabels)
     EXPECT_EQ(folder.Read("date_template.txt"), "301\n311\n");
     EXPECT_EQ(B::WriteMonthTemplateFile(folder.File("no/such/month.txt"), "%B", 1, 3, 0), -1);
 
-    // Labels of one or two characters are skipped; the carriage return is not part of a label.
-    folder.Write("labels.txt", "Jan\r\nFe\r\n\r\nMar\r\nApr\nMay\nJun\nJul\nAug\nSep\nOct\nNov\nDec\nXtra\n");
+    // Every line is a label, short or empty, so each keeps its month's place; the carriage
+    // return is not part of a label; twelve at most.
+    folder.Write("labels.txt", "Jan\r\nFe\r\n\r\nMar\r\nApr\nMay\nJun\nJul\nAug\nSep\nOct\nNov\nDec\n");
     std::vector<B::MonthLabel> labels;
     ASSERT_TRUE(B::ReadLinesIntoArray(labels, folder.File("labels.txt")));
     ASSERT_EQ(labels.size(), 12u);
     EXPECT_EQ(labels[0].ordinal, 1);
     EXPECT_EQ(labels[0].text, "Jan");
-    EXPECT_EQ(labels[1].text, "Mar");
-    EXPECT_EQ(labels[11].text, "Xtra");
+    EXPECT_EQ(labels[1].text, "Fe");
+    EXPECT_EQ(labels[2].text, "");
+    EXPECT_EQ(labels[3].text, "Mar");
+    EXPECT_EQ(labels[11].text, "Nov");
     EXPECT_EQ(labels[11].ordinal, 12);
     EXPECT_FALSE(B::ReadLinesIntoArray(labels, folder.File("missing.txt")));
     EXPECT_EQ(labels.size(), 12u);
