@@ -9,6 +9,18 @@
 struct DcRecord;
 using HDC = DcRecord*;
 
+// Pens, brushes, fonts, bitmaps and icons are records of one kind, so every object handle
+// has the same type and the casts written for Windows compile unchanged.
+struct GdiRecord;
+using HGDIOBJ = GdiRecord*;
+using HPEN = HGDIOBJ;
+using HBRUSH = HGDIOBJ;
+using HFONT = HGDIOBJ;
+using HBITMAP = HGDIOBJ;
+using HICON = HGDIOBJ;
+
+constexpr COLORREF CLR_INVALID = 0xFFFFFFFF;
+
 // Pen styles.
 constexpr int PS_SOLID = 0;
 constexpr int PS_DASH = 1;
@@ -21,6 +33,15 @@ constexpr int PS_INSIDEFRAME = 6;
 // Background modes.
 constexpr int TRANSPARENT = 1;
 constexpr int OPAQUE = 2;
+
+// Kinds of clip region.
+constexpr int NULLREGION = 1;
+constexpr int SIMPLEREGION = 2;
+constexpr int COMPLEXREGION = 3;
+
+// Polygon fill modes.
+constexpr int ALTERNATE = 1;
+constexpr int WINDING = 2;
 
 // DrawText formats.
 constexpr UINT DT_TOP = 0x0000;
@@ -91,6 +112,8 @@ constexpr UINT BF_TOP = 0x0002;
 constexpr UINT BF_RIGHT = 0x0004;
 constexpr UINT BF_BOTTOM = 0x0008;
 constexpr UINT BF_RECT = BF_LEFT | BF_TOP | BF_RIGHT | BF_BOTTOM;
+constexpr UINT BF_MIDDLE = 0x0800;
+constexpr UINT BF_SOFT = 0x1000;
 constexpr UINT BF_ADJUST = 0x2000;
 
 // DrawFrameControl.
@@ -137,8 +160,37 @@ constexpr BYTE OUT_CHARACTER_PRECIS = 2;
 constexpr BYTE CLIP_CHARACTER_PRECIS = 1;
 constexpr BYTE ANTIALIASED_QUALITY = 4;
 
+constexpr int RASTERCAPS = 38;
 constexpr int LOGPIXELSX = 88;
 constexpr int LOGPIXELSY = 90;
+constexpr int RC_BITBLT = 0x0001;
+constexpr int RC_PALETTE = 0x0100;
+
+// Images.
+constexpr UINT IMAGE_BITMAP = 0;
+constexpr UINT IMAGE_ICON = 1;
+constexpr UINT LR_MONOCHROME = 0x0001;
+constexpr UINT LR_LOADFROMFILE = 0x0010;
+constexpr UINT LR_CREATEDIBSECTION = 0x2000;
+constexpr UINT DI_NORMAL = 0x0003;
+
+struct BITMAP {
+    LONG bmType = 0;
+    LONG bmWidth = 0;
+    LONG bmHeight = 0;
+    LONG bmWidthBytes = 0;
+    WORD bmPlanes = 0;
+    WORD bmBitsPixel = 0;
+    void* bmBits = nullptr;
+};
+
+struct ICONINFO {
+    BOOL fIcon = TRUE;
+    DWORD xHotspot = 0;
+    DWORD yHotspot = 0;
+    HBITMAP hbmMask = nullptr;   // monochrome: white where the icon is transparent
+    HBITMAP hbmColor = nullptr;
+};
 
 // A font description. A negative height is the character height, a positive one the cell
 // height (characters plus internal leading), both in pixels; 0 takes a default size.

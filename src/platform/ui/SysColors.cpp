@@ -1,50 +1,84 @@
 #include "platform/ui/SysColors.h"
 
-#include <iterator>
+#include "platform/ui/qt/GdiRecord.h"
+
+#include <array>
+
+using namespace platform::ui::detail;
 
 namespace {
 
-// The classic scheme of Windows 2000, indexed by COLOR_ value.
-constexpr COLORREF kColours[] = {
-    RGB(212, 208, 200),  // scroll bar
-    RGB(58, 110, 165),   // desktop
-    RGB(10, 36, 106),    // active caption
-    RGB(128, 128, 128),  // inactive caption
-    RGB(212, 208, 200),  // menu
-    RGB(255, 255, 255),  // window
-    RGB(0, 0, 0),        // window frame
-    RGB(0, 0, 0),        // menu text
-    RGB(0, 0, 0),        // window text
-    RGB(255, 255, 255),  // caption text
-    RGB(212, 208, 200),  // active border
-    RGB(212, 208, 200),  // inactive border
-    RGB(128, 128, 128),  // application workspace
-    RGB(10, 36, 106),    // highlight
-    RGB(255, 255, 255),  // highlight text
-    RGB(212, 208, 200),  // button face
-    RGB(128, 128, 128),  // button shadow
-    RGB(128, 128, 128),  // grey text
-    RGB(0, 0, 0),        // button text
-    RGB(212, 208, 200),  // inactive caption text
-    RGB(255, 255, 255),  // button highlight
-    RGB(64, 64, 64),     // 3D dark shadow
-    RGB(212, 208, 200),  // 3D light
-    RGB(0, 0, 0),        // tooltip text
-    RGB(255, 255, 225),  // tooltip background
+// The Windows 2000 "Windows Standard" scheme, by colour index.
+constexpr std::array<COLORREF, 25> kScheme = {
+    RGB(212, 208, 200),  // COLOR_SCROLLBAR
+    RGB(58, 110, 165),   // COLOR_BACKGROUND
+    RGB(10, 36, 106),    // COLOR_ACTIVECAPTION
+    RGB(128, 128, 128),  // COLOR_INACTIVECAPTION
+    RGB(212, 208, 200),  // COLOR_MENU
+    RGB(255, 255, 255),  // COLOR_WINDOW
+    RGB(0, 0, 0),        // COLOR_WINDOWFRAME
+    RGB(0, 0, 0),        // COLOR_MENUTEXT
+    RGB(0, 0, 0),        // COLOR_WINDOWTEXT
+    RGB(255, 255, 255),  // COLOR_CAPTIONTEXT
+    RGB(212, 208, 200),  // COLOR_ACTIVEBORDER
+    RGB(212, 208, 200),  // COLOR_INACTIVEBORDER
+    RGB(128, 128, 128),  // COLOR_APPWORKSPACE
+    RGB(10, 36, 106),    // COLOR_HIGHLIGHT
+    RGB(255, 255, 255),  // COLOR_HIGHLIGHTTEXT
+    RGB(212, 208, 200),  // COLOR_BTNFACE
+    RGB(128, 128, 128),  // COLOR_BTNSHADOW
+    RGB(128, 128, 128),  // COLOR_GRAYTEXT
+    RGB(0, 0, 0),        // COLOR_BTNTEXT
+    RGB(212, 208, 200),  // COLOR_INACTIVECAPTIONTEXT
+    RGB(255, 255, 255),  // COLOR_BTNHIGHLIGHT
+    RGB(64, 64, 64),     // COLOR_3DDKSHADOW
+    RGB(212, 208, 200),  // COLOR_3DLIGHT
+    RGB(0, 0, 0),        // COLOR_INFOTEXT
+    RGB(255, 255, 225),  // COLOR_INFOBK
 };
+
+bool Known(int index)
+{
+    return index >= 0 && index < static_cast<int>(kScheme.size());
+}
+
+struct ScreenSize {
+    int width = 1024;
+    int height = 768;
+};
+
+ScreenSize& Screen()
+{
+    static ScreenSize screen;
+    return screen;
+}
 
 } // namespace
 
 COLORREF GetSysColor(int index)
 {
-    return index >= 0 && index < static_cast<int>(std::size(kColours)) ? kColours[index] : 0;
+    return Known(index) ? kScheme[static_cast<size_t>(index)] : 0;
+}
+
+HBRUSH GetSysColorBrush(int index)
+{
+    static std::array<GdiRecord*, kScheme.size()> brushes{};
+    if (!Known(index))
+        return nullptr;
+    GdiRecord*& brush = brushes[static_cast<size_t>(index)];
+    if (!brush) {
+        brush = NewRecord(GdiKind::Brush);
+        brush->stock = true;
+        brush->colour = GetSysColor(index);
+    }
+    return brush;
 }
 
 int GetSystemMetrics(int index)
 {
     switch (index) {
-    case SM_CXSCREEN: return 1024;
-    case SM_CYSCREEN: return 768;
+    case SM_CXSCREEN: return Screen().width;
+    case SM_CYSCREEN: return Screen().height;
     case SM_CXICON:
     case SM_CYICON: return 32;
     case SM_CXEDGE:
@@ -52,3 +86,12 @@ int GetSystemMetrics(int index)
     default: return 0;
     }
 }
+
+namespace platform::ui {
+
+void SetScreenSize(int width, int height)
+{
+    Screen() = {width, height};
+}
+
+} // namespace platform::ui

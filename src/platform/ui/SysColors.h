@@ -6,3 +6,12 @@
 
 COLORREF GetSysColor(int index);
 int GetSystemMetrics(int index);
+// A solid brush of a system colour; it belongs to the system and is never deleted.
+HBRUSH GetSysColorBrush(int index);
+
+namespace platform::ui {
+
+// The screen size the metrics report; a fixed 1024 x 768 until the layer is told otherwise.
+void SetScreenSize(int width, int height);
+
+} // namespace platform::ui

@@ -1,0 +1,16 @@
+#pragma once
+// Private to the window layer: the pixels GDI lights for one-pixel outlines.
+
+#include <QPoint>
+#include <QRect>
+#include <vector>
+
+namespace platform::ui::detail {
+
+// From `from` towards `to`, leaving `to` out, one pixel per step along the longer axis.
+std::vector<QPoint> LinePixels(QPoint from, QPoint to);
+
+// The border pixels of a rectangle, clockwise from the top-left corner, each once.
+std::vector<QPoint> RectOutline(const QRect& rect);
+
+} // namespace platform::ui::detail
