@@ -4,9 +4,13 @@
 // number of a calendar cell, a page break and an empty paragraph.
 // Every emitter returns its text; user values (colours, fonts, line types) are escaped here.
 
+#include "docx/DocxDayCell.h"
 #include "platform/WinTypes.h"
+#include "settings/SettingsRecords.h"
 
+#include <array>
 #include <string>
+#include <vector>
 
 class CDocxTableWriter {
 public:
@@ -61,4 +65,26 @@ public:
     // 24 columns, three months of eight; the eighth column of each month is half a day wide.
     static std::string GetCalendarGridXml(int dayWidth);
     static std::string GetFontsXml(const std::string& font);
+
+    // --- Yearly calendar with links ---
+
+    // Fills the model for the year; the days from firstDay of firstMonth through lastDay of
+    // lastMonth get bookmark numbers 1, 2, ... in date order (months 1..12).
+    static void BuildCalendarModel(int year, DocxCalendarModel& model, int firstMonth, int lastMonth, int firstDay,
+                                   int lastDay);
+    // One table per quarter group, for the date range of the settings (g_nMonthStart, g_nDayStart
+    // to g_nMonthEnd, g_nDayEnd). Groups firstQuarter - 1 .. lastQuarter - 1 are written (0 and 4:
+    // all four), and always every group holding a day of the range, so that each date heading's
+    // link back finds its calendar bookmark. Days of the range link to "BOOKMARK_Date" + ordinal
+    // and sit in "BOOKMARK_Calendar" + ordinal; other days get neither.
+    static std::string GetYearCalendarXml(const std::string& r1, const std::string& r2, const std::string& r3,
+                                          const std::string& r5, int dayWidth, int year, BYTE twoDigits,
+                                          const CalendarStyle& style, BYTE upper, int firstQuarter,
+                                          int lastQuarter);
+    // The twelve month labels by a strftime format, upper-cased when upper is 1.
+    static std::vector<std::string> GetMonthNames(const std::string& format, BYTE upper);
+    // Sunday first: style 0 "S", "M", ...; any other style "日", "一", ...
+    static std::array<std::string, 7> GetWeekdayLetters(int style);
+    // Sunday first: 0 English names, 1 the same upper-cased, 3 one letter, any other Chinese names.
+    static std::array<std::string, 7> GetWeekdayNames(int style);
 };
