@@ -1,5 +1,7 @@
 #include "platform/ui/StandardControls.h"
 
+#include "platform/ui/HeaderCtrl.h"
+#include "platform/ui/ListCtrl.h"
 #include "platform/ui/qt/WindowAccess.h"
 #include "platform/ui/qt/WindowRecord.h"
 
@@ -311,6 +313,8 @@ std::unique_ptr<CWnd> MakeWrapper(WindowKind kind)
     case WindowKind::ComboBox: return std::make_unique<CComboBox>();
     case WindowKind::ListBox: return std::make_unique<CListBox>();
     case WindowKind::Progress: return std::make_unique<CProgressCtrl>();
+    case WindowKind::ListView: return std::make_unique<CListCtrl>();
+    case WindowKind::Header: return std::make_unique<CHeaderCtrl>();
     default: return std::make_unique<CWnd>();
     }
 }

@@ -2,6 +2,7 @@
 
 #include "platform/ui/SysColors.h"
 #include "platform/ui/qt/EventBridge.h"
+#include "platform/ui/qt/ListViewWidget.h"
 #include "platform/ui/qt/WindowAccess.h"
 #include "platform/ui/qt/WindowRecord.h"
 
@@ -207,6 +208,7 @@ QWidget* CreateControl(const ControlTemplate& c, QWidget* dialog, const BaseUnit
     case ControlClass::ComboBox: widget = MakeComboBox(c, dialog); break;
     case ControlClass::ListBox: widget = new QListWidget(dialog); break;
     case ControlClass::Progress: widget = new QProgressBar(dialog); break;
+    case ControlClass::ListView: widget = new ListViewWidget(dialog); break;
     default: widget = new QWidget(dialog); break;
     }
     widget->setGeometry(DialogUnitsToPixels(units, c.x, c.y, c.cx, c.cy));

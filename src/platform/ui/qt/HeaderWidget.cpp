@@ -1,0 +1,131 @@
+#include "platform/ui/qt/HeaderWidget.h"
+
+#include "platform/ui/qt/ClassicLook.h"
+#include "platform/ui/qt/EventBridge.h"
+#include "platform/ui/qt/WindowRecord.h"
+
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <algorithm>
+
+namespace platform::ui::detail {
+namespace {
+
+// Captions keep this far from the item's sides, as the Windows header does.
+constexpr int kTextMargin = 6;
+
+int AlignmentOf(int fmt)
+{
+    switch (fmt & HDF_JUSTIFYMASK) {
+    case HDF_RIGHT: return Qt::AlignRight;
+    case HDF_CENTER: return Qt::AlignHCenter;
+    default: return Qt::AlignLeft;
+    }
+}
+
+} // namespace
+
+HeaderWidget::HeaderWidget(QWidget* parent) : QWidget(parent)
+{
+    m_handle = Register(this, WindowKind::Header, 0, WS_CHILD | WS_VISIBLE, 0);
+    installEventFilter(&EventBridge::Instance());
+}
+
+void HeaderWidget::Insert(int index, HeaderItem item)
+{
+    m_items.insert(m_items.begin() + std::clamp(index, 0, Count()), std::move(item));
+    update();
+    if (onChanged)
+        onChanged();
+}
+
+void HeaderWidget::Remove(int index)
+{
+    m_items.erase(m_items.begin() + index);
+    m_pressed = -1;
+    update();
+    if (onChanged)
+        onChanged();
+}
+
+void HeaderWidget::Update(int index, const HeaderItem& item)
+{
+    m_items[static_cast<size_t>(index)] = item;
+    update();
+    if (onChanged)
+        onChanged();
+}
+
+QRect HeaderWidget::ItemRect(int index) const
+{
+    int left = 0;
+    for (int i = 0; i < index; ++i)
+        left += Item(i).width;
+    return QRect(left, 0, Item(index).width, height());
+}
+
+int HeaderWidget::TotalWidth() const
+{
+    int total = 0;
+    for (const HeaderItem& item : m_items)
+        total += item.width;
+    return total;
+}
+
+int HeaderWidget::NaturalHeight() const
+{
+    return fontMetrics().height() + 6;
+}
+
+int HeaderWidget::ItemAt(const QPoint& point) const
+{
+    for (int i = 0; i < Count(); ++i)
+        if (Item(i).width > 0 && ItemRect(i).contains(point))
+            return i;
+    return -1;
+}
+
+void HeaderWidget::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.fillRect(rect(), SysColour(COLOR_BTNFACE));
+    painter.setFont(font());
+    for (int i = 0; i < Count(); ++i) {
+        const QRect item = ItemRect(i);
+        if (item.width() <= 0)
+            continue;
+        DrawButtonEdge(painter, item, i == m_pressed);
+        const QRect text = item.adjusted(kTextMargin, 0, -kTextMargin, 0).translated(i == m_pressed ? 1 : 0, 0);
+        if (text.width() <= 0)
+            continue;
+        painter.setPen(SysColour(COLOR_BTNTEXT));
+        const QString caption = fontMetrics().elidedText(QString::fromStdString(Item(i).text), Qt::ElideRight,
+                                                         text.width());
+        painter.drawText(text, AlignmentOf(Item(i).fmt) | Qt::AlignVCenter | Qt::TextSingleLine, caption);
+    }
+    // Beyond the last item the header goes on as one empty button.
+    const int end = TotalWidth();
+    if (end < width())
+        DrawButtonEdge(painter, QRect(end, 0, width() - end, height()), false);
+}
+
+void HeaderWidget::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() != Qt::LeftButton)
+        return;
+    m_pressed = ItemAt(event->position().toPoint());
+    update();
+}
+
+void HeaderWidget::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (event->button() != Qt::LeftButton || m_pressed < 0)
+        return;
+    const int pressed = m_pressed;
+    m_pressed = -1;
+    update();
+    if (ItemAt(event->position().toPoint()) == pressed && onClicked)
+        onClicked(pressed);
+}
+
+} // namespace platform::ui::detail

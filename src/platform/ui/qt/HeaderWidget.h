@@ -1,0 +1,55 @@
+#pragma once
+// Private to the window layer: the widget of a header control, a row of column captions.
+
+#include "platform/ui/CommCtrl.h"
+
+#include <QWidget>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace platform::ui::detail {
+
+struct HeaderItem {
+    std::string text;
+    int fmt = HDF_LEFT | HDF_STRING;
+    int width = 0;
+};
+
+class HeaderWidget : public QWidget {
+public:
+    explicit HeaderWidget(QWidget* parent);
+
+    // The window of the header (control id 0), registered with the layer.
+    HWND Handle() const { return m_handle; }
+
+    int Count() const { return static_cast<int>(m_items.size()); }
+    bool Has(int index) const { return index >= 0 && index < Count(); }
+    const HeaderItem& Item(int index) const { return m_items[static_cast<size_t>(index)]; }
+    void Insert(int index, HeaderItem item);
+    void Remove(int index);
+    void Update(int index, const HeaderItem& item);
+    // In the header's own coordinates; the items stand side by side from x 0.
+    QRect ItemRect(int index) const;
+    int TotalWidth() const;
+    // What the default layout gives: the caption font's height and the edges.
+    int NaturalHeight() const;
+
+    // Told when an item changed (widths move the list's columns) and when one was clicked.
+    std::function<void()> onChanged;
+    std::function<void(int index)> onClicked;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    int ItemAt(const QPoint& point) const;
+
+    HWND m_handle = nullptr;
+    std::vector<HeaderItem> m_items;
+    int m_pressed = -1;
+};
+
+} // namespace platform::ui::detail

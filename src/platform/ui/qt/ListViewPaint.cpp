@@ -1,0 +1,151 @@
+// How a list view paints itself: its own rows, or owner-drawn rows through DrawItem, and the
+// grid lines over either.
+#include "platform/ui/qt/ListViewWidget.h"
+
+#include "platform/ui/ImageList.h"
+#include "platform/ui/qt/ClassicLook.h"
+#include "platform/ui/qt/DcFactory.h"
+#include "platform/ui/qt/ImageListRecord.h"
+#include "platform/ui/qt/WindowAccess.h"
+#include "platform/ui/qt/WindowRecord.h"
+
+#include <QPaintEvent>
+#include <QPointer>
+#include <QScrollBar>
+
+namespace platform::ui::detail {
+namespace {
+
+// Text keeps this far from a cell's sides: little in column 0, whose label has its own indent.
+constexpr int kFirstTextMargin = 2;
+constexpr int kTextMargin = 6;
+
+int AlignmentOf(int column, int fmt)
+{
+    if (column == 0)
+        return Qt::AlignLeft;
+    switch (fmt & LVCFMT_JUSTIFYMASK) {
+    case LVCFMT_RIGHT: return Qt::AlignRight;
+    case LVCFMT_CENTER: return Qt::AlignHCenter;
+    default: return Qt::AlignLeft;
+    }
+}
+
+} // namespace
+
+bool ListViewWidget::SelectionShown() const
+{
+    return hasFocus() || (Style() & LVS_SHOWSELALWAYS);
+}
+
+void ListViewWidget::paintEvent(QPaintEvent* event)
+{
+    QPainter painter(this);
+    painter.fillRect(event->rect(), Colour(m_background));
+    const int first = TopIndex();
+    const int last = std::min(m_data.RowCount() - 1, first + (ViewHeight() + RowHeight() - 1) / RowHeight() - 1);
+    painter.setClipRect(QRect(0, RowsTop(), ViewWidth(), ViewHeight()));
+    if (Style() & LVS_OWNERDRAWFIXED) {
+        PaintOwnerDrawn(painter, first, last);
+    } else {
+        painter.setFont(font());
+        for (int item = first; item <= last; ++item)
+            PaintRow(painter, item);
+    }
+    if (m_extendedStyle & LVS_EX_GRIDLINES)
+        PaintGrid(painter);
+    painter.setClipping(false);
+    WindowRecord* record = RecordOf(Handle());
+    if (record && ((record->style & WS_BORDER) || (record->exStyle & WS_EX_CLIENTEDGE))) {
+        painter.setPen(SysColour(COLOR_BTNSHADOW));
+        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
+}
+
+void ListViewWidget::PaintRow(QPainter& painter, int item)
+{
+    const ListRow& row = m_data.Row(item);
+    const QRect label = *CellRect(item, 0, LVIR_LABEL);
+    const bool highlighted = (row.state & LVIS_SELECTED) && SelectionShown();
+    if (highlighted) {
+        // Without the focus a selection kept in sight is grey.
+        const QColor fill = hasFocus() ? SysColour(COLOR_HIGHLIGHT) : SysColour(COLOR_BTNFACE);
+        const QRect bounds = RowBounds(item);
+        const QRect area = (m_extendedStyle & LVS_EX_FULLROWSELECT)
+                               ? QRect(label.left(), bounds.top(), bounds.right() + 1 - label.left(), bounds.height())
+                               : label;
+        painter.fillRect(area, fill);
+    }
+    if (m_extendedStyle & LVS_EX_CHECKBOXES) {
+        const QRect box = *CellRect(item, 0, LVIR_ICON);
+        DrawCheckBox(painter, QRect(box.left() - 16, box.top(), 16, box.height()),
+                     (row.state & LVIS_STATEIMAGEMASK) == INDEXTOSTATEIMAGEMASK(2));
+    }
+    const ImageListRecord* images = m_images ? m_images->GetSafeHandle() : nullptr;
+    if (images && row.image >= 0 && row.image < static_cast<int>(images->images.size())) {
+        const QRect icon = *CellRect(item, 0, LVIR_ICON);
+        painter.save();
+        painter.setClipRect(icon, Qt::IntersectClip);
+        painter.drawImage(icon.left(), icon.top() + (icon.height() - images->cy) / 2,
+                          images->images[static_cast<size_t>(row.image)]);
+        painter.restore();
+    }
+    const bool whiteText = highlighted && hasFocus();
+    for (int column = 0; column < std::max(m_data.ColumnCount(), 1); ++column) {
+        const QRect cell = column == 0 ? label : ColumnBounds(item, column);
+        const int margin = column == 0 ? kFirstTextMargin : kTextMargin;
+        const QRect text = cell.adjusted(margin, 0, -margin, 0);
+        if (text.width() <= 0)
+            continue;
+        const bool inSelection = whiteText && (column == 0 || (m_extendedStyle & LVS_EX_FULLROWSELECT));
+        painter.setPen(inSelection ? SysColour(COLOR_HIGHLIGHTTEXT) : Colour(m_textColour));
+        const int fmt = column < m_data.ColumnCount() ? m_data.Column(column).fmt : LVCFMT_LEFT;
+        const QString shown = painter.fontMetrics().elidedText(QString::fromStdString(m_data.Text(item, column)),
+                                                               Qt::ElideRight, text.width());
+        painter.drawText(text, AlignmentOf(column, fmt) | Qt::AlignVCenter | Qt::TextSingleLine, shown);
+    }
+}
+
+void ListViewWidget::PaintOwnerDrawn(QPainter& painter, int first, int last)
+{
+    WindowRecord* record = RecordOf(Handle());
+    const HWND parent = HandleOf(parentWidget());
+    if (!record || !parent)
+        return;
+    const QPointer<ListViewWidget> alive(this);
+    const std::unique_ptr<CDC> dc = MakeDcOnPainter(painter);
+    for (int item = first; item <= last && alive && m_data.HasRow(item); ++item) {
+        const ListRow& row = m_data.Row(item);
+        const QRect bounds = RowBounds(item);
+        DRAWITEMSTRUCT draw;
+        draw.CtlType = ODT_LISTVIEW;
+        draw.CtlID = record->id;
+        draw.itemID = static_cast<UINT>(item);
+        draw.itemAction = ODA_DRAWENTIRE;
+        draw.itemState = ((row.state & LVIS_SELECTED) ? ODS_SELECTED : 0u) |
+                         ((row.state & LVIS_FOCUSED) && hasFocus() ? ODS_FOCUS : 0u);
+        draw.hwndItem = Handle();
+        draw.hDC = dc->GetSafeHdc();
+        draw.rcItem = RECT{bounds.left(), bounds.top(), bounds.left() + bounds.width(), bounds.top() + bounds.height()};
+        draw.itemData = static_cast<DWORD_PTR>(row.param);
+        Deliver(parent, WM_DRAWITEM, record->id, reinterpret_cast<LPARAM>(&draw));
+    }
+}
+
+void ListViewWidget::PaintGrid(QPainter& painter)
+{
+    painter.setPen(SysColour(COLOR_BTNFACE));
+    const int top = RowsTop();
+    const int bottom = top + ViewHeight();
+    // Rows are ruled down the whole view, items or not; each column on its right edge.
+    for (int y = top + RowHeight() - 1; y < bottom; y += RowHeight())
+        painter.drawLine(0, y, ViewWidth() - 1, y);
+    const int left = -m_horizontal->value();
+    for (int column = 0; column < m_header->Count(); ++column) {
+        const QRect cell = m_header->ItemRect(column);
+        if (cell.width() > 0)
+            painter.drawLine(left + cell.right(), top, left + cell.right(), bottom - 1);
+    }
+}
+
+} // namespace platform::ui::detail
