@@ -43,7 +43,12 @@ HWND CDialog::BuildWindow(CWnd* owner)
     widget->setWindowTitle(QString::fromStdString(dialog->caption));
     const HWND window = Register(widget, WindowKind::Dialog, m_templateId, dialog->style, dialog->exStyle);
     widget->installEventFilter(&EventBridge::Instance());
-    RecordOf(window)->owner = owner ? owner->m_hWnd : nullptr;
+    WindowRecord* record = RecordOf(window);
+    record->owner = owner ? owner->m_hWnd : nullptr;
+    // The dialog's font, for controls that ask their parent for it.
+    record->ownFont = std::make_unique<CFont>();
+    record->ownFont->CreatePointFont(dialog->fontPoints * 10, dialog->fontFace.c_str());
+    record->font = record->ownFont.get();
     if (QWidget* ownerWidget = owner ? WidgetOf(owner->m_hWnd) : nullptr) {
         widget->winId();
         if (widget->windowHandle() && ownerWidget->window()->windowHandle())

@@ -10,7 +10,9 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QImage>
 #include <QLineEdit>
+#include <QPixmap>
 #include <QPlainTextEdit>
 #include <cstdlib>
 #include <deque>
@@ -230,6 +232,25 @@ bool RecordMessageBox(const ShownMessageBox& box, int* answer)
         g_recorder->answers.pop_front();
     }
     return true;
+}
+
+// ---- pictures of windows -----------------------------------------------------------------
+
+WindowPicture CaptureWindow(CWnd& window)
+{
+    QWidget* widget = WidgetOf(window.m_hWnd);
+    if (!widget)
+        return {};
+    const QImage image = widget->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    std::vector<COLORREF> pixels;
+    pixels.reserve(static_cast<size_t>(image.width()) * static_cast<size_t>(image.height()));
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            const QRgb rgb = image.pixel(x, y);
+            pixels.push_back(RGB(static_cast<BYTE>(qRed(rgb)), static_cast<BYTE>(qGreen(rgb)),
+                                 static_cast<BYTE>(qBlue(rgb))));
+        }
+    return WindowPicture(image.width(), image.height(), std::move(pixels));
 }
 
 // ---- process exit ------------------------------------------------------------------------

@@ -92,6 +92,28 @@ public:
 // The layer's side: throws ExitCaught when a catcher is installed, else returns.
 void ExitRequested(int code);
 
+// What a window looks like now, painted as it would be on screen (children included).
+class WindowPicture {
+public:
+    WindowPicture() = default;
+    WindowPicture(int width, int height, std::vector<COLORREF> pixels)
+        : m_width(width), m_height(height), m_pixels(std::move(pixels)) {}
+    int Width() const { return m_width; }
+    int Height() const { return m_height; }
+    COLORREF Pixel(int x, int y) const
+    {
+        return x >= 0 && y >= 0 && x < m_width && y < m_height
+                   ? m_pixels[static_cast<size_t>(y) * static_cast<size_t>(m_width) + static_cast<size_t>(x)]
+                   : 0xFFFFFFFF;
+    }
+
+private:
+    int m_width = 0;
+    int m_height = 0;
+    std::vector<COLORREF> m_pixels;
+};
+WindowPicture CaptureWindow(CWnd& window);
+
 // Makes the application object the layer needs (tests and the program both call it first).
 void EnsureApplication();
 

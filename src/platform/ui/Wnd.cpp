@@ -563,8 +563,11 @@ BOOL CWnd::ModifyStyle(DWORD remove, DWORD add, UINT)
         return FALSE;
     const DWORD before = record->style;
     record->style = (before & ~remove) | add;
-    if (record->widget)
+    if (record->widget) {
+        if (record->kind == WindowKind::Static)
+            record->widget->setAttribute(Qt::WA_TransparentForMouseEvents, (record->style & SS_NOTIFY) == 0);
         record->widget->update();
+    }
     return before != record->style;
 }
 

@@ -3,6 +3,7 @@
 #include "platform/ui/SysColors.h"
 #include "platform/ui/qt/EventBridge.h"
 #include "platform/ui/qt/ListViewWidget.h"
+#include "platform/ui/qt/OwnerDrawButton.h"
 #include "platform/ui/qt/WindowAccess.h"
 #include "platform/ui/qt/WindowRecord.h"
 
@@ -46,6 +47,8 @@ QWidget* MakeStatic(const ControlTemplate& c, QWidget* parent)
     }
     auto* label = new QLabel(parent);
     label->setTextFormat(Qt::PlainText);
+    // A static without SS_NOTIFY lets the mouse through, as on Windows.
+    label->setAttribute(Qt::WA_TransparentForMouseEvents, (c.style & SS_NOTIFY) == 0);
     if (type == SS_WHITERECT) {
         label->setAutoFillBackground(true);
         QPalette palette = label->palette();
@@ -71,6 +74,7 @@ QWidget* MakeButton(const ControlTemplate& c, QWidget* parent)
     case BS_CHECKBOX: button = new ManualButton<QCheckBox>(); break;
     case BS_AUTORADIOBUTTON: button = new QRadioButton(text, parent); break;
     case BS_RADIOBUTTON: button = new ManualButton<QRadioButton>(); break;
+    case BS_OWNERDRAW: button = new OwnerDrawButton(parent); break;
     case BS_GROUPBOX: {
         auto* box = new QGroupBox(text, parent);
         box->setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -83,10 +87,8 @@ QWidget* MakeButton(const ControlTemplate& c, QWidget* parent)
         break;
     }
     }
-    if (!button->parent()) {
-        button->setParent(parent);
-        button->setText(text);
-    }
+    button->setParent(parent);
+    button->setText(text);
     if (auto* radio = qobject_cast<QRadioButton*>(button))
         radio->setAutoExclusive(false);
     return button;

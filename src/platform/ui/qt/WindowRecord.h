@@ -2,6 +2,7 @@
 // Private to the window layer: what the layer knows of one window.
 
 #include "platform/ui/DialogTemplate.h"
+#include "platform/ui/Gdi.h"
 #include "platform/ui/Wnd.h"
 
 #include <QImage>
@@ -29,6 +30,7 @@ struct WindowRecord {
     QPainter* activePainter = nullptr;
     QImage overlay;                       // drawing done outside a paint
     CFont* font = nullptr;
+    std::unique_ptr<CFont> ownFont;       // a dialog's font, made from its template
     bool trackLeave = false;
     bool dying = false;
 

@@ -1,0 +1,75 @@
+#include "controls/FontLabel/FontLabel.h"
+
+#include "platform/ui/SysColors.h"
+
+#include <cstdio>
+
+RV_MESSAGE_MAP(CFontLabel, CStatic, msgmap::Simple(WM_PAINT, &T::OnPaint))
+
+void CFontLabel::SetLabelFont(const CString& face, int size, COLORREF textColour, DWORD styleFlags)
+{
+    m_strFace = face;
+    m_fontSize = size;
+    m_textColour = textColour;
+    SetFontStyle(styleFlags);
+}
+
+void CFontLabel::SetFontStyle(DWORD styleFlags)
+{
+    if (styleFlags & FST_BOLD)
+        m_bBold = true;
+    if (styleFlags & FST_ITALIC)
+        m_bItalic = true;
+    if (styleFlags & FST_UNDERLINE)
+        m_bUnderline = true;
+    if (styleFlags & FST_STRIKEOUT)
+        m_bStrikeOut = true;
+    if (styleFlags & FST_ANTIALIAS)
+        m_bAntialias = true;
+    m_bCenter = m_bRight = m_bLeft = false;
+    if (styleFlags & FST_CENTRE)
+        m_bCenter = true;
+    else if (styleFlags & FST_RIGHT)
+        m_bRight = true;
+    else
+        m_bLeft = true;
+}
+
+void CFontLabel::SetBackground(COLORREF colour)
+{
+    m_bkColour = colour;
+    m_bBackground = true;
+}
+
+void CFontLabel::PreSubclassWindow()
+{
+    ModifyStyle(0, SS_NOTIFY);
+    CStatic::PreSubclassWindow();
+}
+
+void CFontLabel::OnPaint()
+{
+    CPaintDC dc(this);
+    CRect client;
+    GetClientRect(&client);
+    const CString text = GetWindowText();
+    dc.FillSolidRect(&client, m_bBackground ? m_bkColour : GetSysColor(COLOR_BTNFACE));
+    dc.SetTextColor(m_textColour);
+    dc.SetBkMode(TRANSPARENT);
+    const UINT align = m_bCenter ? DT_CENTER : (m_bRight ? DT_RIGHT : DT_LEFT);
+    CFont font;
+    if (!font.CreateFont(m_fontSize, 0, 0, 0, m_bBold ? FW_HEAVY : FW_NORMAL, m_bItalic, m_bUnderline, m_bStrikeOut,
+                         DEFAULT_CHARSET, OUT_CHARACTER_PRECIS, CLIP_CHARACTER_PRECIS,
+                         m_bAntialias ? ANTIALIASED_QUALITY : 0, 0, m_strFace)) {
+        // A box from inside a paint would come back with every repaint: say it once, show the background.
+        static bool told = false;
+        if (!told) {
+            std::fputs("Font could not be created!\n", stderr);
+            told = true;
+        }
+        return;
+    }
+    CFont* previous = dc.SelectObject(&font);
+    dc.DrawText(text, &client, align | DT_WORDBREAK | DT_NOPREFIX);
+    dc.SelectObject(previous);
+}

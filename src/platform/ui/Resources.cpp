@@ -1,0 +1,74 @@
+#include "platform/ui/Resources.h"
+
+#include "platform/ui/Images.h"
+#include "platform/ui/qt/GdiAccess.h"
+
+#include <QImage>
+#include <cstring>
+#include <map>
+#include <mutex>
+
+namespace {
+
+std::mutex g_mutex;
+
+std::map<UINT, CString>& Strings()
+{
+    static std::map<UINT, CString> strings;
+    return strings;
+}
+
+std::map<UINT, CString>& IconFiles()
+{
+    static std::map<UINT, CString> files;
+    return files;
+}
+
+} // namespace
+
+void RegisterStringResource(UINT id, const CString& text)
+{
+    std::lock_guard<std::mutex> lock(g_mutex);
+    Strings()[id] = text;
+}
+
+std::optional<CString> LoadResourceString(UINT id)
+{
+    std::lock_guard<std::mutex> lock(g_mutex);
+    const auto found = Strings().find(id);
+    return found == Strings().end() ? std::nullopt : std::optional<CString>(found->second);
+}
+
+void RegisterIconResource(UINT id, const CString& path)
+{
+    std::lock_guard<std::mutex> lock(g_mutex);
+    IconFiles()[id] = path;
+}
+
+HICON LoadIconResource(UINT id, int cx, int cy)
+{
+    CString path;
+    {
+        std::lock_guard<std::mutex> lock(g_mutex);
+        const auto found = IconFiles().find(id);
+        if (found == IconFiles().end())
+            return nullptr;
+        path = found->second;
+    }
+    return LoadImage(nullptr, path, IMAGE_ICON, cx, cy, LR_LOADFROMFILE);
+}
+
+LONG GetBitmapBits(HBITMAP bitmap, LONG count, void* bits)
+{
+    const QImage* image = platform::ui::detail::ImageOf(bitmap);
+    if (!image || count <= 0 || !bits)
+        return 0;
+    const QImage pixels = image->convertToFormat(QImage::Format_ARGB32);
+    const LONG rowBytes = static_cast<LONG>(pixels.width()) * 4;
+    LONG copied = 0;
+    for (int y = 0; y < pixels.height() && copied + rowBytes <= count; ++y) {
+        std::memcpy(static_cast<BYTE*>(bits) + copied, pixels.constScanLine(y), static_cast<size_t>(rowBytes));
+        copied += rowBytes;
+    }
+    return copied;
+}

@@ -1,0 +1,38 @@
+#pragma once
+// A dialog with one control of each kind the custom controls attach to, for their tests.
+
+#include "platform/ui/Dialog.h"
+#include "platform/ui/DialogTemplate.h"
+
+#include <gtest/gtest.h>
+
+constexpr UINT kControlDialog = 9201;
+constexpr int kLabel = 1001, kGroup = 1002, kInside = 1003, kOnEdge = 1004, kOutside = 1005, kButton = 1006;
+
+inline void RegisterControlDialog()
+{
+    DialogTemplate dialog;
+    dialog.id = kControlDialog;
+    dialog.cx = 300;
+    dialog.cy = 200;
+    dialog.controls = {
+        {ControlClass::Static, kLabel, "Label", 0, 0, 100, 20, SS_LEFT},
+        {ControlClass::Static, kGroup, "", 0, 40, 200, 100, SS_LEFT},
+        {ControlClass::Button, kInside, "in", 20, 60, 40, 12, BS_AUTOCHECKBOX},
+        {ControlClass::Button, kOnEdge, "edge", 0, 120, 40, 20, BS_AUTOCHECKBOX},
+        {ControlClass::Button, kOutside, "out", 210, 60, 40, 12, BS_AUTOCHECKBOX},
+        {ControlClass::Button, kButton, "&Go", 100, 150, 100, 30, BS_OWNERDRAW},
+    };
+    RegisterDialogTemplate(dialog);
+}
+
+class ControlDialogTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        RegisterControlDialog();
+        ASSERT_TRUE(dialog.Create(kControlDialog));
+        dialog.ShowWindow(SW_SHOW);
+    }
+    CDialog dialog{kControlDialog};
+};

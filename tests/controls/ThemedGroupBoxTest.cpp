@@ -1,0 +1,90 @@
+// The group box draws the classic way here (no visual-styles library) and groups its controls.
+#include "ControlDialog.h"
+#include "controls/groupbox/ThemedGroupBox.h"
+#include "platform/ui/SysColors.h"
+#include "platform/ui/TestHooks.h"
+#include "support/Printers.h"
+
+using platform::ui::CaptureWindow;
+
+TEST_F(ControlDialogTest, GroupBoxWithoutThemeDrawsAnEtchedShadowFrame)
+{
+    CThemedGroupBox box;
+    ASSERT_TRUE(box.SubclassDlgItem(kGroup, &dialog));
+    EXPECT_FALSE(box.m_bThemed);
+    EXPECT_EQ(box.m_crText, GetSysColor(COLOR_BTNTEXT));
+    box.SetWindowText("");
+    const auto picture = CaptureWindow(box);
+    // Without text or icon the band is one pixel: the frame's top line is row 0.
+    EXPECT_EQ(box.m_nHalfBand, 0);
+    // Etched: the rectangle loses a pixel at right and bottom for the highlight beside it.
+    const int right = picture.Width() - 2;
+    const int bottom = picture.Height() - 2;
+    EXPECT_EQ(picture.Pixel(30, 0), GetSysColor(COLOR_3DSHADOW));
+    EXPECT_EQ(picture.Pixel(0, 10), GetSysColor(COLOR_3DSHADOW));
+    EXPECT_EQ(picture.Pixel(right, 10), GetSysColor(COLOR_3DSHADOW));
+    EXPECT_EQ(picture.Pixel(30, bottom), GetSysColor(COLOR_3DSHADOW));
+    EXPECT_EQ(picture.Pixel(30, 1), GetSysColor(COLOR_3DHILIGHT)) << "etched: a highlight line inside";
+    // The empty caption still cuts the line: a band 6 wide at the left margin of 8.
+    EXPECT_EQ(picture.Pixel(8, 0), box.m_crBackground);
+    EXPECT_EQ(picture.Pixel(14, 0), GetSysColor(COLOR_3DSHADOW));
+}
+
+TEST_F(ControlDialogTest, GroupBoxCaptionBandCutsTheFrameWhereTheCaptionSits)
+{
+    CThemedGroupBox box;
+    ASSERT_TRUE(box.SubclassDlgItem(kGroup, &dialog));
+    CRect client;
+    box.GetClientRect(&client);
+    box.MoveWindow(0, 60, 200, client.Height());
+    box.SetBorderStyle(0, FALSE).SetBorderColor(RGB(0, 0, 0), FALSE).SetAlignment(1, FALSE);
+    box.SetWindowText("", FALSE);
+    box.m_sizeText = CSize(50, 13);   // as measured for a caption 50 pixels wide
+    const auto picture = CaptureWindow(box);
+    const int line = box.m_nHalfBand;
+    ASSERT_EQ(line, 7);
+    // A centred frame caption of width 50 in a box 200 wide: a band 56 wide from x = 72.
+    EXPECT_EQ(picture.Pixel(71, line), RGB(0, 0, 0));
+    EXPECT_EQ(picture.Pixel(72, line), box.m_crBackground);
+    EXPECT_EQ(picture.Pixel(127, line), box.m_crBackground);
+    EXPECT_EQ(picture.Pixel(128, line), RGB(0, 0, 0));
+
+    // A header-style caption at the right sits flush with the edge.
+    box.SetControlStyle(1, FALSE).SetAlignment(2, FALSE);
+    const auto header = CaptureWindow(box);
+    EXPECT_EQ(header.Pixel(200 - 54, line), RGB(0, 0, 0));
+    EXPECT_EQ(header.Pixel(200 - 53, line), box.m_crBackground);
+    EXPECT_EQ(header.Pixel(199, line), box.m_crBackground);
+}
+
+TEST_F(ControlDialogTest, DisablingTheGroupDisablesWhatLiesInsideAndGreysTheBox)
+{
+    CThemedGroupBox box;
+    ASSERT_TRUE(box.SubclassDlgItem(kGroup, &dialog));
+    box.SetBorderColor(RGB(200, 0, 0), FALSE).SetBorderStyle(0, FALSE).SetWindowText("Group", FALSE);
+    box.EnableWindow(FALSE, TRUE);
+    EXPECT_FALSE(box.IsWindowEnabled());
+    EXPECT_FALSE(dialog.GetDlgItem(kInside)->IsWindowEnabled());
+    EXPECT_FALSE(dialog.GetDlgItem(kOnEdge)->IsWindowEnabled()) << "edges may touch";
+    EXPECT_TRUE(dialog.GetDlgItem(kOutside)->IsWindowEnabled());
+    const auto picture = CaptureWindow(box);
+    EXPECT_EQ(picture.Pixel(2, picture.Height() - 1), GetSysColor(COLOR_3DSHADOW))
+        << "a disabled frame is drawn in the shadow colour";
+    box.EnableWindow(TRUE, TRUE);
+    EXPECT_TRUE(dialog.GetDlgItem(kInside)->IsWindowEnabled());
+}
+
+TEST_F(ControlDialogTest, GroupBoxFontSettersChainAndReport)
+{
+    CThemedGroupBox box;
+    ASSERT_TRUE(box.SubclassDlgItem(kGroup, &dialog));
+    box.SetFont("Tahoma", 12, FALSE).SetBold(TRUE, FALSE);
+    EXPECT_TRUE(box.GetBold());
+    EXPECT_EQ(box.GetFontFaceName(), "Tahoma");
+    EXPECT_EQ(box.GetFontPointSize(), 12);
+    box.SetBold(FALSE, FALSE);
+    EXPECT_FALSE(box.GetBold());
+    CThemedGroupBox unattached;
+    EXPECT_EQ(unattached.GetFontFaceName(), "MS Sans Serif");
+    EXPECT_EQ(unattached.GetFontPointSize(), 8);
+}
