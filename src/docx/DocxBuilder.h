@@ -10,6 +10,7 @@
 // - flags are bytes that count as set when they are 1, unless a comment says otherwise.
 // Revision ids are "00000000" until LoadRsids reads the skeleton's own.
 
+#include "docx/DocxRunDesign.h"
 #include "platform/WinTypes.h"
 #include "settings/DiaryRecords.h"
 #include "settings/SettingsRecords.h"
@@ -239,6 +240,19 @@ public:
                                    BYTE bold, const std::string& font, BYTE italic, const std::string& fill) const;
     std::string GetFormattedRunXml(const std::string& text, BYTE bold, const std::string& color,
                                    const std::string& size, const std::string& font, BYTE italic) const;
+
+    // --- Document body and the generation run ---
+
+    // Turns the skeleton copied into the work folder into the diary: splits the document part,
+    // writes the body, then adds the numbering relationship, revision ids, content type and
+    // numbering part. Nothing is changed unless every part it needs is there and whole.
+    DocxRunStatus CreateDocx(const std::string& monthTemplatePath, const std::string& dateTemplatePath,
+                             const std::string& documentPath, const std::string& settingsPath,
+                             const std::string& workFolder, const DocxRunDesign& design);
+    // Appends the whole body to the document part; false when a template text file cannot be
+    // read or the part cannot be written.
+    bool WriteDocumentBody(const std::string& dateTemplatePath, const std::string& monthTemplatePath,
+                           const std::string& documentPath, const DocxRunDesign& design);
 
 private:
     int m_idCounter = 0;

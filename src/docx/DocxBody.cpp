@@ -1,0 +1,304 @@
+// The document body in page order: title, yearly calendar, planners, monthly calendars, then one
+// daily page per line of the date template. Written to the document part in chunks, so a
+// full year never sits in memory at once.
+#include "docx/DocxBuilder.h"
+
+#include "docx/DocxTableWriter.h"
+#include "platform/Files.h"
+#include "settings/CivilDate.h"
+#include "settings/IniValues.h"
+#include "settings/Settings.h"
+
+#include <algorithm>
+#include <cstdio>
+
+namespace {
+
+// Width of a day column of the calendars, in twips.
+constexpr int kDayWidth = 437;
+
+// PENDING: stand-ins until the planner and monthly calendar writers land.
+std::string PendingYearPlannerXml(const YearPlannerSettings&, const CalendarStyle&, int, int) { return {}; }
+std::string PendingQuarterPlannerXml(const YearPlannerSettings&, const CalendarStyle&, int, int) { return {}; }
+std::string PendingMonthCalendarXml(const std::string&, const std::string&, const std::string&, const std::string&,
+                                    int, int, BYTE, const CalendarStyle&, BYTE, const MonthCalendarSettings&, int, int)
+{
+    return {};
+}
+
+// Appends chunk after chunk to the document part and remembers whether each one landed.
+class PartWriter {
+public:
+    explicit PartWriter(const std::string& path) : m_path(path) {}
+
+    void Add(const std::string& xml) { m_chunk += xml; }
+    void Flush()
+    {
+        m_written = CDocxBuilder::AppendToFile(m_path, m_chunk) && m_written;
+        m_chunk.clear();
+    }
+    bool Written() const { return m_written; }
+
+private:
+    const std::string& m_path;
+    std::string m_chunk;
+    bool m_written = true;
+};
+
+// The lines of the date template: every line counts, whatever its length, because the n-th line
+// is the n-th day of the range and names the n-th bookmark of the yearly calendar.
+std::vector<std::string> DateLines(const std::string& text)
+{
+    std::vector<std::string> lines;
+    std::string_view rest = text;
+    while (!rest.empty()) {
+        const size_t end = rest.find('\n');
+        std::string_view line = rest.substr(0, end);
+        rest.remove_prefix(end == std::string_view::npos ? rest.size() : end + 1);
+        if (!line.empty() && line.back() == '\r')
+            line.remove_suffix(1);
+        lines.emplace_back(line);
+    }
+    return lines;
+}
+
+class BodyWriter {
+public:
+    BodyWriter(CDocxBuilder& builder, const DocxRunDesign& design, const std::string& documentPath)
+        : m_builder(builder), m_design(design), m_format(design.pageFormat), m_out(documentPath),
+          m_year(CDocxBuilder::GetCurrentYear())
+    {
+    }
+
+    void TitleAndYearCalendar()
+    {
+        m_out.Add(m_builder.GetTitleParagraphXml(m_format.Days_FontColor.str(), m_format.Days_FontSize.str(),
+                                                 m_format.Days_FontName.str(), m_format.Days_FontBold,
+                                                 m_design.title));
+        m_out.Add(CDocxTableWriter::GetYearCalendarXml(Rsid(1), Rsid(2), Rsid(3), Rsid(4), kDayWidth, m_year,
+                                                       m_format.CalendarFormat2Bit, m_design.calendarStyle,
+                                                       m_design.monthUpper, m_design.firstQuarter,
+                                                       m_design.lastQuarter));
+        m_out.Flush();
+    }
+
+    // The two-page year planner always, the one-page planner and the quarter planner each by its
+    // own switch, and none of them unless the planners are switched on.
+    void Planners()
+    {
+        const YearPlannerSettings& planner = m_design.yearPlanner;
+        if (planner.bYearPlanner != 1)
+            return;
+        PageBreak();
+        Caption("年计划:", "1");
+        Caption("年计划表 - 1 (2 页)", "2");
+        m_out.Add(PendingYearPlannerXml(planner, m_design.calendarStyle, 0, 6));
+        PageBreak();
+        Caption("年计划表 - 1 (2 页)", "2");
+        m_out.Add(PendingYearPlannerXml(planner, m_design.calendarStyle, 6, 12));
+        if (planner.YearPlanner1Page != 0) {
+            PageBreak();
+            Caption("年计划表 (1 页)", "2");
+            m_out.Add(PendingYearPlannerXml(planner, m_design.calendarStyle, 0, 12));
+        }
+        if (planner.YearPlannerQuarterPlanner == 1) {
+            PageBreak();
+            Caption("季度计划表 (4 页)", "1");
+            for (int quarter = 1; quarter <= 4; ++quarter) {
+                if (quarter > 1)
+                    PageBreak();
+                Caption("季度-" + std::to_string(quarter) + " 计划表 ", "2");
+                m_out.Add(PendingQuarterPlannerXml(planner, m_design.calendarStyle, 3 * (quarter - 1),
+                                                                 3 * quarter));
+            }
+        }
+        m_out.Flush();
+    }
+
+    void MonthCalendars()
+    {
+        if (m_design.monthCalendar.bAddMonthOfCalendar != 1)
+            return;
+        m_out.Add(PendingMonthCalendarXml(Rsid(1), Rsid(2), Rsid(3), Rsid(4), kDayWidth, m_year,
+                                                        m_format.CalendarFormat2Bit, m_design.calendarStyle,
+                                                        m_design.monthUpper, m_design.monthCalendar, g_nMonthStart,
+                                                        g_nMonthEnd));
+        m_out.Flush();
+    }
+
+    void BreakBeforeDays()
+    {
+        if (m_format.Page_Breaks != 1)
+            return;
+        PageBreak();
+        m_out.Flush();
+    }
+
+    void DailyPages(const std::vector<CDocxBuilder::MonthLabel>& labels, const std::vector<std::string>& lines)
+    {
+        m_labels = &labels;
+        m_daysLeftInStartMonth = MonthLength(0) - g_nDayStart + 1;
+        m_quarterLevel = std::to_string(std::max(0, ParseInt(m_format.Months_Grade) - 1));
+        m_bookmarkId = CDocxBuilder::GetDaysOfCurrentYear() + 1;
+        CDocxBuilder::GetQuarterSpans(m_quarters, g_nMonthStart, g_nMonthEnd);
+        m_addingText = m_design.addText.AddText == 1;
+        for (const std::string& line : lines)
+            Day(line);
+    }
+
+    bool Written() const { return m_out.Written(); }
+
+private:
+    const std::string& Rsid(int number) const { return m_builder.Rsid(number); }
+
+    void PageBreak() { m_out.Add(CDocxTableWriter::GetPageBreakXml(Rsid(1), Rsid(2), Rsid(3))); }
+    void EmptyParagraph() { m_out.Add(CDocxTableWriter::GetEmptyParagraphXml(Rsid(1), Rsid(2))); }
+
+    void Caption(const std::string& text, const char* outlineLevel)
+    {
+        m_out.Add(CDocxBuilder::GetTextParagraphXml(text, m_format.Days_FontName.str(), m_format.Days_FontSize.str(),
+                                                    m_format.Days_FontColor.str(), m_format.Days_FontBold,
+                                                    outlineLevel, Rsid(1), Rsid(2), Rsid(3)));
+    }
+
+    // Length of the month that lies `index` months after the start month; 0 past December.
+    int MonthLength(int index) const { return civil::DaysInMonth(m_year, g_nMonthStart + index); }
+
+    void QuarterHeading()
+    {
+        if (m_lastQuarter > 4)
+            return;
+        for (const CDocxBuilder::QuarterSpan& span : m_quarters) {
+            if (span.offset != m_dayIndex)
+                continue;
+            m_lastQuarter = span.quarter;
+            m_out.Add(m_builder.GetNumberParagraphXml(span.quarter, m_format.Months_FontColor.str(),
+                                                      m_format.Months_FontSize.str(), m_format.Days_FontName.str(),
+                                                      m_format.Months_FontBold, m_format.QuarterText.str(),
+                                                      m_quarterLevel));
+            return;
+        }
+    }
+
+    void MonthHeading(size_t label)
+    {
+        // A label the month template does not hold gets no heading rather than a stray one.
+        if (label >= m_labels->size())
+            return;
+        m_out.Add(m_builder.GetTextParagraphCloseXml(
+            m_format.Months_FontColor.str(), m_format.Months_FontSize.str(), m_format.Months_FontName.str(),
+            m_format.Months_FontBold, m_format.Months_FontItalic, m_format.Months_Grade.str(), (*m_labels)[label].text));
+    }
+
+    void MonthHeadingIfNew()
+    {
+        if (m_dayIndex == 0) {
+            MonthHeading(0);
+        } else if (m_dayIndex == m_daysLeftInStartMonth) {
+            MonthHeading(static_cast<size_t>(m_monthIndex) + 1);
+            m_monthBoundary = m_dayIndex;
+            ++m_monthIndex;
+        } else if (const int length = MonthLength(m_monthIndex); length > 0 && m_dayIndex == m_monthBoundary + length) {
+            MonthHeading(static_cast<size_t>(m_monthIndex) + 1);
+            m_monthBoundary += length;
+            ++m_monthIndex;
+        }
+    }
+
+    void Day(const std::string& line)
+    {
+        QuarterHeading();
+        MonthHeadingIfNew();
+        ++m_dayIndex;
+        ++m_bookmarkId;
+        ++m_ordinal;
+
+        // The last character marks the day: "0" for a weekday that gets no diary page.
+        const bool ticked = line.empty() || line.back() != '0';
+        const std::string caption = line.empty() ? line : line.substr(0, line.size() - 1);
+        const DiaryPageFormat& f = m_format;
+        m_out.Add(m_builder.GetDateHeadingXml(
+            m_bookmarkId, m_ordinal, ticked ? f.Days_FontColor.str() : f.UncheckedWeekFontColor.str(),
+            f.Days_FontSize.str(), ticked ? f.Days_FontBold : f.UncheckedWeekFontBold, f.Days_Underline,
+            f.Days_Grade.str(), caption, f.Days_BackGround.str(), ticked ? f.Days_FontItalic : f.UncheckedWeekFontItalic,
+            f.Days_FontName.str(), ticked ? BYTE{0} : f.UncheckedWeekFontDelLine, f.CalendarFormat2Bit,
+            m_design.captions, ticked ? 1 : 0, m_design.dateTable));
+        // An unticked day shares the page of the next ticked day.
+        if (!ticked) {
+            EmptyParagraph();
+            m_out.Flush();
+            return;
+        }
+        if (f.AddABlankLineBeforeClass == 1)
+            EmptyParagraph();
+        ++m_textLine;
+        for (const DiaryClassRecord& diaryClass : m_design.classes)
+            m_out.Add(m_builder.GetItemTableXml(diaryClass, m_builder.NextId(diaryClass.COL_ItemNumber)));
+        AddedText();
+        EmptyParagraph();
+        if (f.Page_Breaks == 1)
+            PageBreak();
+        m_out.Flush();
+    }
+
+    void AddedText()
+    {
+        const AddTextSettings& text = m_design.addText;
+        const int count = static_cast<int>(m_design.textLines.size());
+        if (m_addingText && m_textLine >= count) {
+            if (text.LOOP == 1)
+                m_textLine = 0;
+            else
+                m_addingText = false;
+        }
+        if (!m_addingText || m_textLine >= count)
+            return;
+        EmptyParagraph();
+        m_out.Add(m_builder.GetAddedTextParagraphXml(
+            m_design.textLines[static_cast<size_t>(m_textLine)].text, text.FontName.str(), text.FontSizeCopy.str(),
+            text.FontColor.str(), text.BackgroundColor_Check == 1 ? text.BackgroundColor.str() : std::string(),
+            text.FontBold, text.FontItalic, text.FontUnderline, Rsid(1), Rsid(2), Rsid(3), m_design.textTable));
+    }
+
+    CDocxBuilder& m_builder;
+    const DocxRunDesign& m_design;
+    const DiaryPageFormat& m_format;
+    PartWriter m_out;
+    const int m_year;
+
+    const std::vector<CDocxBuilder::MonthLabel>* m_labels = nullptr;
+    std::vector<CDocxBuilder::QuarterSpan> m_quarters;
+    std::string m_quarterLevel;
+    int m_daysLeftInStartMonth = 0;
+    int m_dayIndex = 0;        // date lines handled so far
+    int m_ordinal = 0;         // 1-based position of the day in the range
+    int m_bookmarkId = 0;
+    int m_monthIndex = 0;      // into the month labels
+    int m_monthBoundary = 0;   // day index at which the current month began
+    int m_lastQuarter = 0;
+    int m_textLine = -1;
+    bool m_addingText = false;
+};
+
+} // namespace
+
+bool CDocxBuilder::WriteDocumentBody(const std::string& dateTemplatePath, const std::string& monthTemplatePath,
+                                     const std::string& documentPath, const DocxRunDesign& design)
+{
+    BodyWriter body(*this, design, documentPath);
+    body.TitleAndYearCalendar();
+    body.Planners();
+    body.MonthCalendars();
+    body.BreakBeforeDays();
+
+    std::vector<MonthLabel> labels;
+    if (!ReadLinesIntoArray(labels, monthTemplatePath))
+        return false;
+    const auto dates = platform::ReadFileBytes(dateTemplatePath);
+    if (!dates) {
+        std::printf("Failed to open file: %s\r\n", dateTemplatePath.c_str());
+        return false;
+    }
+    body.DailyPages(labels, DateLines(*dates));
+    return body.Written();
+}

@@ -1,0 +1,92 @@
+// The generation run: turns the skeleton copied into the work folder into the diary. Every part
+// the run reads or edits is checked before the first change, so a run that cannot finish
+// leaves the skeleton as it was and says why.
+#include "docx/DocxBuilder.h"
+
+#include "platform/Files.h"
+
+#include <cstdio>
+
+namespace {
+
+struct RunPaths {
+    std::string rels, contentTypes, numbering, fragment, documentHead, documentTail;
+};
+
+RunPaths PathsOf(const std::string& workFolder)
+{
+    const std::string word = platform::JoinPath(workFolder, "word");
+    return {word + "/_rels/document.xml.rels", platform::JoinPath(workFolder, "[Content_Types].xml"),
+            word + "/numbering.xml",           word + "/numbering_item_number.xml",
+            word + "/document_temp.xml",       word + "/document_end.xml"};
+}
+
+// A part and the texts the edits need to find in it, each pair in this order.
+struct PartCheck {
+    const std::string& path;
+    std::vector<std::pair<std::string_view, std::string_view>> markers;
+};
+
+DocxRunStatus Check(const PartCheck& part)
+{
+    const auto text = platform::ReadFileBytes(part.path);
+    if (!text) {
+        std::printf("Failed to open file: %s\r\n", part.path.c_str());
+        return DocxRunStatus::MissingPart;
+    }
+    for (const auto& [start, end] : part.markers) {
+        const size_t at = text->find(start);
+        if (at == std::string::npos || text->find(end, at + start.size()) == std::string::npos) {
+            std::printf("Part without %.*s: %s\r\n", static_cast<int>(start.size()), start.data(),
+                        part.path.c_str());
+            return DocxRunStatus::BrokenPart;
+        }
+    }
+    return DocxRunStatus::Done;
+}
+
+DocxRunStatus CheckInputs(const std::string& monthTemplatePath, const std::string& dateTemplatePath,
+                          const std::string& documentPath, const std::string& settingsPath, const RunPaths& paths)
+{
+    const PartCheck parts[] = {
+        {documentPath, {{"<w:body>", ""}}},
+        {settingsPath, {{"</w:rsids>", ""}}},
+        {paths.rels, {{"</Relationships>", ""}}},
+        {paths.contentTypes, {{"</Types>", ""}}},
+        {paths.numbering,
+         {{"<?xml", "?>"}, {"<w:numbering", "wordml\">"}, {"<w:abstractNum w:abstractNumId=\"0\">", "</w:abstractNum>"}}},
+        {paths.fragment, {}},
+        {monthTemplatePath, {}},
+        {dateTemplatePath, {}},
+    };
+    for (const PartCheck& part : parts)
+        if (const DocxRunStatus status = Check(part); status != DocxRunStatus::Done)
+            return status;
+    return DocxRunStatus::Done;
+}
+
+} // namespace
+
+DocxRunStatus CDocxBuilder::CreateDocx(const std::string& monthTemplatePath, const std::string& dateTemplatePath,
+                                       const std::string& documentPath, const std::string& settingsPath,
+                                       const std::string& workFolder, const DocxRunDesign& design)
+{
+    const RunPaths paths = PathsOf(workFolder);
+    if (const DocxRunStatus status = CheckInputs(monthTemplatePath, dateTemplatePath, documentPath, settingsPath, paths);
+        status != DocxRunStatus::Done)
+        return status;
+    LoadRsids(settingsPath);
+
+    // The document part is cut back to its head; its tail waits in a file of its own.
+    DeleteFileIfExists(paths.documentHead);
+    DeleteFileIfExists(paths.documentTail);
+    if (!SplitTemplateHead(documentPath, paths.documentHead) || !SplitTemplateTail(documentPath, paths.documentTail) ||
+        !platform::RemoveFile(documentPath) || !MoveFileText(paths.documentHead, documentPath))
+        return DocxRunStatus::WriteFailed;
+
+    if (!WriteDocumentBody(dateTemplatePath, monthTemplatePath, documentPath, design) ||
+        !MoveFileText(paths.documentTail, documentPath) ||
+        !WritePackageParts(paths.rels, settingsPath, paths.contentTypes, paths.numbering, NextId(0), paths.fragment))
+        return DocxRunStatus::WriteFailed;
+    return DocxRunStatus::Done;
+}

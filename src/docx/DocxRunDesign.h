@@ -1,0 +1,37 @@
+#pragma once
+// Everything of a design that one generation run writes into the document, gathered before the
+// run starts: the run reads this snapshot and never the windows.
+
+#include "platform/WinTypes.h"
+#include "settings/DiaryRecords.h"
+#include "settings/SettingsRecords.h"
+#include "settings/TextLineRecord.h"
+
+#include <string>
+#include <vector>
+
+// How a run ended. Anything but Done leaves a work folder that must not be packed.
+enum class DocxRunStatus {
+    Done,
+    MissingPart,   // a part of the skeleton or a template text file cannot be read
+    BrokenPart,    // a part lacks what the edits rely on
+    WriteFailed,
+};
+
+struct DocxRunDesign {
+    std::vector<DiaryClassRecord> classes;   // sizes in half-points, as the class list gives them
+    DiaryPageFormat pageFormat;
+    std::string title;
+    DayCaptionSettings captions;
+    std::vector<TextLineRecord> textLines;   // the motto lines, one per ticked day
+    AddTextSettings addText;                 // FontSizeCopy holds the size in half-points
+    TableLineSettings dateTable;
+    TableLineSettings textTable;
+    CalendarStyle calendarStyle;
+    BYTE monthUpper = 0;
+    MonthCalendarSettings monthCalendar;
+    YearPlannerSettings yearPlanner;
+    // Quarters 1..4 of the yearly calendar; 0 and 4 show the whole year.
+    int firstQuarter = 0;
+    int lastQuarter = 4;
+};

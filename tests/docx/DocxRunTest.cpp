@@ -1,0 +1,82 @@
+// The generation run: a whole run leaves a complete, well-formed package; a run that cannot
+// finish reports why and changes nothing, so no document is made from a broken skeleton.
+#include "RunFixture.h"
+
+#include <filesystem>
+
+namespace fs = std::filesystem;
+
+TEST_F(DocxRunTest, FinishedRunLeavesACompletePackage)
+{
+    m_design.classes[0].COL_ItemNumber = 1;
+    WriteTemplates(3, 30, 4, 2);
+    ASSERT_EQ(Run(), DocxRunStatus::Done);
+
+    for (const std::string& part : docxcheck::PackageParts())
+        EXPECT_EQ(docxcheck::XmlError(docxcheck::ReadFile(Part(part))), "") << part;
+    const std::string document = Document();
+    EXPECT_EQ(document.rfind("<w:sectPr"), document.find("<w:sectPr")) << "the tail comes once";
+    EXPECT_LT(document.find("BOOKMARK_Date004"), document.find("<w:sectPr"));
+    EXPECT_NE(document.find("encoding=\"UTF-8\""), std::string::npos);
+    EXPECT_FALSE(fs::exists(Part("word/document_temp.xml")));
+    EXPECT_FALSE(fs::exists(Part("word/document_end.xml")));
+    EXPECT_FALSE(fs::exists(Part("word/numbering_item_number.xml")));
+
+    // Four numbered days: four lists of their own after the 21 item styles.
+    const std::string numbering = docxcheck::ReadFile(Part("word/numbering.xml"));
+    EXPECT_NE(numbering.find("<w:num w:numId=\"25\">"), std::string::npos);
+    EXPECT_EQ(numbering.find("<w:num w:numId=\"26\">"), std::string::npos);
+    EXPECT_EQ(Occurrences(docxcheck::ReadFile(Part("word/_rels/document.xml.rels")), "numbering.xml"), 1u);
+}
+
+TEST_F(DocxRunTest, MissingPartsStopTheRunBeforeAnyChange)
+{
+    WriteTemplates(1, 1, 1, 31);
+    const std::string missing[] = {MonthTemplate(),
+                                   DateTemplate(),
+                                   Part("word/document.xml"),
+                                   Part("word/settings.xml"),
+                                   Part("word/_rels/document.xml.rels"),
+                                   Part("[Content_Types].xml"),
+                                   Part("word/numbering.xml"),
+                                   Part("word/numbering_item_number.xml")};
+    for (const std::string& path : missing) {
+        const std::string kept = docxcheck::ReadFile(path);
+        fs::remove(path);
+        const auto before = Snapshot();
+        EXPECT_EQ(Run(), DocxRunStatus::MissingPart) << path;
+        EXPECT_EQ(Snapshot(), before) << path;
+        Folder().Write(fs::relative(path, Folder().Path()).string(), kept);
+    }
+}
+
+TEST_F(DocxRunTest, PartsWithoutWhatTheEditsNeedStopTheRunBeforeAnyChange)
+{
+    WriteTemplates(1, 1, 1, 31);
+    const std::pair<std::string, std::string> broken[] = {
+        {"word/document.xml", "<w:body>"},
+        {"word/settings.xml", "</w:rsids>"},
+        {"word/_rels/document.xml.rels", "</Relationships>"},
+        {"[Content_Types].xml", "</Types>"},
+        {"word/numbering.xml", "</w:abstractNum>"},
+    };
+    for (const auto& [part, marker] : broken) {
+        const std::string kept = docxcheck::ReadFile(Part(part));
+        std::string text = kept;
+        text.erase(text.find(marker), marker.size());
+        Folder().Write("my_diary/" + part, text);
+        const auto before = Snapshot();
+        EXPECT_EQ(Run(), DocxRunStatus::BrokenPart) << part;
+        EXPECT_EQ(Snapshot(), before) << part;
+        Folder().Write("my_diary/" + part, kept);
+    }
+    EXPECT_EQ(Run(), DocxRunStatus::Done);
+}
+
+TEST_F(DocxRunTest, PartThatCannotBeWrittenFailsTheRun)
+{
+    WriteTemplates(1, 1, 1, 3);
+    // A folder where the run keeps the head of the document part.
+    fs::create_directory(Part("word/document_temp.xml"));
+    EXPECT_EQ(Run(), DocxRunStatus::WriteFailed);
+}
