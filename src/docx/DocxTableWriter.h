@@ -87,4 +87,82 @@ public:
     static std::array<std::string, 7> GetWeekdayLetters(int style);
     // Sunday first: 0 English names, 1 the same upper-cased, 3 one letter, any other Chinese names.
     static std::array<std::string, 7> GetWeekdayNames(int style);
+
+    // --- Monthly calendar pages ---
+
+    // The 21-day counter of the line rows, running across all months of one call of
+    // GetMonthCalendarXml.
+    struct DayCycle {
+        int nCycleDay = 0;
+        int nCycleNumber = 1;
+        int nRestDays = 0;
+    };
+    // How one kind of day looks in a row: Monday-Friday, Sunday/Saturday, or outside the range.
+    struct MonthDayLook {
+        std::string textColor;
+        std::string background;
+        BYTE bold = 0;
+        BYTE italic = 0;
+        BYTE strike = 0;
+        BYTE sign = 0;
+        int signNumber = 0;
+        std::string signColor;
+    };
+    // What a row of a month table hands down to its cells: the day-number row or line row k.
+    struct MonthRowStyle {
+        bool dayRow = false;
+        std::string topType, topColor, bottomType, bottomColor;
+        MonthDayLook workday, weekend, outside;
+        std::string font;
+        std::string size;   // half-points; "" leaves the size out
+        std::string emptyBackground;
+        BYTE counter = 0;
+        BYTE counterDaysLeft = 0;
+        int restDays = 0;
+        BYTE underline = 0;
+        std::string alignment;   // "" writes no alignment
+        BYTE snapToGrid = 0;
+        BYTE twoDigits = 0;
+    };
+
+    // One page per month from firstMonth to lastMonth (1..12) of the settings' date range
+    // (g_nMonthStart, g_nDayStart to g_nMonthEnd, g_nDayEnd): page break, headings, and a table
+    // of a title row, a weekday row and per week a day-number row with up to five line rows.
+    // Days of the range link to their date bookmarks.
+    static std::string GetMonthCalendarXml(const std::string& r1, const std::string& r2, const std::string& r3,
+                                           const std::string& r5, int dayWidth, int year, BYTE twoDigits,
+                                           const CalendarStyle& style, BYTE monthUpper,
+                                           const MonthCalendarSettings& settings, int firstMonth, int lastMonth);
+    static std::string GetMonthRowXml(const std::string& r1, const std::string& r2, const std::string& r3,
+                                      const std::string& r5, const DocxWeek& week, const MonthRowStyle& row,
+                                      DayCycle& cycle);
+    // The seven cells of the week, Sunday to Saturday.
+    static std::string GetMonthRowCellsXml(const std::string& r1, const std::string& r2, const std::string& r3,
+                                           const std::string& r5, const DocxWeek& week, const MonthRowStyle& row,
+                                           DayCycle& cycle);
+    static std::string GetMonthDayCellXml(const std::string& r1, const std::string& r2, const std::string& r3,
+                                          const std::string& r5, const DocxDayCell& cell, const MonthRowStyle& row,
+                                          DayCycle& cycle);
+    // Properties of a day-number cell; a day outside the range (bookmark 0) starts a vertical merge
+    // that its line cells continue.
+    static std::string GetMergedCellStartXml(const std::string& topType, const std::string& topColor,
+                                             const std::string& bottomType, const std::string& bottomColor,
+                                             int bookmark, int weekday, const std::string& weekendBackground,
+                                             const std::string& workdayBackground,
+                                             const std::string& outsideBackground);
+    // A narrow cell that starts (restart 1) or continues a vertical merge, holding the run given.
+    static std::string GetMergedCellContinueXml(const std::string& r1, const std::string& r2, const std::string& r3,
+                                                const std::string& background, BYTE restart,
+                                                const std::string& run);
+    // Line cells of a diary day: the next text of the 21-day counter, or one blank.
+    static std::string GetDayCounterCellXml(const std::string& r1, const std::string& r2, const std::string& r3,
+                                            const std::string& r5, const MonthRowStyle& row, int weekday,
+                                            DayCycle& cycle);
+    static std::string GetPreservedTextCellXml(const std::string& r1, const std::string& r2, const std::string& r3,
+                                               const std::string& r5, const MonthRowStyle& row, int weekday);
+    // A special sign 1..28 in its symbol font; a run without the sign for any other number.
+    static std::string GetMonthSymbolRunXml(const std::string& r5, const std::string& color, const std::string& size,
+                                            BYTE bold, BYTE italic, int sign);
+    static std::string GetTopBottomBordersXml(const std::string& topType, const std::string& topColor,
+                                              const std::string& bottomType, const std::string& bottomColor);
 };

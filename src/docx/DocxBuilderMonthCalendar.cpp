@@ -1,0 +1,338 @@
+// The monthly calendar pages: one table per month whose day numbers link to the diary pages,
+// with writing rows under each week that can carry a special sign and a 21-day counter.
+#include "docx/CalendarCells.h"
+#include "docx/DocxBuilder.h"
+#include "docx/DocxTableWriter.h"
+#include "docx/XmlText.h"
+#include "settings/Settings.h"
+
+#include <algorithm>
+
+namespace {
+
+using docx::ValueXml;
+using docx::calendar::DoubledSize;
+using docx::calendar::Rsids;
+using W = CDocxTableWriter;
+
+constexpr int kCycleLength = 21;
+constexpr const char* kLineCellWidth = "<w:tcW w:w=\"1368\" w:type=\"dxa\" />";
+
+std::string Shading(const std::string& fill)
+{
+    return ValueXml("<w:shd w:val=\"clear\" w:color=\"auto\" w:fill=\"", fill, "\" />\n");
+}
+
+const char* AlignmentWord(int align)
+{
+    switch (align) {
+    case 0: return "left";
+    case 1: return "center";
+    case 2: return "right";
+    default: return "";
+    }
+}
+
+const W::MonthDayLook& LookOf(const W::MonthRowStyle& row, int weekday)
+{
+    return weekday == 0 || weekday == 6 ? row.weekend : row.workday;
+}
+
+std::string Borders(const W::MonthRowStyle& row)
+{
+    if (row.topType.empty() && row.bottomType.empty())
+        return {};
+    return W::GetTopBottomBordersXml(row.topType, row.topColor, row.bottomType, row.bottomColor);
+}
+
+W::MonthRowStyle DayRowStyle(const CalendarStyle& style, const MonthCalendarSettings& settings, BYTE twoDigits)
+{
+    W::MonthRowStyle row;
+    row.dayRow = true;
+    row.topType = style.line_type.str();
+    row.topColor = style.line_color.str();
+    row.bottomType = settings.LineTop[0].str();
+    row.bottomColor = settings.LineColor_Top[0].str();
+    row.weekend = {style.day0And6_font_color.str(), style.back_color_day06.str(), settings.FontBold_Day,
+                   style.bDay06Italic, style.bDay06Strike, 0, 0, ""};
+    row.workday = {style.day1To5_font_color.str(), style.back_color_day15.str(), settings.FontBold_Day,
+                   style.bDay15Italic, style.bDay15Strike, 0, 0, ""};
+    row.outside = {style.day_nolink_font_color.str(), style.back_color_nodiary.str(), style.bDayNotDiaryBold,
+                   style.bDayNotDiaryItalic, style.bDayNotDiaryStrike, 0, 0, ""};
+    row.font = settings.FontName_Day.str();
+    row.size = DoubledSize(settings.FontSize_Day.str());
+    row.emptyBackground = style.back_color_empty.str();
+    row.underline = settings.FontUnderlined_Day;
+    row.alignment = AlignmentWord(settings.FontAlign_Day);
+    row.twoDigits = twoDigits;
+    return row;
+}
+
+W::MonthRowStyle LineRowStyle(const CalendarStyle& style, const MonthCalendarSettings& s, size_t k)
+{
+    W::MonthRowStyle row;
+    row.topType = s.LineTop[k].str();
+    row.topColor = s.LineColor_Top[k].str();
+    row.bottomType = s.LineBottom[k].str();
+    row.bottomColor = s.LineColor_Bottom[k].str();
+    row.weekend = {s.line06_FontColor_[k].str(), s.line06_BKColor_[k].str(), s.line06_FontBold_[k],
+                   s.line06_FontItalic_[k], s.line06_Strikethrough_[k], s.bAddSpecialSign_06[k],
+                   s.iSpecialSign_06[k], s.SpecialSignColor_06[k].str()};
+    row.workday = {s.line15_FontColor_[k].str(), s.line15_BKColor_[k].str(), s.line15_FontBold_[k],
+                   s.line15_FontItalic_[k], s.line15_Strikethrough_[k], s.bAddSpecialSign_15[k],
+                   s.iSpecialSign_15[k], s.SpecialSignColor_15[k].str()};
+    row.outside.textColor = style.day_nolink_font_color.str();
+    row.outside.background = style.back_color_nodiary.str();
+    row.font = s.FontName.str();
+    row.size = DoubledSize(s.FontSize.str());
+    row.emptyBackground = style.back_color_empty.str();
+    row.counter = s.b21Days[k];
+    row.counterDaysLeft = s.b21DaysRest[k];
+    row.restDays = s.i21DaysNotWorkDays[k];
+    row.underline = 1;
+    row.snapToGrid = s.bLineSnapToGrid;
+    return row;
+}
+
+// The next text of the counter: "1D+2-19" is day 2 of cycle 1 with 19 days left. Between two
+// cycles lie the rest days: cells holding a blank, the last one empty.
+std::string NextCounterText(W::DayCycle& cycle, BYTE daysLeft, int restDays)
+{
+    ++cycle.nCycleDay;
+    if (cycle.nCycleDay > kCycleLength) {
+        if (restDays <= 0) {
+            ++cycle.nCycleNumber;
+            cycle.nCycleDay = 1;
+            cycle.nRestDays = 0;
+        } else if (++cycle.nRestDays < restDays) {
+            return " ";
+        } else {
+            cycle.nCycleDay = 0;
+            ++cycle.nCycleNumber;
+            cycle.nRestDays = 0;
+            return {};
+        }
+    }
+    std::string text = std::to_string(cycle.nCycleNumber) + "D+" + std::to_string(cycle.nCycleDay);
+    const int left = kCycleLength - cycle.nCycleDay;
+    if (left != 0 && daysLeft == 1)
+        text += "-" + std::to_string(left);
+    return text;
+}
+
+// A line cell of a diary day around the text element given; the counter cell takes its shading
+// only from a complete colour.
+std::string LineCellXml(const Rsids& rsids, const W::MonthRowStyle& row, int weekday, bool counterCell,
+                        const std::string& textElement)
+{
+    const W::MonthDayLook& look = LookOf(row, weekday);
+    std::string xml = std::string("<w:tc>\n<w:tcPr>") + kLineCellWidth + Borders(row);
+    if (!counterCell || look.background.size() == 6)
+        xml += Shading(look.background);
+    xml += "</w:tcPr>" + docx::calendar::DayParagraphStart(rsids) + "<w:pPr>";
+    if (row.snapToGrid == 1)
+        xml += "<w:snapToGrid w:val=\"0\" />";
+    xml += " <w:jc w:val=\"left\" /></w:pPr>";
+    if (look.sign == 1 && look.signNumber > 0)
+        xml += W::GetMonthSymbolRunXml(rsids.r5, look.signColor, row.size, 1, 0, look.signNumber);
+    xml += "<w:r w:rsidRPr=\"" + rsids.r5 + "\" >\n<w:rPr>\n";
+    if (!row.font.empty())
+        xml += W::GetFontsXml(row.font);
+    if (look.bold == 1)
+        xml += "<w:b />\n<w:bCs />\n";
+    if (look.italic == 1)
+        xml += "<w:i /> <w:iCs /> ";
+    if (look.strike == 1)
+        xml += "<w:strike />";
+    xml += ValueXml("<w:color w:val=\"", look.textColor, "\" />\n") + docx::SizeXml(row.size, "\" />\n");
+    return xml + "</w:rPr>\n" + textElement + "</w:r>\n</w:p></w:tc>";
+}
+
+// The day-number cell: a day of the range is a HYPERLINK field to its date bookmark; a day
+// outside it shows its number only, as no page carries a bookmark for it.
+std::string DayNumberCellXml(const Rsids& rsids, const DocxDayCell& cell, const W::MonthRowStyle& row)
+{
+    const bool linked = cell.bookmarkNumber != 0;
+    const W::MonthDayLook& look = linked ? LookOf(row, cell.weekday) : row.outside;
+    std::string xml = "<w:tc>\n" +
+                      W::GetMergedCellStartXml(row.topType, row.topColor, row.bottomType, row.bottomColor,
+                                               cell.bookmarkNumber, cell.weekday, row.weekend.background,
+                                               row.workday.background, row.outside.background) +
+                      docx::calendar::DayParagraphStart(rsids);
+    if (!row.alignment.empty())
+        xml += "<w:pPr>\n<w:jc w:val=\"" + row.alignment + "\" /> </w:pPr>\n";
+    const std::string number = W::GetDayNumberRunXml(look.textColor, rsids.r5, cell.day, cell.bookmarkNumber,
+                                                     row.twoDigits, row.font, row.size, look.bold, look.italic,
+                                                     look.strike, row.underline);
+    if (!linked)
+        return xml + number + "</w:p>\n</w:tc>\n";
+    return xml + W::GetFieldBeginRunXml(look.textColor) +
+           W::GetFieldInstrRunXml(look.textColor, cell.dateBookmarkName) +
+           W::GetBoldColorRunXml(look.textColor, rsids.r5) + W::GetFieldSeparateRunXml(look.textColor) + number +
+           W::GetFieldEndRunXml(look.textColor) + "</w:p>\n</w:tc>\n";
+}
+
+std::string MonthTableXml(const Rsids& rsids, const DocxCalendarMonth& weeks, const std::string& label,
+                          int dayWidth, const CalendarStyle& style, const MonthCalendarSettings& settings,
+                          const W::MonthRowStyle& dayRow, const std::vector<W::MonthRowStyle>& lineRows,
+                          W::DayCycle& cycle)
+{
+    std::string xml = "<w:tbl>\n" +
+                      W::GetTablePropertiesXml(settings.LineType_Grid.str(), settings.LineColor_Grid.str()) +
+                      W::GetCalendarGridXml(dayWidth) + docx::calendar::HeaderRowStart(rsids) +
+                      docx::calendar::MonthTitleCellXml(rsids, label, style) + "</w:tr>\n" +
+                      docx::calendar::HeaderRowStart(rsids);
+    for (const std::string& name : W::GetWeekdayNames(settings.bWeekNameUpper == 1 ? 1 : 0))
+        xml += docx::calendar::WeekdayCellXml(rsids, dayWidth, name, style);
+    xml += "</w:tr>";
+    for (size_t w = 0; w < weeks.size(); ++w) {
+        if (w == 5 && weeks[w][0].day == 0)
+            continue;
+        xml += W::GetMonthRowXml(rsids.r1, rsids.r2, rsids.r3, rsids.r5, weeks[w], dayRow, cycle);
+        for (const W::MonthRowStyle& line : lineRows)
+            xml += W::GetMonthRowXml(rsids.r1, rsids.r2, rsids.r3, rsids.r5, weeks[w], line, cycle);
+    }
+    return xml + "</w:tbl>\n";
+}
+
+} // namespace
+
+std::string CDocxTableWriter::GetMonthCalendarXml(const std::string& r1, const std::string& r2, const std::string& r3,
+                                                  const std::string& r5, int dayWidth, int year, BYTE twoDigits,
+                                                  const CalendarStyle& style, BYTE monthUpper,
+                                                  const MonthCalendarSettings& settings, int firstMonth,
+                                                  int lastMonth)
+{
+    const Rsids rsids{r1, r2, r3, r5};
+    DayCycle cycle;
+    const std::string daySize = DoubledSize(settings.FontSize_Day.str());
+    const std::vector<std::string> labels = GetMonthNames(style.MonthFormat.str(), monthUpper);
+    DocxCalendarModel model;
+    BuildCalendarModel(year, model, g_nMonthStart, g_nMonthEnd, g_nDayStart, g_nDayEnd);
+    const MonthRowStyle dayRow = DayRowStyle(style, settings, twoDigits);
+    std::vector<MonthRowStyle> lineRows;
+    for (size_t k = 0; k < MonthCalendarSettings::kRows; ++k)
+        if (settings.bAddLine[k] == 1)
+            lineRows.push_back(LineRowStyle(style, settings, k));
+
+    std::string xml;
+    const auto heading = [&](const std::string& text, const char* level) {
+        xml += CDocxBuilder::GetTextParagraphXml(text, style.font_name.str(), daySize, style.month_font_color.str(),
+                                                 style.bMonthBold, level, r1, r2, r3);
+    };
+    const int first = std::max(firstMonth, 1);
+    for (int month = first; month <= std::min(lastMonth, 12); ++month) {
+        const auto index = static_cast<size_t>(month - 1);
+        xml += GetPageBreakXml(r1, r2, r3);
+        if (month == first)
+            heading("月日历", "1");
+        const std::string label = index < labels.size() ? labels[index] : std::string();
+        heading(label, "2");
+        xml += MonthTableXml(rsids, model[index], label, dayWidth, style, settings, dayRow, lineRows, cycle);
+    }
+    return xml;
+}
+
+std::string CDocxTableWriter::GetMonthRowXml(const std::string& r1, const std::string& r2, const std::string& r3,
+                                             const std::string& r5, const DocxWeek& week, const MonthRowStyle& row,
+                                             DayCycle& cycle)
+{
+    return "<w:tr w:rsidR=\"" + r1 + "\" w:rsidTr=\"" + r1 + "\">\n" + GetRowPropertiesXml() +
+           GetMonthRowCellsXml(r1, r2, r3, r5, week, row, cycle) + "</w:tr>\n";
+}
+
+std::string CDocxTableWriter::GetMonthRowCellsXml(const std::string& r1, const std::string& r2,
+                                                  const std::string& r3, const std::string& r5, const DocxWeek& week,
+                                                  const MonthRowStyle& row, DayCycle& cycle)
+{
+    std::string xml;
+    for (const DocxDayCell& cell : week)
+        xml += GetMonthDayCellXml(r1, r2, r3, r5, cell, row, cycle);
+    return xml;
+}
+
+// Cells without a day start a merge in the day-number row and continue it in the line rows, so
+// they never join the weekday label or the week above.
+std::string CDocxTableWriter::GetMonthDayCellXml(const std::string& r1, const std::string& r2, const std::string& r3,
+                                                 const std::string& r5, const DocxDayCell& cell,
+                                                 const MonthRowStyle& row, DayCycle& cycle)
+{
+    if (cell.day == 0)
+        return GetMergedCellContinueXml(r1, r2, r3, row.emptyBackground, row.dayRow ? 1 : 0, "");
+    if (row.dayRow)
+        return DayNumberCellXml(Rsids{r1, r2, r3, r5}, cell, row);
+    if (cell.bookmarkNumber == 0) {
+        const MonthDayLook& look = LookOf(row, cell.weekday);
+        return GetMergedCellContinueXml(
+            r1, r2, r3, row.outside.background, 0,
+            GetDayNumberRunXml(look.textColor, r5, cell.day, 0, 0, row.font, "", look.bold, 0, 0, 1));
+    }
+    if (row.counter == 1)
+        return GetDayCounterCellXml(r1, r2, r3, r5, row, cell.weekday, cycle);
+    return GetPreservedTextCellXml(r1, r2, r3, r5, row, cell.weekday);
+}
+
+// The schema puts the merge before the borders.
+std::string CDocxTableWriter::GetMergedCellStartXml(const std::string& topType, const std::string& topColor,
+                                                    const std::string& bottomType, const std::string& bottomColor,
+                                                    int bookmark, int weekday, const std::string& weekendBackground,
+                                                    const std::string& workdayBackground,
+                                                    const std::string& outsideBackground)
+{
+    std::string xml = "<w:tcPr>\n<w:tcW w:w=\"8522\" w:type=\"dxa\" />\n";
+    if (bookmark == 0)
+        xml += "<w:vMerge w:val=\"restart\" />";
+    if (!topType.empty() || !bottomType.empty())
+        xml += GetTopBottomBordersXml(topType, topColor, bottomType, bottomColor);
+    const std::string& fill = bookmark == 0                     ? outsideBackground
+                              : (weekday == 0 || weekday == 6) ? weekendBackground
+                                                               : workdayBackground;
+    return xml + Shading(fill) + "</w:tcPr>\n";
+}
+
+std::string CDocxTableWriter::GetMergedCellContinueXml(const std::string& r1, const std::string& r2,
+                                                       const std::string& r3, const std::string& background,
+                                                       BYTE restart, const std::string& run)
+{
+    return std::string("<w:tc>\n<w:tcPr>") + kLineCellWidth +
+           (restart == 1 ? "<w:vMerge w:val=\"restart\" />" : "<w:vMerge />") + Shading(background) + "</w:tcPr>" +
+           docx::calendar::DayParagraphStart(Rsids{r1, r2, r3, ""}) + "<w:pPr><w:jc w:val=\"left\" /></w:pPr>" + run +
+           "</w:p></w:tc>";
+}
+
+std::string CDocxTableWriter::GetDayCounterCellXml(const std::string& r1, const std::string& r2,
+                                                   const std::string& r3, const std::string& r5,
+                                                   const MonthRowStyle& row, int weekday, DayCycle& cycle)
+{
+    const std::string text = NextCounterText(cycle, row.counterDaysLeft, row.restDays);
+    return LineCellXml(Rsids{r1, r2, r3, r5}, row, weekday, true, "<w:t>" + docx::EscapeText(text) + "</w:t>\n");
+}
+
+std::string CDocxTableWriter::GetPreservedTextCellXml(const std::string& r1, const std::string& r2,
+                                                      const std::string& r3, const std::string& r5,
+                                                      const MonthRowStyle& row, int weekday)
+{
+    return LineCellXml(Rsids{r1, r2, r3, r5}, row, weekday, false, "<w:t xml:space=\"preserve\"> </w:t>\n");
+}
+
+std::string CDocxTableWriter::GetMonthSymbolRunXml(const std::string& r5, const std::string& color,
+                                                   const std::string& size, BYTE bold, BYTE italic, int sign)
+{
+    std::string xml = "<w:r w:rsidRPr=\"" + r5 + "\" >\n<w:rPr>\n";
+    if (bold == 1)
+        xml += "<w:b />\n<w:bCs />\n";
+    if (italic == 1)
+        xml += "<w:i /> <w:iCs /> ";
+    xml += ValueXml("<w:color w:val=\"", color, "\"/>\r\n") + docx::SizeXml(size, "\" />") + "</w:rPr>";
+    const std::string font = CDocxBuilder::GetSymbolFont(sign);
+    if (!font.empty())
+        xml += "<w:sym w:font=\"" + font + "\" w:char=\"" + CDocxBuilder::GetSymbolCode(sign) + "\" />";
+    return xml + "</w:r>";
+}
+
+std::string CDocxTableWriter::GetTopBottomBordersXml(const std::string& topType, const std::string& topColor,
+                                                     const std::string& bottomType, const std::string& bottomColor)
+{
+    return "<w:tcBorders>\n" + GetBorderXml(topColor.empty() ? 0 : 1, "top", topType, topColor) +
+           GetBorderXml(bottomColor.empty() ? 0 : 1, "bottom", bottomType, bottomColor) + "</w:tcBorders>\n";
+}
