@@ -7,14 +7,14 @@
 #include <gtest/gtest.h>
 
 constexpr UINT kControlDialog = 9201;
-constexpr int kLabel = 1001, kGroup = 1002, kInside = 1003, kOnEdge = 1004, kOutside = 1005, kButton = 1006;
+constexpr int kLabel = 1001, kGroup = 1002, kInside = 1003, kOnEdge = 1004, kOutside = 1005, kButton = 1006, kList = 1007;
 
 inline void RegisterControlDialog()
 {
     DialogTemplate dialog;
     dialog.id = kControlDialog;
     dialog.cx = 300;
-    dialog.cy = 200;
+    dialog.cy = 320;
     dialog.controls = {
         {ControlClass::Static, kLabel, "Label", 0, 0, 100, 20, SS_LEFT},
         {ControlClass::Static, kGroup, "", 0, 40, 200, 100, SS_LEFT},
@@ -22,6 +22,7 @@ inline void RegisterControlDialog()
         {ControlClass::Button, kOnEdge, "edge", 0, 120, 40, 20, BS_AUTOCHECKBOX},
         {ControlClass::Button, kOutside, "out", 210, 60, 40, 12, BS_AUTOCHECKBOX},
         {ControlClass::Button, kButton, "&Go", 100, 150, 100, 30, BS_OWNERDRAW},
+        {ControlClass::ListView, kList, "", 0, 200, 260, 100, LVS_REPORT | LVS_SHOWSELALWAYS},
     };
     RegisterDialogTemplate(dialog);
 }
