@@ -2,11 +2,16 @@
 
 #include "platform/ui/HeaderCtrl.h"
 #include "platform/ui/ListCtrl.h"
+#include "platform/ui/qt/GdiAccess.h"
 #include "platform/ui/qt/WindowAccess.h"
 #include "platform/ui/qt/WindowRecord.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
+#include <QIcon>
+#include <QLabel>
+#include <QPixmap>
+#include <QVariant>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
@@ -36,6 +41,52 @@ QString Utf8(LPCTSTR text)
 }
 
 } // namespace
+
+// ---- bitmaps on statics and buttons --------------------------------------------------------
+
+namespace {
+
+// The bitmap a control shows is kept with its widget, for the next SetBitmap to return.
+const char* const kBitmapProperty = "rvBitmap";
+
+HBITMAP ShownBitmap(const QWidget* widget)
+{
+    return widget ? reinterpret_cast<HBITMAP>(widget->property(kBitmapProperty).value<quintptr>()) : nullptr;
+}
+
+HBITMAP Show(QWidget* widget, HBITMAP bitmap)
+{
+    if (!widget)
+        return nullptr;
+    const HBITMAP previous = ShownBitmap(widget);
+    widget->setProperty(kBitmapProperty, QVariant::fromValue(reinterpret_cast<quintptr>(bitmap)));
+    const QImage* image = ImageOf(bitmap);
+    const QPixmap pixmap = image ? QPixmap::fromImage(*image) : QPixmap();
+    if (auto* label = qobject_cast<QLabel*>(widget)) {
+        label->setPixmap(pixmap);
+    } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+        button->setIcon(QIcon(pixmap));
+        button->setIconSize(pixmap.size());
+    }
+    return previous;
+}
+
+} // namespace
+
+HBITMAP CStatic::SetBitmap(HBITMAP bitmap)
+{
+    return Show(WidgetOf(m_hWnd), bitmap);
+}
+
+HBITMAP CStatic::GetBitmap() const
+{
+    return ShownBitmap(WidgetOf(m_hWnd));
+}
+
+HBITMAP CButton::SetBitmap(HBITMAP bitmap)
+{
+    return Show(WidgetOf(m_hWnd), bitmap);
+}
 
 // ---- button -------------------------------------------------------------------------------
 

@@ -6,6 +6,10 @@
 
 class CStatic : public CWnd {
     RV_DECLARE_MESSAGE_MAP()
+public:
+    // Shows the bitmap at its own size in place of the text; returns the one shown before.
+    HBITMAP SetBitmap(HBITMAP bitmap);
+    HBITMAP GetBitmap() const;
 };
 
 class CButton : public CWnd {
@@ -14,6 +18,8 @@ public:
     int GetCheck() const;
     void SetCheck(int state);
     UINT GetButtonStyle() const;
+    // Shows the bitmap on the button's face; returns the one shown before.
+    HBITMAP SetBitmap(HBITMAP bitmap);
     // Owner-drawn buttons draw themselves here, when their parent hands them WM_DRAWITEM.
     virtual void DrawItem(LPDRAWITEMSTRUCT) {}
     BOOL OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) override;

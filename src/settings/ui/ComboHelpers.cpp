@@ -1,5 +1,7 @@
 #include "settings/ui/ComboHelpers.h"
 
+#include "platform/ui/FontFamilies.h"
+
 BOOL SelectComboString(CComboBox* combo, const CString& text)
 {
     for (int index = 0; index < combo->GetCount(); ++index) {
@@ -8,4 +10,11 @@ BOOL SelectComboString(CComboBox* combo, const CString& text)
             return TRUE;
     }
     return FALSE;
+}
+
+void FillFontNameCombo(CComboBox* combo, CDC*)
+{
+    for (const CString& family : EnumFontFamilies())
+        if (!family.IsEmpty() && family.GetAt(0) != '@')
+            combo->AddString(family);
 }

@@ -1,8 +1,13 @@
 #pragma once
 // Helpers the main window and the settings dialogs share to fill and select combo boxes.
 
+#include "platform/ui/DC.h"
 #include "platform/ui/StandardControls.h"
 
 // Selects the items one after another from the first and compares the box's text with the
 // text; TRUE at the first equal one (it stays selected), else FALSE with the last item selected.
 BOOL SelectComboString(CComboBox* combo, const CString& text);
+
+// Adds the name of every installed font family, in the system's order, without the vertical
+// ones (names starting with '@'), without removing duplicates.
+void FillFontNameCombo(CComboBox* combo, CDC* dc);

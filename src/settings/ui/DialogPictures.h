@@ -1,0 +1,15 @@
+#pragma once
+// Pictures the dialogs show on their controls: the item-symbol pictures and the add-text
+// picture, loaded from files under the program folder's config/pic. A picture that does not
+// load leaves the control as it was.
+
+#include "platform/ui/StandardControls.h"
+
+// "config/pic/item_special/20NN.bmp" of a symbol number (00 stands for no symbol).
+CString ItemSymbolPicturePath(int number);
+
+void SetItemSpecialBitmap(CWnd* control, int number);
+void SetItemSpecialButtonBitmap(CWnd* control, int number);
+// For a label: switches it to show a bitmap first.
+void SetItemSpecialButtonBitmapEx(CWnd* control, int number);
+void SetAddTextBitmap(CWnd* control);
