@@ -5,6 +5,7 @@
 #include "settings/Settings.h"
 #include "settings/SettingsRecords.h"
 #include "support/Printers.h"
+#include "support/SettingsReset.h"
 #include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -19,17 +20,7 @@ protected:
     }
     void TearDown() override { m_folder.reset(); }
 
-    // What the program holds at start-up, right before the configuration is loaded.
-    static void ResetAll()
-    {
-        SetStartValues();
-        g_addText = AddTextSettings{};
-        g_dayCaptions = DayCaptionSettings{};
-        InitHeadingDefaults();
-        InitMonthCalendarDefaults();
-        InitYearPlannerDefaults();
-        InitSameFormatDefaults();
-    }
+    static void ResetAll() { ResetAllSettings(); }
 
     const TempFolder& Folder() const { return *m_folder; }
     std::string File(const std::string& name) const { return m_folder->File(name); }

@@ -1,0 +1,130 @@
+#include "app/generation/GenerationRun.h"
+
+#include "app/generation/DocxPackage.h"
+#include "app/generation/FolderCopy.h"
+#include "app/generation/OutputName.h"
+#include "docx/DocxBuilder.h"
+#include "platform/Files.h"
+#include "platform/Folders.h"
+#include "settings/Settings.h"
+
+#include <cstdio>
+#include <filesystem>
+#include <random>
+
+namespace {
+
+// Attempts at a run folder name before giving up: a clash is already rare at the first.
+constexpr int kRunFolderAttempts = 100;
+
+struct RunPaths {
+    std::string config, monthTemplate, dateTemplate, work, archive;
+};
+
+RunPaths PathsOf(const GenerationJob& job)
+{
+    const std::string config = platform::JoinPath(job.runFolder, "config");
+    return {config, platform::JoinPath(config, "month_template.txt"), platform::JoinPath(config, "date_template.txt"),
+            platform::JoinPath(job.runFolder, "my_diary"), platform::JoinPath(job.runFolder, "my_diary.docx")};
+}
+
+// A folder of our own under the output folder: made here, so removing it can hit nothing else.
+std::string MakeRunFolder(const std::string& outFolder)
+{
+    std::mt19937 random(std::random_device{}());
+    for (int attempt = 0; attempt < kRunFolderAttempts; ++attempt) {
+        char name[32];
+        std::snprintf(name, sizeof name, ".my_diary-%08x", static_cast<unsigned>(random()));
+        const std::string folder = platform::JoinPath(outFolder, name);
+        if (platform::MakeFolder(folder))
+            return folder;
+    }
+    return {};
+}
+
+bool WriteTemplateFiles(const RunPaths& paths)
+{
+    // A caption whose texts are empty is left out by the writer, so both captions go in as on.
+    return platform::MakeFolder(paths.config) &&
+           CDocxBuilder::WriteMonthTemplateFile(paths.monthTemplate, g_strMonthFormat.str(), g_nMonthStart,
+                                                g_nMonthEnd, g_bMonthUpper) == 0 &&
+           CDocxBuilder::WriteDateTemplateFile(paths.dateTemplate, g_strDayFormat.str(), 1, g_strRestDay.str(),
+                                               g_strRestDayBack.str(), g_strWeekEnd.str(),
+                                               CDocxBuilder::GetCurrentYear(), g_nWeeklyNumber != 0 ? 1 : 0,
+                                               g_nMonthStart, g_nMonthEnd, g_nDayStart, g_nDayEnd, 1,
+                                               g_strHadBeenDays.str(), g_strHadBeenDaysBack.str()) == 0;
+}
+
+// Renames the archive to the output name, or to the next free one should the chosen name have
+// been taken meanwhile.
+bool Publish(const std::string& archive, GenerationJob& job)
+{
+    if (CDocxBuilder::CheckFile(job.outputFile) == 0)
+        job.outputFile = ChooseOutputFileName(job.outFolder);
+    std::error_code error;
+    if (!job.outputFile.empty())
+        std::filesystem::rename(archive, job.outputFile, error);
+    return !job.outputFile.empty() && !error;
+}
+
+void Notify(const PhaseObserver& phaseDone, GenerationPhase phase)
+{
+    if (phaseDone)
+        phaseDone(phase);
+}
+
+GenerationStatus Produce(GenerationJob& job, const PhaseObserver& phaseDone)
+{
+    const RunPaths paths = PathsOf(job);
+    if (!CopyFolderTree(paths.work, platform::JoinPath(job.programFolder, "config/template")))
+        return GenerationStatus::CopyFailed;
+    Notify(phaseDone, GenerationPhase::Copy);
+
+    const std::string word = platform::JoinPath(paths.work, "word");
+    job.docxStatus = CDocxBuilder().CreateDocx(paths.monthTemplate, paths.dateTemplate, word + "/document.xml",
+                                               word + "/settings.xml", paths.work, job.design);
+    if (job.docxStatus != DocxRunStatus::Done)
+        return GenerationStatus::DocxFailed;
+    Notify(phaseDone, GenerationPhase::CreateDocx);
+
+    if (!ZipDocxParts(paths.archive, paths.work))
+        return GenerationStatus::ZipFailed;
+    if (!Publish(paths.archive, job))
+        return GenerationStatus::PublishFailed;
+    Notify(phaseDone, GenerationPhase::Zip);
+    return GenerationStatus::Done;
+}
+
+} // namespace
+
+GenerationStatus PrepareGeneration(GenerationJob& job)
+{
+    job.outputFile = ChooseOutputFileName(job.outFolder);
+    if (job.outputFile.empty())
+        return GenerationStatus::NoOutputName;
+    job.runFolder = MakeRunFolder(job.outFolder);
+    if (job.runFolder.empty())
+        return GenerationStatus::NoRunFolder;
+    if (!WriteTemplateFiles(PathsOf(job))) {
+        CDocxBuilder::DeleteFolder(job.runFolder);
+        return GenerationStatus::TemplateFilesFailed;
+    }
+    return GenerationStatus::Done;
+}
+
+GenerationStatus RunGeneration(GenerationJob& job, const PhaseObserver& phaseDone)
+{
+    const GenerationStatus status = Produce(job, phaseDone);
+    CDocxBuilder::DeleteFolder(job.runFolder);
+    Notify(phaseDone, GenerationPhase::CleanUp);
+    return status;
+}
+
+GenerationStatus GenerateDiary(GenerationJob& job, const PhaseObserver& phaseDone)
+{
+    const GenerationStatus status = PrepareGeneration(job);
+    if (status != GenerationStatus::Done)
+        return status;
+    Notify(phaseDone, GenerationPhase::Prepare);
+    return RunGeneration(job, phaseDone);
+}

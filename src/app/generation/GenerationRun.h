@@ -1,0 +1,47 @@
+#pragma once
+// One generation run, from the gathered design to the .docx in the output folder.
+// Everything the run makes lives in a fresh run folder under the output folder (the template
+// text files, the work copy of the skeleton, the archive being written), which the run removes
+// at its end whatever happens; a finished archive is then renamed to its free output name, so a
+// failed run leaves no .docx behind and never touches a file or folder of the user's.
+
+#include "docx/DocxRunDesign.h"
+
+#include <functional>
+#include <string>
+
+enum class GenerationPhase { Prepare, Copy, CreateDocx, Zip, CleanUp };
+
+enum class GenerationStatus {
+    Done,
+    NoOutputName,          // my_diary.docx and my_diary1 to my_diary1000 are all taken
+    NoRunFolder,           // the output folder cannot hold the run's folder
+    TemplateFilesFailed,   // the template text files could not be written
+    CopyFailed,            // the skeleton package could not be copied
+    DocxFailed,            // the generator stopped; see docxStatus
+    ZipFailed,
+    PublishFailed,         // the finished archive could not take its output name
+};
+
+struct GenerationJob {
+    std::string programFolder;   // holds config/template, the skeleton package
+    std::string outFolder;
+    DocxRunDesign design;
+
+    // Filled in by the run.
+    std::string runFolder;
+    std::string outputFile;
+    DocxRunStatus docxStatus = DocxRunStatus::Done;
+};
+
+// Called as each phase ends, for progress and timing.
+using PhaseObserver = std::function<void(GenerationPhase)>;
+
+// On the window's thread, as it reads the date settings: chooses the output name, makes the run
+// folder and writes the two template text files into it.
+GenerationStatus PrepareGeneration(GenerationJob& job);
+// The rest, fit for a worker thread: copies the skeleton, runs the generator, packs the parts,
+// gives the archive its name and removes the run folder.
+GenerationStatus RunGeneration(GenerationJob& job, const PhaseObserver& phaseDone = {});
+// Both, one after the other.
+GenerationStatus GenerateDiary(GenerationJob& job, const PhaseObserver& phaseDone = {});

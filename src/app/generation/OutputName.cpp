@@ -1,0 +1,37 @@
+#include "app/generation/OutputName.h"
+
+#include "docx/DocxBuilder.h"
+#include "platform/Files.h"
+#include "settings/Settings.h"
+
+namespace {
+
+constexpr int kMostNumberedNames = 1000;
+
+bool Exists(const std::string& path)
+{
+    return CDocxBuilder::CheckFile(path) == 0;
+}
+
+// The first free name of prefix + N + suffix, N from 1; "" when all are taken.
+std::string FirstFree(const std::string& prefix, const char* suffix)
+{
+    for (int n = 1; n <= kMostNumberedNames; ++n) {
+        std::string candidate = prefix + std::to_string(n) + suffix;
+        if (!Exists(candidate))
+            return candidate;
+    }
+    return {};
+}
+
+} // namespace
+
+std::string ChooseOutputFileName(const std::string& outFolder)
+{
+    const std::string plain = platform::JoinPath(outFolder, "my_diary.docx");
+    if (!Exists(plain))
+        return plain;
+    if (g_strConfigPath.IsEmpty())
+        g_strConfigPath = FirstFree(g_strExeFolder.str() + "NewDiary", ".ini");
+    return FirstFree(platform::JoinPath(outFolder, "my_diary"), ".docx");
+}

@@ -1,0 +1,63 @@
+#include "app/generation/RunInputs.h"
+
+#include "app/generation/PageFormat.h"
+#include "app/generation/TextFileLines.h"
+#include "docx/DocxBuilder.h"
+#include "settings/ClassCells.h"
+#include "settings/DateTimeOper.h"
+#include "settings/Settings.h"
+#include "settings/SettingsRecords.h"
+
+std::string BuildDocumentTitle(const CString& title, BYTE addDateAndTime)
+{
+    std::string text = title.str() + " ";
+    if (addDateAndTime == 1) {
+        const CDateTimeOper clock;
+        text += "(" + clock.GetNowString(g_strDayFormat).str() + " " + clock.GetNowString2("%p %I:%M:%S").str() + ")";
+    }
+    return text;
+}
+
+QuarterRange ComputeQuarters()
+{
+    if (g_bShowAllMonths != 0)
+        return {0, 4};
+    const auto quarterOr = [](int month, int otherwise) {
+        const int quarter = CDocxBuilder::GetQuarterOfMonth(month);
+        return quarter == 0 ? otherwise : quarter;
+    };
+    return {quarterOr(g_nMonthStart, 1), quarterOr(g_nMonthEnd, 4)};
+}
+
+DocxRunDesign BuildRunDesign(const ClassListModel& rows, const OutlineLevelTexts& levels)
+{
+    if (g_strMonthFormat.IsEmpty())
+        g_strMonthFormat = "%B %Y";
+    g_yearPlanner.bYearPlanner = g_bConfigYearPlanner;
+    g_calendarStyle.MonthFormat = g_strMonthFormat;
+
+    DocxRunDesign design;
+    ReadClassRecordsFromList(design.classes, rows);
+    design.pageFormat = BuildPageFormat(levels);
+    design.title = BuildDocumentTitle(g_strTitle, g_bAddDateInTitle);
+    design.captions = g_dayCaptions;
+
+    g_addText.AddText = g_bAddTextMirror == 1 ? 1 : 0;
+    if (g_addText.AddText == 1 && CDocxBuilder::CheckFile(g_addText.FileName.str()) != 0)
+        g_addText.AddText = 0;
+    if (g_addText.AddText == 1)
+        ReadTextFileLines(g_addText.FileName.str(), design.textLines);
+    g_addText.FontSizeCopy = FontSizeToHalfPoints(g_addText.FontSize);
+    design.addText = g_addText;
+
+    design.dateTable = g_dateTable;
+    design.textTable = g_textTable;
+    design.calendarStyle = g_calendarStyle;
+    design.monthUpper = g_bMonthUpper;
+    design.monthCalendar = g_monthCalendar;
+    design.yearPlanner = g_yearPlanner;
+    const QuarterRange quarters = ComputeQuarters();
+    design.firstQuarter = quarters.first;
+    design.lastQuarter = quarters.last;
+    return design;
+}

@@ -1,0 +1,93 @@
+// A whole run: the .docx lands under a free name and nothing else stays behind; a run that
+// fails leaves no .docx, removes its own folder and touches no file or folder of the user's.
+#include "GenerationFixture.h"
+#include "app/generation/GenerationRun.h"
+#include "app/generation/RunInputs.h"
+
+#include <filesystem>
+#include <set>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::set<std::string> Listing(const std::string& folder)
+{
+    std::set<std::string> names;
+    for (const auto& entry : fs::recursive_directory_iterator(folder))
+        names.insert(fs::relative(entry.path(), folder).string());
+    return names;
+}
+
+} // namespace
+
+class GenerationRunTest : public GenerationTest {
+protected:
+    void SetUp() override
+    {
+        GenerationTest::SetUp();
+        m_out = Folder().File("out");
+        fs::create_directory(m_out);
+        // Folders of the user's that happen to bear the names of the run's working folders.
+        fs::create_directories(m_out + "/my_diary/word");
+        Folder().Write("out/my_diary/word/mine.txt", "mine");
+        fs::create_directories(m_out + "/config");
+        Folder().Write("out/config/date_template.txt", "mine");
+    }
+
+    GenerationJob Job() const { return {Program(), m_out, BuildRunDesign(m_rows, {"2", "3"}), {}, {}, {}}; }
+
+    std::string m_out;
+};
+
+TEST_F(GenerationRunTest, FinishedRunLeavesOnlyTheDocument)
+{
+    const auto before = Listing(m_out);
+    GenerationJob job = Job();
+    std::vector<GenerationPhase> phases;
+    ASSERT_EQ(GenerateDiary(job, [&](GenerationPhase phase) { phases.push_back(phase); }), GenerationStatus::Done);
+    EXPECT_EQ(job.outputFile, m_out + "/my_diary.docx");
+    EXPECT_EQ(phases, (std::vector<GenerationPhase>{GenerationPhase::Prepare, GenerationPhase::Copy,
+                                                    GenerationPhase::CreateDocx, GenerationPhase::Zip,
+                                                    GenerationPhase::CleanUp}));
+    auto after = before;
+    after.insert("my_diary.docx");
+    EXPECT_EQ(Listing(m_out), after);
+    EXPECT_EQ(Folder().Read("out/my_diary/word/mine.txt"), "mine");
+    EXPECT_EQ(Folder().Read("out/config/date_template.txt"), "mine");
+    EXPECT_GT(fs::file_size(job.outputFile), 10000u);
+
+    GenerationJob second = Job();
+    ASSERT_EQ(GenerateDiary(second), GenerationStatus::Done);
+    EXPECT_EQ(second.outputFile, m_out + "/my_diary1.docx");
+}
+
+TEST_F(GenerationRunTest, FailedRunsLeaveNoDocumentAndNoWorkFiles)
+{
+    const auto before = Listing(m_out);
+    const std::string skeleton = Program() + "/config/template";
+    const auto expectFailure = [&](GenerationStatus expected, const char* why) {
+        GenerationJob job = Job();
+        EXPECT_EQ(GenerateDiary(job), expected) << why;
+        EXPECT_EQ(Listing(m_out), before) << why;
+        return job;
+    };
+
+    fs::remove(skeleton + "/word/document.xml");
+    EXPECT_EQ(expectFailure(GenerationStatus::DocxFailed, "document part missing").docxStatus,
+              DocxRunStatus::MissingPart);
+    Folder().Write("config/template/word/document.xml", "<w:document><w:body></w:body></w:document>\n");
+    fs::remove(skeleton + "/word/numbering_item_number.xml");
+    EXPECT_EQ(expectFailure(GenerationStatus::DocxFailed, "numbering fragment missing").docxStatus,
+              DocxRunStatus::MissingPart);
+    fs::remove(skeleton + "/docProps/app.xml");
+    Folder().Write("config/template/word/numbering_item_number.xml", "");
+    expectFailure(GenerationStatus::ZipFailed, "a part the package needs is missing");
+    fs::remove_all(skeleton);
+    expectFailure(GenerationStatus::CopyFailed, "no skeleton package");
+
+    GenerationJob job = Job();
+    job.outFolder = Folder().File("no/such/folder");
+    EXPECT_EQ(GenerateDiary(job), GenerationStatus::NoRunFolder);
+    EXPECT_FALSE(fs::exists(job.outFolder));
+}

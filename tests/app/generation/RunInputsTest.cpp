@@ -1,0 +1,99 @@
+// The inputs of a run as the settings give them: the page format, the title, the quarters of
+// the yearly calendar and the rest of the snapshot.
+#include "GenerationFixture.h"
+#include "app/generation/PageFormat.h"
+#include "app/generation/RunInputs.h"
+
+TEST_F(GenerationTest, PageFormatTakesTheHeadingSettings)
+{
+    g_strMonthsFontName.Empty();
+    g_strDaysFontName = "宋体";
+    g_strMonthsFontSize = "14";
+    g_strDaysFontSize = "10.5";
+    g_strMonthsFontColor = "921111";
+    g_bMonthsFontItalic = 1;
+    g_bDaysFontItalic = 2;
+    g_bDaysBackGround = 1;
+    g_strDaysBackGround = "FFFF00";
+    g_bPageBreaks = 2;
+    g_bCalendarFormat2Bit = 2;
+    g_strQuarterText = "季度:";
+    const DiaryPageFormat f = BuildPageFormat({"2", "4"});
+    EXPECT_EQ(g_strMonthsFontName, "Tahoma");
+    EXPECT_EQ(f.Months_FontName, "Tahoma");
+    EXPECT_EQ(f.Days_FontName, "宋体");
+    EXPECT_EQ(f.Months_FontSize, "28.0");
+    EXPECT_EQ(f.Days_FontSize, "21.0");
+    EXPECT_EQ(f.Months_FontColor, "921111");
+    EXPECT_EQ(f.Months_FontItalic, 1);
+    EXPECT_EQ(f.Days_FontItalic, 0);
+    EXPECT_EQ(f.Months_Grade, "2");
+    EXPECT_EQ(f.Days_Grade, "4");
+    EXPECT_EQ(f.Days_BackGround, "FFFF00");
+    EXPECT_EQ(f.Page_Breaks, 0);
+    EXPECT_EQ(f.CalendarFormat2Bit, 1);
+    EXPECT_EQ(f.QuarterText, "季度:");
+    g_bDaysBackGround = 0;
+    EXPECT_EQ(BuildPageFormat({}).Days_BackGround, "");
+}
+
+TEST_F(GenerationTest, TitleGetsTheDateAndTimeWhenAsked)
+{
+    g_strDayFormat = "%Y-%m-%d,%a";
+    EXPECT_EQ(BuildDocumentTitle("我的日记 & more", 0), "我的日记 & more ");
+    EXPECT_EQ(BuildDocumentTitle("Diary", 1), "Diary (2026-06-15,Mon PM 12:00:00)");
+}
+
+TEST_F(GenerationTest, YearlyCalendarShowsTheQuartersOfTheRange)
+{
+    g_bShowAllMonths = 0;
+    const auto quarters = [](int first, int last) {
+        g_nMonthStart = first;
+        g_nMonthEnd = last;
+        const QuarterRange range = ComputeQuarters();
+        return std::make_pair(range.first, range.last);
+    };
+    EXPECT_EQ(quarters(3, 4), std::make_pair(1, 2));
+    EXPECT_EQ(quarters(6, 12), std::make_pair(2, 4));
+    EXPECT_EQ(quarters(7, 9), std::make_pair(3, 3));
+    EXPECT_EQ(quarters(0, 13), std::make_pair(1, 4));
+    g_bShowAllMonths = 1;
+    EXPECT_EQ(quarters(7, 9), std::make_pair(0, 4));
+}
+
+TEST_F(GenerationTest, DesignSnapshotSettlesWhatTheWindowsWould)
+{
+    g_strMonthFormat.Empty();
+    g_bConfigYearPlanner = 1;
+    g_yearPlanner.bYearPlanner = 0;
+    g_bAddTextMirror = 1;
+    g_addText.FileName = Folder().File("no-such-motto.txt");
+    g_addText.FontSize = "12.5";
+    g_strTitle = "T";
+    g_bAddDateInTitle = 0;
+    m_rows.push_back(ClassRow("Reading"));
+    const DocxRunDesign design = BuildRunDesign(m_rows, {"2", "3"});
+    EXPECT_EQ(g_strMonthFormat, "%B %Y");
+    EXPECT_EQ(design.calendarStyle.MonthFormat, "%B %Y");
+    EXPECT_EQ(design.yearPlanner.bYearPlanner, 1);
+    EXPECT_EQ(g_addText.AddText, 0);
+    EXPECT_EQ(design.addText.AddText, 0);
+    EXPECT_EQ(design.addText.FontSizeCopy, "25.0");
+    EXPECT_TRUE(design.textLines.empty());
+    ASSERT_EQ(design.classes.size(), 2u);
+    EXPECT_EQ(design.classes[1].COL_CLASS_TITLE, "Reading");
+    EXPECT_EQ(design.classes[1].COL_CLASS_FONT_SIZE, "24.0");
+    EXPECT_EQ(design.title, "T ");
+    EXPECT_EQ(design.pageFormat.Days_Grade, "3");
+
+    Folder().Write("motto.txt", "Keep going\r\nx\r\n  Be kind  \r\n");
+    g_addText.FileName = Folder().File("motto.txt");
+    const DocxRunDesign withMotto = BuildRunDesign(m_rows, {});
+    EXPECT_EQ(withMotto.addText.AddText, 1);
+    ASSERT_EQ(withMotto.textLines.size(), 2u);
+    EXPECT_EQ(withMotto.textLines[1].text, "Be kind");
+
+    g_bAddTextMirror = 0;
+    EXPECT_EQ(BuildRunDesign(m_rows, {}).addText.AddText, 0);
+    EXPECT_EQ(g_addText.AddText, 0);
+}

@@ -1,0 +1,54 @@
+// Motto lines: which lines count, their numbers, texts and stored lengths.
+#include "app/generation/TextFileLines.h"
+#include "platform/CodePage.h"
+#include "support/TempFolder.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+std::vector<TextLineRecord> Read(const TempFolder& folder, const std::string& bytes)
+{
+    folder.Write("motto.txt", bytes);
+    std::vector<TextLineRecord> lines;
+    ReadTextFileLines(folder.File("motto.txt"), lines);
+    return lines;
+}
+
+} // namespace
+
+TEST(TextFileLines, ShortLinesAreSkippedAndTheRestNumbered)
+{
+    TempFolder folder;
+    const auto lines = Read(folder, "a\r\n\r\nhello\r\n b \n");
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_EQ(lines[0].number, 1);
+    EXPECT_EQ(lines[0].text, "hello");
+    EXPECT_EQ(lines[0].length, 5);
+    EXPECT_EQ(lines[1].number, 2);
+    EXPECT_EQ(lines[1].text, "b");
+    EXPECT_EQ(lines[1].length, 3);
+}
+
+TEST(TextFileLines, LengthsCountTheBytesAsStored)
+{
+    TempFolder folder;
+    // The same two characters as GB18030 (two bytes each) and as UTF-8 (three bytes each).
+    EXPECT_EQ(Read(folder, platform::EncodeGb18030("日记\r\n")).at(0).length, 4);
+    EXPECT_EQ(Read(folder, platform::EncodeGb18030("日记")).at(0).text, "日记");
+    EXPECT_EQ(Read(folder, "日记\n").at(0).length, 6);
+    // A stray carriage return before the line end stays part of the line.
+    EXPECT_EQ(Read(folder, "ab\r\r\n").at(0).length, 3);
+}
+
+TEST(TextFileLines, OverlongLineEndsTheReading)
+{
+    TempFolder folder;
+    const auto lines = Read(folder, "first\n" + std::string(1022, 'x') + "\n" + std::string(1023, 'y') + "\nlast\n");
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_EQ(lines[1].length, 1022);
+
+    std::vector<TextLineRecord> kept = {{1, "old", 3}};
+    ReadTextFileLines(folder.File("missing.txt"), kept);
+    EXPECT_EQ(kept.size(), 1u);
+}
