@@ -1,0 +1,56 @@
+// Common dialogs are answered by the recorder in tests, in order, cancelled when unanswered.
+#include "platform/ui/CommonDialogs.h"
+#include "support/Printers.h"
+
+#include <gtest/gtest.h>
+
+using platform::ui::CommonDialogAnswer;
+using platform::ui::CommonDialogKind;
+using platform::ui::CommonDialogRecorder;
+
+TEST(CommonDialogs, RecorderAnswersFileFolderAndColourRequests)
+{
+    CommonDialogRecorder recorder;
+    recorder.Answer({IDOK, "/home/me/my.ini", 0});
+    recorder.Answer({IDOK, "/home/me/out", 0});
+    recorder.Answer({IDOK, "", RGB(1, 2, 3)});
+
+    CFileDialog save(FALSE, "ini", "your_diary", 0, "ini(*.ini)|*.ini||");
+    save.m_ofn.lpstrTitle = "Sava As";
+    ASSERT_EQ(save.DoModal(), IDOK);
+    EXPECT_EQ(save.GetPathName(), "/home/me/my.ini");
+    EXPECT_EQ(save.GetFileName(), "my.ini");
+
+    CString folder;
+    EXPECT_EQ(BrowseForFolder(nullptr, "Please select path:", "/tmp", folder), IDOK);
+    EXPECT_EQ(folder, "/home/me/out");
+
+    CColorDialog colour(RGB(0x8D, 0x82, 0x6D), CC_FULLOPEN);
+    ASSERT_EQ(colour.DoModal(), IDOK);
+    EXPECT_EQ(colour.GetColor(), RGB(1, 2, 3));
+
+    CFileDialog open(TRUE, nullptr, nullptr, OFN_HIDEREADONLY, "ini(*.ini,*.INI)|*.ini;*.INI||");
+    EXPECT_EQ(open.DoModal(), IDCANCEL) << "nothing left to answer with";
+    EXPECT_EQ(open.GetPathName(), "");
+
+    const auto& requests = recorder.Requests();
+    ASSERT_EQ(requests.size(), 4u);
+    EXPECT_EQ(requests[0].kind, CommonDialogKind::SaveFile);
+    EXPECT_EQ(requests[0].title, "Sava As");
+    EXPECT_EQ(requests[0].initial, "your_diary");
+    EXPECT_EQ(requests[1].kind, CommonDialogKind::Folder);
+    EXPECT_EQ(requests[1].initial, "/tmp");
+    EXPECT_EQ(requests[2].initial, "8D826D");
+    EXPECT_EQ(requests[3].kind, CommonDialogKind::OpenFile);
+    EXPECT_EQ(requests[3].filter, "ini(*.ini,*.INI)|*.ini;*.INI||");
+}
+
+TEST(CommonDialogs, DocumentsFolderCanBeOverridden)
+{
+    const CString real = GetDocumentsFolder();
+    {
+        platform::ui::DocumentsFolderOverride override("/tmp/docs");
+        EXPECT_EQ(GetDocumentsFolder(), "/tmp/docs");
+    }
+    EXPECT_EQ(GetDocumentsFolder(), real);
+}
