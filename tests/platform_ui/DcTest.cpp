@@ -1,9 +1,13 @@
 // Drawing on memory DCs, checked pixel by pixel against the Windows rules.
 #include "platform/ui/DC.h"
+#include "platform/ui/Dialog.h"
+#include "platform/ui/DialogTemplate.h"
 #include "platform/ui/Images.h"
 #include "platform/ui/SysColors.h"
+#include "platform/ui/TestHooks.h"
 #include "platform/ui/qt/DcFactory.h"
 #include "platform/ui/qt/GdiAccess.h"
+#include "platform/ui/qt/WindowAccess.h"
 
 #include "Canvas.h"
 
@@ -72,6 +76,24 @@ private:
     CFont m_font;
     CFont* m_previous = nullptr;
 };
+
+constexpr UINT kCanvasDialog = 9301;
+
+// A window that paints a red square in its paint handler.
+class PaintedDialog : public CDialog {
+    RV_DECLARE_MESSAGE_MAP()
+public:
+    PaintedDialog() : CDialog(kCanvasDialog) {}
+    void OnPaint()
+    {
+        CPaintDC dc(this);
+        dc.FillSolidRect(5, 5, 10, 10, kRed);
+        ++paints;
+    }
+    int paints = 0;
+};
+
+RV_MESSAGE_MAP(PaintedDialog, CDialog, msgmap::Simple(WM_PAINT, &T::OnPaint))
 
 } // namespace
 
@@ -699,4 +721,35 @@ TEST(DcImages, DrawIconExScalesWithoutSmoothing)
     EXPECT_EQ(canvas.Count(kBlue), 4);
     EXPECT_EQ(canvas.Ink(), CRect(2, 2, 4, 4));
     DestroyIcon(icon);
+}
+
+TEST(DcWindows, PaintDcDrawsInThePaintAndClientDcOnTheOverlay)
+{
+    DialogTemplate canvas;
+    canvas.id = kCanvasDialog;
+    canvas.caption = "DC";
+    canvas.cx = 100;
+    canvas.cy = 60;
+    RegisterDialogTemplate(canvas);
+    PaintedDialog dialog;
+    ASSERT_TRUE(dialog.Create(kCanvasDialog));
+
+    const platform::ui::WindowPicture picture = platform::ui::CaptureWindow(dialog);
+    EXPECT_GT(dialog.paints, 0);
+    EXPECT_EQ(picture.Pixel(5, 5), kRed);
+    EXPECT_EQ(picture.Pixel(14, 14), kRed);
+    EXPECT_NE(picture.Pixel(15, 15), kRed);
+
+    // Outside a paint the drawing goes to the picture the window shows beneath its children.
+    {
+        CClientDC dc(&dialog);
+        EXPECT_EQ(dc.m_hWnd, dialog.m_hWnd);
+        dc.FillSolidRect(30, 5, 4, 4, kBlue);
+        EXPECT_EQ(dc.GetPixel(33, 8), kBlue);
+    }
+    const QImage& overlay = platform::ui::detail::ClientOverlay(dialog.m_hWnd);
+    EXPECT_EQ(overlay.pixel(30, 5), qRgb(0, 0, 255));
+    EXPECT_EQ(overlay.pixel(33, 8), qRgb(0, 0, 255));
+    EXPECT_EQ(qAlpha(overlay.pixel(34, 9)), 0);
+    dialog.DestroyWindow();
 }
