@@ -601,6 +601,15 @@ TEST(ListCtrl, OwnerDrawnRowsAreDrawnByDrawItemAtTheMeasuredHeight)
     EXPECT_EQ(PixelAt(picture, cell1.left + 5, cell1.top + 5), kOwnerSelected);
     EXPECT_EQ(PixelAt(picture, cell0.left + 5, cell0.bottom - 1), GetSysColor(COLOR_BTNFACE));
     EXPECT_EQ(PixelAt(picture, cell0.right - 1, cell0.top + 5), GetSysColor(COLOR_BTNFACE));
+
+    // A paint of part of the list asks only for the rows it covers.
+    list.drawn.clear();
+    const CRect row2 = CellRect(list, 2, 0);
+    WidgetOfWindow(list)->grab(QRect(row2.left + 3, row2.top + 3, 20, 5));
+    ASSERT_EQ(list.drawn.size(), 1u);
+    EXPECT_EQ(list.drawn.front().item, 2u);
+    EXPECT_TRUE(list.RedrawItems(0, 2));
+    EXPECT_FALSE(list.RedrawItems(5, 6));
 }
 
 TEST(ListCtrl, AHeaderThatScalesItsLayoutMovesTheRowsDown)

@@ -5,6 +5,8 @@
 #include "platform/ui/qt/TextCopy.h"
 #include "platform/ui/qt/WindowAccess.h"
 
+#include <algorithm>
+
 using namespace platform::ui::detail;
 
 RV_MESSAGE_MAP(CListCtrl, CWnd)
@@ -297,6 +299,22 @@ BOOL CListCtrl::EnsureVisible(int index, BOOL partialOk)
         return FALSE;
     list->EnsureVisible(index, partialOk != FALSE);
     return TRUE;
+}
+
+BOOL CListCtrl::RedrawItems(int first, int last)
+{
+    ListViewWidget* list = List(this);
+    if (!list || first > last || !list->Data().HasRow(first))
+        return FALSE;
+    const QRect top = list->RowBounds(first);
+    const QRect bottom = list->RowBounds(std::min(last, list->Data().RowCount() - 1));
+    list->update(QRect(0, top.top(), list->width(), bottom.top() + bottom.height() - top.top()));
+    return TRUE;
+}
+
+BOOL CListCtrl::Update(int index)
+{
+    return RedrawItems(index, index);
 }
 
 BOOL CListCtrl::GetItemRect(int index, LPRECT rect, UINT area) const

@@ -54,6 +54,9 @@ public:
 
     // Geometry, in the list's client coordinates.
     BOOL EnsureVisible(int index, BOOL partialOk);
+    // The rows are painted again at the next paint (UpdateWindow paints at once).
+    BOOL RedrawItems(int first, int last);
+    BOOL Update(int index);
     BOOL GetItemRect(int index, LPRECT rect, UINT area) const;
     // LVIR_BOUNDS of sub-item 0 is the whole row, as on Windows.
     BOOL GetSubItemRect(int index, int subItem, int area, CRect& rect) const;

@@ -42,8 +42,11 @@ void ListViewWidget::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
     painter.fillRect(event->rect(), Colour(m_background));
-    const int first = TopIndex();
-    const int last = std::min(m_data.RowCount() - 1, first + (ViewHeight() + RowHeight() - 1) / RowHeight() - 1);
+    // Only the rows the paint covers, as Windows asks owners to draw only those.
+    const QRect area = event->rect() & QRect(0, RowsTop(), ViewWidth(), ViewHeight());
+    const int first = TopIndex() + std::max(0, area.top() - RowsTop()) / RowHeight();
+    const int last = area.isEmpty() ? first - 1
+                                    : std::min(m_data.RowCount() - 1, TopIndex() + (area.bottom() - RowsTop()) / RowHeight());
     painter.setClipRect(QRect(0, RowsTop(), ViewWidth(), ViewHeight()));
     if (Style() & LVS_OWNERDRAWFIXED) {
         PaintOwnerDrawn(painter, first, last);
