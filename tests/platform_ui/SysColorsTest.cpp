@@ -57,3 +57,16 @@ TEST(SysColors, MetricsAreFixedAndTheScreenSizeCanBeSet)
     EXPECT_EQ(GetSystemMetrics(SM_CYSCREEN), 1080);
     platform::ui::SetScreenSize(1024, 768);
 }
+
+TEST(SysColors, MessageFontIsTheClassicTahoma)
+{
+    NONCLIENTMETRICS metrics;
+    ASSERT_TRUE(SystemParametersInfo(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0));
+    EXPECT_EQ(metrics.lfMessageFont.lfHeight, -11);
+    EXPECT_EQ(metrics.lfMessageFont.lfWeight, FW_NORMAL);
+    EXPECT_EQ(metrics.lfMessageFont.lfFaceName, "Tahoma");
+    EXPECT_FALSE(SystemParametersInfo(0x0030, 0, &metrics, 0));
+
+    CFont font;
+    EXPECT_TRUE(font.CreateFontIndirect(&metrics.lfMessageFont));
+}

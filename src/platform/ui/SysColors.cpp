@@ -87,6 +87,18 @@ int GetSystemMetrics(int index)
     }
 }
 
+BOOL SystemParametersInfo(UINT action, UINT, NONCLIENTMETRICS* metrics, UINT)
+{
+    if (action != SPI_GETNONCLIENTMETRICS || !metrics)
+        return FALSE;
+    metrics->lfMessageFont = LOGFONT();
+    metrics->lfMessageFont.lfHeight = -11;
+    metrics->lfMessageFont.lfWeight = FW_NORMAL;
+    metrics->lfMessageFont.lfCharSet = DEFAULT_CHARSET;
+    metrics->lfMessageFont.lfFaceName = "Tahoma";
+    return TRUE;
+}
+
 namespace platform::ui {
 
 void SetScreenSize(int width, int height)

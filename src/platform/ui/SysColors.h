@@ -9,6 +9,17 @@ int GetSystemMetrics(int index);
 // A solid brush of a system colour; it belongs to the system and is never deleted.
 HBRUSH GetSysColorBrush(int index);
 
+constexpr UINT SPI_GETNONCLIENTMETRICS = 0x0029;
+
+// Only the font message boxes use is asked for.
+struct NONCLIENTMETRICS {
+    UINT cbSize = sizeof(NONCLIENTMETRICS);
+    LOGFONT lfMessageFont;
+};
+
+// SPI_GETNONCLIENTMETRICS only: the classic 8-point Tahoma of Windows 2000.
+BOOL SystemParametersInfo(UINT action, UINT size, NONCLIENTMETRICS* metrics, UINT winIni);
+
 namespace platform::ui {
 
 // The screen size the metrics report; a fixed 1024 x 768 until the layer is told otherwise.
