@@ -165,4 +165,41 @@ public:
                                             BYTE bold, BYTE italic, int sign);
     static std::string GetTopBottomBordersXml(const std::string& topType, const std::string& topColor,
                                               const std::string& bottomType, const std::string& bottomColor);
+
+    // --- Year and quarter planners ---
+
+    // A day of a planner column: day 0 and weekday -1 for a filler above the 1st.
+    struct PlannerDay {
+        int day = 0;
+        int weekday = -1;
+    };
+    using PlannerMonth = std::vector<PlannerDay>;
+
+    // One column per month first .. end - 1 (0-based), the days shifted so that each row holds
+    // one weekday; "" for a span that is empty or leaves 0..12. Month labels by the one-page
+    // format for more than six months, else by the style's month format and monthUpper.
+    static std::string GetYearPlannerXml(const YearPlannerSettings& settings, const CalendarStyle& style, int first,
+                                         int end, int year, BYTE monthUpper);
+    // Three months first .. end - 1 side by side, a number and a writing column each, 31 rows;
+    // "" for any other span.
+    static std::string GetQuarterPlannerXml(const YearPlannerSettings& settings, const CalendarStyle& style,
+                                            int first, int end, int year, BYTE monthUpper);
+    // An empty width writes "10008", an empty indent "-106".
+    static std::string GetPlannerTablePropertiesXml(const std::string& lineType, const std::string& lineColor,
+                                                    const std::string& width, const std::string& indent, BYTE top,
+                                                    BYTE bottom, BYTE left, BYTE right);
+    // The sides switched on, and the inside lines where both of their sides are on.
+    static std::string GetPlannerBordersXml(const std::string& lineType, const std::string& lineColor, BYTE top,
+                                            BYTE bottom, BYTE left, BYTE right);
+    // Alignment 0 left, 1 centre, 2 right. A colour that is not six hexadecimal digits becomes
+    // "000000" as background and "FFFFFF" as text colour.
+    static std::string GetPlannerCellXml(const std::string& text, const std::string& background,
+                                         const std::string& textColor, const std::string& font,
+                                         const std::string& size, int width, int alignment, BYTE keepTopBottom,
+                                         BYTE spanTwo, BYTE rightBorder, const std::string& rightType,
+                                         const std::string& rightColor);
+    static void GetMonthDays(std::array<PlannerMonth, 12>& months, int year);
+    // Fills one list per month first .. end - 1, each led by fillers so that entry r of every
+    // list falls on weekday (W + r) mod 7; returns W, the smallest weekday of their 1sts.
+    static int GetAlignedMonthDays(std::vector<PlannerMonth>& months, int year, int first, int end);
 };

@@ -1,0 +1,276 @@
+// The planners: a year planner with one column per month whose rows each hold one weekday, and
+// a quarter planner with three months side by side, a little writing space per day.
+#include "docx/CalendarCells.h"
+#include "docx/DocxBuilder.h"
+#include "docx/DocxTableWriter.h"
+#include "docx/XmlText.h"
+#include "settings/CivilDate.h"
+
+#include <algorithm>
+#include <cctype>
+
+namespace {
+
+using W = CDocxTableWriter;
+
+constexpr int kMonths = 12;
+constexpr int kTableWidth = 10008;
+constexpr int kLetterWidth = 300;
+// Quarter planner columns: a day number and a writing column per month, spacers between months.
+constexpr int kNumberWidth = 648;
+constexpr int kWritingWidth = 2520;
+constexpr int kSpacerWidth = 253;
+constexpr int kLongestMonth = 31;
+
+const std::string kRowStart = "<w:tr w:rsidR=\"00F458AB\" w:rsidRPr=\"009D781D\" w:rsidTr=\"00FC5CF3\">"
+                              "<w:trPr><w:trHeight w:val=\"288\" /> </w:trPr>";
+constexpr const char* kRowEnd = "</w:tr>";
+
+bool IsHexColor(const std::string& color)
+{
+    return color.size() == 6 &&
+           std::all_of(color.begin(), color.end(), [](char c) { return std::isxdigit(static_cast<unsigned char>(c)); });
+}
+
+std::string RunProperties(const std::string& font, const std::string& color, const std::string& size)
+{
+    return W::GetFontsXml(font) + "\t<w:color w:val=\"" + color + "\" /> " + docx::SizeXml(size, "\" />") +
+           "\t</w:rPr>";
+}
+
+// The look every cell of one planner shares.
+struct PlannerLook {
+    const std::string& font;
+    const std::string& size;
+};
+
+std::string Cell(const PlannerLook& look, const std::string& text, const std::string& background,
+                 const std::string& textColor, int width, int alignment)
+{
+    return W::GetPlannerCellXml(text, background, textColor, look.font, look.size, width, alignment, 1, 0, 0, "", "");
+}
+
+std::string Label(const std::vector<std::string>& labels, int month)
+{
+    const auto index = static_cast<size_t>(month);
+    return index < labels.size() ? labels[index] : std::string();
+}
+
+BYTE Both(BYTE a, BYTE b)
+{
+    return a == 1 && b == 1 ? BYTE{1} : BYTE{0};
+}
+
+bool IsWeekend(int weekday)
+{
+    return weekday == 0 || weekday == 6;
+}
+
+std::string YearPlannerLabelRow(const PlannerLook& look, const YearPlannerSettings& s,
+                                const std::vector<std::string>& labels, int first, int end, int width,
+                                const std::string& cornerColor)
+{
+    std::string xml = kRowStart + Cell(look, "", s.color_for_month_bk.str(), cornerColor, kLetterWidth, 0);
+    for (int month = first; month < end; ++month)
+        xml += Cell(look, Label(labels, month), s.color_for_month_bk.str(), s.color_for_month_font.str(), width, 1);
+    return xml + kRowEnd;
+}
+
+} // namespace
+
+std::string CDocxTableWriter::GetYearPlannerXml(const YearPlannerSettings& settings, const CalendarStyle& style,
+                                                int first, int end, int year, BYTE monthUpper)
+{
+    if (first < 0 || end > kMonths || first >= end)
+        return {};
+    const YearPlannerSettings& s = settings;
+    const int count = end - first;
+    const int width = (kTableWidth - kLetterWidth) / count;
+    const std::string size = docx::calendar::DoubledSize(s.str_FontSize.str());
+    const PlannerLook look{s.str_FontName.str(), size};
+
+    std::string xml = "<w:tbl>" +
+                      GetPlannerTablePropertiesXml(s.line_type_name_in_xml.str(), s.line_color.str(),
+                                                   std::to_string(kTableWidth), "-106", 1, 1, 1, 1) +
+                      "<w:tblGrid><w:gridCol w:w=\"300\" />";
+    for (int month = first; month < end; ++month)
+        xml += "<w:gridCol w:w=\"" + std::to_string(width) + "\" />";
+    xml += "</w:tblGrid>";
+
+    const std::vector<std::string> labels =
+        count > 6 ? GetMonthNames(s.MonthFormat_For1PageYearPlanner.str(), s.YearPlanner1Page_MonthUppercase)
+                  : GetMonthNames(style.MonthFormat.str(), monthUpper);
+    xml += YearPlannerLabelRow(look, s, labels, first, end, width, s.color_for_weekname_font.str());
+
+    const auto letters = GetWeekdayNames(3);
+    std::vector<PlannerMonth> columns;
+    const int lowest = GetAlignedMonthDays(columns, year, first, end);
+    // The longest column: a month from the latest weekday, 6 - lowest fillers and 31 days.
+    const int rows = (6 - lowest) + kLongestMonth;
+    int letter = lowest;
+    for (int row = 0; row < rows; ++row) {
+        if (letter > 6)
+            letter = 0;
+        xml += kRowStart + Cell(look, letters[static_cast<size_t>(letter)], s.color_for_weekname_bk.str(),
+                                s.color_for_weekname_font.str(), kLetterWidth, 0);
+        ++letter;
+        for (size_t column = 0; column < columns.size(); ++column) {
+            const PlannerMonth& days = columns[column];
+            const PlannerDay entry = static_cast<size_t>(row) < days.size() ? days[static_cast<size_t>(row)] : PlannerDay{};
+            const std::string text = entry.day != 0 ? std::to_string(entry.day) : std::string();
+            std::string background;
+            std::string color;
+            if (IsWeekend(entry.weekday)) {
+                color = s.color_for_week0and6_font.str();
+                background = s.color_for_week0and6_bk.str();
+            } else {
+                color = s.color_for_week1to5_font.str();
+                background = text.empty()        ? s.color_for_day_is_empty_bk.str()
+                             : column % 2 == 1 ? s.color_for_double_month_bk.str()
+                                               : s.color_for_week1to5_bk.str();
+            }
+            xml += Cell(look, text, background, color, width, 0);
+        }
+        xml += kRowEnd;
+    }
+    xml += YearPlannerLabelRow(look, s, labels, first, end, width, s.color_for_month_font.str());
+    return xml + "</w:tbl>";
+}
+
+std::string CDocxTableWriter::GetQuarterPlannerXml(const YearPlannerSettings& settings, const CalendarStyle& style,
+                                                   int first, int end, int year, BYTE monthUpper)
+{
+    if (first < 0 || end > kMonths || end - first != 3)
+        return {};
+    const YearPlannerSettings& s = settings;
+    const std::string size = docx::calendar::DoubledSize(s.str_FontSize.str());
+    const std::string& font = s.str_FontName.str();
+    const std::string white = "FFFFFF";
+    std::string xml = "<w:tbl>" +
+                      GetPlannerTablePropertiesXml(s.line_type_name_in_xml.str(), s.line_color.str(), "", "", 1, 1, 0,
+                                                   0) +
+                      "<w:tblGrid>";
+    for (int month = 0; month < 3; ++month) {
+        xml += " \t    <w:gridCol w:w=\"648\" /> \t<w:gridCol w:w=\"2520\" /> ";
+        if (month < 2)
+            xml += "\t<w:gridCol w:w=\"253\" /> ";
+    }
+    xml += "</w:tblGrid>";
+
+    const std::vector<std::string> labels = GetMonthNames(style.MonthFormat.str(), monthUpper);
+    xml += kRowStart;
+    for (int month = first; month < end; ++month) {
+        xml += GetPlannerCellXml(Label(labels, month), s.color_for_month_bk.str(), s.color_for_month_font.str(), font,
+                                 size, kNumberWidth + kWritingWidth, 1, 1, 1, 0, "", "");
+        if (month < end - 1)
+            xml += GetPlannerCellXml("", white, s.color_for_month_font.str(), font, size, kSpacerWidth, 1, 0, 0, 0, "",
+                                     "");
+    }
+    xml += kRowEnd;
+
+    const auto letters = GetWeekdayNames(3);
+    std::array<PlannerMonth, kMonths> months;
+    GetMonthDays(months, year);
+    for (size_t row = 0; row < kLongestMonth; ++row) {
+        xml += kRowStart;
+        for (int month = first; month < end; ++month) {
+            const PlannerMonth& days = months[static_cast<size_t>(month)];
+            std::string text;
+            int weekday = 1;
+            if (row < days.size()) {
+                weekday = days[row].weekday;
+                text = std::to_string(days[row].day) + " " + letters[static_cast<size_t>(weekday)];
+            }
+            const std::string& color = IsWeekend(weekday) ? s.color_for_week0and6_font.str()
+                                                          : s.color_for_week1to5_font.str();
+            const std::string& background = IsWeekend(weekday) ? s.color_for_week0and6_bk.str()
+                                                               : s.color_for_week1to5_bk.str();
+            xml += GetPlannerCellXml(text, background, color, font, size, kNumberWidth, 0, 1, 0, 1,
+                                     s.line_type_name_in_xml.str(), s.line_color.str()) +
+                   GetPlannerCellXml("", background, color, font, size, kWritingWidth, 0, 1, 0, 0, "", "");
+            if (month < end - 1)
+                xml += GetPlannerCellXml("", white, color, font, size, kSpacerWidth, 1, 0, 0, 0, "", "");
+        }
+        xml += kRowEnd;
+    }
+    return xml + "</w:tbl>";
+}
+
+std::string CDocxTableWriter::GetPlannerTablePropertiesXml(const std::string& lineType, const std::string& lineColor,
+                                                           const std::string& width, const std::string& indent,
+                                                           BYTE top, BYTE bottom, BYTE left, BYTE right)
+{
+    return "<w:tblPr><w:tblW w:w=\"" + docx::EscapeAttribute(width.empty() ? "10008" : width) +
+           "\" w:type=\"dxa\" /><w:tblInd w:w=\"" + docx::EscapeAttribute(indent.empty() ? "-106" : indent) +
+           "\" w:type=\"dxa\" />" + GetPlannerBordersXml(lineType, lineColor, top, bottom, left, right) +
+           "<w:tblLayout w:type=\"fixed\" /><w:tblLook w:val=\"01E0\" /></w:tblPr>";
+}
+
+// The schema wants top, left, bottom, right, insideH, insideV in this order.
+std::string CDocxTableWriter::GetPlannerBordersXml(const std::string& lineType, const std::string& lineColor, BYTE top,
+                                                   BYTE bottom, BYTE left, BYTE right)
+{
+    const std::string type = lineType.empty() ? "single" : lineType;
+    const std::string color = IsHexColor(lineColor) ? lineColor : "000000";
+    return "<w:tblBorders>\n" + GetBorderXml(top, "top", type, color) + GetBorderXml(left, "left", type, color) +
+           GetBorderXml(bottom, "bottom", type, color) + GetBorderXml(right, "right", type, color) +
+           GetBorderXml(Both(top, bottom), "insideH", type, color) +
+           GetBorderXml(Both(left, right), "insideV", type, color) + "</w:tblBorders>\n";
+}
+
+// One set of cell borders: the schema takes no second.
+std::string CDocxTableWriter::GetPlannerCellXml(const std::string& text, const std::string& background,
+                                                const std::string& textColor, const std::string& font,
+                                                const std::string& size, int width, int alignment, BYTE keepTopBottom,
+                                                BYTE spanTwo, BYTE rightBorder, const std::string& rightType,
+                                                const std::string& rightColor)
+{
+    const char* word = alignment == 1 ? "center" : alignment == 2 ? "right" : "left";
+    const std::string run = RunProperties(font.empty() ? "Tahoma" : font,
+                                          IsHexColor(textColor) ? textColor : "FFFFFF", size);
+    std::string xml = "<w:tc> <w:tcPr>\t<w:tcW w:w=\"" + std::to_string(width) + "\" w:type=\"dxa\" /> ";
+    if (spanTwo == 1)
+        xml += "<w:gridSpan w:val=\"2\" />";
+    if (keepTopBottom != 1 || rightBorder == 1) {
+        xml += "<w:tcBorders>";
+        if (keepTopBottom != 1)
+            xml += "<w:top w:val=\"nil\" /> <w:bottom w:val=\"nil\" /> ";
+        if (rightBorder == 1)
+            xml += GetBorderXml(1, "right", rightType.empty() ? "single" : rightType,
+                                rightColor.empty() ? "FFFFFF" : rightColor);
+        xml += "</w:tcBorders>";
+    }
+    xml += "\t<w:shd w:val=\"clear\" w:color=\"auto\" w:fill=\"" +
+           std::string(IsHexColor(background) ? background : "000000") + "\" /> \t</w:tcPr>";
+    xml += " <w:p w:rsidR=\"00F458AB\" w:rsidRPr=\"009D781D\" w:rsidRDefault=\"00F458AB\" w:rsidP=\"00BE39CD\">"
+           " <w:pPr>\t<w:jc w:val=\"" + std::string(word) + "\" />  <w:rPr>" + run + "\t</w:pPr>";
+    return xml + " <w:r w:rsidRPr=\"009D781D\"><w:rPr>" + run + "\t<w:t>" + docx::EscapeText(text) +
+           "</w:t> \t</w:r>\t</w:p>\t</w:tc>";
+}
+
+void CDocxTableWriter::GetMonthDays(std::array<PlannerMonth, 12>& months, int year)
+{
+    for (int month = 1; month <= kMonths; ++month) {
+        PlannerMonth& days = months[static_cast<size_t>(month - 1)];
+        days.clear();
+        for (int day = 1; day <= civil::DaysInMonth(year, month); ++day)
+            days.push_back({day, CDocxBuilder::GetWeekday(year, month, day)});
+    }
+}
+
+int CDocxTableWriter::GetAlignedMonthDays(std::vector<PlannerMonth>& months, int year, int first, int end)
+{
+    months.clear();
+    first = std::max(first, 0);
+    end = std::min(end, kMonths);
+    int lowest = 6;
+    for (int month = first; month < end; ++month)
+        lowest = std::min(lowest, CDocxBuilder::GetWeekday(year, month + 1, 1));
+    for (int month = first; month < end; ++month) {
+        PlannerMonth days(static_cast<size_t>(CDocxBuilder::GetWeekday(year, month + 1, 1) - lowest));
+        for (int day = 1; day <= civil::DaysInMonth(year, month + 1); ++day)
+            days.push_back({day, CDocxBuilder::GetWeekday(year, month + 1, day)});
+        months.push_back(std::move(days));
+    }
+    return lowest;
+}
