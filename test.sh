@@ -11,6 +11,7 @@ cmake_args=(-G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo)
 if [ "${1:-}" = "--sanitize" ]; then
   build_dir=build-asan
   cmake_args=(-G Ninja -DCMAKE_BUILD_TYPE=Debug -DROROVAVOZIR_SANITIZE=ON -DROROVAVOZIR_BENCH=OFF)
+  export LSAN_OPTIONS="suppressions=$PWD/tests/lsan.supp:print_suppressions=0"
 fi
 
 ensure_packages "${BUILD_PACKAGES[@]}" "${TEST_PACKAGES[@]}"
