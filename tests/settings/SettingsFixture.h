@@ -5,7 +5,7 @@
 #include "settings/Settings.h"
 #include "settings/SettingsRecords.h"
 #include "support/Printers.h"
-#include "support/SettingsReset.h"
+#include "settings/StartUp.h"
 #include "support/TempFolder.h"
 
 #include <gtest/gtest.h>

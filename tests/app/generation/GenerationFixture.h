@@ -2,12 +2,13 @@
 // A program folder of its own (the shipped config/ copied in, the current folder), the settings
 // as at start-up with a short date range of 2026, and one diary class.
 
-#include "settings/ClassCells.h"
-#include "settings/ClassListModel.h"
 #include "platform/Clock.h"
 #include "settings/CivilDate.h"
+#include "settings/ClassCells.h"
+#include "settings/ClassListModel.h"
+#include "settings/Settings.h"
+#include "settings/StartUp.h"
 #include "support/Printers.h"
-#include "support/SettingsReset.h"
 #include "support/TempFolder.h"
 
 #include <gtest/gtest.h>

@@ -1,0 +1,52 @@
+// A whole design written to a file and loaded back: section Main and the classes together,
+// replacing the old file whole.
+#include "SettingsFixture.h"
+#include "settings/ClassCells.h"
+#include "settings/DesignFile.h"
+
+#include <filesystem>
+
+class DesignFile : public SettingsTest {};
+
+TEST_F(DesignFile, WrittenDesignLoadsBack)
+{
+    const std::string file = File("design.ini");
+    Folder().Write("design.ini", "[LIST5]\r\nCOL_ID=6\r\n[Old]\r\nkey=value\r\n");
+    g_strTitle = "我的日记";
+    g_nMonthStart = 3;
+    g_calendarStyle.font_name = "Tahoma";
+    DiaryClassRecord record;
+    record.COL_CLASS_TITLE = "Work";
+    record.COL_CLASS_FONT_SIZE = "22.0";
+    ClassListModel rows(2);
+    SetListRowFromRecord(rows[0], record);
+    SetListRowFromRecord(rows[1], record);
+    ASSERT_TRUE(WriteDesignFile(file.c_str(), rows, {"4", "5"}));
+    EXPECT_FALSE(std::filesystem::exists(file + ".new"));
+    const std::string text = Folder().Read("design.ini");
+    EXPECT_EQ(text.find("[Old]"), std::string::npos);
+    EXPECT_EQ(text.find("[LIST5]"), std::string::npos);
+    EXPECT_EQ(text.rfind("[Main]"), 0u);
+
+    ResetAll();
+    ClassListModel loaded(5);
+    const OutlineLevelTexts levels = LoadDesignFile(file.c_str(), loaded);
+    EXPECT_EQ(levels.month, "4");
+    EXPECT_EQ(levels.day, "5");
+    EXPECT_EQ(g_strTitle, "我的日记");
+    EXPECT_EQ(g_nMonthStart, 3);
+    EXPECT_EQ(g_calendarStyle.font_name, "Tahoma");
+    ASSERT_EQ(loaded.size(), 2u);
+    EXPECT_EQ(loaded[1].cells[kCellTitle], "Work");
+    EXPECT_EQ(loaded[1].cells[kCellClassFontSize], "11");
+}
+
+TEST_F(DesignFile, FailedWriteKeepsTheOldFile)
+{
+    const std::string folder = File("design.ini");
+    std::filesystem::create_directory(folder);   // the new file cannot take the place of a folder
+    Folder().Write("design.ini/keep.txt", "kept");
+    EXPECT_FALSE(WriteDesignFile(folder.c_str(), {}, {}));
+    EXPECT_EQ(Folder().Read("design.ini/keep.txt"), "kept");
+    EXPECT_FALSE(std::filesystem::exists(folder + ".new"));
+}
