@@ -17,15 +17,6 @@ namespace {
 // Width of a day column of the calendars, in twips.
 constexpr int kDayWidth = 437;
 
-// PENDING: stand-ins until the planner and monthly calendar writers land.
-std::string PendingYearPlannerXml(const YearPlannerSettings&, const CalendarStyle&, int, int) { return {}; }
-std::string PendingQuarterPlannerXml(const YearPlannerSettings&, const CalendarStyle&, int, int) { return {}; }
-std::string PendingMonthCalendarXml(const std::string&, const std::string&, const std::string&, const std::string&,
-                                    int, int, BYTE, const CalendarStyle&, BYTE, const MonthCalendarSettings&, int, int)
-{
-    return {};
-}
-
 // Appends chunk after chunk to the document part and remembers whether each one landed.
 class PartWriter {
 public:
@@ -92,14 +83,14 @@ public:
         PageBreak();
         Caption("年计划:", "1");
         Caption("年计划表 - 1 (2 页)", "2");
-        m_out.Add(PendingYearPlannerXml(planner, m_design.calendarStyle, 0, 6));
+        m_out.Add(YearPlanner(0, 6));
         PageBreak();
         Caption("年计划表 - 1 (2 页)", "2");
-        m_out.Add(PendingYearPlannerXml(planner, m_design.calendarStyle, 6, 12));
+        m_out.Add(YearPlanner(6, 12));
         if (planner.YearPlanner1Page != 0) {
             PageBreak();
             Caption("年计划表 (1 页)", "2");
-            m_out.Add(PendingYearPlannerXml(planner, m_design.calendarStyle, 0, 12));
+            m_out.Add(YearPlanner(0, 12));
         }
         if (planner.YearPlannerQuarterPlanner == 1) {
             PageBreak();
@@ -108,8 +99,8 @@ public:
                 if (quarter > 1)
                     PageBreak();
                 Caption("季度-" + std::to_string(quarter) + " 计划表 ", "2");
-                m_out.Add(PendingQuarterPlannerXml(planner, m_design.calendarStyle, 3 * (quarter - 1),
-                                                                 3 * quarter));
+                m_out.Add(CDocxTableWriter::GetQuarterPlannerXml(planner, m_design.calendarStyle, 3 * (quarter - 1),
+                                                                 3 * quarter, m_year, m_design.monthUpper));
             }
         }
         m_out.Flush();
@@ -119,7 +110,7 @@ public:
     {
         if (m_design.monthCalendar.bAddMonthOfCalendar != 1)
             return;
-        m_out.Add(PendingMonthCalendarXml(Rsid(1), Rsid(2), Rsid(3), Rsid(4), kDayWidth, m_year,
+        m_out.Add(CDocxTableWriter::GetMonthCalendarXml(Rsid(1), Rsid(2), Rsid(3), Rsid(4), kDayWidth, m_year,
                                                         m_format.CalendarFormat2Bit, m_design.calendarStyle,
                                                         m_design.monthUpper, m_design.monthCalendar, g_nMonthStart,
                                                         g_nMonthEnd));
@@ -150,6 +141,12 @@ public:
 
 private:
     const std::string& Rsid(int number) const { return m_builder.Rsid(number); }
+
+    std::string YearPlanner(int first, int end) const
+    {
+        return CDocxTableWriter::GetYearPlannerXml(m_design.yearPlanner, m_design.calendarStyle, first, end, m_year,
+                                                   m_design.monthUpper);
+    }
 
     void PageBreak() { m_out.Add(CDocxTableWriter::GetPageBreakXml(Rsid(1), Rsid(2), Rsid(3))); }
     void EmptyParagraph() { m_out.Add(CDocxTableWriter::GetEmptyParagraphXml(Rsid(1), Rsid(2))); }

@@ -27,16 +27,19 @@ constexpr const char* kPageBreak = "<w:br w:type=\"page\" />";
 TEST_F(DocxRunTest, PagesComeInTheirOrder)
 {
     m_design.yearPlanner.bYearPlanner = 1;
+    m_design.monthCalendar.bAddMonthOfCalendar = 1;
     WriteTemplates(1, 1, 12, 31);
     ASSERT_EQ(Run(), DocxRunStatus::Done);
     const std::string doc = Document();
     const size_t title = At(doc, "My diary");
     const size_t calendar = At(doc, "BOOKMARK_Calendar001");
     const size_t planner = At(doc, "年计划:");
+    const size_t months = At(doc, "月日历");
     const size_t firstDay = At(doc, DateBookmark(1));
     EXPECT_LT(title, calendar);
     EXPECT_LT(calendar, planner);
-    EXPECT_LT(planner, firstDay);
+    EXPECT_LT(planner, months);
+    EXPECT_LT(months, firstDay);
     EXPECT_NE(doc.find(DateBookmark(365)), std::string::npos);
     EXPECT_EQ(doc.find(DateBookmark(366)), std::string::npos);
     EXPECT_EQ(Occurrences(doc, "Work</w:t>"), 365u);
