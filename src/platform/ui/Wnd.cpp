@@ -2,6 +2,8 @@
 
 #include "platform/ui/qt/WindowAccess.h"
 #include "platform/ui/GdiDefs.h"
+#include "platform/ui/qt/DcFactory.h"
+#include "platform/ui/qt/GdiAccess.h"
 #include "platform/ui/qt/WidgetText.h"
 #include "platform/ui/qt/WindowRecord.h"
 
@@ -262,7 +264,7 @@ LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     return result;
 }
 
-LRESULT CWnd::DefWindowProc(UINT message, WPARAM, LPARAM lParam)
+LRESULT CWnd::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
     WindowRecord* record = RecordOf(m_hWnd);
     if (!record || !record->widget)
@@ -274,6 +276,10 @@ LRESULT CWnd::DefWindowProc(UINT message, WPARAM, LPARAM lParam)
     case WM_GETTEXT:
         *reinterpret_cast<CString*>(lParam) = CString(WidgetText(record->widget).toStdString());
         return reinterpret_cast<CString*>(lParam)->GetLength();
+    case WM_SETFONT:
+        if (auto* font = reinterpret_cast<CFont*>(wParam))
+            record->widget->setFont(FontOf(static_cast<HFONT>(font->GetSafeHandle())));
+        return 0;
     case WM_CLOSE:
         if (record->kind == WindowKind::Dialog)
             SendMessage(WM_COMMAND, IDCANCEL, 0);
@@ -792,6 +798,29 @@ CWnd* CWnd::WindowFromPoint(POINT screenPoint)
     while (widget && !HandleOf(widget))
         widget = widget->parentWidget();
     return FromHandle(HandleOf(widget));
+}
+
+CDC* CWnd::GetDC()
+{
+    WindowRecord* record = RecordOf(m_hWnd);
+    if (!record)
+        return nullptr;
+    record->lentDcs.push_back(MakeWindowDc(m_hWnd));
+    return record->lentDcs.back().get();
+}
+
+int CWnd::ReleaseDC(CDC* dc)
+{
+    WindowRecord* record = RecordOf(m_hWnd);
+    if (!record)
+        return 0;
+    auto& lent = record->lentDcs;
+    for (auto it = lent.begin(); it != lent.end(); ++it)
+        if (it->get() == dc) {
+            lent.erase(it);
+            return 1;
+        }
+    return 0;
 }
 
 BOOL CWnd::TrackMouseLeave()

@@ -103,6 +103,10 @@ public:
 
     int MessageBox(LPCTSTR text, LPCTSTR caption = nullptr, UINT type = MB_OK);
 
+    // A DC drawing on the window outside its paint, until ReleaseDC.
+    CDC* GetDC();
+    int ReleaseDC(CDC* dc);
+
     // Looks the message up in the maps of this class and its bases.
     BOOL OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);
     // The same without the layer's own handling: reflection to the child, then the maps.

@@ -192,12 +192,17 @@ DialogWidget::DialogWidget()
     setAttribute(Qt::WA_DeleteOnClose, false);
 }
 
+void DialogWidget::PaintBackground(QWidget* dialog, QPainter& painter, const QRect& area)
+{
+    painter.fillRect(area, ColorOf(GetSysColor(COLOR_BTNFACE)));
+    if (WindowRecord* record = RecordOf(HandleOf(dialog)); record && !record->overlay.isNull())
+        painter.drawImage(0, 0, record->overlay);
+}
+
 void DialogWidget::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
-    painter.fillRect(event->rect(), ColorOf(GetSysColor(COLOR_BTNFACE)));
-    if (WindowRecord* record = RecordOf(HandleOf(this)); record && !record->overlay.isNull())
-        painter.drawImage(0, 0, record->overlay);
+    PaintBackground(this, painter, event->rect());
 }
 
 QWidget* CreateControl(const ControlTemplate& c, QWidget* dialog, const BaseUnits& units)

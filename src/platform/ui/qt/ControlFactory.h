@@ -13,6 +13,9 @@ namespace platform::ui::detail {
 class DialogWidget : public QWidget {
 public:
     DialogWidget();
+    // The dialog's background and what was drawn on it outside a paint, as the erase before a
+    // paint leaves them.
+    static void PaintBackground(QWidget* dialog, QPainter& painter, const QRect& area);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -1,5 +1,6 @@
 #include "platform/ui/qt/EventBridge.h"
 
+#include "platform/ui/qt/ControlFactory.h"
 #include "platform/ui/qt/WindowAccess.h"
 #include "platform/ui/qt/WindowRecord.h"
 
@@ -57,6 +58,8 @@ bool Paint(HWND window, QWidget* widget)
         return false;
     WindowRecord* record = RecordOf(window);
     QPainter painter(widget);
+    if (record->kind == WindowKind::Dialog)
+        DialogWidget::PaintBackground(widget, painter, widget->rect());
     record->activePainter = &painter;
     bool handled = false;
     Deliver(window, WM_PAINT, 0, 0, &handled);

@@ -1,6 +1,7 @@
 #pragma once
 // Private to the window layer: what the layer knows of one window.
 
+#include "platform/ui/DC.h"
 #include "platform/ui/DialogTemplate.h"
 #include "platform/ui/Gdi.h"
 #include "platform/ui/Wnd.h"
@@ -12,6 +13,7 @@
 #include <QWidget>
 #include <map>
 #include <memory>
+#include <vector>
 
 // What kind of window a record stands for; decides the wrapper class and default handling.
 enum class WindowKind { Dialog, Popup, Static, Button, Edit, ComboBox, ListBox, ListView, Header, Progress,
@@ -31,6 +33,7 @@ struct WindowRecord {
     QImage overlay;                       // drawing done outside a paint
     CFont* font = nullptr;
     std::unique_ptr<CFont> ownFont;       // a dialog's font, made from its template
+    std::vector<std::unique_ptr<CDC>> lentDcs;   // GetDC until ReleaseDC
     bool trackLeave = false;
     bool dying = false;
 
