@@ -1,0 +1,86 @@
+#include "app/Form_SaveConfig.h"
+
+#include "app/AppGlobals.h"
+#include "app/KnownConfigFiles.h"
+#include "platform/Files.h"
+#include "platform/ui/CommonDialogs.h"
+#include "resources/ResourceIds.h"
+#include "settings/Settings.h"
+
+RV_MESSAGE_MAP(CForm_SaveConfig, CConfigFileDialog,
+               msgmap::Notify(NM_CLICK, IDC_CONFIG_LIST, &T::OnClickList),
+               msgmap::Command(IDC_SAVE_CHOOSE_FILE, &T::OnButtonChooseFile),
+               msgmap::Command(IDC_SAVE_DELETE, &T::OnButtonDelete),
+               msgmap::Command(IDC_CONFIG_OK, &T::OnButtonOK),
+               msgmap::Command(IDC_CONFIG_CANCEL, &T::OnButtonCancel))
+
+CForm_SaveConfig::CForm_SaveConfig(CWnd* parent) : CConfigFileDialog(IDD_SAVE_CONFIG, parent) {}
+
+BOOL CForm_SaveConfig::OnInitDialog()
+{
+    if (g_strConfigPath == kNoConfigFile)
+        g_strConfigPath.Empty();
+    if (g_strConfigPath.IsEmpty())
+        g_strConfigPath = FirstFreeConfigName();
+    CConfigFileDialog::OnInitDialog();
+    m_pathBox.SetWindowText(g_strConfigPath);
+    ModifyStyleEx(0, WS_EX_APPWINDOW);
+    return TRUE;
+}
+
+void CForm_SaveConfig::OnClickList(NMHDR* header, LRESULT* result)
+{
+    const int row = ClickedSelectedRow(header);
+    if (row >= 0)
+        m_pathBox.SetWindowText(RowPath(row));
+    *result = 0;
+}
+
+void CForm_SaveConfig::OnButtonChooseFile()
+{
+    CFileDialog dialog(FALSE, "ini", "your_diary", 0, "ini(*.ini)|*.ini||");
+    dialog.m_ofn.lpstrTitle = "Sava As";
+    dialog.m_ofn.lpstrInitialDir = PathBoxFolder();
+    if (dialog.DoModal() != IDOK)
+        return;
+    g_strConfigPath = dialog.GetPathName();
+    m_pathBox.SetWindowText(g_strConfigPath);
+}
+
+// Acts on the selected row alone, and keeps its row when its file could not be deleted.
+void CForm_SaveConfig::OnButtonDelete()
+{
+    for (int row = m_list.GetItemCount() - 1; row >= 0; --row) {
+        if (!m_list.GetItemState(row, LVIS_SELECTED))
+            continue;
+        const CString path = RowPath(row);
+        if (MessageBox("Are you sure you want to delete file:" + path, "Question", MB_YESNOCANCEL) == IDYES) {
+            if (platform::RemoveFile(path.str()))
+                m_list.DeleteItem(row);
+            else
+                MessageBox("Could not delete file:" + path, "Question", MB_OK | MB_ICONERROR);
+        }
+        return;
+    }
+}
+
+// An empty box is refused; a bare name is taken in the program folder, and the list shows the
+// path the design is saved to.
+void CForm_SaveConfig::OnButtonOK()
+{
+    CString typed = m_pathBox.GetWindowText();
+    typed.Trim();
+    if (typed.IsEmpty()) {
+        MessageBox("Please enter a file name.", "保存", MB_OK | MB_ICONINFORMATION);
+        m_pathBox.SetFocus();
+        return;
+    }
+    g_strConfigPath = ResolveConfigName(typed);
+    AppendRow(g_strConfigPath);
+    EndDialog(IDOK);
+}
+
+void CForm_SaveConfig::OnButtonCancel()
+{
+    EndDialog(IDCANCEL);
+}

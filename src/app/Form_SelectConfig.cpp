@@ -1,0 +1,73 @@
+#include "app/Form_SelectConfig.h"
+
+#include "platform/Files.h"
+#include "platform/ui/CommonDialogs.h"
+#include "resources/ResourceIds.h"
+#include "settings/Settings.h"
+
+RV_MESSAGE_MAP(CForm_SelectConfig, CConfigFileDialog,
+               msgmap::Notify(NM_CLICK, IDC_CONFIG_LIST, &T::OnClickList),
+               msgmap::Notify(NM_DBLCLK, IDC_CONFIG_LIST, &T::OnDblclkList),
+               msgmap::Command(IDC_SELECT_CHOOSE_FILE, &T::OnButtonChooseFile),
+               msgmap::Command(IDC_SELECT_DELETE, &T::OnButtonDelete),
+               msgmap::Command(IDC_CONFIG_OK, &T::OnButtonOK),
+               msgmap::Command(IDC_CONFIG_CANCEL, &T::OnButtonCancel))
+
+CForm_SelectConfig::CForm_SelectConfig(CWnd* parent) : CConfigFileDialog(IDD_SELECT_CONFIG, parent) {}
+
+void CForm_SelectConfig::OnClickList(NMHDR* header, LRESULT* result)
+{
+    const int row = ClickedSelectedRow(header);
+    if (row >= 0)
+        m_pathBox.SetWindowText(RowPath(row));
+    *result = 0;
+}
+
+void CForm_SelectConfig::OnDblclkList(NMHDR*, LRESULT* result)
+{
+    OnButtonOK();
+    *result = 0;
+}
+
+void CForm_SelectConfig::OnButtonChooseFile()
+{
+    CFileDialog dialog(TRUE, nullptr, nullptr, OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT, "ini(*.ini,*.INI)|*.ini;*.INI||",
+                       this);
+    dialog.m_ofn.lpstrInitialDir = PathBoxFolder();
+    if (dialog.DoModal() != IDOK) {
+        m_pathBox.SetWindowText("");
+        return;
+    }
+    m_pathBox.SetWindowText(dialog.GetPathName());
+    AppendRow(dialog.GetPathName());
+}
+
+// Removes the selected rows from the last up, then deletes the file of the last one removed.
+void CForm_SelectConfig::OnButtonDelete()
+{
+    CString removed;
+    for (int row = m_list.GetItemCount() - 1; row >= 0; --row) {
+        if (!m_list.GetItemState(row, LVIS_SELECTED))
+            continue;
+        removed = RowPath(row);
+        m_list.DeleteItem(row);
+    }
+    if (!removed.IsEmpty())
+        platform::RemoveFile(removed.str());
+    m_pathBox.SetWindowText("");
+}
+
+// Nothing to open while the box is empty.
+void CForm_SelectConfig::OnButtonOK()
+{
+    const CString path = m_pathBox.GetWindowText();
+    if (path.IsEmpty())
+        return;
+    g_strConfigPath = path;
+    EndDialog(IDOK);
+}
+
+void CForm_SelectConfig::OnButtonCancel()
+{
+    EndDialog(IDCANCEL);
+}

@@ -1,0 +1,148 @@
+#include "app/Form_SetWord.h"
+
+#include "app/AppGlobals.h"
+#include "app/ConfigPathFile.h"
+#include "platform/Files.h"
+#include "platform/ui/App.h"
+#include "resources/ResourceIds.h"
+#include "settings/DateTimeOper.h"
+#include "settings/Settings.h"
+#include "settings/SettingsRecords.h"
+
+RV_MESSAGE_MAP(CForm_SetWord, CDialog,
+               msgmap::Simple(WM_DESTROY, &T::OnDestroy),
+               msgmap::ShowWindow(&T::OnShowWindow),
+               msgmap::Command(IDC_BUTTON_OPEN_FOLDER, &T::OnButtonOpenFolder),
+               msgmap::Command(IDC_BUTTON_CHOOSE_PATH, &T::OnButtonChoosePath),
+               msgmap::Command(IDC_BUTTON_DEFAULT_PATH, &T::OnButtonDefaultPath),
+               msgmap::Command(IDC_COMBO_MONTH_LEVEL, &T::OnSelchangeMonthOutlineLevel, CBN_SELCHANGE),
+               msgmap::Command(IDC_COMBO_DATE_LEVEL, &T::OnSelchangeDateOutlineLevel, CBN_SELCHANGE),
+               msgmap::Command(ID_TOOLBAR_NEW, &T::OnToolbarNew),
+               msgmap::Command(ID_TOOLBAR_OPEN, &T::OnToolbarOpen),
+               msgmap::Command(ID_TOOLBAR_SAVE, &T::OnToolbarSave),
+               msgmap::Command(ID_TOOLBAR_EXIT, &T::OnToolbarExit),
+               msgmap::Command(ID_TOOLBAR_SAVE_EXIT, &T::OnToolbarSaveExit))
+
+CForm_SetWord::CForm_SetWord(CWnd* parent) : CDialog(IDD_FORM_SETWORD, parent) {}
+
+void CForm_SetWord::DoDataExchange(CDataExchange* dx)
+{
+    CDialog::DoDataExchange(dx);
+    DDX_Control(dx, IDC_EDIT_TITLE, m_editTitle);
+    DDX_Control(dx, IDC_CHECK_ADD_DATE, m_checkAddDate);
+    DDX_Control(dx, IDC_PREVIEW_NOTE, m_labelNote);
+    DDX_Control(dx, IDC_GROUP_PREVIEW, m_groupPreview);
+    DDX_Control(dx, IDC_GROUP_DATES, m_groupDates);
+    DDX_Control(dx, IDC_GROUP_DIARY, m_groupDiary);
+    DDX_Control(dx, IDC_PREVIEW_LINE, m_labelLine);
+    DDX_Control(dx, IDC_BUTTON_MOVE_UP, m_buttonMoveUp);
+    DDX_Control(dx, IDC_BUTTON_MOVE_DOWN, m_buttonMoveDown);
+    DDX_Control(dx, IDC_LABEL_DAYCOUNT, m_labelDayCount);
+    DDX_Control(dx, IDC_LABEL_END, m_labelEnd);
+    DDX_Control(dx, IDC_LABEL_START, m_labelStart);
+    DDX_Control(dx, IDC_BUTTON_OPEN_FOLDER, m_buttonOpenFolder);
+    DDX_Control(dx, IDC_EDIT_OUT_FOLDER, m_editOutFolder);
+    DDX_Control(dx, IDC_LIST_CLASSES, m_listClasses);
+    DDX_Control(dx, IDC_BUTTON_GENERATE, m_buttonGenerate);
+    DDX_Control(dx, IDC_COMBO_MONTH_LEVEL, m_comboMonthLevel);
+    DDX_Control(dx, IDC_COMBO_DATE_LEVEL, m_comboDateLevel);
+    DDX_Control(dx, IDC_PREVIEW_TITLE, m_labelTitle);
+    DDX_Control(dx, IDC_LABEL_DATE_SAMPLE, m_labelDateSample);
+    DDX_Control(dx, IDC_LABEL_MONTH_SAMPLE, m_labelMonthSample);
+}
+
+BOOL CForm_SetWord::OnInitDialog()
+{
+    CDialog::OnInitDialog();
+    m_labelLine.SetWindowText("这里将会是您在Word日记里输入的内容.(请设置格式)");
+    StyleGroupBoxes();
+    m_rectLineLabel = ClientRectOf(IDC_PREVIEW_LINE);
+
+    InitHeadingDefaults();
+    InitMonthCalendarDefaults();
+    InitYearPlannerDefaults();
+    InitSameFormatDefaults();
+    for (BYTE& weekday : g_abUncheckedWeek)
+        weekday = 1;
+    g_strExeFolder = platform::CurrentFolder().c_str();
+    g_nCurrentYear = CDateTimeOper().GetCurrentYear();
+    m_bRowSelected = 0;
+
+    StyleGenerateButton();
+    Invalidate();
+    UpdateWindow();
+    FillOutlineLevelCombos();
+    InitClassListColumns();
+    StyleDateLabels();
+    StylePreviewCaption();
+
+    InitConfigPath();
+    LoadConfig();
+    m_rectTitleLabel = ClientRectOf(IDC_PREVIEW_TITLE);
+    ShowStoredOutFolder();
+    ReadStartShow();
+
+    if (m_listClasses.GetItemCount() == 0 && g_strConfigPath.IsEmpty())
+        NewConfig();
+    if (m_editOutFolder.GetWindowTextLength() == 0)
+        DefaultOutputFolder();
+    UpdateMoveButtons();
+    if (m_listClasses.GetItemCount() > 0) {
+        m_nCurrentRow = 0;
+        SelectListRow(0);
+    }
+    return TRUE;
+}
+
+BOOL CForm_SetWord::DestroyWindow()
+{
+    SaveConfig();
+    return CDialog::DestroyWindow();
+}
+
+void CForm_SetWord::OnDestroy()
+{
+    Default();
+    SaveOutFolder();
+}
+
+void CForm_SetWord::OnShowWindow(BOOL, UINT)
+{
+    Default();
+    if (m_nCurrentRow == 0)
+        m_listClasses.SetFocus();
+}
+
+void CForm_SetWord::OnToolbarNew()
+{
+    NewConfig();
+}
+
+void CForm_SetWord::OnToolbarOpen()
+{
+    OpenConfig();
+}
+
+void CForm_SetWord::OnToolbarSave()
+{
+    CheckAndSaveConfig();
+}
+
+void CForm_SetWord::OnToolbarExit()
+{
+    SaveOutFolder();
+    AfxExitProcess(0);
+}
+
+void CForm_SetWord::OnToolbarSaveExit()
+{
+    SaveAndExit();
+}
+
+CRect CForm_SetWord::ClientRectOf(int id) const
+{
+    CRect rect;
+    GetDlgItem(id)->GetWindowRect(&rect);
+    ScreenToClient(&rect);
+    return rect;
+}

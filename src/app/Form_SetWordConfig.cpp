@@ -1,0 +1,163 @@
+// The main window's side of the configuration files: loading, saving and opening a design, the
+// current configuration path and the window title that shows it.
+#include "app/AppGlobals.h"
+#include "app/ConfigPathFile.h"
+#include "app/Form_SaveConfig.h"
+#include "app/Form_SelectConfig.h"
+#include "app/Form_SetWord.h"
+#include "platform/Files.h"
+#include "platform/ui/App.h"
+#include "resources/ResourceIds.h"
+#include "settings/DesignFile.h"
+#include "settings/IniFile.h"
+#include "settings/Settings.h"
+#include "settings/SettingsRecords.h"
+
+namespace {
+
+constexpr const char* kProductName = "Rorovavozir";
+constexpr const char* kVersion = "1.9.4";
+
+} // namespace
+
+void CForm_SetWord::LoadConfig()
+{
+    ClassListModel rows;
+    const OutlineLevelTexts levels = LoadDesignFile(g_strConfigPath, rows);
+    m_editTitle.SetWindowText(g_strTitle);
+    m_checkAddDate.SetCheck(g_bAddDateInTitle ? BST_CHECKED : BST_UNCHECKED);
+    ShowOutlineLevels(levels);
+    ApplyMonthFormatSample();
+    ApplyDateFormatSample();
+    ShowClassRows(rows);
+    ShowDayCount();
+    ShowDateRange(g_strMonthFormat, g_strDayFormat, g_strWeekEnd, g_strRestDay);
+    InitConfigPath();
+}
+
+BOOL CForm_SetWord::SaveConfig()
+{
+    SaveOutFolder();
+    if (m_labelStart.GetWindowTextLength() == 0 || m_listClasses.GetItemCount() == 0)
+        return FALSE;
+    CForm_SaveConfig dialog(this);
+    if (dialog.DoModal() != IDOK) {
+        if (!CIniFile().FileExists(g_strConfigPath)) {
+            g_strConfigPath.Empty();
+            WriteConfigPath(ConfigPathFile(), g_strConfigPath);
+        }
+        return FALSE;
+    }
+    if (g_strConfigPath.IsEmpty())
+        return FALSE;
+    if (CIniFile().FileExists(g_strConfigPath)) {
+        CString question;
+        question.Format("替换文件 '%s' ?", g_strConfigPath.GetString());
+        if (MessageBox(question, "保存设置", MB_YESNO) != IDYES)
+            return FALSE;
+    }
+    return SaveConfigFile() ? TRUE : FALSE;
+}
+
+// The design goes to a new file that then replaces the old one, so a failed save keeps the old
+// file whole; the user is told.
+bool CForm_SetWord::SaveConfigFile()
+{
+    ReadTitleControls();
+    if (!WriteDesignFile(g_strConfigPath, ReadClassListModel(), ReadOutlineLevels())) {
+        CString message;
+        message.Format("无法保存文件 '%s'。", g_strConfigPath.GetString());
+        MessageBox(message, "保存设置", MB_OK | MB_ICONERROR);
+        return false;
+    }
+    WriteConfigPath(ConfigPathFile(), g_strConfigPath);
+    UpdateWindowTitle(g_strConfigPath);
+    platform::RemoveFile((g_strExeFolder + "config/month_template.txt").str());
+    platform::RemoveFile((g_strExeFolder + "config/date_template.txt").str());
+    return true;
+}
+
+void CForm_SetWord::SaveAndExit()
+{
+    SaveConfig();
+    AfxExitProcess(0);
+}
+
+void CForm_SetWord::OpenConfig()
+{
+    UpdateMoveButtons();
+    CForm_SelectConfig dialog(this);
+    if (dialog.DoModal() != IDOK || g_strConfigPath.IsEmpty())
+        return;
+    WriteConfigPath(ConfigPathFile(), g_strConfigPath);
+    LoadConfig();
+    ColorListRows();
+    UpdateMoveButtons();
+    m_nCurrentRow = 0;
+    if (m_listClasses.GetItemCount() > 0)
+        SelectListRow(0);
+}
+
+void CForm_SetWord::InitConfigPath()
+{
+    const CString file = ConfigPathFile();
+    g_strConfigPath = CIniFile().FileExists(file) ? ReadConfigPath(file) : CString();
+    if (g_strConfigPath.IsEmpty()) {
+        g_strConfigPath = DefaultConfigPath();
+        WriteConfigPath(file, g_strConfigPath);
+    }
+    UpdateWindowTitle(g_strConfigPath);
+}
+
+void CForm_SetWord::UpdateWindowTitle(const CString& configPath)
+{
+    CString title;
+    title.Format("%s %s  %s", kProductName, kVersion, configPath.GetString());
+    SetWindowText(title);
+}
+
+void CForm_SetWord::SetTitleWithoutConfig()
+{
+    CString title;
+    title.Format("%s %s %s", kProductName, kVersion, "");
+    SetWindowText(title);
+}
+
+void CForm_SetWord::CheckAndSaveConfig()
+{
+    if (m_labelStart.GetWindowTextLength() == 0) {
+        MessageBox("Please click button : 'Settings' for month and date .");
+        return;
+    }
+    if (m_listClasses.GetItemCount() == 0) {
+        MessageBox("Please click button : 'Add' for Daily Diary. ");
+        return;
+    }
+    SaveConfig();
+}
+
+// A design without a file and without classes; the date range is chosen next.
+void CForm_SetWord::NewConfig()
+{
+    m_listClasses.DeleteAllItems();
+    m_nCurrentRow = -1;
+    UpdateMoveButtons();
+    g_strConfigPath.Empty();
+    SetTitleWithoutConfig();
+    for (CFontLabel* label : {&m_labelStart, &m_labelEnd, &m_labelDayCount, &m_labelMonthSample}) {
+        label->SetWindowText("");
+        label->RedrawWindow();
+    }
+    g_bDaysBackGround = 0;
+    ApplyDateFormatSample();
+    m_labelDateSample.SetWindowText("");
+    m_labelDateSample.RedrawWindow();
+    m_checkAddDate.SetCheck(BST_CHECKED);
+    m_editTitle.SetWindowText("");
+}
+
+void CForm_SetWord::ReadTitleControls()
+{
+    g_strTitle = m_editTitle.GetWindowText();
+    g_bAddDateInTitle = m_checkAddDate.GetCheck() == BST_CHECKED ? 1 : 0;
+}

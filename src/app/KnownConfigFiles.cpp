@@ -1,0 +1,84 @@
+#include "app/KnownConfigFiles.h"
+
+#include "platform/Files.h"
+#include "platform/Folders.h"
+#include "settings/IniFile.h"
+#include "settings/MainSettings.h"
+#include "settings/Settings.h"
+
+#include <algorithm>
+#include <string>
+
+namespace {
+
+CString ConfigKey(int index)
+{
+    CString key;
+    key.Format("%s%d", "CONFIG", index);
+    return key;
+}
+
+bool HasIniExtension(const CString& name)
+{
+    return name.GetLength() >= 4 && name.Right(4).CompareNoCase(".ini") == 0;
+}
+
+std::vector<CString> ProgramFolderIniFiles()
+{
+    std::vector<CString> files;
+    const auto entries = platform::ListFolder(g_strExeFolder.str());
+    if (!entries)
+        return files;
+    for (const platform::FolderEntry& entry : *entries)
+        if (!entry.isFolder && HasIniExtension(entry.name))
+            files.push_back(g_strExeFolder + entry.name.c_str());
+    std::sort(files.begin(), files.end());
+    return files;
+}
+
+} // namespace
+
+std::vector<CString> ReadConfigPathList(const char* configPathFile)
+{
+    std::vector<CString> paths = ProgramFolderIniFiles();
+    const CIniFile ini;
+    for (int index = 0; index < kMaxKnownConfigFiles; ++index) {
+        const CString path = ini.GetString(configPathFile, kMainSection, ConfigKey(index));
+        if (path.IsEmpty())
+            break;
+        if (std::find(paths.begin(), paths.end(), path) == paths.end() && ini.FileExists(path))
+            paths.push_back(path);
+    }
+    return paths;
+}
+
+bool WriteConfigPathList(const char* configPathFile, const std::vector<CString>& paths)
+{
+    const CIniFile ini;
+    bool written = true;
+    for (int index = 0; index < kMaxKnownConfigFiles; ++index) {
+        const size_t at = static_cast<size_t>(index);
+        written = ini.WriteString(configPathFile, kMainSection, ConfigKey(index), at < paths.size() ? paths[at] : "") &&
+                  written;
+    }
+    return written;
+}
+
+CString FirstFreeConfigName()
+{
+    for (int number = 1; number <= 1000; ++number) {
+        CString path;
+        path.Format("%s%s%d.ini", g_strExeFolder.GetString(), "NewDiary", number);
+        if (!platform::PathExists(path.str()))
+            return path;
+    }
+    return CString();
+}
+
+CString ResolveConfigName(const CString& typed)
+{
+    CString path = platform::LastSeparator(typed.str()) == std::string::npos ? g_strExeFolder + typed : typed;
+    if (!HasIniExtension(path))
+        path += ".ini";
+    return path;
+}

@@ -1,0 +1,9 @@
+#pragma once
+// The dialog templates of the program, one function per dialog. Rectangles are in dialog units.
+
+#include "platform/ui/DialogTemplate.h"
+
+DialogTemplate MainWindowTemplate();
+DialogTemplate SaveConfigTemplate();
+DialogTemplate SelectConfigTemplate();
+DialogTemplate SaveConfirmTemplate();

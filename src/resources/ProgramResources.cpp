@@ -1,0 +1,9 @@
+#include "resources/ProgramResources.h"
+
+#include "resources/DialogTemplates.h"
+
+void RegisterProgramResources()
+{
+    for (DialogTemplate dialog : {MainWindowTemplate(), SaveConfigTemplate(), SelectConfigTemplate(), SaveConfirmTemplate()})
+        RegisterDialogTemplate(std::move(dialog));
+}
