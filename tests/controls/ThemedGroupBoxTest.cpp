@@ -1,9 +1,13 @@
 // The group box draws the classic way here (no visual-styles library) and groups its controls.
 #include "ControlDialog.h"
 #include "controls/groupbox/ThemedGroupBox.h"
+#include "platform/ui/Images.h"
+#include "platform/ui/Resources.h"
 #include "platform/ui/SysColors.h"
 #include "platform/ui/TestHooks.h"
 #include "support/Printers.h"
+
+#include <cstdint>
 
 using platform::ui::CaptureWindow;
 
@@ -87,4 +91,43 @@ TEST_F(ControlDialogTest, GroupBoxFontSettersChainAndReport)
     CThemedGroupBox unattached;
     EXPECT_EQ(unattached.GetFontFaceName(), "MS Sans Serif");
     EXPECT_EQ(unattached.GetFontPointSize(), 8);
+}
+
+TEST_F(ControlDialogTest, GroupBoxCaptionFromTheStringTableOrNone)
+{
+    CThemedGroupBox box;
+    ASSERT_TRUE(box.SubclassDlgItem(kGroup, &dialog));
+    RegisterStringResource(101, "日记设置");
+    box.SetWindowText(101u, FALSE);
+    EXPECT_EQ(box.GetWindowText(), "日记设置");
+    box.SetWindowText(static_cast<LPCTSTR>(nullptr), FALSE);
+    EXPECT_EQ(box.GetWindowText(), "");
+}
+
+TEST(ThemedGroupBox, GreyIconTakesEachPixelsBrightnessAndWhiteBecomes254)
+{
+    const std::uint32_t pixels[4] = {0xFFFFFFFFu, 0xFF000000u, 0xFF3060C0u, 0x00000000u};
+    CBitmap colour, mask;
+    ASSERT_TRUE(colour.CreateBitmap(2, 2, 1, 32, pixels));
+    ASSERT_TRUE(mask.CreateBitmap(2, 2, 1, 32, nullptr));
+    ICONINFO info;
+    info.hbmColor = static_cast<HBITMAP>(colour.GetSafeHandle());
+    info.hbmMask = static_cast<HBITMAP>(mask.GetSafeHandle());
+    HICON icon = CreateIconIndirect(&info);
+    ASSERT_NE(icon, nullptr);
+    HICON grey = CreateGrayscaleIcon(icon);
+    ASSERT_NE(grey, nullptr);
+    ICONINFO greyInfo;
+    ASSERT_TRUE(GetIconInfo(grey, &greyInfo));
+    std::uint32_t out[4] = {};
+    ASSERT_EQ(GetBitmapBits(greyInfo.hbmColor, sizeof out, out), static_cast<LONG>(sizeof out));
+    EXPECT_EQ(out[0] & 0xFFFFFF, 0xFEFEFEu) << "white becomes grey 254";
+    EXPECT_EQ(out[1] & 0xFFFFFF, 0x000000u);
+    const std::uint32_t average = (0x30 + 0x60 + 0xC0) / 3;
+    EXPECT_EQ(out[2] & 0xFF, average);
+    EXPECT_EQ(out[2] >> 24, 0xFFu) << "alpha stays";
+    DeleteObject(greyInfo.hbmColor);
+    DeleteObject(greyInfo.hbmMask);
+    DestroyIcon(grey);
+    DestroyIcon(icon);
 }
