@@ -1,0 +1,295 @@
+// The save (214), open (215) and save-confirm (271) dialogs driven as a user would.
+#include "AppFixture.h"
+#include "app/Form_SaveConfig.h"
+#include "app/Form_SaveConfirm.h"
+#include "app/Form_SelectConfig.h"
+#include "platform/Files.h"
+
+namespace {
+
+CString PathBox(DialogProbe& p)
+{
+    return p.Item(IDC_CONFIG_PATH)->GetWindowText();
+}
+
+CConfigFileDialog& ConfigDialog(DialogProbe& p)
+{
+    return dynamic_cast<CConfigFileDialog&>(p.Dialog());
+}
+
+class ConfigDialogsTest : public AppTest {
+protected:
+    // The known files as the configuration path file holds them after a dialog closed.
+    std::vector<std::string> Stored() const
+    {
+        std::vector<std::string> paths;
+        for (int index = 0; index < 200; ++index) {
+            const CString path = Ini(ConfigPathIni(), "Main", ("CONFIG" + std::to_string(index)).c_str());
+            if (path.IsEmpty())
+                break;
+            paths.push_back(path.str());
+        }
+        return paths;
+    }
+};
+
+} // namespace
+
+TEST_F(ConfigDialogsTest, SaveDialogProposesTheFirstFreeNameAndListsTheKnownFiles)
+{
+    Write("NewDiary1.ini", "");
+    Write("config/other.ini", "");
+    CIniFile().WriteString(ConfigPathIni().c_str(), "Main", "CONFIG0", File("config/other.ini").c_str());
+    g_strConfigPath = "FalseFileName";
+    CForm_SaveConfig dialog;
+    driver->Expect(IDD_SAVE_CONFIG, [&](DialogProbe& p) {
+        EXPECT_EQ(PathBox(p), File("NewDiary2.ini"));
+        auto& list = ConfigDialog(p).m_list;
+        ASSERT_EQ(list.GetItemCount(), 2);
+        EXPECT_EQ(list.GetItemText(0, 1), "1");
+        EXPECT_EQ(list.GetItemText(0, 2), File("NewDiary1.ini"));
+        EXPECT_EQ(list.GetItemText(1, 2), File("config/other.ini"));
+        EXPECT_EQ(list.GetColumnWidth(0), 0);
+        EXPECT_EQ(list.GetColumnWidth(2), 650);
+        EXPECT_TRUE(p.Dialog().GetExStyle() & WS_EX_APPWINDOW);
+        p.PressEnter();
+        EXPECT_TRUE(p.IsOpen()) << "Enter does nothing";
+        p.PressEscape();
+    });
+    EXPECT_EQ(dialog.DoModal(), IDCANCEL);
+    EXPECT_EQ(g_strConfigPath, File("NewDiary2.ini"));
+    EXPECT_EQ(Stored(), (std::vector<std::string>{File("NewDiary1.ini"), File("config/other.ini")}))
+        << "the list is written back on Cancel too";
+}
+
+TEST_F(ConfigDialogsTest, SaveDialogResolvesABareNameAndListsThePathSavedTo)
+{
+    g_strConfigPath = File("current.ini");
+    CForm_SaveConfig dialog;
+    driver->Expect(IDD_SAVE_CONFIG, [&](DialogProbe& p) {
+        EXPECT_EQ(PathBox(p), File("current.ini"));
+        p.Type(IDC_CONFIG_PATH, "mine");
+        p.Click(IDC_CONFIG_OK);
+    });
+    EXPECT_EQ(dialog.DoModal(), IDOK);
+    EXPECT_EQ(g_strConfigPath, File("mine.ini"));
+    EXPECT_EQ(Stored(), std::vector<std::string>{File("mine.ini")});
+}
+
+TEST_F(ConfigDialogsTest, SaveDialogKeepsAnExtensionInAnyLetterCase)
+{
+    CForm_SaveConfig dialog;
+    driver->Expect(IDD_SAVE_CONFIG, [&](DialogProbe& p) {
+        p.Type(IDC_CONFIG_PATH, (File("config") + "/Design.INI").c_str());
+        p.Click(IDC_CONFIG_OK);
+    });
+    EXPECT_EQ(dialog.DoModal(), IDOK);
+    EXPECT_EQ(g_strConfigPath, File("config/Design.INI"));
+}
+
+TEST_F(ConfigDialogsTest, SaveDialogRefusesAnEmptyName)
+{
+    g_strConfigPath = File("current.ini");
+    CForm_SaveConfig dialog;
+    driver->Expect(IDD_SAVE_CONFIG, [&](DialogProbe& p) {
+        p.Type(IDC_CONFIG_PATH, "  ");
+        p.Click(IDC_CONFIG_OK);
+        EXPECT_TRUE(p.IsOpen());
+        EXPECT_EQ(ConfigDialog(p).m_list.GetItemCount(), 0);
+        p.Click(IDC_CONFIG_CANCEL);
+    });
+    EXPECT_EQ(dialog.DoModal(), IDCANCEL);
+    EXPECT_EQ(g_strConfigPath, File("current.ini"));
+    EXPECT_EQ(MessageTexts(), std::vector<std::string>{"Please enter a file name."});
+}
+
+TEST_F(ConfigDialogsTest, SaveDialogTakesAClickedRowIntoThePathBox)
+{
+    Write("a.ini", "");
+    Write("b.ini", "");
+    CForm_SaveConfig dialog;
+    driver->Expect(IDD_SAVE_CONFIG, [&](DialogProbe& p) {
+        ClickListRow(p.Dialog(), IDC_CONFIG_LIST, 1);
+        EXPECT_EQ(PathBox(p), File("b.ini"));
+        ClickListRow(p.Dialog(), IDC_CONFIG_LIST, -1);
+        EXPECT_EQ(PathBox(p), File("b.ini")) << "a click beside the rows does nothing";
+        p.Click(IDC_CONFIG_OK);
+    });
+    EXPECT_EQ(dialog.DoModal(), IDOK);
+    EXPECT_EQ(g_strConfigPath, File("b.ini"));
+}
+
+TEST_F(ConfigDialogsTest, SaveDialogDeletesTheSelectedRowsFileAfterAsking)
+{
+    Write("a.ini", "");
+    Write("b.ini", "");
+    CForm_SaveConfig dialog;
+    boxes->Answer(IDNO);
+    boxes->Answer(IDYES);
+    driver->Expect(IDD_SAVE_CONFIG, [&](DialogProbe& p) {
+        ClickListRow(p.Dialog(), IDC_CONFIG_LIST, 0);
+        p.Click(IDC_SAVE_DELETE);
+        EXPECT_EQ(ConfigDialog(p).m_list.GetItemCount(), 2) << "No keeps the file";
+        p.Click(IDC_SAVE_DELETE);
+        auto& list = ConfigDialog(p).m_list;
+        ASSERT_EQ(list.GetItemCount(), 1);
+        EXPECT_EQ(list.GetItemText(0, 1), "2") << "the other rows keep their numbers";
+        p.Click(IDC_CONFIG_CANCEL);
+    });
+    dialog.DoModal();
+    ASSERT_EQ(boxes->Shown().size(), 2u);
+    EXPECT_EQ(boxes->Shown()[0].text, "Are you sure you want to delete file:" + File("a.ini"));
+    EXPECT_EQ(boxes->Shown()[0].caption, "Question");
+    EXPECT_EQ(boxes->Shown()[0].type & 0xF, MB_YESNOCANCEL);
+    EXPECT_FALSE(platform::PathExists(File("a.ini")));
+    EXPECT_TRUE(platform::PathExists(File("b.ini")));
+    EXPECT_EQ(Stored(), std::vector<std::string>{File("b.ini")});
+}
+
+TEST_F(ConfigDialogsTest, SaveDialogReportsAFailedDeletionAndKeepsTheRow)
+{
+    Write("a.ini", "");
+    CForm_SaveConfig dialog;
+    boxes->Answer(IDYES);
+    driver->Expect(IDD_SAVE_CONFIG, [&](DialogProbe& p) {
+        ClickListRow(p.Dialog(), IDC_CONFIG_LIST, 0);
+        platform::RemoveFile(File("a.ini"));   // gone before the user confirms
+        p.Click(IDC_SAVE_DELETE);
+        EXPECT_EQ(ConfigDialog(p).m_list.GetItemCount(), 1);
+        p.Click(IDC_CONFIG_CANCEL);
+    });
+    dialog.DoModal();
+    EXPECT_EQ(MessageTexts(), (std::vector<std::string>{"Are you sure you want to delete file:" + File("a.ini"),
+                                                        "Could not delete file:" + File("a.ini")}));
+}
+
+TEST_F(ConfigDialogsTest, SaveDialogChoosesAFileThroughTheSaveAsDialog)
+{
+    g_strConfigPath = File("config/current.ini");
+    commonDialogs->Answer({IDOK, File("chosen.ini")});
+    CForm_SaveConfig dialog;
+    driver->Expect(IDD_SAVE_CONFIG, [&](DialogProbe& p) {
+        p.Click(IDC_SAVE_CHOOSE_FILE);
+        EXPECT_EQ(PathBox(p), File("chosen.ini"));
+        p.Click(IDC_CONFIG_CANCEL);
+    });
+    EXPECT_EQ(dialog.DoModal(), IDCANCEL);
+    EXPECT_EQ(g_strConfigPath, File("chosen.ini")) << "a chosen file stays chosen on Cancel";
+    ASSERT_EQ(commonDialogs->Requests().size(), 1u);
+    const auto& request = commonDialogs->Requests()[0];
+    EXPECT_EQ(request.kind, platform::ui::CommonDialogKind::SaveFile);
+    EXPECT_EQ(request.title, "Sava As");
+}
+
+TEST_F(ConfigDialogsTest, OpenDialogStartsEmptyAndTakesAClickedRow)
+{
+    Write("a.ini", "");
+    Write("b.ini", "");
+    g_strConfigPath = File("a.ini");
+    CForm_SelectConfig dialog;
+    driver->Expect(IDD_SELECT_CONFIG, [&](DialogProbe& p) {
+        EXPECT_EQ(PathBox(p), "");
+        EXPECT_EQ(ConfigDialog(p).m_list.GetItemCount(), 2);
+        ClickListRow(p.Dialog(), IDC_CONFIG_LIST, 1);
+        EXPECT_EQ(PathBox(p), File("b.ini"));
+        p.Click(IDC_CONFIG_OK);
+    });
+    EXPECT_EQ(dialog.DoModal(), IDOK);
+    EXPECT_EQ(g_strConfigPath, File("b.ini"));
+    EXPECT_EQ(Stored(), (std::vector<std::string>{File("a.ini"), File("b.ini")}));
+}
+
+TEST_F(ConfigDialogsTest, OpenDialogIgnoresOkWhileThePathBoxIsEmpty)
+{
+    g_strConfigPath = File("a.ini");
+    commonDialogs->Answer({IDCANCEL, ""});
+    CForm_SelectConfig dialog;
+    driver->Expect(IDD_SELECT_CONFIG, [&](DialogProbe& p) {
+        p.Click(IDC_CONFIG_OK);
+        EXPECT_TRUE(p.IsOpen());
+        p.Click(IDC_SELECT_CHOOSE_FILE);   // cancelled: the box stays empty
+        p.Click(IDC_CONFIG_OK);
+        EXPECT_TRUE(p.IsOpen());
+        p.PressEscape();
+    });
+    EXPECT_EQ(dialog.DoModal(), IDCANCEL);
+    EXPECT_EQ(g_strConfigPath, File("a.ini"));
+}
+
+TEST_F(ConfigDialogsTest, OpenDialogDoubleClickOpensTheRowAndEnterKeepsThePath)
+{
+    Write("a.ini", "");
+    CForm_SelectConfig first;
+    driver->Expect(IDD_SELECT_CONFIG, [&](DialogProbe& p) {
+        ClickListRow(p.Dialog(), IDC_CONFIG_LIST, 0);
+        ClickListRow(p.Dialog(), IDC_CONFIG_LIST, 0, NM_DBLCLK);
+    });
+    EXPECT_EQ(first.DoModal(), IDOK);
+    EXPECT_EQ(g_strConfigPath, File("a.ini"));
+
+    g_strConfigPath = "unchanged";
+    CForm_SelectConfig second;
+    driver->Expect(IDD_SELECT_CONFIG, [&](DialogProbe& p) {
+        ClickListRow(p.Dialog(), IDC_CONFIG_LIST, 0);
+        p.PressEnter();
+    });
+    EXPECT_EQ(second.DoModal(), IDOK);
+    EXPECT_EQ(g_strConfigPath, "unchanged");
+}
+
+TEST_F(ConfigDialogsTest, OpenDialogChoosesAFileAndListsIt)
+{
+    Write("config/chosen.ini", "");
+    commonDialogs->Answer({IDOK, File("config/chosen.ini")});
+    CForm_SelectConfig dialog;
+    driver->Expect(IDD_SELECT_CONFIG, [&](DialogProbe& p) {
+        p.Click(IDC_SELECT_CHOOSE_FILE);
+        EXPECT_EQ(PathBox(p), File("config/chosen.ini"));
+        auto& list = ConfigDialog(p).m_list;
+        ASSERT_EQ(list.GetItemCount(), 1);
+        EXPECT_EQ(list.GetItemText(0, 1), "1");
+        p.Click(IDC_CONFIG_OK);
+    });
+    EXPECT_EQ(dialog.DoModal(), IDOK);
+    EXPECT_EQ(g_strConfigPath, File("config/chosen.ini"));
+    EXPECT_EQ(commonDialogs->Requests().at(0).kind, platform::ui::CommonDialogKind::OpenFile);
+    EXPECT_EQ(Stored(), std::vector<std::string>{File("config/chosen.ini")});
+}
+
+TEST_F(ConfigDialogsTest, OpenDialogDeletesTheSelectedFileWithoutAsking)
+{
+    Write("a.ini", "");
+    Write("b.ini", "");
+    CForm_SelectConfig dialog;
+    driver->Expect(IDD_SELECT_CONFIG, [&](DialogProbe& p) {
+        ClickListRow(p.Dialog(), IDC_CONFIG_LIST, 1);
+        p.Click(IDC_SELECT_DELETE);
+        EXPECT_EQ(PathBox(p), "");
+        EXPECT_EQ(ConfigDialog(p).m_list.GetItemCount(), 1);
+        p.Click(IDC_SELECT_DELETE);   // nothing selected: nothing happens
+        EXPECT_EQ(ConfigDialog(p).m_list.GetItemCount(), 1);
+        p.Click(IDC_CONFIG_CANCEL);
+    });
+    EXPECT_EQ(dialog.DoModal(), IDCANCEL);
+    EXPECT_TRUE(boxes->Shown().empty());
+    EXPECT_TRUE(platform::PathExists(File("a.ini")));
+    EXPECT_FALSE(platform::PathExists(File("b.ini")));
+}
+
+TEST_F(ConfigDialogsTest, SaveConfirmHandsBackTheChoice)
+{
+    const auto run = [&](const std::function<void(DialogProbe&)>& press) {
+        CForm_SaveConfirm dialog;
+        driver->Expect(IDD_SAVE_CONFIRM, press);
+        return dialog.DoModal();
+    };
+    EXPECT_EQ(run([](DialogProbe& p) { p.Click(IDC_CONFIRM_GENERATE); }), IDOK);
+    EXPECT_EQ(g_nSaveConfirmChoice, 0);
+    EXPECT_EQ(run([](DialogProbe& p) { p.PressEnter(); }), IDOK);
+    EXPECT_EQ(g_nSaveConfirmChoice, 0) << "Enter keeps the choice";
+    EXPECT_EQ(run([](DialogProbe& p) { p.Click(IDC_CONFIRM_SAVE_FIRST); }), IDOK);
+    EXPECT_EQ(g_nSaveConfirmChoice, 1);
+    EXPECT_EQ(run([](DialogProbe& p) { p.Click(IDC_CONFIRM_CANCEL); }), IDCANCEL);
+    EXPECT_EQ(run([](DialogProbe& p) { p.PressEscape(); }), IDCANCEL);
+    EXPECT_EQ(g_nSaveConfirmChoice, 1);
+}

@@ -1,0 +1,249 @@
+// The main window made modeless, so a test looks at it after its start-up and drives it.
+#include "AppFixture.h"
+#include "app/ClassListColumns.h"
+#include "app/Form_SetWord.h"
+#include "platform/Files.h"
+#include "platform/Folders.h"
+#include "settings/ClassListModel.h"
+
+namespace {
+
+class MainWindowTest : public AppTest {
+protected:
+    // Starts the window on the prepared configuration as the current one.
+    void StartPrepared()
+    {
+        Write("ZaDuzed_Simple.ini", PreparedConfig());
+        Start();
+    }
+    void Start()
+    {
+        window = std::make_unique<CForm_SetWord>();
+        ASSERT_TRUE(window->Create(IDD_FORM_SETWORD));
+    }
+    CString Text(int id) const { return window->GetDlgItem(id)->GetWindowText(); }
+    void TearDown() override
+    {
+        window.reset();
+        AppTest::TearDown();
+    }
+    std::unique_ptr<CForm_SetWord> window;
+};
+
+} // namespace
+
+TEST_F(MainWindowTest, ClassListHas47ColumnsInTheirWidthsWithoutCheckBoxes)
+{
+    Start();
+    COwnerDrawList& list = window->m_listClasses;
+    ASSERT_EQ(list.m_header.m_captions.size(), 47u);
+    EXPECT_EQ(list.m_header.m_captions[0], "分类");
+    EXPECT_EQ(list.m_header.m_captions[21], "行字体名称");
+    EXPECT_EQ(list.m_header.m_captions[46], "Insert a blank line");
+    EXPECT_EQ(list.GetColumnWidth(0), 27);
+    EXPECT_EQ(list.GetColumnWidth(5), 0);
+    EXPECT_EQ(list.GetColumnWidth(45), 0);
+    EXPECT_EQ(list.GetColumnWidth(46), 130);
+    EXPECT_EQ(list.m_header.m_alignDigits.str().substr(0, 4), "1101") << "centre, centre, left, centre";
+    const DWORD style = list.GetExtendedStyle();
+    EXPECT_TRUE(style & LVS_EX_FULLROWSELECT);
+    EXPECT_TRUE(style & LVS_EX_GRIDLINES);
+    EXPECT_FALSE(style & LVS_EX_CHECKBOXES);
+    EXPECT_EQ(list.m_rowHeight, 21);
+}
+
+TEST_F(MainWindowTest, PreparedConfigurationFillsTheRowsAndColoursTheirCells)
+{
+    StartPrepared();
+    COwnerDrawList& list = window->m_listClasses;
+    ASSERT_EQ(list.GetItemCount(), 3);
+    EXPECT_EQ(list.GetItemText(0, kCellTitle), "工作");
+    EXPECT_EQ(list.GetItemText(1, kCellItemNumber), "Y");
+    EXPECT_EQ(list.GetItemText(2, kCellTable), "Y");
+    EXPECT_EQ(list.GetItemText(2, kCellLineFontSize), "10.5");
+    COLORREF colour = 0;
+    ASSERT_TRUE(list.FindItemTextColor(kCellTitle, 2, colour));
+    EXPECT_EQ(colour, RGB(255, 0, 0));
+    ASSERT_TRUE(list.FindItemTextColor(kCellUndoneText, 0, colour));
+    EXPECT_EQ(colour, RGB(0, 0, 255));
+    EXPECT_EQ(list.GetItemState(0, LVIS_SELECTED), LVIS_SELECTED) << "row 0 is selected at start";
+    EXPECT_EQ(window->m_nCurrentRow, 0);
+    EXPECT_TRUE(window->m_buttonMoveUp.IsWindowEnabled());
+    EXPECT_EQ(window->ReadClassListModel().size(), 3u);
+}
+
+TEST_F(MainWindowTest, OutlineLevelsLoadAndTheDateLevelStaysBelowTheMonthLevel)
+{
+    StartPrepared();
+    EXPECT_EQ(Text(IDC_COMBO_MONTH_LEVEL), "3");
+    EXPECT_EQ(Text(IDC_COMBO_DATE_LEVEL), "5");
+    DialogProbe probe(*window);
+    probe.Choose(IDC_COMBO_DATE_LEVEL, 1);    // 4
+    probe.Choose(IDC_COMBO_MONTH_LEVEL, 3);   // 5: the date level follows to 6
+    EXPECT_EQ(Text(IDC_COMBO_DATE_LEVEL), "6");
+    probe.Choose(IDC_COMBO_MONTH_LEVEL, 1);   // 3: the date level stays
+    EXPECT_EQ(Text(IDC_COMBO_DATE_LEVEL), "6");
+    probe.Choose(IDC_COMBO_DATE_LEVEL, 0);    // 3: the month level goes up to 2
+    EXPECT_EQ(Text(IDC_COMBO_MONTH_LEVEL), "2");
+    EXPECT_EQ(window->ReadOutlineLevels().month, "2");
+    EXPECT_EQ(window->ReadOutlineLevels().day, "3");
+}
+
+TEST_F(MainWindowTest, MissingOutlineLevelsShowTheFirstEntries)
+{
+    Start();
+    EXPECT_EQ(Text(IDC_COMBO_MONTH_LEVEL), "2");
+    EXPECT_EQ(Text(IDC_COMBO_DATE_LEVEL), "3");
+}
+
+TEST_F(MainWindowTest, TheDateSampleNeverShowsANegativeDayCount)
+{
+    Write("ZaDuzed_Simple.ini", "[Main]\r\nMonth_Start=1\r\nDay_Start=5\r\nMonth_End=1\r\nDay_End=5\r\n"
+                                "Day_Format=%d.%m.\r\nRestDay=left\r\nRestDay_Back=!\r\nHadBeenDays=day\r\n"
+                                "HadBeenDays_Back=?\r\nWeekEnd=W\r\n");
+    Start();
+    EXPECT_EQ(Text(IDC_LABEL_DAYCOUNT), "共有:1 天");
+    // The captions get back the leading blank the INI reader drops.
+    EXPECT_EQ(Text(IDC_LABEL_DATE_SAMPLE), "05.01. left 0 ! day 1  ? W");
+    g_nMonthStart = g_nMonthEnd = g_nDayStart = g_nDayEnd = 0;
+    window->ShowDayCount();
+    window->ShowDateRange("%m", "%d", "", " left");
+    EXPECT_EQ(Text(IDC_LABEL_DAYCOUNT), "共有:0 天");
+    EXPECT_NE(Text(IDC_LABEL_DATE_SAMPLE).str().find("left 0"), std::string::npos);
+}
+
+TEST_F(MainWindowTest, SamplesTakeTheHeadingFonts)
+{
+    StartPrepared();
+    EXPECT_EQ(window->m_labelMonthSample.m_fontSize, 24);
+    EXPECT_EQ(window->m_labelMonthSample.m_textColour, RGB(0x11, 0x22, 0x33));
+    EXPECT_EQ(window->m_labelDateSample.m_fontSize, 20) << "10.5 points at twice the whole points";
+    EXPECT_EQ(Text(IDC_LABEL_MONTH_SAMPLE), "2026-01");
+    EXPECT_EQ(Text(IDC_LABEL_START), "2026-01-03");
+    EXPECT_EQ(Text(IDC_LABEL_END), "2026-01-09");
+}
+
+TEST_F(MainWindowTest, NewConfigurationEmptiesTheDesign)
+{
+    StartPrepared();
+    window->SendMessage(WM_COMMAND, MAKEWPARAM(ID_TOOLBAR_NEW, BN_CLICKED), 0);
+    EXPECT_EQ(window->m_listClasses.GetItemCount(), 0);
+    EXPECT_EQ(g_strConfigPath, "");
+    EXPECT_EQ(window->GetWindowText(), "Rorovavozir 1.9.4 ");
+    EXPECT_EQ(Text(IDC_LABEL_START), "");
+    EXPECT_EQ(Text(IDC_LABEL_DAYCOUNT), "");
+    EXPECT_EQ(Text(IDC_LABEL_DATE_SAMPLE), "");
+    EXPECT_EQ(Text(IDC_EDIT_TITLE), "");
+    EXPECT_EQ(window->m_checkAddDate.GetCheck(), BST_CHECKED);
+    EXPECT_FALSE(window->m_buttonMoveDown.IsWindowEnabled());
+}
+
+TEST_F(MainWindowTest, OutputFolderButtonsBrowseAndFallBack)
+{
+    Start();
+    const std::string fallback = File("docs") + "/Rorovavozir";
+    EXPECT_EQ(Text(IDC_EDIT_OUT_FOLDER), fallback);
+    EXPECT_TRUE(platform::IsDirectory(fallback + "/config"));
+    commonDialogs->Answer({IDOK, File("config")});
+    commonDialogs->Answer({IDCANCEL, ""});
+    DialogProbe probe(*window);
+    probe.Click(IDC_BUTTON_CHOOSE_PATH);
+    EXPECT_EQ(Text(IDC_EDIT_OUT_FOLDER), File("config"));
+    probe.Click(IDC_BUTTON_CHOOSE_PATH);
+    EXPECT_EQ(Text(IDC_EDIT_OUT_FOLDER), File("config")) << "a cancelled browser changes nothing";
+    EXPECT_EQ(commonDialogs->Requests().at(1).initial, File("config")) << "the browser opens on the folder shown";
+    EXPECT_EQ(commonDialogs->Requests().at(0).title, "Please select path:");
+    probe.Click(IDC_BUTTON_DEFAULT_PATH);
+    EXPECT_EQ(Text(IDC_EDIT_OUT_FOLDER), fallback);
+    probe.Click(IDC_BUTTON_OPEN_FOLDER);
+    EXPECT_EQ(opened, std::vector<std::string>{fallback});
+}
+
+TEST_F(MainWindowTest, SaveCommandAsksForADateRangeAndAClassFirst)
+{
+    Write("ZaDuzed_Simple.ini", "[Main]\r\nMonth_Start=1\r\nDay_Start=1\r\nMonth_End=1\r\nDay_End=2\r\nDay_Format=%d\r\n");
+    Start();
+    window->SendMessage(WM_COMMAND, MAKEWPARAM(ID_TOOLBAR_SAVE, BN_CLICKED), 0);
+    window->SendMessage(WM_COMMAND, MAKEWPARAM(ID_TOOLBAR_NEW, BN_CLICKED), 0);
+    window->SendMessage(WM_COMMAND, MAKEWPARAM(ID_TOOLBAR_SAVE, BN_CLICKED), 0);
+    EXPECT_EQ(MessageTexts(), (std::vector<std::string>{"Please click button : 'Add' for Daily Diary. ",
+                                                        "Please click button : 'Settings' for month and date ."}));
+    EXPECT_EQ(boxes->Shown().at(0).caption, "Rorovavozir") << "no caption of its own: the program's name";
+}
+
+TEST_F(MainWindowTest, AFailedSaveIsReportedAndKeepsTheOldFile)
+{
+    StartPrepared();
+    const std::string before = Read("ZaDuzed_Simple.ini");
+    platform::MakeFolder(File("ZaDuzed_Simple.ini.new"));   // the new file cannot be made
+    boxes->Answer(IDYES);
+    driver->Expect(IDD_SAVE_CONFIG, [](DialogProbe& p) { p.Click(IDC_CONFIG_OK); });
+    EXPECT_FALSE(window->SaveConfig());
+    EXPECT_EQ(Read("ZaDuzed_Simple.ini"), before);
+    EXPECT_EQ(MessageTexts(), (std::vector<std::string>{"替换文件 '" + File("ZaDuzed_Simple.ini") + "' ?",
+                                                        "无法保存文件 '" + File("ZaDuzed_Simple.ini") + "'。"}));
+}
+
+TEST_F(MainWindowTest, ACancelledSaveForgetsAConfigurationThatHasNoFile)
+{
+    StartPrepared();
+    g_strConfigPath = File("never-saved.ini");
+    driver->Expect(IDD_SAVE_CONFIG, [](DialogProbe& p) { p.Click(IDC_CONFIG_CANCEL); });
+    EXPECT_FALSE(window->SaveConfig());
+    EXPECT_EQ(g_strConfigPath, "");
+    EXPECT_EQ(Ini(ConfigPathIni(), "Main", "Config_Path"), "");
+
+    g_strConfigPath = File("ZaDuzed_Simple.ini");
+    driver->Expect(IDD_SAVE_CONFIG, [](DialogProbe& p) { p.Click(IDC_CONFIG_CANCEL); });
+    EXPECT_FALSE(window->SaveConfig());
+    EXPECT_EQ(g_strConfigPath, File("ZaDuzed_Simple.ini")) << "a file that is there stays current";
+}
+
+TEST_F(MainWindowTest, ExitCommandsEndTheProcess)
+{
+    StartPrepared();
+    platform::ui::ExitCatcher catcher;
+    DialogProbe probe(*window);
+    probe.Type(IDC_EDIT_OUT_FOLDER, File("config").c_str());
+    try {
+        window->SendMessage(WM_COMMAND, MAKEWPARAM(ID_TOOLBAR_EXIT, BN_CLICKED), 0);
+        ADD_FAILURE() << "no exit";
+    } catch (const platform::ui::ExitCaught& exit) {
+        EXPECT_EQ(exit.code, 0);
+    }
+    EXPECT_EQ(Ini(ConfigPathIni(), "Main", "OutFolder"), File("config"));
+    EXPECT_TRUE(driver->Ran().empty()) << "exit saves no configuration";
+}
+
+TEST_F(MainWindowTest, HelperFillersListSizesAndNumbers)
+{
+    Start();
+    CComboBox& combo = window->m_comboMonthLevel;
+    combo.ResetContent();
+    CForm_SetWord::FillFontSizeCombo(&combo, 5, 72, 10);
+    ASSERT_EQ(combo.GetCount(), 68);
+    CString text;
+    combo.GetLBText(1, text);
+    EXPECT_EQ(text, "5.5");
+    combo.GetLBText(67, text);
+    EXPECT_EQ(text, "38.5");
+    EXPECT_EQ(combo.GetWindowText(), "10");
+    combo.ResetContent();
+    CForm_SetWord::FillNumberCombo(&combo, 2, 5);
+    ASSERT_EQ(combo.GetCount(), 4);
+    combo.GetLBText(3, text);
+    EXPECT_EQ(text, "5");
+    EXPECT_EQ(combo.GetWindowText(), "2");
+}
+
+TEST_F(MainWindowTest, ATemporaryMainWindowObjectTouchesNothing)
+{
+    g_strTitle = "kept";
+    g_strConfigPath = "kept.ini";
+    {
+        CForm_SetWord temporary;
+    }
+    EXPECT_EQ(g_strTitle, "kept");
+    EXPECT_EQ(g_strConfigPath, "kept.ini");
+    EXPECT_FALSE(platform::PathExists(ConfigPathIni()));
+}
