@@ -4,6 +4,9 @@
 
 #include "platform/ui/WinMessages.h"
 
+// The colour a control takes from the system or its owner when told no colour of its own.
+constexpr COLORREF CLR_DEFAULT = 0xFF000000;
+
 // Column formats.
 constexpr int LVCFMT_LEFT = 0x0000;
 constexpr int LVCFMT_RIGHT = 0x0001;

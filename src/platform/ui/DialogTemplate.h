@@ -8,7 +8,7 @@
 #include <vector>
 
 // The window classes a template can name.
-enum class ControlClass { Static, Button, Edit, ComboBox, ListBox, ListView, Progress, Toolbar, Rebar };
+enum class ControlClass { Static, Button, Edit, ComboBox, ListBox, ListView, Progress, Toolbar, Rebar, ToolTip };
 
 struct ControlTemplate {
     ControlClass cls = ControlClass::Static;

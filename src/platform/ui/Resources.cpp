@@ -7,6 +7,7 @@
 #include <cstring>
 #include <map>
 #include <mutex>
+#include <utility>
 
 namespace {
 
@@ -22,6 +23,18 @@ std::map<UINT, CString>& IconFiles()
 {
     static std::map<UINT, CString> files;
     return files;
+}
+
+std::map<UINT, CString>& BitmapFiles()
+{
+    static std::map<UINT, CString> files;
+    return files;
+}
+
+std::map<std::pair<UINT, UINT>, std::vector<BYTE>>& DataResources()
+{
+    static std::map<std::pair<UINT, UINT>, std::vector<BYTE>> resources;
+    return resources;
 }
 
 } // namespace
@@ -56,6 +69,38 @@ HICON LoadIconResource(UINT id, int cx, int cy)
         path = found->second;
     }
     return LoadImage(nullptr, path, IMAGE_ICON, cx, cy, LR_LOADFROMFILE);
+}
+
+void RegisterBitmapResource(UINT id, const CString& path)
+{
+    std::lock_guard<std::mutex> lock(g_mutex);
+    BitmapFiles()[id] = path;
+}
+
+HBITMAP LoadBitmapResource(UINT id)
+{
+    CString path;
+    {
+        std::lock_guard<std::mutex> lock(g_mutex);
+        const auto found = BitmapFiles().find(id);
+        if (found == BitmapFiles().end())
+            return nullptr;
+        path = found->second;
+    }
+    return LoadImage(nullptr, path, IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE);
+}
+
+void RegisterDataResource(UINT id, UINT type, std::vector<BYTE> data)
+{
+    std::lock_guard<std::mutex> lock(g_mutex);
+    DataResources()[{id, type}] = std::move(data);
+}
+
+const std::vector<BYTE>* FindDataResource(UINT id, UINT type)
+{
+    std::lock_guard<std::mutex> lock(g_mutex);
+    const auto found = DataResources().find({id, type});
+    return found == DataResources().end() ? nullptr : &found->second;
 }
 
 LONG GetBitmapBits(HBITMAP bitmap, LONG count, void* bits)

@@ -2,6 +2,9 @@
 
 #include "platform/ui/HeaderCtrl.h"
 #include "platform/ui/ListCtrl.h"
+#include "platform/ui/ReBarCtrl.h"
+#include "platform/ui/ToolBarCtrl.h"
+#include "platform/ui/ToolTipCtrl.h"
 #include "platform/ui/qt/GdiAccess.h"
 #include "platform/ui/qt/WindowAccess.h"
 #include "platform/ui/qt/WindowRecord.h"
@@ -366,6 +369,9 @@ std::unique_ptr<CWnd> MakeWrapper(WindowKind kind)
     case WindowKind::Progress: return std::make_unique<CProgressCtrl>();
     case WindowKind::ListView: return std::make_unique<CListCtrl>();
     case WindowKind::Header: return std::make_unique<CHeaderCtrl>();
+    case WindowKind::Toolbar: return std::make_unique<CToolBarCtrl>();
+    case WindowKind::Rebar: return std::make_unique<CReBarCtrl>();
+    case WindowKind::ToolTip: return std::make_unique<CToolTipCtrl>();
     default: return std::make_unique<CWnd>();
     }
 }

@@ -13,6 +13,7 @@
 #include <QScreen>
 #include <QThread>
 #include <set>
+#include <vector>
 
 using namespace platform::ui::detail;
 
@@ -189,6 +190,13 @@ void Destroy(HWND window)
     if (!record || record->dying)
         return;
     record->dying = true;
+    // Owned popups go first, as on Windows; they may hold pointers to the owner's controls.
+    std::vector<HWND> owned;
+    for (WindowRecord* other : LiveRecords())
+        if (other->kind == WindowKind::Popup && other->owner == window)
+            owned.push_back(other);
+    for (HWND popup : owned)
+        Destroy(popup);
     QPointer<QWidget> widget = record->widget;
     Deliver(window, WM_DESTROY, 0, 0);
     if (widget) {

@@ -40,6 +40,10 @@ public:
     virtual BOOL DestroyWindow();
     // After the window is gone; the object may delete itself here.
     virtual void PostNcDestroy() {}
+    // A popup window (WS_POPUP only) of a class made by AfxRegisterWndClass, owned by the
+    // top-level window of `parent`; this object gets its messages from WM_CREATE on.
+    BOOL CreateEx(DWORD exStyle, LPCTSTR className, LPCTSTR windowName, DWORD style, int x, int y, int width,
+                  int height, HWND parent, UINT_PTR idOrMenu, void* param = nullptr);
 
     // Attaching to a window made elsewhere (a dialog's control).
     BOOL SubclassWindow(HWND window);

@@ -4,6 +4,9 @@
 #include "platform/ui/qt/EventBridge.h"
 #include "platform/ui/qt/ListViewWidget.h"
 #include "platform/ui/qt/OwnerDrawButton.h"
+#include "platform/ui/qt/RebarWidget.h"
+#include "platform/ui/qt/ToolTipWidget.h"
+#include "platform/ui/qt/ToolbarWidget.h"
 #include "platform/ui/qt/WindowAccess.h"
 #include "platform/ui/qt/WindowRecord.h"
 
@@ -127,6 +130,7 @@ WindowKind KindOf(ControlClass cls)
     case ControlClass::Progress: return WindowKind::Progress;
     case ControlClass::Toolbar: return WindowKind::Toolbar;
     case ControlClass::Rebar: return WindowKind::Rebar;
+    case ControlClass::ToolTip: return WindowKind::ToolTip;
     }
     return WindowKind::Static;
 }
@@ -207,6 +211,11 @@ void DialogWidget::paintEvent(QPaintEvent* event)
 
 QWidget* CreateControl(const ControlTemplate& c, QWidget* dialog, const BaseUnits& units)
 {
+    return CreateControlAt(c, dialog, DialogUnitsToPixels(units, c.x, c.y, c.cx, c.cy));
+}
+
+QWidget* CreateControlAt(const ControlTemplate& c, QWidget* dialog, const QRect& pixels)
+{
     QWidget* widget = nullptr;
     switch (c.cls) {
     case ControlClass::Static: widget = MakeStatic(c, dialog); break;
@@ -216,9 +225,11 @@ QWidget* CreateControl(const ControlTemplate& c, QWidget* dialog, const BaseUnit
     case ControlClass::ListBox: widget = new QListWidget(dialog); break;
     case ControlClass::Progress: widget = new QProgressBar(dialog); break;
     case ControlClass::ListView: widget = new ListViewWidget(dialog); break;
-    default: widget = new QWidget(dialog); break;
+    case ControlClass::Toolbar: widget = new ToolbarWidget(dialog); break;
+    case ControlClass::Rebar: widget = new RebarWidget(dialog); break;
+    case ControlClass::ToolTip: widget = new ToolTipWidget(dialog); break;
     }
-    widget->setGeometry(DialogUnitsToPixels(units, c.x, c.y, c.cx, c.cy));
+    widget->setGeometry(pixels);
     widget->setFont(dialog->font());
     const HWND window = Register(widget, KindOf(c.cls), static_cast<UINT>(c.id), c.style, c.exStyle);
     widget->installEventFilter(&EventBridge::Instance());

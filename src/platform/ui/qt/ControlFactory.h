@@ -23,5 +23,7 @@ protected:
 
 // Makes the widget of one template control inside a dialog, registered as a window.
 QWidget* CreateControl(const ControlTemplate& control, QWidget* dialog, const BaseUnits& units);
+// The same at a place in pixels, for controls the program makes with Create.
+QWidget* CreateControlAt(const ControlTemplate& control, QWidget* parent, const QRect& pixels);
 
 } // namespace platform::ui::detail

@@ -1,6 +1,7 @@
 #include "platform/ui/qt/EventBridge.h"
 
 #include "platform/ui/qt/ControlFactory.h"
+#include "platform/ui/qt/OwnerDrawButton.h"
 #include "platform/ui/qt/WindowAccess.h"
 #include "platform/ui/qt/WindowRecord.h"
 
@@ -193,7 +194,18 @@ bool EventBridge::eventFilter(QObject* watched, QEvent* event)
         return false;
     switch (event->type()) {
     case QEvent::Paint:
-        return Paint(window, widget);
+        if (Paint(window, widget))
+            return true;
+        // A push button made owner-drawn by a style change (PreSubclassWindow) paints as
+        // Windows would then paint it.
+        if (record->kind == WindowKind::Button && (record->style & BS_TYPEMASK) == BS_OWNERDRAW &&
+            !dynamic_cast<OwnerDrawButton*>(widget)) {
+            if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+                PaintOwnerDrawn(button);
+                return true;
+            }
+        }
+        return false;
     case QEvent::MouseMove:
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonRelease:

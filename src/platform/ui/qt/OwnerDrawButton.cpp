@@ -13,12 +13,17 @@ OwnerDrawButton::OwnerDrawButton(QWidget* parent) : QAbstractButton(parent)
 
 void OwnerDrawButton::paintEvent(QPaintEvent*)
 {
-    const HWND window = HandleOf(this);
+    PaintOwnerDrawn(this);
+}
+
+void PaintOwnerDrawn(QAbstractButton* button)
+{
+    const HWND window = HandleOf(button);
     WindowRecord* record = RecordOf(window);
-    const HWND parent = HandleOf(parentWidget());
+    const HWND parent = HandleOf(button->parentWidget());
     if (!record || !parent)
         return;
-    QPainter painter(this);
+    QPainter painter(button);
     record->activePainter = &painter;
     {
         CPaintDC dc(CWnd::FromHandle(window));
@@ -26,10 +31,11 @@ void OwnerDrawButton::paintEvent(QPaintEvent*)
         item.CtlType = ODT_BUTTON;
         item.CtlID = record->id;
         item.itemAction = ODA_DRAWENTIRE;
-        item.itemState = (isDown() ? ODS_SELECTED : 0) | (hasFocus() ? ODS_FOCUS : 0) | (isEnabled() ? 0 : ODS_DISABLED);
+        item.itemState = (button->isDown() ? ODS_SELECTED : 0) | (button->hasFocus() ? ODS_FOCUS : 0) |
+                         (button->isEnabled() ? 0 : ODS_DISABLED);
         item.hwndItem = window;
         item.hDC = dc.m_hDC;
-        item.rcItem = RECT{0, 0, width(), height()};
+        item.rcItem = RECT{0, 0, button->width(), button->height()};
         Deliver(parent, WM_DRAWITEM, record->id, reinterpret_cast<LPARAM>(&item));
     }
     if (RecordOf(window))

@@ -14,4 +14,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 };
 
+// Paints a button through its owner: WM_DRAWITEM to the parent, which hands it to the button.
+void PaintOwnerDrawn(QAbstractButton* button);
+
 } // namespace platform::ui::detail

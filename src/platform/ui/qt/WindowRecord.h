@@ -17,7 +17,7 @@
 
 // What kind of window a record stands for; decides the wrapper class and default handling.
 enum class WindowKind { Dialog, Popup, Static, Button, Edit, ComboBox, ListBox, ListView, Header, Progress,
-                        Toolbar, Rebar };
+                        Toolbar, Rebar, ToolTip };
 
 struct WindowRecord {
     QPointer<QWidget> widget;

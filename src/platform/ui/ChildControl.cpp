@@ -1,0 +1,29 @@
+#include "platform/ui/qt/ChildControl.h"
+
+#include "platform/ui/qt/ControlFactory.h"
+#include "platform/ui/qt/WindowAccess.h"
+#include "platform/ui/qt/WindowRecord.h"
+
+namespace platform::ui::detail {
+
+BOOL CreateChildControl(CWnd& object, ControlClass cls, DWORD style, const RECT& rect, CWnd* parent, UINT id)
+{
+    QWidget* parentWidget = parent ? WidgetOf(parent->m_hWnd) : nullptr;
+    if (!parentWidget || object.m_hWnd)
+        return FALSE;
+    ControlTemplate control;
+    control.cls = cls;
+    control.id = static_cast<int>(id);
+    control.style = style;
+    control.visible = (style & WS_VISIBLE) != 0;
+    const QRect pixels(rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top);
+    const HWND window = HandleOf(CreateControlAt(control, parentWidget, pixels));
+    object.SubclassWindow(window);
+    if (Deliver(window, WM_CREATE, 0, 0) == -1) {
+        Destroy(window);
+        return FALSE;
+    }
+    return TRUE;
+}
+
+} // namespace platform::ui::detail

@@ -1,0 +1,141 @@
+// Popup windows the program makes itself with CWnd::CreateEx, and the window classes they
+// come from.
+#include "platform/ui/TestWindows.h"
+#include "platform/ui/WndClass.h"
+#include "platform/ui/qt/EventBridge.h"
+#include "platform/ui/qt/GdiAccess.h"
+#include "platform/ui/qt/GdiRecord.h"
+#include "platform/ui/qt/WindowAccess.h"
+#include "platform/ui/qt/WindowRecord.h"
+
+#include <QApplication>
+#include <QPaintEvent>
+#include <QWindow>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+using namespace platform::ui::detail;
+
+namespace {
+
+struct WindowClass {
+    std::optional<COLORREF> background;
+};
+
+std::map<std::string, WindowClass>& Classes()
+{
+    static std::map<std::string, WindowClass> classes;
+    return classes;
+}
+
+// A Qt::Tool window, not a Qt::Popup: Qt's popup mode would close the window on a click
+// outside by itself and take the clicks of any dialog the popup opens. The popup's own
+// handling decides when it ends, from the messages the layer sends it.
+class PopupWidget : public QWidget {
+public:
+    explicit PopupWidget(std::optional<COLORREF> background)
+    {
+        setWindowFlags(Qt::Tool | Qt::FramelessWindowHint);
+        // Moves without a button held reach the window too, as WM_MOUSEMOVE does.
+        setMouseTracking(true);
+        setFocusPolicy(Qt::StrongFocus);
+        if (background) {
+            // Qt fills the background before the paint that WM_PAINT may take over.
+            QPalette palette = this->palette();
+            palette.setColor(QPalette::Window, ColourOf(*background));
+            setPalette(palette);
+            setAutoFillBackground(true);
+        } else {
+            setAttribute(Qt::WA_NoSystemBackground);
+        }
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        WindowRecord* record = RecordOf(HandleOf(this));
+        if (record && !record->overlay.isNull()) {
+            QPainter painter(this);
+            painter.drawImage(0, 0, record->overlay);
+        }
+    }
+};
+
+// WM_ACTIVATEAPP goes to every top-level window when the application as a whole becomes
+// active or inactive.
+void BridgeApplicationState()
+{
+    static bool bridged = false;
+    if (bridged)
+        return;
+    bridged = true;
+    QObject::connect(qApp, &QGuiApplication::applicationStateChanged, [](Qt::ApplicationState state) {
+        static bool wasActive = true;
+        const bool active = state == Qt::ApplicationActive;
+        if (active == wasActive)
+            return;
+        wasActive = active;
+        std::vector<HWND> windows;
+        for (QWidget* top : QApplication::topLevelWidgets())
+            if (HWND window = HandleOf(top))
+                windows.push_back(window);
+        for (HWND window : windows)
+            Deliver(window, WM_ACTIVATEAPP, active ? TRUE : FALSE, 0);
+    });
+}
+
+QWidget* TopLevelOf(HWND window)
+{
+    QWidget* widget = WidgetOf(window);
+    return widget ? widget->window() : nullptr;
+}
+
+} // namespace
+
+LPCTSTR AfxRegisterWndClass(UINT classStyle, HCURSOR cursor, HBRUSH background, HICON icon)
+{
+    const std::optional<COLORREF> colour = BrushColour(background);
+    std::string name = "Rv:" + std::to_string(classStyle) + ":" +
+                       std::to_string(reinterpret_cast<std::uintptr_t>(cursor)) + ":" +
+                       std::to_string(reinterpret_cast<std::uintptr_t>(icon)) + ":" +
+                       (colour ? std::to_string(*colour) : std::string("none"));
+    const auto entry = Classes().emplace(std::move(name), WindowClass{colour}).first;
+    return entry->first.c_str();
+}
+
+BOOL CWnd::CreateEx(DWORD exStyle, LPCTSTR className, LPCTSTR windowName, DWORD style, int x, int y, int width,
+                    int height, HWND parent, UINT_PTR idOrMenu, void*)
+{
+    const auto found = Classes().find(className ? className : "");
+    if (found == Classes().end() || !(style & WS_POPUP) || m_hWnd || platform::ui::WindowCreationFails())
+        return FALSE;
+    auto* widget = new PopupWidget(found->second.background);
+    widget->setWindowTitle(QString::fromUtf8(windowName ? windowName : ""));
+    widget->setGeometry(x, y, width, height);
+    const HWND window = Register(widget, WindowKind::Popup, static_cast<UINT>(idOrMenu), style, exStyle);
+    widget->installEventFilter(&EventBridge::Instance());
+    // As on Windows, a popup made with a child window as parent belongs to that child's
+    // top-level window.
+    QWidget* owner = TopLevelOf(parent);
+    RecordOf(window)->owner = HandleOf(owner);
+    if (owner) {
+        widget->winId();
+        if (widget->windowHandle() && owner->windowHandle())
+            widget->windowHandle()->setTransientParent(owner->windowHandle());
+    }
+    SubclassWindow(window);
+    if (Deliver(window, WM_CREATE, 0, 0) == -1) {
+        Destroy(window);
+        return FALSE;
+    }
+    BridgeApplicationState();
+    if (style & WS_VISIBLE) {
+        // A visible popup is activated and takes the keyboard focus.
+        ShowWindow(SW_SHOW);
+        widget->activateWindow();
+        widget->setFocus(Qt::ActiveWindowFocusReason);
+    }
+    return TRUE;
+}
