@@ -8,6 +8,7 @@ namespace {
 using C = ControlClass;
 
 // The toolbar band is made at run time above everything else, so the controls start below it.
+// A drop-down list's height is that of its closed box here.
 std::vector<ControlTemplate> DateControls()
 {
     return {
@@ -17,15 +18,15 @@ std::vector<ControlTemplate> DateControls()
         {C::Static, IDC_STATIC_END, "结束日期:", 15, 56, 40, 9, SS_LEFT},
         {C::Static, IDC_LABEL_END, "", 58, 54, 122, 12, SS_LEFT},
         {C::Static, IDC_LABEL_DAYCOUNT, "", 15, 69, 165, 14, SS_LEFT},
-        {C::Static, IDC_LABEL_MONTH_SAMPLE, "2012-01", 195, 28, 150, 18, SS_LEFT},
-        {C::Button, IDC_BUTTON_MONTH_FORMAT, "设置\"月\"格式", 350, 30, 75, 14, BS_PUSHBUTTON | WS_TABSTOP},
-        {C::ComboBox, IDC_COMBO_MONTH_LEVEL, "", 430, 30, 40, 80, CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP},
-        {C::Static, IDC_LABEL_DATE_SAMPLE, "2012-01-01", 195, 48, 150, 18, SS_LEFT},
-        {C::Button, IDC_BUTTON_DATE_FORMAT, "设置\"日期\"格式", 350, 50, 75, 14, BS_PUSHBUTTON | WS_TABSTOP},
-        {C::ComboBox, IDC_COMBO_DATE_LEVEL, "", 430, 50, 40, 80, CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP},
+        {C::Static, IDC_LABEL_MONTH_SAMPLE, "2012-01", 195, 28, 262, 18, SS_LEFT},
+        {C::Button, IDC_BUTTON_MONTH_FORMAT, "设置\"月\"格式", 462, 30, 70, 14, BS_PUSHBUTTON | WS_TABSTOP},
+        {C::ComboBox, IDC_COMBO_MONTH_LEVEL, "", 536, 30, 36, 14, CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP},
+        {C::Static, IDC_LABEL_DATE_SAMPLE, "2012-01-01", 195, 48, 262, 18, SS_LEFT},
+        {C::Button, IDC_BUTTON_DATE_FORMAT, "设置\"日期\"格式", 462, 50, 70, 14, BS_PUSHBUTTON | WS_TABSTOP},
+        {C::ComboBox, IDC_COMBO_DATE_LEVEL, "", 536, 50, 36, 14, CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP},
         {C::Static, IDC_STATIC, "标题 :", 195, 72, 24, 9, SS_LEFT},
-        {C::Edit, IDC_EDIT_TITLE, "", 220, 70, 205, 12, ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP},
-        {C::Button, IDC_CHECK_ADD_DATE, "增加日期和时间。", 430, 71, 140, 10, BS_AUTOCHECKBOX | WS_TABSTOP},
+        {C::Edit, IDC_EDIT_TITLE, "", 220, 70, 237, 12, ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP},
+        {C::Button, IDC_CHECK_ADD_DATE, "增加日期和时间。", 462, 71, 110, 10, BS_AUTOCHECKBOX | WS_TABSTOP},
     };
 }
 
