@@ -28,7 +28,8 @@ void ColourTest::SetUp()
     dialogTemplate.cx = 200;
     dialogTemplate.cy = 100;
     // A plain push button: the colour button makes it owner-drawn when it attaches.
-    dialogTemplate.controls = {{ControlClass::Button, kColourButton, "", 10, 10, 40, 14, BS_PUSHBUTTON}};
+    dialogTemplate.controls = {{ControlClass::Button, kColourButton, "", 10, 10, 40, 14, BS_PUSHBUTTON},
+                               {ControlClass::Static, kPlainLabel, "", 10, 40, 40, 14, SS_LEFT}};
     RegisterDialogTemplate(dialogTemplate);
     ASSERT_TRUE(dialog.Create(kColourDialog));
     ASSERT_TRUE(dialog.button.SubclassDlgItem(kColourButton, &dialog));

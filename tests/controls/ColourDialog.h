@@ -11,7 +11,7 @@
 #include <vector>
 
 constexpr UINT kColourDialog = 9202;
-constexpr int kColourButton = 1101;
+constexpr int kColourButton = 1101, kPlainLabel = 1102;
 
 struct ColourMessage {
     UINT message;
