@@ -135,8 +135,8 @@ BOOL CToolBarCtrl::AddButtons(int count, const TBBUTTON* buttons)
     ToolbarData& data = bar->Data();
     for (int i = 0; i < count; ++i) {
         TBBUTTON button = buttons[i];
-        // As on Windows, a value that is no string index is the text itself; it is copied.
-        if ((button.iString >> 16) != 0) {
+        // As on Windows, a value above the string indices is the text itself; it is copied.
+        if (button.iString > 0xFFFF) {
             data.strings.emplace_back(reinterpret_cast<LPCTSTR>(button.iString));
             button.iString = static_cast<INT_PTR>(data.strings.size() - 1);
         }
