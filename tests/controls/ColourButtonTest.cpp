@@ -43,6 +43,7 @@ TEST_F(ColourTest, ButtonStartsWithTheDefaultColourAndBothCaptions)
     EXPECT_FALSE(button.GetTrackSelection());
     EXPECT_FALSE(button.m_bPopupActive);
     EXPECT_EQ(dialog.button.GetStyle() & BS_TYPEMASK, BS_OWNERDRAW) << "attaching makes it owner-drawn";
+    EXPECT_EQ(dialog.button.SendMessage(WM_CREATE, 0, 0), 0);
 }
 
 TEST_F(ColourTest, DataExchangeLoadsAndSavesTheColour)

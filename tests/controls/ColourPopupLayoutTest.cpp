@@ -100,6 +100,21 @@ TEST_F(ColourTest, ALongCaptionWidensThePopupAndBothBoxes)
     EXPECT_EQ(Box(*popup, 7).right, m + 8 * B) << "the grid keeps its place";
 }
 
+TEST_F(ColourTest, APopupMadeWithoutAWindowCanBeCreatedLater)
+{
+    auto* popup = new CColourDropDown;
+    EXPECT_EQ(popup->m_nNumColumns, 0);
+    EXPECT_EQ(popup->BoxRow(5), kNone) << "no grid before the layout";
+    EXPECT_FALSE(popup->Create(CPoint(0, 0), RGB(0, 0, 0), nullptr, "Auto", nullptr)) << "no button";
+    ASSERT_TRUE(popup->Create(CPoint(0, 0), RGB(0, 0, 0), &dialog.button, "Auto", nullptr));
+    EXPECT_EQ(popup->m_strDefaultText, CString("Auto"));
+    EXPECT_TRUE(popup->m_strCustomText.IsEmpty());
+    EXPECT_EQ(popup->m_nChosenColourSel, 0);
+    EXPECT_EQ(Popup(), popup);
+    platform::ui::SimulateKey(*popup, VK_ESCAPE);
+    EXPECT_EQ(Popup(), nullptr) << "it deleted itself";
+}
+
 TEST_F(ColourTest, TheOpeningColourChoosesItsBox)
 {
     const struct {

@@ -82,21 +82,6 @@ TEST_F(ColourTest, ReleaseOutsideCancelsAndTellsTheColourBackThatTheHoverChanged
     EXPECT_EQ(dialog.button.GetColor(), kOutsideTable);
 }
 
-TEST_F(ColourTest, EscapeOnTheCustomBoxHasNothingToTellBack)
-{
-    dialog.button.SetColor(Cell(kDarkBlue));
-    CColourDropDown* popup = Open();
-    ASSERT_NE(popup, nullptr);
-    SimulateKey(*popup, VK_RIGHT);
-    EXPECT_EQ(popup->m_nCurrentSel, kCustom);
-    SimulateKey(*popup, VK_ESCAPE);
-    EXPECT_EQ(Popup(), nullptr);
-    EXPECT_THAT(dialog.messages,
-                ElementsAre(Sent(WM_COLOUR_DROPDOWN, Cell(kDarkBlue)), Sent(WM_COLOUR_PICKED, Cell(kDarkBlue)),
-                            Sent(WM_COLOUR_CLOSEUP, Cell(kDarkBlue)), Sent(WM_COLOUR_SELENDCANCEL, Cell(kDarkBlue))))
-        << "the custom box reported the opening colour, which the cancel restores";
-}
-
 TEST_F(ColourTest, EscapeAfterAMoveTellsTheRestoredColourAndWithoutOneNothingMore)
 {
     dialog.button.SetColor(kOutsideTable);

@@ -151,24 +151,6 @@ TEST_F(FlatToolBarTest, OrdinaryAndDisabledButtonsGetNoBackgroundAndNoEdge)
     }
 }
 
-TEST_F(FlatToolBarTest, SitsInItsBandAndAutoSizesItsButtons)
-{
-    CRect band;
-    ASSERT_TRUE(rebar.GetRect(0, &band));
-    CRect bar_;
-    bar.GetWindowRect(&bar_);
-    rebar.ScreenToClient(&bar_);
-    EXPECT_EQ(bar.GetParent(), &rebar);
-    EXPECT_EQ(bar_.Height(), 38);
-    EXPECT_GT(bar_.left, band.left + 5) << "right of the gripper";
-    for (int index : {0, 1, 2}) {
-        EXPECT_GE(Item(index).Width(), 42);
-        EXPECT_LE(Item(index).Width(), 84);
-        EXPECT_EQ(Item(index).Height(), 38);
-    }
-    EXPECT_EQ(Item(1).left, Item(0).right);
-}
-
 TEST_F(FlatToolBarTest, ButtonsComeFromAToolbarResourceAndItsBitmap)
 {
     TempFolder folder;
