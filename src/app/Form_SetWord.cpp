@@ -2,6 +2,7 @@
 
 #include "app/AppGlobals.h"
 #include "app/ConfigPathFile.h"
+#include "app/CurrentClass.h"
 #include "platform/Files.h"
 #include "platform/ui/App.h"
 #include "resources/ResourceIds.h"
@@ -62,6 +63,8 @@ BOOL CForm_SetWord::OnInitDialog()
     InitMonthCalendarDefaults();
     InitYearPlannerDefaults();
     InitSameFormatDefaults();
+    AllocSettingBuffers();
+    ResetTableLineDefaults();
     for (BYTE& weekday : g_abUncheckedWeek)
         weekday = 1;
     g_strExeFolder = platform::CurrentFolder().c_str();

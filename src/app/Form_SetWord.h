@@ -36,6 +36,10 @@ public:
     ClassListModel ReadClassListModel() const;
     void ShowClassRows(const ClassListModel& rows);
     void ColorListRows();
+    // The class being added or edited, to and from the list.
+    void LoadClassRowToGlobals(int row);
+    void StoreGlobalsToClassRow(int row);
+    void AppendClassRow();
     void SelectListRow(int row);
     void UpdateMoveButtons();
 
@@ -107,6 +111,8 @@ private:
     void OnToolbarSaveExit();
 
     bool SaveConfigFile();
+    ClassListRow ReadListRow(int row) const;
+    void WriteListRow(int row, const ClassListRow& cells);
     void ShowStoredOutFolder();
     void FillOutlineLevelCombos();
     void StyleDateLabels();

@@ -1,5 +1,6 @@
 // The class list of the main window: its columns and look, and the rows as the class model.
 #include "app/ClassListColumns.h"
+#include "app/CurrentClass.h"
 #include "app/Form_SetWord.h"
 #include "platform/ui/SysColors.h"
 #include "settings/DialogHelpers.h"
@@ -18,23 +19,54 @@ void CForm_SetWord::InitClassListColumns()
     m_listClasses.SetSelectedBkColor(GetSysColor(COLOR_HIGHLIGHT));
 }
 
+ClassListRow CForm_SetWord::ReadListRow(int row) const
+{
+    ClassListRow cells;
+    for (int column = 0; column < kClassColumns; ++column)
+        cells.cells[static_cast<size_t>(column)] = m_listClasses.GetItemText(row, column);
+    return cells;
+}
+
+void CForm_SetWord::WriteListRow(int row, const ClassListRow& cells)
+{
+    for (int column = 0; column < kClassColumns; ++column)
+        m_listClasses.SetItemText(row, column, cells.cells[static_cast<size_t>(column)]);
+}
+
 ClassListModel CForm_SetWord::ReadClassListModel() const
 {
-    ClassListModel rows(static_cast<size_t>(m_listClasses.GetItemCount()));
-    for (size_t row = 0; row < rows.size(); ++row)
-        for (int column = 0; column < kClassColumns; ++column)
-            rows[row].cells[static_cast<size_t>(column)] = m_listClasses.GetItemText(static_cast<int>(row), column);
+    ClassListModel rows;
+    for (int row = 0; row < m_listClasses.GetItemCount(); ++row)
+        rows.push_back(ReadListRow(row));
     return rows;
 }
 
 void CForm_SetWord::ShowClassRows(const ClassListModel& rows)
 {
     m_listClasses.DeleteAllItems();
-    for (const ClassListRow& model : rows) {
-        const int row = m_listClasses.InsertItem(m_listClasses.GetItemCount(), model.cells[kCellId]);
-        for (int column = 1; column < kClassColumns; ++column)
-            m_listClasses.SetItemText(row, column, model.cells[static_cast<size_t>(column)]);
-    }
+    for (const ClassListRow& cells : rows)
+        WriteListRow(m_listClasses.InsertItem(m_listClasses.GetItemCount(), ""), cells);
+    ColorListRows();
+}
+
+void CForm_SetWord::LoadClassRowToGlobals(int row)
+{
+    ::LoadClassRowToGlobals(ReadListRow(row));
+}
+
+void CForm_SetWord::StoreGlobalsToClassRow(int row)
+{
+    ClassListRow cells = ReadListRow(row);
+    ::StoreGlobalsToClassRow(cells);
+    WriteListRow(row, cells);
+    ColorListRows();
+}
+
+void CForm_SetWord::AppendClassRow()
+{
+    ClassListModel rows = ReadClassListModel();
+    ::AppendClassRow(rows);
+    WriteListRow(m_listClasses.InsertItem(m_listClasses.GetItemCount(), ""), rows.back());
     ColorListRows();
 }
 

@@ -247,3 +247,4 @@ TEST_F(MainWindowTest, ATemporaryMainWindowObjectTouchesNothing)
     EXPECT_EQ(g_strConfigPath, "kept.ini");
     EXPECT_FALSE(platform::PathExists(ConfigPathIni()));
 }
+
