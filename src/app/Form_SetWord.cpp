@@ -80,6 +80,7 @@ BOOL CForm_SetWord::OnInitDialog()
     StylePreviewCaption();
 
     InitConfigPath();
+    CreateToolbar();
     LoadConfig();
     m_rectTitleLabel = ClientRectOf(IDC_PREVIEW_TITLE);
     ShowStoredOutFolder();

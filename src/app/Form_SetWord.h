@@ -6,7 +6,10 @@
 #include "controls/ImageButton/IconButton.h"
 #include "controls/groupbox/ThemedGroupBox.h"
 #include "controls/lists/OwnerDrawList.h"
+#include "controls/toolbar/FlatToolBar.h"
 #include "platform/ui/Dialog.h"
+#include "platform/ui/ImageList.h"
+#include "platform/ui/ReBarCtrl.h"
 #include "platform/ui/StandardControls.h"
 #include "settings/ClassListModel.h"
 #include "settings/MainSettings.h"
@@ -64,6 +67,10 @@ public:
 
     CRect m_rectLineLabel;    // label 1113 as it was at start, in client coordinates
     CRect m_rectTitleLabel;   // label 1107 likewise
+    CFlatToolBar m_toolbar;
+    CReBarCtrl m_rebar;
+    CImageList m_toolbarImages;
+    CImageList m_toolbarHotImages;
     BYTE m_bRowSelected = 0;
     int m_nCurrentRow = -1;
     int m_nDayCount = 0;
@@ -111,6 +118,9 @@ private:
     void OnToolbarSaveExit();
 
     bool SaveConfigFile();
+    void CreateToolbar();
+    // Images 1 to count of "config/pic/toolbar_32/%d<suffix>.bmp".
+    void LoadToolbarImages(CImageList& images, const char* suffix, int count);
     ClassListRow ReadListRow(int row) const;
     void WriteListRow(int row, const ClassListRow& cells);
     void ShowStoredOutFolder();

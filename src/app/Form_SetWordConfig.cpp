@@ -1,17 +1,14 @@
 // The main window's side of the configuration files: loading, saving and opening a design, the
 // current configuration path and the window title that shows it.
-#include "app/AppGlobals.h"
 #include "app/ConfigPathFile.h"
 #include "app/Form_SaveConfig.h"
 #include "app/Form_SelectConfig.h"
 #include "app/Form_SetWord.h"
 #include "platform/Files.h"
 #include "platform/ui/App.h"
-#include "resources/ResourceIds.h"
 #include "settings/DesignFile.h"
 #include "settings/IniFile.h"
 #include "settings/Settings.h"
-#include "settings/SettingsRecords.h"
 
 namespace {
 

@@ -248,3 +248,23 @@ TEST_F(MainWindowTest, ATemporaryMainWindowObjectTouchesNothing)
     EXPECT_FALSE(platform::PathExists(ConfigPathIni()));
 }
 
+TEST_F(MainWindowTest, ToolbarHasElevenButtonsOverTwelvePictures)
+{
+    platform::RemoveFile(File("config/pic/toolbar_32/9_hot.bmp"));
+    Start();
+    CFlatToolBar& toolbar = window->m_toolbar;
+    ASSERT_EQ(toolbar.GetButtonCount(), 11);
+    TBBUTTON save;
+    ASSERT_TRUE(toolbar.GetButton(8, &save));
+    EXPECT_EQ(save.idCommand, static_cast<int>(ID_TOOLBAR_SAVE));
+    EXPECT_EQ(save.iBitmap, 9) << "picture 10";
+    EXPECT_EQ(save.fsStyle, BTNS_AUTOSIZE);
+    EXPECT_EQ(save.fsState, TBSTATE_ENABLED);
+    EXPECT_EQ(window->m_toolbarImages.GetImageCount(), 12);
+    EXPECT_EQ(window->m_toolbarHotImages.GetImageCount(), 11) << "a picture that does not load is left out";
+    EXPECT_EQ(window->m_rebar.GetBandCount(), 1u);
+    CRect bar, list;
+    window->m_rebar.GetWindowRect(&bar);
+    window->m_listClasses.GetWindowRect(&list);
+    EXPECT_LT(bar.bottom, list.top);
+}
