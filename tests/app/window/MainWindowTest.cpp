@@ -4,6 +4,7 @@
 #include "app/Form_SetWord.h"
 #include "platform/Files.h"
 #include "platform/Folders.h"
+#include "platform/ui/TestWindows.h"
 #include "settings/ClassListModel.h"
 
 namespace {
@@ -267,4 +268,16 @@ TEST_F(MainWindowTest, ToolbarHasElevenButtonsOverTwelvePictures)
     window->m_rebar.GetWindowRect(&bar);
     window->m_listClasses.GetWindowRect(&list);
     EXPECT_LT(bar.bottom, list.top);
+}
+
+TEST_F(MainWindowTest, AClickOnTheToolbarsSaveButtonRunsTheSave)
+{
+    StartPrepared();
+    window->ShowWindow(SW_SHOW);
+    CRect button;
+    ASSERT_TRUE(window->m_toolbar.GetItemRect(window->m_toolbar.CommandToIndex(ID_TOOLBAR_SAVE), &button));
+    driver->Expect(IDD_SAVE_CONFIG, [](DialogProbe& p) { p.Click(IDC_CONFIG_CANCEL); });
+    platform::ui::SimulateMouse(window->m_toolbar, WM_LBUTTONDOWN, button.CenterPoint());
+    platform::ui::SimulateMouse(window->m_toolbar, WM_LBUTTONUP, button.CenterPoint());
+    EXPECT_EQ(driver->Ran(), std::vector<UINT>{IDD_SAVE_CONFIG});
 }
