@@ -140,6 +140,9 @@ TEST(Dialog, TemplateControlsSitWhereTheirDialogUnitsSay)
     EXPECT_NEAR(number.left, edit.left * 10, 10);
     EXPECT_GT(edit.left, 0);
     EXPECT_EQ(dialog.GetDlgItem(kCombo)->GetDlgCtrlID(), kCombo);
+    CRect combo;
+    dialog.GetDlgItem(kCombo)->GetWindowRect(&combo);
+    EXPECT_LT(combo.Height(), number.Height() * 3) << "closed, a combo box is one line high, not its list's height";
     EXPECT_NE(dynamic_cast<CComboBox*>(dialog.GetDlgItem(kCombo)), nullptr);
     EXPECT_NE(dynamic_cast<CButton*>(dialog.GetDlgItem(kCheck)), nullptr);
     EXPECT_EQ(dialog.GetDlgItem(4242), nullptr);

@@ -11,6 +11,7 @@
 #include "platform/ui/qt/WindowRecord.h"
 
 #include <QCheckBox>
+#include <algorithm>
 #include <QComboBox>
 #include <QFrame>
 #include <QGroupBox>
@@ -231,6 +232,9 @@ QWidget* CreateControlAt(const ControlTemplate& c, QWidget* dialog, const QRect&
     }
     widget->setGeometry(pixels);
     widget->setFont(dialog->font());
+    // A combo box's template height includes its drop-down list; closed, it is one line high.
+    if (c.cls == ControlClass::ComboBox)
+        widget->resize(pixels.width(), std::min(pixels.height(), widget->sizeHint().height()));
     const HWND window = Register(widget, KindOf(c.cls), static_cast<UINT>(c.id), c.style, c.exStyle);
     widget->installEventFilter(&EventBridge::Instance());
     ConnectNotifications(widget, window);
