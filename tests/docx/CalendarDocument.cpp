@@ -81,4 +81,12 @@ std::string BookmarkFaults(const std::string& xml)
     return faults;
 }
 
+size_t Count(const std::string& text, const std::string& needle)
+{
+    size_t count = 0;
+    for (size_t at = text.find(needle); at != std::string::npos; at = text.find(needle, at + needle.size()))
+        ++count;
+    return count;
+}
+
 } // namespace calendardoc

@@ -2,6 +2,7 @@
 // A document around one body text, assembled in a copy of the skeleton package the way a run
 // assembles it, for the calendar and planner writers' validity tests.
 
+#include <cstddef>
 #include <string>
 
 class TempFolder;
@@ -13,6 +14,9 @@ inline const std::string kR1 = "00A1B2C3";
 inline const std::string kR2 = "00D4E5F6";
 inline const std::string kR3 = "00112233";
 inline const std::string kR5 = "00445566";
+
+// How often the needle stands in the text, without overlaps.
+size_t Count(const std::string& text, const std::string& needle);
 
 // The package folder of the document holding the body, made under the temporary folder.
 std::string WritePackage(const TempFolder& folder, const std::string& body);

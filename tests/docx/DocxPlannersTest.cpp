@@ -17,14 +17,6 @@ using namespace calendardoc;
 
 namespace {
 
-size_t Count(const std::string& text, const std::string& needle)
-{
-    size_t count = 0;
-    for (size_t at = text.find(needle); at != std::string::npos; at = text.find(needle, at + needle.size()))
-        ++count;
-    return count;
-}
-
 YearPlannerSettings Planner()
 {
     YearPlannerSettings s;
