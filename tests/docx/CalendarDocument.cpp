@@ -89,4 +89,26 @@ size_t Count(const std::string& text, const std::string& needle)
     return count;
 }
 
+CalendarStyle TestCalendarStyle()
+{
+    CalendarStyle s;
+    s.month_font_color = "921111";
+    s.month_bk_color = "DDEEFF";
+    s.week_font_color = "FFFFFF";
+    s.week_bk_color = "8D826D";
+    s.line_type = "single";
+    s.line_color = "C0C0C0";
+    s.day0And6_font_color = "FF0000";
+    s.day1To5_font_color = "0000FF";
+    s.day_nolink_font_color = "999999";
+    s.back_color_day06 = "FFEEEE";
+    s.back_color_day15 = "FFFFFF";
+    s.back_color_nodiary = "EEEEEE";
+    s.back_color_empty = "F8F8F8";
+    s.MonthFormat = "%B";
+    s.font_name = "Tahoma";
+    s.bMonthBold = 1;
+    return s;
+}
+
 } // namespace calendardoc

@@ -2,6 +2,8 @@
 // A document around one body text, assembled in a copy of the skeleton package the way a run
 // assembles it, for the calendar and planner writers' validity tests.
 
+#include "settings/SettingsRecords.h"
+
 #include <cstddef>
 #include <string>
 
@@ -14,6 +16,9 @@ inline const std::string kR1 = "00A1B2C3";
 inline const std::string kR2 = "00D4E5F6";
 inline const std::string kR3 = "00112233";
 inline const std::string kR5 = "00445566";
+
+// A calendar style with every colour set apart, a font, a month format and bold month titles.
+CalendarStyle TestCalendarStyle();
 
 // How often the needle stands in the text, without overlaps.
 size_t Count(const std::string& text, const std::string& needle);

@@ -15,28 +15,6 @@ using namespace calendardoc;
 
 namespace {
 
-CalendarStyle Style()
-{
-    CalendarStyle s;
-    s.month_font_color = "921111";
-    s.month_bk_color = "DDEEFF";
-    s.week_font_color = "FFFFFF";
-    s.week_bk_color = "8D826D";
-    s.line_type = "single";
-    s.line_color = "C0C0C0";
-    s.day0And6_font_color = "FF0000";
-    s.day1To5_font_color = "0000FF";
-    s.day_nolink_font_color = "999999";
-    s.back_color_day06 = "FFEEEE";
-    s.back_color_day15 = "FFFFFF";
-    s.back_color_nodiary = "EEEEEE";
-    s.back_color_empty = "F8F8F8";
-    s.MonthFormat = "%B";
-    s.font_name = "Tahoma";
-    s.bMonthBold = 1;
-    return s;
-}
-
 MonthCalendarSettings Settings(std::initializer_list<size_t> lineRows)
 {
     MonthCalendarSettings s;
@@ -75,7 +53,7 @@ void SetRange(int firstMonth, int firstDay, int lastMonth, int lastDay)
 
 std::string Pages(const MonthCalendarSettings& settings, int firstMonth, int lastMonth, int year = 2026)
 {
-    return W::GetMonthCalendarXml(kR1, kR2, kR3, kR5, 437, year, 0, Style(), 1, settings, firstMonth, lastMonth);
+    return W::GetMonthCalendarXml(kR1, kR2, kR3, kR5, 437, year, 0, TestCalendarStyle(), 1, settings, firstMonth, lastMonth);
 }
 
 // The texts of the counter cells, in document order.
@@ -315,7 +293,7 @@ TEST(MonthCalendarPages, ValidWithEveryRowSignCounterAndHostileTexts)
     }
     settings.LineTop[1] = "";
     settings.LineColor_Bottom[2] = "";
-    CalendarStyle style = Style();
+    CalendarStyle style = TestCalendarStyle();
     style.MonthFormat = "<%B> & 月";
     style.back_color_nodiary = "";
     style.back_color_empty = "";
