@@ -8,6 +8,7 @@
 #include <optional>
 #include <strings.h>
 #include <sys/stat.h>
+#include <unordered_map>
 #include <vector>
 
 namespace platform {
@@ -16,6 +17,9 @@ namespace {
 struct IniDocument {
     std::vector<std::string> lines;     // UTF-8, without line ends
     DiskEncoding encoding = DiskEncoding::Gb18030;
+    // The first line of each key, by section and key name folded to lower case: a load reads
+    // hundreds of keys, and scanning the lines for each made it quadratic.
+    std::unordered_map<std::string, size_t> keyLines;
 };
 
 // What tells us that a cached document still matches the file.
@@ -72,6 +76,33 @@ std::optional<std::string_view> KeyOf(std::string_view line)
     return TrimBlanks(line.substr(0, equals));
 }
 
+// Section and key names compare without letter case; a line end can be in neither.
+std::string FoldedKey(std::string_view section, std::string_view key)
+{
+    std::string folded;
+    folded.reserve(section.size() + 1 + key.size());
+    const auto lower = [](char ch) { return ch >= 'A' && ch <= 'Z' ? static_cast<char>(ch - 'A' + 'a') : ch; };
+    for (char ch : section)
+        folded += lower(ch);
+    folded += '\n';
+    for (char ch : key)
+        folded += lower(ch);
+    return folded;
+}
+
+// A key counts in every section of its name, the first occurrence in the file winning.
+void IndexKeys(IniDocument& doc)
+{
+    doc.keyLines.clear();
+    std::optional<std::string_view> section;
+    for (size_t i = 0; i < doc.lines.size(); ++i) {
+        if (const auto name = SectionOf(doc.lines[i]))
+            section = name;
+        else if (const auto key = section ? KeyOf(doc.lines[i]) : std::nullopt)
+            doc.keyLines.emplace(FoldedKey(*section, *key), i);
+    }
+}
+
 std::string_view ValueOf(std::string_view line)
 {
     auto value = TrimBlanks(line.substr(line.find('=') + 1));
@@ -96,6 +127,7 @@ IniDocument Parse(std::string_view bytes)
             break;
         text.remove_prefix(end + 1);
     }
+    IndexKeys(doc);
     return doc;
 }
 
@@ -135,8 +167,10 @@ public:
 
     void Store(const std::string& path, IniDocument doc)
     {
-        if (auto stamp = StampOf(path))
+        if (auto stamp = StampOf(path)) {
+            IndexKeys(doc);
             m_entries[path] = Entry{*stamp, std::move(doc)};
+        }
         else
             m_entries.erase(path);
     }
@@ -185,16 +219,8 @@ std::string GetPrivateProfileString(std::string_view section, std::string_view k
     ProfileCache& cache = Cache();
     std::lock_guard<std::mutex> lock(cache.Mutex());
     const IniDocument& doc = cache.Document(file);
-    bool inSection = false;
-    for (const auto& line : doc.lines) {
-        if (const auto name = SectionOf(line)) {
-            inSection = SameName(*name, section);
-        } else if (inSection) {
-            const auto lineKey = KeyOf(line);
-            if (lineKey && SameName(*lineKey, key))
-                return CutToEncodedBytes(ValueOf(line), bufferSize - 1, doc.encoding);
-        }
-    }
+    if (const auto found = doc.keyLines.find(FoldedKey(section, key)); found != doc.keyLines.end())
+        return CutToEncodedBytes(ValueOf(doc.lines[found->second]), bufferSize - 1, doc.encoding);
     return CutToEncodedBytes(defaultValue, bufferSize - 1, DiskEncoding::Utf8);
 }
 

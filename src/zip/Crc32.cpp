@@ -1,5 +1,7 @@
 #include "zip/Crc32.h"
 
+#include "zip/Crc32Folding.h"
+
 #include <array>
 
 namespace zip {
@@ -32,16 +34,9 @@ DWORD LittleEndian32(const BYTE* p)
            (static_cast<DWORD>(p[3]) << 24);
 }
 
-} // namespace
-
-DWORD Crc32Step(DWORD register_, BYTE byte)
+// The register carried over the bytes, without the inversions.
+DWORD CarryRegister(DWORD c, const BYTE* data, std::size_t length)
 {
-    return kTables[0][(register_ ^ byte) & 0xFF] ^ (register_ >> 8);
-}
-
-DWORD Crc32(DWORD crc, const BYTE* data, std::size_t length)
-{
-    DWORD c = ~crc;
     std::size_t i = 0;
     for (; i + 8 <= length; i += 8) {
         const DWORD low = LittleEndian32(data + i) ^ c;
@@ -52,7 +47,29 @@ DWORD Crc32(DWORD crc, const BYTE* data, std::size_t length)
     }
     for (; i < length; ++i)
         c = kTables[0][(c ^ data[i]) & 0xFF] ^ (c >> 8);
-    return ~c;
+    return c;
+}
+
+} // namespace
+
+DWORD Crc32Step(DWORD register_, BYTE byte)
+{
+    return kTables[0][(register_ ^ byte) & 0xFF] ^ (register_ >> 8);
+}
+
+DWORD Crc32Portable(DWORD crc, const BYTE* data, std::size_t length)
+{
+    return ~CarryRegister(~crc, data, length);
+}
+
+// The folded block stands for all the bytes before it, so the tables finish from a clear register.
+DWORD Crc32(DWORD crc, const BYTE* data, std::size_t length)
+{
+    BYTE folded[16];
+    const std::size_t done = FoldCrc32(~crc, data, length, folded);
+    if (done == 0)
+        return Crc32Portable(crc, data, length);
+    return ~CarryRegister(CarryRegister(0, folded, sizeof folded), data + done, length - done);
 }
 
 } // namespace zip

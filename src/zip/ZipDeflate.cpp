@@ -106,9 +106,25 @@ void ZipDeflateState::Slide()
     m_matchStart -= half;
     m_strStart -= half;
     m_blockStart -= half;
-    const auto down = [](WORD& position) { position = static_cast<WORD>(position >= half ? position - half : 0); };
-    std::for_each(m_head.begin(), m_head.end(), down);
-    std::for_each(m_previous.begin(), m_previous.end(), down);
+    // Plain loops over the tables, so the compiler makes them vector subtractions.
+    for (WORD& position : m_head)
+        position = static_cast<WORD>(position >= half ? position - half : 0);
+    for (WORD& position : m_previous)
+        position = static_cast<WORD>(position >= half ? position - half : 0);
+}
+
+void ZipDeflateState::InsertStrings(unsigned first, unsigned end)
+{
+    const BYTE* const window = m_window.data();
+    WORD* const head = m_head.data();
+    WORD* const previous = m_previous.data();
+    unsigned hash = m_hash;
+    for (unsigned position = first; position < end; ++position) {
+        hash = ((hash << kHashShift) ^ window[position + kMinMatch - 1]) & kHashMask;
+        previous[position & kWindowMask] = head[hash];
+        head[hash] = static_cast<WORD>(position);
+    }
+    m_hash = hash;
 }
 
 // Reads until the look-ahead is enough for a longest match, or the input ends. A failed
@@ -205,9 +221,8 @@ void ZipDeflateState::DeflateFast()
             endBlock = m_block.TallyMatch(m_strStart - m_matchStart, length - kMinMatch, BlockInput());
             m_lookahead -= length;
             if (length <= m_parameters.lazy && m_lookahead >= kMinMatch) {
-                while (--length != 0)
-                    InsertString(++m_strStart);
-                ++m_strStart;
+                InsertStrings(m_strStart + 1, m_strStart + length);
+                m_strStart += length;
             } else {
                 // Skip the strings of a long match; the hash starts again behind it.
                 m_strStart += length;
@@ -250,12 +265,12 @@ void ZipDeflateState::DeflateLazy()
             const bool endBlock =
                 m_block.TallyMatch(m_strStart - 1 - previousStart, m_prevLength - kMinMatch, BlockInput());
             m_lookahead -= m_prevLength - 1;
-            for (unsigned n = m_prevLength - 2; n != 0; --n)
-                if (++m_strStart <= lastInsert)
-                    InsertString(m_strStart);
+            // The match's strings after its first two, those with three bytes left to hash.
+            const unsigned matchEnd = m_strStart + m_prevLength - 1;
+            InsertStrings(m_strStart + 1, std::min(matchEnd, lastInsert + 1));
             pending = false;
             length = kMinMatch - 1;
-            ++m_strStart;
+            m_strStart = matchEnd;
             if (endBlock)
                 EndBlock(false);
         } else if (pending) {

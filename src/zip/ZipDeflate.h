@@ -70,6 +70,9 @@ private:
         m_head[m_hash] = static_cast<WORD>(position);
         return head;
     }
+    // InsertString for every position of [first, end), kept in registers: the members would
+    // be stored and reloaded at each position.
+    void InsertStrings(unsigned first, unsigned end);
     unsigned LongestMatch(unsigned candidate);
     long BlockInput() const { return static_cast<long>(m_strStart) - m_blockStart; }
     void EndBlock(bool last);

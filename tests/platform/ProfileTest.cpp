@@ -52,6 +52,29 @@ TEST(Profile, NamesCompareWithoutLetterCaseAndValuesLoseBlanksAndOneQuotePair)
     EXPECT_EQ(Get(file, "next", "TITLE"), "other");
 }
 
+TEST(Profile, RepeatedSectionsAndKeysReadTheFirstOccurrence)
+{
+    TempFolder folder;
+    folder.Write("a.ini",
+                 "Loose=before any section\n"
+                 "[Main]\n"
+                 "Key=first\n"
+                 "key=second\n"
+                 "[Other]\n"
+                 "Late=other\n"
+                 "[MAIN]\n"
+                 "Key=third\n"
+                 "Late=main again\n");
+    const std::string file = folder.File("a.ini");
+    EXPECT_EQ(Get(file, "Main", "KEY"), "first");
+    EXPECT_EQ(Get(file, "main", "Late"), "main again");
+    EXPECT_EQ(Get(file, "Other", "Late"), "other");
+    EXPECT_EQ(Get(file, "", "Loose", "d"), "d");
+    ASSERT_TRUE(WritePrivateProfileString("Main", "Added", "new", file));
+    EXPECT_EQ(Get(file, "Main", "Added"), "new");
+    EXPECT_EQ(Get(file, "Main", "Late"), "main again");
+}
+
 TEST(Profile, WriteCreatesFileAndSectionWithCrLfAndKeepsOtherLines)
 {
     TempFolder folder;
