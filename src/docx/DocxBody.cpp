@@ -1,9 +1,9 @@
 // The document body in page order: title, yearly calendar, planners, monthly calendars, then one
-// daily page per line of the date template. Written to the document part in chunks, so a
-// full year never sits in memory at once.
+// daily page per line of the date template.
 #include "docx/DocxBuilder.h"
 
 #include "docx/DocxTableWriter.h"
+#include "docx/PartWriter.h"
 #include "platform/Files.h"
 #include "settings/CivilDate.h"
 #include "settings/IniValues.h"
@@ -16,25 +16,6 @@ namespace {
 
 // Width of a day column of the calendars, in twips.
 constexpr int kDayWidth = 437;
-
-// Appends chunk after chunk to the document part and remembers whether each one landed.
-class PartWriter {
-public:
-    explicit PartWriter(const std::string& path) : m_path(path) {}
-
-    void Add(const std::string& xml) { m_chunk += xml; }
-    void Flush()
-    {
-        m_written = CDocxBuilder::AppendToFile(m_path, m_chunk) && m_written;
-        m_chunk.clear();
-    }
-    bool Written() const { return m_written; }
-
-private:
-    const std::string& m_path;
-    std::string m_chunk;
-    bool m_written = true;
-};
 
 // The lines of the date template: every line counts, whatever its length, because the n-th line
 // is the n-th day of the range and names the n-th bookmark of the yearly calendar.
@@ -70,7 +51,7 @@ public:
                                                        m_format.CalendarFormat2Bit, m_design.calendarStyle,
                                                        m_design.monthUpper, m_design.firstQuarter,
                                                        m_design.lastQuarter));
-        m_out.Flush();
+        m_out.FlushIfFull();
     }
 
     // The two-page year planner always, the one-page planner and the quarter planner each by its
@@ -103,7 +84,7 @@ public:
                                                                  3 * quarter, m_year, m_design.monthUpper));
             }
         }
-        m_out.Flush();
+        m_out.FlushIfFull();
     }
 
     void MonthCalendars()
@@ -114,7 +95,7 @@ public:
                                                         m_format.CalendarFormat2Bit, m_design.calendarStyle,
                                                         m_design.monthUpper, m_design.monthCalendar, g_nMonthStart,
                                                         g_nMonthEnd));
-        m_out.Flush();
+        m_out.FlushIfFull();
     }
 
     void BreakBeforeDays()
@@ -122,7 +103,7 @@ public:
         if (m_format.Page_Breaks != 1)
             return;
         PageBreak();
-        m_out.Flush();
+        m_out.FlushIfFull();
     }
 
     void DailyPages(const std::vector<CDocxBuilder::MonthLabel>& labels, const std::vector<std::string>& lines)
@@ -137,7 +118,7 @@ public:
             Day(line);
     }
 
-    bool Written() const { return m_out.Written(); }
+    bool Finish() { return m_out.Finish(); }
 
 private:
     const std::string& Rsid(int number) const { return m_builder.Rsid(number); }
@@ -223,7 +204,7 @@ private:
         // An unticked day shares the page of the next ticked day.
         if (!ticked) {
             EmptyParagraph();
-            m_out.Flush();
+            m_out.FlushIfFull();
             return;
         }
         if (f.AddABlankLineBeforeClass == 1)
@@ -235,7 +216,7 @@ private:
         EmptyParagraph();
         if (f.Page_Breaks == 1)
             PageBreak();
-        m_out.Flush();
+        m_out.FlushIfFull();
     }
 
     void AddedText()
@@ -260,7 +241,7 @@ private:
     CDocxBuilder& m_builder;
     const DocxRunDesign& m_design;
     const DiaryPageFormat& m_format;
-    PartWriter m_out;
+    docx::PartWriter m_out;
     const int m_year;
 
     const std::vector<CDocxBuilder::MonthLabel>* m_labels = nullptr;
@@ -297,5 +278,5 @@ bool CDocxBuilder::WriteDocumentBody(const std::string& dateTemplatePath, const 
         return false;
     }
     body.DailyPages(labels, DateLines(*dates));
-    return body.Written();
+    return body.Finish();
 }

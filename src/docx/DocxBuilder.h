@@ -151,7 +151,8 @@ public:
 
     static bool WriteNumberingXml(const std::string& numberingPath, int listCount,
                                   const std::string& itemNumberFragmentPath);
-    static bool GetNumXml(const std::string& path, int instanceId, int abstractId);
+    // One numbering instance of the abstract numbering.
+    static std::string GetNumXml(int instanceId, int abstractId);
     static std::string GetNumPrXml(int instanceId);
 
     // --- Item runs and text lines ---

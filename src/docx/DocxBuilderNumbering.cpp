@@ -30,7 +30,8 @@ bool CDocxBuilder::WriteNumberingXml(const std::string& numberingPath, int listC
         !MoveFileText(itemNumberFragmentPath, numberingPath))
         return false;
 
-    std::string copies;
+    // The copies of abstract numbering 0, then every instance and the end of the part, in one write.
+    std::string rest;
     for (int k = 0; k < listCount; ++k) {
         char nsid[16];
         std::snprintf(nsid, sizeof nsid, "%08X", static_cast<unsigned>(k + 1));
@@ -38,20 +39,20 @@ bool CDocxBuilder::WriteNumberingXml(const std::string& numberingPath, int listC
                                         "w:abstractNumId=\"" + std::to_string(k) + "\"");
         copy = ReplaceFirst(copy, "w:nsid w:val=\"0E417332\"", std::string("w:nsid w:val=\"") + nsid + "\"");
         copy = ReplaceFirst(copy, "w:tmpl w:val=\"21681F22\"", std::string("w:tmpl w:val=\"") + nsid + "\"");
-        copies += copy + "\n";
+        rest += copy + "\n";
     }
-    bool written = AppendToFile(numberingPath, copies);
     for (int style = 1; style <= kItemStyles; ++style)
-        written = written && GetNumXml(numberingPath, style, kItemStyleAbstractBase + style);
+        rest += GetNumXml(style, kItemStyleAbstractBase + style);
     for (int k = 0; k < listCount; ++k)
-        written = written && GetNumXml(numberingPath, kItemStyles + 1 + k, k);
-    return written && AppendToFile(numberingPath, "</w:numbering>\n");
+        rest += GetNumXml(kItemStyles + 1 + k, k);
+    rest += "</w:numbering>\n";
+    return AppendToFile(numberingPath, rest);
 }
 
-bool CDocxBuilder::GetNumXml(const std::string& path, int instanceId, int abstractId)
+std::string CDocxBuilder::GetNumXml(int instanceId, int abstractId)
 {
-    return AppendToFile(path, "<w:num w:numId=\"" + std::to_string(instanceId) + "\">\n<w:abstractNumId w:val=\"" +
-                                  std::to_string(abstractId) + "\"/>\n</w:num>\n");
+    return "<w:num w:numId=\"" + std::to_string(instanceId) + "\">\n<w:abstractNumId w:val=\"" +
+           std::to_string(abstractId) + "\"/>\n</w:num>\n";
 }
 
 std::string CDocxBuilder::GetNumPrXml(int instanceId)

@@ -1,5 +1,6 @@
 #include "docx/XmlText.h"
 
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
@@ -50,52 +51,93 @@ bool XmlCanHold(char32_t code)
     return code != 0xFFFE && code != 0xFFFF;
 }
 
-std::string Escape(std::string_view text, bool attribute)
+// Bytes that need a closer look: markup characters, control characters and every byte of a
+// multi-byte sequence. All other bytes are copied as they stand, in runs.
+constexpr auto kLook = [] {
+    std::array<bool, 256> look {};
+    for (size_t c = 0; c < look.size(); ++c)
+        look[c] = c < 0x20 || c >= 0x80 || c == '&' || c == '<' || c == '>' || c == '"' || c == '\'';
+    return look;
+}();
+
+// What a character XML can hold becomes: nullptr when it stays as it is, else its entity.
+const char* EntityOf(char32_t code, bool attribute)
 {
-    std::string out;
-    out.reserve(text.size());
-    while (!text.empty()) {
-        char32_t code = 0;
-        const size_t length = SequenceLength(text, code);
-        if (length == 0) {
-            text.remove_prefix(1);
+    switch (code) {
+    case '&': return "&amp;";
+    case '<': return "&lt;";
+    case '>': return "&gt;";
+    case '"': return attribute ? "&quot;" : nullptr;
+    case '\'': return attribute ? "&apos;" : nullptr;
+    default: return nullptr;
+    }
+}
+
+void AppendEscaped(std::string& out, std::string_view text, bool attribute)
+{
+    size_t kept = 0;   // start of the bytes not yet copied
+    size_t at = 0;
+    while (at < text.size()) {
+        if (!kLook[static_cast<unsigned char>(text[at])]) {
+            ++at;
             continue;
         }
-        if (XmlCanHold(code)) {
-            switch (code) {
-            case '&': out += "&amp;"; break;
-            case '<': out += "&lt;"; break;
-            case '>': out += "&gt;"; break;
-            case '"': out += attribute ? "&quot;" : "\""; break;
-            case '\'': out += attribute ? "&apos;" : "'"; break;
-            default: out.append(text.substr(0, length));
-            }
+        char32_t code = 0;
+        const size_t length = SequenceLength(text.substr(at), code);
+        const bool dropped = length == 0 || !XmlCanHold(code);
+        const char* entity = dropped ? "" : EntityOf(code, attribute);
+        if (entity == nullptr) {
+            at += length;
+            continue;
         }
-        text.remove_prefix(length);
+        out.append(text, kept, at - kept);
+        out += entity;
+        at += length == 0 ? 1 : length;
+        kept = at;
     }
-    return out;
+    out.append(text, kept, std::string_view::npos);
 }
 
 } // namespace
 
 std::string EscapeText(std::string_view text)
 {
-    return Escape(text, false);
+    std::string out;
+    AppendEscapedText(out, text);
+    return out;
+}
+
+void AppendEscapedText(std::string& out, std::string_view text)
+{
+    AppendEscaped(out, text, false);
 }
 
 std::string EscapeAttribute(std::string_view text)
 {
-    return Escape(text, true);
+    std::string out;
+    AppendEscapedAttribute(out, text);
+    return out;
+}
+
+void AppendEscapedAttribute(std::string& out, std::string_view text)
+{
+    AppendEscaped(out, text, true);
 }
 
 std::string ValueXml(std::string_view before, std::string_view value, std::string_view after)
 {
-    if (value.empty())
-        return {};
-    std::string out(before);
-    out += EscapeAttribute(value);
-    out += after;
+    std::string out;
+    AppendValueXml(out, before, value, after);
     return out;
+}
+
+void AppendValueXml(std::string& out, std::string_view before, std::string_view value, std::string_view after)
+{
+    if (value.empty())
+        return;
+    out += before;
+    AppendEscapedAttribute(out, value);
+    out += after;
 }
 
 std::string HalfPoints(std::string_view size)
@@ -113,8 +155,16 @@ std::string HalfPoints(std::string_view size)
 
 std::string SizeXml(std::string_view size, std::string_view after)
 {
+    std::string out;
+    AppendSizeXml(out, size, after);
+    return out;
+}
+
+void AppendSizeXml(std::string& out, std::string_view size, std::string_view after)
+{
     const std::string halfPoints = HalfPoints(size);
-    return ValueXml("<w:sz w:val=\"", halfPoints, after) + ValueXml("<w:szCs w:val=\"", halfPoints, after);
+    AppendValueXml(out, "<w:sz w:val=\"", halfPoints, after);
+    AppendValueXml(out, "<w:szCs w:val=\"", halfPoints, after);
 }
 
 } // namespace docx
