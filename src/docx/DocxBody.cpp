@@ -129,8 +129,8 @@ private:
                                                    m_design.monthUpper);
     }
 
-    void PageBreak() { m_out.Add(CDocxTableWriter::GetPageBreakXml(Rsid(1), Rsid(2), Rsid(3))); }
-    void EmptyParagraph() { m_out.Add(CDocxTableWriter::GetEmptyParagraphXml(Rsid(1), Rsid(2))); }
+    void PageBreak() { CDocxTableWriter::AppendPageBreakXml(m_out.Chunk(), Rsid(1), Rsid(2), Rsid(3)); }
+    void EmptyParagraph() { CDocxTableWriter::AppendEmptyParagraphXml(m_out.Chunk(), Rsid(1), Rsid(2)); }
 
     void Caption(const std::string& text, const char* outlineLevel)
     {
@@ -195,12 +195,12 @@ private:
         const bool ticked = line.empty() || line.back() != '0';
         const std::string caption = line.empty() ? line : line.substr(0, line.size() - 1);
         const DiaryPageFormat& f = m_format;
-        m_out.Add(m_builder.GetDateHeadingXml(
-            m_bookmarkId, m_ordinal, ticked ? f.Days_FontColor.str() : f.UncheckedWeekFontColor.str(),
+        m_builder.AppendDateHeadingXml(
+            m_out.Chunk(), m_bookmarkId, m_ordinal, ticked ? f.Days_FontColor.str() : f.UncheckedWeekFontColor.str(),
             f.Days_FontSize.str(), ticked ? f.Days_FontBold : f.UncheckedWeekFontBold, f.Days_Underline,
             f.Days_Grade.str(), caption, f.Days_BackGround.str(), ticked ? f.Days_FontItalic : f.UncheckedWeekFontItalic,
             f.Days_FontName.str(), ticked ? BYTE{0} : f.UncheckedWeekFontDelLine, f.CalendarFormat2Bit,
-            m_design.captions, ticked ? 1 : 0, m_design.dateTable));
+            m_design.captions, ticked ? 1 : 0, m_design.dateTable);
         // An unticked day shares the page of the next ticked day.
         if (!ticked) {
             EmptyParagraph();
@@ -211,7 +211,7 @@ private:
             EmptyParagraph();
         ++m_textLine;
         for (const DiaryClassRecord& diaryClass : m_design.classes)
-            m_out.Add(m_builder.GetItemTableXml(diaryClass, m_builder.NextId(diaryClass.COL_ItemNumber)));
+            m_builder.AppendItemTableXml(m_out.Chunk(), diaryClass, m_builder.NextId(diaryClass.COL_ItemNumber));
         AddedText();
         EmptyParagraph();
         if (f.Page_Breaks == 1)

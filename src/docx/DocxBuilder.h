@@ -4,7 +4,8 @@
 // records, and offers the date arithmetic and file helpers that the windows use too.
 //
 // Conventions of every emitter here:
-// - the result is an owned string;
+// - the result is an owned string; an emitter on the body's hot paths has an Append form that
+//   adds the same text to the caller's string instead;
 // - every text and attribute value it is given is escaped on the way in (callers pass raw
 //   user text), and an element whose value would be empty is left out, as the schema wants;
 // - flags are bytes that count as set when they are 1, unless a comment says otherwise.
@@ -177,6 +178,7 @@ public:
                                           const std::string& text);
     // A one-cell table around whatever stands between the two.
     std::string GetBoxTableStartXml(TableLineSettings frame) const;
+    void AppendBoxTableStartXml(std::string& xml, const TableLineSettings& frame) const;
     static std::string GetBoxTableEndXml();
     static std::string GetTextParagraphXml(const std::string& text, const std::string& font,
                                            const std::string& size, const std::string& color, BYTE bold,
@@ -187,6 +189,11 @@ public:
                                           const std::string& outlineLevel, const std::string& shading, BYTE italic,
                                           const std::string& rsidR, const std::string& rsidRDefault,
                                           const std::string& rsidP);
+    static void AppendHeadingStartXml(std::string& xml, const std::string& color, const std::string& size,
+                                      const std::string& font, BYTE bold, BYTE outline,
+                                      const std::string& outlineLevel, const std::string& shading, BYTE italic,
+                                      const std::string& rsidR, const std::string& rsidRDefault,
+                                      const std::string& rsidP);
     // The six pieces of a caption line: M1, head, number 1, number 2, M2 followed by M3, tail.
     static std::array<std::string, 6> SplitTextRuns(std::string_view m1, std::string_view m2, std::string_view m3,
                                                      std::string_view m4, std::string_view m5,
@@ -195,6 +202,10 @@ public:
                                                 const std::string& font, BYTE bold, BYTE underline,
                                                 const std::string& text, const std::string& rsid, BYTE italic,
                                                 BYTE strike);
+    static void AppendHyperlinkStyledRunXml(std::string& xml, const std::string& color, const std::string& size,
+                                            const std::string& font, BYTE bold, BYTE underline,
+                                            std::string_view text, const std::string& rsid, BYTE italic,
+                                            BYTE strike);
     static bool ContainsText(std::string_view needle, std::string_view text);
 
     // --- Headings of the daily page ---
@@ -202,8 +213,13 @@ public:
     std::string GetParagraphStartXml(const std::string& color, const std::string& size, const std::string& font,
                                      BYTE bold, BYTE outline, const std::string& outlineLevel,
                                      const std::string& fill, BYTE italic) const;
+    void AppendParagraphStartXml(std::string& xml, const std::string& color, const std::string& size,
+                                 const std::string& font, BYTE bold, BYTE outline, const std::string& outlineLevel,
+                                 const std::string& fill, BYTE italic) const;
     static std::string GetRunStartXml(const std::string& color, const std::string& size, const std::string& font,
                                       BYTE bold, BYTE italic, const std::string& fill);
+    static void AppendRunStartXml(std::string& xml, const std::string& color, const std::string& size,
+                                  const std::string& font, BYTE bold, BYTE italic, const std::string& fill);
     std::string GetTitleParagraphXml(const std::string& color, const std::string& size, const std::string& font,
                                      BYTE bold, const std::string& text) const;
     // Quarter heading: the label followed by the quarter number.
@@ -222,8 +238,16 @@ public:
                                   const std::string& font, BYTE strike, BYTE twoDigits,
                                   const DayCaptionSettings& captions, BYTE ticked,
                                   const TableLineSettings& dateTable) const;
+    void AppendDateHeadingXml(std::string& xml, int bookmarkId, int ordinal, const std::string& color,
+                              const std::string& size, BYTE bold, BYTE underline, const std::string& outlineLevel,
+                              const std::string& caption, const std::string& background, BYTE italic,
+                              const std::string& font, BYTE strike, BYTE twoDigits,
+                              const DayCaptionSettings& captions, BYTE ticked,
+                              const TableLineSettings& dateTable) const;
     static std::string GetFieldBeginRunXml();
     static std::string GetHyperlinkInstrRunXml(const std::string& bookmark);
+    // The field instruction to the bookmark named by the two texts together.
+    static void AppendHyperlinkInstrRunXml(std::string& xml, std::string_view bookmark, std::string_view number);
     static std::string GetFieldSeparateRunXml();
     static std::string GetFieldEndRunXml();
     // The visible runs of a date heading; split at the caption texts when split is 1.
@@ -231,14 +255,22 @@ public:
                                    BYTE bold, BYTE italic, BYTE strike, BYTE underline,
                                    const std::string& caption, const DayCaptionSettings& captions,
                                    BYTE split) const;
+    void AppendHyperlinkRunXml(std::string& xml, const std::string& color, const std::string& size,
+                               const std::string& font, BYTE bold, BYTE italic, BYTE strike, BYTE underline,
+                               const std::string& caption, const DayCaptionSettings& captions, BYTE split) const;
 
     // --- Diary class tables ---
 
     // One class block; numberingId is the class's NextId, written as numbering instance id + 21.
     std::string GetItemTableXml(const DiaryClassRecord& diaryClass, int numberingId) const;
-    std::string GetItemsBoxXml(const DiaryClassRecord& diaryClass, int numberingId) const;
+    void AppendItemTableXml(std::string& xml, const DiaryClassRecord& diaryClass, int numberingId) const;
+    // The writing lines of the block.
+    void AppendItemsBoxXml(std::string& xml, const DiaryClassRecord& diaryClass, int numberingId) const;
     std::string GetTextRunCloseXml(const std::string& text, const std::string& color, const std::string& size,
                                    BYTE bold, const std::string& font, BYTE italic, const std::string& fill) const;
+    void AppendTextRunCloseXml(std::string& xml, const std::string& text, const std::string& color,
+                               const std::string& size, BYTE bold, const std::string& font, BYTE italic,
+                               const std::string& fill) const;
     std::string GetFormattedRunXml(const std::string& text, BYTE bold, const std::string& color,
                                    const std::string& size, const std::string& font, BYTE italic) const;
 

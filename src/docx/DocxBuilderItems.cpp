@@ -9,6 +9,9 @@
 
 namespace {
 
+using docx::AppendEscapedText;
+using docx::AppendSizeXml;
+using docx::AppendValueXml;
 using docx::EscapeAttribute;
 using docx::EscapeText;
 using docx::SizeXml;
@@ -160,15 +163,21 @@ std::string CDocxBuilder::GetAddedTextRunXml(const std::string& font, const std:
 
 std::string CDocxBuilder::GetBoxTableStartXml(TableLineSettings frame) const
 {
-    return "<w:tbl>\n" +
-           CDocxTableWriter::GetTablePropertiesBoxedXml(frame.line_type.str(), frame.line_color.str(),
-                                                        frame.bLineLeft, frame.bLineRight, frame.bLineTop,
-                                                        frame.bLineBottom, frame.bLineMiddle) +
-           "<w:tblGrid><w:gridCol w:w=\"9936\" /> </w:tblGrid>"
-           "<w:tr w:rsidR=\"" + Rsid(1) + "\" w:rsidRPr=\"" + Rsid(4) + "\">\n"
-           "<w:tc><w:tcPr><w:tcW w:w=\"9936\" w:type=\"dxa\" /> " +
-           ValueXml("<w:shd w:val=\"clear\" w:color=\"000000\" w:fill=\"", frame.table_bk_color.str(), "\" />") +
-           "</w:tcPr>";
+    std::string xml;
+    AppendBoxTableStartXml(xml, frame);
+    return xml;
+}
+
+void CDocxBuilder::AppendBoxTableStartXml(std::string& xml, const TableLineSettings& frame) const
+{
+    xml += "<w:tbl>\n";
+    CDocxTableWriter::AppendTablePropertiesBoxedXml(xml, frame.line_type.str(), frame.line_color.str(),
+                                                    frame.bLineLeft, frame.bLineRight, frame.bLineTop,
+                                                    frame.bLineBottom, frame.bLineMiddle);
+    xml.append("<w:tblGrid><w:gridCol w:w=\"9936\" /> </w:tblGrid><w:tr w:rsidR=\"").append(Rsid(1));
+    xml.append("\" w:rsidRPr=\"").append(Rsid(4)).append("\">\n<w:tc><w:tcPr><w:tcW w:w=\"9936\" w:type=\"dxa\" /> ");
+    AppendValueXml(xml, "<w:shd w:val=\"clear\" w:color=\"000000\" w:fill=\"", frame.table_bk_color.str(), "\" />");
+    xml += "</w:tcPr>";
 }
 
 std::string CDocxBuilder::GetBoxTableEndXml()
@@ -192,20 +201,34 @@ std::string CDocxBuilder::GetHeadingStartXml(const std::string& color, const std
                                              BYTE italic, const std::string& rsidR, const std::string& rsidRDefault,
                                              const std::string& rsidP)
 {
-    std::string xml = "<w:p w:rsidR=\"" + rsidR + "\" w:rsidRDefault=\"" + rsidRDefault + "\" w:rsidP=\"" + rsidP +
-                      "\">\n<w:pPr>\n" +
-                      ValueXml("<w:shd w:val=\"clear\" w:color=\"auto\" w:fill=\"", shading, "\" />\n") +
-                      "<w:jc w:val=\"left\" />\n";
+    std::string xml;
+    AppendHeadingStartXml(xml, color, size, font, bold, outline, outlineLevel, shading, italic, rsidR, rsidRDefault,
+                          rsidP);
+    return xml;
+}
+
+void CDocxBuilder::AppendHeadingStartXml(std::string& xml, const std::string& color, const std::string& size,
+                                         const std::string& font, BYTE bold, BYTE outline,
+                                         const std::string& outlineLevel, const std::string& shading, BYTE italic,
+                                         const std::string& rsidR, const std::string& rsidRDefault,
+                                         const std::string& rsidP)
+{
+    xml.append("<w:p w:rsidR=\"").append(rsidR).append("\" w:rsidRDefault=\"").append(rsidRDefault);
+    xml.append("\" w:rsidP=\"").append(rsidP).append("\">\n<w:pPr>\n");
+    AppendValueXml(xml, "<w:shd w:val=\"clear\" w:color=\"auto\" w:fill=\"", shading, "\" />\n");
+    xml += "<w:jc w:val=\"left\" />\n";
     if (outline == 1)
-        xml += ValueXml("<w:outlineLvl w:val=\"", outlineLevel, "\" />\n");
+        AppendValueXml(xml, "<w:outlineLvl w:val=\"", outlineLevel, "\" />\n");
     const std::string name = EscapeAttribute(font);
-    xml += "<w:rPr>\n<w:rFonts w:ascii='" + name + "' w:eastAsia='" + name + "' w:hAnsi='" + name + "' />\n";
+    xml.append("<w:rPr>\n<w:rFonts w:ascii='").append(name).append("' w:eastAsia='").append(name);
+    xml.append("' w:hAnsi='").append(name).append("' />\n");
     if (bold == 1)
         xml += "<w:b />\n<w:bCs />\n";
     if (italic == 1)
         xml += "<w:i /><w:iCs />";
-    xml += ValueXml("<w:color w:val=\"", color, "\" />\n") + SizeXml(size, "\"/>\n");
-    return xml + "</w:rPr>\n</w:pPr>\n";
+    AppendValueXml(xml, "<w:color w:val=\"", color, "\" />\n");
+    AppendSizeXml(xml, size, "\"/>\n");
+    xml += "</w:rPr>\n</w:pPr>\n";
 }
 
 std::array<std::string, 6> CDocxBuilder::SplitTextRuns(std::string_view m1, std::string_view m2,
@@ -238,18 +261,31 @@ std::string CDocxBuilder::GetHyperlinkStyledRunXml(const std::string& color, con
                                                    const std::string& text, const std::string& rsid, BYTE italic,
                                                    BYTE strike)
 {
-    std::string xml = "<w:r w:rsidRPr=\"" + rsid + "\">\n<w:rPr>\n<w:rStyle w:val=\"Hyperlink\" /> " +
-                      CDocxTableWriter::GetFontsXml(font);
+    std::string xml;
+    AppendHyperlinkStyledRunXml(xml, color, size, font, bold, underline, text, rsid, italic, strike);
+    return xml;
+}
+
+void CDocxBuilder::AppendHyperlinkStyledRunXml(std::string& xml, const std::string& color, const std::string& size,
+                                               const std::string& font, BYTE bold, BYTE underline,
+                                               std::string_view text, const std::string& rsid, BYTE italic,
+                                               BYTE strike)
+{
+    xml.append("<w:r w:rsidRPr=\"").append(rsid).append("\">\n<w:rPr>\n<w:rStyle w:val=\"Hyperlink\" /> ");
+    CDocxTableWriter::AppendFontsXml(xml, font);
     if (bold == 1)
         xml += "<w:b />\n<w:bCs />\n";
     if (italic == 1)
         xml += "<w:i /><w:iCs />";
     if (strike == 1)
         xml += "<w:strike />";
-    xml += ValueXml("<w:color w:val=\"", color, "\" />\n") + SizeXml(size, "\" />\n");
+    AppendValueXml(xml, "<w:color w:val=\"", color, "\" />\n");
+    AppendSizeXml(xml, size, "\" />\n");
     if (underline == 1)
         xml += "<w:u w:val=\"single\" />";
-    return xml + "</w:rPr>\n<w:t xml:space=\"preserve\">" + EscapeText(text) + "</w:t>\n</w:r>\n";
+    xml += "</w:rPr>\n<w:t xml:space=\"preserve\">";
+    AppendEscapedText(xml, text);
+    xml += "</w:t>\n</w:r>\n";
 }
 
 bool CDocxBuilder::ContainsText(std::string_view needle, std::string_view text)

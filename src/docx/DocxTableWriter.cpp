@@ -6,19 +6,10 @@
 
 namespace {
 
-using docx::EscapeAttribute;
+using docx::AppendEscapedAttribute;
+using docx::AppendValueXml;
 using docx::EscapeText;
 using docx::ValueXml;
-
-std::string TableProperties(const std::string& borders)
-{
-    return "<w:tblPr>\n"
-           "<w:tblW w:w=\"0\" w:type=\"auto\" />\n"
-           "<w:tblInd w:w=\"-106\" w:type=\"dxa\" />\n"
-           "<w:tblBorders>" + borders + "</w:tblBorders>"
-           "<w:tblLook w:val=\"01E0\" />\n"
-           "</w:tblPr>";
-}
 
 // A bold coloured run around one inner element.
 std::string BoldColorRun(const std::string& color, const char* boldCsLine, const std::string& inner)
@@ -43,19 +34,35 @@ std::string RsidBoldColorRun(const std::string& color, const std::string& rsid, 
 
 std::string CDocxTableWriter::GetTablePropertiesXml(const std::string& lineType, const std::string& lineColor)
 {
-    return TableProperties(GetTableBordersXml(lineType, lineColor));
+    return GetTablePropertiesBoxedXml(lineType, lineColor, 1, 1, 1, 1, 1);
 }
 
 std::string CDocxTableWriter::GetTablePropertiesBoxedXml(const std::string& lineType, const std::string& lineColor,
                                                          BYTE left, BYTE right, BYTE top, BYTE bottom, BYTE middle)
 {
-    return TableProperties(GetTableBordersBoxedXml(lineType, lineColor, left, right, top, bottom, middle));
+    std::string xml;
+    AppendTablePropertiesBoxedXml(xml, lineType, lineColor, left, right, top, bottom, middle);
+    return xml;
+}
+
+void CDocxTableWriter::AppendTablePropertiesBoxedXml(std::string& xml, const std::string& lineType,
+                                                     const std::string& lineColor, BYTE left, BYTE right, BYTE top,
+                                                     BYTE bottom, BYTE middle)
+{
+    xml += "<w:tblPr>\n"
+           "<w:tblW w:w=\"0\" w:type=\"auto\" />\n"
+           "<w:tblInd w:w=\"-106\" w:type=\"dxa\" />\n"
+           "<w:tblBorders>";
+    AppendTableBordersBoxedXml(xml, lineType, lineColor, left, right, top, bottom, middle);
+    xml += "</w:tblBorders>"
+           "<w:tblLook w:val=\"01E0\" />\n"
+           "</w:tblPr>";
 }
 
 std::string CDocxTableWriter::GetTablePropertiesLinedXml(const std::string& lineType, const std::string& lineColor,
                                                          BYTE bottom, BYTE middle)
 {
-    return TableProperties(GetTableBordersLinedXml(lineType, lineColor, bottom, middle));
+    return GetTablePropertiesBoxedXml(lineType, lineColor, 0, 0, 0, bottom, middle);
 }
 
 // The schema wants the sides in the order top, left, bottom, right, insideH, insideV.
@@ -67,9 +74,21 @@ std::string CDocxTableWriter::GetTableBordersXml(const std::string& lineType, co
 std::string CDocxTableWriter::GetTableBordersBoxedXml(const std::string& lineType, const std::string& lineColor,
                                                       BYTE left, BYTE right, BYTE top, BYTE bottom, BYTE middle)
 {
-    return GetBorderXml(top, "top", lineType, lineColor) + GetBorderXml(left, "left", lineType, lineColor) +
-           GetBorderXml(bottom, "bottom", lineType, lineColor) + GetBorderXml(right, "right", lineType, lineColor) +
-           GetBorderXml(middle, "insideH", lineType, lineColor) + GetBorderXml(1, "insideV", lineType, lineColor);
+    std::string xml;
+    AppendTableBordersBoxedXml(xml, lineType, lineColor, left, right, top, bottom, middle);
+    return xml;
+}
+
+void CDocxTableWriter::AppendTableBordersBoxedXml(std::string& xml, const std::string& lineType,
+                                                  const std::string& lineColor, BYTE left, BYTE right, BYTE top,
+                                                  BYTE bottom, BYTE middle)
+{
+    AppendBorderXml(xml, top, "top", lineType, lineColor);
+    AppendBorderXml(xml, left, "left", lineType, lineColor);
+    AppendBorderXml(xml, bottom, "bottom", lineType, lineColor);
+    AppendBorderXml(xml, right, "right", lineType, lineColor);
+    AppendBorderXml(xml, middle, "insideH", lineType, lineColor);
+    AppendBorderXml(xml, 1, "insideV", lineType, lineColor);
 }
 
 std::string CDocxTableWriter::GetTableBordersLinedXml(const std::string& lineType, const std::string& lineColor,
@@ -81,25 +100,48 @@ std::string CDocxTableWriter::GetTableBordersLinedXml(const std::string& lineTyp
 std::string CDocxTableWriter::GetBorderXml(BYTE enable, const std::string& side, const std::string& lineType,
                                            const std::string& color)
 {
+    std::string xml;
+    AppendBorderXml(xml, enable, side, lineType, color);
+    return xml;
+}
+
+void CDocxTableWriter::AppendBorderXml(std::string& xml, BYTE enable, std::string_view side,
+                                      const std::string& lineType, const std::string& color)
+{
     if (enable != 1 || lineType.empty())
-        return {};
-    return "<w:" + side + " w:val=\"" + EscapeAttribute(lineType) + "\" w:sz=\"4\" w:space=\"0\"" +
-           ValueXml(" w:color=\"", color, "\"") + " />";
+        return;
+    xml += "<w:";
+    xml += side;
+    xml += " w:val=\"";
+    AppendEscapedAttribute(xml, lineType);
+    xml += "\" w:sz=\"4\" w:space=\"0\"";
+    AppendValueXml(xml, " w:color=\"", color, "\"");
+    xml += " />";
 }
 
 std::string CDocxTableWriter::GetCellBordersXml(const std::string& lineType, const std::string& color)
 {
-    return "<w:tcBorders>\n" + GetBorderXml(1, "top", lineType, color) + GetBorderXml(1, "left", lineType, color) +
-           GetBorderXml(1, "bottom", lineType, color) + GetBorderXml(1, "right", lineType, color) +
-           "</w:tcBorders>\n";
+    std::string xml;
+    AppendCellBordersXml(xml, lineType, color, color);
+    return xml;
 }
 
 std::string CDocxTableWriter::GetCellBordersWhiteXml(const std::string& lineType, const std::string& color)
 {
-    const std::string white = "FFFFFF";
-    return "<w:tcBorders>\n" + GetBorderXml(1, "top", lineType, white) + GetBorderXml(1, "left", lineType, color) +
-           GetBorderXml(1, "bottom", lineType, white) + GetBorderXml(1, "right", lineType, white) +
-           "</w:tcBorders>\n";
+    std::string xml;
+    AppendCellBordersXml(xml, lineType, "FFFFFF", color);
+    return xml;
+}
+
+void CDocxTableWriter::AppendCellBordersXml(std::string& xml, const std::string& lineType, const std::string& color,
+                                           const std::string& leftColor)
+{
+    xml += "<w:tcBorders>\n";
+    AppendBorderXml(xml, 1, "top", lineType, color);
+    AppendBorderXml(xml, 1, "left", lineType, leftColor);
+    AppendBorderXml(xml, 1, "bottom", lineType, color);
+    AppendBorderXml(xml, 1, "right", lineType, color);
+    xml += "</w:tcBorders>\n";
 }
 
 std::string CDocxTableWriter::GetCellPropertiesXml(BYTE white, int day, const std::string& lineType,
@@ -179,13 +221,29 @@ std::string CDocxTableWriter::GetDayNumberRunXml(const std::string& color, const
 std::string CDocxTableWriter::GetPageBreakXml(const std::string& rsidR, const std::string& rsidRDefault,
                                               const std::string& rsidP)
 {
-    return "<w:p w:rsidR= \"" + rsidR + "\" w:rsidRDefault=\"" + rsidRDefault + "\" w:rsidP=\"" + rsidP +
-           "\"><w:r><w:br w:type=\"page\" /><w:t>  </w:t></w:r></w:p>";
+    std::string xml;
+    AppendPageBreakXml(xml, rsidR, rsidRDefault, rsidP);
+    return xml;
+}
+
+void CDocxTableWriter::AppendPageBreakXml(std::string& xml, const std::string& rsidR, const std::string& rsidRDefault,
+                                          const std::string& rsidP)
+{
+    xml.append("<w:p w:rsidR= \"").append(rsidR).append("\" w:rsidRDefault=\"").append(rsidRDefault);
+    xml.append("\" w:rsidP=\"").append(rsidP).append("\"><w:r><w:br w:type=\"page\" /><w:t>  </w:t></w:r></w:p>");
 }
 
 std::string CDocxTableWriter::GetEmptyParagraphXml(const std::string& rsidR, const std::string& rsidRDefault)
 {
-    return "<w:p w:rsidR=\"" + rsidR + "\" w:rsidRDefault=\"" + rsidRDefault + "\" /> ";
+    std::string xml;
+    AppendEmptyParagraphXml(xml, rsidR, rsidRDefault);
+    return xml;
+}
+
+void CDocxTableWriter::AppendEmptyParagraphXml(std::string& xml, const std::string& rsidR,
+                                               const std::string& rsidRDefault)
+{
+    xml.append("<w:p w:rsidR=\"").append(rsidR).append("\" w:rsidRDefault=\"").append(rsidRDefault).append("\" /> ");
 }
 
 std::string CDocxTableWriter::GetRowPropertiesXml()
@@ -205,7 +263,15 @@ std::string CDocxTableWriter::GetCalendarGridXml(int dayWidth)
 
 std::string CDocxTableWriter::GetFontsXml(const std::string& font)
 {
-    const std::string name = EscapeAttribute(font);
-    return "<w:rFonts w:ascii='" + name + "' w:eastAsia='" + name + "' w:hAnsi='" + name + "' w:cs='" + name +
-           "' w:hint=\"eastAsia\" /> ";
+    std::string xml;
+    AppendFontsXml(xml, font);
+    return xml;
+}
+
+void CDocxTableWriter::AppendFontsXml(std::string& xml, std::string_view font)
+{
+    std::string name;
+    AppendEscapedAttribute(name, font);
+    xml.append("<w:rFonts w:ascii='").append(name).append("' w:eastAsia='").append(name);
+    xml.append("' w:hAnsi='").append(name).append("' w:cs='").append(name).append("' w:hint=\"eastAsia\" /> ");
 }

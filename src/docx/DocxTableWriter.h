@@ -2,7 +2,8 @@
 // The small WordprocessingML pieces that the document's tables are built from: table and cell
 // properties with their borders, grids, row properties, the runs of a HYPERLINK field, the day
 // number of a calendar cell, a page break and an empty paragraph.
-// Every emitter returns its text; user values (colours, fonts, line types) are escaped here.
+// Every emitter returns its text, and those on the body's hot paths have an Append form that
+// adds it to the caller's text instead; user values (colours, fonts, line types) are escaped here.
 
 #include "docx/DocxDayCell.h"
 #include "platform/WinTypes.h"
@@ -10,6 +11,7 @@
 
 #include <array>
 #include <string>
+#include <string_view>
 #include <vector>
 
 class CDocxTableWriter {
@@ -21,6 +23,9 @@ public:
     static std::string GetTablePropertiesXml(const std::string& lineType, const std::string& lineColor);
     static std::string GetTablePropertiesBoxedXml(const std::string& lineType, const std::string& lineColor,
                                                   BYTE left, BYTE right, BYTE top, BYTE bottom, BYTE middle);
+    static void AppendTablePropertiesBoxedXml(std::string& xml, const std::string& lineType,
+                                              const std::string& lineColor, BYTE left, BYTE right, BYTE top,
+                                              BYTE bottom, BYTE middle);
     // Only the rules under the rows: bottom, between the rows, and between the columns.
     static std::string GetTablePropertiesLinedXml(const std::string& lineType, const std::string& lineColor,
                                                   BYTE bottom, BYTE middle);
@@ -28,15 +33,22 @@ public:
     static std::string GetTableBordersXml(const std::string& lineType, const std::string& lineColor);
     static std::string GetTableBordersBoxedXml(const std::string& lineType, const std::string& lineColor,
                                                BYTE left, BYTE right, BYTE top, BYTE bottom, BYTE middle);
+    static void AppendTableBordersBoxedXml(std::string& xml, const std::string& lineType, const std::string& lineColor,
+                                           BYTE left, BYTE right, BYTE top, BYTE bottom, BYTE middle);
     static std::string GetTableBordersLinedXml(const std::string& lineType, const std::string& lineColor,
                                                BYTE bottom, BYTE middle);
 
     // One border of width 4 (eighths of a point) when the flag is 1, else "".
     static std::string GetBorderXml(BYTE enable, const std::string& side, const std::string& lineType,
                                     const std::string& color);
+    static void AppendBorderXml(std::string& xml, BYTE enable, std::string_view side, const std::string& lineType,
+                                const std::string& color);
     static std::string GetCellBordersXml(const std::string& lineType, const std::string& color);
     // The left side in the colour, the other three white.
     static std::string GetCellBordersWhiteXml(const std::string& lineType, const std::string& color);
+    // All four sides; the left one in its own colour.
+    static void AppendCellBordersXml(std::string& xml, const std::string& lineType, const std::string& color,
+                                     const std::string& leftColor);
 
     // Properties of a calendar day cell; the shading follows the day: empty cell, outside the
     // range (bookmark 0), weekend, working day.
@@ -60,11 +72,15 @@ public:
 
     static std::string GetPageBreakXml(const std::string& rsidR, const std::string& rsidRDefault,
                                        const std::string& rsidP);
+    static void AppendPageBreakXml(std::string& xml, const std::string& rsidR, const std::string& rsidRDefault,
+                                   const std::string& rsidP);
     static std::string GetEmptyParagraphXml(const std::string& rsidR, const std::string& rsidRDefault);
+    static void AppendEmptyParagraphXml(std::string& xml, const std::string& rsidR, const std::string& rsidRDefault);
     static std::string GetRowPropertiesXml();
     // 24 columns, three months of eight; the eighth column of each month is half a day wide.
     static std::string GetCalendarGridXml(int dayWidth);
     static std::string GetFontsXml(const std::string& font);
+    static void AppendFontsXml(std::string& xml, std::string_view font);
 
     // --- Yearly calendar with links ---
 
