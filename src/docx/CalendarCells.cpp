@@ -53,10 +53,10 @@ const char* MonthAlignment(int align)
 
 } // namespace
 
-std::string HeaderRowStart(const Rsids& rsids)
+void AppendHeaderRowStart(std::string& xml, const Rsids& rsids)
 {
-    return "<w:tr w:rsidR=\"" + rsids.r1 + "\" w:rsidRPr=\"" + rsids.r5 +
-           "\">\n<w:trPr>\n<w:trHeight w:val=\"288\" /> \n</w:trPr>\n";
+    xml.append("<w:tr w:rsidR=\"").append(rsids.r1).append("\" w:rsidRPr=\"").append(rsids.r5);
+    xml += "\">\n<w:trPr>\n<w:trHeight w:val=\"288\" /> \n</w:trPr>\n";
 }
 
 std::string MonthTitleCellXml(const Rsids& rsids, const std::string& label, const CalendarStyle& style)
@@ -75,9 +75,10 @@ std::string WeekdayCellXml(const Rsids& rsids, int width, const std::string& lab
                         style.week_bk_color.str(), "<w:jc w:val=\"center\" /> ", look, label);
 }
 
-std::string DayParagraphStart(const Rsids& rsids)
+void AppendDayParagraphStart(std::string& xml, const Rsids& rsids)
 {
-    return "<w:p w:rsidR=\"" + rsids.r1 + "\" w:rsidRDefault=\"" + rsids.r2 + "\" w:rsidP=\"" + rsids.r3 + "\">\n";
+    xml.append("<w:p w:rsidR=\"").append(rsids.r1).append("\" w:rsidRDefault=\"").append(rsids.r2);
+    xml.append("\" w:rsidP=\"").append(rsids.r3).append("\">\n");
 }
 
 std::string DoubledSize(std::string_view points)

@@ -18,13 +18,13 @@ struct Rsids {
 };
 
 // Row start of the month-title and weekday rows.
-std::string HeaderRowStart(const Rsids& rsids);
+void AppendHeaderRowStart(std::string& xml, const Rsids& rsids);
 // The month's label over seven day columns, in the style's month colours, fonts and alignment.
 std::string MonthTitleCellXml(const Rsids& rsids, const std::string& label, const CalendarStyle& style);
 // One weekday label, centred, in the style's weekday colours.
 std::string WeekdayCellXml(const Rsids& rsids, int width, const std::string& label, const CalendarStyle& style);
 // The paragraph start of a day cell.
-std::string DayParagraphStart(const Rsids& rsids);
+void AppendDayParagraphStart(std::string& xml, const Rsids& rsids);
 // A size setting in points as half-points: twice its leading whole number; "" when that is not
 // above 0, so the size element is left out rather than written as nothing or zero.
 std::string DoubledSize(std::string_view points);

@@ -47,10 +47,9 @@ public:
         m_out.Add(m_builder.GetTitleParagraphXml(m_format.Days_FontColor.str(), m_format.Days_FontSize.str(),
                                                  m_format.Days_FontName.str(), m_format.Days_FontBold,
                                                  m_design.title));
-        m_out.Add(CDocxTableWriter::GetYearCalendarXml(Rsid(1), Rsid(2), Rsid(3), Rsid(4), kDayWidth, m_year,
-                                                       m_format.CalendarFormat2Bit, m_design.calendarStyle,
-                                                       m_design.monthUpper, m_design.firstQuarter,
-                                                       m_design.lastQuarter));
+        CDocxTableWriter::AppendYearCalendarXml(m_out.Chunk(), Rsid(1), Rsid(2), Rsid(3), Rsid(4), kDayWidth, m_year,
+                                                m_format.CalendarFormat2Bit, m_design.calendarStyle,
+                                                m_design.monthUpper, m_design.firstQuarter, m_design.lastQuarter);
         m_out.FlushIfFull();
     }
 
@@ -91,10 +90,10 @@ public:
     {
         if (m_design.monthCalendar.bAddMonthOfCalendar != 1)
             return;
-        m_out.Add(CDocxTableWriter::GetMonthCalendarXml(Rsid(1), Rsid(2), Rsid(3), Rsid(4), kDayWidth, m_year,
-                                                        m_format.CalendarFormat2Bit, m_design.calendarStyle,
-                                                        m_design.monthUpper, m_design.monthCalendar, g_nMonthStart,
-                                                        g_nMonthEnd));
+        CDocxTableWriter::AppendMonthCalendarXml(m_out.Chunk(), Rsid(1), Rsid(2), Rsid(3), Rsid(4), kDayWidth, m_year,
+                                                 m_format.CalendarFormat2Bit, m_design.calendarStyle,
+                                                 m_design.monthUpper, m_design.monthCalendar, g_nMonthStart,
+                                                 g_nMonthEnd);
         m_out.FlushIfFull();
     }
 

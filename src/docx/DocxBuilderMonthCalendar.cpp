@@ -1,5 +1,6 @@
 // The monthly calendar pages: one table per month whose day numbers link to the diary pages,
 // with writing rows under each week that can carry a special sign and a 21-day counter.
+#include "docx/Appended.h"
 #include "docx/CalendarCells.h"
 #include "docx/DocxBuilder.h"
 #include "docx/DocxTableWriter.h"
@@ -10,17 +11,20 @@
 
 namespace {
 
-using docx::ValueXml;
+using docx::AppendValueXml;
+using docx::Appended;
+using docx::calendar::AppendDayParagraphStart;
 using docx::calendar::DoubledSize;
 using docx::calendar::Rsids;
 using W = CDocxTableWriter;
 
 constexpr int kCycleLength = 21;
+const std::string kNoSize;
 constexpr const char* kLineCellWidth = "<w:tcW w:w=\"1368\" w:type=\"dxa\" />";
 
-std::string Shading(const std::string& fill)
+void AppendShading(std::string& xml, const std::string& fill)
 {
-    return ValueXml("<w:shd w:val=\"clear\" w:color=\"auto\" w:fill=\"", fill, "\" />\n");
+    AppendValueXml(xml, "<w:shd w:val=\"clear\" w:color=\"auto\" w:fill=\"", fill, "\" />\n");
 }
 
 const char* AlignmentWord(int align)
@@ -38,11 +42,10 @@ const W::MonthDayLook& LookOf(const W::MonthRowStyle& row, int weekday)
     return weekday == 0 || weekday == 6 ? row.weekend : row.workday;
 }
 
-std::string Borders(const W::MonthRowStyle& row)
+void AppendBorders(std::string& xml, const W::MonthRowStyle& row)
 {
-    if (row.topType.empty() && row.bottomType.empty())
-        return {};
-    return W::GetTopBottomBordersXml(row.topType, row.topColor, row.bottomType, row.bottomColor);
+    if (!row.topType.empty() || !row.bottomType.empty())
+        W::AppendTopBottomBordersXml(xml, row.topType, row.topColor, row.bottomType, row.bottomColor);
 }
 
 W::MonthRowStyle DayRowStyle(const CalendarStyle& style, const MonthCalendarSettings& settings, BYTE twoDigits)
@@ -120,79 +123,150 @@ std::string NextCounterText(W::DayCycle& cycle, BYTE daysLeft, int restDays)
     return text;
 }
 
-// A line cell of a diary day around the text element given; the counter cell takes its shading
-// only from a complete colour.
-std::string LineCellXml(const Rsids& rsids, const W::MonthRowStyle& row, int weekday, bool counterCell,
-                        const std::string& textElement)
+// A line cell of a diary day up to its text element; the counter cell takes its shading only
+// from a complete colour. kLineCellEnd closes it after the text element.
+void AppendLineCellStart(std::string& xml, const Rsids& rsids, const W::MonthRowStyle& row, int weekday,
+                         bool counterCell)
 {
     const W::MonthDayLook& look = LookOf(row, weekday);
-    std::string xml = std::string("<w:tc>\n<w:tcPr>") + kLineCellWidth + Borders(row);
+    xml.append("<w:tc>\n<w:tcPr>").append(kLineCellWidth);
+    AppendBorders(xml, row);
     if (!counterCell || look.background.size() == 6)
-        xml += Shading(look.background);
-    xml += "</w:tcPr>" + docx::calendar::DayParagraphStart(rsids) + "<w:pPr>";
+        AppendShading(xml, look.background);
+    xml += "</w:tcPr>";
+    AppendDayParagraphStart(xml, rsids);
+    xml += "<w:pPr>";
     if (row.snapToGrid == 1)
         xml += "<w:snapToGrid w:val=\"0\" />";
     xml += " <w:jc w:val=\"left\" /></w:pPr>";
     if (look.sign == 1 && look.signNumber > 0)
         xml += W::GetMonthSymbolRunXml(rsids.r5, look.signColor, row.size, 1, 0, look.signNumber);
-    xml += "<w:r w:rsidRPr=\"" + rsids.r5 + "\" >\n<w:rPr>\n";
+    xml.append("<w:r w:rsidRPr=\"").append(rsids.r5).append("\" >\n<w:rPr>\n");
     if (!row.font.empty())
-        xml += W::GetFontsXml(row.font);
+        W::AppendFontsXml(xml, row.font);
     if (look.bold == 1)
         xml += "<w:b />\n<w:bCs />\n";
     if (look.italic == 1)
         xml += "<w:i /> <w:iCs /> ";
     if (look.strike == 1)
         xml += "<w:strike />";
-    xml += ValueXml("<w:color w:val=\"", look.textColor, "\" />\n") + docx::SizeXml(row.size, "\" />\n");
-    return xml + "</w:rPr>\n" + textElement + "</w:r>\n</w:p></w:tc>";
+    AppendValueXml(xml, "<w:color w:val=\"", look.textColor, "\" />\n");
+    docx::AppendSizeXml(xml, row.size, "\" />\n");
+    xml += "</w:rPr>\n";
+}
+
+constexpr const char* kLineCellEnd = "</w:r>\n</w:p></w:tc>";
+
+void AppendDayCounterCell(std::string& xml, const Rsids& rsids, const W::MonthRowStyle& row, int weekday,
+                          W::DayCycle& cycle)
+{
+    const std::string text = NextCounterText(cycle, row.counterDaysLeft, row.restDays);
+    AppendLineCellStart(xml, rsids, row, weekday, true);
+    xml += "<w:t>";
+    docx::AppendEscapedText(xml, text);
+    xml.append("</w:t>\n").append(kLineCellEnd);
+}
+
+void AppendPreservedTextCell(std::string& xml, const Rsids& rsids, const W::MonthRowStyle& row, int weekday)
+{
+    AppendLineCellStart(xml, rsids, row, weekday, false);
+    xml.append("<w:t xml:space=\"preserve\"> </w:t>\n").append(kLineCellEnd);
+}
+
+// A narrow cell that starts (restart 1) or continues a vertical merge, holding the run the
+// callback appends.
+template <typename AppendRun>
+void AppendMergedCellContinue(std::string& xml, const Rsids& rsids, const std::string& background, BYTE restart,
+                              AppendRun appendRun)
+{
+    xml.append("<w:tc>\n<w:tcPr>").append(kLineCellWidth);
+    xml += restart == 1 ? "<w:vMerge w:val=\"restart\" />" : "<w:vMerge />";
+    AppendShading(xml, background);
+    xml += "</w:tcPr>";
+    AppendDayParagraphStart(xml, rsids);
+    xml += "<w:pPr><w:jc w:val=\"left\" /></w:pPr>";
+    appendRun(xml);
+    xml += "</w:p></w:tc>";
 }
 
 // The day-number cell: a day of the range is a HYPERLINK field to its date bookmark; a day
 // outside it shows its number only, as no page carries a bookmark for it.
-std::string DayNumberCellXml(const Rsids& rsids, const DocxDayCell& cell, const W::MonthRowStyle& row)
+void AppendDayNumberCell(std::string& xml, const Rsids& rsids, const DocxDayCell& cell, const W::MonthRowStyle& row)
 {
     const bool linked = cell.bookmarkNumber != 0;
     const W::MonthDayLook& look = linked ? LookOf(row, cell.weekday) : row.outside;
-    std::string xml = "<w:tc>\n" +
-                      W::GetMergedCellStartXml(row.topType, row.topColor, row.bottomType, row.bottomColor,
-                                               cell.bookmarkNumber, cell.weekday, row.weekend.background,
-                                               row.workday.background, row.outside.background) +
-                      docx::calendar::DayParagraphStart(rsids);
+    xml += "<w:tc>\n";
+    W::AppendMergedCellStartXml(xml, row.topType, row.topColor, row.bottomType, row.bottomColor, cell.bookmarkNumber,
+                                cell.weekday, row.weekend.background, row.workday.background,
+                                row.outside.background);
+    AppendDayParagraphStart(xml, rsids);
     if (!row.alignment.empty())
-        xml += "<w:pPr>\n<w:jc w:val=\"" + row.alignment + "\" /> </w:pPr>\n";
-    const std::string number = W::GetDayNumberRunXml(look.textColor, rsids.r5, cell.day, cell.bookmarkNumber,
-                                                     row.twoDigits, row.font, row.size, look.bold, look.italic,
-                                                     look.strike, row.underline);
-    if (!linked)
-        return xml + number + "</w:p>\n</w:tc>\n";
-    return xml + W::GetFieldBeginRunXml(look.textColor) +
-           W::GetFieldInstrRunXml(look.textColor, cell.dateBookmarkName) +
-           W::GetBoldColorRunXml(look.textColor, rsids.r5) + W::GetFieldSeparateRunXml(look.textColor) + number +
-           W::GetFieldEndRunXml(look.textColor) + "</w:p>\n</w:tc>\n";
+        xml.append("<w:pPr>\n<w:jc w:val=\"").append(row.alignment).append("\" /> </w:pPr>\n");
+    if (linked)
+        W::AppendFieldStartXml(xml, look.textColor, cell.dateBookmarkName, rsids.r5);
+    W::AppendDayNumberRunXml(xml, look.textColor, rsids.r5, cell.day, cell.bookmarkNumber, row.twoDigits, row.font,
+                             row.size, look.bold, look.italic, look.strike, row.underline);
+    if (linked)
+        W::AppendFieldEndRunXml(xml, look.textColor);
+    xml += "</w:p>\n</w:tc>\n";
 }
 
-std::string MonthTableXml(const Rsids& rsids, const DocxCalendarMonth& weeks, const std::string& label,
-                          int dayWidth, const CalendarStyle& style, const MonthCalendarSettings& settings,
-                          const W::MonthRowStyle& dayRow, const std::vector<W::MonthRowStyle>& lineRows,
-                          W::DayCycle& cycle)
+// Cells without a day start a merge in the day-number row and continue it in the line rows, so
+// they never join the weekday label or the week above.
+void AppendMonthDayCell(std::string& xml, const Rsids& rsids, const DocxDayCell& cell, const W::MonthRowStyle& row,
+                        W::DayCycle& cycle)
 {
-    std::string xml = "<w:tbl>\n" +
-                      W::GetTablePropertiesXml(settings.LineType_Grid.str(), settings.LineColor_Grid.str()) +
-                      W::GetCalendarGridXml(dayWidth) + docx::calendar::HeaderRowStart(rsids) +
-                      docx::calendar::MonthTitleCellXml(rsids, label, style) + "</w:tr>\n" +
-                      docx::calendar::HeaderRowStart(rsids);
+    if (cell.day == 0) {
+        AppendMergedCellContinue(xml, rsids, row.emptyBackground, row.dayRow ? 1 : 0, [](std::string&) {});
+    } else if (row.dayRow) {
+        AppendDayNumberCell(xml, rsids, cell, row);
+    } else if (cell.bookmarkNumber == 0) {
+        const W::MonthDayLook& look = LookOf(row, cell.weekday);
+        AppendMergedCellContinue(xml, rsids, row.outside.background, 0, [&](std::string& run) {
+            W::AppendDayNumberRunXml(run, look.textColor, rsids.r5, cell.day, 0, 0, row.font, kNoSize, look.bold, 0,
+                                     0, 1);
+        });
+    } else if (row.counter == 1) {
+        AppendDayCounterCell(xml, rsids, row, cell.weekday, cycle);
+    } else {
+        AppendPreservedTextCell(xml, rsids, row, cell.weekday);
+    }
+}
+
+// The seven cells of the week, Sunday to Saturday.
+void AppendMonthRow(std::string& xml, const Rsids& rsids, const DocxWeek& week, const W::MonthRowStyle& row,
+                    W::DayCycle& cycle)
+{
+    xml.append("<w:tr w:rsidR=\"").append(rsids.r1).append("\" w:rsidTr=\"").append(rsids.r1).append("\">\n");
+    xml += W::GetRowPropertiesXml();
+    for (const DocxDayCell& cell : week)
+        AppendMonthDayCell(xml, rsids, cell, row, cycle);
+    xml += "</w:tr>\n";
+}
+
+void AppendMonthTable(std::string& xml, const Rsids& rsids, const DocxCalendarMonth& weeks, const std::string& label,
+                      int dayWidth, const CalendarStyle& style, const MonthCalendarSettings& settings,
+                      const W::MonthRowStyle& dayRow, const std::vector<W::MonthRowStyle>& lineRows,
+                      W::DayCycle& cycle)
+{
+    xml += "<w:tbl>\n";
+    xml += W::GetTablePropertiesXml(settings.LineType_Grid.str(), settings.LineColor_Grid.str());
+    xml += W::GetCalendarGridXml(dayWidth);
+    docx::calendar::AppendHeaderRowStart(xml, rsids);
+    xml += docx::calendar::MonthTitleCellXml(rsids, label, style);
+    xml += "</w:tr>\n";
+    docx::calendar::AppendHeaderRowStart(xml, rsids);
     for (const std::string& name : W::GetWeekdayNames(settings.bWeekNameUpper == 1 ? 1 : 0))
         xml += docx::calendar::WeekdayCellXml(rsids, dayWidth, name, style);
     xml += "</w:tr>";
     for (size_t w = 0; w < weeks.size(); ++w) {
         if (w == 5 && weeks[w][0].day == 0)
             continue;
-        xml += W::GetMonthRowXml(rsids.r1, rsids.r2, rsids.r3, rsids.r5, weeks[w], dayRow, cycle);
+        AppendMonthRow(xml, rsids, weeks[w], dayRow, cycle);
         for (const W::MonthRowStyle& line : lineRows)
-            xml += W::GetMonthRowXml(rsids.r1, rsids.r2, rsids.r3, rsids.r5, weeks[w], line, cycle);
+            AppendMonthRow(xml, rsids, weeks[w], line, cycle);
     }
-    return xml + "</w:tbl>\n";
+    xml += "</w:tbl>\n";
 }
 
 } // namespace
@@ -202,6 +276,17 @@ std::string CDocxTableWriter::GetMonthCalendarXml(const std::string& r1, const s
                                                   const CalendarStyle& style, BYTE monthUpper,
                                                   const MonthCalendarSettings& settings, int firstMonth,
                                                   int lastMonth)
+{
+    return Appended([&](std::string& xml) {
+        AppendMonthCalendarXml(xml, r1, r2, r3, r5, dayWidth, year, twoDigits, style, monthUpper, settings,
+                               firstMonth, lastMonth);
+    });
+}
+
+void CDocxTableWriter::AppendMonthCalendarXml(std::string& xml, const std::string& r1, const std::string& r2,
+                                              const std::string& r3, const std::string& r5, int dayWidth, int year,
+                                              BYTE twoDigits, const CalendarStyle& style, BYTE monthUpper,
+                                              const MonthCalendarSettings& settings, int firstMonth, int lastMonth)
 {
     const Rsids rsids{r1, r2, r3, r5};
     DayCycle cycle;
@@ -215,7 +300,6 @@ std::string CDocxTableWriter::GetMonthCalendarXml(const std::string& r1, const s
         if (settings.bAddLine[k] == 1)
             lineRows.push_back(LineRowStyle(style, settings, k));
 
-    std::string xml;
     const auto heading = [&](const std::string& text, const char* level) {
         xml += CDocxBuilder::GetTextParagraphXml(text, style.font_name.str(), daySize, style.month_font_color.str(),
                                                  style.bMonthBold, level, r1, r2, r3);
@@ -223,53 +307,13 @@ std::string CDocxTableWriter::GetMonthCalendarXml(const std::string& r1, const s
     const int first = std::max(firstMonth, 1);
     for (int month = first; month <= std::min(lastMonth, 12); ++month) {
         const auto index = static_cast<size_t>(month - 1);
-        xml += GetPageBreakXml(r1, r2, r3);
+        AppendPageBreakXml(xml, r1, r2, r3);
         if (month == first)
             heading("月日历", "1");
         const std::string label = index < labels.size() ? labels[index] : std::string();
         heading(label, "2");
-        xml += MonthTableXml(rsids, model[index], label, dayWidth, style, settings, dayRow, lineRows, cycle);
+        AppendMonthTable(xml, rsids, model[index], label, dayWidth, style, settings, dayRow, lineRows, cycle);
     }
-    return xml;
-}
-
-std::string CDocxTableWriter::GetMonthRowXml(const std::string& r1, const std::string& r2, const std::string& r3,
-                                             const std::string& r5, const DocxWeek& week, const MonthRowStyle& row,
-                                             DayCycle& cycle)
-{
-    return "<w:tr w:rsidR=\"" + r1 + "\" w:rsidTr=\"" + r1 + "\">\n" + GetRowPropertiesXml() +
-           GetMonthRowCellsXml(r1, r2, r3, r5, week, row, cycle) + "</w:tr>\n";
-}
-
-std::string CDocxTableWriter::GetMonthRowCellsXml(const std::string& r1, const std::string& r2,
-                                                  const std::string& r3, const std::string& r5, const DocxWeek& week,
-                                                  const MonthRowStyle& row, DayCycle& cycle)
-{
-    std::string xml;
-    for (const DocxDayCell& cell : week)
-        xml += GetMonthDayCellXml(r1, r2, r3, r5, cell, row, cycle);
-    return xml;
-}
-
-// Cells without a day start a merge in the day-number row and continue it in the line rows, so
-// they never join the weekday label or the week above.
-std::string CDocxTableWriter::GetMonthDayCellXml(const std::string& r1, const std::string& r2, const std::string& r3,
-                                                 const std::string& r5, const DocxDayCell& cell,
-                                                 const MonthRowStyle& row, DayCycle& cycle)
-{
-    if (cell.day == 0)
-        return GetMergedCellContinueXml(r1, r2, r3, row.emptyBackground, row.dayRow ? 1 : 0, "");
-    if (row.dayRow)
-        return DayNumberCellXml(Rsids{r1, r2, r3, r5}, cell, row);
-    if (cell.bookmarkNumber == 0) {
-        const MonthDayLook& look = LookOf(row, cell.weekday);
-        return GetMergedCellContinueXml(
-            r1, r2, r3, row.outside.background, 0,
-            GetDayNumberRunXml(look.textColor, r5, cell.day, 0, 0, row.font, "", look.bold, 0, 0, 1));
-    }
-    if (row.counter == 1)
-        return GetDayCounterCellXml(r1, r2, r3, r5, row, cell.weekday, cycle);
-    return GetPreservedTextCellXml(r1, r2, r3, r5, row, cell.weekday);
 }
 
 // The schema puts the merge before the borders.
@@ -279,42 +323,54 @@ std::string CDocxTableWriter::GetMergedCellStartXml(const std::string& topType, 
                                                     const std::string& workdayBackground,
                                                     const std::string& outsideBackground)
 {
-    std::string xml = "<w:tcPr>\n<w:tcW w:w=\"8522\" w:type=\"dxa\" />\n";
+    return Appended([&](std::string& xml) {
+        AppendMergedCellStartXml(xml, topType, topColor, bottomType, bottomColor, bookmark, weekday,
+                                 weekendBackground, workdayBackground, outsideBackground);
+    });
+}
+
+void CDocxTableWriter::AppendMergedCellStartXml(std::string& xml, const std::string& topType,
+                                                const std::string& topColor, const std::string& bottomType,
+                                                const std::string& bottomColor, int bookmark, int weekday,
+                                                const std::string& weekendBackground,
+                                                const std::string& workdayBackground,
+                                                const std::string& outsideBackground)
+{
+    xml += "<w:tcPr>\n<w:tcW w:w=\"8522\" w:type=\"dxa\" />\n";
     if (bookmark == 0)
         xml += "<w:vMerge w:val=\"restart\" />";
     if (!topType.empty() || !bottomType.empty())
-        xml += GetTopBottomBordersXml(topType, topColor, bottomType, bottomColor);
+        AppendTopBottomBordersXml(xml, topType, topColor, bottomType, bottomColor);
     const std::string& fill = bookmark == 0                     ? outsideBackground
                               : (weekday == 0 || weekday == 6) ? weekendBackground
                                                                : workdayBackground;
-    return xml + Shading(fill) + "</w:tcPr>\n";
+    AppendShading(xml, fill);
+    xml += "</w:tcPr>\n";
 }
 
 std::string CDocxTableWriter::GetMergedCellContinueXml(const std::string& r1, const std::string& r2,
                                                        const std::string& r3, const std::string& background,
                                                        BYTE restart, const std::string& run)
 {
-    return std::string("<w:tc>\n<w:tcPr>") + kLineCellWidth +
-           (restart == 1 ? "<w:vMerge w:val=\"restart\" />" : "<w:vMerge />") + Shading(background) + "</w:tcPr>" +
-           docx::calendar::DayParagraphStart(Rsids{r1, r2, r3, ""}) + "<w:pPr><w:jc w:val=\"left\" /></w:pPr>" + run +
-           "</w:p></w:tc>";
+    return Appended([&](std::string& xml) {
+        AppendMergedCellContinue(xml, Rsids{r1, r2, r3, ""}, background, restart,
+                                 [&](std::string& cell) { cell += run; });
+    });
 }
 
 std::string CDocxTableWriter::GetDayCounterCellXml(const std::string& r1, const std::string& r2,
                                                    const std::string& r3, const std::string& r5,
                                                    const MonthRowStyle& row, int weekday, DayCycle& cycle)
 {
-    const std::string text = NextCounterText(cycle, row.counterDaysLeft, row.restDays);
-    return LineCellXml(Rsids{r1, r2, r3, r5}, row, weekday, true, "<w:t>" + docx::EscapeText(text) + "</w:t>\n");
+    return Appended([&](std::string& xml) { AppendDayCounterCell(xml, Rsids{r1, r2, r3, r5}, row, weekday, cycle); });
 }
 
 std::string CDocxTableWriter::GetPreservedTextCellXml(const std::string& r1, const std::string& r2,
                                                       const std::string& r3, const std::string& r5,
                                                       const MonthRowStyle& row, int weekday)
 {
-    return LineCellXml(Rsids{r1, r2, r3, r5}, row, weekday, false, "<w:t xml:space=\"preserve\"> </w:t>\n");
+    return Appended([&](std::string& xml) { AppendPreservedTextCell(xml, Rsids{r1, r2, r3, r5}, row, weekday); });
 }
-
 std::string CDocxTableWriter::GetMonthSymbolRunXml(const std::string& r5, const std::string& color,
                                                    const std::string& size, BYTE bold, BYTE italic, int sign)
 {
@@ -323,7 +379,7 @@ std::string CDocxTableWriter::GetMonthSymbolRunXml(const std::string& r5, const 
         xml += "<w:b />\n<w:bCs />\n";
     if (italic == 1)
         xml += "<w:i /> <w:iCs /> ";
-    xml += ValueXml("<w:color w:val=\"", color, "\"/>\r\n") + docx::SizeXml(size, "\" />") + "</w:rPr>";
+    xml += docx::ValueXml("<w:color w:val=\"", color, "\"/>\r\n") + docx::SizeXml(size, "\" />") + "</w:rPr>";
     const std::string font = CDocxBuilder::GetSymbolFont(sign);
     if (!font.empty())
         xml += "<w:sym w:font=\"" + font + "\" w:char=\"" + CDocxBuilder::GetSymbolCode(sign) + "\" />";
@@ -333,6 +389,15 @@ std::string CDocxTableWriter::GetMonthSymbolRunXml(const std::string& r5, const 
 std::string CDocxTableWriter::GetTopBottomBordersXml(const std::string& topType, const std::string& topColor,
                                                      const std::string& bottomType, const std::string& bottomColor)
 {
-    return "<w:tcBorders>\n" + GetBorderXml(topColor.empty() ? 0 : 1, "top", topType, topColor) +
-           GetBorderXml(bottomColor.empty() ? 0 : 1, "bottom", bottomType, bottomColor) + "</w:tcBorders>\n";
+    return Appended([&](std::string& xml) { AppendTopBottomBordersXml(xml, topType, topColor, bottomType, bottomColor); });
+}
+
+void CDocxTableWriter::AppendTopBottomBordersXml(std::string& xml, const std::string& topType,
+                                                 const std::string& topColor, const std::string& bottomType,
+                                                 const std::string& bottomColor)
+{
+    xml += "<w:tcBorders>\n";
+    AppendBorderXml(xml, topColor.empty() ? 0 : 1, "top", topType, topColor);
+    AppendBorderXml(xml, bottomColor.empty() ? 0 : 1, "bottom", bottomType, bottomColor);
+    xml += "</w:tcBorders>\n";
 }

@@ -1,5 +1,6 @@
 // The yearly calendar: one table per quarter, three months side by side, each day of the date
 // range a link to its diary page and the target of that page's link back.
+#include "docx/Appended.h"
 #include "docx/CalendarCells.h"
 #include "docx/DocxBuilder.h"
 #include "docx/DocxTableWriter.h"
@@ -8,9 +9,11 @@
 
 namespace {
 
+using docx::calendar::AppendDayParagraphStart;
 using docx::calendar::Padded;
 using docx::calendar::Rsids;
 
+const std::string kNoSize;
 constexpr int kMonths = 12;
 constexpr int kCellsPerMonth = 42;
 // Width of the column between two months, in twentieths of a point.
@@ -55,23 +58,32 @@ std::string WeekSpacerCellXml(const Rsids& rsids, const CalendarStyle& style)
            SpacerParagraph(rsids, "<w:color w:val=\"000000\" />\n") + "</w:tc>\n";
 }
 
-std::string CellProperties(const DocxDayCell& cell, const CalendarStyle& style)
+void AppendCellProperties(std::string& xml, const DocxDayCell& cell, const CalendarStyle& style)
 {
-    return CDocxTableWriter::GetCellPropertiesXml(0, cell.day, style.line_type.str(), style.line_color.str(),
-                                                  style.back_color_empty.str(), cell.bookmarkNumber, cell.weekday,
-                                                  style.back_color_day06.str(), style.back_color_day15.str(),
-                                                  style.back_color_nodiary.str());
+    CDocxTableWriter::AppendCellPropertiesXml(xml, 0, cell.day, style.line_type.str(), style.line_color.str(),
+                                              style.back_color_empty.str(), cell.bookmarkNumber, cell.weekday,
+                                              style.back_color_day06.str(), style.back_color_day15.str(),
+                                              style.back_color_nodiary.str());
 }
 
-std::string EmptyDayCellXml(const Rsids& rsids, const DocxDayCell& cell, const CalendarStyle& style)
+void AppendCellStart(std::string& xml, const Rsids& rsids, const DocxDayCell& cell, const CalendarStyle& style)
 {
-    return "<w:tc>\n" + CellProperties(cell, style) + docx::calendar::DayParagraphStart(rsids) +
-           CDocxTableWriter::GetTextRunXml(style.day1To5_font_color.str(), rsids.r5, "") + "</w:p></w:tc>";
+    xml += "<w:tc>\n";
+    AppendCellProperties(xml, cell, style);
+    AppendDayParagraphStart(xml, rsids);
+}
+
+void AppendEmptyDayCell(std::string& xml, const Rsids& rsids, const DocxDayCell& cell, const CalendarStyle& style)
+{
+    AppendCellStart(xml, rsids, cell, style);
+    CDocxTableWriter::AppendTextRunXml(xml, style.day1To5_font_color.str(), rsids.r5, "");
+    xml += "</w:p></w:tc>";
 }
 
 // A day of the range is a HYPERLINK field to its diary page inside its calendar bookmark; any
 // other day only shows its number, since no page carries a bookmark for it.
-std::string DayCellXml(const Rsids& rsids, const DocxDayCell& cell, BYTE twoDigits, const CalendarStyle& style)
+void AppendDayCell(std::string& xml, const Rsids& rsids, const DocxDayCell& cell, BYTE twoDigits,
+                   const CalendarStyle& style)
 {
     const bool linked = cell.bookmarkNumber != 0;
     const bool weekend = cell.weekday == 0 || cell.weekday == 6;
@@ -81,36 +93,45 @@ std::string DayCellXml(const Rsids& rsids, const DocxDayCell& cell, BYTE twoDigi
     const BYTE bold = !linked ? style.bDayNotDiaryBold : weekend ? style.bDay06Bold : style.bDay15Bold;
     const BYTE italic = !linked ? style.bDayNotDiaryItalic : weekend ? style.bDay06Italic : style.bDay15Italic;
     const BYTE strike = !linked ? style.bDayNotDiaryStrike : weekend ? style.bDay06Strike : style.bDay15Strike;
-    const std::string number = CDocxTableWriter::GetDayNumberRunXml(color, rsids.r5, cell.day, cell.bookmarkNumber,
-                                                                    twoDigits, style.font_name.str(), "", bold,
-                                                                    italic, strike, 1);
-    const std::string cellStart = "<w:tc>\n" + CellProperties(cell, style) + docx::calendar::DayParagraphStart(rsids);
-    if (!linked)
-        return cellStart + number + "</w:p>\n</w:tc>\n";
+    const auto number = [&] {
+        CDocxTableWriter::AppendDayNumberRunXml(xml, color, rsids.r5, cell.day, cell.bookmarkNumber, twoDigits,
+                                                style.font_name.str(), kNoSize, bold, italic, strike, 1);
+    };
+    if (!linked) {
+        AppendCellStart(xml, rsids, cell, style);
+        number();
+        xml += "</w:p>\n</w:tc>\n";
+        return;
+    }
     const std::string id = Padded(cell.bookmarkNumber, 2);
-    return "<w:bookmarkStart w:id=\"" + id + "\" w:name=\"" + cell.calendarBookmarkName + "\" />\n" + cellStart +
-           CDocxTableWriter::GetFieldBeginRunXml(color) +
-           CDocxTableWriter::GetFieldInstrRunXml(color, cell.dateBookmarkName) +
-           CDocxTableWriter::GetBoldColorRunXml(color, rsids.r5) + CDocxTableWriter::GetFieldSeparateRunXml(color) +
-           number + "<w:bookmarkEnd w:id=\"" + id + "\" /> \n" + CDocxTableWriter::GetFieldEndRunXml(color) +
-           "</w:p>\n</w:tc>\n";
+    xml.append("<w:bookmarkStart w:id=\"").append(id).append("\" w:name=\"").append(cell.calendarBookmarkName);
+    xml += "\" />\n";
+    AppendCellStart(xml, rsids, cell, style);
+    CDocxTableWriter::AppendFieldStartXml(xml, color, cell.dateBookmarkName, rsids.r5);
+    number();
+    xml.append("<w:bookmarkEnd w:id=\"").append(id).append("\" /> \n");
+    CDocxTableWriter::AppendFieldEndRunXml(xml, color);
+    xml += "</w:p>\n</w:tc>\n";
 }
 
-std::string QuarterTableXml(const Rsids& rsids, const DocxCalendarModel& model, size_t group, int dayWidth,
-                            BYTE twoDigits, const CalendarStyle& style, const std::vector<std::string>& names)
+void AppendQuarterTable(std::string& xml, const Rsids& rsids, const DocxCalendarModel& model, size_t group,
+                        int dayWidth, BYTE twoDigits, const CalendarStyle& style,
+                        const std::vector<std::string>& names)
 {
     const DocxCalendarMonth* months[3] = {&model[3 * group], &model[3 * group + 1], &model[3 * group + 2]};
-    std::string xml = "<w:tbl>\n" + CDocxTableWriter::GetTablePropertiesXml(style.line_type.str(), style.line_color.str()) +
-                      CDocxTableWriter::GetCalendarGridXml(dayWidth);
+    xml += "<w:tbl>\n";
+    xml += CDocxTableWriter::GetTablePropertiesXml(style.line_type.str(), style.line_color.str());
+    xml += CDocxTableWriter::GetCalendarGridXml(dayWidth);
 
-    xml += docx::calendar::HeaderRowStart(rsids);
+    docx::calendar::AppendHeaderRowStart(xml, rsids);
     for (size_t i = 0; i < 3; ++i) {
         const size_t month = 3 * group + i;
         xml += docx::calendar::MonthTitleCellXml(rsids, month < names.size() ? names[month] : "", style);
         if (i < 2)
             xml += MonthSpacerCellXml(rsids);
     }
-    xml += "</w:tr>\n" + docx::calendar::HeaderRowStart(rsids);
+    xml += "</w:tr>\n";
+    docx::calendar::AppendHeaderRowStart(xml, rsids);
     const auto letters = CDocxTableWriter::GetWeekdayLetters(0);
     for (int i = 0; i < 3; ++i) {
         for (const std::string& letter : letters)
@@ -120,6 +141,7 @@ std::string QuarterTableXml(const Rsids& rsids, const DocxCalendarModel& model, 
     }
     xml += "</w:tr>";
 
+    const std::string weekSpacer = WeekSpacerCellXml(rsids, style);
     for (size_t week = 0; week < 6; ++week) {
         const auto allEmpty = [&](size_t weekday) {
             return (*months[0])[week][weekday].day == 0 && (*months[1])[week][weekday].day == 0 &&
@@ -127,20 +149,23 @@ std::string QuarterTableXml(const Rsids& rsids, const DocxCalendarModel& model, 
         };
         if ((week == 0 && allEmpty(6)) || (week == 5 && allEmpty(0)))
             continue;
-        xml += "<w:tr w:rsidR=\"" + rsids.r1 + "\" w:rsidTr=\"" + rsids.r1 + "\">\n" +
-               CDocxTableWriter::GetRowPropertiesXml();
+        xml.append("<w:tr w:rsidR=\"").append(rsids.r1).append("\" w:rsidTr=\"").append(rsids.r1).append("\">\n");
+        xml += CDocxTableWriter::GetRowPropertiesXml();
         for (int i = 0; i < 3; ++i) {
-            for (const DocxDayCell& cell : (*months[i])[week])
-                xml += cell.day == 0 ? EmptyDayCellXml(rsids, cell, style) : DayCellXml(rsids, cell, twoDigits, style);
+            for (const DocxDayCell& cell : (*months[i])[week]) {
+                if (cell.day == 0)
+                    AppendEmptyDayCell(xml, rsids, cell, style);
+                else
+                    AppendDayCell(xml, rsids, cell, twoDigits, style);
+            }
             if (i < 2)
-                xml += WeekSpacerCellXml(rsids, style);
+                xml += weekSpacer;
         }
         xml += "</w:tr>\n";
     }
     xml += "</w:tbl>\n";
     if (style.ABlankRowAfterAmonth == 1)
-        xml += CDocxTableWriter::GetEmptyParagraphXml(rsids.r1, rsids.r2);
-    return xml;
+        CDocxTableWriter::AppendEmptyParagraphXml(xml, rsids.r1, rsids.r2);
 }
 
 bool HoldsRangeDay(const DocxCalendarModel& model, size_t group)
@@ -188,18 +213,27 @@ std::string CDocxTableWriter::GetYearCalendarXml(const std::string& r1, const st
                                                  const CalendarStyle& style, BYTE upper, int firstQuarter,
                                                  int lastQuarter)
 {
+    return docx::Appended([&](std::string& xml) {
+        AppendYearCalendarXml(xml, r1, r2, r3, r5, dayWidth, year, twoDigits, style, upper, firstQuarter,
+                              lastQuarter);
+    });
+}
+
+void CDocxTableWriter::AppendYearCalendarXml(std::string& xml, const std::string& r1, const std::string& r2,
+                                             const std::string& r3, const std::string& r5, int dayWidth, int year,
+                                             BYTE twoDigits, const CalendarStyle& style, BYTE upper,
+                                             int firstQuarter, int lastQuarter)
+{
     DocxCalendarModel model;
     BuildCalendarModel(year, model, g_nMonthStart, g_nMonthEnd, g_nDayStart, g_nDayEnd);
     const std::vector<std::string> names = GetMonthNames(style.MonthFormat.str(), upper);
     const Rsids rsids{r1, r2, r3, r5};
-    std::string xml;
     for (size_t group = 0; group < 4; ++group) {
         const int quarter = static_cast<int>(group) + 1;
         const bool chosen = quarter >= firstQuarter && quarter <= lastQuarter;
         if (chosen || HoldsRangeDay(model, group))
-            xml += QuarterTableXml(rsids, model, group, dayWidth, twoDigits, style, names);
+            AppendQuarterTable(xml, rsids, model, group, dayWidth, twoDigits, style, names);
     }
-    return xml;
 }
 
 std::vector<std::string> CDocxTableWriter::GetMonthNames(const std::string& format, BYTE upper)

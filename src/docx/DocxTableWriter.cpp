@@ -1,5 +1,6 @@
 #include "docx/DocxTableWriter.h"
 
+#include "docx/Appended.h"
 #include "docx/XmlText.h"
 
 #include <cstdio>
@@ -8,26 +9,37 @@ namespace {
 
 using docx::AppendEscapedAttribute;
 using docx::AppendValueXml;
+using docx::Appended;
 using docx::EscapeText;
 using docx::ValueXml;
 
-// A bold coloured run around one inner element.
-std::string BoldColorRun(const std::string& color, const char* boldCsLine, const std::string& inner)
+// The start of a bold coloured run, up to where its one inner element goes.
+void AppendBoldColorRunStart(std::string& xml, const std::string& color, const char* boldCsLine)
 {
-    return std::string("<w:r>\n<w:rPr>\n<w:b />\n") + boldCsLine +
-           ValueXml("<w:color w:val=\"", color, "\" />\n") +
-           "</w:rPr>\n" + inner + "</w:r>\n";
+    xml.append("<w:r>\n<w:rPr>\n<w:b />\n").append(boldCsLine);
+    AppendValueXml(xml, "<w:color w:val=\"", color, "\" />\n");
+    xml += "</w:rPr>\n";
 }
 
-std::string FieldCharRun(const std::string& color, const char* type)
+void AppendFieldCharRun(std::string& xml, const std::string& color, const char* type)
 {
-    return BoldColorRun(color, "<w:bCs />\n", std::string("<w:fldChar w:fldCharType=\"") + type + "\" />\n");
+    AppendBoldColorRunStart(xml, color, "<w:bCs />\n");
+    xml.append("<w:fldChar w:fldCharType=\"").append(type).append("\" />\n</w:r>\n");
 }
 
-std::string RsidBoldColorRun(const std::string& color, const std::string& rsid, const std::string& inner)
+void AppendFieldInstrRun(std::string& xml, const std::string& color, const std::string& bookmark)
 {
-    return "<w:r w:rsidRPr=\"" + rsid + "\">\n<w:rPr>\n<w:b />\n<w:bCs />\n" +
-           ValueXml("<w:color w:val=\"", color, "\" />\n") + "</w:rPr>\n" + inner + "</w:r>\n";
+    AppendBoldColorRunStart(xml, color, "<w:bCs /> \n");
+    xml += "<w:instrText xml:space=\"preserve\">HYPERLINK \\l \"";
+    docx::AppendEscapedText(xml, bookmark);
+    xml += "\"</w:instrText>\n</w:r>\n";
+}
+
+void AppendRsidBoldColorRunStart(std::string& xml, const std::string& color, const std::string& rsid)
+{
+    xml.append("<w:r w:rsidRPr=\"").append(rsid).append("\">\n<w:rPr>\n<w:b />\n<w:bCs />\n");
+    AppendValueXml(xml, "<w:color w:val=\"", color, "\" />\n");
+    xml += "</w:rPr>\n";
 }
 
 } // namespace
@@ -150,72 +162,122 @@ std::string CDocxTableWriter::GetCellPropertiesXml(BYTE white, int day, const st
                                                    const std::string& workdayShading,
                                                    const std::string& outsideShading)
 {
-    std::string xml = "<w:tcPr>\n<w:tcW w:w=\"8522\" w:type=\"dxa\" />\n";
-    if (white == 1)
-        return xml + GetCellBordersWhiteXml(lineType, lineColor) + "</w:tcPr>\n";
+    return Appended([&](std::string& xml) {
+        AppendCellPropertiesXml(xml, white, day, lineType, lineColor, emptyShading, bookmark, weekday, weekendShading,
+                                workdayShading, outsideShading);
+    });
+}
+
+void CDocxTableWriter::AppendCellPropertiesXml(std::string& xml, BYTE white, int day, const std::string& lineType,
+                                               const std::string& lineColor, const std::string& emptyShading,
+                                               int bookmark, int weekday, const std::string& weekendShading,
+                                               const std::string& workdayShading, const std::string& outsideShading)
+{
+    xml += "<w:tcPr>\n<w:tcW w:w=\"8522\" w:type=\"dxa\" />\n";
+    if (white == 1) {
+        AppendCellBordersXml(xml, lineType, "FFFFFF", lineColor);
+        xml += "</w:tcPr>\n";
+        return;
+    }
     const std::string& shading = day == 0 ? emptyShading
                                  : bookmark == 0 ? outsideShading
                                  : (weekday == 0 || weekday == 6) ? weekendShading
                                                                   : workdayShading;
-    return xml + GetCellBordersXml(lineType, lineColor) +
-           ValueXml("<w:shd w:val=\"clear\" w:color=\"auto\" w:fill=\"", shading, "\" />\n") + "</w:tcPr>\n";
+    AppendCellBordersXml(xml, lineType, lineColor, lineColor);
+    AppendValueXml(xml, "<w:shd w:val=\"clear\" w:color=\"auto\" w:fill=\"", shading, "\" />\n");
+    xml += "</w:tcPr>\n";
 }
 
 std::string CDocxTableWriter::GetFieldBeginRunXml(const std::string& color)
 {
-    return FieldCharRun(color, "begin");
+    return Appended([&](std::string& xml) { AppendFieldCharRun(xml, color, "begin"); });
 }
 
 std::string CDocxTableWriter::GetFieldInstrRunXml(const std::string& color, const std::string& bookmark)
 {
-    return BoldColorRun(color, "<w:bCs /> \n",
-                        "<w:instrText xml:space=\"preserve\">HYPERLINK \\l \"" + EscapeText(bookmark) +
-                            "\"</w:instrText>\n");
+    return Appended([&](std::string& xml) { AppendFieldInstrRun(xml, color, bookmark); });
 }
 
 std::string CDocxTableWriter::GetFieldSeparateRunXml(const std::string& color)
 {
-    return FieldCharRun(color, "separate");
+    return Appended([&](std::string& xml) { AppendFieldCharRun(xml, color, "separate"); });
 }
 
 std::string CDocxTableWriter::GetFieldEndRunXml(const std::string& color)
 {
-    return FieldCharRun(color, "end");
+    return Appended([&](std::string& xml) { AppendFieldEndRunXml(xml, color); });
+}
+
+void CDocxTableWriter::AppendFieldStartXml(std::string& xml, const std::string& color, const std::string& bookmark,
+                                           const std::string& rsid)
+{
+    AppendFieldCharRun(xml, color, "begin");
+    AppendFieldInstrRun(xml, color, bookmark);
+    AppendRsidBoldColorRunStart(xml, color, rsid);
+    xml += "</w:r>\n";
+    AppendFieldCharRun(xml, color, "separate");
+}
+
+void CDocxTableWriter::AppendFieldEndRunXml(std::string& xml, const std::string& color)
+{
+    AppendFieldCharRun(xml, color, "end");
 }
 
 std::string CDocxTableWriter::GetBoldColorRunXml(const std::string& color, const std::string& rsid)
 {
-    return RsidBoldColorRun(color, rsid, "");
+    return Appended([&](std::string& xml) {
+        AppendRsidBoldColorRunStart(xml, color, rsid);
+        xml += "</w:r>\n";
+    });
 }
 
 std::string CDocxTableWriter::GetTextRunXml(const std::string& color, const std::string& rsid,
                                             const std::string& text)
 {
-    return RsidBoldColorRun(color, rsid, "<w:t>" + EscapeText(text) + "</w:t>\n");
+    return Appended([&](std::string& xml) { AppendTextRunXml(xml, color, rsid, text); });
 }
 
-// Run properties in schema order: the size follows the colour, the underline comes last.
+void CDocxTableWriter::AppendTextRunXml(std::string& xml, const std::string& color, const std::string& rsid,
+                                        std::string_view text)
+{
+    AppendRsidBoldColorRunStart(xml, color, rsid);
+    xml += "<w:t>";
+    docx::AppendEscapedText(xml, text);
+    xml += "</w:t>\n</w:r>\n";
+}
+
 std::string CDocxTableWriter::GetDayNumberRunXml(const std::string& color, const std::string& rsid, int day,
                                                  int bookmark, BYTE twoDigits, const std::string& font,
                                                  const std::string& size, BYTE bold, BYTE italic, BYTE strike,
                                                  BYTE underline)
 {
-    std::string xml = "<w:r w:rsidRPr=\"" + rsid + "\">\n<w:rPr>\n<w:rStyle w:val=\"Hyperlink\" />\n";
+    return Appended([&](std::string& xml) {
+        AppendDayNumberRunXml(xml, color, rsid, day, bookmark, twoDigits, font, size, bold, italic, strike, underline);
+    });
+}
+
+// Run properties in schema order: the size follows the colour, the underline comes last.
+void CDocxTableWriter::AppendDayNumberRunXml(std::string& xml, const std::string& color, const std::string& rsid,
+                                             int day, int bookmark, BYTE twoDigits, const std::string& font,
+                                             const std::string& size, BYTE bold, BYTE italic, BYTE strike,
+                                             BYTE underline)
+{
+    xml.append("<w:r w:rsidRPr=\"").append(rsid).append("\">\n<w:rPr>\n<w:rStyle w:val=\"Hyperlink\" />\n");
     if (!font.empty())
-        xml += GetFontsXml(font);
+        AppendFontsXml(xml, font);
     if (bold == 1)
         xml += "<w:b />\n<w:bCs />\n";
     if (italic == 1)
         xml += "<w:i /> <w:iCs /> ";
     if (strike == 1)
         xml += "<w:strike />";
-    xml += ValueXml("<w:color w:val=\"", color, "\" />\n");
-    xml += docx::SizeXml(size, "\" />\n");
+    AppendValueXml(xml, "<w:color w:val=\"", color, "\" />\n");
+    docx::AppendSizeXml(xml, size, "\" />\n");
     if (bookmark != 0 && underline == 1)
         xml += "<w:u w:val=\"single\" />";
     char number[16];
-    std::snprintf(number, sizeof number, twoDigits == 1 ? "%02d" : "%d", day);
-    return xml + "</w:rPr>\n<w:t>" + number + " </w:t>\n</w:r>\n";
+    const int length = std::snprintf(number, sizeof number, twoDigits == 1 ? "%02d" : "%d", day);
+    xml.append("</w:rPr>\n<w:t>").append(number, static_cast<size_t>(length)).append(" </w:t>\n</w:r>\n");
 }
 
 std::string CDocxTableWriter::GetPageBreakXml(const std::string& rsidR, const std::string& rsidRDefault,

@@ -56,6 +56,10 @@ public:
                                             const std::string& lineColor, const std::string& emptyShading,
                                             int bookmark, int weekday, const std::string& weekendShading,
                                             const std::string& workdayShading, const std::string& outsideShading);
+    static void AppendCellPropertiesXml(std::string& xml, BYTE white, int day, const std::string& lineType,
+                                        const std::string& lineColor, const std::string& emptyShading, int bookmark,
+                                        int weekday, const std::string& weekendShading,
+                                        const std::string& workdayShading, const std::string& outsideShading);
 
     // The bold coloured runs of a HYPERLINK field.
     static std::string GetFieldBeginRunXml(const std::string& color);
@@ -64,11 +68,21 @@ public:
     static std::string GetFieldEndRunXml(const std::string& color);
     static std::string GetBoldColorRunXml(const std::string& color, const std::string& rsid);
     static std::string GetTextRunXml(const std::string& color, const std::string& rsid, const std::string& text);
+    static void AppendTextRunXml(std::string& xml, const std::string& color, const std::string& rsid,
+                                 std::string_view text);
+    // What a linked day number follows: the field's begin, its instruction to the bookmark, an
+    // empty run with the revision id, and the separator.
+    static void AppendFieldStartXml(std::string& xml, const std::string& color, const std::string& bookmark,
+                                    const std::string& rsid);
+    static void AppendFieldEndRunXml(std::string& xml, const std::string& color);
 
     // The day number of a calendar cell, in the Hyperlink character style.
     static std::string GetDayNumberRunXml(const std::string& color, const std::string& rsid, int day, int bookmark,
                                           BYTE twoDigits, const std::string& font, const std::string& size,
                                           BYTE bold, BYTE italic, BYTE strike, BYTE underline);
+    static void AppendDayNumberRunXml(std::string& xml, const std::string& color, const std::string& rsid, int day,
+                                      int bookmark, BYTE twoDigits, const std::string& font, const std::string& size,
+                                      BYTE bold, BYTE italic, BYTE strike, BYTE underline);
 
     static std::string GetPageBreakXml(const std::string& rsidR, const std::string& rsidRDefault,
                                        const std::string& rsidP);
@@ -97,6 +111,10 @@ public:
                                           const std::string& r5, int dayWidth, int year, BYTE twoDigits,
                                           const CalendarStyle& style, BYTE upper, int firstQuarter,
                                           int lastQuarter);
+    static void AppendYearCalendarXml(std::string& xml, const std::string& r1, const std::string& r2,
+                                      const std::string& r3, const std::string& r5, int dayWidth, int year,
+                                      BYTE twoDigits, const CalendarStyle& style, BYTE upper, int firstQuarter,
+                                      int lastQuarter);
     // The twelve month labels by a strftime format, upper-cased when upper is 1.
     static std::vector<std::string> GetMonthNames(const std::string& format, BYTE upper);
     // Sunday first: style 0 "S", "M", ...; any other style "日", "一", ...
@@ -149,16 +167,10 @@ public:
                                            const std::string& r5, int dayWidth, int year, BYTE twoDigits,
                                            const CalendarStyle& style, BYTE monthUpper,
                                            const MonthCalendarSettings& settings, int firstMonth, int lastMonth);
-    static std::string GetMonthRowXml(const std::string& r1, const std::string& r2, const std::string& r3,
-                                      const std::string& r5, const DocxWeek& week, const MonthRowStyle& row,
-                                      DayCycle& cycle);
-    // The seven cells of the week, Sunday to Saturday.
-    static std::string GetMonthRowCellsXml(const std::string& r1, const std::string& r2, const std::string& r3,
-                                           const std::string& r5, const DocxWeek& week, const MonthRowStyle& row,
-                                           DayCycle& cycle);
-    static std::string GetMonthDayCellXml(const std::string& r1, const std::string& r2, const std::string& r3,
-                                          const std::string& r5, const DocxDayCell& cell, const MonthRowStyle& row,
-                                          DayCycle& cycle);
+    static void AppendMonthCalendarXml(std::string& xml, const std::string& r1, const std::string& r2,
+                                       const std::string& r3, const std::string& r5, int dayWidth, int year,
+                                       BYTE twoDigits, const CalendarStyle& style, BYTE monthUpper,
+                                       const MonthCalendarSettings& settings, int firstMonth, int lastMonth);
     // Properties of a day-number cell; a day outside the range (bookmark 0) starts a vertical merge
     // that its line cells continue.
     static std::string GetMergedCellStartXml(const std::string& topType, const std::string& topColor,
@@ -166,6 +178,11 @@ public:
                                              int bookmark, int weekday, const std::string& weekendBackground,
                                              const std::string& workdayBackground,
                                              const std::string& outsideBackground);
+    static void AppendMergedCellStartXml(std::string& xml, const std::string& topType, const std::string& topColor,
+                                         const std::string& bottomType, const std::string& bottomColor, int bookmark,
+                                         int weekday, const std::string& weekendBackground,
+                                         const std::string& workdayBackground,
+                                         const std::string& outsideBackground);
     // A narrow cell that starts (restart 1) or continues a vertical merge, holding the run given.
     static std::string GetMergedCellContinueXml(const std::string& r1, const std::string& r2, const std::string& r3,
                                                 const std::string& background, BYTE restart,
@@ -181,6 +198,8 @@ public:
                                             BYTE bold, BYTE italic, int sign);
     static std::string GetTopBottomBordersXml(const std::string& topType, const std::string& topColor,
                                               const std::string& bottomType, const std::string& bottomColor);
+    static void AppendTopBottomBordersXml(std::string& xml, const std::string& topType, const std::string& topColor,
+                                          const std::string& bottomType, const std::string& bottomColor);
 
     // --- Year and quarter planners ---
 
