@@ -63,14 +63,14 @@ public:
         PageBreak();
         Caption("年计划:", "1");
         Caption("年计划表 - 1 (2 页)", "2");
-        m_out.Add(YearPlanner(0, 6));
+        YearPlanner(0, 6);
         PageBreak();
         Caption("年计划表 - 1 (2 页)", "2");
-        m_out.Add(YearPlanner(6, 12));
+        YearPlanner(6, 12);
         if (planner.YearPlanner1Page != 0) {
             PageBreak();
             Caption("年计划表 (1 页)", "2");
-            m_out.Add(YearPlanner(0, 12));
+            YearPlanner(0, 12);
         }
         if (planner.YearPlannerQuarterPlanner == 1) {
             PageBreak();
@@ -79,8 +79,8 @@ public:
                 if (quarter > 1)
                     PageBreak();
                 Caption("季度-" + std::to_string(quarter) + " 计划表 ", "2");
-                m_out.Add(CDocxTableWriter::GetQuarterPlannerXml(planner, m_design.calendarStyle, 3 * (quarter - 1),
-                                                                 3 * quarter, m_year, m_design.monthUpper));
+                CDocxTableWriter::AppendQuarterPlannerXml(m_out.Chunk(), planner, m_design.calendarStyle,
+                                                          3 * (quarter - 1), 3 * quarter, m_year, m_design.monthUpper);
             }
         }
         m_out.FlushIfFull();
@@ -122,10 +122,10 @@ public:
 private:
     const std::string& Rsid(int number) const { return m_builder.Rsid(number); }
 
-    std::string YearPlanner(int first, int end) const
+    void YearPlanner(int first, int end)
     {
-        return CDocxTableWriter::GetYearPlannerXml(m_design.yearPlanner, m_design.calendarStyle, first, end, m_year,
-                                                   m_design.monthUpper);
+        CDocxTableWriter::AppendYearPlannerXml(m_out.Chunk(), m_design.yearPlanner, m_design.calendarStyle, first, end,
+                                               m_year, m_design.monthUpper);
     }
 
     void PageBreak() { CDocxTableWriter::AppendPageBreakXml(m_out.Chunk(), Rsid(1), Rsid(2), Rsid(3)); }

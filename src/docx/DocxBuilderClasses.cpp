@@ -12,8 +12,6 @@ namespace {
 using docx::EscapeText;
 using docx::ValueXml;
 
-const std::string kNoFill;
-
 enum class Layout { Boxed, Lined, Plain };
 
 // The rules of a lined table.
@@ -82,7 +80,7 @@ void CDocxBuilder::AppendItemTableXml(std::string& xml, const DiaryClassRecord& 
     if (title)
         AppendTextRunCloseXml(xml, c.COL_CLASS_TITLE.str(), c.COL_CLASS_FONT_COLOR.str(), c.COL_CLASS_FONT_SIZE.str(),
                               c.COL_CLASS_FONT_BOLD, c.COL_CLASS_FONT_NAME.str(), c.COL_CLASS_FONT_ITALIC,
-                              c.bCOL_CLASS_BK_COLOR == 1 ? c.COL_CLASS_BK_COLOR.str() : kNoFill);
+                              c.bCOL_CLASS_BK_COLOR == 1 ? c.COL_CLASS_BK_COLOR.str() : docx::kNoValue);
     if (boxed && title)
         xml += "</w:tc></w:tr>";
     AppendItemsBoxXml(xml, c, numberingId);
@@ -107,8 +105,8 @@ void CDocxBuilder::AppendItemsBoxXml(std::string& xml, const DiaryClassRecord& c
     const std::string& size = c.COL_LINE_TEXT_FONT_SIZE.str();
     const std::string& font = c.COL_LINE_FONT_NAME.str();
     const std::string& prefix = c.COL_UNDONE_TEXT.str();
-    const std::string& lineColor = c.COL_bLINE_COLOR == 1 ? c.COL_LINE_COLOR.str() : kNoFill;
-    const std::string& background = c.COL_LINE_bBACKGROUND_COLOR == 1 ? c.COL_LINE_BACKGROUND_COLOR.str() : kNoFill;
+    const std::string& lineColor = c.COL_bLINE_COLOR == 1 ? c.COL_LINE_COLOR.str() : docx::kNoValue;
+    const std::string& background = c.COL_LINE_bBACKGROUND_COLOR == 1 ? c.COL_LINE_BACKGROUND_COLOR.str() : docx::kNoValue;
 
     // What comes before a line's paragraph, for the first, third ... line and for the others.
     std::string rowStart[2];
@@ -199,7 +197,7 @@ void CDocxBuilder::AppendTextRunCloseXml(std::string& xml, const std::string& te
                                          const std::string& size, BYTE bold, const std::string& font, BYTE italic,
                                          const std::string& fill) const
 {
-    AppendParagraphStartXml(xml, color, size, font, 1, 0, kNoFill, fill, italic);
+    AppendParagraphStartXml(xml, color, size, font, 1, 0, docx::kNoValue, fill, italic);
     AppendRunStartXml(xml, color, size, font, bold, italic, fill);
     xml += "<w:t>\r\n";
     docx::AppendEscapedText(xml, text);

@@ -20,8 +20,6 @@ std::string FieldCharRun(const char* type)
     return std::string("<w:r>\n<w:fldChar w:fldCharType=\"") + type + "\" />\n</w:r>";
 }
 
-const std::string kNoFill;
-
 // A number as printf writes it; the buffer holds any int in the formats used here.
 struct Formatted {
     Formatted(const char* format, int number) { length = std::snprintf(text, sizeof text, format, number); }
@@ -125,7 +123,7 @@ void CDocxBuilder::AppendDateHeadingXml(std::string& xml, int bookmarkId, int or
         AppendBoxTableStartXml(xml, dateTable);
     xml.append("<w:bookmarkStart w:id=\"").append(id.View()).append("\" w:name=\"BOOKMARK_Date");
     xml.append(day.View()).append("\" />\n");
-    AppendParagraphStartXml(xml, color, size, font, bold, 1, outlineLevel, ticked == 1 ? background : kNoFill, italic);
+    AppendParagraphStartXml(xml, color, size, font, bold, 1, outlineLevel, ticked == 1 ? background : docx::kNoValue, italic);
     xml += GetFieldBeginRunXml();
     AppendHyperlinkInstrRunXml(xml, "BOOKMARK_Calendar", day.View());
     xml += GetFieldSeparateRunXml();

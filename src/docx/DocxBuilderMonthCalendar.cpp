@@ -19,7 +19,6 @@ using docx::calendar::Rsids;
 using W = CDocxTableWriter;
 
 constexpr int kCycleLength = 21;
-const std::string kNoSize;
 constexpr const char* kLineCellWidth = "<w:tcW w:w=\"1368\" w:type=\"dxa\" />";
 
 void AppendShading(std::string& xml, const std::string& fill)
@@ -223,7 +222,7 @@ void AppendMonthDayCell(std::string& xml, const Rsids& rsids, const DocxDayCell&
     } else if (cell.bookmarkNumber == 0) {
         const W::MonthDayLook& look = LookOf(row, cell.weekday);
         AppendMergedCellContinue(xml, rsids, row.outside.background, 0, [&](std::string& run) {
-            W::AppendDayNumberRunXml(run, look.textColor, rsids.r5, cell.day, 0, 0, row.font, kNoSize, look.bold, 0,
+            W::AppendDayNumberRunXml(run, look.textColor, rsids.r5, cell.day, 0, 0, row.font, docx::kNoValue, look.bold, 0,
                                      0, 1);
         });
     } else if (row.counter == 1) {

@@ -13,11 +13,10 @@ constexpr std::string_view kNumberingRelationship =
     "<Relationship Id=\"rId\" Type=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships/numbering\" "
     "Target=\"numbering.xml\" />";
 
-// Revision ids the generated document adds to the settings part's list, in this order.
-constexpr std::string_view kAddedRevisionIds[] = {
-    "<w:rsid w:val=\"00090FCD\" />", "<w:rsid w:val=\"00B75984\" />", "<w:rsid w:val=\"00C20EE3\" />",
-    "<w:rsid w:val=\"00DC7CA5\" />", "<w:rsid w:val=\"00DD266F\" />",
-};
+// Revision ids the generated document adds to the settings part's list.
+constexpr std::string_view kAddedRevisionIds =
+    "<w:rsid w:val=\"00090FCD\" /><w:rsid w:val=\"00B75984\" /><w:rsid w:val=\"00C20EE3\" />"
+    "<w:rsid w:val=\"00DC7CA5\" /><w:rsid w:val=\"00DD266F\" />";
 
 constexpr std::string_view kNumberingOverride =
     "<Override PartName=\"/word/numbering.xml\" "
@@ -52,12 +51,9 @@ bool CDocxBuilder::WritePackageParts(const std::string& relsPath, const std::str
 {
     const std::string relationship = ReplaceFirst(std::string(kNumberingRelationship), "rId",
                                                   "rId" + std::to_string(GetMaxRelationshipId(relsPath) + 1));
-    if (!InsertBeforeMarker(relsPath, relationship, "</Relationships>"))
-        return false;
-    for (std::string_view revisionId : kAddedRevisionIds)
-        if (!InsertBeforeMarker(settingsPath, revisionId, "</w:rsids>"))
-            return false;
-    return InsertBeforeMarker(contentTypesPath, kNumberingOverride, "</Types>") &&
+    return InsertBeforeMarker(relsPath, relationship, "</Relationships>") &&
+           InsertBeforeMarker(settingsPath, kAddedRevisionIds, "</w:rsids>") &&
+           InsertBeforeMarker(contentTypesPath, kNumberingOverride, "</Types>") &&
            WriteNumberingXml(numberingPath, listCount, itemNumberFragmentPath);
 }
 

@@ -4,6 +4,7 @@
 #include "docx/CalendarCells.h"
 #include "docx/DocxBuilder.h"
 #include "docx/DocxTableWriter.h"
+#include "docx/XmlText.h"
 #include "settings/CivilDate.h"
 #include "settings/Settings.h"
 
@@ -13,7 +14,6 @@ using docx::calendar::AppendDayParagraphStart;
 using docx::calendar::Padded;
 using docx::calendar::Rsids;
 
-const std::string kNoSize;
 constexpr int kMonths = 12;
 constexpr int kCellsPerMonth = 42;
 // Width of the column between two months, in twentieths of a point.
@@ -95,7 +95,7 @@ void AppendDayCell(std::string& xml, const Rsids& rsids, const DocxDayCell& cell
     const BYTE strike = !linked ? style.bDayNotDiaryStrike : weekend ? style.bDay06Strike : style.bDay15Strike;
     const auto number = [&] {
         CDocxTableWriter::AppendDayNumberRunXml(xml, color, rsids.r5, cell.day, cell.bookmarkNumber, twoDigits,
-                                                style.font_name.str(), kNoSize, bold, italic, strike, 1);
+                                                style.font_name.str(), docx::kNoValue, bold, italic, strike, 1);
     };
     if (!linked) {
         AppendCellStart(xml, rsids, cell, style);

@@ -10,8 +10,6 @@ namespace {
 using docx::AppendEscapedAttribute;
 using docx::AppendValueXml;
 using docx::Appended;
-using docx::EscapeText;
-using docx::ValueXml;
 
 // The start of a bold coloured run, up to where its one inner element goes.
 void AppendBoldColorRunStart(std::string& xml, const std::string& color, const char* boldCsLine)

@@ -215,10 +215,14 @@ public:
     // format for more than six months, else by the style's month format and monthUpper.
     static std::string GetYearPlannerXml(const YearPlannerSettings& settings, const CalendarStyle& style, int first,
                                          int end, int year, BYTE monthUpper);
+    static void AppendYearPlannerXml(std::string& xml, const YearPlannerSettings& settings, const CalendarStyle& style,
+                                     int first, int end, int year, BYTE monthUpper);
     // Three months first .. end - 1 side by side, a number and a writing column each, 31 rows;
     // "" for any other span.
     static std::string GetQuarterPlannerXml(const YearPlannerSettings& settings, const CalendarStyle& style,
                                             int first, int end, int year, BYTE monthUpper);
+    static void AppendQuarterPlannerXml(std::string& xml, const YearPlannerSettings& settings,
+                                        const CalendarStyle& style, int first, int end, int year, BYTE monthUpper);
     // An empty width writes "10008", an empty indent "-106".
     static std::string GetPlannerTablePropertiesXml(const std::string& lineType, const std::string& lineColor,
                                                     const std::string& width, const std::string& indent, BYTE top,
@@ -233,6 +237,10 @@ public:
                                          const std::string& size, int width, int alignment, BYTE keepTopBottom,
                                          BYTE spanTwo, BYTE rightBorder, const std::string& rightType,
                                          const std::string& rightColor);
+    static void AppendPlannerCellXml(std::string& xml, std::string_view text, const std::string& background,
+                                     const std::string& textColor, const std::string& font, const std::string& size,
+                                     int width, int alignment, BYTE keepTopBottom, BYTE spanTwo, BYTE rightBorder,
+                                     const std::string& rightType, const std::string& rightColor);
     static void GetMonthDays(std::array<PlannerMonth, 12>& months, int year);
     // Fills one list per month first .. end - 1, each led by fillers so that entry r of every
     // list falls on weekday (W + r) mod 7; returns W, the smallest weekday of their 1sts.

@@ -8,6 +8,9 @@
 
 namespace docx {
 
+// No value, for an emitter's string parameter: the element or attribute it stands for is left out.
+inline const std::string kNoValue;
+
 // Character data: "&", "<" and ">" become entities; characters XML 1.0 cannot hold (control
 // characters other than tab and line ends, U+FFFE, U+FFFF, broken UTF-8) are dropped.
 std::string EscapeText(std::string_view text);
