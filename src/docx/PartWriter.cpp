@@ -1,10 +1,5 @@
 #include "docx/PartWriter.h"
 
-#include "platform/Files.h"
-
-#include <optional>
-#include <utility>
-
 namespace docx {
 namespace {
 
@@ -13,14 +8,8 @@ constexpr size_t kChunkBytes = size_t{1} << 20;
 } // namespace
 
 PartWriter::PartWriter(const std::string& path)
+    : m_file(platform::OpenFileForAppending(path.c_str())), m_written(m_file != platform::kInvalidFileHandle)
 {
-    // The handle can only create a file, so the text the part already holds goes first.
-    std::optional<std::string> held = platform::ReadFileBytes(path);
-    if (!held)
-        return;
-    m_file = platform::CreateFileForWriting(path.c_str());
-    m_written = m_file != platform::kInvalidFileHandle;
-    m_chunk = std::move(*held);
     // Room for a full chunk and the day that passes the limit, so the chunk rarely grows.
     m_chunk.reserve(kChunkBytes + kChunkBytes / 4);
 }
@@ -39,9 +28,9 @@ void PartWriter::FlushIfFull()
 bool PartWriter::Finish()
 {
     Flush();
-    platform::CloseFileHandle(m_file);
+    const bool closed = platform::CloseFileHandle(m_file);
     m_file = platform::kInvalidFileHandle;
-    return m_written;
+    return m_written && closed;
 }
 
 void PartWriter::Flush()

@@ -12,7 +12,7 @@ namespace docx {
 
 class PartWriter {
 public:
-    // Continues the part at the path, which must be readable.
+    // Continues the part at the path, which must exist.
     explicit PartWriter(const std::string& path);
     ~PartWriter();
     PartWriter(const PartWriter&) = delete;
@@ -23,8 +23,8 @@ public:
     void Add(std::string_view xml) { m_chunk += xml; }
     // Writes the chunk once it is full.
     void FlushIfFull();
-    // Writes what is left and closes the part; false when the part could not be opened or any
-    // write fell short.
+    // Writes what is left and closes the part; false when the part could not be opened, any
+    // write fell short or the close reported an error.
     bool Finish();
 
 private:

@@ -12,6 +12,11 @@ FileHandle CreateFileForWriting(const char* path)
     return ::open(path, O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
 }
 
+FileHandle OpenFileForAppending(const char* path)
+{
+    return ::open(path, O_WRONLY | O_APPEND | O_CLOEXEC);
+}
+
 FileHandle OpenFileForReading(const char* path)
 {
     const int fd = ::open(path, O_RDONLY | O_CLOEXEC);
@@ -23,10 +28,9 @@ FileHandle OpenFileForReading(const char* path)
     return fd;
 }
 
-void CloseFileHandle(FileHandle handle)
+bool CloseFileHandle(FileHandle handle)
 {
-    if (handle >= 0)
-        ::close(handle);
+    return handle >= 0 && ::close(handle) == 0;
 }
 
 std::optional<std::int64_t> FilePosition(FileHandle handle)

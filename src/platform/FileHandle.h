@@ -13,9 +13,12 @@ constexpr FileHandle kInvalidFileHandle = -1;
 
 // Creates the file, or empties an existing one, for writing.
 FileHandle CreateFileForWriting(const char* path);
+// Opens an existing file for writing at its end.
+FileHandle OpenFileForAppending(const char* path);
 // Opens an existing file (not a folder) for reading.
 FileHandle OpenFileForReading(const char* path);
-void CloseFileHandle(FileHandle handle);
+// False when the handle was not open or the system reports a late write error on closing.
+bool CloseFileHandle(FileHandle handle);
 
 // The current position, or nothing when the handle cannot seek (a pipe) or is not open.
 std::optional<std::int64_t> FilePosition(FileHandle handle);

@@ -2,7 +2,9 @@
 // finish reports why and changes nothing, so no document is made from a broken skeleton.
 #include "RunFixture.h"
 
+#include <csignal>
 #include <filesystem>
+#include <sys/resource.h>
 
 namespace fs = std::filesystem;
 
@@ -78,5 +80,35 @@ TEST_F(DocxRunTest, PartThatCannotBeWrittenFailsTheRun)
     WriteTemplates(1, 1, 1, 3);
     // A folder where the run keeps the head of the document part.
     fs::create_directory(Part("word/document_temp.xml"));
+    EXPECT_EQ(Run(), DocxRunStatus::WriteFailed);
+}
+
+// A full disk, as far as this process can tell: files may not grow past a limit, and a write
+// past it fails instead of stopping the process.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        m_handler = std::signal(SIGXFSZ, SIG_IGN);
+        getrlimit(RLIMIT_FSIZE, &m_old);
+        rlimit limited = m_old;
+        limited.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limited);
+    }
+    ~FileSizeLimit()
+    {
+        setrlimit(RLIMIT_FSIZE, &m_old);
+        std::signal(SIGXFSZ, m_handler);
+    }
+
+private:
+    rlimit m_old {};
+    void (*m_handler)(int);
+};
+
+TEST_F(DocxRunTest, BodyThatDoesNotFitOnTheDiskFailsTheRun)
+{
+    WriteTemplates(1, 1, 12, 31);
+    const FileSizeLimit limit(256 * 1024);
     EXPECT_EQ(Run(), DocxRunStatus::WriteFailed);
 }
