@@ -9,7 +9,7 @@ namespace zip {
 namespace {
 
 // x^n modulo the CRC polynomial, in the plain bit order (bit d = coefficient of x^d).
-std::uint64_t PowerOfXModPolynomial(unsigned n)
+constexpr std::uint64_t PowerOfXModPolynomial(unsigned n)
 {
     constexpr std::uint64_t polynomial = 0x104C11DB7;
     std::uint64_t remainder = 1;
@@ -22,7 +22,7 @@ std::uint64_t PowerOfXModPolynomial(unsigned n)
 }
 
 // The reflected register holds x^(63 - j) in bit j.
-std::uint64_t Reflect64(std::uint64_t value)
+constexpr std::uint64_t Reflect64(std::uint64_t value)
 {
     std::uint64_t reflected = 0;
     for (int bit = 0; bit < 64; ++bit)
@@ -37,13 +37,13 @@ struct FoldConstants {
     std::uint64_t low, high;
 };
 
-FoldConstants ConstantsFor(unsigned distance)
+constexpr FoldConstants ConstantsFor(unsigned distance)
 {
     return {Reflect64(PowerOfXModPolynomial(distance + 64 - 1)), Reflect64(PowerOfXModPolynomial(distance - 1))};
 }
 
-const FoldConstants kBy128 = ConstantsFor(128);
-const FoldConstants kBy512 = ConstantsFor(512);
+constexpr FoldConstants kBy128 = ConstantsFor(128);
+constexpr FoldConstants kBy512 = ConstantsFor(512);
 
 __attribute__((target("pclmul,sse2"))) __m128i Fold(__m128i block, __m128i constants, __m128i next)
 {
@@ -63,8 +63,8 @@ __attribute__((target("pclmul,sse2"))) __m128i Constants(const FoldConstants& k)
 }
 
 // Four blocks are folded side by side, 64 bytes apart, so the multiplications overlap.
-__attribute__((target("pclmul,sse2"))) std::size_t Fold(DWORD register_, const BYTE* data, std::size_t length,
-                                                         BYTE folded[16])
+__attribute__((target("pclmul,sse2"))) std::size_t FoldBlocks(DWORD register_, const BYTE* data,
+                                                               std::size_t length, BYTE folded[16])
 {
     __m128i x0 = _mm_xor_si128(Load(data), _mm_cvtsi32_si128(static_cast<int>(register_)));
     __m128i x1 = Load(data + 16);
@@ -92,10 +92,10 @@ __attribute__((target("pclmul,sse2"))) std::size_t Fold(DWORD register_, const B
 
 std::size_t FoldCrc32(DWORD register_, const BYTE* data, std::size_t length, BYTE folded[16])
 {
-    static const bool available = __builtin_cpu_supports("pclmul") && __builtin_cpu_supports("sse2");
+    static const bool available = __builtin_cpu_supports("pclmul");
     if (!available || length < 64)
         return 0;
-    return Fold(register_, data, length, folded);
+    return FoldBlocks(register_, data, length, folded);
 }
 
 } // namespace zip
