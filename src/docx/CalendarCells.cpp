@@ -59,11 +59,14 @@ void AppendHeaderRowStart(std::string& xml, const Rsids& rsids)
     xml += "\">\n<w:trPr>\n<w:trHeight w:val=\"288\" /> \n</w:trPr>\n";
 }
 
-std::string MonthTitleCellXml(const Rsids& rsids, const std::string& label, const CalendarStyle& style)
+std::string MonthTitleCellXml(const Rsids& rsids, const std::string& label, const CalendarStyle& style,
+                              int dayWidth)
 {
     const RunLook look{style.font_name.str(), style.bMonthBold, style.bMonthItalic, style.bMonthStrike,
                        style.month_font_color.str()};
-    return LabelCellXml(rsids, "<w:tcW w:w=\"3060\" w:type=\"dxa\" />\n<w:gridSpan w:val=\"7\" />\n",
+    return LabelCellXml(rsids,
+                        "<w:tcW w:w=\"" + std::to_string(7 * dayWidth) +
+                            "\" w:type=\"dxa\" />\n<w:gridSpan w:val=\"7\" />\n",
                         style.month_bk_color.str(), MonthAlignment(style.Month_Align), look, label);
 }
 

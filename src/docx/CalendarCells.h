@@ -20,7 +20,8 @@ struct Rsids {
 // Row start of the month-title and weekday rows.
 void AppendHeaderRowStart(std::string& xml, const Rsids& rsids);
 // The month's label over seven day columns, in the style's month colours, fonts and alignment.
-std::string MonthTitleCellXml(const Rsids& rsids, const std::string& label, const CalendarStyle& style);
+std::string MonthTitleCellXml(const Rsids& rsids, const std::string& label, const CalendarStyle& style,
+                              int dayWidth);
 // One weekday label, centred, in the style's weekday colours.
 std::string WeekdayCellXml(const Rsids& rsids, int width, const std::string& label, const CalendarStyle& style);
 // The paragraph start of a day cell.

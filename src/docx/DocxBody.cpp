@@ -90,20 +90,14 @@ public:
     {
         if (m_design.monthCalendar.bAddMonthOfCalendar != 1)
             return;
-        CDocxTableWriter::AppendMonthCalendarXml(m_out.Chunk(), Rsid(1), Rsid(2), Rsid(3), Rsid(4), kDayWidth, m_year,
+        CDocxTableWriter::AppendMonthCalendarXml(m_out.Chunk(), Rsid(1), Rsid(2), Rsid(3), Rsid(4), m_year,
                                                  m_format.CalendarFormat2Bit, m_design.calendarStyle,
                                                  m_design.monthUpper, m_design.monthCalendar, g_nMonthStart,
                                                  g_nMonthEnd);
         m_out.FlushIfFull();
     }
 
-    void BreakBeforeDays()
-    {
-        if (m_format.Page_Breaks != 1)
-            return;
-        PageBreak();
-        m_out.FlushIfFull();
-    }
+    void BreakBeforeDays() { m_breakPending = m_format.Page_Breaks == 1; }
 
     void DailyPages(const std::vector<CDocxBuilder::MonthLabel>& labels, const std::vector<std::string>& lines)
     {
@@ -182,8 +176,12 @@ private:
         }
     }
 
+    // A page break waits for the day it leads to, so none ends the document with an empty page.
     void Day(const std::string& line)
     {
+        if (m_breakPending)
+            PageBreak();
+        m_breakPending = false;
         QuarterHeading();
         MonthHeadingIfNew();
         ++m_dayIndex;
@@ -213,8 +211,7 @@ private:
             m_builder.AppendItemTableXml(m_out.Chunk(), diaryClass, m_builder.NextId(diaryClass.COL_ItemNumber));
         AddedText();
         EmptyParagraph();
-        if (f.Page_Breaks == 1)
-            PageBreak();
+        m_breakPending = f.Page_Breaks == 1;
         m_out.FlushIfFull();
     }
 
@@ -255,6 +252,7 @@ private:
     int m_lastQuarter = 0;
     int m_textLine = -1;
     bool m_addingText = false;
+    bool m_breakPending = false;
 };
 
 } // namespace

@@ -18,6 +18,7 @@
 #include "settings/TextLineRecord.h"
 
 #include <array>
+#include <ctime>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -137,6 +138,9 @@ public:
     static bool WritePackageParts(const std::string& relsPath, const std::string& settingsPath,
                                   const std::string& contentTypesPath, const std::string& numberingPath,
                                   int listCount, const std::string& itemNumberFragmentPath);
+    // Dates the core properties' creation and modification with the moment; false when the part
+    // cannot be rewritten or lacks either date.
+    static bool WriteCreationTime(const std::string& corePropertiesPath, std::time_t moment);
     // Inserts the text before the first marker of every line holding it; false (file untouched)
     // when the file cannot be read or holds no marker.
     static bool InsertBeforeMarker(const std::string& path, std::string_view text, std::string_view marker);

@@ -3,6 +3,7 @@
 #include "docx/DocxBuilder.h"
 
 #include "docx/DocxTableWriter.h"
+#include "docx/TableSeparator.h"
 #include "docx/XmlText.h"
 
 #include <cstdlib>
@@ -61,6 +62,7 @@ void CDocxBuilder::AppendItemTableXml(std::string& xml, const DiaryClassRecord& 
     const bool extraColumn = t.bInsertACol == 1;
     const bool boxed = layout == Layout::Boxed && (title || c.COL_LINE_COUNT > 0);
     if (boxed) {
+        docx::KeepApartFromTable(xml);
         xml += "<w:tbl>\n";
         CDocxTableWriter::AppendTablePropertiesBoxedXml(xml, t.line_type.str(), t.line_color.str(), t.bLineLeft,
                                                         t.bLineRight, t.bLineTop, t.bLineBottom, t.bLineMiddle);
@@ -171,6 +173,7 @@ void CDocxBuilder::AppendItemsBoxXml(std::string& xml, const DiaryClassRecord& c
         rest += "</w:tc></w:tr>";
 
     if (lined) {
+        docx::KeepApartFromTable(xml);
         xml += "<w:tbl>\n";
         xml += CDocxTableWriter::GetTablePropertiesLinedXml(kRuleType, kRuleColor, t.bLineBottom, t.bLineMiddle);
         xml += "<w:tblGrid><w:gridCol w:w=\"9936\" /> </w:tblGrid>";

@@ -5,6 +5,7 @@
 #include "docx/DocxBuilder.h"
 
 #include "docx/DocxTableWriter.h"
+#include "docx/TableSeparator.h"
 #include "docx/XmlText.h"
 
 namespace {
@@ -170,6 +171,7 @@ std::string CDocxBuilder::GetBoxTableStartXml(TableLineSettings frame) const
 
 void CDocxBuilder::AppendBoxTableStartXml(std::string& xml, const TableLineSettings& frame) const
 {
+    docx::KeepApartFromTable(xml);
     xml += "<w:tbl>\n";
     CDocxTableWriter::AppendTablePropertiesBoxedXml(xml, frame.line_type.str(), frame.line_color.str(),
                                                     frame.bLineLeft, frame.bLineRight, frame.bLineTop,

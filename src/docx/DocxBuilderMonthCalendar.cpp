@@ -4,6 +4,7 @@
 #include "docx/CalendarCells.h"
 #include "docx/DocxBuilder.h"
 #include "docx/DocxTableWriter.h"
+#include "docx/TableSeparator.h"
 #include "docx/XmlText.h"
 #include "settings/Settings.h"
 
@@ -19,6 +20,8 @@ using docx::calendar::Rsids;
 using W = CDocxTableWriter;
 
 constexpr int kCycleLength = 21;
+// A day column of a month page: seven fill the text column.
+constexpr int kColumnWidth = 1368;
 constexpr const char* kLineCellWidth = "<w:tcW w:w=\"1368\" w:type=\"dxa\" />";
 
 void AppendShading(std::string& xml, const std::string& fill)
@@ -244,19 +247,20 @@ void AppendMonthRow(std::string& xml, const Rsids& rsids, const DocxWeek& week, 
 }
 
 void AppendMonthTable(std::string& xml, const Rsids& rsids, const DocxCalendarMonth& weeks, const std::string& label,
-                      int dayWidth, const CalendarStyle& style, const MonthCalendarSettings& settings,
+                      const CalendarStyle& style, const MonthCalendarSettings& settings,
                       const W::MonthRowStyle& dayRow, const std::vector<W::MonthRowStyle>& lineRows,
                       W::DayCycle& cycle)
 {
+    docx::KeepApartFromTable(xml);
     xml += "<w:tbl>\n";
-    xml += W::GetTablePropertiesXml(settings.LineType_Grid.str(), settings.LineColor_Grid.str());
-    xml += W::GetCalendarGridXml(dayWidth);
+    xml += W::GetCalendarTablePropertiesXml(settings.LineType_Grid.str(), settings.LineColor_Grid.str());
+    xml += W::GetCalendarGridXml(kColumnWidth, 1);
     docx::calendar::AppendHeaderRowStart(xml, rsids);
-    xml += docx::calendar::MonthTitleCellXml(rsids, label, style);
+    xml += docx::calendar::MonthTitleCellXml(rsids, label, style, kColumnWidth);
     xml += "</w:tr>\n";
     docx::calendar::AppendHeaderRowStart(xml, rsids);
     for (const std::string& name : W::GetWeekdayNames(settings.bWeekNameUpper == 1 ? 1 : 0))
-        xml += docx::calendar::WeekdayCellXml(rsids, dayWidth, name, style);
+        xml += docx::calendar::WeekdayCellXml(rsids, kColumnWidth, name, style);
     xml += "</w:tr>";
     for (size_t w = 0; w < weeks.size(); ++w) {
         if (w == 5 && weeks[w][0].day == 0)
@@ -271,19 +275,19 @@ void AppendMonthTable(std::string& xml, const Rsids& rsids, const DocxCalendarMo
 } // namespace
 
 std::string CDocxTableWriter::GetMonthCalendarXml(const std::string& r1, const std::string& r2, const std::string& r3,
-                                                  const std::string& r5, int dayWidth, int year, BYTE twoDigits,
+                                                  const std::string& r5, int year, BYTE twoDigits,
                                                   const CalendarStyle& style, BYTE monthUpper,
                                                   const MonthCalendarSettings& settings, int firstMonth,
                                                   int lastMonth)
 {
     return Appended([&](std::string& xml) {
-        AppendMonthCalendarXml(xml, r1, r2, r3, r5, dayWidth, year, twoDigits, style, monthUpper, settings,
+        AppendMonthCalendarXml(xml, r1, r2, r3, r5, year, twoDigits, style, monthUpper, settings,
                                firstMonth, lastMonth);
     });
 }
 
 void CDocxTableWriter::AppendMonthCalendarXml(std::string& xml, const std::string& r1, const std::string& r2,
-                                              const std::string& r3, const std::string& r5, int dayWidth, int year,
+                                              const std::string& r3, const std::string& r5, int year,
                                               BYTE twoDigits, const CalendarStyle& style, BYTE monthUpper,
                                               const MonthCalendarSettings& settings, int firstMonth, int lastMonth)
 {
@@ -311,7 +315,7 @@ void CDocxTableWriter::AppendMonthCalendarXml(std::string& xml, const std::strin
             heading("月日历", "1");
         const std::string label = index < labels.size() ? labels[index] : std::string();
         heading(label, "2");
-        AppendMonthTable(xml, rsids, model[index], label, dayWidth, style, settings, dayRow, lineRows, cycle);
+        AppendMonthTable(xml, rsids, model[index], label, style, settings, dayRow, lineRows, cycle);
     }
 }
 
@@ -335,7 +339,7 @@ void CDocxTableWriter::AppendMergedCellStartXml(std::string& xml, const std::str
                                                 const std::string& workdayBackground,
                                                 const std::string& outsideBackground)
 {
-    xml += "<w:tcPr>\n<w:tcW w:w=\"8522\" w:type=\"dxa\" />\n";
+    xml.append("<w:tcPr>\n").append(kLineCellWidth).append("\n");
     if (bookmark == 0)
         xml += "<w:vMerge w:val=\"restart\" />";
     if (!topType.empty() || !bottomType.empty())

@@ -2,6 +2,7 @@
 // two lines never fuses, and the document part is split at <w:body> wherever it stands.
 #include "docx/DocxBuilder.h"
 
+#include "platform/Clock.h"
 #include "platform/Files.h"
 #include "platform/Folders.h"
 
@@ -55,6 +56,23 @@ bool CDocxBuilder::WritePackageParts(const std::string& relsPath, const std::str
            InsertBeforeMarker(settingsPath, kAddedRevisionIds, "</w:rsids>") &&
            InsertBeforeMarker(contentTypesPath, kNumberingOverride, "</Types>") &&
            WriteNumberingXml(numberingPath, listCount, itemNumberFragmentPath);
+}
+
+bool CDocxBuilder::WriteCreationTime(const std::string& corePropertiesPath, std::time_t moment)
+{
+    auto text = platform::ReadFileBytes(corePropertiesPath);
+    if (!text)
+        return false;
+    const std::string stamp = platform::FormatTime("%Y-%m-%dT%H:%M:%SZ", platform::UniversalTime(moment), 32);
+    for (const std::string_view element : {"dcterms:created", "dcterms:modified"}) {
+        const size_t open = text->find("<" + std::string(element));
+        const size_t start = open == std::string::npos ? open : text->find('>', open);
+        const size_t end = start == std::string::npos ? start : text->find("</" + std::string(element), start);
+        if (end == std::string::npos)
+            return false;
+        text->replace(start + 1, end - start - 1, stamp);
+    }
+    return platform::WriteFileReplacing(corePropertiesPath, *text);
 }
 
 bool CDocxBuilder::InsertBeforeMarker(const std::string& path, std::string_view text, std::string_view marker)

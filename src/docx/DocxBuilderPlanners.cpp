@@ -4,6 +4,7 @@
 #include "docx/CalendarCells.h"
 #include "docx/DocxBuilder.h"
 #include "docx/DocxTableWriter.h"
+#include "docx/TableSeparator.h"
 #include "docx/XmlText.h"
 #include "settings/CivilDate.h"
 
@@ -105,6 +106,7 @@ void CDocxTableWriter::AppendYearPlannerXml(std::string& xml, const YearPlannerS
     const std::string size = docx::calendar::DoubledSize(s.str_FontSize.str());
     const PlannerLook look{s.str_FontName.str(), size};
 
+    docx::KeepApartFromTable(xml);
     xml += "<w:tbl>";
     xml += GetPlannerTablePropertiesXml(s.line_type_name_in_xml.str(), s.line_color.str(), std::to_string(kTableWidth),
                                         "-106", 1, 1, 1, 1);
@@ -166,6 +168,7 @@ void CDocxTableWriter::AppendQuarterPlannerXml(std::string& xml, const YearPlann
     const std::string size = docx::calendar::DoubledSize(s.str_FontSize.str());
     const std::string& font = s.str_FontName.str();
     const std::string white = "FFFFFF";
+    docx::KeepApartFromTable(xml);
     xml += "<w:tbl>";
     xml += GetPlannerTablePropertiesXml(s.line_type_name_in_xml.str(), s.line_color.str(), "", "", 1, 1, 0, 0);
     xml += "<w:tblGrid>";

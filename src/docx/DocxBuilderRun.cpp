@@ -3,6 +3,7 @@
 // leaves the skeleton as it was and says why.
 #include "docx/DocxBuilder.h"
 
+#include "platform/Clock.h"
 #include "platform/Files.h"
 
 #include <cstdio>
@@ -10,7 +11,7 @@
 namespace {
 
 struct RunPaths {
-    std::string rels, contentTypes, numbering, fragment, documentHead, documentTail;
+    std::string rels, contentTypes, numbering, fragment, documentHead, documentTail, coreProperties;
 };
 
 RunPaths PathsOf(const std::string& workFolder)
@@ -18,7 +19,8 @@ RunPaths PathsOf(const std::string& workFolder)
     const std::string word = platform::JoinPath(workFolder, "word");
     return {word + "/_rels/document.xml.rels", platform::JoinPath(workFolder, "[Content_Types].xml"),
             word + "/numbering.xml",           word + "/numbering_item_number.xml",
-            word + "/document_temp.xml",       word + "/document_end.xml"};
+            word + "/document_temp.xml",       word + "/document_end.xml",
+            platform::JoinPath(workFolder, "docProps/core.xml")};
 }
 
 // A part and the texts the edits need to find in it, each pair in this order.
@@ -56,6 +58,7 @@ DocxRunStatus CheckInputs(const std::string& monthTemplatePath, const std::strin
         {paths.numbering,
          {{"<?xml", "?>"}, {"<w:numbering", "wordml\">"}, {"<w:abstractNum w:abstractNumId=\"0\">", "</w:abstractNum>"}}},
         {paths.fragment, {}},
+        {paths.coreProperties, {{"<dcterms:created", "</dcterms:created>"}, {"<dcterms:modified", "</dcterms:modified>"}}},
         {monthTemplatePath, {}},
         {dateTemplatePath, {}},
     };
@@ -86,7 +89,8 @@ DocxRunStatus CDocxBuilder::CreateDocx(const std::string& monthTemplatePath, con
 
     if (!WriteDocumentBody(dateTemplatePath, monthTemplatePath, documentPath, design) ||
         !MoveFileText(paths.documentTail, documentPath) ||
-        !WritePackageParts(paths.rels, settingsPath, paths.contentTypes, paths.numbering, NextId(0), paths.fragment))
+        !WritePackageParts(paths.rels, settingsPath, paths.contentTypes, paths.numbering, NextId(0), paths.fragment) ||
+        !WriteCreationTime(paths.coreProperties, platform::Now()))
         return DocxRunStatus::WriteFailed;
     return DocxRunStatus::Done;
 }

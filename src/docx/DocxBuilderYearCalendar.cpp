@@ -4,6 +4,7 @@
 #include "docx/CalendarCells.h"
 #include "docx/DocxBuilder.h"
 #include "docx/DocxTableWriter.h"
+#include "docx/TableSeparator.h"
 #include "docx/XmlText.h"
 #include "settings/CivilDate.h"
 #include "settings/Settings.h"
@@ -16,8 +17,8 @@ using docx::calendar::Rsids;
 
 constexpr int kMonths = 12;
 constexpr int kCellsPerMonth = 42;
-// Width of the column between two months, in twentieths of a point.
-constexpr const char* kSpacerWidth = "<w:tcW w:w=\"248\" w:type=\"dxa\" />\n";
+const std::string kSpacerWidth =
+    "<w:tcW w:w=\"" + std::to_string(CDocxTableWriter::kMonthSpacerWidth) + "\" w:type=\"dxa\" />\n";
 
 bool InRange(int month, int day, int firstMonth, int lastMonth, int firstDay, int lastDay)
 {
@@ -58,24 +59,21 @@ std::string WeekSpacerCellXml(const Rsids& rsids, const CalendarStyle& style)
            SpacerParagraph(rsids, "<w:color w:val=\"000000\" />\n") + "</w:tc>\n";
 }
 
-void AppendCellProperties(std::string& xml, const DocxDayCell& cell, const CalendarStyle& style)
+void AppendCellStart(std::string& xml, const Rsids& rsids, const DocxDayCell& cell, const CalendarStyle& style,
+                     int dayWidth)
 {
+    xml += "<w:tc>\n";
     CDocxTableWriter::AppendCellPropertiesXml(xml, 0, cell.day, style.line_type.str(), style.line_color.str(),
                                               style.back_color_empty.str(), cell.bookmarkNumber, cell.weekday,
                                               style.back_color_day06.str(), style.back_color_day15.str(),
-                                              style.back_color_nodiary.str());
-}
-
-void AppendCellStart(std::string& xml, const Rsids& rsids, const DocxDayCell& cell, const CalendarStyle& style)
-{
-    xml += "<w:tc>\n";
-    AppendCellProperties(xml, cell, style);
+                                              style.back_color_nodiary.str(), dayWidth);
     AppendDayParagraphStart(xml, rsids);
 }
 
-void AppendEmptyDayCell(std::string& xml, const Rsids& rsids, const DocxDayCell& cell, const CalendarStyle& style)
+void AppendEmptyDayCell(std::string& xml, const Rsids& rsids, const DocxDayCell& cell, const CalendarStyle& style,
+                        int dayWidth)
 {
-    AppendCellStart(xml, rsids, cell, style);
+    AppendCellStart(xml, rsids, cell, style, dayWidth);
     CDocxTableWriter::AppendTextRunXml(xml, style.day1To5_font_color.str(), rsids.r5, "");
     xml += "</w:p></w:tc>";
 }
@@ -83,7 +81,7 @@ void AppendEmptyDayCell(std::string& xml, const Rsids& rsids, const DocxDayCell&
 // A day of the range is a HYPERLINK field to its diary page inside its calendar bookmark; any
 // other day only shows its number, since no page carries a bookmark for it.
 void AppendDayCell(std::string& xml, const Rsids& rsids, const DocxDayCell& cell, BYTE twoDigits,
-                   const CalendarStyle& style)
+                   const CalendarStyle& style, int dayWidth)
 {
     const bool linked = cell.bookmarkNumber != 0;
     const bool weekend = cell.weekday == 0 || cell.weekday == 6;
@@ -98,7 +96,7 @@ void AppendDayCell(std::string& xml, const Rsids& rsids, const DocxDayCell& cell
                                                 style.font_name.str(), docx::kNoValue, bold, italic, strike, 1);
     };
     if (!linked) {
-        AppendCellStart(xml, rsids, cell, style);
+        AppendCellStart(xml, rsids, cell, style, dayWidth);
         number();
         xml += "</w:p>\n</w:tc>\n";
         return;
@@ -106,7 +104,7 @@ void AppendDayCell(std::string& xml, const Rsids& rsids, const DocxDayCell& cell
     const std::string id = Padded(cell.bookmarkNumber, 2);
     xml.append("<w:bookmarkStart w:id=\"").append(id).append("\" w:name=\"").append(cell.calendarBookmarkName);
     xml += "\" />\n";
-    AppendCellStart(xml, rsids, cell, style);
+    AppendCellStart(xml, rsids, cell, style, dayWidth);
     CDocxTableWriter::AppendFieldStartXml(xml, color, cell.dateBookmarkName, rsids.r5);
     number();
     xml.append("<w:bookmarkEnd w:id=\"").append(id).append("\" /> \n");
@@ -119,14 +117,15 @@ void AppendQuarterTable(std::string& xml, const Rsids& rsids, const DocxCalendar
                         const std::vector<std::string>& names)
 {
     const DocxCalendarMonth* months[3] = {&model[3 * group], &model[3 * group + 1], &model[3 * group + 2]};
+    docx::KeepApartFromTable(xml);
     xml += "<w:tbl>\n";
-    xml += CDocxTableWriter::GetTablePropertiesXml(style.line_type.str(), style.line_color.str());
-    xml += CDocxTableWriter::GetCalendarGridXml(dayWidth);
+    xml += CDocxTableWriter::GetCalendarTablePropertiesXml(style.line_type.str(), style.line_color.str());
+    xml += CDocxTableWriter::GetCalendarGridXml(dayWidth, 3);
 
     docx::calendar::AppendHeaderRowStart(xml, rsids);
     for (size_t i = 0; i < 3; ++i) {
         const size_t month = 3 * group + i;
-        xml += docx::calendar::MonthTitleCellXml(rsids, month < names.size() ? names[month] : "", style);
+        xml += docx::calendar::MonthTitleCellXml(rsids, month < names.size() ? names[month] : "", style, dayWidth);
         if (i < 2)
             xml += MonthSpacerCellXml(rsids);
     }
@@ -154,9 +153,9 @@ void AppendQuarterTable(std::string& xml, const Rsids& rsids, const DocxCalendar
         for (int i = 0; i < 3; ++i) {
             for (const DocxDayCell& cell : (*months[i])[week]) {
                 if (cell.day == 0)
-                    AppendEmptyDayCell(xml, rsids, cell, style);
+                    AppendEmptyDayCell(xml, rsids, cell, style, dayWidth);
                 else
-                    AppendDayCell(xml, rsids, cell, twoDigits, style);
+                    AppendDayCell(xml, rsids, cell, twoDigits, style, dayWidth);
             }
             if (i < 2)
                 xml += weekSpacer;

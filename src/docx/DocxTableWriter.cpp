@@ -40,6 +40,26 @@ void AppendRsidBoldColorRunStart(std::string& xml, const std::string& color, con
     xml += "</w:rPr>\n";
 }
 
+struct BorderFlags {
+    BYTE left, right, top, bottom, middle;
+};
+
+// Width, indent, the border set, what the caller adds in schema order before the look, the look.
+void AppendTableProperties(std::string& xml, const std::string& lineType, const std::string& lineColor,
+                           const BorderFlags& sides, std::string_view layout)
+{
+    xml += "<w:tblPr>\n"
+           "<w:tblW w:w=\"0\" w:type=\"auto\" />\n"
+           "<w:tblInd w:w=\"-106\" w:type=\"dxa\" />\n"
+           "<w:tblBorders>";
+    CDocxTableWriter::AppendTableBordersBoxedXml(xml, lineType, lineColor, sides.left, sides.right, sides.top,
+                                                 sides.bottom, sides.middle);
+    xml += "</w:tblBorders>";
+    xml += layout;
+    xml += "<w:tblLook w:val=\"01E0\" />\n"
+           "</w:tblPr>";
+}
+
 } // namespace
 
 std::string CDocxTableWriter::GetTablePropertiesXml(const std::string& lineType, const std::string& lineColor)
@@ -59,14 +79,20 @@ void CDocxTableWriter::AppendTablePropertiesBoxedXml(std::string& xml, const std
                                                      const std::string& lineColor, BYTE left, BYTE right, BYTE top,
                                                      BYTE bottom, BYTE middle)
 {
-    xml += "<w:tblPr>\n"
-           "<w:tblW w:w=\"0\" w:type=\"auto\" />\n"
-           "<w:tblInd w:w=\"-106\" w:type=\"dxa\" />\n"
-           "<w:tblBorders>";
-    AppendTableBordersBoxedXml(xml, lineType, lineColor, left, right, top, bottom, middle);
-    xml += "</w:tblBorders>"
-           "<w:tblLook w:val=\"01E0\" />\n"
-           "</w:tblPr>";
+    AppendTableProperties(xml, lineType, lineColor, {left, right, top, bottom, middle}, "");
+}
+
+// Calendar columns are narrow: the grid's widths are kept whatever the cells hold, and the cell
+// margins are small enough for a two-digit day to stay on one line.
+std::string CDocxTableWriter::GetCalendarTablePropertiesXml(const std::string& lineType,
+                                                            const std::string& lineColor)
+{
+    std::string xml;
+    AppendTableProperties(xml, lineType, lineColor, {1, 1, 1, 1, 1},
+                          "<w:tblLayout w:type=\"fixed\" />\n"
+                          "<w:tblCellMar><w:left w:w=\"43\" w:type=\"dxa\" /><w:right w:w=\"43\" w:type=\"dxa\" />"
+                          "</w:tblCellMar>\n");
+    return xml;
 }
 
 std::string CDocxTableWriter::GetTablePropertiesLinedXml(const std::string& lineType, const std::string& lineColor,
@@ -158,20 +184,21 @@ std::string CDocxTableWriter::GetCellPropertiesXml(BYTE white, int day, const st
                                                    const std::string& lineColor, const std::string& emptyShading,
                                                    int bookmark, int weekday, const std::string& weekendShading,
                                                    const std::string& workdayShading,
-                                                   const std::string& outsideShading)
+                                                   const std::string& outsideShading, int width)
 {
     return Appended([&](std::string& xml) {
         AppendCellPropertiesXml(xml, white, day, lineType, lineColor, emptyShading, bookmark, weekday, weekendShading,
-                                workdayShading, outsideShading);
+                                workdayShading, outsideShading, width);
     });
 }
 
 void CDocxTableWriter::AppendCellPropertiesXml(std::string& xml, BYTE white, int day, const std::string& lineType,
                                                const std::string& lineColor, const std::string& emptyShading,
                                                int bookmark, int weekday, const std::string& weekendShading,
-                                               const std::string& workdayShading, const std::string& outsideShading)
+                                               const std::string& workdayShading, const std::string& outsideShading,
+                                               int width)
 {
-    xml += "<w:tcPr>\n<w:tcW w:w=\"8522\" w:type=\"dxa\" />\n";
+    xml.append("<w:tcPr>\n<w:tcW w:w=\"").append(std::to_string(width)).append("\" w:type=\"dxa\" />\n");
     if (white == 1) {
         AppendCellBordersXml(xml, lineType, "FFFFFF", lineColor);
         xml += "</w:tcPr>\n";
@@ -311,12 +338,15 @@ std::string CDocxTableWriter::GetRowPropertiesXml()
     return "<w:trPr><w:trHeight w:val=\"288\" />\n</w:trPr>";
 }
 
-std::string CDocxTableWriter::GetCalendarGridXml(int dayWidth)
+std::string CDocxTableWriter::GetCalendarGridXml(int dayWidth, int months)
 {
     std::string xml = "<w:tblGrid>";
-    for (int column = 0; column < 24; ++column) {
-        const int width = (column == 8 || column == 16) ? dayWidth / 2 : dayWidth;
-        xml += "<w:gridCol w:w=\"" + std::to_string(width) + "\"/>\n";
+    const std::string day = "<w:gridCol w:w=\"" + std::to_string(dayWidth) + "\"/>\n";
+    for (int month = 0; month < months; ++month) {
+        if (month > 0)
+            xml += "<w:gridCol w:w=\"" + std::to_string(kMonthSpacerWidth) + "\"/>\n";
+        for (int weekday = 0; weekday < 7; ++weekday)
+            xml += day;
     }
     return xml + "</w:tblGrid>";
 }

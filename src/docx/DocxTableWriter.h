@@ -50,16 +50,21 @@ public:
     static void AppendCellBordersXml(std::string& xml, const std::string& lineType, const std::string& color,
                                      const std::string& leftColor);
 
-    // Properties of a calendar day cell; the shading follows the day: empty cell, outside the
-    // range (bookmark 0), weekend, working day.
+    // The table properties of a calendar: every border drawn, a fixed layout and narrow cell margins.
+    static std::string GetCalendarTablePropertiesXml(const std::string& lineType, const std::string& lineColor);
+
+    // Properties of a calendar day cell `width` twips wide; the shading follows the day: empty
+    // cell, outside the range (bookmark 0), weekend, working day.
     static std::string GetCellPropertiesXml(BYTE white, int day, const std::string& lineType,
                                             const std::string& lineColor, const std::string& emptyShading,
                                             int bookmark, int weekday, const std::string& weekendShading,
-                                            const std::string& workdayShading, const std::string& outsideShading);
+                                            const std::string& workdayShading, const std::string& outsideShading,
+                                            int width);
     static void AppendCellPropertiesXml(std::string& xml, BYTE white, int day, const std::string& lineType,
                                         const std::string& lineColor, const std::string& emptyShading, int bookmark,
                                         int weekday, const std::string& weekendShading,
-                                        const std::string& workdayShading, const std::string& outsideShading);
+                                        const std::string& workdayShading, const std::string& outsideShading,
+                                        int width);
 
     // The bold coloured runs of a HYPERLINK field.
     static std::string GetFieldBeginRunXml(const std::string& color);
@@ -91,8 +96,9 @@ public:
     static std::string GetEmptyParagraphXml(const std::string& rsidR, const std::string& rsidRDefault);
     static void AppendEmptyParagraphXml(std::string& xml, const std::string& rsidR, const std::string& rsidRDefault);
     static std::string GetRowPropertiesXml();
-    // 24 columns, three months of eight; the eighth column of each month is half a day wide.
-    static std::string GetCalendarGridXml(int dayWidth);
+    // Seven day columns per month, with a spacer column between two months.
+    static std::string GetCalendarGridXml(int dayWidth, int months);
+    static constexpr int kMonthSpacerWidth = 248;
     static std::string GetFontsXml(const std::string& font);
     static void AppendFontsXml(std::string& xml, std::string_view font);
 
@@ -164,11 +170,11 @@ public:
     // of a title row, a weekday row and per week a day-number row with up to five line rows.
     // Days of the range link to their date bookmarks.
     static std::string GetMonthCalendarXml(const std::string& r1, const std::string& r2, const std::string& r3,
-                                           const std::string& r5, int dayWidth, int year, BYTE twoDigits,
+                                           const std::string& r5, int year, BYTE twoDigits,
                                            const CalendarStyle& style, BYTE monthUpper,
                                            const MonthCalendarSettings& settings, int firstMonth, int lastMonth);
     static void AppendMonthCalendarXml(std::string& xml, const std::string& r1, const std::string& r2,
-                                       const std::string& r3, const std::string& r5, int dayWidth, int year,
+                                       const std::string& r3, const std::string& r5, int year,
                                        BYTE twoDigits, const CalendarStyle& style, BYTE monthUpper,
                                        const MonthCalendarSettings& settings, int firstMonth, int lastMonth);
     // Properties of a day-number cell; a day outside the range (bookmark 0) starts a vertical merge

@@ -1,5 +1,7 @@
 #include "docx/PartWriter.h"
 
+#include "docx/TableSeparator.h"
+
 namespace docx {
 namespace {
 
@@ -22,23 +24,25 @@ PartWriter::~PartWriter()
 void PartWriter::FlushIfFull()
 {
     if (m_chunk.size() >= kChunkBytes)
-        Flush();
+        Flush(true);
 }
 
 bool PartWriter::Finish()
 {
-    Flush();
+    Flush(false);
     const bool closed = platform::CloseFileHandle(m_file);
     m_file = platform::kInvalidFileHandle;
     return m_written && closed;
 }
 
-void PartWriter::Flush()
+void PartWriter::Flush(bool keepTableEnd)
 {
+    // A table end stays in the chunk, so a table that follows still sees it and keeps apart.
+    const size_t count = keepTableEnd && EndsWithTable(m_chunk) ? m_chunk.rfind("</w:tbl>") : m_chunk.size();
     // After a failed write the part is lost anyway; the rest is not written.
     if (m_written)
-        m_written = platform::WriteFileHandle(m_file, m_chunk.data(), m_chunk.size()) == m_chunk.size();
-    m_chunk.clear();
+        m_written = platform::WriteFileHandle(m_file, m_chunk.data(), count) == count;
+    m_chunk.erase(0, count);
 }
 
 } // namespace docx

@@ -28,7 +28,7 @@ public:
     bool Finish();
 
 private:
-    void Flush();
+    void Flush(bool keepTableEnd);
 
     platform::FileHandle m_file = platform::kInvalidFileHandle;
     std::string m_chunk;

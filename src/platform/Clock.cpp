@@ -42,6 +42,13 @@ std::tm LocalTime(std::time_t moment)
     return result;
 }
 
+std::tm UniversalTime(std::time_t moment)
+{
+    std::tm result {};
+    ::gmtime_r(&moment, &result);
+    return result;
+}
+
 std::time_t NormaliseLocalTime(std::tm& time)
 {
     return std::mktime(&time);

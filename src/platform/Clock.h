@@ -13,6 +13,7 @@ void SetFixedClock(std::time_t moment);
 void ClearFixedClock();
 
 std::tm LocalTime(std::time_t moment);
+std::tm UniversalTime(std::time_t moment);
 
 // Normalises the broken-down local time as mktime does (31 April becomes 1 May).
 std::time_t NormaliseLocalTime(std::tm& time);

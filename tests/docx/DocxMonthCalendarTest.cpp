@@ -53,7 +53,7 @@ void SetRange(int firstMonth, int firstDay, int lastMonth, int lastDay)
 
 std::string Pages(const MonthCalendarSettings& settings, int firstMonth, int lastMonth, int year = 2026)
 {
-    return W::GetMonthCalendarXml(kR1, kR2, kR3, kR5, 437, year, 0, TestCalendarStyle(), 1, settings, firstMonth, lastMonth);
+    return W::GetMonthCalendarXml(kR1, kR2, kR3, kR5, year, 0, TestCalendarStyle(), 1, settings, firstMonth, lastMonth);
 }
 
 // The texts of the counter cells, in document order.
@@ -79,17 +79,17 @@ TEST(MonthCalendarCells, BordersMergesAndSignsAreWrittenExactly)
               "<w:tcBorders>\n" + W::GetBorderXml(1, "bottom", "single", "BBBBBB") + "</w:tcBorders>\n");
 
     EXPECT_EQ(W::GetMergedCellStartXml("single", "C0C0C0", "", "", 0, 3, "FFEEEE", "FFFFFF", "EEEEEE"),
-              "<w:tcPr>\n<w:tcW w:w=\"8522\" w:type=\"dxa\" />\n<w:vMerge w:val=\"restart\" />" +
+              "<w:tcPr>\n<w:tcW w:w=\"1368\" w:type=\"dxa\" />\n<w:vMerge w:val=\"restart\" />" +
                   W::GetTopBottomBordersXml("single", "C0C0C0", "", "") +
                   "<w:shd w:val=\"clear\" w:color=\"auto\" w:fill=\"EEEEEE\" />\n</w:tcPr>\n");
     // A day outside the range starts its merge even without a colour of its own.
     EXPECT_EQ(W::GetMergedCellStartXml("", "", "", "", 0, 3, "FFEEEE", "FFFFFF", ""),
-              "<w:tcPr>\n<w:tcW w:w=\"8522\" w:type=\"dxa\" />\n<w:vMerge w:val=\"restart\" /></w:tcPr>\n");
+              "<w:tcPr>\n<w:tcW w:w=\"1368\" w:type=\"dxa\" />\n<w:vMerge w:val=\"restart\" /></w:tcPr>\n");
     EXPECT_EQ(W::GetMergedCellStartXml("", "", "", "", 7, 6, "FFEEEE", "FFFFFF", "EEEEEE"),
-              "<w:tcPr>\n<w:tcW w:w=\"8522\" w:type=\"dxa\" />\n"
+              "<w:tcPr>\n<w:tcW w:w=\"1368\" w:type=\"dxa\" />\n"
               "<w:shd w:val=\"clear\" w:color=\"auto\" w:fill=\"FFEEEE\" />\n</w:tcPr>\n");
     EXPECT_EQ(W::GetMergedCellStartXml("", "", "", "", 7, 2, "FFEEEE", "", "EEEEEE"),
-              "<w:tcPr>\n<w:tcW w:w=\"8522\" w:type=\"dxa\" />\n</w:tcPr>\n");
+              "<w:tcPr>\n<w:tcW w:w=\"1368\" w:type=\"dxa\" />\n</w:tcPr>\n");
 
     EXPECT_EQ(W::GetMergedCellContinueXml(kR1, kR2, kR3, "F8F8F8", 0, ""),
               "<w:tc>\n<w:tcPr><w:tcW w:w=\"1368\" w:type=\"dxa\" /><w:vMerge />"
@@ -197,7 +197,7 @@ TEST(MonthCalendarPages, OnePagePerMonthWithItsHeadings)
     EXPECT_EQ(one.find(W::GetPageBreakXml(kR1, kR2, kR3) +
                        CDocxBuilder::GetTextParagraphXml("月日历", "Tahoma", "20", "921111", 1, "1", kR1, kR2, kR3) +
                        CDocxBuilder::GetTextParagraphXml("APRIL", "Tahoma", "20", "921111", 1, "2", kR1, kR2, kR3) +
-                       "<w:tbl>\n" + W::GetTablePropertiesXml("single", "808080") + W::GetCalendarGridXml(437)),
+                       "<w:tbl>\n" + W::GetCalendarTablePropertiesXml("single", "808080") + W::GetCalendarGridXml(1368, 1)),
               0u);
     EXPECT_EQ(Count(one, "<w:tbl>"), 1u);
     EXPECT_EQ(one.substr(one.size() - 9), "</w:tbl>\n");
@@ -297,7 +297,7 @@ TEST(MonthCalendarPages, ValidWithEveryRowSignCounterAndHostileTexts)
     style.MonthFormat = "<%B> & 月";
     style.back_color_nodiary = "";
     style.back_color_empty = "";
-    const std::string body = W::GetMonthCalendarXml(kR1, kR2, kR3, kR5, 437, 2024, 1, style, 0, settings, 1, 4);
+    const std::string body = W::GetMonthCalendarXml(kR1, kR2, kR3, kR5, 2024, 1, style, 0, settings, 1, 4);
     EXPECT_NE(body.find("&lt;January&gt; &amp; 月"), std::string::npos);
     EXPECT_EQ(BookmarkFaults(body).find("repeated"), std::string::npos);
     TempFolder folder;

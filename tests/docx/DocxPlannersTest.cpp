@@ -333,7 +333,7 @@ TEST(CalendarDocument, EveryCalendarAndPlannerInOneDocument)
         body += pageBreak + W::GetYearPlannerXml(planner, style, first, end, year, 1);
     for (int quarter = 0; quarter < 4; ++quarter)
         body += pageBreak + W::GetQuarterPlannerXml(planner, style, 3 * quarter, 3 * quarter + 3, year, 1);
-    body += W::GetMonthCalendarXml(kR1, kR2, kR3, kR5, 437, year, 1, style, 1, month, 3, 4);
+    body += W::GetMonthCalendarXml(kR1, kR2, kR3, kR5, year, 1, style, 1, month, 3, 4);
     const std::vector<std::string> lines =
         CDocxBuilder::BuildDayCaptions("%m-%d %a", 0, "", "", "", year, 0, 3, 4, 15, 10, 0, "", "");
     ASSERT_EQ(lines.size(), 27u);

@@ -29,6 +29,10 @@ TEST_F(DocxRunTest, FinishedRunLeavesACompletePackage)
     EXPECT_NE(numbering.find("<w:num w:numId=\"25\">"), std::string::npos);
     EXPECT_EQ(numbering.find("<w:num w:numId=\"26\">"), std::string::npos);
     EXPECT_EQ(Occurrences(docxcheck::ReadFile(Part("word/_rels/document.xml.rels")), "numbering.xml"), 1u);
+
+    // Made at the run's moment (the fixed clock: 15 June 2026, noon UTC).
+    const std::string core = docxcheck::ReadFile(Part("docProps/core.xml"));
+    EXPECT_EQ(Occurrences(core, ">2026-06-15T12:00:00Z</dcterms:"), 2u) << core;
 }
 
 TEST_F(DocxRunTest, MissingPartsStopTheRunBeforeAnyChange)
@@ -41,7 +45,8 @@ TEST_F(DocxRunTest, MissingPartsStopTheRunBeforeAnyChange)
                                    Part("word/_rels/document.xml.rels"),
                                    Part("[Content_Types].xml"),
                                    Part("word/numbering.xml"),
-                                   Part("word/numbering_item_number.xml")};
+                                   Part("word/numbering_item_number.xml"),
+                                   Part("docProps/core.xml")};
     for (const std::string& path : missing) {
         const std::string kept = docxcheck::ReadFile(path);
         fs::remove(path);
@@ -61,6 +66,7 @@ TEST_F(DocxRunTest, PartsWithoutWhatTheEditsNeedStopTheRunBeforeAnyChange)
         {"word/_rels/document.xml.rels", "</Relationships>"},
         {"[Content_Types].xml", "</Types>"},
         {"word/numbering.xml", "</w:abstractNum>"},
+        {"docProps/core.xml", "</dcterms:modified>"},
     };
     for (const auto& [part, marker] : broken) {
         const std::string kept = docxcheck::ReadFile(Part(part));

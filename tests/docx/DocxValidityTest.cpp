@@ -102,11 +102,11 @@ std::string Body(CDocxBuilder& builder)
     body += builder.GetAddedTextParagraphXml("", "", "", "", "", 0, 0, 0, r1, r2, r3, frame);
 
     // A calendar-like table from the table writer's pieces.
-    body += "<w:tbl>" + CDocxTableWriter::GetTablePropertiesXml("single", "000000") +
-            CDocxTableWriter::GetCalendarGridXml(437) + "<w:tr>" + CDocxTableWriter::GetRowPropertiesXml();
-    for (int cell = 0; cell < 24; ++cell) {
+    body += "<w:tbl>" + CDocxTableWriter::GetCalendarTablePropertiesXml("single", "000000") +
+            CDocxTableWriter::GetCalendarGridXml(437, 3) + "<w:tr>" + CDocxTableWriter::GetRowPropertiesXml();
+    for (int cell = 0; cell < 23; ++cell) {
         body += "<w:tc>" + CDocxTableWriter::GetCellPropertiesXml(cell % 5 == 0, cell % 8, "single", "000000", "EEEEEE",
-                                                                  cell % 3, cell % 7, "FFEEEE", "", "DDDDDD");
+                                                                  cell % 3, cell % 7, "FFEEEE", "", "DDDDDD", 437);
         body += "<w:p>";
         if (cell % 2 == 0) {
             body += CDocxTableWriter::GetFieldBeginRunXml("0000FF") +

@@ -191,9 +191,9 @@ TEST(YearCalendar, WeekRowsLeaveOutOnlyAnEmptySixthWeek)
     EXPECT_EQ(Count(tables[0], "<w:tr "), 2u + 5u);
     EXPECT_EQ(Count(tables[1], "<w:tr "), 2u + 6u);
     for (const std::string& table : tables) {
-        // 3 month titles, 21 weekday labels and 2 + 2 spacers in the header rows.
+        // 3 month titles, 21 weekday labels and 2 + 2 spacers in the header rows; 21 days a week.
         EXPECT_EQ(Count(table, "<w:gridSpan w:val=\"7\" />"), 3u);
-        EXPECT_EQ(Count(table, "<w:tcW w:w=\"437\" w:type=\"dxa\" />"), 21u);
+        EXPECT_EQ(Count(table, "<w:tcW w:w=\"437\" w:type=\"dxa\" />"), 21u * (Count(table, "<w:tr ") - 1u));
         EXPECT_EQ(Count(table, "<w:tcW w:w=\"248\" w:type=\"dxa\" />"), 4u + 2u * (Count(table, "<w:tr ") - 2u));
     }
 }
@@ -202,7 +202,7 @@ TEST(YearCalendar, HeaderCellsAreWrittenExactly)
 {
     SetRange(1, 1, 3, 31);
     const std::string xml = Calendar(2026, Style(), 1, 1);
-    EXPECT_NE(xml.find("<w:tc>\n<w:tcPr>\n<w:tcW w:w=\"3060\" w:type=\"dxa\" />\n<w:gridSpan w:val=\"7\" />\n"
+    EXPECT_NE(xml.find("<w:tc>\n<w:tcPr>\n<w:tcW w:w=\"3059\" w:type=\"dxa\" />\n<w:gridSpan w:val=\"7\" />\n"
                        "<w:shd w:val=\"clear\" w:color=\"auto\" w:fill=\"DDEEFF\" />\n</w:tcPr>\n"
                        "<w:p w:rsidR=\"" + kR1 + "\" w:rsidRPr=\"" + kR5 + "\" w:rsidRDefault=\"" + kR2 +
                        "\" w:rsidP=\"" + kR3 + "\">\n<w:pPr>\n<w:jc w:val=\"center\" /></w:pPr>\n"
@@ -243,7 +243,7 @@ TEST(YearCalendar, DayCellsLinkInsideTheRangeAndOnlyShowTheirNumberOutside)
     // Sunday 15 March 2026, the first day of the range.
     const std::string first =
         "<w:bookmarkStart w:id=\"01\" w:name=\"BOOKMARK_Calendar001\" />\n<w:tc>\n" +
-        W::GetCellPropertiesXml(0, 15, "single", "C0C0C0", "F8F8F8", 1, 0, "FFEEEE", "FFFFFF", "EEEEEE") +
+        W::GetCellPropertiesXml(0, 15, "single", "C0C0C0", "F8F8F8", 1, 0, "FFEEEE", "FFFFFF", "EEEEEE", 437) +
         paragraph + W::GetFieldBeginRunXml("FF0000") + W::GetFieldInstrRunXml("FF0000", "BOOKMARK_Date001") +
         W::GetBoldColorRunXml("FF0000", kR5) + W::GetFieldSeparateRunXml("FF0000") +
         W::GetDayNumberRunXml("FF0000", kR5, 15, 1, 0, "Tahoma", "", 1, 0, 0, 1) + "<w:bookmarkEnd w:id=\"01\" /> \n" +
@@ -252,13 +252,13 @@ TEST(YearCalendar, DayCellsLinkInsideTheRangeAndOnlyShowTheirNumberOutside)
     // Saturday 14 March lies before the range: no bookmark, no field.
     const std::string before = "<w:tc>\n" +
                                W::GetCellPropertiesXml(0, 14, "single", "C0C0C0", "F8F8F8", 0, 6, "FFEEEE",
-                                                       "FFFFFF", "EEEEEE") +
+                                                       "FFFFFF", "EEEEEE", 437) +
                                paragraph + W::GetDayNumberRunXml("999999", kR5, 14, 0, 0, "Tahoma", "", 0, 1, 0, 1) +
                                "</w:p>\n</w:tc>\n";
     EXPECT_NE(xml.find(before), std::string::npos);
     // 1 February 2026 is a Sunday, so January's last week ends in empty cells.
     const std::string empty = "<w:tc>\n" +
-                              W::GetCellPropertiesXml(0, 0, "single", "C0C0C0", "F8F8F8", 0, -1, "", "", "") +
+                              W::GetCellPropertiesXml(0, 0, "single", "C0C0C0", "F8F8F8", 0, -1, "", "", "", 437) +
                               paragraph + W::GetTextRunXml("0000FF", kR5, "") + "</w:p></w:tc>";
     EXPECT_NE(xml.find(empty), std::string::npos);
 

@@ -62,7 +62,7 @@ TEST(TableWriter, CellShadingFollowsTheDayInItsOrder)
     const auto shading = [](BYTE white, int day, int bookmark, int weekday) {
         const std::string xml =
             W::GetCellPropertiesXml(white, day, "single", "FF0000", "E0E0E0", bookmark, weekday, "FFE0E0", "E0FFE0",
-                                    "C0C0C0");
+                                    "C0C0C0", 437);
         const size_t at = xml.find("w:fill=\"");
         return at == std::string::npos ? std::string("none") : xml.substr(at + 8, 6);
     };
@@ -72,11 +72,11 @@ TEST(TableWriter, CellShadingFollowsTheDayInItsOrder)
     EXPECT_EQ(shading(0, 7, 5, 0), "FFE0E0");
     EXPECT_EQ(shading(0, 7, 5, 3), "E0FFE0");
     EXPECT_EQ(shading(1, 0, 0, 0), "none");
-    EXPECT_EQ(W::GetCellPropertiesXml(0, 7, "single", "FF0000", "", 5, 3, "", "E0FFE0", ""),
-              "<w:tcPr>\n<w:tcW w:w=\"8522\" w:type=\"dxa\" />\n" + W::GetCellBordersXml("single", "FF0000") +
+    EXPECT_EQ(W::GetCellPropertiesXml(0, 7, "single", "FF0000", "", 5, 3, "", "E0FFE0", "", 437),
+              "<w:tcPr>\n<w:tcW w:w=\"437\" w:type=\"dxa\" />\n" + W::GetCellBordersXml("single", "FF0000") +
                   "<w:shd w:val=\"clear\" w:color=\"auto\" w:fill=\"E0FFE0\" />\n</w:tcPr>\n");
-    EXPECT_EQ(W::GetCellPropertiesXml(0, 7, "single", "FF0000", "", 5, 3, "", "", ""),
-              "<w:tcPr>\n<w:tcW w:w=\"8522\" w:type=\"dxa\" />\n" + W::GetCellBordersXml("single", "FF0000") +
+    EXPECT_EQ(W::GetCellPropertiesXml(0, 7, "single", "FF0000", "", 5, 3, "", "", "", 437),
+              "<w:tcPr>\n<w:tcW w:w=\"437\" w:type=\"dxa\" />\n" + W::GetCellBordersXml("single", "FF0000") +
                   "</w:tcPr>\n");
 }
 
@@ -121,8 +121,9 @@ TEST(TableWriter, ParagraphsRowsGridsAndFonts)
               "<w:rFonts w:ascii='宋体' w:eastAsia='宋体' w:hAnsi='宋体' w:cs='宋体' w:hint=\"eastAsia\" /> ");
     EXPECT_EQ(docxcheck::XmlError("<r xmlns:w=\"w\">" + W::GetFontsXml("O'Brien & \"Co\"") + "</r>"), "");
 
+    // Seven day columns a month and a spacer between two months, as the rows have their cells.
     std::string expected = "<w:tblGrid>";
-    for (int column = 0; column < 24; ++column)
-        expected += std::string("<w:gridCol w:w=\"") + (column == 8 || column == 16 ? "218" : "437") + "\"/>\n";
-    EXPECT_EQ(W::GetCalendarGridXml(437), expected + "</w:tblGrid>");
+    for (int column = 0; column < 23; ++column)
+        expected += std::string("<w:gridCol w:w=\"") + (column == 7 || column == 15 ? "248" : "437") + "\"/>\n";
+    EXPECT_EQ(W::GetCalendarGridXml(437, 3), expected + "</w:tblGrid>");
 }

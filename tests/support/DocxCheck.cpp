@@ -121,7 +121,8 @@ bool LibreOfficeInstalled()
 int PdfPages(const std::string& docx, const std::string& workFolder)
 {
     const std::string profile = "file://" + workFolder + "/lo-profile";
-    Output("soffice --headless --norestore -env:UserInstallation=" + Quoted(profile) +
+    Output("FONTCONFIG_FILE=" + Quoted(SourceDir() + "/tests/support/fonts.conf") +
+           " soffice --headless --norestore -env:UserInstallation=" + Quoted(profile) +
            " --convert-to pdf --outdir " + Quoted(workFolder) + " " + Quoted(docx) + " 2>&1");
     const std::string pdf = workFolder + "/" + fs::path(docx).stem().string() + ".pdf";
     if (!fs::exists(pdf))

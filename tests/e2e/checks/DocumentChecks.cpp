@@ -105,7 +105,75 @@ struct Walk {
     }
 };
 
+int SpanOf(xmlNode* cell)
+{
+    for (xmlNode* properties = cell->children; properties != nullptr; properties = properties->next)
+        if (IsWord(properties, "tcPr"))
+            for (xmlNode* span = properties->children; span != nullptr; span = span->next)
+                if (IsWord(span, "gridSpan"))
+                    return std::atoi(Attribute(span, "val").c_str());
+    return 1;
+}
+
+struct TableWalk {
+    size_t tables = 0;
+    std::vector<std::string> problems;
+
+    void Visit(xmlNode* node)
+    {
+        for (; node != nullptr; node = node->next) {
+            if (IsWord(node, "tbl"))
+                Table(node);
+            Visit(node->children);
+        }
+    }
+
+    void Table(xmlNode* table)
+    {
+        const std::string name = "table " + std::to_string(++tables);
+        int columns = 0;
+        size_t row = 0;
+        for (xmlNode* child = table->children; child != nullptr; child = child->next) {
+            if (IsWord(child, "tblGrid"))
+                for (xmlNode* column = child->children; column != nullptr; column = column->next)
+                    columns += IsWord(column, "gridCol") ? 1 : 0;
+            if (!IsWord(child, "tr"))
+                continue;
+            int spanned = 0;
+            for (xmlNode* cell = child->children; cell != nullptr; cell = cell->next)
+                spanned += IsWord(cell, "tc") ? SpanOf(cell) : 0;
+            ++row;
+            if (spanned != columns)
+                problems.push_back(name + " row " + std::to_string(row) + " spans " + std::to_string(spanned) +
+                                   " of " + std::to_string(columns) + " grid columns");
+        }
+        xmlNode* next = table->next;
+        while (next != nullptr && (next->type != XML_ELEMENT_NODE || IsWord(next, "bookmarkStart") ||
+                                   IsWord(next, "bookmarkEnd")))
+            next = next->next;
+        if (next != nullptr && IsWord(next, "tbl"))
+            problems.push_back(name + " is followed directly by another table");
+    }
+};
+
+xmlDocPtr ParseDocument(const std::string& documentXml)
+{
+    return xmlReadMemory(documentXml.data(), static_cast<int>(documentXml.size()), "document.xml", nullptr,
+                         XML_PARSE_NONET | XML_PARSE_HUGE);
+}
+
 } // namespace
+
+std::vector<std::string> TableProblems(const std::string& documentXml)
+{
+    xmlDocPtr document = ParseDocument(documentXml);
+    if (document == nullptr)
+        return {"the document part is not well-formed"};
+    TableWalk walk;
+    walk.Visit(xmlDocGetRootElement(document));
+    xmlFreeDoc(document);
+    return walk.problems;
+}
 
 std::string ZipTestProblems(const std::string& docx)
 {
@@ -114,10 +182,11 @@ std::string ZipTestProblems(const std::string& docx)
     return status == 0 && output.find("No errors detected") != std::string::npos ? std::string() : output;
 }
 
-std::vector<std::string> PdfPageTexts(const std::string& pdf)
+std::vector<std::string> PdfPageTexts(const std::string& pdf, bool layout)
 {
     int status = -1;
-    const std::string text = Output("pdftotext -enc UTF-8 " + Quoted(pdf) + " -", status);
+    const std::string text =
+        Output(std::string("pdftotext -enc UTF-8 ") + (layout ? "-layout " : "") + Quoted(pdf) + " -", status);
     std::vector<std::string> pages;
     if (status != 0)
         return pages;
@@ -144,8 +213,7 @@ bool Unpack(const std::string& docx, const std::string& folder)
 LinkReport CheckLinks(const std::string& documentXml)
 {
     LinkReport report;
-    xmlDocPtr document = xmlReadMemory(documentXml.data(), static_cast<int>(documentXml.size()), "document.xml",
-                                       nullptr, XML_PARSE_NONET | XML_PARSE_HUGE);
+    xmlDocPtr document = ParseDocument(documentXml);
     if (document == nullptr) {
         report.problems.push_back("the document part is not well-formed");
         return report;

@@ -19,7 +19,13 @@ struct LinkReport {
 // anchor names a bookmark of the part).
 LinkReport CheckLinks(const std::string& documentXml);
 
-// The text of each page of a PDF, as pdftotext reads it; nothing when it cannot.
-std::vector<std::string> PdfPageTexts(const std::string& pdf);
+// Tables that readers lay out apart from what the writer meant: a row whose cells span another
+// number of grid columns than the table's grid has, or a table that directly follows another
+// (readers join the two). Each problem names the table by its place in the document.
+std::vector<std::string> TableProblems(const std::string& documentXml);
+
+// The text of each page of a PDF, as pdftotext reads it (in `layout`, text that stands on one
+// line of the page stays on one line); nothing when it cannot.
+std::vector<std::string> PdfPageTexts(const std::string& pdf, bool layout = false);
 // The text without any white space, so a line broken differently still matches.
 std::string Squeezed(const std::string& text);

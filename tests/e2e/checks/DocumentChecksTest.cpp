@@ -1,4 +1,4 @@
-// The link check finds what it is there to find.
+// The link and table checks find what they are there to find.
 #include "DocumentChecks.h"
 
 #include <gtest/gtest.h>
@@ -41,4 +41,17 @@ TEST(DocumentChecks, EveryKindOfFaultIsReported)
                                         "bookmark 1 never ended", "bookmark 2 never ended",
                                         "link to missing bookmark B"}));
     EXPECT_EQ(CheckLinks("<broken").problems, std::vector<std::string>{"the document part is not well-formed"});
+}
+
+TEST(DocumentChecks, TablesOffTheirGridAndAdjacentTablesAreReported)
+{
+    const std::string grid = "<w:tblGrid><w:gridCol w:w=\"10\"/><w:gridCol w:w=\"10\"/></w:tblGrid>";
+    const std::string spanned = "<w:tc><w:tcPr><w:gridSpan w:val=\"2\"/></w:tcPr><w:p/></w:tc>";
+    const std::string cell = "<w:tc><w:p/></w:tc>";
+    const std::string sound = "<w:tbl>" + grid + "<w:tr>" + spanned + "</w:tr><w:tr>" + cell + cell + "</w:tr></w:tbl>";
+    EXPECT_EQ(TableProblems(Document(sound + "<w:p/>" + sound)), std::vector<std::string>{});
+    const std::string narrow = "<w:tbl>" + grid + "<w:tr>" + cell + "</w:tr></w:tbl>";
+    EXPECT_EQ(TableProblems(Document(sound + "<w:bookmarkStart w:id=\"1\" w:name=\"A\"/>" + narrow)),
+              (std::vector<std::string>{"table 1 is followed directly by another table",
+                                        "table 2 row 1 spans 1 of 2 grid columns"}));
 }

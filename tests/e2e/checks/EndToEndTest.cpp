@@ -14,6 +14,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cctype>
 #include <filesystem>
 
 namespace {
@@ -21,7 +23,8 @@ namespace {
 struct Case {
     const char* name;
     std::string file;   // a shipped configuration, or "" for the hostile design
-    int frontPages;     // at least: title and yearly calendar, each planner page, each month page
+    int frontPages;     // title and yearly calendar, each planner page, each month page
+    int monthPages;     // of the front pages, those of the monthly calendar
 };
 
 void PrintTo(const Case& c, std::ostream* out)
@@ -66,15 +69,16 @@ protected:
     std::unique_ptr<TempFolder> m_folder;
 };
 
-// Each ticked day begins a page of its own; an unticked day stands on the page of the next
-// ticked day; the page break after the last day leaves one empty page.
+// The front pages come first; then each ticked day begins a page of its own, and an unticked day
+// stands on the page of the next ticked day (after the last one, on a page of its own). Nothing
+// follows the last day.
 void ExpectDayPages(const std::vector<std::string>& pages, const std::vector<Day>& days, int frontPages)
 {
     ASSERT_FALSE(days.empty());
     size_t page = 0;
     while (page < pages.size() && Squeezed(pages[page]).find(Squeezed(days[0].caption)) == std::string::npos)
         ++page;
-    EXPECT_GE(page, static_cast<size_t>(frontPages)) << "pages before the first day";
+    EXPECT_EQ(page, static_cast<size_t>(frontPages)) << "pages before the first day";
     for (const Day& day : days) {
         ASSERT_LT(page, pages.size()) << day.caption;
         EXPECT_NE(Squeezed(pages[page]).find(Squeezed(day.caption)), std::string::npos)
@@ -82,7 +86,33 @@ void ExpectDayPages(const std::vector<std::string>& pages, const std::vector<Day
         if (day.ticked)
             ++page;
     }
-    EXPECT_EQ(pages.size(), page + 1);
+    EXPECT_EQ(pages.size(), days.back().ticked ? page : page + 1);
+}
+
+bool HasLineWith(const std::string& page, const std::string& squeezedText)
+{
+    for (size_t start = 0; start < page.size();) {
+        const size_t end = std::min(page.find('\n', start), page.size());
+        std::string line = Squeezed(page.substr(start, end - start));
+        for (char& c : line)
+            c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        if (line.find(squeezedText) != std::string::npos)
+            return true;
+        start = end + 1;
+    }
+    return false;
+}
+
+// A calendar that holds together shows a weekday row as one line of text: the yearly calendar's
+// three months of letters on its first page, and every monthly page its seven names.
+void ExpectCalendarRows(const std::vector<std::string>& layoutPages, int monthPages)
+{
+    ASSERT_FALSE(layoutPages.empty());
+    EXPECT_TRUE(HasLineWith(layoutPages[0], "smtwtfssmtwtfssmtwtfs")) << layoutPages[0];
+    int monthly = 0;
+    for (const std::string& page : layoutPages)
+        monthly += HasLineWith(page, "sundaymondaytuesdaywednesdaythursdayfridaysaturday") ? 1 : 0;
+    EXPECT_EQ(monthly, monthPages);
 }
 
 } // namespace
@@ -117,6 +147,7 @@ TEST_P(EndToEnd, DocumentPassesEveryReader)
     const LinkReport links = CheckLinks(docxcheck::ReadFile(parts + "/word/document.xml"));
     EXPECT_EQ(links.problems, std::vector<std::string>{});
     EXPECT_GT(links.links, 0u);
+    EXPECT_EQ(TableProblems(docxcheck::ReadFile(parts + "/word/document.xml")), std::vector<std::string>{});
 
     if (!docxcheck::ValidatorInstalled() || !docxcheck::LibreOfficeInstalled())
         GTEST_SKIP() << "the schema validator or LibreOffice is not installed (test.sh installs both)";
@@ -125,16 +156,18 @@ TEST_P(EndToEnd, DocumentPassesEveryReader)
     const std::vector<std::string> texts = PdfPageTexts(m_folder->File("my_diary.pdf"));
     ASSERT_EQ(texts.size(), static_cast<size_t>(pages));
     ExpectDayPages(texts, Days(dateTemplate), c.frontPages);
+    ExpectCalendarRows(PdfPageTexts(m_folder->File("my_diary.pdf"), true), c.monthPages);
 }
 
 // Front pages: 1 for the title and the yearly calendar; the year planners take 2 + 1, the
 // quarter planner 4; the monthly calendar one page a month.
 INSTANTIATE_TEST_SUITE_P(Designs, EndToEnd,
-                         testing::Values(Case{"FullYear", "config/ZaDuzed_Simple.ini", 1},
+                         testing::Values(Case{"FullYear", "config/ZaDuzed_Simple.ini", 1, 0},
                                          Case{"EveryCalendarAndPlanner", "config/samples/FullYear_AllCalendars.ini",
-                                              1 + 7 + 12},
-                                         Case{"From15MarchTo10April", "config/samples/Spring_15Mar_10Apr.ini", 1 + 2},
-                                         Case{"WeekendsUnticked", "config/samples/Weekdays_Only.ini", 1},
-                                         Case{"MottoLines", "config/samples/Motto_June.ini", 1},
-                                         Case{"HostileTexts", "", 1 + 7 + 2}),
+                                              1 + 7 + 12, 12},
+                                         Case{"From15MarchTo10April", "config/samples/Spring_15Mar_10Apr.ini", 1 + 2,
+                                              2},
+                                         Case{"WeekendsUnticked", "config/samples/Weekdays_Only.ini", 1, 0},
+                                         Case{"MottoLines", "config/samples/Motto_June.ini", 1, 0},
+                                         Case{"HostileTexts", "", 1 + 7 + 2, 2}),
                          [](const testing::TestParamInfo<Case>& test) { return std::string(test.param.name); });
