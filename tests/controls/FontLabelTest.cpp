@@ -60,25 +60,36 @@ TEST_F(ControlDialogTest, FontLabelPaintsItsBackgroundAndText)
     EXPECT_GT(CountPixels(CaptureWindow(label), RGB(200, 0, 0)), plain);
 }
 
-TEST_F(ControlDialogTest, FontLabelWrapsLongTextAtWords)
+// The lowest and the rightmost pixel in the colour.
+CPoint InkExtent(const platform::ui::WindowPicture& picture, COLORREF colour)
+{
+    CPoint extent(0, 0);
+    for (int y = 0; y < picture.Height(); ++y)
+        for (int x = 0; x < picture.Width(); ++x)
+            if (picture.Pixel(x, y) == colour)
+                extent = CPoint(std::max<int>(extent.x, x), y);
+    return extent;
+}
+
+TEST_F(ControlDialogTest, FontLabelWrapsLongTextAtWordsWhenTheLinesFit)
 {
     CFontLabel label;
     ASSERT_TRUE(label.SubclassDlgItem(kLabel, &dialog));
     label.SetLabelFont("Tahoma", -12, RGB(0, 0, 200), 0);
     label.SetWindowText("one");
-    const auto single = CaptureWindow(label);
-    label.SetWindowText("one two three four five six seven eight nine ten");
-    const auto wrapped = CaptureWindow(label);
-    // Ink on a second line: some pixel below the first line's height is text coloured.
-    int lowest = 0;
-    for (int y = 0; y < wrapped.Height(); ++y)
-        for (int x = 0; x < wrapped.Width(); ++x)
-            if (wrapped.Pixel(x, y) == RGB(0, 0, 200))
-                lowest = y;
-    int singleLowest = 0;
-    for (int y = 0; y < single.Height(); ++y)
-        for (int x = 0; x < single.Width(); ++x)
-            if (single.Pixel(x, y) == RGB(0, 0, 200))
-                singleLowest = y;
-    EXPECT_GT(lowest, singleLowest + 5);
+    const auto onePicture = CaptureWindow(label);
+    const CPoint single = InkExtent(onePicture, RGB(0, 0, 200));
+    const char* const longText = "one two three four five six seven eight nine ten eleven twelve";
+    label.SetWindowText(longText);
+    const CPoint wrapped = InkExtent(CaptureWindow(label), RGB(0, 0, 200));
+    EXPECT_GT(wrapped.y, single.y + 5) << "ink on a second line";
+
+    // One line high: no cut second line, but the first line of the long text.
+    CRect rect;
+    label.GetWindowRect(&rect);
+    dialog.ScreenToClient(&rect);
+    label.MoveWindow(rect.left, rect.top, rect.Width(), single.y + 4);
+    const auto oneLine = CaptureWindow(label);
+    EXPECT_LE(InkExtent(oneLine, RGB(0, 0, 200)).y, single.y);
+    EXPECT_GT(CountPixels(oneLine, RGB(0, 0, 200)), 3 * CountPixels(onePicture, RGB(0, 0, 200)));
 }

@@ -6,7 +6,13 @@
 #include "Canvas.h"
 #include "support/TempFolder.h"
 
+#include "platform/ui/qt/FontFaces.h"
+
 #include <QDir>
+#include <QFile>
+#include <QFont>
+#include <QFontDatabase>
+#include <QFontInfo>
 #include <QImage>
 #include <algorithm>
 #include <cstdlib>
@@ -183,8 +189,8 @@ TEST(GdiFonts, NegativeHeightIsTheCharacterHeight)
 TEST(GdiFonts, PositiveHeightIsTheCellHeight)
 {
     CFont cell, character;
-    cell.CreateFont(30, 0, 0, 0, 0, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, "Tahoma");
-    character.CreateFont(-30, 0, 0, 0, 0, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, "Tahoma");
+    cell.CreateFont(30, 0, 0, 0, 0, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, "DejaVu Sans");
+    character.CreateFont(-30, 0, 0, 0, 0, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, "DejaVu Sans");
     const TEXTMETRIC metrics = MetricsOf(cell);
     EXPECT_GE(metrics.tmHeight, 29);
     EXPECT_LE(metrics.tmHeight, 31);
@@ -208,8 +214,8 @@ TEST(GdiFonts, ZeroHeightAndWeightTakeDefaults)
 TEST(GdiFonts, BoldPutsDownMoreInk)
 {
     CFont normal, bold;
-    normal.CreateFont(-16, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, "Tahoma");
-    bold.CreateFont(-16, 0, 0, 0, FW_BOLD, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, "Tahoma");
+    normal.CreateFont(-16, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, "DejaVu Sans");
+    bold.CreateFont(-16, 0, 0, 0, FW_BOLD, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, "DejaVu Sans");
     Canvas thin(120, 30), thick(120, 30);
     Write(thin, normal, "Bold");
     Write(thick, bold, "Bold");
@@ -227,6 +233,26 @@ TEST(GdiFonts, OnlyAntialiasedQualitySmoothsTheEdges)
     const int all = hard.Width() * hard.Height();
     EXPECT_EQ(hard.Count(kBlack) + hard.Count(kWhite), all);
     EXPECT_LT(soft.Count(kBlack) + soft.Count(kWhite), all);
+}
+
+TEST(GdiFonts, WindowsFacesComeFromTheirPackageAndLettersNeverAsSymbols)
+{
+    if (!QFile::exists(QStringLiteral("/usr/share/wine/fonts/tahoma.ttf")))
+        GTEST_SKIP() << "fonts-wine is not installed (scripts/packages.sh installs it)";
+    const std::vector<CString> families = EnumFontFamilies();
+    for (const char* face : {"Tahoma", "MS Sans Serif", "Fixedsys", "Wingdings", "Symbol"})
+        EXPECT_NE(std::find(families.begin(), families.end(), CString(face)), families.end()) << face;
+
+    const auto drawnIn = [](const char* face) {
+        return QFontInfo(QFont(platform::ui::detail::UsableFamily(QString::fromUtf8(face)))).family();
+    };
+    EXPECT_EQ(drawnIn("Tahoma"), QStringLiteral("Tahoma"));
+    EXPECT_EQ(drawnIn("Wingdings"), QStringLiteral("Wingdings"));
+    for (const char* missing : {"Impact", "Arial Black", "Comic Sans MS", "No Such Face"}) {
+        const QList<QFontDatabase::WritingSystem> systems = QFontDatabase::writingSystems(drawnIn(missing));
+        EXPECT_TRUE(systems.contains(QFontDatabase::Latin) && !systems.contains(QFontDatabase::Symbol))
+            << missing << " is drawn in " << drawnIn(missing).toStdString();
+    }
 }
 
 TEST(GdiFonts, FamiliesListTheInstalledOnesWithoutVerticalNames)

@@ -70,6 +70,11 @@ void CFontLabel::OnPaint()
         return;
     }
     CFont* previous = dc.SelectObject(&font);
-    dc.DrawText(text, &client, align | DT_WORDBREAK | DT_NOPREFIX);
+    // Wrapped lines that the label cannot hold whole would show as a cut stripe under the first;
+    // then the text stays on one line, as much of it as fits.
+    CRect needed = client;
+    dc.DrawText(text, &needed, align | DT_WORDBREAK | DT_NOPREFIX | DT_CALCRECT);
+    const UINT lines = needed.Height() > client.Height() ? DT_SINGLELINE : DT_WORDBREAK;
+    dc.DrawText(text, &client, align | lines | DT_NOPREFIX);
     dc.SelectObject(previous);
 }

@@ -1,5 +1,6 @@
 #include "platform/ui/Gdi.h"
 
+#include "platform/ui/qt/FontFaces.h"
 #include "platform/ui/qt/GdiRecord.h"
 
 #include <QFontMetrics>
@@ -46,7 +47,7 @@ QFont FontFromLogFont(const LOGFONT& logFont)
 {
     QFont font;
     if (!logFont.lfFaceName.empty())
-        font.setFamily(QString::fromStdString(logFont.lfFaceName));
+        font.setFamily(UsableFamily(QString::fromStdString(logFont.lfFaceName)));
     const LONG weight = logFont.lfWeight == FW_DONTCARE ? FW_NORMAL : std::clamp<LONG>(logFont.lfWeight, 1, 1000);
     font.setWeight(static_cast<QFont::Weight>(weight));
     font.setItalic(logFont.lfItalic != 0);

@@ -2,6 +2,7 @@
 
 #include "platform/ui/Dialog.h"
 #include "platform/ui/qt/EventBridge.h"
+#include "platform/ui/qt/FontFaces.h"
 #include "platform/ui/qt/WindowAccess.h"
 #include "platform/ui/qt/WindowRecord.h"
 
@@ -51,6 +52,7 @@ void EnsureApplication()
     static char* argv[] = {name, nullptr};
     auto* app = new QApplication(argc, argv);
     app->installEventFilter(&DialogKeys::Instance());
+    RegisterPackagedFonts();
 }
 
 bool PumpEventsUntil(const std::function<bool()>& condition, int timeoutMs)
