@@ -91,3 +91,26 @@ TEST_F(GenerationRunTest, FailedRunsLeaveNoDocumentAndNoWorkFiles)
     EXPECT_EQ(GenerateDiary(job), GenerationStatus::NoRunFolder);
     EXPECT_FALSE(fs::exists(job.outFolder));
 }
+
+TEST_F(GenerationRunTest, StoppedRunPublishesNothingAndLeavesNoWorkFiles)
+{
+    const auto before = Listing(m_out);
+    for (int phasesBeforeStop = 0; phasesBeforeStop < 3; ++phasesBeforeStop) {
+        GenerationJob job = Job();
+        int asked = 0;
+        job.stopRequested = [&] { return asked++ == phasesBeforeStop; };
+        EXPECT_EQ(GenerateDiary(job), GenerationStatus::Stopped) << phasesBeforeStop;
+        EXPECT_EQ(Listing(m_out), before) << phasesBeforeStop;
+    }
+}
+
+TEST_F(GenerationRunTest, NameTakenWhileTheRunWorkedIsNeverReplaced)
+{
+    GenerationJob job = Job();
+    ASSERT_EQ(PrepareGeneration(job), GenerationStatus::Done);
+    ASSERT_EQ(job.outputFile, m_out + "/my_diary.docx");
+    Folder().Write("out/my_diary.docx", "the user's");
+    ASSERT_EQ(RunGeneration(job), GenerationStatus::Done);
+    EXPECT_EQ(job.outputFile, m_out + "/my_diary1.docx");
+    EXPECT_EQ(Folder().Read("out/my_diary.docx"), "the user's");
+}
