@@ -2,6 +2,7 @@
 
 #include "platform/ui/Dialog.h"
 #include "platform/ui/qt/EventBridge.h"
+#include "platform/ui/qt/InputGate.h"
 #include "platform/ui/qt/WindowAccess.h"
 #include "platform/ui/qt/WindowRecord.h"
 
@@ -51,6 +52,8 @@ void EnsureApplication()
     static char* argv[] = {name, nullptr};
     auto* app = new QApplication(argc, argv);
     app->installEventFilter(&DialogKeys::Instance());
+    // Installed last, so it sees input first.
+    app->installEventFilter(&InputGate::Instance());
 }
 
 bool PumpEventsUntil(const std::function<bool()>& condition, int timeoutMs)
