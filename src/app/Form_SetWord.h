@@ -17,6 +17,7 @@
 
 #include <memory>
 
+class CFormFileCompareProgress;
 class CThreadFileCompareProgress;
 struct GenerationRunState;
 
@@ -73,6 +74,8 @@ public:
     void OpenOutputFile();
     void ShowOutputInExplorer();
     bool IsGenerating() const { return m_generation.IsBusy(); }
+    // The progress window of the run under way; nullptr when none is shown.
+    CFormFileCompareProgress* ProgressWindow() const;
     // For a program that is closing: the worker is stopped and joined, and the run leaves no
     // file; the progress window goes.
     void StopGeneration();

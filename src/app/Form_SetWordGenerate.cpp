@@ -103,6 +103,7 @@ void CForm_SetWord::OnButtonGenerate()
     g_nClassCount = static_cast<int>(run->job.design.classes.size());
     g_nGenerateProgressMode = 0;
     m_run = run;
+    m_bGenerationDone = 0;
     LockForGeneration();
 
     m_progress = std::make_unique<CThreadFileCompareProgress>(this);
@@ -128,7 +129,6 @@ LRESULT CForm_SetWord::OnStartGenerationWorker(WPARAM, LPARAM)
     const std::shared_ptr<GenerationRunState> run = m_run;
     if (!run || IsGenerating())
         return 0;
-    m_bGenerationDone = 0;
     m_generation.Start(
         *this,
         [run](const std::atomic<bool>& stopRequested) {
@@ -191,6 +191,11 @@ void CForm_SetWord::StopGeneration()
         DiscardGeneration(m_run->job);
     m_run.reset();
     m_progress.reset();
+}
+
+CFormFileCompareProgress* CForm_SetWord::ProgressWindow() const
+{
+    return m_progress ? &m_progress->m_dialog : nullptr;
 }
 
 void CForm_SetWord::ShowOutputFile()
