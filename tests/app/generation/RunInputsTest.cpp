@@ -37,6 +37,19 @@ TEST_F(GenerationTest, PageFormatTakesTheHeadingSettings)
     EXPECT_EQ(BuildPageFormat({}).Days_BackGround, "");
 }
 
+TEST_F(GenerationTest, PageFormatColoursThatAreNotSixHexDigitsAreUnset)
+{
+    g_bDaysBackGround = 1;
+    for (const char* bad : {"", "12345", "1234567", "GG0000", "12 456", "#12345", "0000FF\"\"><x"}) {
+        g_strMonthsFontColor = g_strDaysFontColor = g_strUncheckedWeekFontColor = g_strDaysBackGround = bad;
+        const DiaryPageFormat f = BuildPageFormat({});
+        for (const CString& colour : {f.Months_FontColor, f.Days_FontColor, f.UncheckedWeekFontColor, f.Days_BackGround})
+            EXPECT_EQ(colour, "") << bad;
+    }
+    g_strDaysFontColor = "a0b1C2";
+    EXPECT_EQ(BuildPageFormat({}).Days_FontColor, "a0b1C2");
+}
+
 TEST_F(GenerationTest, TitleGetsTheDateAndTimeWhenAsked)
 {
     g_strDayFormat = "%Y-%m-%d,%a";
