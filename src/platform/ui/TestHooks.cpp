@@ -14,6 +14,7 @@
 #include <QImage>
 #include <QLineEdit>
 #include <QPixmap>
+#include <QThread>
 #include <QPlainTextEdit>
 #include <cstdlib>
 #include <deque>
@@ -65,6 +66,9 @@ bool PumpEventsUntil(const std::function<bool()>& condition, int timeoutMs)
             return false;
         QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
         QCoreApplication::sendPostedEvents();
+        // Waiting on another thread: leave it the processor rather than spin.
+        if (!condition())
+            QThread::msleep(1);
     }
     return true;
 }
