@@ -238,19 +238,32 @@ TEST_F(GenerateTest, OkDuringTheWorkGivesTheWindowBackWhileTheRunGoesOn)
     EXPECT_EQ(body.find("Changed meanwhile"), std::string::npos) << "the run works on its own snapshot";
 }
 
-TEST_F(GenerateTest, ClosingTheWindowDuringARunStopsItAndLeavesNoFile)
+// The close box, "退出" and "保存和退出", once the progress window's OK has given the window back.
+TEST_F(GenerateTest, LeavingDuringARunStopsItAndLeavesNoFile)
 {
-    Start(Read("config/samples/FullYear_AllCalendars.ini"));
-    Press();
-    ASSERT_TRUE(platform::ui::PumpEventsUntil([&] { return WorkerBegun(); }));
-    window->ProgressWindow()->SendMessage(WM_COMMAND, MAKEWPARAM(static_cast<WORD>(IDC_PROGRESS_OK), BN_CLICKED), 0);
-    driver->Expect(IDD_SAVE_CONFIG, [](DialogProbe& save) { save.Click(IDC_CONFIG_CANCEL); });
-    window->DestroyWindow();
-    EXPECT_FALSE(RunFolderLeft());
-    for (const std::string& name : Listing(Out()))
-        EXPECT_EQ(name.find(".docx"), std::string::npos) << name << ": a run stopped midway publishes nothing";
-    platform::ui::PumpEventsUntil([] { return false; }, 50);
-    EXPECT_EQ(driver->Ran().back(), IDD_SAVE_CONFIG) << "no success dialog after the window is gone";
+    const std::string design = Read("config/samples/FullYear_AllCalendars.ini");
+    for (const UINT exit : {0u, ID_TOOLBAR_EXIT, ID_TOOLBAR_SAVE_EXIT}) {
+        Start(design);
+        Press();
+        ASSERT_TRUE(platform::ui::PumpEventsUntil([&] { return WorkerBegun(); })) << exit;
+        window->ProgressWindow()->SendMessage(WM_COMMAND, MAKEWPARAM(static_cast<WORD>(IDC_PROGRESS_OK), BN_CLICKED),
+                                              0);
+        if (exit != ID_TOOLBAR_EXIT)
+            driver->Expect(IDD_SAVE_CONFIG, [](DialogProbe& save) { save.Click(IDC_CONFIG_CANCEL); });
+        if (exit == 0) {
+            window->DestroyWindow();
+        } else {
+            platform::ui::ExitCatcher catcher;
+            EXPECT_THROW(window->SendMessage(WM_COMMAND, MAKEWPARAM(static_cast<WORD>(exit), BN_CLICKED), 0),
+                         platform::ui::ExitCaught);
+        }
+        EXPECT_FALSE(RunFolderLeft()) << exit;
+        for (const std::string& name : Listing(Out()))
+            EXPECT_EQ(name.find(".docx"), std::string::npos) << name << ": a run stopped midway publishes nothing";
+        platform::ui::PumpEventsUntil([] { return false; }, 50);
+        EXPECT_NE(driver->Ran().back(), IDD_CONGRATULATION) << "no success dialog after leaving";
+        window.reset();
+    }
 }
 
 TEST_F(GenerateTest, SuccessActionsAndTheOpenFileButton)
