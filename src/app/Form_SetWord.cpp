@@ -2,6 +2,7 @@
 
 #include "app/AppGlobals.h"
 #include "app/ConfigPathFile.h"
+#include "app/ThreadFileCompareProgress.h"
 #include "app/CurrentClass.h"
 #include "platform/Files.h"
 #include "platform/ui/App.h"
@@ -22,9 +23,17 @@ RV_MESSAGE_MAP(CForm_SetWord, CDialog,
                msgmap::Command(ID_TOOLBAR_OPEN, &T::OnToolbarOpen),
                msgmap::Command(ID_TOOLBAR_SAVE, &T::OnToolbarSave),
                msgmap::Command(ID_TOOLBAR_EXIT, &T::OnToolbarExit),
-               msgmap::Command(ID_TOOLBAR_SAVE_EXIT, &T::OnToolbarSaveExit))
+               msgmap::Command(ID_TOOLBAR_SAVE_EXIT, &T::OnToolbarSaveExit),
+               msgmap::Command(IDC_BUTTON_GENERATE, &T::OnButtonGenerate),
+               msgmap::Command(IDC_BUTTON_OPEN_FILE, &T::OnButtonOpenFile),
+               msgmap::Message(WM_START_GENERATION_WORKER, &T::OnStartGenerationWorker))
 
 CForm_SetWord::CForm_SetWord(CWnd* parent) : CDialog(IDD_FORM_SETWORD, parent) {}
+
+CForm_SetWord::~CForm_SetWord()
+{
+    StopGeneration();
+}
 
 void CForm_SetWord::DoDataExchange(CDataExchange* dx)
 {
@@ -100,6 +109,7 @@ BOOL CForm_SetWord::OnInitDialog()
 
 BOOL CForm_SetWord::DestroyWindow()
 {
+    StopGeneration();
     SaveConfig();
     return CDialog::DestroyWindow();
 }
@@ -134,6 +144,7 @@ void CForm_SetWord::OnToolbarSave()
 
 void CForm_SetWord::OnToolbarExit()
 {
+    StopGeneration();
     SaveOutFolder();
     AfxExitProcess(0);
 }

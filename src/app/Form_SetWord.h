@@ -7,6 +7,7 @@
 #include "controls/groupbox/ThemedGroupBox.h"
 #include "controls/lists/OwnerDrawList.h"
 #include "controls/toolbar/FlatToolBar.h"
+#include "platform/ui/BackgroundTask.h"
 #include "platform/ui/Dialog.h"
 #include "platform/ui/ImageList.h"
 #include "platform/ui/ReBarCtrl.h"
@@ -14,10 +15,17 @@
 #include "settings/ClassListModel.h"
 #include "settings/MainSettings.h"
 
+#include <memory>
+
+class CFormFileCompareProgress;
+class CThreadFileCompareProgress;
+struct GenerationRunState;
+
 class CForm_SetWord : public CDialog {
     RV_DECLARE_MESSAGE_MAP()
 public:
     explicit CForm_SetWord(CWnd* parent = nullptr);
+    ~CForm_SetWord() override;
 
     // Saves the configuration (asking for the file), then destroys the window whatever the save did.
     BOOL DestroyWindow() override;
@@ -61,6 +69,17 @@ public:
     void DefaultOutputFolder();
     void SaveOutFolder();
 
+    // Generating the document (Form_SetWordGenerate.cpp).
+    void ShowOutputFile();
+    void OpenOutputFile();
+    void ShowOutputInExplorer();
+    bool IsGenerating() const { return m_generation.IsBusy(); }
+    // The progress window of the run under way; nullptr when none is shown.
+    CFormFileCompareProgress* ProgressWindow() const;
+    // For a program that is closing: the worker is stopped and joined, and the run leaves no
+    // file; the progress window goes.
+    void StopGeneration();
+
     // Helpers the settings dialogs share (Form_SetWordHelpers.cpp).
     static void FillFontSizeCombo(CComboBox* combo, int first, int last, int selected);
     static void FillNumberCombo(CComboBox* combo, int first, int last);
@@ -74,6 +93,7 @@ public:
     BYTE m_bRowSelected = 0;
     int m_nCurrentRow = -1;
     int m_nDayCount = 0;
+    BYTE m_bGenerationDone = 0;
 
     CEdit m_editTitle;
     CButton m_checkAddDate;
@@ -130,4 +150,20 @@ private:
     void StylePreviewCaption();
     void StyleGroupBoxes();
     CRect ClientRectOf(int id) const;
+
+    void OnButtonGenerate();
+    void OnButtonOpenFile();
+    LRESULT OnStartGenerationWorker(WPARAM, LPARAM);
+    void OnGenerationDone();
+    void ShowMadeFile();
+    void LockForGeneration();
+
+    std::shared_ptr<GenerationRunState> m_run;
+    std::unique_ptr<CThreadFileCompareProgress> m_progress;
+    CString m_strMadeFile;   // the document of the last run that succeeded
+    // Last, so it stops and joins its worker before anything the worker's completion uses goes.
+    platform::ui::BackgroundTask m_generation;
 };
+
+// Posted to the main window to start the worker of a run, once the progress window is up.
+constexpr UINT WM_START_GENERATION_WORKER = WM_USER + 1114;

@@ -76,6 +76,7 @@ bool CForm_SetWord::SaveConfigFile()
 
 void CForm_SetWord::SaveAndExit()
 {
+    StopGeneration();
     SaveConfig();
     AfxExitProcess(0);
 }

@@ -76,9 +76,9 @@ public:
     static int GetMonthPosInQuarter(int month);
     static int GetMonthInQuarter(int month);
     static int GetDaysInQuarter(int quarter);
-    // Days from g_nDayStart of the month through the end of its quarter, both included.
-    static int GetDaysLeftInQuarter(int month);
-    static int GetQuarterSpans(std::vector<QuarterSpan>& spans, int firstMonth, int lastMonth);
+    // Days from firstDay of the month through the end of its quarter, both included.
+    static int GetDaysLeftInQuarter(int month, int firstDay);
+    static int GetQuarterSpans(std::vector<QuarterSpan>& spans, int firstMonth, int lastMonth, int firstDay);
     static int CountDaysBetween(int year, int firstMonth, int lastMonth, int firstDay, int lastDay);
 
     // Weekday 0 = Sunday; ticked means the weekday's days get a diary page (g_abUncheckedWeek).

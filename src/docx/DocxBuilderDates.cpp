@@ -46,9 +46,9 @@ int CDocxBuilder::GetDaysInQuarter(int quarter)
     }
 }
 
-int CDocxBuilder::GetDaysLeftInQuarter(int month)
+int CDocxBuilder::GetDaysLeftInQuarter(int month, int firstDay)
 {
-    int days = MonthLength(month) - g_nDayStart + 1;
+    int days = MonthLength(month) - firstDay + 1;
     const int place = GetMonthInQuarter(month);
     if (place <= 2)
         days += MonthLength(month + 1);
@@ -57,7 +57,7 @@ int CDocxBuilder::GetDaysLeftInQuarter(int month)
     return days;
 }
 
-int CDocxBuilder::GetQuarterSpans(std::vector<QuarterSpan>& spans, int firstMonth, int lastMonth)
+int CDocxBuilder::GetQuarterSpans(std::vector<QuarterSpan>& spans, int firstMonth, int lastMonth, int firstDay)
 {
     const int first = GetQuarterOfMonth(firstMonth);
     const int last = GetQuarterOfMonth(lastMonth);
@@ -68,7 +68,7 @@ int CDocxBuilder::GetQuarterSpans(std::vector<QuarterSpan>& spans, int firstMont
     int offset = 0;
     for (int quarter = first; quarter <= last; ++quarter) {
         if (quarter == first + 1)
-            offset = GetDaysLeftInQuarter(firstMonth);
+            offset = GetDaysLeftInQuarter(firstMonth, firstDay);
         else if (quarter > first + 1)
             offset += GetDaysInQuarter(quarter - 1);
         spans.push_back({offset, quarter});

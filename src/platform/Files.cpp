@@ -4,6 +4,7 @@
 #include <climits>
 #include <cstdio>
 #include <fcntl.h>
+#include <stdio.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -116,6 +117,16 @@ std::string JoinPath(std::string_view folder, std::string_view name)
         joined += kPathSeparator;
     joined += name;
     return joined;
+}
+
+bool RenameWithoutReplacing(const std::string& from, const std::string& to)
+{
+    if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0)
+        return true;
+    // Some file systems cannot rename that way; a hard link refuses a taken name just as well.
+    if (errno != EINVAL && errno != ENOSYS)
+        return false;
+    return ::link(from.c_str(), to.c_str()) == 0 && ::unlink(from.c_str()) == 0;
 }
 
 } // namespace platform

@@ -25,6 +25,9 @@ bool WriteFileReplacing(const std::string& path, std::string_view bytes);
 
 bool RemoveFile(const std::string& path);
 
+// Moves a file to a name that must still be free; false, and nothing moved, when it is taken.
+bool RenameWithoutReplacing(const std::string& from, const std::string& to);
+
 // The process's current folder, ending in the separator.
 std::string CurrentFolder();
 

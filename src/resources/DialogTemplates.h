@@ -7,3 +7,5 @@ DialogTemplate MainWindowTemplate();
 DialogTemplate SaveConfigTemplate();
 DialogTemplate SelectConfigTemplate();
 DialogTemplate SaveConfirmTemplate();
+DialogTemplate ProgressTemplate();
+DialogTemplate CongratulationTemplate();

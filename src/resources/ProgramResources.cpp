@@ -4,6 +4,7 @@
 
 void RegisterProgramResources()
 {
-    for (DialogTemplate dialog : {MainWindowTemplate(), SaveConfigTemplate(), SelectConfigTemplate(), SaveConfirmTemplate()})
+    for (DialogTemplate dialog : {MainWindowTemplate(), SaveConfigTemplate(), SelectConfigTemplate(), SaveConfirmTemplate(),
+                                  ProgressTemplate(), CongratulationTemplate()})
         RegisterDialogTemplate(std::move(dialog));
 }

@@ -11,6 +11,8 @@ constexpr UINT IDD_FORM_SETWORD = 129;
 constexpr UINT IDD_SAVE_CONFIG = 214;
 constexpr UINT IDD_SELECT_CONFIG = 215;
 constexpr UINT IDD_SAVE_CONFIRM = 271;
+constexpr UINT IDD_PROGRESS = 178;
+constexpr UINT IDD_CONGRATULATION = 262;
 
 // Icons.
 constexpr UINT IDI_MAINFRAME = 185;
@@ -87,3 +89,16 @@ constexpr int IDC_CONFIG_CANCEL = 1154;
 constexpr int IDC_CONFIRM_GENERATE = 1300;
 constexpr int IDC_CONFIRM_SAVE_FIRST = 1301;
 constexpr int IDC_CONFIRM_CANCEL = 1153;
+
+// Progress window 178 and success dialog 262.
+constexpr int IDC_PROGRESS_WAIT_TEXT = 1043;
+constexpr int IDC_PROGRESS_PERCENT = 1061;
+constexpr int IDC_PROGRESS_BAR = 1039;
+constexpr int IDC_PROGRESS_OK = 1008;
+constexpr int IDC_CONGRATS_TIP = 1271;
+constexpr int IDC_CONGRATS_DONE = 1269;
+constexpr int IDC_CONGRATS_FILE_IS = 1270;
+constexpr int IDC_CONGRATS_PATH = 1268;
+constexpr int IDC_CONGRATS_CLOSE = 1196;
+constexpr int IDC_CONGRATS_OPEN_FOLDER = 1154;
+constexpr int IDC_CONGRATS_OPEN_FILE = 1120;

@@ -21,12 +21,15 @@ enum class GenerationStatus {
     DocxFailed,            // the generator stopped; see docxStatus
     ZipFailed,
     PublishFailed,         // the finished archive could not take its output name
+    Stopped,               // asked to stop (the program is closing); nothing was published
 };
 
 struct GenerationJob {
     std::string programFolder;   // holds config/template, the skeleton package
     std::string outFolder;
     DocxRunDesign design;
+    // Asked between phases; true stops the run before it publishes anything.
+    std::function<bool()> stopRequested;
 
     // Filled in by the run.
     std::string runFolder;
@@ -40,8 +43,10 @@ using PhaseObserver = std::function<void(GenerationPhase)>;
 // On the window's thread, as it reads the date settings: chooses the output name, makes the run
 // folder and writes the two template text files into it.
 GenerationStatus PrepareGeneration(GenerationJob& job);
-// The rest, fit for a worker thread: copies the skeleton, runs the generator, packs the parts,
-// gives the archive its name and removes the run folder.
+// The rest, fit for a worker thread (it reads nothing but the job): copies the skeleton, runs
+// the generator, packs the parts, gives the archive its name and removes the run folder.
 GenerationStatus RunGeneration(GenerationJob& job, const PhaseObserver& phaseDone = {});
+// Removes what a prepared run made, for a run that will not go on.
+void DiscardGeneration(GenerationJob& job);
 // Both, one after the other.
 GenerationStatus GenerateDiary(GenerationJob& job, const PhaseObserver& phaseDone = {});

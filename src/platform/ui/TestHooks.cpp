@@ -3,6 +3,7 @@
 #include "platform/ui/Dialog.h"
 #include "platform/ui/qt/EventBridge.h"
 #include "platform/ui/qt/FontFaces.h"
+#include "platform/ui/qt/InputGate.h"
 #include "platform/ui/qt/WindowAccess.h"
 #include "platform/ui/qt/WindowRecord.h"
 
@@ -14,6 +15,7 @@
 #include <QImage>
 #include <QLineEdit>
 #include <QPixmap>
+#include <QThread>
 #include <QPlainTextEdit>
 #include <cstdlib>
 #include <deque>
@@ -53,6 +55,8 @@ void EnsureApplication()
     auto* app = new QApplication(argc, argv);
     app->installEventFilter(&DialogKeys::Instance());
     RegisterPackagedFonts();
+    // Installed last, so it sees input first.
+    app->installEventFilter(&InputGate::Instance());
 }
 
 bool PumpEventsUntil(const std::function<bool()>& condition, int timeoutMs)
@@ -64,6 +68,9 @@ bool PumpEventsUntil(const std::function<bool()>& condition, int timeoutMs)
             return false;
         QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
         QCoreApplication::sendPostedEvents();
+        // Waiting on another thread: leave it the processor rather than spin.
+        if (!condition())
+            QThread::msleep(1);
     }
     return true;
 }

@@ -91,3 +91,58 @@ TEST_F(GenerationRunTest, FailedRunsLeaveNoDocumentAndNoWorkFiles)
     EXPECT_EQ(GenerateDiary(job), GenerationStatus::NoRunFolder);
     EXPECT_FALSE(fs::exists(job.outFolder));
 }
+
+TEST_F(GenerationRunTest, StoppedRunPublishesNothingAndLeavesNoWorkFiles)
+{
+    const auto before = Listing(m_out);
+    for (int phasesBeforeStop = 0; phasesBeforeStop < 3; ++phasesBeforeStop) {
+        GenerationJob job = Job();
+        int asked = 0;
+        job.stopRequested = [&] { return asked++ == phasesBeforeStop; };
+        EXPECT_EQ(GenerateDiary(job), GenerationStatus::Stopped) << phasesBeforeStop;
+        EXPECT_EQ(Listing(m_out), before) << phasesBeforeStop;
+    }
+}
+
+TEST_F(GenerationRunTest, NameTakenWhileTheRunWorkedIsNeverReplaced)
+{
+    GenerationJob job = Job();
+    ASSERT_EQ(PrepareGeneration(job), GenerationStatus::Done);
+    ASSERT_EQ(job.outputFile, m_out + "/my_diary.docx");
+    Folder().Write("out/my_diary.docx", "the user's");
+    ASSERT_EQ(RunGeneration(job), GenerationStatus::Done);
+    EXPECT_EQ(job.outputFile, m_out + "/my_diary1.docx");
+    EXPECT_EQ(Folder().Read("out/my_diary.docx"), "the user's");
+}
+
+// The settings may change once the job is taken (the window is usable again after the progress
+// window's OK): the run writes what the job holds.
+TEST_F(GenerationRunTest, SettingsChangedAfterTheJobIsTakenDoNotReachTheDocument)
+{
+    g_yearPlanner.bYearPlanner = 1;
+    g_monthCalendar.bAddMonthOfCalendar = 1;
+    const auto bodyOf = [&](bool scramble) {
+        GenerationJob job = Job();
+        EXPECT_EQ(PrepareGeneration(job), GenerationStatus::Done);
+        if (scramble) {
+            g_nMonthStart = 3;
+            g_nDayStart = 15;
+            g_nMonthEnd = 9;
+            g_nDayEnd = 2;
+            for (BYTE& weekday : g_abUncheckedWeek)
+                weekday = 0;
+        }
+        std::string body;
+        EXPECT_EQ(RunGeneration(job,
+                                [&](GenerationPhase phase) {
+                                    if (phase == GenerationPhase::CreateDocx)
+                                        body = Folder().Read("out/" + fs::path(job.runFolder).filename().string() +
+                                                             "/my_diary/word/document.xml");
+                                }),
+                  GenerationStatus::Done);
+        return body;
+    };
+    const std::string plain = bodyOf(false);
+    ASSERT_NE(plain.find("BOOKMARK_Date007"), std::string::npos);
+    EXPECT_EQ(bodyOf(true), plain);
+}

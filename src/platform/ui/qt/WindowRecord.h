@@ -35,6 +35,7 @@ struct WindowRecord {
     std::unique_ptr<CFont> ownFont;       // a dialog's font, made from its template
     std::vector<std::unique_ptr<CDC>> lentDcs;   // GetDC until ReleaseDC
     bool trackLeave = false;
+    bool refusesInput = false;            // a disabled top-level window (qt/InputGate)
     bool dying = false;
 
     // The message being handled, for CWnd::Default().
