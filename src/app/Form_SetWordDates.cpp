@@ -1,6 +1,7 @@
 // The date range of the main window, its heading samples and the two outline levels.
 #include "app/AppGlobals.h"
 #include "app/Form_SetWord.h"
+#include "dialogs/calendar/Form_SetMonth.h"
 #include "platform/ui/SysColors.h"
 #include "settings/DateTimeOper.h"
 #include "settings/DialogHelpers.h"
@@ -31,6 +32,19 @@ void SelectNumber(CComboBox& combo, int number)
 }
 
 } // namespace
+
+// The dialog stores the dates itself; its result tells nothing more.
+void CForm_SetWord::SetTemplateDates()
+{
+    CForm_SetMonth dialog(this);
+    dialog.DoModal();
+    ShowDayCount();
+    ShowDateRange(g_strMonthFormat, g_strDayFormat, g_strWeekEnd, g_strRestDay);
+    g_strDaysFontNameCopy = g_strDaysFontName;
+    m_listClasses.SetFocus();
+    if (g_strConfigPath.IsEmpty())
+        g_strConfigPath = kNoConfigFile;
+}
 
 void CForm_SetWord::ShowDayCount()
 {

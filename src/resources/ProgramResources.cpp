@@ -6,4 +6,7 @@ void RegisterProgramResources()
 {
     for (DialogTemplate dialog : {MainWindowTemplate(), SaveConfigTemplate(), SelectConfigTemplate(), SaveConfirmTemplate()})
         RegisterDialogTemplate(std::move(dialog));
+    for (DialogTemplate dialog : {SetMonthTemplate(), AddDateFormatTemplate()})
+        RegisterDialogTemplate(std::move(dialog));
+    RegisterMenuTemplate(RightDateFormatMenu());
 }

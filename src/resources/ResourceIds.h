@@ -11,6 +11,11 @@ constexpr UINT IDD_FORM_SETWORD = 129;
 constexpr UINT IDD_SAVE_CONFIG = 214;
 constexpr UINT IDD_SELECT_CONFIG = 215;
 constexpr UINT IDD_SAVE_CONFIRM = 271;
+constexpr UINT IDD_SET_MONTH = 131;
+constexpr UINT IDD_ADD_DATE_FORMAT = 293;
+
+// Menus.
+constexpr UINT IDR_RIGHT_DATE_FORMAT = 294;
 
 // Icons.
 constexpr UINT IDI_MAINFRAME = 185;
