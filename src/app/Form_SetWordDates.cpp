@@ -19,17 +19,6 @@ int SampleHeight(const CString& points)
     return 2 * ParseInt(points);
 }
 
-int ComboNumber(const CComboBox& combo)
-{
-    return ParseInt(combo.GetWindowText());
-}
-
-void SelectNumber(CComboBox& combo, int number)
-{
-    CString text;
-    text.Format("%d", number);
-    SelectComboString(&combo, text);
-}
 
 } // namespace
 
@@ -138,7 +127,7 @@ void CForm_SetWord::OnSelchangeMonthOutlineLevel()
     int date = ComboNumber(m_comboDateLevel);
     if (date <= month)
         date = month + 1;
-    SelectNumber(m_comboDateLevel, date);
+    SelectComboNumber(m_comboDateLevel, date);
 }
 
 void CForm_SetWord::OnSelchangeDateOutlineLevel()
@@ -147,5 +136,5 @@ void CForm_SetWord::OnSelchangeDateOutlineLevel()
     const int date = ComboNumber(m_comboDateLevel);
     if (date <= month)
         month = date - 1;
-    SelectNumber(m_comboMonthLevel, month);
+    SelectComboNumber(m_comboMonthLevel, month);
 }

@@ -156,18 +156,14 @@ std::vector<ControlTemplate> ClosingControls()
     };
 }
 
+// Both dialogs have a close box, which closes them as Esc does.
+constexpr DWORD kDateDialogStyle = WS_CAPTION | WS_SYSMENU;
+
 } // namespace
 
 DialogTemplate SetMonthTemplate()
 {
-    DialogTemplate dialog;
-    dialog.id = IDD_SET_MONTH;
-    dialog.caption = "设置模板的日期";
-    dialog.cx = 560;
-    dialog.cy = 346;
-    dialog.fontFace = "Tahoma";
-    dialog.fontPoints = 9;
-    dialog.style = WS_CAPTION | WS_SYSMENU;
+    DialogTemplate dialog = ProgramDialog(IDD_SET_MONTH, "设置模板的日期", 560, 346, kDateDialogStyle);
     for (auto part : {RangeControls(), WeekdayControls(), MonthFormatControls(), FormatListControls(), CaptionControls(),
                       CaptionStyleControls(), ClosingControls()})
         dialog.controls.insert(dialog.controls.end(), part.begin(), part.end());
@@ -176,14 +172,7 @@ DialogTemplate SetMonthTemplate()
 
 DialogTemplate AddDateFormatTemplate()
 {
-    DialogTemplate dialog;
-    dialog.id = IDD_ADD_DATE_FORMAT;
-    dialog.caption = "增加日期格式";
-    dialog.cx = 260;
-    dialog.cy = 186;
-    dialog.fontFace = "Tahoma";
-    dialog.fontPoints = 9;
-    dialog.style = WS_CAPTION | WS_SYSMENU;
+    DialogTemplate dialog = ProgramDialog(IDD_ADD_DATE_FORMAT, "增加日期格式", 260, 186, kDateDialogStyle);
     dialog.controls = {
         {C::Static, IDC_STATIC, "选择下面列表, 然后在这里修改:", 7, 7, 246, 8, SS_LEFT},
         {C::Edit, IDC_ADF_PATTERN, "", 7, 18, 246, 12, kEdit},

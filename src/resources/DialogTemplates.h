@@ -4,6 +4,9 @@
 #include "platform/ui/DialogTemplate.h"
 #include "platform/ui/Menu.h"
 
+// A dialog of the program's kind: the caption, the size and the style, in Tahoma 9.
+DialogTemplate ProgramDialog(UINT id, const char* caption, int cx, int cy, DWORD style);
+
 DialogTemplate MainWindowTemplate();
 DialogTemplate SaveConfigTemplate();
 DialogTemplate SelectConfigTemplate();

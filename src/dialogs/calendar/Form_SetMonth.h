@@ -103,6 +103,9 @@ private:
     void SetUpFormatList();
     void SyncDateFormatFile(const CString& format);
     void LoadDateFormats();
+    // A row with the next number, the sample and the pattern; returns its index.
+    int AppendFormatRow(const CString& pattern);
+    // The same, then the row is selected.
     void AddFormatRow(const CString& pattern);
     void SelectListRow(int row);
     void SelectFormatRow(int row);

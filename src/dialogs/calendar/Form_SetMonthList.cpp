@@ -48,18 +48,11 @@ void CForm_SetMonth::SyncDateFormatFile(const CString& format)
 void CForm_SetMonth::LoadDateFormats()
 {
     m_listFormats.DeleteAllItems();
-    for (const CString& format : ReadDateFormats(FormatFile())) {
-        const int row = m_listFormats.GetItemCount();
-        CString number;
-        number.Format("%d", row + 1);
-        m_listFormats.InsertItem(row, "");
-        m_listFormats.SetItemText(row, kNumberColumn, number);
-        m_listFormats.SetItemText(row, kSampleColumn, FormatCurrentTime(format));
-        m_listFormats.SetItemText(row, kPatternColumn, format);
-    }
+    for (const CString& format : ReadDateFormats(FormatFile()))
+        AppendFormatRow(format);
 }
 
-void CForm_SetMonth::AddFormatRow(const CString& pattern)
+int CForm_SetMonth::AppendFormatRow(const CString& pattern)
 {
     const int row = m_listFormats.GetItemCount();
     CString number;
@@ -68,7 +61,12 @@ void CForm_SetMonth::AddFormatRow(const CString& pattern)
     m_listFormats.SetItemText(row, kNumberColumn, number);
     m_listFormats.SetItemText(row, kSampleColumn, FormatCurrentTime(pattern));
     m_listFormats.SetItemText(row, kPatternColumn, pattern);
-    SelectListRow(row);
+    return row;
+}
+
+void CForm_SetMonth::AddFormatRow(const CString& pattern)
+{
+    SelectListRow(AppendFormatRow(pattern));
 }
 
 void CForm_SetMonth::SelectListRow(int row)

@@ -6,7 +6,6 @@
 #include "resources/DateDialogIds.h"
 #include "settings/CivilDate.h"
 #include "settings/DateTimeOper.h"
-#include "settings/IniValues.h"
 #include "settings/Settings.h"
 #include "settings/ui/ComboHelpers.h"
 #include "settings/ui/PublicOper.h"
@@ -22,17 +21,6 @@ constexpr COLORREF kStatusColour = 0x7832CD;
 constexpr const char* kRangeError = "start months must be < end months!";
 constexpr int kMaxDayCount = 365;
 
-int ComboNumber(const CComboBox& combo)
-{
-    return ParseInt(combo.GetWindowText());
-}
-
-void SelectNumber(CComboBox& combo, int number)
-{
-    CString text;
-    text.Format("%d", number);
-    SelectComboString(&combo, text);
-}
 
 } // namespace
 
@@ -190,7 +178,7 @@ void CForm_SetMonth::ComputeEndDateFromDays(int count)
     ShowStatus("", kStatusColour);
     ReadCombos();
     const CountedEnd end = EndFromDayCount(m_nYear, {m_nMonthStart, m_nDayStart}, count, m_abWeekdays.data());
-    SelectNumber(m_comboEndMonth, end.end.month);
+    SelectComboNumber(m_comboEndMonth, end.end.month);
     FillEndDayCombo(end.end.month);
     m_comboEndDay.SetCurSel(end.end.day - 1);
     RecountDays();
