@@ -35,6 +35,17 @@ void RightClickDelete(DialogProbe& p, platform::ui::PopupMenuRecorder& menus, in
     ClickListRow(p.Dialog(), IDC_SM_FORMAT_LIST, row, NM_RCLICK);
 }
 
+// A key pressed in the format list, as the list tells its dialog before it moves.
+void PressListKey(DialogProbe& p, WORD key)
+{
+    NMLVKEYDOWN down;
+    down.hdr.hwndFrom = p.Item(IDC_SM_FORMAT_LIST)->m_hWnd;
+    down.hdr.idFrom = IDC_SM_FORMAT_LIST;
+    down.hdr.code = LVN_KEYDOWN;
+    down.wVKey = key;
+    p.Dialog().SendMessage(WM_NOTIFY, IDC_SM_FORMAT_LIST, reinterpret_cast<LPARAM>(&down));
+}
+
 } // namespace
 
 TEST_P(ConvertDateFormat, TokensBecomeStrftimeCodes)
@@ -178,4 +189,24 @@ TEST_F(DateDialogTest, DeletingRowsRewritesTheFileAndSelectsTheNewLastRow)
     EXPECT_EQ(menus.Shown().front(), std::vector<std::string>{"&Delete"});
     EXPECT_EQ(Read("config/date_format.ini"), "[Main]\r\n");
     EXPECT_EQ(g_strDayFormat, "%m") << "the row clicked last stays the daily format";
+}
+
+TEST_F(DateDialogTest, KeysInTheFormatListChooseTheDailyFormat)
+{
+    g_strConfigPath = File("design.ini");
+    g_strDayFormat = "%Y";
+    Write("config/date_format.ini", "[Main]\r\nDateFormat1=%Y\r\nDateFormat2=%m\r\nDateFormat3=%d\r\n");
+    RunDialog([](DialogProbe& p) {
+        ClickListRow(p.Dialog(), IDC_SM_FORMAT_LIST, 0);
+        PressListKey(p, VK_UP);
+        EXPECT_EQ(Text(p, IDC_SM_START_LABEL), "2026") << "nothing above the first row";
+        PressListKey(p, VK_DOWN);
+        EXPECT_EQ(Text(p, IDC_SM_START_LABEL), "01");
+        PressListKey(p, VK_END);
+        PressListKey(p, VK_LEFT);
+        EXPECT_EQ(Text(p, IDC_SM_END_LABEL), "31");
+        PressListKey(p, VK_HOME);
+        p.Click(IDC_SM_OK);
+    });
+    EXPECT_EQ(g_strDayFormat, "%Y");
 }
