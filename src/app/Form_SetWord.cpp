@@ -21,6 +21,7 @@ RV_MESSAGE_MAP(CForm_SetWord, CDialog,
                msgmap::Command(IDC_COMBO_DATE_LEVEL, &T::OnSelchangeDateOutlineLevel, CBN_SELCHANGE),
                msgmap::Command(ID_TOOLBAR_NEW, &T::OnToolbarNew),
                msgmap::Command(ID_TOOLBAR_OPEN, &T::OnToolbarOpen),
+               msgmap::Command(ID_TOOLBAR_DATES, &T::OnToolbarDates),
                msgmap::Command(ID_TOOLBAR_SAVE, &T::OnToolbarSave),
                msgmap::Command(ID_TOOLBAR_EXIT, &T::OnToolbarExit),
                msgmap::Command(ID_TOOLBAR_SAVE_EXIT, &T::OnToolbarSaveExit),
@@ -135,6 +136,11 @@ void CForm_SetWord::OnToolbarNew()
 void CForm_SetWord::OnToolbarOpen()
 {
     OpenConfig();
+}
+
+void CForm_SetWord::OnToolbarDates()
+{
+    SetTemplateDates();
 }
 
 void CForm_SetWord::OnToolbarSave()

@@ -55,6 +55,7 @@ public:
     void UpdateMoveButtons();
 
     // Date range, samples and outline levels (Form_SetWordDates.cpp).
+    void SetTemplateDates();
     void ShowDayCount();
     void ShowDateRange(const CString& monthFormat, const CString& dayFormat, const CString& weekEnd,
                        const CString& restDay);
@@ -133,6 +134,7 @@ private:
     void OnButtonOpenFolder();
     void OnToolbarNew();
     void OnToolbarOpen();
+    void OnToolbarDates();
     void OnToolbarSave();
     void OnToolbarExit();
     void OnToolbarSaveExit();

@@ -134,7 +134,7 @@ void CForm_SetWord::CheckAndSaveConfig()
     SaveConfig();
 }
 
-// A design without a file and without classes; the date range is chosen next.
+// A design without a file and without classes; the date range is chosen at once.
 void CForm_SetWord::NewConfig()
 {
     m_listClasses.DeleteAllItems();
@@ -152,6 +152,7 @@ void CForm_SetWord::NewConfig()
     m_labelDateSample.RedrawWindow();
     m_checkAddDate.SetCheck(BST_CHECKED);
     m_editTitle.SetWindowText("");
+    OnToolbarDates();
 }
 
 void CForm_SetWord::ReadTitleControls()

@@ -13,6 +13,11 @@ constexpr UINT IDD_SELECT_CONFIG = 215;
 constexpr UINT IDD_SAVE_CONFIRM = 271;
 constexpr UINT IDD_PROGRESS = 178;
 constexpr UINT IDD_CONGRATULATION = 262;
+constexpr UINT IDD_SET_MONTH = 131;
+constexpr UINT IDD_ADD_DATE_FORMAT = 293;
+
+// Menus.
+constexpr UINT IDR_RIGHT_DATE_FORMAT = 294;
 
 // Icons.
 constexpr UINT IDI_MAINFRAME = 185;

@@ -243,6 +243,53 @@ bool RecordMessageBox(const ShownMessageBox& box, int* answer)
     return true;
 }
 
+// ---- popup menus -------------------------------------------------------------------------
+
+namespace {
+
+struct MenuRecorderState {
+    std::deque<UINT> choices;
+    std::vector<std::vector<std::string>> shown;
+};
+
+MenuRecorderState* g_menus = nullptr;
+
+} // namespace
+
+PopupMenuRecorder::PopupMenuRecorder()
+{
+    g_menus = new MenuRecorderState;
+}
+
+PopupMenuRecorder::~PopupMenuRecorder()
+{
+    delete g_menus;
+    g_menus = nullptr;
+}
+
+void PopupMenuRecorder::Choose(UINT command)
+{
+    g_menus->choices.push_back(command);
+}
+
+const std::vector<std::vector<std::string>>& PopupMenuRecorder::Shown() const
+{
+    return g_menus->shown;
+}
+
+bool RecordPopupMenu(const std::vector<std::string>& items, UINT* command)
+{
+    if (!g_menus)
+        return false;
+    g_menus->shown.push_back(items);
+    *command = 0;
+    if (!g_menus->choices.empty()) {
+        *command = g_menus->choices.front();
+        g_menus->choices.pop_front();
+    }
+    return true;
+}
+
 // ---- pictures of windows -----------------------------------------------------------------
 
 WindowPicture CaptureWindow(CWnd& window)

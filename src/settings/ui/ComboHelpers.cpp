@@ -1,6 +1,7 @@
 #include "settings/ui/ComboHelpers.h"
 
 #include "platform/ui/FontFamilies.h"
+#include "settings/IniValues.h"
 
 BOOL SelectComboString(CComboBox* combo, const CString& text)
 {
@@ -17,4 +18,16 @@ void FillFontNameCombo(CComboBox* combo, CDC*)
     for (const CString& family : EnumFontFamilies())
         if (!family.IsEmpty() && family.GetAt(0) != '@')
             combo->AddString(family);
+}
+
+int ComboNumber(const CComboBox& combo)
+{
+    return ParseInt(combo.GetWindowText());
+}
+
+BOOL SelectComboNumber(CComboBox& combo, int number)
+{
+    CString text;
+    text.Format("%d", number);
+    return SelectComboString(&combo, text);
 }

@@ -11,3 +11,8 @@ BOOL SelectComboString(CComboBox* combo, const CString& text);
 // Adds the name of every installed font family, in the system's order, without the vertical
 // ones (names starting with '@'), without removing duplicates.
 void FillFontNameCombo(CComboBox* combo, CDC* dc);
+
+// The number the box shows, as atoi reads it.
+int ComboNumber(const CComboBox& combo);
+// Selects the item that reads as the number ("%d"), as SelectComboString does.
+BOOL SelectComboNumber(CComboBox& combo, int number);

@@ -5,6 +5,7 @@
 #include "platform/Files.h"
 #include "platform/Folders.h"
 #include "platform/ui/TestWindows.h"
+#include "resources/DateDialogIds.h"
 #include "settings/ClassListModel.h"
 
 namespace {
@@ -124,19 +125,28 @@ TEST_F(MainWindowTest, SamplesTakeTheHeadingFonts)
     EXPECT_EQ(Text(IDC_LABEL_END), "2026-01-09");
 }
 
-TEST_F(MainWindowTest, NewConfigurationEmptiesTheDesign)
+TEST_F(MainWindowTest, NewConfigurationEmptiesTheDesignAndAsksForItsDates)
 {
     StartPrepared();
+    driver->Expect(IDD_SET_MONTH, [&](DialogProbe& p) {
+        EXPECT_EQ(window->m_listClasses.GetItemCount(), 0);
+        EXPECT_EQ(g_strConfigPath, "");
+        EXPECT_EQ(window->GetWindowText(), "Rorovavozir 1.9.4 ");
+        EXPECT_EQ(Text(IDC_LABEL_START), "");
+        EXPECT_EQ(Text(IDC_LABEL_DAYCOUNT), "");
+        EXPECT_EQ(Text(IDC_LABEL_DATE_SAMPLE), "");
+        EXPECT_EQ(Text(IDC_EDIT_TITLE), "");
+        EXPECT_EQ(window->m_checkAddDate.GetCheck(), BST_CHECKED);
+        EXPECT_FALSE(window->m_buttonMoveDown.IsWindowEnabled());
+        p.Choose(IDC_SM_START_MONTH, 1);
+        p.PressEscape();
+    });
     window->SendMessage(WM_COMMAND, MAKEWPARAM(ID_TOOLBAR_NEW, BN_CLICKED), 0);
-    EXPECT_EQ(window->m_listClasses.GetItemCount(), 0);
-    EXPECT_EQ(g_strConfigPath, "");
-    EXPECT_EQ(window->GetWindowText(), "Rorovavozir 1.9.4 ");
-    EXPECT_EQ(Text(IDC_LABEL_START), "");
-    EXPECT_EQ(Text(IDC_LABEL_DAYCOUNT), "");
-    EXPECT_EQ(Text(IDC_LABEL_DATE_SAMPLE), "");
-    EXPECT_EQ(Text(IDC_EDIT_TITLE), "");
-    EXPECT_EQ(window->m_checkAddDate.GetCheck(), BST_CHECKED);
-    EXPECT_FALSE(window->m_buttonMoveDown.IsWindowEnabled());
+    EXPECT_EQ(g_strConfigPath, "FalseFileName") << "a design without a file";
+    EXPECT_EQ(Text(IDC_LABEL_START), "2026年02月01日,Sunday") << "the dialog stored and the window shows it";
+    EXPECT_EQ(Text(IDC_LABEL_END), "2026年12月31日,Thursday");
+    EXPECT_EQ(Text(IDC_LABEL_DAYCOUNT), "共有:334 天");
+    EXPECT_EQ(g_strDaysFontNameCopy, g_strDaysFontName);
 }
 
 TEST_F(MainWindowTest, OutputFolderButtonsBrowseAndFallBack)
@@ -165,8 +175,12 @@ TEST_F(MainWindowTest, SaveCommandAsksForADateRangeAndAClassFirst)
     Write("ZaDuzed_Simple.ini", "[Main]\r\nMonth_Start=1\r\nDay_Start=1\r\nMonth_End=1\r\nDay_End=2\r\nDay_Format=%d\r\n");
     Start();
     window->SendMessage(WM_COMMAND, MAKEWPARAM(ID_TOOLBAR_SAVE, BN_CLICKED), 0);
+    // While the new design's dates are being chosen, it has no range yet.
+    driver->Expect(IDD_SET_MONTH, [&](DialogProbe& p) {
+        window->SendMessage(WM_COMMAND, MAKEWPARAM(ID_TOOLBAR_SAVE, BN_CLICKED), 0);
+        p.Click(IDC_SM_CANCEL);
+    });
     window->SendMessage(WM_COMMAND, MAKEWPARAM(ID_TOOLBAR_NEW, BN_CLICKED), 0);
-    window->SendMessage(WM_COMMAND, MAKEWPARAM(ID_TOOLBAR_SAVE, BN_CLICKED), 0);
     EXPECT_EQ(MessageTexts(), (std::vector<std::string>{"Please click button : 'Add' for Daily Diary. ",
                                                         "Please click button : 'Settings' for month and date ."}));
     EXPECT_EQ(boxes->Shown().at(0).caption, "Rorovavozir") << "no caption of its own: the program's name";

@@ -3,6 +3,7 @@
 #include "docx/DocxBuilder.h"
 #include "platform/Files.h"
 #include "settings/ClassCells.h"
+#include "settings/DateFormatFile.h"
 #include "settings/DesignFile.h"
 #include "settings/Settings.h"
 #include "settings/SettingsRecords.h"
@@ -293,6 +294,8 @@ bool WriteShippedSamples(const std::string& programFolder)
         records.push_back({static_cast<int>(records.size()) + 1, line + "\r\n", static_cast<int>(line.size())});
     CDocxBuilder::DeleteFileIfExists(motto);
     if (!CDocxBuilder::WriteTextLinesToFile(motto, records))
+        return false;
+    if (!WriteDateFormats(platform::JoinPath(programFolder, kDateFormatFile).c_str(), StarterDateFormats()))
         return false;
     for (const SampleDesign& design : ShippedDesigns()) {
         ClassListModel rows;
