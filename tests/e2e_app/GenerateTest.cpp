@@ -160,9 +160,8 @@ TEST_F(GenerateTest, TakenNamesGiveTheNextFreeOneAndADesignWithoutAFileGetsOne)
 
 TEST_F(GenerateTest, EachGuardStopsBeforeAnythingIsWritten)
 {
-    // No date range: the window of a new design.
-    Start();
-    window->SendMessage(WM_COMMAND, MAKEWPARAM(static_cast<WORD>(ID_TOOLBAR_NEW), BN_CLICKED), 0);
+    // No date range: a design that never had one.
+    Start("[Main]\r\n");
     Press(0);
     EXPECT_EQ(MessageTexts(), std::vector<std::string>{"Please click button : 'Settings' for month and date ."});
     window.reset();
