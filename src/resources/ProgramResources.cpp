@@ -1,9 +1,12 @@
 #include "resources/ProgramResources.h"
 
 #include "resources/DialogTemplates.h"
+#include "resources/DiaryDialogTemplates.h"
 
 void RegisterProgramResources()
 {
     for (DialogTemplate dialog : {MainWindowTemplate(), SaveConfigTemplate(), SelectConfigTemplate(), SaveConfirmTemplate()})
+        RegisterDialogTemplate(std::move(dialog));
+    for (DialogTemplate dialog : {DailyDiaryTemplate(), ItemSpecialTemplate(), SpecialSignTemplate(), TableStyleTemplate()})
         RegisterDialogTemplate(std::move(dialog));
 }

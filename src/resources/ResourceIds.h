@@ -11,6 +11,10 @@ constexpr UINT IDD_FORM_SETWORD = 129;
 constexpr UINT IDD_SAVE_CONFIG = 214;
 constexpr UINT IDD_SELECT_CONFIG = 215;
 constexpr UINT IDD_SAVE_CONFIRM = 271;
+constexpr UINT IDD_TABLE_STYLE = 217;
+constexpr UINT IDD_ITEM_SPECIAL = 245;
+constexpr UINT IDD_SPECIAL_SIGN = 256;
+constexpr UINT IDD_DAILY_DIARY = 280;
 
 // Icons.
 constexpr UINT IDI_MAINFRAME = 185;
