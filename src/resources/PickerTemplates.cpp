@@ -25,7 +25,7 @@ DialogTemplate ItemSpecialTemplate()
 {
     DialogTemplate dialog = TahomaDialog(IDD_ITEM_SPECIAL, "Item Special Character", 568, 86, WS_CAPTION | WS_SYSMENU);
     const int groupWidth = 14 + kItemSymbolCount * kSymbolStep;
-    dialog.controls.push_back({C::Static, IDC_SYMBOL_GROUP, "选择特殊符号", 7, 5, groupWidth, 56, SS_LEFT});
+    dialog.controls.push_back({C::Button, IDC_SYMBOL_GROUP, "选择特殊符号", 7, 5, groupWidth, 56, BS_GROUPBOX});
     for (int index = 0; index < kItemSymbolCount; ++index) {
         const int x = 14 + index * kSymbolStep;
         dialog.controls.push_back({C::ListView, kItemSymbolListIds[index], "", x, 18, 24, 26, kSymbolList});

@@ -13,7 +13,6 @@ namespace {
 
 constexpr int kPictureSize = 32;
 constexpr COLORREF kMaskColour = RGB(100, 100, 100);
-constexpr int kColumnWidth = 64;
 
 // The symbol number of a list, 0 for another control.
 int SymbolOfList(UINT id)
@@ -52,7 +51,10 @@ BOOL CForm_ItemSpecial::OnInitDialog()
         list.DeleteAllItems();
         while (list.DeleteColumn(0)) {
         }
-        list.InsertColumn(0, "", LVCFMT_LEFT, kColumnWidth);
+        // The column fills the list, so a symbol shows without scroll bars.
+        CRect client;
+        list.GetClientRect(&client);
+        list.InsertColumn(0, "", LVCFMT_LEFT, client.Width());
         list.SetImageList(&m_images, LVSIL_SMALL);
         list.InsertItem(0, "", index);
     }

@@ -146,6 +146,17 @@ TEST_F(ClassCommandsTest, MovesExchangeWholeRowsAndDeleteMakesTheRowAboveCurrent
     Command(IDC_BUTTON_DELETE);
     EXPECT_EQ(window->m_nCurrentRow, 0);
     EXPECT_EQ(Cell(0, kCellTitle), "Reading");
+    Command(IDC_BUTTON_DELETE);   // the only row: the preview empties
+    EXPECT_EQ(Rows(), 0);
+    EXPECT_EQ(window->m_groupPreview.GetWindowText(), "");
+    EXPECT_EQ(window->m_labelTitle.GetWindowText(), "");
+}
+
+TEST_F(ClassCommandsTest, AFileOpensThroughTheShell)
+{
+    Start();
+    window->ShellOpenFile(File("my_diary.docx").c_str());
+    EXPECT_EQ(opened, std::vector<std::string>{File("my_diary.docx")});
 }
 
 TEST_F(ClassCommandsTest, ARowOutsideTheListIsNoRow)
