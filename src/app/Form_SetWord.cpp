@@ -27,7 +27,18 @@ RV_MESSAGE_MAP(CForm_SetWord, CDialog,
                msgmap::Command(ID_TOOLBAR_SAVE_EXIT, &T::OnToolbarSaveExit),
                msgmap::Command(IDC_BUTTON_GENERATE, &T::OnButtonGenerate),
                msgmap::Command(IDC_BUTTON_OPEN_FILE, &T::OnButtonOpenFile),
-               msgmap::Message(WM_START_GENERATION_WORKER, &T::OnStartGenerationWorker))
+               msgmap::Message(WM_START_GENERATION_WORKER, &T::OnStartGenerationWorker),
+               msgmap::Simple(WM_PAINT, &T::OnPaint),
+               msgmap::Command(IDC_BUTTON_ADD, &T::OnButtonAdd),
+               msgmap::Command(IDC_BUTTON_EDIT, &T::OnButtonEdit),
+               msgmap::Notify(NM_DBLCLK, IDC_LIST_CLASSES, &T::OnDblclkClassList),
+               msgmap::Command(IDC_BUTTON_DELETE, &T::OnButtonDelete),
+               msgmap::Command(IDC_BUTTON_MOVE_UP, &T::OnButtonMoveUp),
+               msgmap::Command(IDC_BUTTON_MOVE_DOWN, &T::OnButtonMoveDown),
+               msgmap::Notify(NM_CLICK, IDC_LIST_CLASSES, &T::OnClickClassList),
+               msgmap::Notify(LVN_KEYDOWN, IDC_LIST_CLASSES, &T::OnKeydownClassList),
+               msgmap::Command(IDC_CHECK_ALL_COLUMNS, &T::OnCheckShowAllColumns),
+               msgmap::Command(IDC_BUTTON_REFRESH_PREVIEW, &T::OnButtonRefreshPreview))
 
 CForm_SetWord::CForm_SetWord(CWnd* parent) : CDialog(IDD_FORM_SETWORD, parent) {}
 
@@ -46,6 +57,8 @@ void CForm_SetWord::DoDataExchange(CDataExchange* dx)
     DDX_Control(dx, IDC_GROUP_DATES, m_groupDates);
     DDX_Control(dx, IDC_GROUP_DIARY, m_groupDiary);
     DDX_Control(dx, IDC_PREVIEW_LINE, m_labelLine);
+    DDX_Control(dx, IDC_PREVIEW_NUMBER, m_labelNumber);
+    DDX_Control(dx, IDC_PREVIEW_PREFIX, m_labelPrefix);
     DDX_Control(dx, IDC_BUTTON_MOVE_UP, m_buttonMoveUp);
     DDX_Control(dx, IDC_BUTTON_MOVE_DOWN, m_buttonMoveDown);
     DDX_Control(dx, IDC_LABEL_DAYCOUNT, m_labelDayCount);
@@ -103,6 +116,7 @@ BOOL CForm_SetWord::OnInitDialog()
     UpdateMoveButtons();
     if (m_listClasses.GetItemCount() > 0) {
         m_nCurrentRow = 0;
+        RefreshClassPreview(0);
         SelectListRow(0);
     }
     return TRUE;

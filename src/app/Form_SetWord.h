@@ -6,6 +6,7 @@
 #include "controls/ImageButton/IconButton.h"
 #include "controls/groupbox/ThemedGroupBox.h"
 #include "controls/lists/OwnerDrawList.h"
+#include "app/TableOutline.h"
 #include "controls/toolbar/FlatToolBar.h"
 #include "platform/ui/BackgroundTask.h"
 #include "platform/ui/Dialog.h"
@@ -54,6 +55,24 @@ public:
     void SelectListRow(int row);
     void UpdateMoveButtons();
 
+    // Commands of the class list (Form_SetWordClassCommands.cpp).
+    void OnButtonAdd();
+    void OnButtonEdit();
+    void OnButtonDelete();
+    void OnButtonMoveUp();
+    void OnButtonMoveDown();
+    void OnButtonRefreshPreview();
+    // Whether one more class may number its lines, the row being edited (or -1) left out.
+    BOOL CanAddItemNumbering(int editedRow) const;
+    void ShellOpenFile(CString path);
+
+    // The class preview (Form_SetWordPreview.cpp).
+    void RefreshClassPreview(int row);
+    void DrawPagePreview();
+    void ClearPreviewArea();
+    void ResetPreview();
+    void ShowPreviewFrame();
+
     // Date range, samples and outline levels (Form_SetWordDates.cpp).
     void SetTemplateDates();
     void ShowDayCount();
@@ -93,6 +112,8 @@ public:
     CImageList m_toolbarHotImages;
     BYTE m_bRowSelected = 0;
     int m_nCurrentRow = -1;
+    int m_nPreviewRow = -1;         // the row the preview shows
+    TableOutline m_previewDrawing;  // what the paint handler draws under the preview's labels
     int m_nDayCount = 0;
     BYTE m_bGenerationDone = 0;
 
@@ -103,6 +124,8 @@ public:
     CThemedGroupBox m_groupDates;
     CThemedGroupBox m_groupDiary;
     CFontLabel m_labelLine;
+    CFontLabel m_labelNumber;
+    CFontLabel m_labelPrefix;
     CButton m_buttonMoveUp;
     CButton m_buttonMoveDown;
     CFontLabel m_labelDayCount;
@@ -138,6 +161,29 @@ private:
     void OnToolbarSave();
     void OnToolbarExit();
     void OnToolbarSaveExit();
+    void OnDblclkClassList(NMHDR* header, LRESULT* result);
+    void OnClickClassList(NMHDR* header, LRESULT* result);
+    void OnKeydownClassList(NMHDR* header, LRESULT* result);
+    void OnCheckShowAllColumns();
+    void OnPaint();
+
+    bool IsClassRow(int row) const;
+    void DeleteSelectedRow();
+    void DeleteAllClassRows();
+    void MoveCurrentRowTo(int row);
+    void SelectRowAndPreview(int row);
+    // A row outside the list reads as a row of empty cells.
+    ClassListRow PreviewCells(int row) const;
+    void PreviewClassTitle(const ClassListRow& row);
+    void PreviewLineLabel(const ClassListRow& row);
+    void PreviewLines(const ClassListRow& row);
+    void PreviewTableLines(const ClassListRow& row);
+    void PreviewItemSpecial(const ClassListRow& row);
+    void PreviewSpecialSign(const ClassListRow& row);
+    void RedrawPreviewLabel(CFontLabel& label);
+    void InvalidatePreviewControl(int id);
+    void InvalidatePreviewArea();
+    CRect PreviewInside() const;
 
     bool SaveConfigFile();
     void CreateToolbar();

@@ -10,24 +10,11 @@ using C = ControlClass;
 
 constexpr DWORD kPush = BS_PUSHBUTTON | WS_TABSTOP;
 
-DialogTemplate TahomaDialog(UINT id, const char* caption, int cx, int cy, DWORD style)
-{
-    DialogTemplate dialog;
-    dialog.id = id;
-    dialog.caption = caption;
-    dialog.cx = cx;
-    dialog.cy = cy;
-    dialog.fontFace = "Tahoma";
-    dialog.fontPoints = 9;
-    dialog.style = style;
-    return dialog;
-}
-
 } // namespace
 
 DialogTemplate ProgressTemplate()
 {
-    DialogTemplate dialog = TahomaDialog(IDD_PROGRESS, "", 379, 63, 0);
+    DialogTemplate dialog = ProgramDialog(IDD_PROGRESS, "", 379, 63, 0);
     dialog.controls = {
         {C::Static, IDC_PROGRESS_WAIT_TEXT, "Static", 7, 7, 365, 10, SS_LEFT},
         {C::Progress, IDC_PROGRESS_BAR, "", 7, 22, 320, 12, WS_BORDER},
@@ -39,7 +26,7 @@ DialogTemplate ProgressTemplate()
 
 DialogTemplate CongratulationTemplate()
 {
-    DialogTemplate dialog = TahomaDialog(IDD_CONGRATULATION, "成功！", 523, 138, WS_CAPTION | WS_SYSMENU);
+    DialogTemplate dialog = ProgramDialog(IDD_CONGRATULATION, "成功！", 523, 138, WS_CAPTION | WS_SYSMENU);
     dialog.controls = {
         {C::Static, IDC_CONGRATS_DONE, "恭喜，您刚才的操作成功！", 10, 8, 503, 18, SS_LEFT},
         {C::Static, IDC_CONGRATS_FILE_IS, "您刚生成Microsoft Office Word /20032007文件是:", 10, 30, 503, 12, SS_LEFT},

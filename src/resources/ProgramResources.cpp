@@ -1,6 +1,7 @@
 #include "resources/ProgramResources.h"
 
 #include "resources/DialogTemplates.h"
+#include "resources/DiaryDialogTemplates.h"
 
 void RegisterProgramResources()
 {
@@ -10,4 +11,6 @@ void RegisterProgramResources()
     for (DialogTemplate dialog : {SetMonthTemplate(), AddDateFormatTemplate()})
         RegisterDialogTemplate(std::move(dialog));
     RegisterMenuTemplate(RightDateFormatMenu());
+    for (DialogTemplate dialog : {DailyDiaryTemplate(), ItemSpecialTemplate(), SpecialSignTemplate(), TableStyleTemplate()})
+        RegisterDialogTemplate(std::move(dialog));
 }

@@ -18,6 +18,10 @@ constexpr UINT IDD_ADD_DATE_FORMAT = 293;
 
 // Menus.
 constexpr UINT IDR_RIGHT_DATE_FORMAT = 294;
+constexpr UINT IDD_TABLE_STYLE = 217;
+constexpr UINT IDD_ITEM_SPECIAL = 245;
+constexpr UINT IDD_SPECIAL_SIGN = 256;
+constexpr UINT IDD_DAILY_DIARY = 280;
 
 // Icons.
 constexpr UINT IDI_MAINFRAME = 185;

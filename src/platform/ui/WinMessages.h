@@ -208,6 +208,7 @@ constexpr DWORD SS_LEFT = 0x0;
 constexpr DWORD SS_CENTER = 0x1;
 constexpr DWORD SS_RIGHT = 0x2;
 constexpr DWORD SS_ICON = 0x3;
+constexpr DWORD SS_BLACKRECT = 0x4;
 constexpr DWORD SS_WHITERECT = 0x6;
 constexpr DWORD SS_ETCHEDHORZ = 0x10;
 constexpr DWORD SS_BITMAP = 0xE;

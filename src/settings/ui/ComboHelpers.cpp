@@ -13,6 +13,13 @@ BOOL SelectComboString(CComboBox* combo, const CString& text)
     return FALSE;
 }
 
+void SelectComboStringKept(CComboBox* combo, const CString& text)
+{
+    if (!text.IsEmpty() && combo->FindStringExact(-1, text) < 0)
+        combo->AddString(text);
+    SelectComboString(combo, text);
+}
+
 void FillFontNameCombo(CComboBox* combo, CDC*)
 {
     for (const CString& family : EnumFontFamilies())

@@ -8,6 +8,11 @@
 // text; TRUE at the first equal one (it stays selected), else FALSE with the last item selected.
 BOOL SelectComboString(CComboBox* combo, const CString& text);
 
+// Selects the text; a text the list lacks (a font not installed here, a size off the list) is
+// added first, so a stored value survives a dialog that is merely opened and closed. An empty
+// text selects as SelectComboString does.
+void SelectComboStringKept(CComboBox* combo, const CString& text);
+
 // Adds the name of every installed font family, in the system's order, without the vertical
 // ones (names starting with '@'), without removing duplicates.
 void FillFontNameCombo(CComboBox* combo, CDC* dc);

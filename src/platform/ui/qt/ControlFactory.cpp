@@ -53,10 +53,10 @@ QWidget* MakeStatic(const ControlTemplate& c, QWidget* parent)
     label->setTextFormat(Qt::PlainText);
     // A static without SS_NOTIFY lets the mouse through, as on Windows.
     label->setAttribute(Qt::WA_TransparentForMouseEvents, (c.style & SS_NOTIFY) == 0);
-    if (type == SS_WHITERECT) {
+    if (type == SS_WHITERECT || type == SS_BLACKRECT) {
         label->setAutoFillBackground(true);
         QPalette palette = label->palette();
-        palette.setColor(QPalette::Window, Qt::white);
+        palette.setColor(QPalette::Window, type == SS_WHITERECT ? Qt::white : Qt::black);
         label->setPalette(palette);
         return label;
     }
