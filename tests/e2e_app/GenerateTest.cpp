@@ -6,6 +6,7 @@
 #include "app/Form_SetWord.h"
 #include "app/GenerationState.h"
 #include "app/window/AppFixture.h"
+#include "resources/DiaryDialogIds.h"
 #include "support/DocxCheck.h"
 
 #include <filesystem>
@@ -166,11 +167,12 @@ TEST_F(GenerateTest, EachGuardStopsBeforeAnythingIsWritten)
     EXPECT_EQ(MessageTexts(), std::vector<std::string>{"Please click button : 'Settings' for month and date ."});
     window.reset();
 
-    // A date range but no class left: the add-class command runs instead.
+    // A date range but no class left: the class dialog opens to add one instead.
     Start();
     window->m_listClasses.DeleteAllItems();
+    driver->Expect(IDD_DAILY_DIARY, [](DialogProbe& p) { p.Click(IDC_DIARY_CANCEL); });
     Press(0);
-    EXPECT_EQ(MessageTexts().size(), 1u);
+    EXPECT_EQ(driver->Ran().back(), IDD_DAILY_DIARY);
     window.reset();
 
     // The save question cancelled.
@@ -241,10 +243,26 @@ TEST_F(GenerateTest, OkDuringTheWorkGivesTheWindowBackWhileTheRunGoesOn)
 TEST_F(GenerateTest, LeavingDuringARunStopsItAndLeavesNoFile)
 {
     const std::string design = Read("config/samples/FullYear_AllCalendars.ini");
+    int successesExpected = 0;
     for (const UINT exit : {0u, ID_TOOLBAR_EXIT, ID_TOOLBAR_SAVE_EXIT}) {
-        Start(design);
-        Press();
-        ASSERT_TRUE(platform::ui::PumpEventsUntil([&] { return WorkerBegun(); })) << exit;
+        // A busy machine may finish a run between two looks at it; such a run is let through
+        // (its success dialog is expected beforehand) and the next one caught.
+        bool caught = false;
+        for (int attempt = 0; attempt < 5 && !caught; ++attempt) {
+            Start(design);
+            if (successesExpected++ == 0)
+                ExpectSuccess();
+            Press();
+            caught = platform::ui::PumpEventsUntil([&] { return WorkerBegun() || window->m_bGenerationDone == 1; }) &&
+                     WorkerBegun();
+            if (!caught) {
+                ASSERT_TRUE(WaitForTheRun()) << exit;
+                successesExpected = 0;
+                fs::remove(Out() + "/my_diary.docx");
+                window.reset();
+            }
+        }
+        ASSERT_TRUE(caught) << exit;
         window->ProgressWindow()->SendMessage(WM_COMMAND, MAKEWPARAM(static_cast<WORD>(IDC_PROGRESS_OK), BN_CLICKED),
                                               0);
         if (exit != ID_TOOLBAR_EXIT)
@@ -262,6 +280,12 @@ TEST_F(GenerateTest, LeavingDuringARunStopsItAndLeavesNoFile)
         platform::ui::PumpEventsUntil([] { return false; }, 50);
         EXPECT_NE(driver->Ran().back(), IDD_CONGRATULATION) << "no success dialog after leaving";
         window.reset();
+    }
+    // The success dialog still expected belongs to a run that goes through.
+    if (successesExpected > 0) {
+        Start();
+        Press();
+        ASSERT_TRUE(WaitForTheRun());
     }
 }
 
