@@ -185,3 +185,15 @@ TEST(Profile, AnyLineEndEndsALineAndANulEndsAValue)
     EXPECT_EQ(Get(folder.File("mixed.ini"), "Main", "B") + Get(folder.File("mixed.ini"), "Main", "C"), "23");
     EXPECT_EQ(Get(folder.File("nul.ini"), "Main", "Title"), "ab");
 }
+
+TEST(Profile, WriteThroughALinkUpdatesItsTarget)
+{
+    TempFolder folder;
+    folder.Write("real.ini", "[Main]\r\nA=1\r\n");
+    ASSERT_EQ(::symlink("real.ini", folder.File("link.ini").c_str()), 0);
+    ASSERT_TRUE(WritePrivateProfileString("Main", "A", "2", folder.File("link.ini")));
+    struct stat info {};
+    ASSERT_EQ(::lstat(folder.File("link.ini").c_str(), &info), 0);
+    EXPECT_TRUE(S_ISLNK(info.st_mode));
+    EXPECT_EQ(folder.Read("real.ini"), "[Main]\r\nA=2\r\n");
+}

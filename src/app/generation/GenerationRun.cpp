@@ -9,13 +9,14 @@
 #include "settings/Settings.h"
 
 #include <cstdio>
-#include <filesystem>
 #include <random>
 
 namespace {
 
 // Attempts at a run folder name before giving up: a clash is already rare at the first.
 constexpr int kRunFolderAttempts = 100;
+// Names taken one after another while the archive waits: someone else is filling the folder.
+constexpr int kPublishAttempts = 100;
 
 struct RunPaths {
     std::string config, monthTemplate, dateTemplate, work, archive;
@@ -56,15 +57,16 @@ bool WriteTemplateFiles(const RunPaths& paths)
 }
 
 // Renames the archive to the output name, or to the next free one should the chosen name have
-// been taken meanwhile.
+// been taken meanwhile; the rename itself never replaces a file, so one made in between is safe.
 bool Publish(const std::string& archive, GenerationJob& job)
 {
-    if (CDocxBuilder::CheckFile(job.outputFile) == 0)
+    for (int attempt = 0; attempt < kPublishAttempts && !job.outputFile.empty(); ++attempt) {
+        const platform::RenameResult result = platform::RenameNoReplace(archive, job.outputFile);
+        if (result != platform::RenameResult::Taken)
+            return result == platform::RenameResult::Done;
         job.outputFile = ChooseOutputFileName(job.outFolder);
-    std::error_code error;
-    if (!job.outputFile.empty())
-        std::filesystem::rename(archive, job.outputFile, error);
-    return !job.outputFile.empty() && !error;
+    }
+    return false;
 }
 
 void Notify(const PhaseObserver& phaseDone, GenerationPhase phase)
