@@ -1,5 +1,6 @@
 #include "app/generation/GenerationRun.h"
 
+#include "app/generation/DiaryDays.h"
 #include "app/generation/DocxPackage.h"
 #include "app/generation/FolderCopy.h"
 #include "app/generation/OutputName.h"
@@ -80,6 +81,8 @@ GenerationStatus Produce(GenerationJob& job, const PhaseObserver& phaseDone)
     const RunPaths paths = PathsOf(job);
     if (!CopyFolderTree(paths.work, platform::JoinPath(job.programFolder, "config/template")))
         return GenerationStatus::CopyFailed;
+    if (!DocxPartsLookLikeXml(paths.work))
+        return GenerationStatus::SkeletonBroken;
     Notify(phaseDone, GenerationPhase::Copy);
 
     const std::string word = platform::JoinPath(paths.work, "word");
@@ -101,6 +104,8 @@ GenerationStatus Produce(GenerationJob& job, const PhaseObserver& phaseDone)
 
 GenerationStatus PrepareGeneration(GenerationJob& job)
 {
+    if (!RangeHasDiaryDay())
+        return GenerationStatus::NoDiaryDay;
     job.outputFile = ChooseOutputFileName(job.outFolder);
     if (job.outputFile.empty())
         return GenerationStatus::NoOutputName;
