@@ -109,7 +109,7 @@ public:
     {
         m_labels = &labels;
         m_daysLeftInStartMonth = MonthLength(0) - g_nDayStart + 1;
-        m_quarterLevel = std::to_string(std::max(0, ParseInt(m_format.Months_Grade) - 1));
+        m_quarterLevel = std::to_string(std::max(1, ParseInt(m_format.Months_Grade)) - 1);
         m_bookmarkId = CDocxBuilder::GetDaysOfCurrentYear() + 1;
         CDocxBuilder::GetQuarterSpans(m_quarters, g_nMonthStart, g_nMonthEnd);
         m_addingText = m_design.addText.AddText == 1;
