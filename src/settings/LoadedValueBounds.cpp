@@ -19,7 +19,6 @@ constexpr std::string_view kLineTypes[] = {"single", "dotted", "dashSmallGap", "
 constexpr int kMostLines = 30;                // the line-count list of the class dialog
 constexpr int kItemSymbols = 21;
 constexpr int kSpecialSigns = 28;
-constexpr int kNoSymbol = -1;
 constexpr int kLongestRestRun = 366;
 
 using Check = bool (*)(std::string_view);
