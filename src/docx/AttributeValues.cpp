@@ -29,11 +29,17 @@ bool IsElement(std::string_view before, std::string_view element)
            before[element.size()] == ' ';
 }
 
-bool IsAttribute(std::string_view before, std::string_view attribute)
+// Whether `before` ends with ` name="` (or is `name="` alone).
+bool IsAttribute(std::string_view before, std::string_view name)
 {
-    return before.size() >= attribute.size() + 2 &&
-           before.substr(before.size() - attribute.size() - 2) == std::string(attribute) + "=\"" &&
-           (before.size() == attribute.size() + 2 || before[before.size() - attribute.size() - 3] == ' ');
+    constexpr std::string_view kOpen = "=\"";
+    if (before.size() < name.size() + kOpen.size() || before.substr(before.size() - kOpen.size()) != kOpen)
+        return false;
+    before.remove_suffix(kOpen.size());
+    if (before.substr(before.size() - name.size()) != name)
+        return false;
+    before.remove_suffix(name.size());
+    return before.empty() || before.back() == ' ';
 }
 
 } // namespace
