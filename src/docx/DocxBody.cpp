@@ -103,7 +103,7 @@ public:
     {
         m_labels = &labels;
         m_daysLeftInStartMonth = MonthLength(0) - m_design.range.firstDay + 1;
-        m_quarterLevel = std::to_string(std::max(0, ParseInt(m_format.Months_Grade) - 1));
+        m_quarterLevel = std::to_string(std::max(1, ParseInt(m_format.Months_Grade)) - 1);
         m_bookmarkId = CDocxBuilder::GetDaysOfCurrentYear() + 1;
         CDocxBuilder::GetQuarterSpans(m_quarters, m_design.range.firstMonth, m_design.range.lastMonth,
                                       m_design.range.firstDay);

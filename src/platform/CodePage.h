@@ -1,8 +1,9 @@
 #pragma once
 // Text on disk versus text in memory.
 // In memory every text is UTF-8. Files the program calls "system code page" text are
-// GB18030 on disk (a superset of GB2312, so files written on Windows read back unchanged);
-// a file that is valid UTF-8 as a whole, or starts with a UTF-8 BOM, is taken as UTF-8.
+// GB18030 on disk (a superset of GB2312, so files written on Windows read back unchanged).
+// A file is taken as UTF-8 when it starts with a UTF-8 BOM, or when it is valid UTF-8 and its
+// GB18030 reading is not plain GB2312 text (what our saves and the Windows program's are).
 
 #include <cstddef>
 #include <string>

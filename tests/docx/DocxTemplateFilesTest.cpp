@@ -88,6 +88,13 @@ TEST_F(DocxTemplateFiles, WritersStoreTheirLinesAndTheReaderTakesTwelveLabels)
                                        31, 0, "", ""),
               0);
     EXPECT_EQ(folder.Read("date_template.txt"), "301\n311\n");
+    // A line break from the format or a caption never splits a day or a month in two.
+    EXPECT_EQ(B::WriteDateTemplateFile(folder.File("date_template.txt"), "%d%n%a", 0, "", "", " a\r\nb", 2024, 0,
+                                       6, 6, 1, 1, 0, "", ""),
+              0);
+    EXPECT_EQ(folder.Read("date_template.txt"), "01 Sat a  b1\n");
+    EXPECT_EQ(B::WriteMonthTemplateFile(months, "%b%n%Y", 1, 1, 0), 0);
+    EXPECT_EQ(folder.Read("month_template.txt"), "Jan 2024\r\n");
     EXPECT_EQ(B::WriteMonthTemplateFile(folder.File("no/such/month.txt"), "%B", 1, 3, 0), -1);
 
     // Every line is a label, short or empty, so each keeps its month's place; the carriage

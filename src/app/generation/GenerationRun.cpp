@@ -1,5 +1,6 @@
 #include "app/generation/GenerationRun.h"
 
+#include "app/generation/DiaryDays.h"
 #include "app/generation/DocxPackage.h"
 #include "app/generation/FolderCopy.h"
 #include "app/generation/OutputName.h"
@@ -15,8 +16,8 @@ namespace {
 
 // Attempts at a run folder name before giving up: a clash is already rare at the first.
 constexpr int kRunFolderAttempts = 100;
-// Output names tried when another program takes each one just before the rename.
-constexpr int kPublishAttempts = 10;
+// Names taken one after another while the archive waits: someone else is filling the folder.
+constexpr int kPublishAttempts = 100;
 
 struct RunPaths {
     std::string config, monthTemplate, dateTemplate, work, archive;
@@ -57,12 +58,13 @@ bool WriteTemplateFiles(const RunPaths& paths)
 }
 
 // Renames the archive to the output name, or to the next free one should the chosen name have
-// been taken meanwhile; a file that is there is never replaced.
+// been taken meanwhile; the rename itself never replaces a file, so one made in between is safe.
 bool Publish(const std::string& archive, GenerationJob& job)
 {
     for (int attempt = 0; attempt < kPublishAttempts && !job.outputFile.empty(); ++attempt) {
-        if (platform::RenameWithoutReplacing(archive, job.outputFile))
-            return true;
+        const platform::RenameResult result = platform::RenameNoReplace(archive, job.outputFile);
+        if (result != platform::RenameResult::Taken)
+            return result == platform::RenameResult::Done;
         job.outputFile = FreeOutputFileName(job.outFolder);
     }
     return false;
@@ -84,6 +86,8 @@ GenerationStatus Produce(GenerationJob& job, const PhaseObserver& phaseDone)
     const RunPaths paths = PathsOf(job);
     if (!CopyFolderTree(paths.work, platform::JoinPath(job.programFolder, "config/template")))
         return GenerationStatus::CopyFailed;
+    if (!DocxPartsLookLikeXml(paths.work))
+        return GenerationStatus::SkeletonBroken;
     Notify(phaseDone, GenerationPhase::Copy);
     if (Stopping(job))
         return GenerationStatus::Stopped;
@@ -111,6 +115,8 @@ GenerationStatus Produce(GenerationJob& job, const PhaseObserver& phaseDone)
 
 GenerationStatus PrepareGeneration(GenerationJob& job)
 {
+    if (!RangeHasDiaryDay())
+        return GenerationStatus::NoDiaryDay;
     job.outputFile = ChooseOutputFileName(job.outFolder);
     if (job.outputFile.empty())
         return GenerationStatus::NoOutputName;

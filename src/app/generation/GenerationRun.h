@@ -14,6 +14,8 @@ enum class GenerationPhase { Prepare, Copy, CreateDocx, Zip, CleanUp };
 
 enum class GenerationStatus {
     Done,
+    NoDiaryDay,            // no day of the range gets a page: nothing is written
+    SkeletonBroken,        // a part of the skeleton package is missing, empty or no XML
     NoOutputName,          // my_diary.docx and my_diary1 to my_diary1000 are all taken
     NoRunFolder,           // the output folder cannot hold the run's folder
     TemplateFilesFailed,   // the template text files could not be written

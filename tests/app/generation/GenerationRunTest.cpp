@@ -73,16 +73,20 @@ TEST_F(GenerationRunTest, FailedRunsLeaveNoDocumentAndNoWorkFiles)
         return job;
     };
 
-    fs::remove(skeleton + "/word/document.xml");
-    EXPECT_EQ(expectFailure(GenerationStatus::DocxFailed, "document part missing").docxStatus,
-              DocxRunStatus::MissingPart);
-    Folder().Write("config/template/word/document.xml", "<w:document><w:body></w:body></w:document>\n");
     fs::remove(skeleton + "/word/numbering_item_number.xml");
     EXPECT_EQ(expectFailure(GenerationStatus::DocxFailed, "numbering fragment missing").docxStatus,
               DocxRunStatus::MissingPart);
-    fs::remove(skeleton + "/docProps/app.xml");
     Folder().Write("config/template/word/numbering_item_number.xml", "");
-    expectFailure(GenerationStatus::ZipFailed, "a part the package needs is missing");
+    const std::pair<const char*, const char*> brokenParts[] = {
+        {"word/styles.xml", ""}, {"docProps/core.xml", " \r\n"}, {"word/fontTable.xml", "PK\x03\x04"}};
+    for (const auto& [part, bytes] : brokenParts) {
+        const std::string kept = Folder().Read("config/template/" + std::string(part));
+        Folder().Write("config/template/" + std::string(part), bytes);
+        expectFailure(GenerationStatus::SkeletonBroken, part);
+        Folder().Write("config/template/" + std::string(part), kept);
+    }
+    fs::remove(skeleton + "/docProps/app.xml");
+    expectFailure(GenerationStatus::SkeletonBroken, "a part the package needs is missing");
     fs::remove_all(skeleton);
     expectFailure(GenerationStatus::CopyFailed, "no skeleton package");
 
@@ -145,4 +149,24 @@ TEST_F(GenerationRunTest, SettingsChangedAfterTheJobIsTakenDoNotReachTheDocument
     const std::string plain = bodyOf(false);
     ASSERT_NE(plain.find("BOOKMARK_Date007"), std::string::npos);
     EXPECT_EQ(bodyOf(true), plain);
+}
+
+TEST_F(GenerationRunTest, ARangeWithoutADiaryDayWritesNothing)
+{
+    const auto before = Listing(m_out);
+    const auto expectNoDay = [&](const char* why) {
+        GenerationJob job = Job();
+        EXPECT_EQ(GenerateDiary(job), GenerationStatus::NoDiaryDay) << why;
+        EXPECT_EQ(Listing(m_out), before) << why;
+    };
+    g_nMonthStart = g_nMonthEnd = g_nDayStart = g_nDayEnd = 0;
+    expectNoDay("no range set");
+    g_nMonthStart = g_nMonthEnd = 1;
+    g_nDayStart = 3;   // Saturday 3 and Sunday 4 January 2026
+    g_nDayEnd = 4;
+    g_abUncheckedWeek[0] = g_abUncheckedWeek[6] = 0;
+    expectNoDay("only unticked weekdays");
+    g_abUncheckedWeek[6] = 1;
+    GenerationJob job = Job();
+    EXPECT_EQ(GenerateDiary(job), GenerationStatus::Done);
 }

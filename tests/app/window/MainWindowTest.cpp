@@ -8,6 +8,8 @@
 #include "resources/DateDialogIds.h"
 #include "settings/ClassListModel.h"
 
+#include <sys/stat.h>
+
 namespace {
 
 class MainWindowTest : public AppTest {
@@ -190,7 +192,7 @@ TEST_F(MainWindowTest, AFailedSaveIsReportedAndKeepsTheOldFile)
 {
     StartPrepared();
     const std::string before = Read("ZaDuzed_Simple.ini");
-    platform::MakeFolder(File("ZaDuzed_Simple.ini.new"));   // the new file cannot be made
+    ::chmod(File("ZaDuzed_Simple.ini").c_str(), 0444);   // a read-only design is not replaced
     boxes->Answer(IDYES);
     driver->Expect(IDD_SAVE_CONFIG, [](DialogProbe& p) { p.Click(IDC_CONFIG_OK); });
     EXPECT_FALSE(window->SaveConfig());
