@@ -30,6 +30,10 @@ constexpr const char* kFailureCaption = "生成Word文档";
 const char* FailureText(GenerationStatus status, DocxRunStatus docxStatus)
 {
     switch (status) {
+    case GenerationStatus::NoDiaryDay:
+        return "日期范围里没有要写日记的一天 (请检查日期和星期的设置)，没有生成文档。";
+    case GenerationStatus::SkeletonBroken:
+        return "Word模板 (config/template) 不完整，没有生成文档。";
     case GenerationStatus::NoOutputName:
         return "输出路径 '%s' 里 my_diary.docx 和 my_diary1.docx 到 my_diary1000.docx 都已存在。\n"
                "请选择另一个输出路径，或删除不要的文件。";
