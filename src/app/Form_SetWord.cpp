@@ -4,6 +4,7 @@
 #include "app/ConfigPathFile.h"
 #include "app/ThreadFileCompareProgress.h"
 #include "app/CurrentClass.h"
+#include "controls/ColourButton/ColourMessages.h"
 #include "platform/Files.h"
 #include "platform/ui/App.h"
 #include "resources/ResourceIds.h"
@@ -14,6 +15,9 @@
 RV_MESSAGE_MAP(CForm_SetWord, CDialog,
                msgmap::Simple(WM_DESTROY, &T::OnDestroy),
                msgmap::ShowWindow(&T::OnShowWindow),
+               msgmap::Message(WM_COLOUR_PICKED, &T::OnColourPicked),
+               msgmap::Message(WM_CTLCOLOR, &T::OnCtlColor),
+               msgmap::Message(WM_DRAWITEM, &T::OnDrawItem),
                msgmap::Command(IDC_BUTTON_OPEN_FOLDER, &T::OnButtonOpenFolder),
                msgmap::Command(IDC_BUTTON_CHOOSE_PATH, &T::OnButtonChoosePath),
                msgmap::Command(IDC_BUTTON_DEFAULT_PATH, &T::OnButtonDefaultPath),
@@ -93,6 +97,7 @@ BOOL CForm_SetWord::OnInitDialog()
     g_strExeFolder = platform::CurrentFolder().c_str();
     g_nCurrentYear = CDateTimeOper().GetCurrentYear();
     m_bRowSelected = 0;
+    m_bSpareFlag = 0;
 
     StyleGenerateButton();
     Invalidate();
@@ -109,12 +114,15 @@ BOOL CForm_SetWord::OnInitDialog()
     ShowStoredOutFolder();
     ReadStartShow();
 
-    if (m_listClasses.GetItemCount() == 0 && g_strConfigPath.IsEmpty())
+    if (m_listClasses.GetItemCount() > 0)
+        m_nListMode = 3;
+    else if (g_strConfigPath.IsEmpty())
         NewConfig();
     if (m_editOutFolder.GetWindowTextLength() == 0)
         DefaultOutputFolder();
     UpdateMoveButtons();
     if (m_listClasses.GetItemCount() > 0) {
+        m_nListMode = 1;
         m_nCurrentRow = 0;
         RefreshClassPreview(0);
         SelectListRow(0);
@@ -140,6 +148,21 @@ void CForm_SetWord::OnShowWindow(BOOL, UINT)
     Default();
     if (m_nCurrentRow == 0)
         m_listClasses.SetFocus();
+}
+
+LRESULT CForm_SetWord::OnColourPicked(WPARAM, LPARAM)
+{
+    return 1;
+}
+
+LRESULT CForm_SetWord::OnCtlColor(WPARAM, LPARAM)
+{
+    return Default();
+}
+
+LRESULT CForm_SetWord::OnDrawItem(WPARAM, LPARAM)
+{
+    return Default();
 }
 
 void CForm_SetWord::OnToolbarNew()

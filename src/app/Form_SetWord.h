@@ -110,7 +110,10 @@ public:
     CReBarCtrl m_rebar;
     CImageList m_toolbarImages;
     CImageList m_toolbarHotImages;
+    BYTE m_bFirstPaintDone = 0;   // the first paint drew the page preview
+    int m_nListMode = 0;          // the class list's mode: 3 once it has rows, 1 once a row is shown
     BYTE m_bRowSelected = 0;
+    BYTE m_bSpareFlag = 0;        // the second flag byte: cleared at start, read by nothing yet
     int m_nCurrentRow = -1;
     int m_nPreviewRow = -1;         // the row the preview shows
     TableOutline m_previewDrawing;  // what the paint handler draws under the preview's labels
@@ -150,6 +153,11 @@ protected:
 private:
     void OnDestroy();
     void OnShowWindow(BOOL show, UINT status);
+    // A colour control's pick needs nothing of the window: answered 1.
+    LRESULT OnColourPicked(WPARAM wParam, LPARAM lParam);
+    // Left to the default handling once the control itself has not taken them.
+    LRESULT OnCtlColor(WPARAM wParam, LPARAM lParam);
+    LRESULT OnDrawItem(WPARAM wParam, LPARAM lParam);
     void OnSelchangeMonthOutlineLevel();
     void OnSelchangeDateOutlineLevel();
     void OnButtonChoosePath();

@@ -235,6 +235,10 @@ void CForm_SetWord::InvalidatePreviewArea()
 
 void CForm_SetWord::OnPaint()
 {
+    if (m_bFirstPaintDone == 0) {
+        DrawPagePreview();
+        m_bFirstPaintDone = 1;
+    }
     CPaintDC dc(this);
     PaintTableOutline(dc, m_previewDrawing);
 }

@@ -5,6 +5,8 @@
 #include "settings/CivilDate.h"
 #include "settings/Settings.h"
 
+#include <cstdio>
+
 namespace {
 
 bool IsMonth(int month)
@@ -116,6 +118,18 @@ CDocxBuilder::MonthDay CDocxBuilder::DayOffsetToMonthDay(int year, int n, int st
 int CDocxBuilder::GetWeekday(int year, int month, int day)
 {
     return civil::WeekdayOf(year, month, day);
+}
+
+int CDocxBuilder::GetMonthOfDayOfYear(int year, int dayOfYear)
+{
+    const MonthDay date = DayOffsetToMonthDay(year, dayOfYear, 1, 12);
+    std::printf("Current Day :%d\n", date.day);
+    return date.month;
+}
+
+int CDocxBuilder::GetDayOfMonth(int year, int dayOfYear)
+{
+    return DayOffsetToMonthDay(year, dayOfYear, 1, 12).day;
 }
 
 std::string CDocxBuilder::IsWeekdayUnchecked(int weekday)

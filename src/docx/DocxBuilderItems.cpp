@@ -112,8 +112,7 @@ std::string CDocxBuilder::GetNumberedCellXml(BYTE listFlag, const std::string& l
                                              int styleNumber, BYTE bold, const std::string& font,
                                              const std::string& color, const std::string& size, BYTE grid) const
 {
-    const std::string paragraph = "<w:p w:rsidR= \"" + Rsid(1) + "\" w:rsidRDefault=\"" + Rsid(2) +
-                                  "\" w:rsidP=\"" + Rsid(3) + "\"";
+    const std::string paragraph = ParagraphOpenXml();
     std::string numbering;
     if (styleFlag == 1 && listFlag == 0 && styleNumber >= 1 && styleNumber <= kItemStyles)
         numbering = GetNumPrXml(styleNumber);
@@ -131,6 +130,17 @@ std::string CDocxBuilder::GetNumberedCellXml(BYTE listFlag, const std::string& l
         xml += " <w:b /> <w:bCs /> ";
     xml += ValueXml("<w:color w:val=\"", color, "\"/>\r\n") + SizeXml(size, "\" />");
     return xml + "</w:rPr></w:pPr>\n</w:p></w:tc>";
+}
+
+std::string CDocxBuilder::GetSpanCellXml() const
+{
+    return "<w:tc><w:tcPr><w:tcW w:w=\"468\" w:type=\"dxa\" /><w:gridSpan w:val=\"2\" /></w:tcPr>" +
+           ParagraphOpenXml() + " /></w:tc>";
+}
+
+std::string CDocxBuilder::ParagraphOpenXml() const
+{
+    return "<w:p w:rsidR= \"" + Rsid(1) + "\" w:rsidRDefault=\"" + Rsid(2) + "\" w:rsidP=\"" + Rsid(3) + "\"";
 }
 
 std::string CDocxBuilder::GetAddedTextParagraphXml(const std::string& text, const std::string& font,

@@ -178,6 +178,11 @@ bool HoldsRangeDay(const DocxCalendarModel& model, size_t group)
 
 } // namespace
 
+void CDocxTableWriter::FixFebruary(std::array<int, 12>& monthLengths, int year)
+{
+    monthLengths[1] = civil::IsLeapYear(year) ? 29 : 28;
+}
+
 void CDocxTableWriter::BuildCalendarModel(int year, DocxCalendarModel& model, int firstMonth, int lastMonth,
                                           int firstDay, int lastDay)
 {

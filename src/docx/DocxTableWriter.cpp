@@ -352,6 +352,11 @@ std::string CDocxTableWriter::GetCalendarGridXml(int dayWidth, int months)
     return xml + "</w:tblGrid>";
 }
 
+std::string CDocxTableWriter::GetSingleColumnGridXml()
+{
+    return "<w:tblGrid>\n<w:gridCol w:w=\"8522\" /> \n</w:tblGrid>\n";
+}
+
 std::string CDocxTableWriter::GetFontsXml(const std::string& font)
 {
     std::string xml;

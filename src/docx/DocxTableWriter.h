@@ -100,6 +100,8 @@ public:
     // Seven day columns per month, with a spacer column between two months.
     static std::string GetCalendarGridXml(int dayWidth, int months);
     static constexpr int kMonthSpacerWidth = 248;
+    // One column as wide as the text of a portrait A4 page.
+    static std::string GetSingleColumnGridXml();
     static std::string GetFontsXml(const std::string& font);
     static void AppendFontsXml(std::string& xml, std::string_view font);
 
@@ -109,6 +111,8 @@ public:
     // lastMonth get bookmark numbers 1, 2, ... in date order (months 1..12).
     static void BuildCalendarModel(int year, DocxCalendarModel& model, int firstMonth, int lastMonth, int firstDay,
                                    int lastDay);
+    // Sets February of a table of the twelve month lengths to 29 or 28 days for the year.
+    static void FixFebruary(std::array<int, 12>& monthLengths, int year);
     // One table per quarter group, for the run's date range. Groups firstQuarter - 1 .. lastQuarter - 1 are written (0 and 4:
     // all four), and always every group holding a day of the range, so that each date heading's
     // link back finds its calendar bookmark. Days of the range link to "BOOKMARK_Date" + ordinal

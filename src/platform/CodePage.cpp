@@ -206,6 +206,14 @@ size_t Utf8PrefixLength(std::string_view utf8, size_t maxBytes)
     return end;
 }
 
+size_t Utf8CharactersLength(std::string_view utf8, size_t maxCharacters)
+{
+    size_t end = 0;
+    for (size_t count = 0; count < maxCharacters && end < utf8.size(); ++count)
+        end += std::max<size_t>(1, Utf8SequenceLength(utf8, end));
+    return end;
+}
+
 std::string CutToEncodedBytes(std::string_view utf8, size_t maxBytes, DiskEncoding encoding)
 {
     if (encoding == DiskEncoding::Utf8)

@@ -33,4 +33,7 @@ std::string CutToEncodedBytes(std::string_view utf8, size_t maxBytes, DiskEncodi
 // The longest start of a UTF-8 text of at most maxBytes bytes that ends on a character boundary.
 size_t Utf8PrefixLength(std::string_view utf8, size_t maxBytes);
 
+// The bytes of the first maxCharacters characters of a UTF-8 text (a broken byte counts as one).
+size_t Utf8CharactersLength(std::string_view utf8, size_t maxCharacters);
+
 } // namespace platform

@@ -1,6 +1,7 @@
 #include "platform/Shell.h"
 
 #include <cctype>
+#include <cerrno>
 #include <cstring>
 #include <mutex>
 #include <spawn.h>
@@ -67,6 +68,26 @@ bool ShellOpen(const std::string& target)
     // The opener may outlive the request; reap it without making the caller wait.
     std::thread([child] { ::waitpid(child, nullptr, 0); }).detach();
     return true;
+}
+
+int RunAndWait(const std::string& commandLine)
+{
+    std::string shell = "/bin/sh";
+    std::string option = "-c";
+    std::string line = commandLine;
+    char* argv[] = {shell.data(), option.data(), line.data(), nullptr};
+    pid_t child = 0;
+    if (::posix_spawn(&child, shell.c_str(), nullptr, nullptr, argv, environ) != 0)
+        return -1;
+    int status = 0;
+    while (::waitpid(child, &status, 0) < 0)
+        if (errno != EINTR)
+            return -1;
+    // The shell exits with 126 (not runnable) or 127 (not found) when the command never started.
+    constexpr int kNotRunnable = 126, kNotFound = 127;
+    if (WIFEXITED(status) && (WEXITSTATUS(status) == kNotRunnable || WEXITSTATUS(status) == kNotFound))
+        return -1;
+    return 0;
 }
 
 void SetShellRecorder(ShellRecorder recorder)

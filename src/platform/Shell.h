@@ -1,5 +1,6 @@
 #pragma once
-// The desktop shell: opening a file with its program, or a folder in the file manager.
+// The desktop shell: opening a file with its program, or a folder in the file manager, and
+// running a command line.
 
 #include <functional>
 #include <string>
@@ -12,6 +13,10 @@ bool ShellOpen(const std::string& target);
 // Shows the file selected in the desktop's file manager where its service answers, else opens
 // the folder that holds it. The answer is awaited off the caller's thread.
 bool ShellShowInFolder(const std::string& file);
+// Runs the command line with /bin/sh, the whole line as one argument so its own quotes group
+// its words, and waits for it without a time limit. 0 when the command ran, whatever it
+// returned; -1 when it could not be started, a command the shell could not find or run included.
+int RunAndWait(const std::string& commandLine);
 
 // Test hook: while set, requests go to the recorder and nothing is launched.
 using ShellRecorder = std::function<bool(const std::string& target)>;

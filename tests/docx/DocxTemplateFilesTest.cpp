@@ -133,3 +133,17 @@ TEST_F(DocxTemplateFiles, CalendarArithmeticOfTheDays)
     EXPECT_EQ(B::GetWeekday(2024, 9, 1), 0);
     EXPECT_EQ(B::GetWeekday(2024, 2, 30), 5);   // carries over to 1 March
 }
+
+TEST_F(DocxTemplateFiles, MonthAndDayOfADayOfTheYear)
+{
+    struct Case {
+        int year, dayOfYear, month, day;
+    };
+    for (const Case c : {Case{2023, 1, 1, 1}, Case{2023, 59, 2, 28}, Case{2023, 60, 3, 1}, Case{2024, 60, 2, 29},
+                         Case{2024, 366, 12, 31}, Case{2023, 366, 0, 0}, Case{2023, 0, 0, 0}}) {
+        testing::internal::CaptureStdout();
+        EXPECT_EQ(B::GetMonthOfDayOfYear(c.year, c.dayOfYear), c.month) << c.year << " day " << c.dayOfYear;
+        EXPECT_EQ(testing::internal::GetCapturedStdout(), "Current Day :" + std::to_string(c.day) + "\n");
+        EXPECT_EQ(B::GetDayOfMonth(c.year, c.dayOfYear), c.day) << c.year << " day " << c.dayOfYear;
+    }
+}

@@ -136,6 +136,7 @@ TEST_F(QuarterArithmetic, TimeAndTextUtilities)
     EXPECT_EQ(B::FormatNow("%Y-%m-%d %Y-%m-%d"), "");   // longer than 19 characters
     EXPECT_EQ(B::GetCurrentYear(), 2023);
     EXPECT_EQ(B::ToUpperCopy("June 六月 abc"), "JUNE 六月 ABC");
+    EXPECT_EQ(B::ToLowerCopy("June 六月 ABC z"), "june 六月 abc z");
     EXPECT_EQ(B::GetFolderOfPath("C:\\diary\\a.ini"), "C:\\diary\\");
     EXPECT_EQ(B::GetFolderOfPath("/home/me/a.ini"), "/home/me/");
     EXPECT_EQ(B::GetFolderOfPath("a.ini"), "");

@@ -2,6 +2,7 @@
 #include "AppFixture.h"
 #include "app/ClassListColumns.h"
 #include "app/Form_SetWord.h"
+#include "controls/ColourButton/ColourMessages.h"
 #include "platform/Files.h"
 #include "platform/Folders.h"
 #include "platform/ui/TestWindows.h"
@@ -98,6 +99,35 @@ TEST_F(MainWindowTest, MissingOutlineLevelsShowTheFirstEntries)
     Start();
     EXPECT_EQ(Text(IDC_COMBO_MONTH_LEVEL), "2");
     EXPECT_EQ(Text(IDC_COMBO_DATE_LEVEL), "3");
+}
+
+TEST_F(MainWindowTest, ControlMessagesAreAnsweredAndOwnerDrawingStillReachesItsButton)
+{
+    StartPrepared();
+    EXPECT_EQ(window->m_nListMode, 1) << "rows loaded and the first one shown";
+    EXPECT_EQ(window->SendMessage(WM_COLOUR_PICKED, RGB(1, 2, 3), 0), 1);
+    EXPECT_EQ(window->SendMessage(WM_CTLCOLOR, 0, 0), 0);
+
+    CRect client;
+    window->m_buttonGenerate.GetClientRect(&client);
+    CBitmap bitmap;
+    ASSERT_TRUE(bitmap.CreateBitmap(client.Width(), client.Height(), 1, 32, nullptr));
+    CDC memory;
+    memory.CreateCompatibleDC(nullptr);
+    memory.SelectObject(&bitmap);
+    DRAWITEMSTRUCT item;
+    item.CtlType = ODT_BUTTON;
+    item.itemAction = ODA_DRAWENTIRE;
+    item.itemState = 0;
+    item.hDC = memory.GetSafeHdc();
+    item.rcItem = client;
+    item.CtlID = 4321;
+    item.hwndItem = nullptr;
+    EXPECT_EQ(window->SendMessage(WM_DRAWITEM, item.CtlID, reinterpret_cast<LPARAM>(&item)), 0);
+    item.CtlID = IDC_BUTTON_GENERATE;
+    item.hwndItem = window->m_buttonGenerate.m_hWnd;
+    EXPECT_EQ(window->SendMessage(WM_DRAWITEM, item.CtlID, reinterpret_cast<LPARAM>(&item)), TRUE)
+        << "the button draws itself first";
 }
 
 TEST_F(MainWindowTest, TheDateSampleNeverShowsANegativeDayCount)
