@@ -92,6 +92,11 @@ struct TomorrowCase {
     int daysListed;
 };
 
+void PrintTo(const TomorrowCase& c, std::ostream* out)
+{
+    *out << c.year << "-" << c.month << "-" << c.day;
+}
+
 class Tomorrow : public DateDialogTest, public testing::WithParamInterface<TomorrowCase> {};
 
 TEST_P(Tomorrow, StartsTheDayAfterTodayWithinTheYear)
