@@ -64,7 +64,8 @@ public:
     void OnButtonRefreshPreview();
     // Whether one more class may number its lines, the row being edited (or -1) left out.
     BOOL CanAddItemNumbering(int editedRow) const;
-    void ShellOpenFile(CString path);
+    // The shell's "Open" on the path, under the wait cursor.
+    static void ShellOpenFile(CString path);
 
     // The class preview (Form_SetWordPreview.cpp).
     void RefreshClassPreview(int row);

@@ -4,6 +4,7 @@
 #include "app/Form_SetWord.h"
 #include "dialogs/diary/Form_DailyDiary.h"
 #include "platform/Shell.h"
+#include "platform/ui/WaitCursor.h"
 #include "resources/ResourceIds.h"
 #include "settings/ClassCells.h"
 
@@ -208,5 +209,6 @@ void CForm_SetWord::OnButtonRefreshPreview()
 
 void CForm_SetWord::ShellOpenFile(CString path)
 {
+    CWaitCursor wait;
     platform::ShellOpen(path.str());
 }

@@ -128,7 +128,7 @@ DialogTemplate AddTextTemplate()
         {C::Button, IDC_TEXT_BACK_FLAG, "段落的背景颜色", 7, 52, 72, 10, kCheck},
         {C::Button, IDC_TEXT_BACK, "", 82, 49, 56, 14, kPush},
         {C::Button, IDC_TEXT_TABLE, "将文本放入表格中:", 148, 52, 88, 10, kCheck},
-        {C::Button, IDC_TEXT_TABLE_BUTTON, "", 238, 46, 36, 20, kPush},
+        {C::Button, IDC_TEXT_TABLE_BUTTON, "...", 238, 46, 36, 20, kPush},
         {C::Button, IDC_TEXT_LOOP, "循环增加到每天的日记里。", 284, 52, 130, 10, kCheck},
         {C::Static, IDC_STATIC, "总行数", 472, 52, 28, 8, SS_LEFT},
         {C::Static, IDC_TEXT_LINE_COUNT, "", 502, 52, 69, 8, SS_LEFT},
