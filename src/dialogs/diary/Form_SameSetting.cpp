@@ -16,7 +16,7 @@ BOOL CForm_SameSetting::OnInitDialog()
     return TRUE;
 }
 
-void CForm_SameSetting::PrepareSample()
+void CForm_SameSetting::PrepareControls()
 {
     m_sample.SetWindowText("这里将会是您在Word日记里输入的内容.(请设置格式)");
     m_sample.SetBackground(kWhite);
@@ -25,7 +25,7 @@ void CForm_SameSetting::PrepareSample()
 void CForm_SameSetting::LoadSettings()
 {
     const SameFormatSettings& same = g_sameFormat;
-    ShowFont({same.FontName, same.FontSize, same.FontColor, same.bBold, 0});
+    ShowFont({same.FontName, same.FontSize, same.FontColor, same.bBold});
 }
 
 void CForm_SameSetting::SaveSettings()

@@ -13,5 +13,5 @@ public:
 
 protected:
     BOOL OnInitDialog() override;
-    void PrepareSample() override;
+    void PrepareControls() override;
 };

@@ -25,6 +25,7 @@ RV_MESSAGE_MAP(CHeadingFontDialog, CDiaryDialog,
                msgmap::Command(IDC_HEADING_SIZE, &T::OnSelchangeFontOrSize, CBN_SELCHANGE),
                msgmap::Command(IDC_HEADING_BOLD, &T::OnClickStyle),
                msgmap::Command(IDC_HEADING_ITALIC, &T::OnClickStyle),
+               msgmap::Command(IDC_HEADING_UNDERLINE, &T::OnClickStyle),
                msgmap::Message(WM_COLOUR_PICKED, &T::OnColourPicked))
 
 CHeadingFontDialog::CHeadingFontDialog(UINT templateId, int sampleId, int groupId, CWnd* parent)
@@ -46,7 +47,7 @@ BOOL CHeadingFontDialog::OnInitDialog()
 {
     CDiaryDialog::OnInitDialog();
     m_group.SetBold(TRUE, TRUE);
-    PrepareSample();
+    PrepareControls();
     CClientDC dc(this);
     FillFontNameCombo(&m_comboFont, &dc);
     m_comboFont.SetCurSel(0);
@@ -71,9 +72,13 @@ void CHeadingFontDialog::ShowFont(const HeadingFont& font)
     m_sample.m_textColour = HexToColor(font.colour);
     Check(IDC_HEADING_BOLD, font.bold == 1);
     m_sample.m_bBold = font.bold == 1;
-    if (HasItalic()) {
+    if (Has(IDC_HEADING_ITALIC)) {
         Check(IDC_HEADING_ITALIC, font.italic == 1);
         m_sample.m_bItalic = font.italic == 1;
+    }
+    if (Has(IDC_HEADING_UNDERLINE)) {
+        Check(IDC_HEADING_UNDERLINE, font.underline == 1);
+        m_sample.m_bUnderline = font.underline == 1;
     }
     m_sample.RedrawWindow();
 }
@@ -81,7 +86,8 @@ void CHeadingFontDialog::ShowFont(const HeadingFont& font)
 HeadingFont CHeadingFontDialog::ChosenFont() const
 {
     return {m_comboFont.GetWindowText(), m_comboSize.GetWindowText(), ColorToHex(m_colour.GetColor()),
-            Flag(Checked(IDC_HEADING_BOLD)), Flag(HasItalic() && Checked(IDC_HEADING_ITALIC))};
+            Flag(Checked(IDC_HEADING_BOLD)), Flag(CheckedIfThere(IDC_HEADING_ITALIC)),
+            Flag(CheckedIfThere(IDC_HEADING_UNDERLINE))};
 }
 
 void CHeadingFontDialog::OnOK()
@@ -100,7 +106,8 @@ void CHeadingFontDialog::OnSelchangeFontOrSize()
 void CHeadingFontDialog::OnClickStyle()
 {
     m_sample.m_bBold = Checked(IDC_HEADING_BOLD);
-    m_sample.m_bItalic = HasItalic() && Checked(IDC_HEADING_ITALIC);
+    m_sample.m_bItalic = CheckedIfThere(IDC_HEADING_ITALIC);
+    m_sample.m_bUnderline = CheckedIfThere(IDC_HEADING_UNDERLINE);
     m_sample.RedrawWindow();
 }
 
@@ -109,9 +116,4 @@ LRESULT CHeadingFontDialog::OnColourPicked(WPARAM, LPARAM)
     m_sample.m_textColour = m_colour.GetColor();
     m_sample.RedrawWindow();
     return 0;
-}
-
-bool CHeadingFontDialog::HasItalic() const
-{
-    return GetDlgItem(IDC_HEADING_ITALIC) != nullptr;
 }

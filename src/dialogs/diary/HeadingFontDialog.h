@@ -1,7 +1,7 @@
 #pragma once
-// What the month heading dialog (264) and the same-format dialog (290) share: one font (face,
-// size, colour, bold, and italic where the dialog has the box) shown on a sample label, loaded
-// when the dialog opens and stored only on OK.
+// What the month heading (264), same-format (290) and date heading (265) dialogs share: one font
+// (face, size, colour, bold, and italic and underline where the dialog has their boxes) shown on
+// a sample label, loaded when the dialog opens and stored only on OK.
 
 #include "controls/ColourButton/ColourButton.h"
 #include "controls/FontLabel/FontLabel.h"
@@ -15,6 +15,7 @@ struct HeadingFont {
     CString colour;   // six hexadecimal digits, red first
     BYTE bold = 0;
     BYTE italic = 0;
+    BYTE underline = 0;
 };
 
 class CHeadingFontDialog : public CDiaryDialog {
@@ -33,8 +34,8 @@ protected:
     void DoDataExchange(CDataExchange* dx) override;
     // "确定" and Enter: SaveSettings, then the dialog ends with IDOK.
     void OnOK() override;
-    // What the sample shows before the font is loaded.
-    virtual void PrepareSample() {}
+    // What the dialog sets up before its font list is filled.
+    virtual void PrepareControls() {}
     virtual void LoadSettings() = 0;
     virtual void SaveSettings() = 0;
 
@@ -43,11 +44,12 @@ protected:
     HeadingFont ChosenFont() const;
     // The sample's face and size from the two lists.
     void OnSelchangeFontOrSize();
+    LRESULT OnColourPicked(WPARAM colour, LPARAM id);
 
 private:
     void OnClickStyle();
-    LRESULT OnColourPicked(WPARAM colour, LPARAM id);
-    bool HasItalic() const;
+    bool Has(int id) const { return GetDlgItem(id) != nullptr; }
+    bool CheckedIfThere(int id) const { return Has(id) && Checked(id); }
 
     int m_sampleId;
     int m_groupId;
