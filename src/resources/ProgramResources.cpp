@@ -2,6 +2,7 @@
 
 #include "resources/DialogTemplates.h"
 #include "resources/DiaryDialogTemplates.h"
+#include "resources/HeadingDialogTemplates.h"
 
 void RegisterProgramResources()
 {
@@ -12,5 +13,8 @@ void RegisterProgramResources()
         RegisterDialogTemplate(std::move(dialog));
     RegisterMenuTemplate(RightDateFormatMenu());
     for (DialogTemplate dialog : {DailyDiaryTemplate(), ItemSpecialTemplate(), SpecialSignTemplate(), TableStyleTemplate()})
+        RegisterDialogTemplate(std::move(dialog));
+    for (DialogTemplate dialog : {TableALineTemplate(), MonthFontTemplate(), SameSettingTemplate(), DateFontTemplate(),
+                                  AddTextTemplate(), AddTextEditTemplate()})
         RegisterDialogTemplate(std::move(dialog));
 }
