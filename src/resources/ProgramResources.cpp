@@ -1,7 +1,11 @@
 #include "resources/ProgramResources.h"
 
+#include "resources/CalendarDialogTemplates.h"
 #include "resources/DialogTemplates.h"
 #include "resources/DiaryDialogTemplates.h"
+#include "resources/ResourceIds.h"
+
+#include "platform/ui/Resources.h"
 
 void RegisterProgramResources()
 {
@@ -13,4 +17,16 @@ void RegisterProgramResources()
     RegisterMenuTemplate(RightDateFormatMenu());
     for (DialogTemplate dialog : {DailyDiaryTemplate(), ItemSpecialTemplate(), SpecialSignTemplate(), TableStyleTemplate()})
         RegisterDialogTemplate(std::move(dialog));
+    for (DialogTemplate dialog :
+         {YearCalendarTemplate(), YearPlannerTemplate(), MonthCalendarTemplate(), YearCalendarExampleTemplate()})
+        RegisterDialogTemplate(std::move(dialog));
+    for (DialogTemplate dialog : SampleTemplates())
+        RegisterDialogTemplate(std::move(dialog));
+    // The sample pictures, relative to the program folder, which is the current folder.
+    for (UINT bitmap : {IDB_SAMPLE_DAILY_DIARY, IDB_SAMPLE_MONTHLY_CALENDAR, IDB_SAMPLE_PLANNER,
+                        IDB_SAMPLE_YEARLY_CALENDAR, IDB_MONTH_CALENDAR_EXAMPLE}) {
+        CString path;
+        path.Format("config/pic/samples/%u.bmp", bitmap);
+        RegisterBitmapResource(bitmap, path);
+    }
 }

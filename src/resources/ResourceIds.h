@@ -22,6 +22,21 @@ constexpr UINT IDD_TABLE_STYLE = 217;
 constexpr UINT IDD_ITEM_SPECIAL = 245;
 constexpr UINT IDD_SPECIAL_SIGN = 256;
 constexpr UINT IDD_DAILY_DIARY = 280;
+constexpr UINT IDD_YEAR_CALENDAR = 266;
+constexpr UINT IDD_YEAR_PLANNER = 282;
+constexpr UINT IDD_MONTH_CALENDAR = 274;
+constexpr UINT IDD_YEAR_CALENDAR_EXAMPLE = 292;
+constexpr UINT IDD_SAMPLE_DAILY_DIARY = 298;
+constexpr UINT IDD_SAMPLE_MONTHLY_CALENDAR = 297;
+constexpr UINT IDD_SAMPLE_PLANNER = 295;
+constexpr UINT IDD_SAMPLE_YEARLY_CALENDAR = 299;
+
+// Sample pictures of the sample dialogs, files under config/pic/samples named by their id.
+constexpr UINT IDB_SAMPLE_DAILY_DIARY = 302;
+constexpr UINT IDB_SAMPLE_MONTHLY_CALENDAR = 304;
+constexpr UINT IDB_SAMPLE_PLANNER = 296;
+constexpr UINT IDB_SAMPLE_YEARLY_CALENDAR = 300;
+constexpr UINT IDB_MONTH_CALENDAR_EXAMPLE = 277;   // the small example inside dialog 274
 
 // Icons.
 constexpr UINT IDI_MAINFRAME = 185;
