@@ -147,8 +147,8 @@ TEST_F(CalendarDialogsTest, ThePresetPickerKeepsEachPictureInItsRowAndStartsAtRo
     const std::string folder = File("config/pic/YearlyCalendar");
     std::filesystem::create_directories(folder);
     for (int number = 1; number <= 8; ++number)
-        if (number != 5)
-            WriteSolidBmp(folder + "/" + std::to_string(number) + ".bmp", 221, 163, RGB(static_cast<BYTE>(number), 0, 0));
+        WriteSolidBmp(folder + "/" + std::to_string(number) + ".bmp", 221, 163, RGB(static_cast<BYTE>(number), 0, 0));
+    std::filesystem::remove(folder + "/5.bmp");
     g_nYearCalendarPreset = 6;
     Run<CForm_YearCalendarExample>([](DialogProbe& p) {
         auto& picker = static_cast<CForm_YearCalendarExample&>(p.Dialog());
@@ -323,4 +323,19 @@ TEST_F(CalendarDialogsTest, ASamplePictureShowsItsPictureAndClosesWithEscape)
                   p.PressEscape();
               }),
               IDCANCEL);
+}
+
+TEST_F(CalendarDialogsTest, TheShippedPresetsHaveEightPicturesAndEightFullSections)
+{
+    Run<CForm_YearCalendarExample>([](DialogProbe& p) {
+        EXPECT_EQ(static_cast<CForm_YearCalendarExample&>(p.Dialog()).m_images.GetImageCount(), 8);
+        p.Click(IDC_EXAMPLE_CANCEL);
+    });
+    const std::string ini = File(kYearCalendarPresetFile);
+    for (int index = 0; index < 8; ++index) {
+        const std::string section = "LIST" + std::to_string(index);
+        for (const char* key : {"Calendar_line_type", "Calendar_line_color", "Calendar_font_name",
+                                "Calendar_back_color_empty", "Calendar_bDayNotDiaryStrike"})
+            EXPECT_FALSE(Ini(ini, section.c_str(), key).IsEmpty()) << section << " " << key;
+    }
 }
