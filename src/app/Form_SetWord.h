@@ -178,6 +178,11 @@ private:
     void OnToolbarSave();
     void OnToolbarExit();
     void OnToolbarSaveExit();
+    // The calendar dialogs and the sample picture (Form_SetWordCalendars.cpp).
+    void OnToolbarYearCalendar();
+    void OnToolbarMonthCalendar();
+    void OnToolbarYearPlanner();
+    void OnButtonViewExample();
     void OnDblclkClassList(NMHDR* header, LRESULT* result);
     void OnClickClassList(NMHDR* header, LRESULT* result);
     void OnKeydownClassList(NMHDR* header, LRESULT* result);
