@@ -23,14 +23,34 @@ function(rorovavozir_library name folder)
   rorovavozir_strict(${name})
 endfunction()
 
-# One test program of one subsystem: every .cpp of its test folder.
+# One test program of one subsystem: every .cpp of its test folder, linked with the libraries
+# that follow. LABEL names the program's kind (fast by default, e2e for whole runs); the cases
+# that SLOW matches (a gtest filter: those that start LibreOffice or the schema validator) are
+# labelled slow instead. `ctest -L fast` is the quick loop; plain ctest runs everything.
 function(rorovavozir_tests name folder)
+  cmake_parse_arguments(PARSE_ARGV 2 arg "" "LABEL;SLOW" "")
+  if(NOT arg_LABEL)
+    set(arg_LABEL fast)
+  endif()
   file(GLOB_RECURSE sources CONFIGURE_DEPENDS ${folder}/*.cpp)
   add_executable(${name} ${sources})
-  target_link_libraries(${name} PRIVATE ${ARGN} testsupport GTest::gtest_main GTest::gmock)
+  target_link_libraries(${name} PRIVATE ${arg_UNPARSED_ARGUMENTS} testsupport GTest::gtest_main GTest::gmock)
   rorovavozir_strict(${name})
-  gtest_discover_tests(${name}
+  # gtest_discover_tests splits any list among the properties into words, so every property
+  # holds one value: the checkout reaches the tests compiled in (RV_SOURCE_DIR_DEFAULT).
+  set(environment "QT_QPA_PLATFORM=offscreen")
+  if(arg_SLOW)
+    gtest_discover_tests(${name} TEST_FILTER "${arg_SLOW}"
+      WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}
+      PROPERTIES ENVIRONMENT "${environment}" LABELS slow TIMEOUT 600
+      DISCOVERY_TIMEOUT 60)
+    set(quick_filter "-${arg_SLOW}")
+  else()
+    set(quick_filter "*")
+  endif()
+  # A quick case that hangs fails in two minutes instead of holding the run.
+  gtest_discover_tests(${name} TEST_FILTER "${quick_filter}"
     WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}
-    PROPERTIES ENVIRONMENT "RV_SOURCE_DIR=${CMAKE_SOURCE_DIR};QT_QPA_PLATFORM=offscreen"
+    PROPERTIES ENVIRONMENT "${environment}" LABELS "${arg_LABEL}" TIMEOUT 120
     DISCOVERY_TIMEOUT 60)
 endfunction()

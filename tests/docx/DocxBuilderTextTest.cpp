@@ -37,11 +37,12 @@ TEST(DocxBuilderText, EscapeXmlEscapesMarkupAndDropsWhatXmlCannotHold)
 
 TEST(DocxBuilderText, EscapeXmlCutsNothingOfALongText)
 {
-    std::string text;
-    while (text.size() < 3000)
+    std::string text, expected;
+    for (int n = 0; n < 500; ++n) {
         text += "日记&";
-    const std::string escaped = CDocxBuilder::EscapeXml(text);
-    EXPECT_EQ(escaped, CDocxBuilder::ReplaceAll(text, "&", "&amp;"));
+        expected += "日记&amp;";
+    }
+    EXPECT_EQ(CDocxBuilder::EscapeXml(text), expected);
 }
 
 TEST(DocxBuilderText, SizesAreWholeHalfPoints)

@@ -63,22 +63,18 @@ TEST(DocxClassTables, LayoutFollowsTheTwoTableSwitches)
             EXPECT_EQ(WellFormed(Xml(Record(table, lined))), "");
 }
 
-TEST(DocxClassTables, TitleParagraphAndItsRow)
+TEST(DocxClassTables, TitleStandsInItsShadedRowOrNowhere)
 {
     DiaryClassRecord c = Record(1, 0);
     c.COL_CLASS_TITLE = "A & B";
     c.bCOL_CLASS_BK_COLOR = 1;
     c.COL_CLASS_BK_COLOR = "EEEEEE";
     c.classTable.class_table_bk_color = "CCCCCC";
-    const B builder;
-    const std::string title = builder.GetTextRunCloseXml("A & B", "921111", "24.0", 0, "Tahoma", 0, "EEEEEE");
-    EXPECT_EQ(title, builder.GetParagraphStartXml("921111", "24.0", "Tahoma", 1, 0, "", "EEEEEE", 0) +
-                         B::GetRunStartXml("921111", "24.0", "Tahoma", 0, 0, "EEEEEE") +
-                         "<w:t>\r\nA &amp; B</w:t>\r\n</w:r>\r\n</w:p>\r\n");
     EXPECT_NE(Xml(c).find("<w:tr w:rsidR=\"00000000\" w:rsidRPr=\"00000000\">\n<w:tc><w:tcPr><w:tcW w:w=\"9936\" "
                           "w:type=\"dxa\" /> <w:shd w:val=\"clear\" w:color=\"000000\" w:fill=\"CCCCCC\" />"
-                          "</w:tcPr>" + title + "</w:tc></w:tr>"),
+                          "</w:tcPr><w:p "),
               std::string::npos);
+    EXPECT_NE(Xml(c).find("<w:t>\r\nA &amp; B</w:t>\r\n</w:r>\r\n</w:p>\r\n</w:tc></w:tr>"), std::string::npos);
     c.COL_bCLASS_TITLE = 0;
     EXPECT_EQ(Xml(c).find("A &amp; B"), std::string::npos);
     c.bTable = 0;
@@ -168,17 +164,26 @@ TEST(DocxClassTables, LineParagraphWithSignPrefixAndWriteInRuns)
     c.COL_bSpecialSign = 1;
     c.COL_SpecialSign = 2;
     c.COL_SpecialSign_Color = "FF0000";
+    const std::string xml = Xml(c);
+    // The paragraph's properties in schema order, then write-in space, the sign, the prefix and
+    // write-in space again.
+    const std::string writeIn = "<w:shd w:val=\"clear\" w:color=\"auto\" w:fill=\"DDDDDD\" />\n</w:rPr>"
+                                "<w:t xml:space=\"preserve\"> </w:t> </w:r>\r\n";
+    size_t at = 0;
+    for (const std::string& piece :
+         {std::string("<w:p w:rsidR= \"00000000\" w:rsidRPr= \"00000000\" w:rsidRDefault=\"00000000\" "
+                      "w:rsidP=\"00000000\"><w:pPr>\n<w:numPr>\n<w:ilvl w:val=\"0\" />\n<w:numId w:val=\"3\"/>"
+                      "</w:numPr><w:shd w:val=\"clear\" w:color=\"auto\" w:fill=\"F5F5F5\" />\n"
+                      "<w:snapToGrid w:val=\"0\" /><w:jc w:val='left'/><w:rPr>\r\n"),
+          std::string("<w:u w:val=\"dotted\" /></w:rPr>\r\n</w:pPr>\r\n"), writeIn,
+          std::string("<w:sym w:font=\"Wingdings\" w:char=\"F051\" />"), std::string("<w:t>To do:</w:t></w:r>\r\n"),
+          writeIn + "</w:p>"}) {
+        at = xml.find(piece, at);
+        ASSERT_NE(at, std::string::npos) << piece;
+        at += piece.size();
+    }
+    EXPECT_EQ(at, xml.size());
     const B builder;
-    const std::string writeIn = B::GetDottedUnderlineRunXml("333333", "21.0", 0, "Tahoma", "DDDDDD", 1, 0, 0);
-    EXPECT_EQ(Xml(c),
-              "<w:p w:rsidR= \"00000000\" w:rsidRPr= \"00000000\" w:rsidRDefault=\"00000000\" "
-              "w:rsidP=\"00000000\"><w:pPr>\n" + B::GetNumPrXml(3) +
-                  "<w:shd w:val=\"clear\" w:color=\"auto\" w:fill=\"F5F5F5\" />\n<w:snapToGrid w:val=\"0\" />"
-                  "<w:jc w:val='left'/><w:rPr>\r\n" + CDocxTableWriter::GetFontsXml("Tahoma") +
-                  " <w:b /> <w:bCs /> <w:color w:val=\"333333\"/>\r\n<w:sz w:val=\"21\" /><w:szCs w:val=\"21\" />"
-                  "<w:u w:val=\"dotted\" /></w:rPr>\r\n</w:pPr>\r\n" +
-                  writeIn + B::GetSymbolRunXml("FF0000", 21, 2) +
-                  builder.GetFormattedRunXml("To do:", 1, "0000FF", "21.0", "Tahoma", 0) + writeIn + "</w:p>");
     EXPECT_EQ(builder.GetFormattedRunXml("To do:", 1, "0000FF", "21.0", "Tahoma", 1),
               "<w:r w:rsidRPr=\"00000000\"><w:rPr>" + CDocxTableWriter::GetFontsXml("Tahoma") +
                   " <w:b /> <w:bCs /> <w:i /> <w:iCs /> <w:color w:val=\"0000FF\" /> <w:sz w:val=\"21\" />"

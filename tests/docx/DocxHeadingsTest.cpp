@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <regex>
+
 using B = CDocxBuilder;
 
 namespace {
@@ -46,6 +48,31 @@ TableLineSettings Boxed()
     return t;
 }
 
+// The pieces stand in the text in this order.
+bool InOrder(const std::string& text, std::initializer_list<std::string> pieces)
+{
+    size_t at = 0;
+    for (const std::string& piece : pieces) {
+        at = text.find(piece, at);
+        if (at == std::string::npos) {
+            ADD_FAILURE() << "no " << piece << " in order in\n" << text;
+            return false;
+        }
+        at += piece.size();
+    }
+    return true;
+}
+
+// "colour:text" of each run, in order.
+std::vector<std::string> ColouredTexts(const std::string& xml)
+{
+    std::vector<std::string> runs;
+    const std::regex run(R"re(<w:color w:val="(\w+)" />[\s\S]*?<w:t xml:space="preserve">([^<]*)</w:t>)re");
+    for (std::sregex_iterator it(xml.begin(), xml.end(), run), end; it != end; ++it)
+        runs.push_back((*it)[1].str() + ":" + (*it)[2].str());
+    return runs;
+}
+
 } // namespace
 
 TEST(DocxHeadings, ParagraphAndRunOpenings)
@@ -65,19 +92,17 @@ TEST(DocxHeadings, ParagraphAndRunOpenings)
                   "</w:rPr>\n");
 }
 
-TEST(DocxHeadings, TitleQuarterAndMonthHeadings)
+TEST(DocxHeadings, TitleQuarterAndMonthHeadingsEndInTheirEscapedText)
 {
     const B builder;
-    EXPECT_EQ(builder.GetTitleParagraphXml("000000", "44", "Tahoma", 0, "My <diary>"),
-              builder.GetParagraphStartXml("000000", "44", "Tahoma", 0, 1, "0", "", 0) +
-                  B::GetRunStartXml("000000", "44", "Tahoma", 0, 0, "") +
-                  "<w:t>\nMy &lt;diary&gt;</w:t>\n</w:r>\n</w:p>\n");
-    EXPECT_EQ(builder.GetNumberParagraphXml(2, "921111", "32", "Tahoma", 1, "季度 ", "0"),
-              builder.GetParagraphStartXml("921111", "32", "Tahoma", 1, 1, "0", "", 0) +
-                  B::GetRunStartXml("921111", "32", "Tahoma", 1, 0, "") + "<w:t>季度 2</w:t></w:r></w:p>");
-    EXPECT_EQ(builder.GetTextParagraphCloseXml("921111", "32", "Tahoma", 1, 1, "1", "MARCH"),
-              builder.GetParagraphStartXml("921111", "32", "Tahoma", 1, 1, "1", "", 1) +
-                  B::GetRunStartXml("921111", "32", "Tahoma", 1, 1, "") + "<w:t>MARCH</w:t></w:r></w:p>");
+    const std::string title = builder.GetTitleParagraphXml("000000", "44", "Tahoma", 0, "My <diary>");
+    const std::string quarter = builder.GetNumberParagraphXml(2, "921111", "32", "Tahoma", 1, "季度 ", "0");
+    const std::string month = builder.GetTextParagraphCloseXml("921111", "32", "Tahoma", 1, 1, "1", "MARCH");
+    EXPECT_TRUE(InOrder(title, {"<w:outlineLvl w:val=\"0\" />", "<w:t>\nMy &lt;diary&gt;</w:t>\n</w:r>\n</w:p>\n"}));
+    EXPECT_TRUE(InOrder(quarter, {"<w:b />", "<w:t>季度 2</w:t></w:r></w:p>"}));
+    EXPECT_TRUE(InOrder(month, {"<w:outlineLvl w:val=\"1\" />", "<w:i />", "<w:t>MARCH</w:t></w:r></w:p>"}));
+    for (const std::string& xml : {title, quarter, month})
+        EXPECT_EQ(docxcheck::XmlError("<root xmlns:w=\"w\">" + xml + "</root>"), "");
 }
 
 TEST(DocxHeadings, DateHeadingIsBookmarkedAndLinkedToItsCalendarCell)
@@ -85,22 +110,18 @@ TEST(DocxHeadings, DateHeadingIsBookmarkedAndLinkedToItsCalendarCell)
     const B builder;
     const std::string xml = builder.GetDateHeadingXml(7, 5, "000000", "28", 1, 0, "2", "03-01 Fri", "FFFF00", 0,
                                                       "Tahoma", 0, 1, Captions(0), 1, TableLineSettings());
-    EXPECT_EQ(xml, "<w:bookmarkStart w:id=\"07\" w:name=\"BOOKMARK_Date005\" />\n" +
-                       builder.GetParagraphStartXml("000000", "28", "Tahoma", 1, 1, "2", "FFFF00", 0) +
-                       "<w:r>\n<w:fldChar w:fldCharType=\"begin\" />\n</w:r>"
-                       "<w:r>\n<w:instrText xml:space=\"preserve\">HYPERLINK \\l \"BOOKMARK_Calendar005\""
-                       "</w:instrText>\n</w:r>"
-                       "<w:r>\n<w:fldChar w:fldCharType=\"separate\" />\n</w:r>" +
-                       B::GetHyperlinkStyledRunXml("000000", "28", "Tahoma", 1, 0, "03-01 Fri", "00000000", 0, 0) +
-                       "<w:bookmarkEnd w:id=\"07\" />\n<w:r>\n<w:fldChar w:fldCharType=\"end\" />\n</w:r></w:p>\n");
-    EXPECT_EQ(Count(builder.GetDateHeadingXml(367, 12, "000000", "28", 1, 0, "2", "x", "", 0, "Tahoma", 0, 0,
-                                              Captions(0), 1, TableLineSettings()),
-                    "w:id=\"367\""),
-              2u);
-    EXPECT_EQ(Count(builder.GetDateHeadingXml(7, 5, "000000", "28", 1, 0, "2", "x", "", 0, "Tahoma", 0, 0,
-                                              Captions(0), 1, TableLineSettings()),
-                    "w:id=\"7\""),
-              2u);
+    EXPECT_EQ(xml.rfind("<w:bookmarkStart w:id=\"07\" w:name=\"BOOKMARK_Date005\" />\n<w:p ", 0), 0u);
+    EXPECT_TRUE(InOrder(xml, {"<w:r>\n<w:fldChar w:fldCharType=\"begin\" />\n</w:r>",
+                              "<w:r>\n<w:instrText xml:space=\"preserve\">HYPERLINK \\l \"BOOKMARK_Calendar005\""
+                              "</w:instrText>\n</w:r>",
+                              "<w:r>\n<w:fldChar w:fldCharType=\"separate\" />\n</w:r>", ">03-01 Fri</w:t>",
+                              "<w:bookmarkEnd w:id=\"07\" />\n<w:r>\n<w:fldChar w:fldCharType=\"end\" />\n</w:r></w:p>\n"}));
+    // Ids are written as given, two digits at least.
+    for (const auto& [id, written] : {std::pair{367, "w:id=\"367\""}, std::pair{7, "w:id=\"7\""}})
+        EXPECT_EQ(Count(builder.GetDateHeadingXml(id, 12, "000000", "28", 1, 0, "2", "x", "", 0, "Tahoma", 0, 0,
+                                                  Captions(0), 1, TableLineSettings()),
+                        written),
+                  2u);
 }
 
 TEST(DocxHeadings, UntickedDayHasNeitherFrameNorBackgroundNorSplit)
@@ -125,16 +146,13 @@ TEST(DocxHeadings, SplitCaptionGetsOneStyledRunPerPieceInReadingOrder)
 {
     const B builder;
     const DayCaptionSettings captions = Captions(1);
-    const std::string xml = builder.GetHyperlinkRunXml("000000", "28", "Tahoma", 1, 0, 0, 1,
-                                                       "03-01 [ 还剩 5 天 ] [ 第 3 天 ]", captions, 1);
-    const auto run = [](const std::string& text, const std::string& color, BYTE bold, BYTE italic) {
-        return B::GetHyperlinkStyledRunXml(color, "28", "Tahoma", bold, 1, text, "00000000", italic, 0);
-    };
-    EXPECT_EQ(xml, run("03-01", "000000", 1, 0) + run(" [ 还剩", "808080", 0, 0) + run(" 5", "FF0000", 1, 0) +
-                       run(" 天 ] [ 第", "808080", 0, 0) + run(" 3", "0000FF", 0, 1) + run(" 天 ]", "808080", 0, 0));
-    // Split off: one run with the whole caption.
-    EXPECT_EQ(builder.GetHyperlinkRunXml("000000", "28", "Tahoma", 1, 0, 0, 1, "03-01 & co", captions, 0),
-              run("03-01 & co", "000000", 1, 0));
+    const std::string caption = "03-01 [ 还剩 5 天 ] [ 第 3 天 ]";
+    const std::vector<std::string> split = {"000000:03-01", "808080: [ 还剩", "FF0000: 5", "808080: 天 ] [ 第",
+                                            "0000FF: 3", "808080: 天 ]"};
+    EXPECT_EQ(ColouredTexts(builder.GetHyperlinkRunXml("000000", "28", "Tahoma", 1, 0, 0, 1, caption, captions, 1)),
+              split);
+    EXPECT_EQ(ColouredTexts(builder.GetHyperlinkRunXml("000000", "28", "Tahoma", 1, 0, 0, 1, caption, captions, 0)),
+              std::vector<std::string>{"000000:" + caption});
 }
 
 TEST(DocxHeadings, CaptionsWithMarkupStillGiveWellFormedXml)

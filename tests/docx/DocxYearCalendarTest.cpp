@@ -143,21 +143,11 @@ TEST(YearCalendarModel, BookmarkNumbersCountTheRangeOnly)
             EXPECT_EQ(CellOf(model, month, day).bookmarkNumber, 0);
 }
 
-TEST(YearCalendarLabels, WeekdayLettersNamesAndMonthNames)
+TEST(YearCalendarLabels, UnknownStylesFallBackAndMonthNamesFollowTheFormat)
 {
-    EXPECT_EQ(W::GetWeekdayLetters(0), (std::array<std::string, 7>{"S", "M", "T", "W", "T", "F", "S"}));
-    EXPECT_EQ(W::GetWeekdayLetters(1), (std::array<std::string, 7>{"日", "一", "二", "三", "四", "五", "六"}));
-    EXPECT_EQ(W::GetWeekdayNames(0)[3], "Wednesday");
-    EXPECT_EQ(W::GetWeekdayNames(1)[6], "SATURDAY");
     EXPECT_EQ(W::GetWeekdayNames(3), W::GetWeekdayLetters(0));
-    EXPECT_EQ(W::GetWeekdayNames(2)[0], "星期日");
     EXPECT_EQ(W::GetWeekdayNames(7)[1], "星期一");
-
-    const auto upper = W::GetMonthNames("%B", 1);
-    ASSERT_EQ(upper.size(), 12u);
-    EXPECT_EQ(upper[0], "JANUARY");
-    EXPECT_EQ(upper[11], "DECEMBER");
-    EXPECT_EQ(W::GetMonthNames("%b", 0)[8], "Sep");
+    EXPECT_EQ(W::GetMonthNames("%B", 1)[11], "DECEMBER");
     EXPECT_EQ(W::GetMonthNames("%m月", 0)[1], "02月");
 }
 

@@ -129,14 +129,3 @@ TEST(TableWriter, ParagraphsRowsGridsAndFonts)
     EXPECT_EQ(W::GetCalendarGridXml(437, 3), expected + "</w:tblGrid>");
     EXPECT_EQ(W::GetSingleColumnGridXml(), "<w:tblGrid>\n<w:gridCol w:w=\"8522\" /> \n</w:tblGrid>\n");
 }
-
-TEST(TableWriter, FebruaryFollowsTheYear)
-{
-    std::array<int, 12> lengths = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    for (const auto& [year, february] : {std::pair{2024, 29}, std::pair{1900, 28}, std::pair{2000, 29},
-                                        std::pair{2023, 28}}) {
-        W::FixFebruary(lengths, year);
-        EXPECT_EQ(lengths[1], february) << year;
-    }
-    EXPECT_EQ(lengths[0] + lengths[2], 62) << "other months untouched";
-}

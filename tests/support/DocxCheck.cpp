@@ -25,10 +25,10 @@ std::string Quoted(const std::string& text)
     return quoted + "'";
 }
 
-std::string Output(const std::string& command)
+// What the command started on the pipe prints, once it has ended.
+std::string ReadAll(FILE* pipe)
 {
     std::string output;
-    FILE* pipe = ::popen(command.c_str(), "r");
     if (pipe == nullptr)
         return output;
     std::array<char, 4096> buffer {};
@@ -37,6 +37,11 @@ std::string Output(const std::string& command)
         output.append(buffer.data(), n);
     ::pclose(pipe);
     return output;
+}
+
+std::string Output(const std::string& command)
+{
+    return ReadAll(::popen(command.c_str(), "r"));
 }
 
 bool OnPath(const char* tool)
@@ -107,10 +112,23 @@ bool ValidatorInstalled()
 
 std::string ValidatorFindings(const std::string& docx)
 {
-    std::string output = Output("node " + Quoted(ValidatorScript()) + " --of json " + Quoted(docx) + " 2>&1");
-    while (!output.empty() && (output.back() == '\n' || output.back() == '\r'))
-        output.pop_back();
-    return output;
+    return ValidatorFindings(std::vector<std::string>{docx}).front();
+}
+
+std::vector<std::string> ValidatorFindings(const std::vector<std::string>& docxs)
+{
+    std::vector<FILE*> pipes;
+    for (const std::string& docx : docxs)
+        pipes.push_back(::popen(("node " + Quoted(ValidatorScript()) + " --of json " + Quoted(docx) + " 2>&1").c_str(),
+                                "r"));
+    std::vector<std::string> findings;
+    for (FILE* pipe : pipes) {
+        std::string output = ReadAll(pipe);
+        while (!output.empty() && (output.back() == '\n' || output.back() == '\r'))
+            output.pop_back();
+        findings.push_back(output);
+    }
+    return findings;
 }
 
 bool LibreOfficeInstalled()
@@ -118,18 +136,35 @@ bool LibreOfficeInstalled()
     return OnPath("soffice") && OnPath("pdfinfo");
 }
 
-int PdfPages(const std::string& docx, const std::string& workFolder)
+void ConvertToPdf(const std::vector<std::string>& docxs, const std::string& workFolder)
 {
     const std::string profile = "file://" + workFolder + "/lo-profile";
-    Output("FONTCONFIG_FILE=" + Quoted(SourceDir() + "/tests/support/fonts.conf") +
-           " soffice --headless --norestore -env:UserInstallation=" + Quoted(profile) +
-           " --convert-to pdf --outdir " + Quoted(workFolder) + " " + Quoted(docx) + " 2>&1");
-    const std::string pdf = workFolder + "/" + fs::path(docx).stem().string() + ".pdf";
+    std::string command = "FONTCONFIG_FILE=" + Quoted(SourceDir() + "/tests/support/fonts.conf") +
+                          " soffice --headless --norestore -env:UserInstallation=" + Quoted(profile) +
+                          " --convert-to pdf --outdir " + Quoted(workFolder);
+    for (const std::string& docx : docxs)
+        command += " " + Quoted(docx);
+    Output(command + " 2>&1");
+}
+
+std::string PdfOf(const std::string& docx, const std::string& workFolder)
+{
+    return workFolder + "/" + fs::path(docx).stem().string() + ".pdf";
+}
+
+int PdfPageCount(const std::string& pdf)
+{
     if (!fs::exists(pdf))
         return -1;
     const std::string info = Output("pdfinfo " + Quoted(pdf));
     const size_t at = info.find("Pages:");
     return at == std::string::npos ? -1 : std::atoi(info.c_str() + at + 6);
+}
+
+int PdfPages(const std::string& docx, const std::string& workFolder)
+{
+    ConvertToPdf({docx}, workFolder);
+    return PdfPageCount(PdfOf(docx, workFolder));
 }
 
 std::string ReadFile(const std::string& path)
