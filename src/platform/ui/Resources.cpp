@@ -37,9 +37,10 @@ std::map<std::pair<UINT, UINT>, std::vector<BYTE>>& DataResources()
     return resources;
 }
 
-std::map<std::pair<UINT, CString>, std::vector<BYTE>>& CustomResources()
+// Keyed by the type's text: a CString in a pair would compare as a pointer.
+std::map<std::pair<UINT, std::string>, std::vector<BYTE>>& CustomResources()
 {
-    static std::map<std::pair<UINT, CString>, std::vector<BYTE>> resources;
+    static std::map<std::pair<UINT, std::string>, std::vector<BYTE>> resources;
     return resources;
 }
 
@@ -112,13 +113,13 @@ const std::vector<BYTE>* FindDataResource(UINT id, UINT type)
 void RegisterCustomResource(UINT id, const CString& type, std::vector<BYTE> data)
 {
     std::lock_guard<std::mutex> lock(g_mutex);
-    CustomResources()[{id, type}] = std::move(data);
+    CustomResources()[{id, type.str()}] = std::move(data);
 }
 
 const std::vector<BYTE>* FindCustomResource(UINT id, const CString& type)
 {
     std::lock_guard<std::mutex> lock(g_mutex);
-    const auto found = CustomResources().find({id, type});
+    const auto found = CustomResources().find({id, type.str()});
     return found == CustomResources().end() ? nullptr : &found->second;
 }
 
