@@ -226,6 +226,7 @@ constexpr DWORD SS_RIGHT = 0x2;
 constexpr DWORD SS_ICON = 0x3;
 constexpr DWORD SS_WHITERECT = 0x6;
 constexpr DWORD SS_ETCHEDHORZ = 0x10;
+constexpr DWORD SS_LEFTNOWORDWRAP = 0xC;
 constexpr DWORD SS_BITMAP = 0xE;
 constexpr DWORD SS_TYPEMASK = 0x1F;
 constexpr DWORD SS_NOTIFY = 0x100;

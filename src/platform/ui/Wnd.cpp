@@ -9,6 +9,7 @@
 
 #include <QApplication>
 #include <QCursor>
+#include <QLabel>
 #include <QPointer>
 #include <QScreen>
 #include <QThread>
@@ -591,8 +592,11 @@ BOOL CWnd::ModifyStyle(DWORD remove, DWORD add, UINT)
     const DWORD before = record->style;
     record->style = (before & ~remove) | add;
     if (record->widget) {
-        if (record->kind == WindowKind::Static)
+        if (record->kind == WindowKind::Static) {
             record->widget->setAttribute(Qt::WA_TransparentForMouseEvents, (record->style & SS_NOTIFY) == 0);
+            if (auto* label = qobject_cast<QLabel*>(record->widget.data()))
+                label->setWordWrap((record->style & SS_TYPEMASK) == SS_LEFT);
+        }
         record->widget->update();
     }
     return before != record->style;

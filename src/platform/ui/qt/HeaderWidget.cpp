@@ -2,6 +2,7 @@
 
 #include "platform/ui/qt/ClassicLook.h"
 #include "platform/ui/qt/DcFactory.h"
+#include "platform/ui/qt/GdiAccess.h"
 #include "platform/ui/qt/WindowAccess.h"
 #include "platform/ui/qt/EventBridge.h"
 #include "platform/ui/qt/WindowRecord.h"
@@ -127,6 +128,9 @@ void HeaderWidget::DrawByOwner(QPainter& painter, int index, const QRect& item)
     if (!parent)
         return;
     const std::unique_ptr<CDC> dc = MakeDcOnPainter(painter);
+    CFont captionFont;
+    captionFont.Attach(MakeFont(font()));
+    dc->SelectObject(&captionFont);
     DRAWITEMSTRUCT draw;
     draw.CtlType = ODT_HEADER;
     draw.CtlID = 0;

@@ -5,6 +5,7 @@
 #include "platform/ui/ImageList.h"
 #include "platform/ui/qt/ClassicLook.h"
 #include "platform/ui/qt/DcFactory.h"
+#include "platform/ui/qt/GdiAccess.h"
 #include "platform/ui/qt/ImageListRecord.h"
 #include "platform/ui/qt/WindowAccess.h"
 #include "platform/ui/qt/WindowRecord.h"
@@ -43,6 +44,10 @@ void ListViewWidget::paintEvent(QPaintEvent* event)
     QPainter painter(this);
     const QPointer<ListViewWidget> alive(this);
     const std::unique_ptr<CDC> dc = MakeDcOnPainter(painter);
+    // Owners draw in the list's font, as the DC Windows lends them has it selected.
+    CFont rowFont;
+    rowFont.Attach(MakeFont(font()));
+    dc->SelectObject(&rowFont);
     if (Maps(Handle(), WM_ERASEBKGND))
         Deliver(Handle(), WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc.get()), 0);
     else
