@@ -3,8 +3,11 @@
 #include "app/AppGlobals.h"
 #include "app/ConfigPathFile.h"
 #include "app/CurrentClass.h"
+#include "app/RorovavozirDlg.h"
 #include "platform/Files.h"
 #include "platform/ui/App.h"
+#include "platform/ui/Images.h"
+#include "platform/ui/Resources.h"
 #include "resources/ResourceIds.h"
 #include "settings/DateTimeOper.h"
 #include "settings/Settings.h"
@@ -22,9 +25,20 @@ RV_MESSAGE_MAP(CForm_SetWord, CDialog,
                msgmap::Command(ID_TOOLBAR_OPEN, &T::OnToolbarOpen),
                msgmap::Command(ID_TOOLBAR_SAVE, &T::OnToolbarSave),
                msgmap::Command(ID_TOOLBAR_EXIT, &T::OnToolbarExit),
-               msgmap::Command(ID_TOOLBAR_SAVE_EXIT, &T::OnToolbarSaveExit))
+               msgmap::Command(ID_TOOLBAR_SAVE_EXIT, &T::OnToolbarSaveExit),
+               msgmap::Command(ID_TOOLBAR_HELP, &T::OnToolbarHelp),
+               msgmap::Command(ID_TOOLBAR_ABOUT, &T::OnToolbarAbout))
 
-CForm_SetWord::CForm_SetWord(CWnd* parent) : CDialog(IDD_FORM_SETWORD, parent) {}
+CForm_SetWord::CForm_SetWord(CWnd* parent)
+    : CDialog(IDD_FORM_SETWORD, parent), m_hIcon(LoadIconResource(IDI_MAINFRAME, 0, 0))
+{
+}
+
+CForm_SetWord::~CForm_SetWord()
+{
+    if (m_hIcon)
+        DestroyIcon(m_hIcon);
+}
 
 void CForm_SetWord::DoDataExchange(CDataExchange* dx)
 {
@@ -55,6 +69,8 @@ void CForm_SetWord::DoDataExchange(CDataExchange* dx)
 BOOL CForm_SetWord::OnInitDialog()
 {
     CDialog::OnInitDialog();
+    SetIcon(m_hIcon, TRUE);
+    SetApplicationIcon(m_hIcon);
     m_labelLine.SetWindowText("这里将会是您在Word日记里输入的内容.(请设置格式)");
     StyleGroupBoxes();
     m_rectLineLabel = ClientRectOf(IDC_PREVIEW_LINE);
@@ -85,6 +101,10 @@ BOOL CForm_SetWord::OnInitDialog()
     m_rectTitleLabel = ClientRectOf(IDC_PREVIEW_TITLE);
     ShowStoredOutFolder();
     ReadStartShow();
+    if (g_bStartShow == 1) {
+        CRorovavozirDlg welcome(this);
+        welcome.DoModal();
+    }
 
     if (m_listClasses.GetItemCount() == 0 && g_strConfigPath.IsEmpty())
         NewConfig();
@@ -130,6 +150,18 @@ void CForm_SetWord::OnToolbarOpen()
 void CForm_SetWord::OnToolbarSave()
 {
     CheckAndSaveConfig();
+}
+
+void CForm_SetWord::OnToolbarHelp()
+{
+    CRorovavozirDlg welcome(this);
+    welcome.DoModal();
+}
+
+void CForm_SetWord::OnToolbarAbout()
+{
+    CRorovavozirDlg welcome(this);
+    welcome.OnButtonAbout();
 }
 
 void CForm_SetWord::OnToolbarExit()

@@ -18,6 +18,7 @@ class CForm_SetWord : public CDialog {
     RV_DECLARE_MESSAGE_MAP()
 public:
     explicit CForm_SetWord(CWnd* parent = nullptr);
+    ~CForm_SetWord() override;
 
     // Saves the configuration (asking for the file), then destroys the window whatever the save did.
     BOOL DestroyWindow() override;
@@ -74,6 +75,7 @@ public:
     BYTE m_bRowSelected = 0;
     int m_nCurrentRow = -1;
     int m_nDayCount = 0;
+    HICON m_hIcon = nullptr;   // icon 185, on the window and in the task list
 
     CEdit m_editTitle;
     CButton m_checkAddDate;
@@ -116,6 +118,9 @@ private:
     void OnToolbarSave();
     void OnToolbarExit();
     void OnToolbarSaveExit();
+    // The welcome and About dialogs (RorovavozirDlg.cpp, AboutDlg.cpp).
+    void OnToolbarHelp();
+    void OnToolbarAbout();
 
     bool SaveConfigFile();
     void CreateToolbar();

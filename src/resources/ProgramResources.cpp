@@ -1,9 +1,16 @@
 #include "resources/ProgramResources.h"
 
+#include "platform/ui/Resources.h"
 #include "resources/DialogTemplates.h"
+#include "resources/ResourceIds.h"
 
 void RegisterProgramResources()
 {
-    for (DialogTemplate dialog : {MainWindowTemplate(), SaveConfigTemplate(), SelectConfigTemplate(), SaveConfirmTemplate()})
+    for (DialogTemplate dialog : {MainWindowTemplate(), SaveConfigTemplate(), SelectConfigTemplate(), SaveConfirmTemplate(),
+                                  WelcomeTemplate(), AboutTemplate()})
         RegisterDialogTemplate(std::move(dialog));
+    // Pictures live under the program folder, which is the current folder.
+    RegisterIconResource(IDI_MAINFRAME, "config/pic/Rorovavozir.ico");
+    RegisterBitmapResource(IDB_ABOUT, "config/pic/about.bmp");
+    RegisterStringResource(IDS_ABOUTBOX, "关于 Rorovavozir(&A)...");
 }

@@ -7,13 +7,18 @@
 constexpr int IDC_STATIC = -1;
 
 // Dialogs.
+constexpr UINT IDD_ABOUTBOX = 100;
+constexpr UINT IDD_WELCOME = 102;
 constexpr UINT IDD_FORM_SETWORD = 129;
 constexpr UINT IDD_SAVE_CONFIG = 214;
 constexpr UINT IDD_SELECT_CONFIG = 215;
 constexpr UINT IDD_SAVE_CONFIRM = 271;
 
-// Icons.
+// Icons, pictures, strings and the system menu's own command.
 constexpr UINT IDI_MAINFRAME = 185;
+constexpr UINT IDB_ABOUT = 291;
+constexpr UINT IDS_ABOUTBOX = 101;
+constexpr UINT IDM_ABOUTBOX = 0x0010;
 
 // Main window: date range and headings.
 constexpr int IDC_GROUP_DATES = 1420;
@@ -87,3 +92,16 @@ constexpr int IDC_CONFIG_CANCEL = 1154;
 constexpr int IDC_CONFIRM_GENERATE = 1300;
 constexpr int IDC_CONFIRM_SAVE_FIRST = 1301;
 constexpr int IDC_CONFIRM_CANCEL = 1153;
+
+// Welcome dialog 102 and About dialog 100.
+constexpr int IDC_START_PICTURE = 1164;
+constexpr int IDC_RADIO_PICTURE_1 = 1156;
+constexpr int IDC_RADIO_PICTURE_5 = 1160;
+constexpr int IDC_CHECK_NO_SHOW = 1177;
+constexpr int IDC_BUTTON_ABOUT = 1077;
+constexpr int IDC_BUTTON_NEXT = 1000;
+constexpr int IDC_WELCOME_NOTE = 1107;
+constexpr int IDC_ABOUT_PICTURE = 1231;
+constexpr int IDC_ABOUT_VERSION = 1192;
+constexpr int IDC_ABOUT_TIP = 1228;
+constexpr int IDC_ABOUT_LINK = 1170;
