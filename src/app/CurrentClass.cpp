@@ -10,6 +10,9 @@ DiaryClassRecord g_currentClass;
 ClassTableSettings g_classTable;
 BYTE g_bAddClass = 0;
 BYTE g_bItemNumberAllowed = 1;
+int g_nItemSpecial = -1;
+int g_nSpecialSign = -1;
+CString g_strSpecialSignColor;
 
 void AllocSettingBuffers()
 {

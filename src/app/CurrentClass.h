@@ -9,6 +9,11 @@ extern DiaryClassRecord g_currentClass;   // font sizes in points; its table loo
 extern ClassTableSettings g_classTable;
 extern BYTE g_bAddClass;                  // 1 while the class dialog adds a class, 0 while it edits one
 extern BYTE g_bItemNumberAllowed;         // whether the class in the dialog may number its lines
+// The item symbol (1 to 21), special sign (1 to 28) and sign colour of the class shown or
+// edited; -1 before any class was shown.
+extern int g_nItemSpecial;
+extern int g_nSpecialSign;
+extern CString g_strSpecialSignColor;
 
 // The class dialog's starting values: white colours, Tahoma, 11 points, no texts.
 void AllocSettingBuffers();

@@ -2,8 +2,10 @@
 
 #include "app/AppGlobals.h"
 #include "app/ConfigPathFile.h"
+#include "app/ThreadFileCompareProgress.h"
 #include "app/CurrentClass.h"
 #include "app/RorovavozirDlg.h"
+#include "controls/ColourButton/ColourMessages.h"
 #include "platform/Files.h"
 #include "platform/ui/App.h"
 #include "platform/ui/Images.h"
@@ -16,6 +18,9 @@
 RV_MESSAGE_MAP(CForm_SetWord, CDialog,
                msgmap::Simple(WM_DESTROY, &T::OnDestroy),
                msgmap::ShowWindow(&T::OnShowWindow),
+               msgmap::Message(WM_COLOUR_PICKED, &T::OnColourPicked),
+               msgmap::Message(WM_CTLCOLOR, &T::OnCtlColor),
+               msgmap::Message(WM_DRAWITEM, &T::OnDrawItem),
                msgmap::Command(IDC_BUTTON_OPEN_FOLDER, &T::OnButtonOpenFolder),
                msgmap::Command(IDC_BUTTON_CHOOSE_PATH, &T::OnButtonChoosePath),
                msgmap::Command(IDC_BUTTON_DEFAULT_PATH, &T::OnButtonDefaultPath),
@@ -23,11 +28,26 @@ RV_MESSAGE_MAP(CForm_SetWord, CDialog,
                msgmap::Command(IDC_COMBO_DATE_LEVEL, &T::OnSelchangeDateOutlineLevel, CBN_SELCHANGE),
                msgmap::Command(ID_TOOLBAR_NEW, &T::OnToolbarNew),
                msgmap::Command(ID_TOOLBAR_OPEN, &T::OnToolbarOpen),
+               msgmap::Command(ID_TOOLBAR_DATES, &T::OnToolbarDates),
                msgmap::Command(ID_TOOLBAR_SAVE, &T::OnToolbarSave),
                msgmap::Command(ID_TOOLBAR_EXIT, &T::OnToolbarExit),
                msgmap::Command(ID_TOOLBAR_SAVE_EXIT, &T::OnToolbarSaveExit),
                msgmap::Command(ID_TOOLBAR_HELP, &T::OnToolbarHelp),
-               msgmap::Command(ID_TOOLBAR_ABOUT, &T::OnToolbarAbout))
+               msgmap::Command(ID_TOOLBAR_ABOUT, &T::OnToolbarAbout),
+               msgmap::Command(IDC_BUTTON_GENERATE, &T::OnButtonGenerate),
+               msgmap::Command(IDC_BUTTON_OPEN_FILE, &T::OnButtonOpenFile),
+               msgmap::Message(WM_START_GENERATION_WORKER, &T::OnStartGenerationWorker),
+               msgmap::Simple(WM_PAINT, &T::OnPaint),
+               msgmap::Command(IDC_BUTTON_ADD, &T::OnButtonAdd),
+               msgmap::Command(IDC_BUTTON_EDIT, &T::OnButtonEdit),
+               msgmap::Notify(NM_DBLCLK, IDC_LIST_CLASSES, &T::OnDblclkClassList),
+               msgmap::Command(IDC_BUTTON_DELETE, &T::OnButtonDelete),
+               msgmap::Command(IDC_BUTTON_MOVE_UP, &T::OnButtonMoveUp),
+               msgmap::Command(IDC_BUTTON_MOVE_DOWN, &T::OnButtonMoveDown),
+               msgmap::Notify(NM_CLICK, IDC_LIST_CLASSES, &T::OnClickClassList),
+               msgmap::Notify(LVN_KEYDOWN, IDC_LIST_CLASSES, &T::OnKeydownClassList),
+               msgmap::Command(IDC_CHECK_ALL_COLUMNS, &T::OnCheckShowAllColumns),
+               msgmap::Command(IDC_BUTTON_REFRESH_PREVIEW, &T::OnButtonRefreshPreview))
 
 CForm_SetWord::CForm_SetWord(CWnd* parent)
     : CDialog(IDD_FORM_SETWORD, parent), m_hIcon(LoadIconResource(IDI_MAINFRAME, 0, 0))
@@ -36,6 +56,7 @@ CForm_SetWord::CForm_SetWord(CWnd* parent)
 
 CForm_SetWord::~CForm_SetWord()
 {
+    StopGeneration();
     if (m_hIcon)
         DestroyIcon(m_hIcon);
 }
@@ -50,6 +71,8 @@ void CForm_SetWord::DoDataExchange(CDataExchange* dx)
     DDX_Control(dx, IDC_GROUP_DATES, m_groupDates);
     DDX_Control(dx, IDC_GROUP_DIARY, m_groupDiary);
     DDX_Control(dx, IDC_PREVIEW_LINE, m_labelLine);
+    DDX_Control(dx, IDC_PREVIEW_NUMBER, m_labelNumber);
+    DDX_Control(dx, IDC_PREVIEW_PREFIX, m_labelPrefix);
     DDX_Control(dx, IDC_BUTTON_MOVE_UP, m_buttonMoveUp);
     DDX_Control(dx, IDC_BUTTON_MOVE_DOWN, m_buttonMoveDown);
     DDX_Control(dx, IDC_LABEL_DAYCOUNT, m_labelDayCount);
@@ -86,6 +109,7 @@ BOOL CForm_SetWord::OnInitDialog()
     g_strExeFolder = platform::CurrentFolder().c_str();
     g_nCurrentYear = CDateTimeOper().GetCurrentYear();
     m_bRowSelected = 0;
+    m_bSpareFlag = 0;
 
     StyleGenerateButton();
     Invalidate();
@@ -106,13 +130,17 @@ BOOL CForm_SetWord::OnInitDialog()
         welcome.DoModal();
     }
 
-    if (m_listClasses.GetItemCount() == 0 && g_strConfigPath.IsEmpty())
+    if (m_listClasses.GetItemCount() > 0)
+        m_nListMode = 3;
+    else if (g_strConfigPath.IsEmpty())
         NewConfig();
     if (m_editOutFolder.GetWindowTextLength() == 0)
         DefaultOutputFolder();
     UpdateMoveButtons();
     if (m_listClasses.GetItemCount() > 0) {
+        m_nListMode = 1;
         m_nCurrentRow = 0;
+        RefreshClassPreview(0);
         SelectListRow(0);
     }
     return TRUE;
@@ -120,6 +148,7 @@ BOOL CForm_SetWord::OnInitDialog()
 
 BOOL CForm_SetWord::DestroyWindow()
 {
+    StopGeneration();
     SaveConfig();
     return CDialog::DestroyWindow();
 }
@@ -137,6 +166,21 @@ void CForm_SetWord::OnShowWindow(BOOL, UINT)
         m_listClasses.SetFocus();
 }
 
+LRESULT CForm_SetWord::OnColourPicked(WPARAM, LPARAM)
+{
+    return 1;
+}
+
+LRESULT CForm_SetWord::OnCtlColor(WPARAM, LPARAM)
+{
+    return Default();
+}
+
+LRESULT CForm_SetWord::OnDrawItem(WPARAM, LPARAM)
+{
+    return Default();
+}
+
 void CForm_SetWord::OnToolbarNew()
 {
     NewConfig();
@@ -145,6 +189,11 @@ void CForm_SetWord::OnToolbarNew()
 void CForm_SetWord::OnToolbarOpen()
 {
     OpenConfig();
+}
+
+void CForm_SetWord::OnToolbarDates()
+{
+    SetTemplateDates();
 }
 
 void CForm_SetWord::OnToolbarSave()
@@ -166,6 +215,7 @@ void CForm_SetWord::OnToolbarAbout()
 
 void CForm_SetWord::OnToolbarExit()
 {
+    StopGeneration();
     SaveOutFolder();
     AfxExitProcess(0);
 }

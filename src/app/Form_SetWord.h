@@ -6,13 +6,21 @@
 #include "controls/ImageButton/IconButton.h"
 #include "controls/groupbox/ThemedGroupBox.h"
 #include "controls/lists/OwnerDrawList.h"
+#include "app/TableOutline.h"
 #include "controls/toolbar/FlatToolBar.h"
+#include "platform/ui/BackgroundTask.h"
 #include "platform/ui/Dialog.h"
 #include "platform/ui/ImageList.h"
 #include "platform/ui/ReBarCtrl.h"
 #include "platform/ui/StandardControls.h"
 #include "settings/ClassListModel.h"
 #include "settings/MainSettings.h"
+
+#include <memory>
+
+class CFormFileCompareProgress;
+class CThreadFileCompareProgress;
+struct GenerationRunState;
 
 class CForm_SetWord : public CDialog {
     RV_DECLARE_MESSAGE_MAP()
@@ -47,7 +55,26 @@ public:
     void SelectListRow(int row);
     void UpdateMoveButtons();
 
+    // Commands of the class list (Form_SetWordClassCommands.cpp).
+    void OnButtonAdd();
+    void OnButtonEdit();
+    void OnButtonDelete();
+    void OnButtonMoveUp();
+    void OnButtonMoveDown();
+    void OnButtonRefreshPreview();
+    // Whether one more class may number its lines, the row being edited (or -1) left out.
+    BOOL CanAddItemNumbering(int editedRow) const;
+    void ShellOpenFile(CString path);
+
+    // The class preview (Form_SetWordPreview.cpp).
+    void RefreshClassPreview(int row);
+    void DrawPagePreview();
+    void ClearPreviewArea();
+    void ResetPreview();
+    void ShowPreviewFrame();
+
     // Date range, samples and outline levels (Form_SetWordDates.cpp).
+    void SetTemplateDates();
     void ShowDayCount();
     void ShowDateRange(const CString& monthFormat, const CString& dayFormat, const CString& weekEnd,
                        const CString& restDay);
@@ -62,6 +89,17 @@ public:
     void DefaultOutputFolder();
     void SaveOutFolder();
 
+    // Generating the document (Form_SetWordGenerate.cpp).
+    void ShowOutputFile();
+    void OpenOutputFile();
+    void ShowOutputInExplorer();
+    bool IsGenerating() const { return m_generation.IsBusy(); }
+    // The progress window of the run under way; nullptr when none is shown.
+    CFormFileCompareProgress* ProgressWindow() const;
+    // For a program that is closing: the worker is stopped and joined, and the run leaves no
+    // file; the progress window goes.
+    void StopGeneration();
+
     // Helpers the settings dialogs share (Form_SetWordHelpers.cpp).
     static void FillFontSizeCombo(CComboBox* combo, int first, int last, int selected);
     static void FillNumberCombo(CComboBox* combo, int first, int last);
@@ -72,10 +110,16 @@ public:
     CReBarCtrl m_rebar;
     CImageList m_toolbarImages;
     CImageList m_toolbarHotImages;
+    BYTE m_bFirstPaintDone = 0;   // the first paint drew the page preview
+    int m_nListMode = 0;          // the class list's mode: 3 once it has rows, 1 once a row is shown
     BYTE m_bRowSelected = 0;
+    BYTE m_bSpareFlag = 0;        // the second flag byte: cleared at start, read by nothing yet
     int m_nCurrentRow = -1;
+    int m_nPreviewRow = -1;         // the row the preview shows
+    TableOutline m_previewDrawing;  // what the paint handler draws under the preview's labels
     int m_nDayCount = 0;
     HICON m_hIcon = nullptr;   // icon 185, on the window and in the task list
+    BYTE m_bGenerationDone = 0;
 
     CEdit m_editTitle;
     CButton m_checkAddDate;
@@ -84,6 +128,8 @@ public:
     CThemedGroupBox m_groupDates;
     CThemedGroupBox m_groupDiary;
     CFontLabel m_labelLine;
+    CFontLabel m_labelNumber;
+    CFontLabel m_labelPrefix;
     CButton m_buttonMoveUp;
     CButton m_buttonMoveDown;
     CFontLabel m_labelDayCount;
@@ -108,6 +154,11 @@ protected:
 private:
     void OnDestroy();
     void OnShowWindow(BOOL show, UINT status);
+    // A colour control's pick needs nothing of the window: answered 1.
+    LRESULT OnColourPicked(WPARAM wParam, LPARAM lParam);
+    // Left to the default handling once the control itself has not taken them.
+    LRESULT OnCtlColor(WPARAM wParam, LPARAM lParam);
+    LRESULT OnDrawItem(WPARAM wParam, LPARAM lParam);
     void OnSelchangeMonthOutlineLevel();
     void OnSelchangeDateOutlineLevel();
     void OnButtonChoosePath();
@@ -115,12 +166,36 @@ private:
     void OnButtonOpenFolder();
     void OnToolbarNew();
     void OnToolbarOpen();
+    void OnToolbarDates();
     void OnToolbarSave();
     void OnToolbarExit();
     void OnToolbarSaveExit();
     // The welcome and About dialogs (RorovavozirDlg.cpp, AboutDlg.cpp).
     void OnToolbarHelp();
     void OnToolbarAbout();
+    void OnDblclkClassList(NMHDR* header, LRESULT* result);
+    void OnClickClassList(NMHDR* header, LRESULT* result);
+    void OnKeydownClassList(NMHDR* header, LRESULT* result);
+    void OnCheckShowAllColumns();
+    void OnPaint();
+
+    bool IsClassRow(int row) const;
+    void DeleteSelectedRow();
+    void DeleteAllClassRows();
+    void MoveCurrentRowTo(int row);
+    void SelectRowAndPreview(int row);
+    // A row outside the list reads as a row of empty cells.
+    ClassListRow PreviewCells(int row) const;
+    void PreviewClassTitle(const ClassListRow& row);
+    void PreviewLineLabel(const ClassListRow& row);
+    void PreviewLines(const ClassListRow& row);
+    void PreviewTableLines(const ClassListRow& row);
+    void PreviewItemSpecial(const ClassListRow& row);
+    void PreviewSpecialSign(const ClassListRow& row);
+    void RedrawPreviewLabel(CFontLabel& label);
+    void InvalidatePreviewControl(int id);
+    void InvalidatePreviewArea();
+    CRect PreviewInside() const;
 
     bool SaveConfigFile();
     void CreateToolbar();
@@ -135,4 +210,20 @@ private:
     void StylePreviewCaption();
     void StyleGroupBoxes();
     CRect ClientRectOf(int id) const;
+
+    void OnButtonGenerate();
+    void OnButtonOpenFile();
+    LRESULT OnStartGenerationWorker(WPARAM, LPARAM);
+    void OnGenerationDone();
+    void ShowMadeFile();
+    void LockForGeneration();
+
+    std::shared_ptr<GenerationRunState> m_run;
+    std::unique_ptr<CThreadFileCompareProgress> m_progress;
+    CString m_strMadeFile;   // the document of the last run that succeeded
+    // Last, so it stops and joins its worker before anything the worker's completion uses goes.
+    platform::ui::BackgroundTask m_generation;
 };
+
+// Posted to the main window to start the worker of a run, once the progress window is up.
+constexpr UINT WM_START_GENERATION_WORKER = WM_USER + 1114;

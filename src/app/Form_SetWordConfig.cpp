@@ -21,6 +21,7 @@ void CForm_SetWord::LoadConfig()
     ApplyMonthFormatSample();
     ApplyDateFormatSample();
     ShowClassRows(rows);
+    m_nCurrentRow = -1;
     ShowDayCount();
     ShowDateRange(g_strMonthFormat, g_strDayFormat, g_strWeekEnd, g_strRestDay);
     InitConfigPath();
@@ -70,6 +71,7 @@ bool CForm_SetWord::SaveConfigFile()
 
 void CForm_SetWord::SaveAndExit()
 {
+    StopGeneration();
     SaveConfig();
     AfxExitProcess(0);
 }
@@ -85,8 +87,10 @@ void CForm_SetWord::OpenConfig()
     ColorListRows();
     UpdateMoveButtons();
     m_nCurrentRow = 0;
-    if (m_listClasses.GetItemCount() > 0)
+    if (m_listClasses.GetItemCount() > 0) {
+        RefreshClassPreview(0);
         SelectListRow(0);
+    }
 }
 
 void CForm_SetWord::InitConfigPath()
@@ -127,10 +131,10 @@ void CForm_SetWord::CheckAndSaveConfig()
     SaveConfig();
 }
 
-// A design without a file and without classes; the date range is chosen next.
+// A design without a file and without classes; the date range is chosen at once.
 void CForm_SetWord::NewConfig()
 {
-    m_listClasses.DeleteAllItems();
+    DeleteAllClassRows();
     m_nCurrentRow = -1;
     UpdateMoveButtons();
     g_strConfigPath.Empty();
@@ -145,6 +149,8 @@ void CForm_SetWord::NewConfig()
     m_labelDateSample.RedrawWindow();
     m_checkAddDate.SetCheck(BST_CHECKED);
     m_editTitle.SetWindowText("");
+    ResetPreview();
+    OnToolbarDates();
 }
 
 void CForm_SetWord::ReadTitleControls()

@@ -1,6 +1,7 @@
 // The date range of the main window, its heading samples and the two outline levels.
 #include "app/AppGlobals.h"
 #include "app/Form_SetWord.h"
+#include "dialogs/calendar/Form_SetMonth.h"
 #include "platform/ui/SysColors.h"
 #include "settings/DateTimeOper.h"
 #include "settings/DialogHelpers.h"
@@ -18,19 +19,21 @@ int SampleHeight(const CString& points)
     return 2 * ParseInt(points);
 }
 
-int ComboNumber(const CComboBox& combo)
-{
-    return ParseInt(combo.GetWindowText());
-}
-
-void SelectNumber(CComboBox& combo, int number)
-{
-    CString text;
-    text.Format("%d", number);
-    SelectComboString(&combo, text);
-}
 
 } // namespace
+
+// The dialog stores the dates itself; its result tells nothing more.
+void CForm_SetWord::SetTemplateDates()
+{
+    CForm_SetMonth dialog(this);
+    dialog.DoModal();
+    ShowDayCount();
+    ShowDateRange(g_strMonthFormat, g_strDayFormat, g_strWeekEnd, g_strRestDay);
+    g_strDaysFontNameCopy = g_strDaysFontName;
+    m_listClasses.SetFocus();
+    if (g_strConfigPath.IsEmpty())
+        g_strConfigPath = kNoConfigFile;
+}
 
 void CForm_SetWord::ShowDayCount()
 {
@@ -124,7 +127,7 @@ void CForm_SetWord::OnSelchangeMonthOutlineLevel()
     int date = ComboNumber(m_comboDateLevel);
     if (date <= month)
         date = month + 1;
-    SelectNumber(m_comboDateLevel, date);
+    SelectComboNumber(m_comboDateLevel, date);
 }
 
 void CForm_SetWord::OnSelchangeDateOutlineLevel()
@@ -133,5 +136,5 @@ void CForm_SetWord::OnSelchangeDateOutlineLevel()
     const int date = ComboNumber(m_comboDateLevel);
     if (date <= month)
         month = date - 1;
-    SelectNumber(m_comboMonthLevel, month);
+    SelectComboNumber(m_comboMonthLevel, month);
 }

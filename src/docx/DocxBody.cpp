@@ -7,7 +7,6 @@
 #include "platform/Files.h"
 #include "settings/CivilDate.h"
 #include "settings/IniValues.h"
-#include "settings/Settings.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -49,7 +48,8 @@ public:
                                                  m_design.title));
         CDocxTableWriter::AppendYearCalendarXml(m_out.Chunk(), Rsid(1), Rsid(2), Rsid(3), Rsid(4), kDayWidth, m_year,
                                                 m_format.CalendarFormat2Bit, m_design.calendarStyle,
-                                                m_design.monthUpper, m_design.firstQuarter, m_design.lastQuarter);
+                                                m_design.monthUpper, m_design.firstQuarter, m_design.lastQuarter,
+                                                m_design.range);
         m_out.FlushIfFull();
     }
 
@@ -92,8 +92,8 @@ public:
             return;
         CDocxTableWriter::AppendMonthCalendarXml(m_out.Chunk(), Rsid(1), Rsid(2), Rsid(3), Rsid(4), m_year,
                                                  m_format.CalendarFormat2Bit, m_design.calendarStyle,
-                                                 m_design.monthUpper, m_design.monthCalendar, g_nMonthStart,
-                                                 g_nMonthEnd);
+                                                 m_design.monthUpper, m_design.monthCalendar, m_design.range.firstMonth,
+                                                 m_design.range.lastMonth, m_design.range);
         m_out.FlushIfFull();
     }
 
@@ -102,10 +102,11 @@ public:
     void DailyPages(const std::vector<CDocxBuilder::MonthLabel>& labels, const std::vector<std::string>& lines)
     {
         m_labels = &labels;
-        m_daysLeftInStartMonth = MonthLength(0) - g_nDayStart + 1;
-        m_quarterLevel = std::to_string(std::max(0, ParseInt(m_format.Months_Grade) - 1));
+        m_daysLeftInStartMonth = MonthLength(0) - m_design.range.firstDay + 1;
+        m_quarterLevel = std::to_string(std::max(1, ParseInt(m_format.Months_Grade)) - 1);
         m_bookmarkId = CDocxBuilder::GetDaysOfCurrentYear() + 1;
-        CDocxBuilder::GetQuarterSpans(m_quarters, g_nMonthStart, g_nMonthEnd);
+        CDocxBuilder::GetQuarterSpans(m_quarters, m_design.range.firstMonth, m_design.range.lastMonth,
+                                      m_design.range.firstDay);
         m_addingText = m_design.addText.AddText == 1;
         for (const std::string& line : lines)
             Day(line);
@@ -133,7 +134,7 @@ private:
     }
 
     // Length of the month that lies `index` months after the start month; 0 past December.
-    int MonthLength(int index) const { return civil::DaysInMonth(m_year, g_nMonthStart + index); }
+    int MonthLength(int index) const { return civil::DaysInMonth(m_year, m_design.range.firstMonth + index); }
 
     void QuarterHeading()
     {

@@ -2,9 +2,11 @@
 #include "docx/DocxBuilder.h"
 
 #include "docx/XmlText.h"
+#include "platform/CodePage.h"
 #include "platform/FileWrites.h"
 #include "platform/Files.h"
 #include "platform/Folders.h"
+#include "platform/Shell.h"
 #include "settings/DateTimeOper.h"
 
 #include <algorithm>
@@ -15,6 +17,9 @@
 namespace {
 
 constexpr std::string_view kUnsetRsid = "00000000";
+
+// The fixed buffer of ReplaceAllInBuffer held this many bytes of text.
+constexpr size_t kBufferTextBytes = 1023;
 
 bool IsRevisionId(std::string_view value)
 {
@@ -109,6 +114,12 @@ std::string CDocxBuilder::ReplaceFirst(std::string text, std::string_view from, 
     return text;
 }
 
+std::string CDocxBuilder::ReplaceAllInBuffer(std::string text, std::string_view from, std::string_view to)
+{
+    return platform::CutToEncodedBytes(ReplaceAll(std::move(text), from, to), kBufferTextBytes,
+                                       platform::DiskEncoding::Gb18030);
+}
+
 std::string CDocxBuilder::EscapeXml(std::string_view text)
 {
     return docx::EscapeText(text);
@@ -172,4 +183,19 @@ int CDocxBuilder::ParseRelationshipId(std::string_view line)
             highest = std::max(highest, number);
     }
     return highest;
+}
+
+int CDocxBuilder::RunAndWait(const std::string& commandLine)
+{
+    return platform::RunAndWait(commandLine);
+}
+
+bool CDocxBuilder::WriteZipScript(const std::string& path, std::string_view arguments)
+{
+    // A quote in the arguments is doubled, as the script's string wants, so it cannot end the
+    // command early and run the rest as script.
+    const std::string script = "set Cleaner=createobject(\"wscript.shell\")\r\n"
+                               "\tCleaner.run \"cmd /c config\\zip_docx.bat " +
+                               ReplaceAll(std::string(arguments), "\"", "\"\"") + "\",0";
+    return platform::WriteFileReplacing(path, platform::EncodeGb18030(script));
 }

@@ -60,6 +60,9 @@ public:
     static std::string ReplaceAll(std::string text, std::string_view from, std::string_view to);
     static std::string ReplaceFirst(std::string text, std::string_view from, std::string_view to);
     static std::string EscapeXml(std::string_view text);
+    // As ReplaceAll, cut to the 1023 bytes the text takes in the disk code page, never inside a
+    // character.
+    static std::string ReplaceAllInBuffer(std::string text, std::string_view from, std::string_view to);
 
     static int CreateFolder(const std::string& path);            // 0 done, 1 failed
     static int CheckFile(const std::string& path);               // 0 exists, -1 not (or empty path)
@@ -69,6 +72,12 @@ public:
     // The highest "rId" number of a relationships part; 0 when none, 1 when unreadable.
     static int GetMaxRelationshipId(const std::string& relsPath);
     static int ParseRelationshipId(std::string_view line);
+    // Runs the command line through the shell and waits for it; 0 when the command ran, -1 when
+    // it could not be started.
+    static int RunAndWait(const std::string& commandLine);
+    // The two-line script that would pack the document with config\zip_docx.bat and the arguments
+    // (packing is the zip writer's work); false when the file cannot be written.
+    static bool WriteZipScript(const std::string& path, std::string_view arguments);
 
     // --- Quarters, day counts, weekday filter, small utilities ---
 
@@ -76,9 +85,9 @@ public:
     static int GetMonthPosInQuarter(int month);
     static int GetMonthInQuarter(int month);
     static int GetDaysInQuarter(int quarter);
-    // Days from g_nDayStart of the month through the end of its quarter, both included.
-    static int GetDaysLeftInQuarter(int month);
-    static int GetQuarterSpans(std::vector<QuarterSpan>& spans, int firstMonth, int lastMonth);
+    // Days from firstDay of the month through the end of its quarter, both included.
+    static int GetDaysLeftInQuarter(int month, int firstDay);
+    static int GetQuarterSpans(std::vector<QuarterSpan>& spans, int firstMonth, int lastMonth, int firstDay);
     static int CountDaysBetween(int year, int firstMonth, int lastMonth, int firstDay, int lastDay);
 
     // Weekday 0 = Sunday; ticked means the weekday's days get a diary page (g_abUncheckedWeek).
@@ -93,6 +102,7 @@ public:
     static int GetCurrentMonth();
     static std::string FormatNow(const char* format);
     static std::string ToUpperCopy(std::string_view text);
+    static std::string ToLowerCopy(std::string_view text);
     static std::string GetFolderOfPath(std::string_view path);
     // Appends the records' texts to a motto file, in the disk code page; false when unwritable.
     static bool WriteTextLinesToFile(const std::string& path, const std::vector<TextLineRecord>& lines);
@@ -126,6 +136,10 @@ public:
     // The month and day of day number n counted from the 1st of the start month; (0, 0) past the end.
     static MonthDay DayOffsetToMonthDay(int year, int n, int startMonth, int endMonth);
     static int GetWeekday(int year, int month, int day);
+    // Month 1..12 and day of month of day 1..365 (366) of the year; 0 for a day outside the year.
+    // The month's form traces the day of month.
+    static int GetMonthOfDayOfYear(int year, int dayOfYear);
+    static int GetDayOfMonth(int year, int dayOfYear);
 
     // --- Package part edits ---
 
@@ -151,6 +165,10 @@ public:
     static bool MoveFileText(const std::string& sourcePath, const std::string& destinationPath);
     // Deletes the folder and everything below it; links are removed, never followed.
     static bool DeleteFolder(const std::string& path);
+    // Occurrences that do not overlap; 0 for an empty pattern.
+    static int CountOccurrences(std::string_view text, std::string_view pattern);
+    // The part after the last "\" or "/"; the whole path when it holds neither.
+    static std::string GetFileNameOfPath(std::string_view path);
 
     // --- Numbering part ---
 
@@ -159,6 +177,8 @@ public:
     // One numbering instance of the abstract numbering.
     static std::string GetNumXml(int instanceId, int abstractId);
     static std::string GetNumPrXml(int instanceId);
+    // An instance of abstract numbering 0 whose nine levels all restart at 1.
+    static std::string GetNumOverrideXml(int instanceId);
 
     // --- Item runs and text lines ---
 
@@ -172,6 +192,8 @@ public:
     std::string GetNumberedCellXml(BYTE listFlag, const std::string& listNumberingId, BYTE styleFlag,
                                    int styleNumber, BYTE bold, const std::string& font, const std::string& color,
                                    const std::string& size, BYTE grid) const;
+    // An empty cell two grid columns wide.
+    std::string GetSpanCellXml() const;
     std::string GetAddedTextParagraphXml(const std::string& text, const std::string& font, const std::string& size,
                                          const std::string& color, const std::string& shading, BYTE bold,
                                          BYTE italic, BYTE underline, const std::string& rsidR,
@@ -254,6 +276,8 @@ public:
     static void AppendHyperlinkInstrRunXml(std::string& xml, std::string_view bookmark, std::string_view number);
     static std::string GetFieldSeparateRunXml();
     static std::string GetFieldEndRunXml();
+    // An empty bold run in the colour 921111.
+    static std::string GetEmptyBoldRunXml(const std::string& size);
     // The visible runs of a date heading; split at the caption texts when split is 1.
     std::string GetHyperlinkRunXml(const std::string& color, const std::string& size, const std::string& font,
                                    BYTE bold, BYTE italic, BYTE strike, BYTE underline,
@@ -292,6 +316,9 @@ public:
                            const std::string& documentPath, const DocxRunDesign& design);
 
 private:
+    // `<w:p` with revision ids 1..3, left open for the caller to end.
+    std::string ParagraphOpenXml() const;
+
     int m_idCounter = 0;
     std::array<std::string, 5> m_rsid = {"00000000", "00000000", "00000000", "00000000", "00000000"};
 };

@@ -5,6 +5,8 @@
 #include "settings/CivilDate.h"
 #include "settings/Settings.h"
 
+#include <cstdio>
+
 namespace {
 
 bool IsMonth(int month)
@@ -46,9 +48,9 @@ int CDocxBuilder::GetDaysInQuarter(int quarter)
     }
 }
 
-int CDocxBuilder::GetDaysLeftInQuarter(int month)
+int CDocxBuilder::GetDaysLeftInQuarter(int month, int firstDay)
 {
-    int days = MonthLength(month) - g_nDayStart + 1;
+    int days = MonthLength(month) - firstDay + 1;
     const int place = GetMonthInQuarter(month);
     if (place <= 2)
         days += MonthLength(month + 1);
@@ -57,7 +59,7 @@ int CDocxBuilder::GetDaysLeftInQuarter(int month)
     return days;
 }
 
-int CDocxBuilder::GetQuarterSpans(std::vector<QuarterSpan>& spans, int firstMonth, int lastMonth)
+int CDocxBuilder::GetQuarterSpans(std::vector<QuarterSpan>& spans, int firstMonth, int lastMonth, int firstDay)
 {
     const int first = GetQuarterOfMonth(firstMonth);
     const int last = GetQuarterOfMonth(lastMonth);
@@ -68,7 +70,7 @@ int CDocxBuilder::GetQuarterSpans(std::vector<QuarterSpan>& spans, int firstMont
     int offset = 0;
     for (int quarter = first; quarter <= last; ++quarter) {
         if (quarter == first + 1)
-            offset = GetDaysLeftInQuarter(firstMonth);
+            offset = GetDaysLeftInQuarter(firstMonth, firstDay);
         else if (quarter > first + 1)
             offset += GetDaysInQuarter(quarter - 1);
         spans.push_back({offset, quarter});
@@ -116,6 +118,18 @@ CDocxBuilder::MonthDay CDocxBuilder::DayOffsetToMonthDay(int year, int n, int st
 int CDocxBuilder::GetWeekday(int year, int month, int day)
 {
     return civil::WeekdayOf(year, month, day);
+}
+
+int CDocxBuilder::GetMonthOfDayOfYear(int year, int dayOfYear)
+{
+    const MonthDay date = DayOffsetToMonthDay(year, dayOfYear, 1, 12);
+    std::printf("Current Day :%d\n", date.day);
+    return date.month;
+}
+
+int CDocxBuilder::GetDayOfMonth(int year, int dayOfYear)
+{
+    return DayOffsetToMonthDay(year, dayOfYear, 1, 12).day;
 }
 
 std::string CDocxBuilder::IsWeekdayUnchecked(int weekday)

@@ -14,6 +14,7 @@ using docx::AppendEscapedText;
 using docx::AppendSizeXml;
 using docx::AppendValueXml;
 using docx::EscapeText;
+using docx::SizeXml;
 
 std::string FieldCharRun(const char* type)
 {
@@ -204,4 +205,10 @@ void CDocxBuilder::AppendHyperlinkRunXml(std::string& xml, const std::string& co
     piece(pieces[4], restColor, captions.REST_BOLD, captions.REST_ITALIC);
     piece(pieces[3], captions.THEDAY_NUMBER_COLOR.str(), captions.THEDAY_NUMBER_BOLD, captions.THEDAY_NUMBER_ITALIC);
     piece(pieces[5], restColor, captions.REST_BOLD, captions.REST_ITALIC);
+}
+
+std::string CDocxBuilder::GetEmptyBoldRunXml(const std::string& size)
+{
+    return "<w:r>\n<w:rPr>\n<w:b />\n<w:bCs />\n<w:color w:val=\"921111\" />\n" + SizeXml(size, "\" />\n") +
+           "</w:rPr>\n</w:r>\n";
 }

@@ -4,9 +4,12 @@
 // Run and paragraph properties are written in the order the schema requires.
 #include "docx/DocxBuilder.h"
 
+#include "docx/AttributeValues.h"
 #include "docx/DocxTableWriter.h"
 #include "docx/TableSeparator.h"
 #include "docx/XmlText.h"
+
+#include <algorithm>
 
 namespace {
 
@@ -24,6 +27,7 @@ struct Sign {
 };
 
 constexpr const char* kWingdings = "Wingdings";
+constexpr int kLargestHalfPoints = 3276;   // 1638 points, the largest size Word shows
 constexpr const char* kWingdings2 = "Wingdings 2";
 
 // Special signs 1..28.
@@ -77,7 +81,8 @@ std::string CDocxBuilder::GetSymbolFont(int sign)
 // keeps its properties only.
 std::string CDocxBuilder::GetSymbolRunXml(const std::string& color, int size, int sign)
 {
-    const std::string symbolSize = std::to_string(size + 8);
+    // Sizes are unsigned in the schema; a size read from no number is 0.
+    const std::string symbolSize = std::to_string(std::clamp(size, 0, kLargestHalfPoints) + 8);
     std::string xml = "<w:r><w:rPr>" + ValueXml("<w:color w:val=\"", color, "\"/>\r\n") + "<w:sz w:val=\"" +
                       symbolSize + "\" /><w:szCs w:val=\"" + symbolSize + "\" /></w:rPr>";
     if (const Sign* found = FindSign(sign))
@@ -107,8 +112,7 @@ std::string CDocxBuilder::GetNumberedCellXml(BYTE listFlag, const std::string& l
                                              int styleNumber, BYTE bold, const std::string& font,
                                              const std::string& color, const std::string& size, BYTE grid) const
 {
-    const std::string paragraph = "<w:p w:rsidR= \"" + Rsid(1) + "\" w:rsidRDefault=\"" + Rsid(2) +
-                                  "\" w:rsidP=\"" + Rsid(3) + "\"";
+    const std::string paragraph = ParagraphOpenXml();
     std::string numbering;
     if (styleFlag == 1 && listFlag == 0 && styleNumber >= 1 && styleNumber <= kItemStyles)
         numbering = GetNumPrXml(styleNumber);
@@ -126,6 +130,17 @@ std::string CDocxBuilder::GetNumberedCellXml(BYTE listFlag, const std::string& l
         xml += " <w:b /> <w:bCs /> ";
     xml += ValueXml("<w:color w:val=\"", color, "\"/>\r\n") + SizeXml(size, "\" />");
     return xml + "</w:rPr></w:pPr>\n</w:p></w:tc>";
+}
+
+std::string CDocxBuilder::GetSpanCellXml() const
+{
+    return "<w:tc><w:tcPr><w:tcW w:w=\"468\" w:type=\"dxa\" /><w:gridSpan w:val=\"2\" /></w:tcPr>" +
+           ParagraphOpenXml() + " /></w:tc>";
+}
+
+std::string CDocxBuilder::ParagraphOpenXml() const
+{
+    return "<w:p w:rsidR= \"" + Rsid(1) + "\" w:rsidRDefault=\"" + Rsid(2) + "\" w:rsidP=\"" + Rsid(3) + "\"";
 }
 
 std::string CDocxBuilder::GetAddedTextParagraphXml(const std::string& text, const std::string& font,
@@ -221,7 +236,8 @@ void CDocxBuilder::AppendHeadingStartXml(std::string& xml, const std::string& co
     xml += "<w:jc w:val=\"left\" />\n";
     if (outline == 1)
         AppendValueXml(xml, "<w:outlineLvl w:val=\"", outlineLevel, "\" />\n");
-    const std::string name = EscapeAttribute(font);
+    std::string name;
+    docx::AppendFontNameAttribute(name, font);
     xml.append("<w:rPr>\n<w:rFonts w:ascii='").append(name).append("' w:eastAsia='").append(name);
     xml.append("' w:hAnsi='").append(name).append("' />\n");
     if (bold == 1)

@@ -6,7 +6,6 @@
 #include "docx/DocxTableWriter.h"
 #include "docx/TableSeparator.h"
 #include "docx/XmlText.h"
-#include "settings/Settings.h"
 
 #include <algorithm>
 
@@ -278,25 +277,26 @@ std::string CDocxTableWriter::GetMonthCalendarXml(const std::string& r1, const s
                                                   const std::string& r5, int year, BYTE twoDigits,
                                                   const CalendarStyle& style, BYTE monthUpper,
                                                   const MonthCalendarSettings& settings, int firstMonth,
-                                                  int lastMonth)
+                                                  int lastMonth, const DocxDateRange& range)
 {
     return Appended([&](std::string& xml) {
         AppendMonthCalendarXml(xml, r1, r2, r3, r5, year, twoDigits, style, monthUpper, settings,
-                               firstMonth, lastMonth);
+                               firstMonth, lastMonth, range);
     });
 }
 
 void CDocxTableWriter::AppendMonthCalendarXml(std::string& xml, const std::string& r1, const std::string& r2,
                                               const std::string& r3, const std::string& r5, int year,
                                               BYTE twoDigits, const CalendarStyle& style, BYTE monthUpper,
-                                              const MonthCalendarSettings& settings, int firstMonth, int lastMonth)
+                                              const MonthCalendarSettings& settings, int firstMonth, int lastMonth,
+                                              const DocxDateRange& range)
 {
     const Rsids rsids{r1, r2, r3, r5};
     DayCycle cycle;
     const std::string daySize = DoubledSize(settings.FontSize_Day.str());
     const std::vector<std::string> labels = GetMonthNames(style.MonthFormat.str(), monthUpper);
     DocxCalendarModel model;
-    BuildCalendarModel(year, model, g_nMonthStart, g_nMonthEnd, g_nDayStart, g_nDayEnd);
+    BuildCalendarModel(year, model, range.firstMonth, range.lastMonth, range.firstDay, range.lastDay);
     const MonthRowStyle dayRow = DayRowStyle(style, settings, twoDigits);
     std::vector<MonthRowStyle> lineRows;
     for (size_t k = 0; k < MonthCalendarSettings::kRows; ++k)

@@ -59,3 +59,12 @@ std::string CDocxBuilder::GetNumPrXml(int instanceId)
 {
     return "<w:numPr>\n<w:ilvl w:val=\"0\" />\n<w:numId w:val=\"" + std::to_string(instanceId) + "\"/></w:numPr>";
 }
+
+std::string CDocxBuilder::GetNumOverrideXml(int instanceId)
+{
+    std::string xml = "\n<w:num w:numId=\"" + std::to_string(instanceId) + "\">\n<w:abstractNumId w:val=\"0\" />\n";
+    for (int level = 0; level <= 8; ++level)
+        xml += "\n<w:lvlOverride w:ilvl=\"" + std::to_string(level) +
+               "\">\r\n<w:startOverride w:val=\"1\"/>\r\n</w:lvlOverride>";
+    return xml + "</w:num>\r\n";
+}

@@ -137,3 +137,19 @@ bool CDocxBuilder::DeleteFolder(const std::string& path)
     }
     return platform::RemoveEmptyFolder(path);
 }
+
+int CDocxBuilder::CountOccurrences(std::string_view text, std::string_view pattern)
+{
+    if (pattern.empty())
+        return 0;
+    int count = 0;
+    for (size_t at = text.find(pattern); at != std::string_view::npos; at = text.find(pattern, at + pattern.size()))
+        ++count;
+    return count;
+}
+
+std::string CDocxBuilder::GetFileNameOfPath(std::string_view path)
+{
+    const size_t separator = platform::LastSeparator(path);
+    return std::string(separator == std::string_view::npos ? path : path.substr(separator + 1));
+}

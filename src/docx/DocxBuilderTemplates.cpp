@@ -7,6 +7,7 @@
 #include "settings/CivilDate.h"
 #include "settings/Settings.h"
 
+#include <algorithm>
 #include <cstdio>
 
 namespace {
@@ -16,12 +17,15 @@ constexpr size_t kMonthLabelLength = 150;
 constexpr size_t kDayCaptionLength = 500;
 constexpr size_t kMostLabels = 12;
 
+// A line break that a format ("%n") or a caption brings along would split one day into two.
 int WriteLines(const std::string& path, const std::vector<std::string>& lines, const char* lineEnd)
 {
     CDocxBuilder::DeleteFileIfExists(path);
     std::string text;
-    for (const std::string& line : lines)
+    for (std::string line : lines) {
+        std::replace_if(line.begin(), line.end(), [](char ch) { return ch == '\r' || ch == '\n'; }, ' ');
         text += line + lineEnd;
+    }
     if (CDocxBuilder::CreateEmptyFile(path) != 0 || !CDocxBuilder::AppendToFile(path, text)) {
         std::printf("Do not  to open file: %s\r\n", path.c_str());
         return -1;

@@ -24,6 +24,16 @@ int HexDigit(char c)
     return -1;
 }
 
+// The ASCII letters from first to last moved by shift; other bytes, UTF-8 ones included, stay.
+std::string ShiftLetters(std::string_view text, char first, char last, int shift)
+{
+    std::string shifted(text);
+    for (char& c : shifted)
+        if (c >= first && c <= last)
+            c = static_cast<char>(c + shift);
+    return shifted;
+}
+
 } // namespace
 
 COLORREF CDocxBuilder::ColorTextToColorRef(std::string_view text)
@@ -53,11 +63,12 @@ std::string CDocxBuilder::FormatNow(const char* format)
 
 std::string CDocxBuilder::ToUpperCopy(std::string_view text)
 {
-    std::string upper(text);
-    for (char& c : upper)
-        if (c >= 'a' && c <= 'z')
-            c = static_cast<char>(c - 'a' + 'A');
-    return upper;
+    return ShiftLetters(text, 'a', 'z', 'A' - 'a');
+}
+
+std::string CDocxBuilder::ToLowerCopy(std::string_view text)
+{
+    return ShiftLetters(text, 'A', 'Z', 'a' - 'A');
 }
 
 std::string CDocxBuilder::GetFolderOfPath(std::string_view path)

@@ -7,7 +7,6 @@
 #include "docx/TableSeparator.h"
 #include "docx/XmlText.h"
 #include "settings/CivilDate.h"
-#include "settings/Settings.h"
 
 namespace {
 
@@ -179,6 +178,11 @@ bool HoldsRangeDay(const DocxCalendarModel& model, size_t group)
 
 } // namespace
 
+void CDocxTableWriter::FixFebruary(std::array<int, 12>& monthLengths, int year)
+{
+    monthLengths[1] = civil::IsLeapYear(year) ? 29 : 28;
+}
+
 void CDocxTableWriter::BuildCalendarModel(int year, DocxCalendarModel& model, int firstMonth, int lastMonth,
                                           int firstDay, int lastDay)
 {
@@ -210,21 +214,21 @@ void CDocxTableWriter::BuildCalendarModel(int year, DocxCalendarModel& model, in
 std::string CDocxTableWriter::GetYearCalendarXml(const std::string& r1, const std::string& r2, const std::string& r3,
                                                  const std::string& r5, int dayWidth, int year, BYTE twoDigits,
                                                  const CalendarStyle& style, BYTE upper, int firstQuarter,
-                                                 int lastQuarter)
+                                                 int lastQuarter, const DocxDateRange& range)
 {
     return docx::Appended([&](std::string& xml) {
         AppendYearCalendarXml(xml, r1, r2, r3, r5, dayWidth, year, twoDigits, style, upper, firstQuarter,
-                              lastQuarter);
+                              lastQuarter, range);
     });
 }
 
 void CDocxTableWriter::AppendYearCalendarXml(std::string& xml, const std::string& r1, const std::string& r2,
                                              const std::string& r3, const std::string& r5, int dayWidth, int year,
                                              BYTE twoDigits, const CalendarStyle& style, BYTE upper,
-                                             int firstQuarter, int lastQuarter)
+                                             int firstQuarter, int lastQuarter, const DocxDateRange& range)
 {
     DocxCalendarModel model;
-    BuildCalendarModel(year, model, g_nMonthStart, g_nMonthEnd, g_nDayStart, g_nDayEnd);
+    BuildCalendarModel(year, model, range.firstMonth, range.lastMonth, range.firstDay, range.lastDay);
     const std::vector<std::string> names = GetMonthNames(style.MonthFormat.str(), upper);
     const Rsids rsids{r1, r2, r3, r5};
     for (size_t group = 0; group < 4; ++group) {

@@ -2,6 +2,7 @@
 // Everything of a design that one generation run writes into the document, gathered before the
 // run starts: the run reads this snapshot and never the windows.
 
+#include "docx/DocxDateRange.h"
 #include "platform/WinTypes.h"
 #include "settings/DiaryRecords.h"
 #include "settings/SettingsRecords.h"
@@ -22,6 +23,7 @@ struct DocxRunDesign {
     std::vector<DiaryClassRecord> classes;   // sizes in half-points, as the class list gives them
     DiaryPageFormat pageFormat;
     std::string title;
+    DocxDateRange range;
     DayCaptionSettings captions;
     std::vector<TextLineRecord> textLines;   // the motto lines, one per ticked day
     AddTextSettings addText;                 // FontSizeCopy holds the size in half-points

@@ -1,6 +1,7 @@
 #include "docx/DocxTableWriter.h"
 
 #include "docx/Appended.h"
+#include "docx/AttributeValues.h"
 #include "docx/XmlText.h"
 
 #include <cstdio>
@@ -144,7 +145,7 @@ std::string CDocxTableWriter::GetBorderXml(BYTE enable, const std::string& side,
 void CDocxTableWriter::AppendBorderXml(std::string& xml, BYTE enable, std::string_view side,
                                       const std::string& lineType, const std::string& color)
 {
-    if (enable != 1 || lineType.empty())
+    if (enable != 1 || !docx::IsBorderType(lineType))
         return;
     xml += "<w:";
     xml += side;
@@ -351,6 +352,11 @@ std::string CDocxTableWriter::GetCalendarGridXml(int dayWidth, int months)
     return xml + "</w:tblGrid>";
 }
 
+std::string CDocxTableWriter::GetSingleColumnGridXml()
+{
+    return "<w:tblGrid>\n<w:gridCol w:w=\"8522\" /> \n</w:tblGrid>\n";
+}
+
 std::string CDocxTableWriter::GetFontsXml(const std::string& font)
 {
     std::string xml;
@@ -361,7 +367,7 @@ std::string CDocxTableWriter::GetFontsXml(const std::string& font)
 void CDocxTableWriter::AppendFontsXml(std::string& xml, std::string_view font)
 {
     std::string name;
-    AppendEscapedAttribute(name, font);
+    docx::AppendFontNameAttribute(name, font);
     xml.append("<w:rFonts w:ascii='").append(name).append("' w:eastAsia='").append(name);
     xml.append("' w:hAnsi='").append(name).append("' w:cs='").append(name).append("' w:hint=\"eastAsia\" /> ");
 }

@@ -5,6 +5,7 @@
 // Every emitter returns its text, and those on the body's hot paths have an Append form that
 // adds it to the caller's text instead; user values (colours, fonts, line types) are escaped here.
 
+#include "docx/DocxDateRange.h"
 #include "docx/DocxDayCell.h"
 #include "platform/WinTypes.h"
 #include "settings/SettingsRecords.h"
@@ -99,6 +100,8 @@ public:
     // Seven day columns per month, with a spacer column between two months.
     static std::string GetCalendarGridXml(int dayWidth, int months);
     static constexpr int kMonthSpacerWidth = 248;
+    // One column as wide as the text of a portrait A4 page.
+    static std::string GetSingleColumnGridXml();
     static std::string GetFontsXml(const std::string& font);
     static void AppendFontsXml(std::string& xml, std::string_view font);
 
@@ -108,19 +111,20 @@ public:
     // lastMonth get bookmark numbers 1, 2, ... in date order (months 1..12).
     static void BuildCalendarModel(int year, DocxCalendarModel& model, int firstMonth, int lastMonth, int firstDay,
                                    int lastDay);
-    // One table per quarter group, for the date range of the settings (g_nMonthStart, g_nDayStart
-    // to g_nMonthEnd, g_nDayEnd). Groups firstQuarter - 1 .. lastQuarter - 1 are written (0 and 4:
+    // Sets February of a table of the twelve month lengths to 29 or 28 days for the year.
+    static void FixFebruary(std::array<int, 12>& monthLengths, int year);
+    // One table per quarter group, for the run's date range. Groups firstQuarter - 1 .. lastQuarter - 1 are written (0 and 4:
     // all four), and always every group holding a day of the range, so that each date heading's
     // link back finds its calendar bookmark. Days of the range link to "BOOKMARK_Date" + ordinal
     // and sit in "BOOKMARK_Calendar" + ordinal; other days get neither.
     static std::string GetYearCalendarXml(const std::string& r1, const std::string& r2, const std::string& r3,
                                           const std::string& r5, int dayWidth, int year, BYTE twoDigits,
                                           const CalendarStyle& style, BYTE upper, int firstQuarter,
-                                          int lastQuarter);
+                                          int lastQuarter, const DocxDateRange& range);
     static void AppendYearCalendarXml(std::string& xml, const std::string& r1, const std::string& r2,
                                       const std::string& r3, const std::string& r5, int dayWidth, int year,
                                       BYTE twoDigits, const CalendarStyle& style, BYTE upper, int firstQuarter,
-                                      int lastQuarter);
+                                      int lastQuarter, const DocxDateRange& range);
     // The twelve month labels by a strftime format, upper-cased when upper is 1.
     static std::vector<std::string> GetMonthNames(const std::string& format, BYTE upper);
     // Sunday first: style 0 "S", "M", ...; any other style "日", "一", ...
@@ -165,18 +169,19 @@ public:
         BYTE twoDigits = 0;
     };
 
-    // One page per month from firstMonth to lastMonth (1..12) of the settings' date range
-    // (g_nMonthStart, g_nDayStart to g_nMonthEnd, g_nDayEnd): page break, headings, and a table
+    // One page per month from firstMonth to lastMonth (1..12) of the run's date range: page break, headings, and a table
     // of a title row, a weekday row and per week a day-number row with up to five line rows.
     // Days of the range link to their date bookmarks.
     static std::string GetMonthCalendarXml(const std::string& r1, const std::string& r2, const std::string& r3,
                                            const std::string& r5, int year, BYTE twoDigits,
                                            const CalendarStyle& style, BYTE monthUpper,
-                                           const MonthCalendarSettings& settings, int firstMonth, int lastMonth);
+                                           const MonthCalendarSettings& settings, int firstMonth, int lastMonth,
+                                           const DocxDateRange& range);
     static void AppendMonthCalendarXml(std::string& xml, const std::string& r1, const std::string& r2,
                                        const std::string& r3, const std::string& r5, int year,
                                        BYTE twoDigits, const CalendarStyle& style, BYTE monthUpper,
-                                       const MonthCalendarSettings& settings, int firstMonth, int lastMonth);
+                                       const MonthCalendarSettings& settings, int firstMonth, int lastMonth,
+                                       const DocxDateRange& range);
     // Properties of a day-number cell; a day outside the range (bookmark 0) starts a vertical merge
     // that its line cells continue.
     static std::string GetMergedCellStartXml(const std::string& topType, const std::string& topColor,

@@ -1,5 +1,7 @@
 #include "docx/XmlText.h"
 
+#include "docx/AttributeValues.h"
+
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -133,10 +135,15 @@ std::string ValueXml(std::string_view before, std::string_view value, std::strin
 
 void AppendValueXml(std::string& out, std::string_view before, std::string_view value, std::string_view after)
 {
-    if (value.empty())
-        return;
+    // Emptiness is judged after escaping: a value of control characters alone escapes to nothing.
+    const size_t start = out.size();
     out += before;
+    const size_t valueStart = out.size();
     AppendEscapedAttribute(out, value);
+    if (out.size() == valueStart || !FitsAttribute(before, std::string_view(out).substr(valueStart))) {
+        out.resize(start);
+        return;
+    }
     out += after;
 }
 

@@ -20,8 +20,9 @@ void AppendEscapedText(std::string& out, std::string_view text);
 std::string EscapeAttribute(std::string_view text);
 void AppendEscapedAttribute(std::string& out, std::string_view text);
 
-// before + the escaped value + after, or "" when the value is empty: the schema takes no empty
-// colour, size or type, so such an element is left out and the reader's default applies.
+// before + the escaped value + after, or "" when the escaped value is empty or does not fit the
+// attribute `before` ends with (docx/AttributeValues): the schema takes no empty or malformed
+// colour, size or level, so such an element is left out and the reader's default applies.
 std::string ValueXml(std::string_view before, std::string_view value, std::string_view after);
 void AppendValueXml(std::string& out, std::string_view before, std::string_view value, std::string_view after);
 

@@ -1,8 +1,9 @@
 #pragma once
 // Text on disk versus text in memory.
 // In memory every text is UTF-8. Files the program calls "system code page" text are
-// GB18030 on disk (a superset of GB2312, so files written on Windows read back unchanged);
-// a file that is valid UTF-8 as a whole, or starts with a UTF-8 BOM, is taken as UTF-8.
+// GB18030 on disk (a superset of GB2312, so files written on Windows read back unchanged).
+// A file is taken as UTF-8 when it starts with a UTF-8 BOM, or when it is valid UTF-8 and its
+// GB18030 reading is not plain GB2312 text (what our saves and the Windows program's are).
 
 #include <cstddef>
 #include <string>
@@ -31,5 +32,8 @@ std::string CutToEncodedBytes(std::string_view utf8, size_t maxBytes, DiskEncodi
 
 // The longest start of a UTF-8 text of at most maxBytes bytes that ends on a character boundary.
 size_t Utf8PrefixLength(std::string_view utf8, size_t maxBytes);
+
+// The bytes of the first maxCharacters characters of a UTF-8 text (a broken byte counts as one).
+size_t Utf8CharactersLength(std::string_view utf8, size_t maxCharacters);
 
 } // namespace platform

@@ -4,6 +4,7 @@
 #include <climits>
 #include <cstdio>
 #include <fcntl.h>
+#include <stdio.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -43,11 +44,17 @@ bool IsReadOnlyFile(const std::string& path)
     return ::stat(path.c_str(), &info) == 0 && (info.st_mode & S_IWUSR) == 0;
 }
 
-std::optional<std::string> ReadFileBytes(const std::string& path)
+std::optional<std::string> ReadFileBytes(const std::string& path, size_t maxBytes)
 {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    // Not blocking, so a named pipe is refused below instead of waiting for a writer forever.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0)
         return std::nullopt;
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) || static_cast<size_t>(info.st_size) > maxBytes) {
+        ::close(fd);
+        return std::nullopt;
+    }
     std::string bytes;
     char buffer[65536];
     for (;;) {
@@ -61,6 +68,11 @@ std::optional<std::string> ReadFileBytes(const std::string& path)
         if (n == 0)
             break;
         bytes.append(buffer, static_cast<size_t>(n));
+        // The file may have grown since it was measured.
+        if (bytes.size() > maxBytes) {
+            ::close(fd);
+            return std::nullopt;
+        }
     }
     ::close(fd);
     return bytes;
@@ -68,24 +80,74 @@ std::optional<std::string> ReadFileBytes(const std::string& path)
 
 bool WriteFileReplacing(const std::string& path, std::string_view bytes)
 {
-    mode_t mode = 0644;
+    const std::string target = LinkTarget(path);
     struct stat info {};
-    if (::stat(path.c_str(), &info) == 0) {
-        if (!S_ISREG(info.st_mode) || (info.st_mode & S_IWUSR) == 0)
-            return false;
-        mode = info.st_mode & 07777;
-    }
-    std::string temp = path + ".XXXXXX";
-    const int fd = ::mkstemp(temp.data());
-    if (fd < 0)
+    if (::stat(target.c_str(), &info) == 0 && (!S_ISREG(info.st_mode) || (info.st_mode & S_IWUSR) == 0))
         return false;
-    const bool written = ::fchmod(fd, mode) == 0 && WriteAll(fd, bytes);
-    const bool closed = ::close(fd) == 0;
-    if (!written || !closed || ::rename(temp.c_str(), path.c_str()) != 0) {
+    const std::string temp = MakeTemporaryBeside(target);
+    if (temp.empty())
+        return false;
+    const int fd = ::open(temp.c_str(), O_WRONLY | O_CLOEXEC);
+    const bool written = fd >= 0 && WriteAll(fd, bytes);
+    const bool closed = fd >= 0 && ::close(fd) == 0;
+    if (!written || !closed || !ReplaceFileWith(target, temp)) {
         ::unlink(temp.c_str());
         return false;
     }
     return true;
+}
+
+std::string LinkTarget(const std::string& path)
+{
+    // As many links as the system itself follows before it gives up on a loop.
+    constexpr int kMostLinks = 40;
+    std::string current = path;
+    for (int i = 0; i < kMostLinks; ++i) {
+        char buffer[PATH_MAX];
+        const ssize_t n = ::readlink(current.c_str(), buffer, sizeof buffer);
+        if (n < 0 || static_cast<size_t>(n) >= sizeof buffer)
+            return current;
+        std::string next(buffer, static_cast<size_t>(n));
+        const size_t slash = current.rfind(kPathSeparator);
+        if (next.front() != kPathSeparator && slash != std::string::npos)
+            next = current.substr(0, slash + 1) + next;
+        current = std::move(next);
+    }
+    return current;
+}
+
+std::string MakeTemporaryBeside(const std::string& path)
+{
+    std::string temp = path + ".XXXXXX";
+    const int fd = ::mkstemp(temp.data());
+    if (fd < 0)
+        return {};
+    ::close(fd);
+    return temp;
+}
+
+bool ReplaceFileWith(const std::string& target, const std::string& fresh)
+{
+    mode_t mode = 0644;
+    struct stat info {};
+    if (::stat(target.c_str(), &info) == 0)
+        mode = info.st_mode & 07777;
+    return ::chmod(fresh.c_str(), mode) == 0 && ::rename(fresh.c_str(), target.c_str()) == 0;
+}
+
+RenameResult RenameNoReplace(const std::string& from, const std::string& to)
+{
+    if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0)
+        return RenameResult::Done;
+    if (errno == EEXIST)
+        return RenameResult::Taken;
+    if (errno != EINVAL && errno != ENOSYS)
+        return RenameResult::Failed;
+    // A file system without that rename: a hard link is refused just the same when the name is taken.
+    if (::link(from.c_str(), to.c_str()) != 0)
+        return errno == EEXIST ? RenameResult::Taken : RenameResult::Failed;
+    ::unlink(from.c_str());
+    return RenameResult::Done;
 }
 
 bool RemoveFile(const std::string& path)

@@ -2,6 +2,7 @@
 // Files, folders and paths. Paths use "/"; the helpers that split a path accept "\" too,
 // because paths stored by the Windows program use it.
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -17,11 +18,29 @@ bool IsDirectory(const std::string& path);
 // (as the Windows attribute does, even for an administrator).
 bool IsReadOnlyFile(const std::string& path);
 
-std::optional<std::string> ReadFileBytes(const std::string& path);
+// The bytes of a regular file; nothing for anything else (a folder, a device, a named pipe)
+// and for a file of more than maxBytes.
+std::optional<std::string> ReadFileBytes(const std::string& path, size_t maxBytes = SIZE_MAX);
 
 // Replaces the file whole through a temporary file and a rename, keeping its permissions,
-// so a failure leaves the old file as it was. Refuses a read-only file.
+// so a failure leaves the old file as it was. Refuses a read-only file. A symbolic link is
+// followed: its target is replaced and the link stays.
 bool WriteFileReplacing(const std::string& path, std::string_view bytes);
+
+// The path a chain of symbolic links ends at; the path itself when it is no link.
+std::string LinkTarget(const std::string& path);
+
+// Makes a new empty file of a name no other file has, in the folder of `path` and beginning
+// with its name; "" when none can be made.
+std::string MakeTemporaryBeside(const std::string& path);
+
+// Moves `fresh` over `target`, giving it the permissions `target` has (or the usual ones for a
+// new file), so a save through a temporary file leaves the file as the user set it up.
+bool ReplaceFileWith(const std::string& target, const std::string& fresh);
+
+enum class RenameResult { Done, Taken, Failed };
+// Renames only while `to` does not exist: a file that appears there meanwhile is never replaced.
+RenameResult RenameNoReplace(const std::string& from, const std::string& to);
 
 bool RemoveFile(const std::string& path);
 

@@ -2,6 +2,7 @@
 
 #include "platform/CodePage.h"
 #include "platform/Files.h"
+#include "platform/TextLines.h"
 
 #include <map>
 #include <mutex>
@@ -103,9 +104,12 @@ void IndexKeys(IniDocument& doc)
     }
 }
 
+// A value ends at a NUL as it would in the caller's buffer, so what a load shows is what a
+// save can write back.
 std::string_view ValueOf(std::string_view line)
 {
-    auto value = TrimBlanks(line.substr(line.find('=') + 1));
+    auto value = line.substr(line.find('=') + 1);
+    value = TrimBlanks(value.substr(0, value.find('\0')));
     if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front())
         value = value.substr(1, value.size() - 2);
     return value;
@@ -116,17 +120,8 @@ IniDocument Parse(std::string_view bytes)
     DecodedText decoded = DecodeDiskText(bytes);
     IniDocument doc;
     doc.encoding = decoded.encoding;
-    std::string_view text = decoded.utf8;
-    while (!text.empty()) {
-        const auto end = text.find('\n');
-        std::string_view line = text.substr(0, end);
-        if (!line.empty() && line.back() == '\r')
-            line.remove_suffix(1);
+    for (const std::string_view line : SplitLines(decoded.utf8))
         doc.lines.emplace_back(line);
-        if (end == std::string_view::npos)
-            break;
-        text.remove_prefix(end + 1);
-    }
     IndexKeys(doc);
     return doc;
 }

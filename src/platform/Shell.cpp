@@ -1,9 +1,13 @@
 #include "platform/Shell.h"
 
+#include <cctype>
+#include <cerrno>
+#include <cstring>
 #include <mutex>
 #include <spawn.h>
 #include <sys/wait.h>
 #include <thread>
+#include <vector>
 
 extern char** environ;
 
@@ -12,6 +16,39 @@ namespace {
 
 std::mutex g_recorderMutex;
 ShellRecorder g_recorder;
+ShellRecorder g_showInFolderRecorder;
+
+// How long the file manager service may take to answer before the folder is opened instead.
+constexpr const char* kServiceReplyMs = "--reply-timeout=3000";
+
+// Starts the program; its exit status, or -1 when it could not be started.
+int RunAndWait(std::vector<std::string> arguments)
+{
+    std::vector<char*> argv;
+    for (std::string& argument : arguments)
+        argv.push_back(argument.data());
+    argv.push_back(nullptr);
+    pid_t child = 0;
+    if (::posix_spawnp(&child, argv[0], nullptr, nullptr, argv.data(), environ) != 0)
+        return -1;
+    int status = 0;
+    if (::waitpid(child, &status, 0) != child || !WIFEXITED(status))
+        return -1;
+    return WEXITSTATUS(status);
+}
+
+bool AskFileManagerToShow(const std::string& file)
+{
+    return RunAndWait({"dbus-send", "--session", "--print-reply", kServiceReplyMs,
+                       "--dest=org.freedesktop.FileManager1", "/org/freedesktop/FileManager1",
+                       "org.freedesktop.FileManager1.ShowItems", "array:string:" + FileUri(file), "string:"}) == 0;
+}
+
+std::string FolderOf(const std::string& file)
+{
+    const size_t slash = file.find_last_of('/');
+    return slash == std::string::npos ? "." : slash == 0 ? "/" : file.substr(0, slash);
+}
 
 } // namespace
 
@@ -33,10 +70,67 @@ bool ShellOpen(const std::string& target)
     return true;
 }
 
+int RunAndWait(const std::string& commandLine)
+{
+    std::string shell = "/bin/sh";
+    std::string option = "-c";
+    std::string line = commandLine;
+    char* argv[] = {shell.data(), option.data(), line.data(), nullptr};
+    pid_t child = 0;
+    if (::posix_spawn(&child, shell.c_str(), nullptr, nullptr, argv, environ) != 0)
+        return -1;
+    int status = 0;
+    while (::waitpid(child, &status, 0) < 0)
+        if (errno != EINTR)
+            return -1;
+    // The shell exits with 126 (not runnable) or 127 (not found) when the command never started.
+    constexpr int kNotRunnable = 126, kNotFound = 127;
+    if (WIFEXITED(status) && (WEXITSTATUS(status) == kNotRunnable || WEXITSTATUS(status) == kNotFound))
+        return -1;
+    return 0;
+}
+
 void SetShellRecorder(ShellRecorder recorder)
 {
     std::lock_guard<std::mutex> lock(g_recorderMutex);
     g_recorder = std::move(recorder);
+}
+
+bool ShellShowInFolder(const std::string& file)
+{
+    {
+        std::lock_guard<std::mutex> lock(g_recorderMutex);
+        if (g_showInFolderRecorder)
+            return g_showInFolderRecorder(file);
+    }
+    std::thread([file] {
+        if (!AskFileManagerToShow(file))
+            ShellOpen(FolderOf(file));
+    }).detach();
+    return true;
+}
+
+void SetShowInFolderRecorder(ShellRecorder recorder)
+{
+    std::lock_guard<std::mutex> lock(g_recorderMutex);
+    g_showInFolderRecorder = std::move(recorder);
+}
+
+std::string FileUri(const std::string& path)
+{
+    static constexpr char kHex[] = "0123456789ABCDEF";
+    std::string uri = "file://";
+    for (const char c : path) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (std::isalnum(byte) != 0 || std::strchr("/-._~", byte) != nullptr) {
+            uri += c;
+        } else {
+            uri += '%';
+            uri += kHex[byte >> 4];
+            uri += kHex[byte & 0xF];
+        }
+    }
+    return uri;
 }
 
 } // namespace platform

@@ -1,5 +1,6 @@
 #pragma once
-// The desktop shell: opening a file with its program, or a folder in the file manager.
+// The desktop shell: opening a file with its program, or a folder in the file manager, and
+// running a command line.
 
 #include <functional>
 #include <string>
@@ -9,8 +10,22 @@ namespace platform {
 // Asks the desktop to open the file or folder; false when the opener could not be started.
 bool ShellOpen(const std::string& target);
 
+// Shows the file selected in the desktop's file manager where its service answers, else opens
+// the folder that holds it. The answer is awaited off the caller's thread.
+bool ShellShowInFolder(const std::string& file);
+// Runs the command line with /bin/sh, the whole line as one argument so its own quotes group
+// its words, and waits for it without a time limit. 0 when the command ran, whatever it
+// returned; -1 when it could not be started, a command the shell could not find or run included.
+int RunAndWait(const std::string& commandLine);
+
 // Test hook: while set, requests go to the recorder and nothing is launched.
 using ShellRecorder = std::function<bool(const std::string& target)>;
 void SetShellRecorder(ShellRecorder recorder);
+// Test hook for ShellShowInFolder: the recorder gets the file, and nothing is launched.
+void SetShowInFolderRecorder(ShellRecorder recorder);
+
+// The file's address as the file manager service takes it: "file://" and the path with every
+// byte other than letters, digits, "/" and "-._~" written as %XX.
+std::string FileUri(const std::string& path);
 
 } // namespace platform

@@ -13,15 +13,7 @@ constexpr DWORD kKnownFilesList = LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS
 // The configuration dialogs have a caption but no system menu, so no close box.
 DialogTemplate ConfigDialog(UINT id, const char* caption, int cx, int cy)
 {
-    DialogTemplate dialog;
-    dialog.id = id;
-    dialog.caption = caption;
-    dialog.cx = cx;
-    dialog.cy = cy;
-    dialog.fontFace = "Tahoma";
-    dialog.fontPoints = 9;
-    dialog.style = WS_CAPTION;
-    return dialog;
+    return ProgramDialog(id, caption, cx, cy, WS_CAPTION);
 }
 
 } // namespace

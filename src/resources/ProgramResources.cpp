@@ -2,12 +2,18 @@
 
 #include "platform/ui/Resources.h"
 #include "resources/DialogTemplates.h"
+#include "resources/DiaryDialogTemplates.h"
 #include "resources/ResourceIds.h"
 
 void RegisterProgramResources()
 {
     for (DialogTemplate dialog : {MainWindowTemplate(), SaveConfigTemplate(), SelectConfigTemplate(), SaveConfirmTemplate(),
-                                  WelcomeTemplate(), AboutTemplate()})
+                                  ProgressTemplate(), CongratulationTemplate(), WelcomeTemplate(), AboutTemplate()})
+        RegisterDialogTemplate(std::move(dialog));
+    for (DialogTemplate dialog : {SetMonthTemplate(), AddDateFormatTemplate()})
+        RegisterDialogTemplate(std::move(dialog));
+    RegisterMenuTemplate(RightDateFormatMenu());
+    for (DialogTemplate dialog : {DailyDiaryTemplate(), ItemSpecialTemplate(), SpecialSignTemplate(), TableStyleTemplate()})
         RegisterDialogTemplate(std::move(dialog));
     // Pictures live under the program folder, which is the current folder.
     RegisterIconResource(IDI_MAINFRAME, "config/pic/Rorovavozir.ico");

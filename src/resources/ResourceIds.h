@@ -13,6 +13,17 @@ constexpr UINT IDD_FORM_SETWORD = 129;
 constexpr UINT IDD_SAVE_CONFIG = 214;
 constexpr UINT IDD_SELECT_CONFIG = 215;
 constexpr UINT IDD_SAVE_CONFIRM = 271;
+constexpr UINT IDD_PROGRESS = 178;
+constexpr UINT IDD_CONGRATULATION = 262;
+constexpr UINT IDD_SET_MONTH = 131;
+constexpr UINT IDD_ADD_DATE_FORMAT = 293;
+
+// Menus.
+constexpr UINT IDR_RIGHT_DATE_FORMAT = 294;
+constexpr UINT IDD_TABLE_STYLE = 217;
+constexpr UINT IDD_ITEM_SPECIAL = 245;
+constexpr UINT IDD_SPECIAL_SIGN = 256;
+constexpr UINT IDD_DAILY_DIARY = 280;
 
 // Icons, pictures, strings and the system menu's own command.
 constexpr UINT IDI_MAINFRAME = 185;
@@ -105,3 +116,15 @@ constexpr int IDC_ABOUT_PICTURE = 1231;
 constexpr int IDC_ABOUT_VERSION = 1192;
 constexpr int IDC_ABOUT_TIP = 1228;
 constexpr int IDC_ABOUT_LINK = 1170;
+// Progress window 178 and success dialog 262.
+constexpr int IDC_PROGRESS_WAIT_TEXT = 1043;
+constexpr int IDC_PROGRESS_PERCENT = 1061;
+constexpr int IDC_PROGRESS_BAR = 1039;
+constexpr int IDC_PROGRESS_OK = 1008;
+constexpr int IDC_CONGRATS_TIP = 1271;
+constexpr int IDC_CONGRATS_DONE = 1269;
+constexpr int IDC_CONGRATS_FILE_IS = 1270;
+constexpr int IDC_CONGRATS_PATH = 1268;
+constexpr int IDC_CONGRATS_CLOSE = 1196;
+constexpr int IDC_CONGRATS_OPEN_FOLDER = 1154;
+constexpr int IDC_CONGRATS_OPEN_FILE = 1120;

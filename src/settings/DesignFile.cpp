@@ -2,27 +2,30 @@
 
 #include "platform/Files.h"
 #include "settings/ClassSections.h"
+#include "settings/LoadedValueBounds.h"
 
-#include <filesystem>
 #include <string>
 
 OutlineLevelTexts LoadDesignFile(const char* file, ClassListModel& rows)
 {
     LoadDateSettings(file);
-    const OutlineLevelTexts levels = LoadMainSettings(file);
+    OutlineLevelTexts levels = LoadMainSettings(file);
     LoadClassList(file, rows);
+    BoundLoadedDesign(rows, levels);
     return levels;
 }
 
 bool WriteDesignFile(const char* file, const ClassListModel& rows, const OutlineLevelTexts& levels)
 {
-    const std::string fresh = std::string(file) + ".new";
-    platform::RemoveFile(fresh);
-    bool written = SaveMainSettings(fresh.c_str(), levels) && SaveClassList(fresh.c_str(), rows);
-    std::error_code error;
-    if (written)
-        std::filesystem::rename(fresh, file, error);
-    written = written && !error;
+    // The file a link names is the one the user keeps; a read-only one is not ours to replace.
+    const std::string target = platform::LinkTarget(file);
+    if (platform::IsReadOnlyFile(target))
+        return false;
+    const std::string fresh = platform::MakeTemporaryBeside(target);
+    if (fresh.empty())
+        return false;
+    const bool written = SaveMainSettings(fresh.c_str(), levels) && SaveClassList(fresh.c_str(), rows) &&
+                         platform::ReplaceFileWith(target, fresh);
     if (!written)
         platform::RemoveFile(fresh);
     return written;

@@ -44,6 +44,11 @@ COLORREF HexToColor(const CString& text)
     return ((value >> 16) & 0xFF) | (value & 0xFF00) | ((value & 0xFF) << 16);
 }
 
+COLORREF HexToColorOrWhite(const CString& text)
+{
+    return text.IsEmpty() ? RGB(255, 255, 255) : HexToColor(text);
+}
+
 CString ColorToHex(COLORREF colour)
 {
     CString text;
@@ -90,4 +95,21 @@ CString TrimString(const CString& text)
 CString BoolToYesNo(int flag)
 {
     return flag == 1 ? "Y" : "N";
+}
+
+CString MoreLinesText(int lineCount, bool numbered)
+{
+    CString text;
+    if (lineCount <= 1)
+        return text;
+    if (!numbered) {
+        text.Format("And %d lines...", lineCount - 1);
+        return text;
+    }
+    for (int number = 2; number <= lineCount; ++number) {
+        CString one;
+        one.Format(number == 2 ? "%d)" : ",%d)", number);
+        text += one;
+    }
+    return text + "...";
 }

@@ -6,9 +6,14 @@
 #include "platform/WinTypes.h"
 #include "platform/ui/GdiDefs.h"
 
+// The ground of every preview, and the colour of a line that is switched off.
+inline constexpr COLORREF kWhite = RGB(255, 255, 255);
+
 // Six hexadecimal digits, red first, to a colour value; an empty text counts as "000000" and
 // reading stops at the first character that is not a hexadecimal digit.
 COLORREF HexToColor(const CString& text);
+// As HexToColor, but an empty text is white (no background).
+COLORREF HexToColorOrWhite(const CString& text);
 // A colour value to six upper-case hexadecimal digits, red first.
 CString ColorToHex(COLORREF colour);
 // The first, middle and last two characters, each read as a hexadecimal byte.
@@ -22,3 +27,7 @@ BOOL IsNumericString(const char* text);
 CString TrimString(const CString& text);
 // "Y" when the flag is 1, "N" for any other value.
 CString BoolToYesNo(int flag);
+
+// The note on the further lines of a class: "2),3),4)..." with numbers, "And 3 lines..."
+// without, nothing for a single line.
+CString MoreLinesText(int lineCount, bool numbered);

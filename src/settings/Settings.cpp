@@ -48,6 +48,9 @@ CString g_strConfigPath;
 BYTE g_bStartShow;
 BYTE g_bAddTextMirror;
 BYTE g_bDateTableMirror;
+int g_bShowRestDay;
+int g_bShowHadBeenDays;
+CString g_strDaysFontNameCopy;
 
 void SetStartValues()
 {
@@ -98,6 +101,9 @@ void SetStartValues()
     g_bStartShow = 1;
     g_bAddTextMirror = 0;
     g_bDateTableMirror = 0;
+    g_bShowRestDay = 1;
+    g_bShowHadBeenDays = 1;
+    g_strDaysFontNameCopy.Empty();
 }
 
 namespace {

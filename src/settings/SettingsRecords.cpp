@@ -74,11 +74,21 @@ YearPlannerSettings YearPlannerDefaults()
     return y;
 }
 
+TableLineSettings DateTableDefaults()
+{
+    return TableLook("D2B48C", "single", "F9F9F2", 0);
+}
+
+TableLineSettings TextTableDefaults()
+{
+    return TableLook("CE0000", "dashSmallGap", "F1F1E4", 0);
+}
+
 void InitHeadingDefaults()
 {
     g_tableLineEdit = TableLook("000000", "single", "", 1);
-    g_dateTable = TableLook("D2B48C", "single", "F9F9F2", 0);
-    g_textTable = TableLook("CE0000", "dashSmallGap", "F1F1E4", 0);
+    g_dateTable = DateTableDefaults();
+    g_textTable = TextTableDefaults();
     g_calendarStyle = CalendarStyle{};
     g_calendarStyle.ABlankRowAfterAmonth = 1;
 }

@@ -182,6 +182,8 @@ extern SameFormatSettings g_sameFormat;
 // The values the resets give; the loaders fall back on them for empty keys.
 MonthCalendarSettings MonthCalendarDefaults();
 YearPlannerSettings YearPlannerDefaults();
+TableLineSettings DateTableDefaults();
+TableLineSettings TextTableDefaults();
 
 // Resets run once at start-up, in this order, before the first load.
 void InitHeadingDefaults();

@@ -113,6 +113,12 @@ ZRESULT ZipArchive::Add(const char* name, const EntrySource& source)
         return opened;
 
     const std::int64_t anticipated = m_source.AnticipatedSize();
+    const std::uint64_t headerPosition = m_bytesWritten;
+    if (anticipated > static_cast<std::int64_t>(kMaxRecordValue - extraHeader) ||
+        headerPosition + m_output.InitialOffset() > kMaxRecordValue) {
+        m_source.Close();
+        return ZIP_ERR_ARGS;
+    }
     record.flags = record.localFlags = kFlagDataDescriptor | (encrypted ? kFlagEncrypted : 0);
     record.dosTimestamp = m_source.DosTimestamp();
     record.compressedSize =
@@ -120,7 +126,6 @@ ZRESULT ZipArchive::Add(const char* name, const EntrySource& source)
     // An unknown size is 0 here: all ones would announce Zip64 sizes to a reader.
     record.uncompressedSize = anticipated >= 0 ? static_cast<DWORD>(anticipated) : 0;
     record.externalAttributes = m_source.Attributes();
-    const std::uint64_t headerPosition = m_bytesWritten;
     record.localHeaderOffset = static_cast<DWORD>(headerPosition + m_output.InitialOffset());
     record.modificationTime = m_source.ModificationTime();
     record.accessTime = m_source.AccessTime();
@@ -151,6 +156,9 @@ ZRESULT ZipArchive::Add(const char* name, const EntrySource& source)
         return ZIP_ERR_WRITE;
     if (m_source.ReadFailed())
         return ZIP_ERR_READ;
+    // A source of unknown size can still turn out too large; the entry is then not recorded.
+    if (compressed + extraHeader > kMaxRecordValue || m_source.BytesRead() > kMaxRecordValue)
+        return ZIP_ERR_ARGS;
 
     record.crc = m_source.Crc();
     record.compressedSize = static_cast<DWORD>(compressed + extraHeader);
@@ -182,6 +190,8 @@ ZRESULT ZipArchive::Add(const char* name, const EntrySource& source)
 ZRESULT ZipArchive::AddCentral()
 {
     const std::uint64_t start = m_bytesWritten;
+    if (start + m_output.InitialOffset() > kMaxRecordValue)
+        return ZIP_ERR_ARGS;
     bool written = true;
     for (const ZipCentralRecord& record : m_records) {
         written = written && Emit(CentralHeader(record));

@@ -5,6 +5,7 @@
 #include "platform/WinTypes.h"
 
 #include <array>
+#include <cstdint>
 
 namespace zipformat {
 
@@ -42,6 +43,9 @@ constexpr unsigned kEncryptionHeaderSize = 12;
 // Limits of the record fields.
 constexpr unsigned kMaxEntries = 0xFFFF;       // the end record counts entries in 16 bits
 constexpr unsigned kMaxNameLength = 259;       // bytes, a folder's closing "/" included
+// Sizes and offsets are 32 bits without Zip64: past this they would wrap and readers would
+// find wrong data and a bad CRC, so such an entry is refused.
+constexpr std::uint64_t kMaxRecordValue = 0xFFFFFFFFu;
 
 // External attributes: DOS bits in the low byte, a Unix file type and mode in the high half.
 constexpr DWORD kDosReadOnly = 0x01;

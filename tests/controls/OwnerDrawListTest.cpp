@@ -1,6 +1,7 @@
 // The owner-drawn list and its gradient header, checked by what they paint.
 #include "ControlDialog.h"
 #include "controls/lists/OwnerDrawList.h"
+#include "platform/ui/DC.h"
 #include "platform/ui/SysColors.h"
 #include "platform/ui/TestHooks.h"
 #include "support/Printers.h"
@@ -119,4 +120,42 @@ TEST_F(OwnerDrawListTest, ARightAlignedColumnHugsItsRightEdge)
     leftHalf.right = rightHalf.left = cell.left + cell.Width() / 2;
     EXPECT_EQ(CountIn(picture, leftHalf, RGB(0, 0, 255)), 0);
     EXPECT_GT(CountIn(picture, rightHalf, RGB(0, 0, 255)), 5);
+}
+
+TEST_F(OwnerDrawListTest, AMeasureRequestForAnotherWindowsItemIsLeftToTheDefault)
+{
+    list.SetRowHeight(24);
+    MEASUREITEMSTRUCT measure;
+    measure.CtlID = 4321;
+    measure.itemHeight = 7;
+    EXPECT_EQ(list.SendMessage(WM_MEASUREITEM, measure.CtlID, reinterpret_cast<LPARAM>(&measure)), 0);
+    EXPECT_EQ(measure.itemHeight, 7u) << "the row height is the list's own rows' only";
+}
+
+TEST_F(OwnerDrawListTest, ACellShowsTwoHundredFiftyFiveCharactersOfItsText)
+{
+    std::string text;
+    for (int i = 0; i < 300; ++i)
+        text += "日";
+    CDC measure;
+    measure.CreateDC("DISPLAY", nullptr, nullptr, nullptr);
+    CFont font;
+    font.CreateFont(list.m_fontHeight + 3, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, "Fixedsys");
+    measure.SelectObject(&font);
+    const int glyph = measure.GetTextExtent("日").cx;
+    ASSERT_GT(glyph, 0);
+
+    list.MoveWindow(0, 0, 320 * glyph, 80);
+    list.SetColumnWidth(0, 310 * glyph);
+    list.SetItemText(0, 0, text.c_str());
+    const auto picture = CaptureWindow(list);
+    CRect cell;
+    list.GetSubItemRect(0, 0, LVIR_LABEL, cell);
+    const int textLeft = cell.left + 6;
+    const auto inked = [&](int firstCharacter, int lastCharacter) {
+        CRect area(textLeft + firstCharacter * glyph, cell.top, textLeft + lastCharacter * glyph, cell.bottom);
+        return area.Width() * area.Height() - CountIn(picture, area, list.GetBkColor());
+    };
+    EXPECT_GT(inked(200, 254), 0) << "far more than 255 bytes of the text";
+    EXPECT_EQ(inked(256, 300), 0) << "nothing after the 255th character";
 }

@@ -8,6 +8,7 @@
 #include "support/Printers.h"
 
 #include <cstdint>
+#include <cstdlib>
 
 using platform::ui::CaptureWindow;
 
@@ -93,6 +94,23 @@ TEST_F(ControlDialogTest, GroupBoxFontSettersChainAndReport)
     EXPECT_EQ(unattached.GetFontPointSize(), 8);
 }
 
+// Also run at 120 dots per inch (tests/controls/CMakeLists.txt), where 12 points are 20 pixels.
+TEST_F(ControlDialogTest, GroupBoxFontPointsFollowTheDisplayResolution)
+{
+    const char* resolution = std::getenv("QT_FONT_DPI");
+    const bool at120 = resolution && std::atoi(resolution) == 120;
+    CThemedGroupBox box;
+    ASSERT_TRUE(box.SubclassDlgItem(kGroup, &dialog));
+    box.SetFont("Tahoma", 12, FALSE);
+    LOGFONT logFont;
+    box.GetLogFont(&logFont);
+    EXPECT_EQ(logFont.lfHeight, at120 ? -20 : -16);
+    EXPECT_EQ(box.GetFontPointSize(), 12);
+    logFont.lfHeight = at120 ? -15 : -12;
+    box.SetFont(&logFont, FALSE);
+    EXPECT_EQ(box.GetFontPointSize(), 9);
+}
+
 TEST_F(ControlDialogTest, GroupBoxCaptionFromTheStringTableOrNone)
 {
     CThemedGroupBox box;
@@ -115,8 +133,11 @@ TEST(ThemedGroupBox, GreyIconTakesEachPixelsBrightnessAndWhiteBecomes254)
     info.hbmMask = static_cast<HBITMAP>(mask.GetSafeHandle());
     HICON icon = CreateIconIndirect(&info);
     ASSERT_NE(icon, nullptr);
-    HICON grey = CreateGrayscaleIcon(icon);
+    CThemedGroupBox box;
+    HICON grey = box.CreateGrayscaleIcon(icon);
     ASSERT_NE(grey, nullptr);
+    EXPECT_TRUE(box.m_bGrayRampBuilt);
+    EXPECT_EQ(g_grayRamp[1], RGB(254, 254, 254));
     ICONINFO greyInfo;
     ASSERT_TRUE(GetIconInfo(grey, &greyInfo));
     std::uint32_t out[4] = {};

@@ -64,6 +64,21 @@ TEST(DocxBuilderText, ReplaceAllSearchesOnAfterEachReplacement)
     EXPECT_EQ(CDocxBuilder::ReplaceFirst("abc", "z", "b"), "abc");
 }
 
+TEST(DocxBuilderText, ReplaceAllInBufferKeepsWhatFitsTheBufferAndWholeCharacters)
+{
+    EXPECT_EQ(CDocxBuilder::ReplaceAllInBuffer("a-a-a", "a", "aa"), "aa-aa-aa");
+    const std::string ascii(1100, 'x');
+    EXPECT_EQ(CDocxBuilder::ReplaceAllInBuffer(ascii, "y", "z"), std::string(1023, 'x'));
+    // "日" takes two bytes on disk: 511 of them fill 1022 bytes and the 512th would not fit.
+    std::string chinese;
+    for (int i = 0; i < 600; ++i)
+        chinese += "日";
+    std::string expected;
+    for (int i = 0; i < 511; ++i)
+        expected += "记";
+    EXPECT_EQ(CDocxBuilder::ReplaceAllInBuffer(chinese, "日", "记"), expected);
+}
+
 TEST(DocxBuilderText, NextIdAdvancesOnlyForFlagOne)
 {
     CDocxBuilder builder;

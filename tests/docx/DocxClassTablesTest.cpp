@@ -143,9 +143,9 @@ TEST(DocxClassTables, RowShadingAlternatesOverTheLines)
         }
         return found;
     };
-    EXPECT_EQ(fills("A", "B"), "ABAB");
-    EXPECT_EQ(fills("A", ""), "AAAA");
-    EXPECT_EQ(fills("", "B"), "-B-B");
+    EXPECT_EQ(fills("AAAAAA", "BBBBBB"), "ABAB");
+    EXPECT_EQ(fills("AAAAAA", ""), "AAAA");
+    EXPECT_EQ(fills("", "BBBBBB"), "-B-B");
     EXPECT_EQ(fills("", ""), "----");
 }
 

@@ -50,3 +50,23 @@ TEST(DocxFiles, HighestRelationshipIdOverLinesAndRelationshipsOnOneLine)
     EXPECT_EQ(CDocxBuilder::GetMaxRelationshipId(folder.File("missing.rels")), 1);
     EXPECT_EQ(CDocxBuilder::ParseRelationshipId("<Relationship Id=\"rId99999999999\" Type=\"t\"/>"), 0);
 }
+
+TEST(DocxFiles, RunAndWaitWaitsForTheCommandAndKeepsQuotedWordsTogether)
+{
+    TempFolder folder;
+    const std::string target = folder.File("a b.txt");
+    EXPECT_EQ(CDocxBuilder::RunAndWait("sleep 0.2; echo done > '" + target + "'"), 0);
+    EXPECT_EQ(folder.Read("a b.txt"), "done\n") << "written before the call returned";
+    EXPECT_EQ(CDocxBuilder::RunAndWait("exit 3"), 0) << "it ran, whatever it answered";
+    EXPECT_EQ(CDocxBuilder::RunAndWait("/no/such/program"), -1);
+    EXPECT_EQ(CDocxBuilder::RunAndWait(folder.File("a b.txt")), -1) << "not runnable";
+}
+
+TEST(DocxFiles, ZipScriptRunsTheBatchFileAndItsQuotesCannotEndTheCommand)
+{
+    TempFolder folder;
+    ASSERT_TRUE(CDocxBuilder::WriteZipScript(folder.File("zip.vbs"), "my_diary \"out put\""));
+    EXPECT_EQ(folder.Read("zip.vbs"), "set Cleaner=createobject(\"wscript.shell\")\r\n"
+                                      "\tCleaner.run \"cmd /c config\\zip_docx.bat my_diary \"\"out put\"\"\",0");
+    EXPECT_FALSE(CDocxBuilder::WriteZipScript(folder.File("no/such/zip.vbs"), ""));
+}

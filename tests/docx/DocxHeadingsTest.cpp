@@ -150,3 +150,11 @@ TEST(DocxHeadings, CaptionsWithMarkupStillGiveWellFormedXml)
     EXPECT_NE(xml.find(">a&amp;b</w:t>"), std::string::npos);
     EXPECT_NE(xml.find("> &lt;&amp;</w:t>"), std::string::npos);
 }
+
+TEST(DocxHeadings, EmptyBoldRunInItsFixedColour)
+{
+    EXPECT_EQ(B::GetEmptyBoldRunXml("21.0"), "<w:r>\n<w:rPr>\n<w:b />\n<w:bCs />\n<w:color w:val=\"921111\" />\n"
+                                             "<w:sz w:val=\"21\" />\n<w:szCs w:val=\"21\" />\n</w:rPr>\n</w:r>\n");
+    EXPECT_EQ(B::GetEmptyBoldRunXml(""), "<w:r>\n<w:rPr>\n<w:b />\n<w:bCs />\n<w:color w:val=\"921111\" />\n"
+                                         "</w:rPr>\n</w:r>\n");
+}

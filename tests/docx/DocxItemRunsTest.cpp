@@ -77,6 +77,13 @@ TEST(DocxItemRuns, NumberedCellByItsTwoFlags)
     EXPECT_EQ(builder.GetNumberedCellXml(0, "23", 1, 22, 1, "Tahoma", "000000", "21", 0), empty);
 }
 
+TEST(DocxItemRuns, SpanCellIsEmptyAndTwoColumnsWide)
+{
+    EXPECT_EQ(Builder().GetSpanCellXml(),
+              "<w:tc><w:tcPr><w:tcW w:w=\"468\" w:type=\"dxa\" /><w:gridSpan w:val=\"2\" /></w:tcPr>"
+              "<w:p w:rsidR= \"11111111\" w:rsidRDefault=\"22222222\" w:rsidP=\"33333333\" /></w:tc>");
+}
+
 TEST(DocxItemRuns, MottoLineWithAndWithoutItsFrame)
 {
     const B builder = Builder();

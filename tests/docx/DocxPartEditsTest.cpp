@@ -156,3 +156,20 @@ TEST(DocxPartEdits, NumberingRelationshipTakesTheNextIdAndAMissingPartIsReported
                                       word + "/numbering_item_number.xml"));
     EXPECT_EQ(Count(docxcheck::ReadFile(word + "/_rels/document.xml.rels"), "<Relationship Id=\"rId8\""), 1u);
 }
+
+TEST(DocxPartEdits, OccurrencesAndFileNamesOfPaths)
+{
+    struct Count {
+        const char* text;
+        const char* pattern;
+        int count;
+    };
+    for (const Count c : {Count{"abab", "ab", 2}, Count{"aaaa", "aa", 2}, Count{"aaa", "aa", 1},
+                          Count{"<w:p><w:p>", "<w:p>", 2}, Count{"", "a", 0}, Count{"abc", "", 0}})
+        EXPECT_EQ(B::CountOccurrences(c.text, c.pattern), c.count) << c.text << " / " << c.pattern;
+    EXPECT_EQ(B::GetFileNameOfPath("C:\\diary\\a.ini"), "a.ini");
+    EXPECT_EQ(B::GetFileNameOfPath("/home/me/日记.ini"), "日记.ini");
+    EXPECT_EQ(B::GetFileNameOfPath("C:\\diary/sub\\b.ini"), "b.ini");
+    EXPECT_EQ(B::GetFileNameOfPath("a.ini"), "a.ini");
+    EXPECT_EQ(B::GetFileNameOfPath("folder/"), "");
+}

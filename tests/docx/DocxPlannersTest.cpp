@@ -296,10 +296,7 @@ TEST(CalendarDocument, EveryCalendarAndPlannerInOneDocument)
 {
     const int year = 2024;
     platform::SetFixedClock(static_cast<std::time_t>(civil::DaysFromCivil(year, 6, 15)) * 86400 + 12 * 3600);
-    g_nMonthStart = 3;
-    g_nDayStart = 15;
-    g_nMonthEnd = 4;
-    g_nDayEnd = 10;
+    const DocxDateRange range{3, 4, 15, 10};
     g_abUncheckedWeek[0] = g_abUncheckedWeek[6] = 0;
 
     YearPlannerSettings planner = Planner();
@@ -328,12 +325,12 @@ TEST(CalendarDocument, EveryCalendarAndPlannerInOneDocument)
     CDocxBuilder builder;
     const std::string pageBreak = W::GetPageBreakXml(kR1, kR2, kR3);
     std::string body = builder.GetTitleParagraphXml("000000", "44", "Tahoma", 1, "Diary <&> 日记");
-    body += W::GetYearCalendarXml(kR1, kR2, kR3, kR5, 437, year, 1, style, 1, 1, 2);
+    body += W::GetYearCalendarXml(kR1, kR2, kR3, kR5, 437, year, 1, style, 1, 1, 2, range);
     for (const auto& [first, end] : {std::pair{0, 6}, std::pair{6, 12}, std::pair{0, 12}})
         body += pageBreak + W::GetYearPlannerXml(planner, style, first, end, year, 1);
     for (int quarter = 0; quarter < 4; ++quarter)
         body += pageBreak + W::GetQuarterPlannerXml(planner, style, 3 * quarter, 3 * quarter + 3, year, 1);
-    body += W::GetMonthCalendarXml(kR1, kR2, kR3, kR5, year, 1, style, 1, month, 3, 4);
+    body += W::GetMonthCalendarXml(kR1, kR2, kR3, kR5, year, 1, style, 1, month, 3, 4, range);
     const std::vector<std::string> lines =
         CDocxBuilder::BuildDayCaptions("%m-%d %a", 0, "", "", "", year, 0, 3, 4, 15, 10, 0, "", "");
     ASSERT_EQ(lines.size(), 27u);

@@ -88,6 +88,13 @@ TEST_F(DocxTemplateFiles, WritersStoreTheirLinesAndTheReaderTakesTwelveLabels)
                                        31, 0, "", ""),
               0);
     EXPECT_EQ(folder.Read("date_template.txt"), "301\n311\n");
+    // A line break from the format or a caption never splits a day or a month in two.
+    EXPECT_EQ(B::WriteDateTemplateFile(folder.File("date_template.txt"), "%d%n%a", 0, "", "", " a\r\nb", 2024, 0,
+                                       6, 6, 1, 1, 0, "", ""),
+              0);
+    EXPECT_EQ(folder.Read("date_template.txt"), "01 Sat a  b1\n");
+    EXPECT_EQ(B::WriteMonthTemplateFile(months, "%b%n%Y", 1, 1, 0), 0);
+    EXPECT_EQ(folder.Read("month_template.txt"), "Jan 2024\r\n");
     EXPECT_EQ(B::WriteMonthTemplateFile(folder.File("no/such/month.txt"), "%B", 1, 3, 0), -1);
 
     // Every line is a label, short or empty, so each keeps its month's place; the carriage
@@ -125,4 +132,18 @@ TEST_F(DocxTemplateFiles, CalendarArithmeticOfTheDays)
     EXPECT_EQ(at(2024, 0, 2, 3), std::make_pair(0, 0));
     EXPECT_EQ(B::GetWeekday(2024, 9, 1), 0);
     EXPECT_EQ(B::GetWeekday(2024, 2, 30), 5);   // carries over to 1 March
+}
+
+TEST_F(DocxTemplateFiles, MonthAndDayOfADayOfTheYear)
+{
+    struct Case {
+        int year, dayOfYear, month, day;
+    };
+    for (const Case c : {Case{2023, 1, 1, 1}, Case{2023, 59, 2, 28}, Case{2023, 60, 3, 1}, Case{2024, 60, 2, 29},
+                         Case{2024, 366, 12, 31}, Case{2023, 366, 0, 0}, Case{2023, 0, 0, 0}}) {
+        testing::internal::CaptureStdout();
+        EXPECT_EQ(B::GetMonthOfDayOfYear(c.year, c.dayOfYear), c.month) << c.year << " day " << c.dayOfYear;
+        EXPECT_EQ(testing::internal::GetCapturedStdout(), "Current Day :" + std::to_string(c.day) + "\n");
+        EXPECT_EQ(B::GetDayOfMonth(c.year, c.dayOfYear), c.day) << c.year << " day " << c.dayOfYear;
+    }
 }

@@ -25,17 +25,17 @@ CalendarStyle Style()
     return s;
 }
 
+DocxDateRange g_range;
+
 void SetRange(int firstMonth, int firstDay, int lastMonth, int lastDay)
 {
-    g_nMonthStart = firstMonth;
-    g_nDayStart = firstDay;
-    g_nMonthEnd = lastMonth;
-    g_nDayEnd = lastDay;
+    g_range = {firstMonth, lastMonth, firstDay, lastDay};
 }
 
 std::string Calendar(int year, const CalendarStyle& style, int firstQuarter, int lastQuarter, BYTE twoDigits = 0)
 {
-    return W::GetYearCalendarXml(kR1, kR2, kR3, kR5, 437, year, twoDigits, style, 1, firstQuarter, lastQuarter);
+    return W::GetYearCalendarXml(kR1, kR2, kR3, kR5, 437, year, twoDigits, style, 1, firstQuarter, lastQuarter,
+                                 g_range);
 }
 
 // The cell of a day, found by month (1..12) and day.

@@ -103,3 +103,14 @@ TEST(NumberingPart, ParagraphNumberingProperties)
     EXPECT_EQ(B::GetNumPrXml(22), "<w:numPr>\n<w:ilvl w:val=\"0\" />\n<w:numId w:val=\"22\"/></w:numPr>");
     EXPECT_EQ(B::GetNumXml(3, 2003), "<w:num w:numId=\"3\">\n<w:abstractNumId w:val=\"2003\"/>\n</w:num>\n");
 }
+
+TEST(NumberingPart, OverrideInstanceRestartsAllNineLevels)
+{
+    const std::string xml = B::GetNumOverrideXml(25);
+    const std::string level = "\">\r\n<w:startOverride w:val=\"1\"/>\r\n</w:lvlOverride>";
+    const std::string start = "\n<w:num w:numId=\"25\">\n<w:abstractNumId w:val=\"0\" />\n\n<w:lvlOverride w:ilvl=\"0";
+    EXPECT_EQ(xml.substr(0, start.size()), start);
+    EXPECT_NE(xml.find("\n<w:lvlOverride w:ilvl=\"8" + level + "</w:num>\r\n"), std::string::npos);
+    EXPECT_EQ(xml.find("w:ilvl=\"9\""), std::string::npos);
+    EXPECT_EQ(docxcheck::XmlError("<r xmlns:w=\"w\">" + xml + "</r>"), "");
+}

@@ -33,10 +33,10 @@ protected:
     }
 };
 
-std::vector<std::pair<int, int>> Spans(int first, int last)
+std::vector<std::pair<int, int>> Spans(int first, int last, int firstDay)
 {
     std::vector<B::QuarterSpan> spans;
-    EXPECT_EQ(B::GetQuarterSpans(spans, first, last), 0);
+    EXPECT_EQ(B::GetQuarterSpans(spans, first, last, firstDay), 0);
     std::vector<std::pair<int, int>> pairs;
     for (const B::QuarterSpan& span : spans)
         pairs.emplace_back(span.offset, span.quarter);
@@ -67,26 +67,22 @@ TEST_F(QuarterArithmetic, DaysInQuartersFollowTheCurrentYear)
     EXPECT_EQ(B::GetDaysInQuarter(5), -1);
     platform::SetFixedClock(MiddleOf(2024));
     EXPECT_EQ(B::GetDaysInQuarter(1), 91);
-    g_nDayStart = 1;
-    EXPECT_EQ(B::GetDaysLeftInQuarter(1), 91);
-    EXPECT_EQ(B::GetDaysLeftInQuarter(2), 60);
+    EXPECT_EQ(B::GetDaysLeftInQuarter(1, 1), 91);
+    EXPECT_EQ(B::GetDaysLeftInQuarter(2, 1), 60);
 }
 
 TEST_F(QuarterArithmetic, DaysLeftInTheQuarterFromTheStartDay)
 {
-    g_nDayStart = 15;
-    EXPECT_EQ(B::GetDaysLeftInQuarter(2), 28 - 15 + 1 + 31);
-    EXPECT_EQ(B::GetDaysLeftInQuarter(4), 30 - 15 + 1 + 31 + 30);
-    EXPECT_EQ(B::GetDaysLeftInQuarter(12), 31 - 15 + 1);
+    EXPECT_EQ(B::GetDaysLeftInQuarter(2, 15), 28 - 15 + 1 + 31);
+    EXPECT_EQ(B::GetDaysLeftInQuarter(4, 15), 30 - 15 + 1 + 31 + 30);
+    EXPECT_EQ(B::GetDaysLeftInQuarter(12, 15), 31 - 15 + 1);
 }
 
 TEST_F(QuarterArithmetic, QuarterSpansOfARange)
 {
-    g_nDayStart = 15;
-    EXPECT_EQ(Spans(2, 8), (std::vector<std::pair<int, int>>{{0, 1}, {45, 2}, {136, 3}}));
-    EXPECT_EQ(Spans(4, 6), (std::vector<std::pair<int, int>>{{0, 2}}));
-    g_nDayStart = 1;
-    EXPECT_EQ(Spans(1, 12), (std::vector<std::pair<int, int>>{{0, 1}, {90, 2}, {181, 3}, {273, 4}}));
+    EXPECT_EQ(Spans(2, 8, 15), (std::vector<std::pair<int, int>>{{0, 1}, {45, 2}, {136, 3}}));
+    EXPECT_EQ(Spans(4, 6, 15), (std::vector<std::pair<int, int>>{{0, 2}}));
+    EXPECT_EQ(Spans(1, 12, 1), (std::vector<std::pair<int, int>>{{0, 1}, {90, 2}, {181, 3}, {273, 4}}));
 }
 
 TEST_F(QuarterArithmetic, DaysBetweenTwoDatesOfAYear)
@@ -140,6 +136,7 @@ TEST_F(QuarterArithmetic, TimeAndTextUtilities)
     EXPECT_EQ(B::FormatNow("%Y-%m-%d %Y-%m-%d"), "");   // longer than 19 characters
     EXPECT_EQ(B::GetCurrentYear(), 2023);
     EXPECT_EQ(B::ToUpperCopy("June 六月 abc"), "JUNE 六月 ABC");
+    EXPECT_EQ(B::ToLowerCopy("June 六月 ABC z"), "june 六月 abc z");
     EXPECT_EQ(B::GetFolderOfPath("C:\\diary\\a.ini"), "C:\\diary\\");
     EXPECT_EQ(B::GetFolderOfPath("/home/me/a.ini"), "/home/me/");
     EXPECT_EQ(B::GetFolderOfPath("a.ini"), "");

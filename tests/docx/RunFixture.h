@@ -41,10 +41,7 @@ protected:
     // The range's template text files: month labels "Month MM", captions "MM-DD" and the markers.
     void WriteTemplates(int startMonth, int startDay, int endMonth, int endDay)
     {
-        g_nMonthStart = startMonth;
-        g_nDayStart = startDay;
-        g_nMonthEnd = endMonth;
-        g_nDayEnd = endDay;
+        m_design.range = {startMonth, endMonth, startDay, endDay};
         ASSERT_EQ(CDocxBuilder::WriteMonthTemplateFile(MonthTemplate(), "Month %m", startMonth, endMonth, 0), 0);
         ASSERT_EQ(CDocxBuilder::WriteDateTemplateFile(DateTemplate(), "%m-%d", 0, "", "", "", 2026, 0, startMonth,
                                                       endMonth, startDay, endDay, 0, "", ""),

@@ -29,8 +29,9 @@ TEST(TableWriter, BorderIsDrawnOnlyForFlagOneAndNeedsALineType)
     EXPECT_EQ(W::GetBorderXml(2, "top", "single", "FF0000"), "");
     EXPECT_EQ(W::GetBorderXml(1, "top", "", "FF0000"), "");
     EXPECT_EQ(W::GetBorderXml(1, "left", "single", ""), "<w:left w:val=\"single\" w:sz=\"4\" w:space=\"0\" />");
-    EXPECT_EQ(W::GetBorderXml(1, "top", "a\"b", "<c>"),
-              "<w:top w:val=\"a&quot;b\" w:sz=\"4\" w:space=\"0\" w:color=\"&lt;c&gt;\" />");
+    // A line type or colour the schema does not know is never written.
+    EXPECT_EQ(W::GetBorderXml(1, "top", "a\"b", "FF0000"), "");
+    EXPECT_EQ(W::GetBorderXml(1, "top", "double", "<c>"), "<w:top w:val=\"double\" w:sz=\"4\" w:space=\"0\" />");
 }
 
 TEST(TableWriter, TablePropertiesCarryTheirBorderSetsInSchemaOrder)
@@ -126,4 +127,16 @@ TEST(TableWriter, ParagraphsRowsGridsAndFonts)
     for (int column = 0; column < 23; ++column)
         expected += std::string("<w:gridCol w:w=\"") + (column == 7 || column == 15 ? "248" : "437") + "\"/>\n";
     EXPECT_EQ(W::GetCalendarGridXml(437, 3), expected + "</w:tblGrid>");
+    EXPECT_EQ(W::GetSingleColumnGridXml(), "<w:tblGrid>\n<w:gridCol w:w=\"8522\" /> \n</w:tblGrid>\n");
+}
+
+TEST(TableWriter, FebruaryFollowsTheYear)
+{
+    std::array<int, 12> lengths = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    for (const auto& [year, february] : {std::pair{2024, 29}, std::pair{1900, 28}, std::pair{2000, 29},
+                                        std::pair{2023, 28}}) {
+        W::FixFebruary(lengths, year);
+        EXPECT_EQ(lengths[1], february) << year;
+    }
+    EXPECT_EQ(lengths[0] + lengths[2], 62) << "other months untouched";
 }

@@ -43,4 +43,7 @@ TEST(CodePage, CutsCountTheEncodingAndKeepCharactersWhole)
     EXPECT_EQ(CutToEncodedBytes("éé", 4, DiskEncoding::Gb18030), "éé");  // two bytes each
     EXPECT_EQ(CutToEncodedBytes("😀", 3, DiskEncoding::Utf8), "");
     EXPECT_EQ(Utf8PrefixLength("a中b", 2), 1u);
+    EXPECT_EQ(Utf8CharactersLength("a中b", 2), 4u);
+    EXPECT_EQ(Utf8CharactersLength("a中b", 9), 5u);
+    EXPECT_EQ(Utf8CharactersLength("\xFF中", 1), 1u);
 }

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 using platform::GetPrivateProfileString;
 using platform::WritePrivateProfileString;
@@ -171,4 +172,28 @@ TEST(Profile, BinaryEmptyAndTruncatedFilesReadAsDefaults)
     EXPECT_TRUE(platform::IsValidUtf8(Get(folder.File("cut.ini"), "Main", "Title")));
     EXPECT_TRUE(WritePrivateProfileString("Main", "A", "1", folder.File("binary.ini")));
     EXPECT_EQ(Get(folder.File("binary.ini"), "Main", "A"), "1");
+}
+
+TEST(Profile, AnyLineEndEndsALineAndANulEndsAValue)
+{
+    TempFolder folder;
+    folder.Write("mac.ini", "[Main]\rTitle=old mac\rNext=2\r");
+    folder.Write("mixed.ini", "[Main]\nA=1\r\nB=2\rC=3");
+    folder.Write("nul.ini", std::string("[Main]\r\nTitle=ab\0cd\r\n", 22));
+    EXPECT_EQ(Get(folder.File("mac.ini"), "Main", "Title"), "old mac");
+    EXPECT_EQ(Get(folder.File("mac.ini"), "Main", "Next"), "2");
+    EXPECT_EQ(Get(folder.File("mixed.ini"), "Main", "B") + Get(folder.File("mixed.ini"), "Main", "C"), "23");
+    EXPECT_EQ(Get(folder.File("nul.ini"), "Main", "Title"), "ab");
+}
+
+TEST(Profile, WriteThroughALinkUpdatesItsTarget)
+{
+    TempFolder folder;
+    folder.Write("real.ini", "[Main]\r\nA=1\r\n");
+    ASSERT_EQ(::symlink("real.ini", folder.File("link.ini").c_str()), 0);
+    ASSERT_TRUE(WritePrivateProfileString("Main", "A", "2", folder.File("link.ini")));
+    struct stat info {};
+    ASSERT_EQ(::lstat(folder.File("link.ini").c_str(), &info), 0);
+    EXPECT_TRUE(S_ISLNK(info.st_mode));
+    EXPECT_EQ(folder.Read("real.ini"), "[Main]\r\nA=2\r\n");
 }

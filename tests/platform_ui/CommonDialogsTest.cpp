@@ -1,7 +1,15 @@
 // Common dialogs are answered by the recorder in tests, in order, cancelled when unanswered.
 #include "platform/ui/CommonDialogs.h"
 #include "support/Printers.h"
+#include "support/TempFolder.h"
 
+#include <QApplication>
+#include <QFileDialog>
+#include <QFileSystemModel>
+#include <QLabel>
+#include <QListView>
+#include <QTimer>
+#include <filesystem>
 #include <gtest/gtest.h>
 
 using platform::ui::CommonDialogAnswer;
@@ -53,4 +61,32 @@ TEST(CommonDialogs, DocumentsFolderCanBeOverridden)
         EXPECT_EQ(GetDocumentsFolder(), "/tmp/docs");
     }
     EXPECT_EQ(GetDocumentsFolder(), real);
+}
+
+TEST(CommonDialogs, FolderBrowserNamesTheSelectedFolderInItsStatusLine)
+{
+    TempFolder folder;
+    std::filesystem::create_directory(folder.File("sub"));
+    std::vector<std::string> shown;
+    QTimer::singleShot(0, [&] {
+        for (QWidget* widget : QApplication::topLevelWidgets()) {
+            auto* dialog = qobject_cast<QFileDialog*>(widget);
+            if (!dialog || !dialog->isVisible())
+                continue;
+            const auto* status = dialog->findChild<QLabel*>("folderStatus");
+            auto* view = dialog->findChild<QListView*>("listView");
+            auto* model = view ? qobject_cast<QFileSystemModel*>(view->model()) : nullptr;
+            if (status && model) {
+                shown.push_back(status->text().toStdString());
+                // The user clicks the folder "sub" in the view.
+                view->setCurrentIndex(model->index(QString::fromStdString(folder.File("sub"))));
+                shown.push_back(status->text().toStdString());
+            }
+            static_cast<QDialog*>(dialog)->accept();
+        }
+    });
+    CString chosen;
+    EXPECT_EQ(BrowseForFolder(nullptr, "Please select path:", folder.Path().c_str(), chosen), IDOK);
+    EXPECT_EQ(shown, std::vector<std::string>({folder.Path(), folder.File("sub")}));
+    EXPECT_EQ(chosen, folder.File("sub"));
 }

@@ -22,7 +22,6 @@ TEST_F(DesignFile, WrittenDesignLoadsBack)
     SetListRowFromRecord(rows[0], record);
     SetListRowFromRecord(rows[1], record);
     ASSERT_TRUE(WriteDesignFile(file.c_str(), rows, {"4", "5"}));
-    EXPECT_FALSE(std::filesystem::exists(file + ".new"));
     const std::string text = Folder().Read("design.ini");
     EXPECT_EQ(text.find("[Old]"), std::string::npos);
     EXPECT_EQ(text.find("[LIST5]"), std::string::npos);
@@ -48,5 +47,29 @@ TEST_F(DesignFile, FailedWriteKeepsTheOldFile)
     Folder().Write("design.ini/keep.txt", "kept");
     EXPECT_FALSE(WriteDesignFile(folder.c_str(), {}, {}));
     EXPECT_EQ(Folder().Read("design.ini/keep.txt"), "kept");
-    EXPECT_FALSE(std::filesystem::exists(folder + ".new"));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(Folder().Path()),
+                            std::filesystem::directory_iterator()), 1);
+}
+
+TEST_F(DesignFile, SaveRespectsTheUsersFiles)
+{
+    namespace fs = std::filesystem;
+    const std::string real = File("real.ini");
+    Folder().Write("real.ini", "old");
+    Folder().Write("real.ini.new", "the user's own");
+    fs::permissions(real, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    fs::create_symlink("real.ini", File("link.ini"));
+    g_strTitle = "through the link";
+    ASSERT_TRUE(WriteDesignFile(File("link.ini").c_str(), {}, {}));
+    EXPECT_TRUE(fs::is_symlink(File("link.ini")));
+    EXPECT_NE(Folder().Read("real.ini").find("Title=through the link"), std::string::npos);
+    EXPECT_EQ(fs::status(real).permissions() & fs::perms::all,
+              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    EXPECT_EQ(Folder().Read("real.ini.new"), "the user's own");
+    EXPECT_EQ(std::distance(fs::directory_iterator(Folder().Path()), fs::directory_iterator()), 3);
+
+    fs::permissions(real, fs::perms::owner_read);
+    EXPECT_FALSE(WriteDesignFile(real.c_str(), {}, {}));
+    EXPECT_EQ(fs::status(real).permissions() & fs::perms::all, fs::perms::owner_read);
+    EXPECT_NE(Folder().Read("real.ini").find("Title=through the link"), std::string::npos);
 }

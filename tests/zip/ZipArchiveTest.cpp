@@ -422,3 +422,19 @@ TEST(ZipArchive, TheEntryCountStopsAtWhatTheEndRecordHolds)
                                            folder.File("many.zip") + "').infolist()))\"");
     EXPECT_EQ(count.output, "65535\n");
 }
+
+TEST(ZipArchive, AnEntryTooLargeForTheRecordsIsRefusedNotWrapped)
+{
+    TempFolder folder;
+    const std::string big = folder.File("big.xml");
+    folder.Write("big.xml", "");
+    ASSERT_EQ(::truncate(big.c_str(), 0x100000001LL), 0);   // sparse: no disk is used
+    const std::string path = folder.File("big.zip");
+    ZipHandle* zip = ZipCreateFile(path.c_str(), nullptr);
+    EXPECT_EQ(ZipAddMemory(zip, "small.xml", "x", 1), ZIP_OK);
+    const auto size = FileBytes(path).size();
+    EXPECT_EQ(ZipAddFile(zip, "word/document.xml", big.c_str()), ZIP_ERR_ARGS);
+    EXPECT_EQ(FileBytes(path).size(), size);
+    EXPECT_EQ(ZipClose(zip), ZIP_OK);
+    EXPECT_EQ(ExpectReadableByAll(path).entries.size(), 1u);
+}

@@ -6,59 +6,10 @@ shows as transparent. The hot picture is the same glyph in brighter colours. Run
 checkout's top folder; the outputs are committed.
 """
 import os
-import struct
 import sys
 
-SIZE = 32
-MASK = (100, 100, 100)
-
-
-class Canvas:
-    def __init__(self):
-        self.pixels = [[MASK] * SIZE for _ in range(SIZE)]
-
-    def put(self, x, y, colour):
-        if 0 <= x < SIZE and 0 <= y < SIZE:
-            self.pixels[y][x] = colour
-
-    def fill(self, left, top, right, bottom, colour):
-        for y in range(top, bottom):
-            for x in range(left, right):
-                self.put(x, y, colour)
-
-    def frame(self, left, top, right, bottom, colour):
-        for x in range(left, right):
-            self.put(x, top, colour)
-            self.put(x, bottom - 1, colour)
-        for y in range(top, bottom):
-            self.put(left, y, colour)
-            self.put(right - 1, y, colour)
-
-    def line(self, x0, y0, x1, y1, colour, width=1):
-        steps = max(abs(x1 - x0), abs(y1 - y0), 1)
-        for i in range(steps + 1):
-            x = x0 + (x1 - x0) * i / steps
-            y = y0 + (y1 - y0) * i / steps
-            for dx in range(width):
-                for dy in range(width):
-                    self.put(int(round(x)) + dx, int(round(y)) + dy, colour)
-
-    def disc(self, cx, cy, radius, colour):
-        for y in range(SIZE):
-            for x in range(SIZE):
-                if (x - cx) ** 2 + (y - cy) ** 2 <= radius * radius:
-                    self.put(x, y, colour)
-
-    def write(self, path):
-        row_bytes = SIZE * 3
-        image = bytearray()
-        for y in reversed(range(SIZE)):           # a .bmp stores its rows from the bottom up
-            for r, g, b in self.pixels[y]:
-                image += bytes((b, g, r))
-        header = struct.pack('<2sIHHI', b'BM', 54 + len(image), 0, 0, 54)
-        info = struct.pack('<IiiHHIIiiII', 40, SIZE, SIZE, 1, 24, 0, row_bytes * SIZE, 2835, 2835, 0, 0)
-        with open(path, 'wb') as out:
-            out.write(header + info + image)
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), '..'))
+from bmp_canvas import MASK, Canvas  # noqa: E402
 
 
 def shade(colour, hot):

@@ -3,6 +3,10 @@
 #include "platform/Files.h"
 #include "zip/Zip.h"
 
+#include <algorithm>
+#include <iterator>
+#include <string_view>
+
 namespace {
 
 // Entry names of the package; the same relative paths in the work folder. The content types
@@ -23,7 +27,27 @@ constexpr const char* kParts[] = {
     "word/theme/theme1.xml",
 };
 
+constexpr std::string_view kBlanks = " \t\r\n";
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
+bool LooksLikeXml(std::string_view text)
+{
+    if (text.substr(0, kByteOrderMark.size()) == kByteOrderMark)
+        text.remove_prefix(kByteOrderMark.size());
+    const size_t first = text.find_first_not_of(kBlanks);
+    const size_t last = text.find_last_not_of(kBlanks);
+    return first != std::string_view::npos && text[first] == '<' && text[last] == '>';
+}
+
 } // namespace
+
+bool DocxPartsLookLikeXml(const std::string& workFolder)
+{
+    return std::all_of(std::begin(kParts), std::end(kParts), [&](const char* part) {
+        const auto bytes = platform::ReadFileBytes(platform::JoinPath(workFolder, part));
+        return bytes && LooksLikeXml(*bytes);
+    });
+}
 
 bool ZipDocxParts(const std::string& outputFile, const std::string& workFolder)
 {

@@ -1,5 +1,6 @@
 #include "app/generation/GenerationRun.h"
 
+#include "app/generation/DiaryDays.h"
 #include "app/generation/DocxPackage.h"
 #include "app/generation/FolderCopy.h"
 #include "app/generation/OutputName.h"
@@ -9,13 +10,14 @@
 #include "settings/Settings.h"
 
 #include <cstdio>
-#include <filesystem>
 #include <random>
 
 namespace {
 
 // Attempts at a run folder name before giving up: a clash is already rare at the first.
 constexpr int kRunFolderAttempts = 100;
+// Names taken one after another while the archive waits: someone else is filling the folder.
+constexpr int kPublishAttempts = 100;
 
 struct RunPaths {
     std::string config, monthTemplate, dateTemplate, work, archive;
@@ -56,15 +58,21 @@ bool WriteTemplateFiles(const RunPaths& paths)
 }
 
 // Renames the archive to the output name, or to the next free one should the chosen name have
-// been taken meanwhile.
+// been taken meanwhile; the rename itself never replaces a file, so one made in between is safe.
 bool Publish(const std::string& archive, GenerationJob& job)
 {
-    if (CDocxBuilder::CheckFile(job.outputFile) == 0)
-        job.outputFile = ChooseOutputFileName(job.outFolder);
-    std::error_code error;
-    if (!job.outputFile.empty())
-        std::filesystem::rename(archive, job.outputFile, error);
-    return !job.outputFile.empty() && !error;
+    for (int attempt = 0; attempt < kPublishAttempts && !job.outputFile.empty(); ++attempt) {
+        const platform::RenameResult result = platform::RenameNoReplace(archive, job.outputFile);
+        if (result != platform::RenameResult::Taken)
+            return result == platform::RenameResult::Done;
+        job.outputFile = FreeOutputFileName(job.outFolder);
+    }
+    return false;
+}
+
+bool Stopping(const GenerationJob& job)
+{
+    return job.stopRequested && job.stopRequested();
 }
 
 void Notify(const PhaseObserver& phaseDone, GenerationPhase phase)
@@ -78,7 +86,11 @@ GenerationStatus Produce(GenerationJob& job, const PhaseObserver& phaseDone)
     const RunPaths paths = PathsOf(job);
     if (!CopyFolderTree(paths.work, platform::JoinPath(job.programFolder, "config/template")))
         return GenerationStatus::CopyFailed;
+    if (!DocxPartsLookLikeXml(paths.work))
+        return GenerationStatus::SkeletonBroken;
     Notify(phaseDone, GenerationPhase::Copy);
+    if (Stopping(job))
+        return GenerationStatus::Stopped;
 
     const std::string word = platform::JoinPath(paths.work, "word");
     job.docxStatus = CDocxBuilder().CreateDocx(paths.monthTemplate, paths.dateTemplate, word + "/document.xml",
@@ -86,9 +98,13 @@ GenerationStatus Produce(GenerationJob& job, const PhaseObserver& phaseDone)
     if (job.docxStatus != DocxRunStatus::Done)
         return GenerationStatus::DocxFailed;
     Notify(phaseDone, GenerationPhase::CreateDocx);
+    if (Stopping(job))
+        return GenerationStatus::Stopped;
 
     if (!ZipDocxParts(paths.archive, paths.work))
         return GenerationStatus::ZipFailed;
+    if (Stopping(job))
+        return GenerationStatus::Stopped;
     if (!Publish(paths.archive, job))
         return GenerationStatus::PublishFailed;
     Notify(phaseDone, GenerationPhase::Zip);
@@ -99,6 +115,8 @@ GenerationStatus Produce(GenerationJob& job, const PhaseObserver& phaseDone)
 
 GenerationStatus PrepareGeneration(GenerationJob& job)
 {
+    if (!RangeHasDiaryDay())
+        return GenerationStatus::NoDiaryDay;
     job.outputFile = ChooseOutputFileName(job.outFolder);
     if (job.outputFile.empty())
         return GenerationStatus::NoOutputName;
@@ -106,7 +124,7 @@ GenerationStatus PrepareGeneration(GenerationJob& job)
     if (job.runFolder.empty())
         return GenerationStatus::NoRunFolder;
     if (!WriteTemplateFiles(PathsOf(job))) {
-        CDocxBuilder::DeleteFolder(job.runFolder);
+        DiscardGeneration(job);
         return GenerationStatus::TemplateFilesFailed;
     }
     return GenerationStatus::Done;
@@ -115,9 +133,15 @@ GenerationStatus PrepareGeneration(GenerationJob& job)
 GenerationStatus RunGeneration(GenerationJob& job, const PhaseObserver& phaseDone)
 {
     const GenerationStatus status = Produce(job, phaseDone);
-    CDocxBuilder::DeleteFolder(job.runFolder);
+    DiscardGeneration(job);
     Notify(phaseDone, GenerationPhase::CleanUp);
     return status;
+}
+
+void DiscardGeneration(GenerationJob& job)
+{
+    if (!job.runFolder.empty())
+        CDocxBuilder::DeleteFolder(job.runFolder);
 }
 
 GenerationStatus GenerateDiary(GenerationJob& job, const PhaseObserver& phaseDone)

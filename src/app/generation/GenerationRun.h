@@ -14,6 +14,8 @@ enum class GenerationPhase { Prepare, Copy, CreateDocx, Zip, CleanUp };
 
 enum class GenerationStatus {
     Done,
+    NoDiaryDay,            // no day of the range gets a page: nothing is written
+    SkeletonBroken,        // a part of the skeleton package is missing, empty or no XML
     NoOutputName,          // my_diary.docx and my_diary1 to my_diary1000 are all taken
     NoRunFolder,           // the output folder cannot hold the run's folder
     TemplateFilesFailed,   // the template text files could not be written
@@ -21,12 +23,15 @@ enum class GenerationStatus {
     DocxFailed,            // the generator stopped; see docxStatus
     ZipFailed,
     PublishFailed,         // the finished archive could not take its output name
+    Stopped,               // asked to stop (the program is closing); nothing was published
 };
 
 struct GenerationJob {
     std::string programFolder;   // holds config/template, the skeleton package
     std::string outFolder;
     DocxRunDesign design;
+    // Asked between phases; true stops the run before it publishes anything.
+    std::function<bool()> stopRequested;
 
     // Filled in by the run.
     std::string runFolder;
@@ -40,8 +45,10 @@ using PhaseObserver = std::function<void(GenerationPhase)>;
 // On the window's thread, as it reads the date settings: chooses the output name, makes the run
 // folder and writes the two template text files into it.
 GenerationStatus PrepareGeneration(GenerationJob& job);
-// The rest, fit for a worker thread: copies the skeleton, runs the generator, packs the parts,
-// gives the archive its name and removes the run folder.
+// The rest, fit for a worker thread (it reads nothing but the job): copies the skeleton, runs
+// the generator, packs the parts, gives the archive its name and removes the run folder.
 GenerationStatus RunGeneration(GenerationJob& job, const PhaseObserver& phaseDone = {});
+// Removes what a prepared run made, for a run that will not go on.
+void DiscardGeneration(GenerationJob& job);
 // Both, one after the other.
 GenerationStatus GenerateDiary(GenerationJob& job, const PhaseObserver& phaseDone = {});

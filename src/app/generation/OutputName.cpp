@@ -28,10 +28,13 @@ std::string FirstFree(const std::string& prefix, const char* suffix)
 
 std::string ChooseOutputFileName(const std::string& outFolder)
 {
-    const std::string plain = platform::JoinPath(outFolder, "my_diary.docx");
-    if (!Exists(plain))
-        return plain;
-    if (g_strConfigPath.IsEmpty())
+    if (Exists(platform::JoinPath(outFolder, "my_diary.docx")) && g_strConfigPath.IsEmpty())
         g_strConfigPath = FirstFree(g_strExeFolder.str() + "NewDiary", ".ini");
-    return FirstFree(platform::JoinPath(outFolder, "my_diary"), ".docx");
+    return FreeOutputFileName(outFolder);
+}
+
+std::string FreeOutputFileName(const std::string& outFolder)
+{
+    const std::string plain = platform::JoinPath(outFolder, "my_diary.docx");
+    return Exists(plain) ? FirstFree(platform::JoinPath(outFolder, "my_diary"), ".docx") : plain;
 }

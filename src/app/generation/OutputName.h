@@ -7,3 +7,5 @@
 // every one is taken. When the plain name is taken and the design has no configuration file
 // yet, the design first gets one: the first free "NewDiary%d.ini" of the program folder.
 std::string ChooseOutputFileName(const std::string& outFolder);
+// The same names without touching the design, fit for a worker thread.
+std::string FreeOutputFileName(const std::string& outFolder);

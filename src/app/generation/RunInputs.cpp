@@ -40,6 +40,7 @@ DocxRunDesign BuildRunDesign(const ClassListModel& rows, const OutlineLevelTexts
     ReadClassRecordsFromList(design.classes, rows);
     design.pageFormat = BuildPageFormat(levels);
     design.title = BuildDocumentTitle(g_strTitle, g_bAddDateInTitle);
+    design.range = {g_nMonthStart, g_nMonthEnd, g_nDayStart, g_nDayEnd};
     design.captions = g_dayCaptions;
 
     g_addText.AddText = g_bAddTextMirror == 1 ? 1 : 0;

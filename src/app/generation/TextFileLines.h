@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-// Appends the kept lines: a line of 0 or 1 bytes is no motto; a line of 1023 bytes or more ends
-// the reading (the lines before it are kept). Lengths count the bytes as stored. A file that
-// cannot be read adds nothing.
+// Appends the kept lines: a line of 0 or 1 bytes is no motto; a long line is kept whole. Lengths
+// count the bytes as stored. A file that cannot be read, is no regular file or is far larger
+// than any motto file adds nothing.
 void ReadTextFileLines(const std::string& path, std::vector<TextLineRecord>& lines);

@@ -20,9 +20,20 @@ namespace {
 // One paint at a time over all boxes: a nested paint does nothing.
 bool g_painting = false;
 
-constexpr int kDisplayDpi = 96;
+constexpr int kPointsPerInch = 72;
+
+int DisplayPixelsPerInch()
+{
+    CDC display;
+    display.CreateDC("DISPLAY", nullptr, nullptr, nullptr);
+    const int pixels = display.GetDeviceCaps(LOGPIXELSY);
+    display.DeleteDC();
+    return pixels;
+}
 
 } // namespace
+
+std::array<COLORREF, 256> g_grayRamp;
 
 CThemedGroupBox::CThemedGroupBox() : m_crText(GetSysColor(COLOR_BTNTEXT)), m_crBackground(GetSysColor(COLOR_BTNFACE))
 {
@@ -173,7 +184,7 @@ CThemedGroupBox& CThemedGroupBox::SetFont(LPCTSTR face, int points, BOOL redraw)
         logFont.lfFaceName = CString(face).Left(31).str();
     else
         GetLogFont(&logFont);
-    logFont.lfHeight = -MulDiv(points, kDisplayDpi, 72);
+    logFont.lfHeight = PointsToHeight(points);
     return SetFont(&logFont, redraw);
 }
 
@@ -226,7 +237,17 @@ int CThemedGroupBox::GetFontPointSize() const
         return 8;
     LOGFONT logFont;
     GetLogFont(&logFont);
-    return std::abs(MulDiv(logFont.lfHeight, 72, kDisplayDpi));
+    return HeightToPoints(logFont.lfHeight);
+}
+
+int CThemedGroupBox::PointsToHeight(int points)
+{
+    return -MulDiv(points, DisplayPixelsPerInch(), kPointsPerInch);
+}
+
+int CThemedGroupBox::HeightToPoints(int height)
+{
+    return std::abs(MulDiv(height, kPointsPerInch, DisplayPixelsPerInch()));
 }
 
 void CThemedGroupBox::TakeThemeTextColour()
@@ -466,8 +487,15 @@ int CThemedGroupBox::DrawCaptionText(CDC* dc, CRect rect)
     return rect.right;
 }
 
-HICON CreateGrayscaleIcon(HICON icon)
+HICON CThemedGroupBox::CreateGrayscaleIcon(HICON icon)
 {
+    if (!m_bGrayRampBuilt) {
+        for (size_t i = 0; i < g_grayRamp.size(); ++i) {
+            const auto grey = static_cast<BYTE>(255 - i);
+            g_grayRamp[i] = RGB(grey, grey, grey);
+        }
+        m_bGrayRampBuilt = TRUE;
+    }
     return RecolourIcon(icon, [](std::uint32_t pixel) {
         const std::uint32_t b = pixel & 0xFF, g = (pixel >> 8) & 0xFF, r = (pixel >> 16) & 0xFF;
         const std::uint32_t alpha = pixel >> 24;
@@ -476,7 +504,6 @@ HICON CreateGrayscaleIcon(HICON icon)
             return pixel;
         if (level == 0)
             level = 1;
-        const std::uint32_t shade = 255 - level;
-        return (alpha << 24) | (shade << 16) | (shade << 8) | shade;
+        return (alpha << 24) | g_grayRamp[level];
     });
 }

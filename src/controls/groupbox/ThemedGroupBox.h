@@ -7,6 +7,12 @@
 #include "platform/ui/ImageList.h"
 #include "platform/ui/StandardControls.h"
 
+#include <array>
+
+// The greys of the disabled icons, shared by every box: entry i is RGB(255 - i, 255 - i, 255 - i),
+// filled by the first box that makes a grey icon.
+extern std::array<COLORREF, 256> g_grayRamp;
+
 class CThemedGroupBox : public CStatic {
     RV_DECLARE_MESSAGE_MAP()
 public:
@@ -43,6 +49,9 @@ public:
     int GetFontPointSize() const;
     // Enables the box, and with recurse every sibling control lying wholly inside it.
     BOOL EnableWindow(BOOL enable = TRUE, BOOL recurse = TRUE);
+    // A grey copy of an icon: each pixel the grey of its average brightness, pure white as grey
+    // 254; nullptr when it cannot be made.
+    HICON CreateGrayscaleIcon(HICON icon);
 
     COLORREF m_crText;
     COLORREF m_crBackground;
@@ -60,6 +69,7 @@ public:
     BOOL m_bThemed = FALSE;
     BOOL m_bThemeEnabled = TRUE;
     BOOL m_bGrayDisabled = TRUE;
+    BOOL m_bGrayRampBuilt = FALSE;   // this box has filled g_grayRamp
     int m_nControlStyle = 0;   // 0 frame, else header line
     int m_nBorderStyle = 1;    // 1 etched, else flat
     int m_nIconAlignment = 0;  // 2 right of the text, else left
@@ -85,9 +95,9 @@ private:
     void TakeThemeTextColour();
     bool IsFrameStyle() const { return m_nControlStyle == 0; }
     bool Disabled() const { return !IsWindowEnabled(); }
+    // Font heights and points at the display's resolution.
+    static int PointsToHeight(int points);
+    static int HeightToPoints(int height);
 
     CFont m_font;
 };
-
-// A grey copy of an icon: each pixel the grey of its average brightness, pure white as grey 254.
-HICON CreateGrayscaleIcon(HICON icon);

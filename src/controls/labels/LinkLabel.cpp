@@ -2,6 +2,7 @@
 
 #include "platform/Shell.h"
 #include "platform/ui/DC.h"
+#include "platform/ui/Menu.h"
 #include "platform/ui/SysColors.h"
 
 RV_MESSAGE_MAP(CLinkLabel, CStatic,

@@ -1,12 +1,18 @@
 #include "controls/lists/OwnerDrawList.h"
 
+#include "platform/CodePage.h"
 #include "platform/ui/DC.h"
 #include "platform/ui/HeaderCtrl.h"
 #include "platform/ui/SysColors.h"
 
-RV_MESSAGE_MAP(COwnerDrawList, CListCtrl, msgmap::MeasureItemReflect(&T::MeasureItem))
+RV_MESSAGE_MAP(COwnerDrawList, CListCtrl,
+               msgmap::Message(WM_MEASUREITEM, &T::OnMeasureItem),
+               msgmap::MeasureItemReflect(&T::MeasureItem))
 
 namespace {
+
+// A cell shows at most this many characters of its text.
+constexpr size_t kCellCharacters = 255;
 
 // One entry per column (or cell): setting again replaces the colour.
 void Put(std::vector<ListColourEntry>& entries, int column, int row, COLORREF colour)
@@ -131,6 +137,11 @@ void COwnerDrawList::PreSubclassWindow()
         m_header.SubclassWindow(header->m_hWnd);
 }
 
+LRESULT COwnerDrawList::OnMeasureItem(WPARAM, LPARAM)
+{
+    return Default();
+}
+
 void COwnerDrawList::MeasureItem(LPMEASUREITEMSTRUCT item)
 {
     if (m_rowHeight >= 1)
@@ -148,14 +159,8 @@ void COwnerDrawList::DrawItem(LPDRAWITEMSTRUCT item)
         CRect label;
         if (!GetSubItemRect(row, c, LVIR_LABEL, label))
             continue;
-        char text[256] = {};
-        LVITEM cell;
-        cell.mask = LVIF_TEXT | LVIF_PARAM;
-        cell.iItem = row;
-        cell.iSubItem = c;
-        cell.pszText = text;
-        cell.cchTextMax = sizeof text;
-        GetItem(&cell);
+        const CString whole = GetItemText(row, c);
+        const CString text = whole.Left(static_cast<int>(platform::Utf8CharactersLength(whole.str(), kCellCharacters)));
 
         CRect background = label;
         if (c == 0)

@@ -58,5 +58,8 @@ public:
 
 protected:
     void PreSubclassWindow() override;
+    // A measure request for an item of another window: the default handling answers it.
+    LRESULT OnMeasureItem(WPARAM wParam, LPARAM lParam);
+    // The list's own rows.
     void MeasureItem(LPMEASUREITEMSTRUCT item);
 };

@@ -7,6 +7,8 @@
 #include <algorithm>
 #include <QEventLoop>
 #include <QFileDialog>
+#include <QGridLayout>
+#include <QLabel>
 #include <QStandardPaths>
 #include <QStringList>
 #include <deque>
@@ -53,6 +55,23 @@ QString QtFilter(const CString& filter)
         entries << parts[i] + " (" + patterns.replace(';', ' ') + ")";
     }
     return entries.join(";;");
+}
+
+// A status line under the folder view naming the folder the selection is on, from the folder
+// the browser opens at onwards.
+void AddFolderStatusLine(QFileDialog& dialog, const CString& initialFolder)
+{
+    auto* grid = qobject_cast<QGridLayout*>(dialog.layout());
+    if (!grid)
+        return;
+    auto* status = new QLabel(Utf8(initialFolder), &dialog);
+    status->setObjectName("folderStatus");
+    status->setTextFormat(Qt::PlainText);
+    // A long path is cut at the dialog's edge instead of widening the dialog.
+    status->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    grid->addWidget(status, grid->rowCount(), 0, 1, grid->columnCount());
+    QObject::connect(&dialog, &QFileDialog::currentChanged, status, &QLabel::setText);
+    QObject::connect(&dialog, &QFileDialog::directoryEntered, status, &QLabel::setText);
 }
 
 // Runs a Qt dialog modal to its owner only, as on Windows.
@@ -145,6 +164,9 @@ INT_PTR BrowseForFolder(CWnd* owner, const CString& title, const CString& initia
     QFileDialog dialog(nullptr, Utf8(title), Utf8(initialFolder));
     dialog.setFileMode(QFileDialog::Directory);
     dialog.setOption(QFileDialog::ShowDirsOnly, true);
+    // Qt's own dialog, which can carry the status line.
+    dialog.setOption(QFileDialog::DontUseNativeDialog, true);
+    AddFolderStatusLine(dialog, initialFolder);
     if (RunOwned(dialog, owner) != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return IDCANCEL;
     chosen = CString(dialog.selectedFiles().front().toStdString());

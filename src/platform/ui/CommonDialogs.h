@@ -57,7 +57,7 @@ private:
 };
 
 // The folder browser: IDOK and the chosen folder, or IDCANCEL. The initial folder is selected
-// when the browser opens.
+// when the browser opens; a status line names the folder the selection is on.
 INT_PTR BrowseForFolder(CWnd* owner, const CString& title, const CString& initialFolder, CString& chosen);
 
 // The user's documents folder.

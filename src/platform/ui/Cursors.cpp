@@ -109,15 +109,6 @@ HCURSOR GetCursor()
     return g_current;
 }
 
-BOOL GetCursorPos(LPPOINT point)
-{
-    if (!point)
-        return FALSE;
-    const QPoint at = QCursor::pos();
-    *point = POINT{at.x(), at.y()};
-    return TRUE;
-}
-
 BOOL SetCursorPos(int x, int y)
 {
     QCursor::setPos(x, y);

@@ -27,8 +27,7 @@ BOOL DestroyCursor(HCURSOR cursor);
 HCURSOR SetCursor(HCURSOR cursor);
 HCURSOR GetCursor();
 
-// Where the pointer is, in screen coordinates.
-BOOL GetCursorPos(LPPOINT point);
+// Moves the pointer to a point in screen coordinates (GetCursorPos is in Menu.h).
 BOOL SetCursorPos(int x, int y);
 
 // WM_SETCURSOR: wParam the window under the pointer, lParam the hit test and the mouse message.

@@ -3,6 +3,9 @@
 #include "platform/ui/qt/DcFactory.h"
 #include "platform/ui/qt/DcRecord.h"
 
+#include <QGuiApplication>
+#include <QScreen>
+
 #include <unordered_set>
 
 using namespace platform::ui::detail;
@@ -13,6 +16,15 @@ std::unordered_set<DcRecord*>& LiveDcs()
 {
     static auto* live = new std::unordered_set<DcRecord*>;
     return *live;
+}
+
+// The resolution fonts are laid out at: the screen's logical dots per inch (96 without a screen).
+int DisplayDotsPerInch(bool vertical)
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return 96;
+    return qRound(vertical ? screen->logicalDotsPerInchY() : screen->logicalDotsPerInchX());
 }
 
 GdiRef* SlotFor(DcState& state, GdiKind kind)
@@ -169,8 +181,8 @@ BOOL CDC::DeleteDC()
 int CDC::GetDeviceCaps(int index) const
 {
     switch (index) {
-    case LOGPIXELSX:
-    case LOGPIXELSY: return 96;
+    case LOGPIXELSX: return DisplayDotsPerInch(false);
+    case LOGPIXELSY: return DisplayDotsPerInch(true);
     case RASTERCAPS: return RC_BITBLT;
     default: return 0;
     }

@@ -31,7 +31,7 @@ public:
     BOOL CreateDC(LPCTSTR driver, LPCTSTR device, LPCTSTR output, const void* initData);
     BOOL DeleteDC();
     BOOL IsPrinting() const { return FALSE; }
-    // LOGPIXELSX and LOGPIXELSY are 96; RASTERCAPS has no palette.
+    // LOGPIXELSX and LOGPIXELSY are the display's (96 on most desktops); RASTERCAPS has no palette.
     int GetDeviceCaps(int index) const;
 
     // Selecting returns what was selected before, to put back later.

@@ -40,6 +40,9 @@ HWND CDialog::BuildWindow(CWnd* owner)
     const BaseUnits units = BaseUnitsOf(font);
     const QRect size = DialogUnitsToPixels(units, 0, 0, dialog->cx, dialog->cy);
     widget->resize(size.width(), size.height());
+    // Without a sizing frame the user can neither drag the size nor maximise; the program still can.
+    if (!(dialog->style & WS_THICKFRAME))
+        widget->setFixedSize(size.size());
     widget->setWindowTitle(QString::fromStdString(dialog->caption));
     const HWND window = Register(widget, WindowKind::Dialog, m_templateId, dialog->style, dialog->exStyle);
     widget->installEventFilter(&EventBridge::Instance());

@@ -1,11 +1,13 @@
 #pragma once
-// Menus as far as the program uses them: a window's system menu, to which a dialog appends
-// items of its own. Choosing an item sends the window WM_SYSCOMMAND with the item's id; the
-// menu opens with Alt+Space on a window that has WS_SYSMENU. Free of Qt.
+// Menus: the program's menu resources (popup menus of command items, for context menus) and a
+// window's system menu, to which a dialog appends items of its own. Choosing an item of the
+// system menu sends the window WM_SYSCOMMAND with the item's id; the menu opens with Alt+Space
+// on a window that has WS_SYSMENU.
 
-#include "platform/CString.h"
-#include "platform/ui/WinDef.h"
+#include "platform/ui/Wnd.h"
 
+#include <memory>
+#include <string>
 #include <vector>
 
 constexpr UINT MF_STRING = 0x0000;
@@ -15,22 +17,50 @@ constexpr UINT MF_BYPOSITION = 0x0400;
 // System commands; a dialog's own items use ids below 0xF000.
 constexpr UINT SC_CLOSE = 0xF060;
 
-struct MenuItem {
+struct MenuItemTemplate {
+    UINT id = 0;
+    std::string text;   // "&" marks the access key
     UINT flags = MF_STRING;
-    UINT_PTR id = 0;
-    CString text;
 };
+
+struct MenuTemplate {
+    UINT id = 0;
+    std::vector<std::vector<MenuItemTemplate>> popups;
+};
+
+void RegisterMenuTemplate(MenuTemplate menu);
 
 class CMenu {
 public:
-    BOOL AppendMenu(UINT flags, UINT_PTR id = 0, LPCTSTR text = nullptr);
-    UINT GetMenuItemCount() const { return static_cast<UINT>(m_items.size()); }
-    // 0 for a separator, -1 past the end.
+    CMenu() = default;
+    CMenu(const CMenu&) = delete;
+    CMenu& operator=(const CMenu&) = delete;
+
+    // FALSE when no menu of that id is registered.
+    BOOL LoadMenu(UINT id);
+    // The popup at that position; nullptr past the end. It lives as long as this menu.
+    CMenu* GetSubMenu(int position);
+    UINT GetMenuItemCount() const;
+    // 0 for a separator and past the end.
     UINT GetMenuItemID(int position) const;
+    // MF_STRING with a text, or MF_SEPARATOR.
+    BOOL AppendMenu(UINT flags, UINT_PTR id = 0, LPCTSTR text = nullptr);
     // MF_BYPOSITION; returns the length of the text.
     int GetMenuString(UINT position, CString& text, UINT flags) const;
-    const std::vector<MenuItem>& Items() const { return m_items; }
+    // Shows the popup with its top-left corner at the screen point; the item chosen reaches
+    // the window as WM_COMMAND once the menu has closed. FALSE when nothing was chosen.
+    BOOL TrackPopupMenu(UINT flags, int x, int y, CWnd* window);
+
+    // The item chosen from the menu shown at the screen point (0 for none).
+    UINT Choose(int x, int y, CWnd* window) const;
 
 private:
-    std::vector<MenuItem> m_items;
+    std::vector<MenuItemTemplate> m_items;
+    std::vector<std::unique_ptr<CMenu>> m_popups;
 };
+
+constexpr UINT TPM_LEFTALIGN = 0x0000;
+constexpr UINT TPM_RIGHTBUTTON = 0x0002;
+
+// The mouse pointer in screen coordinates.
+BOOL GetCursorPos(LPPOINT point);

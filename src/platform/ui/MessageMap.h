@@ -86,6 +86,18 @@ MessageMapEntry Notify(UINT code, UINT id, void (T::*handler)(NMHDR*, LRESULT*))
             }};
 }
 
+// One notification from any control of an id range (ON_NOTIFY_RANGE); the handler gets the id.
+template <typename T>
+MessageMapEntry NotifyRange(UINT code, UINT first, UINT last, void (T::*handler)(UINT id, NMHDR*, LRESULT*))
+{
+    return {MapKind::Notify, code, first, last, [handler](CWnd& self, WPARAM, LPARAM l, LRESULT& r) {
+                r = 0;
+                auto* header = reinterpret_cast<NMHDR*>(l);
+                (static_cast<T&>(self).*handler)(static_cast<UINT>(header->idFrom), header, &r);
+                return true;
+            }};
+}
+
 template <typename T>
 MessageMapEntry NotifyReflect(UINT code, void (T::*handler)(NMHDR*, LRESULT*))
 {

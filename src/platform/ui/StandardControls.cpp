@@ -6,6 +6,7 @@
 #include "platform/ui/ToolBarCtrl.h"
 #include "platform/ui/ToolTipCtrl.h"
 #include "platform/ui/qt/ChildControl.h"
+#include "platform/ui/qt/ControlFactory.h"
 #include "platform/ui/qt/GdiAccess.h"
 #include "platform/ui/qt/WindowAccess.h"
 #include "platform/ui/qt/WindowRecord.h"
@@ -142,11 +143,7 @@ void CheckRadioButton(CWnd* dialog, int firstId, int lastId, int checkId)
 
 BOOL CEdit::SetReadOnly(BOOL readOnly)
 {
-    if (auto* edit = As<QLineEdit>(this))
-        edit->setReadOnly(readOnly != FALSE);
-    else if (auto* multi = As<QPlainTextEdit>(this))
-        multi->setReadOnly(readOnly != FALSE);
-    else
+    if (!SetEditReadOnly(WidgetOf(m_hWnd), readOnly != FALSE))
         return FALSE;
     return ModifyStyle(readOnly ? 0 : ES_READONLY, readOnly ? ES_READONLY : 0), TRUE;
 }

@@ -3,6 +3,7 @@
 #include "platform/ui/Dialog.h"
 #include "platform/ui/qt/EventBridge.h"
 #include "platform/ui/qt/FontFaces.h"
+#include "platform/ui/qt/InputGate.h"
 #include "platform/ui/qt/WindowAccess.h"
 #include "platform/ui/qt/WindowRecord.h"
 
@@ -14,6 +15,7 @@
 #include <QImage>
 #include <QLineEdit>
 #include <QPixmap>
+#include <QThread>
 #include <QPlainTextEdit>
 #include <cstdlib>
 #include <deque>
@@ -53,6 +55,8 @@ void EnsureApplication()
     auto* app = new QApplication(argc, argv);
     app->installEventFilter(&DialogKeys::Instance());
     RegisterPackagedFonts();
+    // Installed last, so it sees input first.
+    app->installEventFilter(&InputGate::Instance());
 }
 
 bool PumpEventsUntil(const std::function<bool()>& condition, int timeoutMs)
@@ -64,6 +68,9 @@ bool PumpEventsUntil(const std::function<bool()>& condition, int timeoutMs)
             return false;
         QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
         QCoreApplication::sendPostedEvents();
+        // Waiting on another thread: leave it the processor rather than spin.
+        if (!condition())
+            QThread::msleep(1);
     }
     return true;
 }
@@ -232,6 +239,53 @@ bool RecordMessageBox(const ShownMessageBox& box, int* answer)
     if (!g_recorder->answers.empty()) {
         *answer = g_recorder->answers.front();
         g_recorder->answers.pop_front();
+    }
+    return true;
+}
+
+// ---- popup menus -------------------------------------------------------------------------
+
+namespace {
+
+struct MenuRecorderState {
+    std::deque<UINT> choices;
+    std::vector<std::vector<std::string>> shown;
+};
+
+MenuRecorderState* g_menus = nullptr;
+
+} // namespace
+
+PopupMenuRecorder::PopupMenuRecorder()
+{
+    g_menus = new MenuRecorderState;
+}
+
+PopupMenuRecorder::~PopupMenuRecorder()
+{
+    delete g_menus;
+    g_menus = nullptr;
+}
+
+void PopupMenuRecorder::Choose(UINT command)
+{
+    g_menus->choices.push_back(command);
+}
+
+const std::vector<std::vector<std::string>>& PopupMenuRecorder::Shown() const
+{
+    return g_menus->shown;
+}
+
+bool RecordPopupMenu(const std::vector<std::string>& items, UINT* command)
+{
+    if (!g_menus)
+        return false;
+    g_menus->shown.push_back(items);
+    *command = 0;
+    if (!g_menus->choices.empty()) {
+        *command = g_menus->choices.front();
+        g_menus->choices.pop_front();
     }
     return true;
 }

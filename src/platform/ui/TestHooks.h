@@ -75,6 +75,21 @@ public:
 // The layer's side: true and the answer when a recorder took the box.
 bool RecordMessageBox(const ShownMessageBox& box, int* answer);
 
+// Popup menus while it lives are recorded (their item texts) and answered from a queue with
+// the command chosen (0, nothing chosen, when it is empty).
+class PopupMenuRecorder {
+public:
+    PopupMenuRecorder();
+    ~PopupMenuRecorder();
+    PopupMenuRecorder(const PopupMenuRecorder&) = delete;
+    PopupMenuRecorder& operator=(const PopupMenuRecorder&) = delete;
+    void Choose(UINT command);
+    const std::vector<std::vector<std::string>>& Shown() const;
+};
+
+// The layer's side: true and the command when a recorder took the menu.
+bool RecordPopupMenu(const std::vector<std::string>& items, UINT* command);
+
 // Runs queued GUI work and timers until the condition holds; false when the time ran out.
 bool PumpEventsUntil(const std::function<bool()>& condition, int timeoutMs = 2000);
 

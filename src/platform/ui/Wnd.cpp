@@ -3,6 +3,7 @@
 #include "platform/ui/qt/WindowAccess.h"
 #include "platform/ui/GdiDefs.h"
 #include "platform/ui/qt/DcFactory.h"
+#include "platform/ui/qt/InputGate.h"
 #include "platform/ui/qt/GdiAccess.h"
 #include "platform/ui/qt/WidgetText.h"
 #include "platform/ui/qt/WindowRecord.h"
@@ -13,6 +14,8 @@
 #include <QPointer>
 #include <QScreen>
 #include <QThread>
+#include <cstdio>
+#include <cstdlib>
 #include <set>
 #include <vector>
 
@@ -95,8 +98,19 @@ WindowRecord* RecordOf(HWND window)
     return window && LiveRecords().count(window) ? window : nullptr;
 }
 
+void CheckGuiThread()
+{
+#ifndef NDEBUG
+    if (!OnGuiThread()) {
+        std::fputs("a window was touched off the GUI thread\n", stderr);
+        std::abort();
+    }
+#endif
+}
+
 QWidget* WidgetOf(HWND window)
 {
+    CheckGuiThread();
     WindowRecord* record = RecordOf(window);
     return record ? record->widget.data() : nullptr;
 }
@@ -254,10 +268,11 @@ LRESULT CWnd::SendMessage(UINT message, WPARAM wParam, LPARAM lParam)
     return Deliver(m_hWnd, message, wParam, lParam);
 }
 
+// Safe from any thread: only the GUI thread looks the window up, there and when it delivers.
 BOOL CWnd::PostMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
     const HWND window = m_hWnd;
-    if (!RecordOf(window) || !QCoreApplication::instance())
+    if (!QCoreApplication::instance() || (OnGuiThread() && !RecordOf(window)))
         return FALSE;
     QMetaObject::invokeMethod(QCoreApplication::instance(),
                               [window, message, wParam, lParam] { Deliver(window, message, wParam, lParam); },
@@ -531,10 +546,13 @@ BOOL CWnd::EnableWindow(BOOL enable)
     QWidget* widget = Widget(this);
     if (!widget)
         return FALSE;
-    const BOOL wasDisabled = widget->testAttribute(Qt::WA_ForceDisabled) ? TRUE : FALSE;
+    const BOOL wasDisabled = IsWindowEnabled() ? FALSE : TRUE;
     if ((enable != FALSE) == !wasDisabled)
         return wasDisabled;
-    widget->setEnabled(enable != FALSE);
+    if (IsGatedWindow(widget))
+        RecordOf(m_hWnd)->refusesInput = enable == FALSE;
+    else
+        widget->setEnabled(enable != FALSE);
     SendMessage(WM_ENABLE, enable != FALSE ? TRUE : FALSE, 0);
     return wasDisabled;
 }
@@ -542,7 +560,9 @@ BOOL CWnd::EnableWindow(BOOL enable)
 BOOL CWnd::IsWindowEnabled() const
 {
     QWidget* widget = Widget(this);
-    return widget && !widget->testAttribute(Qt::WA_ForceDisabled);
+    if (!widget)
+        return FALSE;
+    return IsGatedWindow(widget) ? !RecordOf(m_hWnd)->refusesInput : !widget->testAttribute(Qt::WA_ForceDisabled);
 }
 
 BOOL CWnd::ShowWindow(int command)
@@ -680,9 +700,21 @@ void CWnd::ClientToScreen(LPRECT rect) const
     *rect = CRect(topLeft.x, topLeft.y, bottomRight.x, bottomRight.y);
 }
 
+namespace {
+
+// A window of fixed size takes a size the program gives it as its new fixed size.
+void KeepFixedSize(QWidget* widget, int width, int height)
+{
+    if (widget->isWindow() && widget->minimumSize() == widget->maximumSize())
+        widget->setFixedSize(width, height);
+}
+
+} // namespace
+
 void CWnd::MoveWindow(int x, int y, int width, int height, BOOL repaint)
 {
     if (QWidget* widget = Widget(this)) {
+        KeepFixedSize(widget, width, height);
         widget->setGeometry(x, y, width, height);
         if (repaint)
             widget->update();
@@ -701,8 +733,10 @@ BOOL CWnd::SetWindowPos(const CWnd*, int x, int y, int cx, int cy, UINT flags)
         return FALSE;
     if (!(flags & SWP_NOMOVE))
         widget->move(x, y);
-    if (!(flags & SWP_NOSIZE))
+    if (!(flags & SWP_NOSIZE)) {
+        KeepFixedSize(widget, cx, cy);
         widget->resize(cx, cy);
+    }
     return TRUE;
 }
 

@@ -1,6 +1,7 @@
 #include "settings/ui/ComboHelpers.h"
 
 #include "platform/ui/FontFamilies.h"
+#include "settings/IniValues.h"
 
 BOOL SelectComboString(CComboBox* combo, const CString& text)
 {
@@ -12,9 +13,28 @@ BOOL SelectComboString(CComboBox* combo, const CString& text)
     return FALSE;
 }
 
+void SelectComboStringKept(CComboBox* combo, const CString& text)
+{
+    if (!text.IsEmpty() && combo->FindStringExact(-1, text) < 0)
+        combo->AddString(text);
+    SelectComboString(combo, text);
+}
+
 void FillFontNameCombo(CComboBox* combo, CDC*)
 {
     for (const CString& family : EnumFontFamilies())
         if (!family.IsEmpty() && family.GetAt(0) != '@')
             combo->AddString(family);
+}
+
+int ComboNumber(const CComboBox& combo)
+{
+    return ParseInt(combo.GetWindowText());
+}
+
+BOOL SelectComboNumber(CComboBox& combo, int number)
+{
+    CString text;
+    text.Format("%d", number);
+    return SelectComboString(&combo, text);
 }

@@ -8,6 +8,16 @@
 // text; TRUE at the first equal one (it stays selected), else FALSE with the last item selected.
 BOOL SelectComboString(CComboBox* combo, const CString& text);
 
+// Selects the text; a text the list lacks (a font not installed here, a size off the list) is
+// added first, so a stored value survives a dialog that is merely opened and closed. An empty
+// text selects as SelectComboString does.
+void SelectComboStringKept(CComboBox* combo, const CString& text);
+
 // Adds the name of every installed font family, in the system's order, without the vertical
 // ones (names starting with '@'), without removing duplicates.
 void FillFontNameCombo(CComboBox* combo, CDC* dc);
+
+// The number the box shows, as atoi reads it.
+int ComboNumber(const CComboBox& combo);
+// Selects the item that reads as the number ("%d"), as SelectComboString does.
+BOOL SelectComboNumber(CComboBox& combo, int number);

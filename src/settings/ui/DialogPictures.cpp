@@ -36,9 +36,21 @@ CString ItemSymbolPicturePath(int number)
     return path;
 }
 
+CString SelectedItemSymbolPicturePath(int number)
+{
+    CString path;
+    path.Format("config/pic/item_special/20%02d_Sel.bmp", number);
+    return path;
+}
+
+void ShowPictureFile(CWnd* control, const CString& path)
+{
+    Show(control, LoadPicture(path));
+}
+
 void SetItemSpecialBitmap(CWnd* control, int number)
 {
-    Show(control, LoadPicture(ItemSymbolPicturePath(number)));
+    ShowPictureFile(control, ItemSymbolPicturePath(number));
 }
 
 void SetItemSpecialButtonBitmap(CWnd* control, int number)

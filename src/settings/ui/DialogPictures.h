@@ -8,6 +8,11 @@
 // "config/pic/item_special/20NN.bmp" of a symbol number (00 stands for no symbol).
 CString ItemSymbolPicturePath(int number);
 
+// Its highlighted variant, "config/pic/item_special/20NN_Sel.bmp".
+CString SelectedItemSymbolPicturePath(int number);
+
+// The picture of a .bmp file on a button or a bitmap static.
+void ShowPictureFile(CWnd* control, const CString& path);
 void SetItemSpecialBitmap(CWnd* control, int number);
 void SetItemSpecialButtonBitmap(CWnd* control, int number);
 // For a label: switches it to show a bitmap first.

@@ -73,16 +73,20 @@ TEST_F(GenerationRunTest, FailedRunsLeaveNoDocumentAndNoWorkFiles)
         return job;
     };
 
-    fs::remove(skeleton + "/word/document.xml");
-    EXPECT_EQ(expectFailure(GenerationStatus::DocxFailed, "document part missing").docxStatus,
-              DocxRunStatus::MissingPart);
-    Folder().Write("config/template/word/document.xml", "<w:document><w:body></w:body></w:document>\n");
     fs::remove(skeleton + "/word/numbering_item_number.xml");
     EXPECT_EQ(expectFailure(GenerationStatus::DocxFailed, "numbering fragment missing").docxStatus,
               DocxRunStatus::MissingPart);
-    fs::remove(skeleton + "/docProps/app.xml");
     Folder().Write("config/template/word/numbering_item_number.xml", "");
-    expectFailure(GenerationStatus::ZipFailed, "a part the package needs is missing");
+    const std::pair<const char*, const char*> brokenParts[] = {
+        {"word/styles.xml", ""}, {"docProps/core.xml", " \r\n"}, {"word/fontTable.xml", "PK\x03\x04"}};
+    for (const auto& [part, bytes] : brokenParts) {
+        const std::string kept = Folder().Read("config/template/" + std::string(part));
+        Folder().Write("config/template/" + std::string(part), bytes);
+        expectFailure(GenerationStatus::SkeletonBroken, part);
+        Folder().Write("config/template/" + std::string(part), kept);
+    }
+    fs::remove(skeleton + "/docProps/app.xml");
+    expectFailure(GenerationStatus::SkeletonBroken, "a part the package needs is missing");
     fs::remove_all(skeleton);
     expectFailure(GenerationStatus::CopyFailed, "no skeleton package");
 
@@ -90,4 +94,79 @@ TEST_F(GenerationRunTest, FailedRunsLeaveNoDocumentAndNoWorkFiles)
     job.outFolder = Folder().File("no/such/folder");
     EXPECT_EQ(GenerateDiary(job), GenerationStatus::NoRunFolder);
     EXPECT_FALSE(fs::exists(job.outFolder));
+}
+
+TEST_F(GenerationRunTest, StoppedRunPublishesNothingAndLeavesNoWorkFiles)
+{
+    const auto before = Listing(m_out);
+    for (int phasesBeforeStop = 0; phasesBeforeStop < 3; ++phasesBeforeStop) {
+        GenerationJob job = Job();
+        int asked = 0;
+        job.stopRequested = [&] { return asked++ == phasesBeforeStop; };
+        EXPECT_EQ(GenerateDiary(job), GenerationStatus::Stopped) << phasesBeforeStop;
+        EXPECT_EQ(Listing(m_out), before) << phasesBeforeStop;
+    }
+}
+
+TEST_F(GenerationRunTest, NameTakenWhileTheRunWorkedIsNeverReplaced)
+{
+    GenerationJob job = Job();
+    ASSERT_EQ(PrepareGeneration(job), GenerationStatus::Done);
+    ASSERT_EQ(job.outputFile, m_out + "/my_diary.docx");
+    Folder().Write("out/my_diary.docx", "the user's");
+    ASSERT_EQ(RunGeneration(job), GenerationStatus::Done);
+    EXPECT_EQ(job.outputFile, m_out + "/my_diary1.docx");
+    EXPECT_EQ(Folder().Read("out/my_diary.docx"), "the user's");
+}
+
+// The settings may change once the job is taken (the window is usable again after the progress
+// window's OK): the run writes what the job holds.
+TEST_F(GenerationRunTest, SettingsChangedAfterTheJobIsTakenDoNotReachTheDocument)
+{
+    g_yearPlanner.bYearPlanner = 1;
+    g_monthCalendar.bAddMonthOfCalendar = 1;
+    const auto bodyOf = [&](bool scramble) {
+        GenerationJob job = Job();
+        EXPECT_EQ(PrepareGeneration(job), GenerationStatus::Done);
+        if (scramble) {
+            g_nMonthStart = 3;
+            g_nDayStart = 15;
+            g_nMonthEnd = 9;
+            g_nDayEnd = 2;
+            for (BYTE& weekday : g_abUncheckedWeek)
+                weekday = 0;
+        }
+        std::string body;
+        EXPECT_EQ(RunGeneration(job,
+                                [&](GenerationPhase phase) {
+                                    if (phase == GenerationPhase::CreateDocx)
+                                        body = Folder().Read("out/" + fs::path(job.runFolder).filename().string() +
+                                                             "/my_diary/word/document.xml");
+                                }),
+                  GenerationStatus::Done);
+        return body;
+    };
+    const std::string plain = bodyOf(false);
+    ASSERT_NE(plain.find("BOOKMARK_Date007"), std::string::npos);
+    EXPECT_EQ(bodyOf(true), plain);
+}
+
+TEST_F(GenerationRunTest, ARangeWithoutADiaryDayWritesNothing)
+{
+    const auto before = Listing(m_out);
+    const auto expectNoDay = [&](const char* why) {
+        GenerationJob job = Job();
+        EXPECT_EQ(GenerateDiary(job), GenerationStatus::NoDiaryDay) << why;
+        EXPECT_EQ(Listing(m_out), before) << why;
+    };
+    g_nMonthStart = g_nMonthEnd = g_nDayStart = g_nDayEnd = 0;
+    expectNoDay("no range set");
+    g_nMonthStart = g_nMonthEnd = 1;
+    g_nDayStart = 3;   // Saturday 3 and Sunday 4 January 2026
+    g_nDayEnd = 4;
+    g_abUncheckedWeek[0] = g_abUncheckedWeek[6] = 0;
+    expectNoDay("only unticked weekdays");
+    g_abUncheckedWeek[6] = 1;
+    GenerationJob job = Job();
+    EXPECT_EQ(GenerateDiary(job), GenerationStatus::Done);
 }

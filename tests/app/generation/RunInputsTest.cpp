@@ -37,6 +37,19 @@ TEST_F(GenerationTest, PageFormatTakesTheHeadingSettings)
     EXPECT_EQ(BuildPageFormat({}).Days_BackGround, "");
 }
 
+TEST_F(GenerationTest, PageFormatColoursThatAreNotSixHexDigitsAreUnset)
+{
+    g_bDaysBackGround = 1;
+    for (const char* bad : {"", "12345", "1234567", "GG0000", "12 456", "#12345", "0000FF\"\"><x"}) {
+        g_strMonthsFontColor = g_strDaysFontColor = g_strUncheckedWeekFontColor = g_strDaysBackGround = bad;
+        const DiaryPageFormat f = BuildPageFormat({});
+        for (const CString& colour : {f.Months_FontColor, f.Days_FontColor, f.UncheckedWeekFontColor, f.Days_BackGround})
+            EXPECT_EQ(colour, "") << bad;
+    }
+    g_strDaysFontColor = "a0b1C2";
+    EXPECT_EQ(BuildPageFormat({}).Days_FontColor, "a0b1C2");
+}
+
 TEST_F(GenerationTest, TitleGetsTheDateAndTimeWhenAsked)
 {
     g_strDayFormat = "%Y-%m-%d,%a";
@@ -71,6 +84,10 @@ TEST_F(GenerationTest, DesignSnapshotSettlesWhatTheWindowsWould)
     g_addText.FontSize = "12.5";
     g_strTitle = "T";
     g_bAddDateInTitle = 0;
+    g_nMonthStart = 3;
+    g_nDayStart = 15;
+    g_nMonthEnd = 4;
+    g_nDayEnd = 10;
     m_rows.push_back(ClassRow("Reading"));
     const DocxRunDesign design = BuildRunDesign(m_rows, {"2", "3"});
     EXPECT_EQ(g_strMonthFormat, "%B %Y");
@@ -85,6 +102,10 @@ TEST_F(GenerationTest, DesignSnapshotSettlesWhatTheWindowsWould)
     EXPECT_EQ(design.classes[1].COL_CLASS_FONT_SIZE, "24.0");
     EXPECT_EQ(design.title, "T ");
     EXPECT_EQ(design.pageFormat.Days_Grade, "3");
+    EXPECT_EQ(design.range.firstMonth, 3);
+    EXPECT_EQ(design.range.firstDay, 15);
+    EXPECT_EQ(design.range.lastMonth, 4);
+    EXPECT_EQ(design.range.lastDay, 10);
 
     Folder().Write("motto.txt", "Keep going\r\nx\r\n  Be kind  \r\n");
     g_addText.FileName = Folder().File("motto.txt");

@@ -4,6 +4,7 @@
 #include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -37,18 +38,30 @@ TEST(TextFileLines, LengthsCountTheBytesAsStored)
     EXPECT_EQ(Read(folder, platform::EncodeGb18030("日记\r\n")).at(0).length, 4);
     EXPECT_EQ(Read(folder, platform::EncodeGb18030("日记")).at(0).text, "日记");
     EXPECT_EQ(Read(folder, "日记\n").at(0).length, 6);
-    // A stray carriage return before the line end stays part of the line.
-    EXPECT_EQ(Read(folder, "ab\r\r\n").at(0).length, 3);
 }
 
-TEST(TextFileLines, OverlongLineEndsTheReading)
+TEST(TextFileLines, LongLinesAndEveryKindOfLineEndAreRead)
 {
     TempFolder folder;
-    const auto lines = Read(folder, "first\n" + std::string(1022, 'x') + "\n" + std::string(1023, 'y') + "\nlast\n");
-    ASSERT_EQ(lines.size(), 2u);
-    EXPECT_EQ(lines[1].length, 1022);
+    const auto lines = Read(folder, "first\r" + std::string(5000, 'y') + "\r\nmac\rlast\n");
+    ASSERT_EQ(lines.size(), 4u);
+    EXPECT_EQ(lines[1].length, 5000);
+    EXPECT_EQ(lines[3].text, "last");
 
     std::vector<TextLineRecord> kept = {{1, "old", 3}};
     ReadTextFileLines(folder.File("missing.txt"), kept);
     EXPECT_EQ(kept.size(), 1u);
+}
+
+TEST(TextFileLines, OnlyARegularFileOfBoundedSizeIsRead)
+{
+    TempFolder folder;
+    ASSERT_EQ(::mkfifo(folder.File("pipe").c_str(), 0600), 0);
+    const char* notMottoFiles[] = {"/dev/zero", "pipe", "."};
+    for (const char* path : notMottoFiles) {
+        std::vector<TextLineRecord> lines;
+        ReadTextFileLines(path, lines);   // returns at once instead of reading forever
+        EXPECT_TRUE(lines.empty()) << path;
+    }
+    EXPECT_TRUE(Read(folder, std::string(17 * 1024 * 1024, 'x')).empty());
 }

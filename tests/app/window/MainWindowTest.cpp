@@ -2,10 +2,14 @@
 #include "AppFixture.h"
 #include "app/ClassListColumns.h"
 #include "app/Form_SetWord.h"
+#include "controls/ColourButton/ColourMessages.h"
 #include "platform/Files.h"
 #include "platform/Folders.h"
 #include "platform/ui/TestWindows.h"
+#include "resources/DateDialogIds.h"
 #include "settings/ClassListModel.h"
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -97,6 +101,35 @@ TEST_F(MainWindowTest, MissingOutlineLevelsShowTheFirstEntries)
     EXPECT_EQ(Text(IDC_COMBO_DATE_LEVEL), "3");
 }
 
+TEST_F(MainWindowTest, ControlMessagesAreAnsweredAndOwnerDrawingStillReachesItsButton)
+{
+    StartPrepared();
+    EXPECT_EQ(window->m_nListMode, 1) << "rows loaded and the first one shown";
+    EXPECT_EQ(window->SendMessage(WM_COLOUR_PICKED, RGB(1, 2, 3), 0), 1);
+    EXPECT_EQ(window->SendMessage(WM_CTLCOLOR, 0, 0), 0);
+
+    CRect client;
+    window->m_buttonGenerate.GetClientRect(&client);
+    CBitmap bitmap;
+    ASSERT_TRUE(bitmap.CreateBitmap(client.Width(), client.Height(), 1, 32, nullptr));
+    CDC memory;
+    memory.CreateCompatibleDC(nullptr);
+    memory.SelectObject(&bitmap);
+    DRAWITEMSTRUCT item;
+    item.CtlType = ODT_BUTTON;
+    item.itemAction = ODA_DRAWENTIRE;
+    item.itemState = 0;
+    item.hDC = memory.GetSafeHdc();
+    item.rcItem = client;
+    item.CtlID = 4321;
+    item.hwndItem = nullptr;
+    EXPECT_EQ(window->SendMessage(WM_DRAWITEM, item.CtlID, reinterpret_cast<LPARAM>(&item)), 0);
+    item.CtlID = IDC_BUTTON_GENERATE;
+    item.hwndItem = window->m_buttonGenerate.m_hWnd;
+    EXPECT_EQ(window->SendMessage(WM_DRAWITEM, item.CtlID, reinterpret_cast<LPARAM>(&item)), TRUE)
+        << "the button draws itself first";
+}
+
 TEST_F(MainWindowTest, TheDateSampleNeverShowsANegativeDayCount)
 {
     Write("ZaDuzed_Simple.ini", "[Main]\r\nMonth_Start=1\r\nDay_Start=5\r\nMonth_End=1\r\nDay_End=5\r\n"
@@ -124,19 +157,28 @@ TEST_F(MainWindowTest, SamplesTakeTheHeadingFonts)
     EXPECT_EQ(Text(IDC_LABEL_END), "2026-01-09");
 }
 
-TEST_F(MainWindowTest, NewConfigurationEmptiesTheDesign)
+TEST_F(MainWindowTest, NewConfigurationEmptiesTheDesignAndAsksForItsDates)
 {
     StartPrepared();
+    driver->Expect(IDD_SET_MONTH, [&](DialogProbe& p) {
+        EXPECT_EQ(window->m_listClasses.GetItemCount(), 0);
+        EXPECT_EQ(g_strConfigPath, "");
+        EXPECT_EQ(window->GetWindowText(), "Rorovavozir 1.9.4 ");
+        EXPECT_EQ(Text(IDC_LABEL_START), "");
+        EXPECT_EQ(Text(IDC_LABEL_DAYCOUNT), "");
+        EXPECT_EQ(Text(IDC_LABEL_DATE_SAMPLE), "");
+        EXPECT_EQ(Text(IDC_EDIT_TITLE), "");
+        EXPECT_EQ(window->m_checkAddDate.GetCheck(), BST_CHECKED);
+        EXPECT_FALSE(window->m_buttonMoveDown.IsWindowEnabled());
+        p.Choose(IDC_SM_START_MONTH, 1);
+        p.PressEscape();
+    });
     window->SendMessage(WM_COMMAND, MAKEWPARAM(ID_TOOLBAR_NEW, BN_CLICKED), 0);
-    EXPECT_EQ(window->m_listClasses.GetItemCount(), 0);
-    EXPECT_EQ(g_strConfigPath, "");
-    EXPECT_EQ(window->GetWindowText(), "Rorovavozir 1.9.4 ");
-    EXPECT_EQ(Text(IDC_LABEL_START), "");
-    EXPECT_EQ(Text(IDC_LABEL_DAYCOUNT), "");
-    EXPECT_EQ(Text(IDC_LABEL_DATE_SAMPLE), "");
-    EXPECT_EQ(Text(IDC_EDIT_TITLE), "");
-    EXPECT_EQ(window->m_checkAddDate.GetCheck(), BST_CHECKED);
-    EXPECT_FALSE(window->m_buttonMoveDown.IsWindowEnabled());
+    EXPECT_EQ(g_strConfigPath, "FalseFileName") << "a design without a file";
+    EXPECT_EQ(Text(IDC_LABEL_START), "2026年02月01日,Sunday") << "the dialog stored and the window shows it";
+    EXPECT_EQ(Text(IDC_LABEL_END), "2026年12月31日,Thursday");
+    EXPECT_EQ(Text(IDC_LABEL_DAYCOUNT), "共有:334 天");
+    EXPECT_EQ(g_strDaysFontNameCopy, g_strDaysFontName);
 }
 
 TEST_F(MainWindowTest, OutputFolderButtonsBrowseAndFallBack)
@@ -165,8 +207,12 @@ TEST_F(MainWindowTest, SaveCommandAsksForADateRangeAndAClassFirst)
     Write("ZaDuzed_Simple.ini", "[Main]\r\nMonth_Start=1\r\nDay_Start=1\r\nMonth_End=1\r\nDay_End=2\r\nDay_Format=%d\r\n");
     Start();
     window->SendMessage(WM_COMMAND, MAKEWPARAM(ID_TOOLBAR_SAVE, BN_CLICKED), 0);
+    // While the new design's dates are being chosen, it has no range yet.
+    driver->Expect(IDD_SET_MONTH, [&](DialogProbe& p) {
+        window->SendMessage(WM_COMMAND, MAKEWPARAM(ID_TOOLBAR_SAVE, BN_CLICKED), 0);
+        p.Click(IDC_SM_CANCEL);
+    });
     window->SendMessage(WM_COMMAND, MAKEWPARAM(ID_TOOLBAR_NEW, BN_CLICKED), 0);
-    window->SendMessage(WM_COMMAND, MAKEWPARAM(ID_TOOLBAR_SAVE, BN_CLICKED), 0);
     EXPECT_EQ(MessageTexts(), (std::vector<std::string>{"Please click button : 'Add' for Daily Diary. ",
                                                         "Please click button : 'Settings' for month and date ."}));
     EXPECT_EQ(boxes->Shown().at(0).caption, "Rorovavozir") << "no caption of its own: the program's name";
@@ -176,7 +222,7 @@ TEST_F(MainWindowTest, AFailedSaveIsReportedAndKeepsTheOldFile)
 {
     StartPrepared();
     const std::string before = Read("ZaDuzed_Simple.ini");
-    platform::MakeFolder(File("ZaDuzed_Simple.ini.new"));   // the new file cannot be made
+    ::chmod(File("ZaDuzed_Simple.ini").c_str(), 0444);   // a read-only design is not replaced
     boxes->Answer(IDYES);
     driver->Expect(IDD_SAVE_CONFIG, [](DialogProbe& p) { p.Click(IDC_CONFIG_OK); });
     EXPECT_FALSE(window->SaveConfig());

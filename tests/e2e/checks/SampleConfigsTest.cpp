@@ -16,7 +16,7 @@ TEST(SampleConfigs, ShippedFilesAreWhatTheDesignsWrite)
     std::filesystem::create_directories(folder.File("config/samples"));
     ASSERT_TRUE(WriteShippedSamples(folder.Path()));
     ResetAllSettings();
-    std::vector<std::string> files = {kMottoFile};
+    std::vector<std::string> files = {kMottoFile, kDateFormatFile};
     for (const SampleDesign& design : ShippedDesigns())
         files.push_back(design.file);
     for (const std::string& file : files) {

@@ -3,6 +3,7 @@
 #include "docx/DocxBuilder.h"
 #include "platform/Files.h"
 #include "settings/ClassCells.h"
+#include "settings/DateFormatFile.h"
 #include "settings/DesignFile.h"
 #include "settings/Settings.h"
 #include "settings/SettingsRecords.h"
@@ -239,10 +240,27 @@ void Hostile(ClassListModel& rows, OutlineLevelTexts& levels)
     g_bAddTextMirror = 1;
     g_addText.FileName = kMottoFile;
     g_addText.FontSize = "11";
+    // Values no dialog stores, set past the load's bounds: the writer must still keep to the schema.
+    levels = {"99", "+7abc"};
+    g_strMonthsFontColor = "red";
+    g_strDaysFontColor = "#FF0000";
+    g_bDaysBackGround = 1;
+    g_strDaysBackGround = "FF0000FF";
+    g_strDaysFontName = "A face name far longer than thirty-one characters";
+    g_dateTable.bTable = 1;
+    g_dateTable.line_type = "thick2";
+    g_calendarStyle.line_type = "unknown";
+    g_calendarStyle.month_bk_color = "\x01\x02";
+    g_monthCalendar.LineColor_Grid = "12345";
     for (ClassListRow& row : rows) {
         row.cells[kCellTitle] = row.cells[kCellTitle].str() + " & <b> \"'";
         row.cells[kCellUndoneText] = "<&> ";
         row.cells[kCellLineFontName] = "Font \"<&>\"";
+        row.cells[kCellClassFontSize] = "-5";
+        row.cells[kCellClassFontColor] = "12345";
+        row.cells[kCellTableLineType] = "bogus";
+        row.cells[kCellSign] = "99";
+        row.cells[kCellSignFlag] = "Y";
     }
 }
 
@@ -293,6 +311,8 @@ bool WriteShippedSamples(const std::string& programFolder)
         records.push_back({static_cast<int>(records.size()) + 1, line + "\r\n", static_cast<int>(line.size())});
     CDocxBuilder::DeleteFileIfExists(motto);
     if (!CDocxBuilder::WriteTextLinesToFile(motto, records))
+        return false;
+    if (!WriteDateFormats(platform::JoinPath(programFolder, kDateFormatFile).c_str(), StarterDateFormats()))
         return false;
     for (const SampleDesign& design : ShippedDesigns()) {
         ClassListModel rows;

@@ -24,6 +24,7 @@ void ApplyDesign(const SampleDesign& design, ClassListModel& rows, OutlineLevelT
 
 // The motto file the samples use, relative to the program folder, and its lines.
 inline constexpr const char* kMottoFile = "config/samples/motto.txt";
+inline constexpr const char* kDateFormatFile = "config/date_format.ini";
 const std::vector<std::string>& MottoLines();
 
 // Writes every shipped configuration and the motto file below the program folder; false at the

@@ -53,10 +53,10 @@ QWidget* MakeStatic(const ControlTemplate& c, QWidget* parent)
     label->setTextFormat(Qt::PlainText);
     // A static without SS_NOTIFY lets the mouse through, as on Windows.
     label->setAttribute(Qt::WA_TransparentForMouseEvents, (c.style & SS_NOTIFY) == 0);
-    if (type == SS_WHITERECT) {
+    if (type == SS_WHITERECT || type == SS_BLACKRECT) {
         label->setAutoFillBackground(true);
         QPalette palette = label->palette();
-        palette.setColor(QPalette::Window, Qt::white);
+        palette.setColor(QPalette::Window, type == SS_WHITERECT ? Qt::white : Qt::black);
         label->setPalette(palette);
         return label;
     }
@@ -100,14 +100,12 @@ QWidget* MakeButton(const ControlTemplate& c, QWidget* parent)
 
 QWidget* MakeEdit(const ControlTemplate& c, QWidget* parent)
 {
-    if (c.style & ES_MULTILINE) {
-        auto* edit = new QPlainTextEdit(parent);
-        edit->setPlainText(QString::fromStdString(c.text));
-        edit->setReadOnly((c.style & ES_READONLY) != 0);
-        return edit;
-    }
-    auto* edit = new QLineEdit(QString::fromStdString(c.text), parent);
-    edit->setReadOnly((c.style & ES_READONLY) != 0);
+    QWidget* edit = nullptr;
+    if (c.style & ES_MULTILINE)
+        edit = new QPlainTextEdit(QString::fromStdString(c.text), parent);
+    else
+        edit = new QLineEdit(QString::fromStdString(c.text), parent);
+    SetEditReadOnly(edit, (c.style & ES_READONLY) != 0);
     return edit;
 }
 
@@ -191,6 +189,20 @@ void ConnectNotifications(QWidget* widget, HWND window)
 }
 
 } // namespace
+
+bool SetEditReadOnly(QWidget* edit, bool readOnly)
+{
+    if (auto* line = qobject_cast<QLineEdit*>(edit))
+        line->setReadOnly(readOnly);
+    else if (auto* multi = qobject_cast<QPlainTextEdit*>(edit))
+        multi->setReadOnly(readOnly);
+    else
+        return false;
+    QPalette palette = edit->palette();
+    palette.setColor(QPalette::Base, ColorOf(GetSysColor(readOnly ? COLOR_BTNFACE : COLOR_WINDOW)));
+    edit->setPalette(palette);
+    return true;
+}
 
 DialogWidget::DialogWidget()
 {

@@ -21,6 +21,10 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 };
 
+// An edit's read-only state and its look: read-only edits are filled with the face colour of
+// buttons, as Windows draws them. False for a widget that is no edit.
+bool SetEditReadOnly(QWidget* edit, bool readOnly);
+
 // Makes the widget of one template control inside a dialog, registered as a window.
 QWidget* CreateControl(const ControlTemplate& control, QWidget* dialog, const BaseUnits& units);
 // The same at a place in pixels, for controls the program makes with Create.

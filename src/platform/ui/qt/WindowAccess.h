@@ -11,7 +11,8 @@
 
 namespace platform::ui::detail {
 
-// The Qt widget of a window, or nullptr for a dead handle.
+// The Qt widget of a window, or nullptr for a dead handle. Only the GUI thread may ask: a debug
+// build stops the program when another thread does.
 QWidget* WidgetOf(HWND window);
 HWND HandleOf(const QWidget* widget);
 

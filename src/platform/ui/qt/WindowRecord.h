@@ -38,6 +38,7 @@ struct WindowRecord {
     std::unique_ptr<CMenu> systemMenu;   // made when first asked for
     HICON icons[2] = {nullptr, nullptr};   // small, big
     bool trackLeave = false;
+    bool refusesInput = false;            // a disabled top-level window (qt/InputGate)
     bool dying = false;
 
     // The message being handled, for CWnd::Default().

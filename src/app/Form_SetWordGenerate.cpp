@@ -1,0 +1,234 @@
+// Generating the document from the main window. The window gathers the whole design into a job
+// on the GUI thread, a worker runs the job, and what the run then shows (the path, the buttons,
+// the success dialog, the window enabled, the progress window ended) happens back on the GUI
+// thread, in that order.
+#include "app/AppGlobals.h"
+#include "app/Form_CongratulationDocx.h"
+#include "app/Form_SaveConfirm.h"
+#include "app/Form_SetWord.h"
+#include "app/GenerationState.h"
+#include "app/ThreadFileCompareProgress.h"
+#include "app/generation/GenerationRun.h"
+#include "app/generation/RunInputs.h"
+#include "platform/Files.h"
+#include "platform/Shell.h"
+#include "platform/ui/WaitCursor.h"
+#include "resources/ResourceIds.h"
+#include "settings/Settings.h"
+
+struct GenerationRunState {
+    GenerationJob job;
+    bool started = false;   // false: the progress window's OK came before the work
+    GenerationStatus status = GenerationStatus::Done;
+};
+
+namespace {
+
+constexpr const char* kFailureCaption = "生成Word文档";
+
+// What the user is told when a run cannot make the document; "%s" is the output folder.
+const char* FailureText(GenerationStatus status, DocxRunStatus docxStatus)
+{
+    switch (status) {
+    case GenerationStatus::NoDiaryDay:
+        return "日期范围里没有要写日记的一天 (请检查日期和星期的设置)，没有生成文档。";
+    case GenerationStatus::SkeletonBroken:
+        return "Word模板 (config/template) 不完整，没有生成文档。";
+    case GenerationStatus::NoOutputName:
+        return "输出路径 '%s' 里 my_diary.docx 和 my_diary1.docx 到 my_diary1000.docx 都已存在。\n"
+               "请选择另一个输出路径，或删除不要的文件。";
+    case GenerationStatus::NoRunFolder:
+    case GenerationStatus::TemplateFilesFailed:
+        return "无法在输出路径 '%s' 里写文件。";
+    case GenerationStatus::CopyFailed:
+        return "找不到或无法复制Word模板 (config/template)，没有生成文档。";
+    case GenerationStatus::DocxFailed:
+        return docxStatus == DocxRunStatus::WriteFailed ? "无法在输出路径 '%s' 里写文件 (磁盘已满?)，没有生成文档。"
+                                                         : "Word模板 (config/template) 不完整，没有生成文档。";
+    case GenerationStatus::ZipFailed:
+        return "无法打包Word文档 (磁盘已满?)，没有生成文档。";
+    case GenerationStatus::PublishFailed:
+        return "无法在输出路径 '%s' 里保存Word文档。";
+    case GenerationStatus::Done:
+    case GenerationStatus::Stopped:
+        break;
+    }
+    return "";
+}
+
+CEdit* OutputFileEdit(CWnd& window)
+{
+    return static_cast<CEdit*>(window.GetDlgItem(IDC_EDIT_OUT_FILE));
+}
+
+} // namespace
+
+void CForm_SetWord::OnButtonGenerate()
+{
+    if (IsGenerating())
+        return;
+    // A folder is required: a file of that name would take no document.
+    if (!platform::IsDirectory(m_editOutFolder.GetWindowText().str()))
+        DefaultOutputFolder();
+    g_strOutFolder = m_editOutFolder.GetWindowText();
+    g_bAddDateInTitle = m_checkAddDate.GetCheck() == BST_CHECKED ? 1 : 0;
+    if (m_labelStart.GetWindowTextLength() == 0) {
+        MessageBox("Please click button : 'Settings' for month and date .");
+        return;
+    }
+    if (m_listClasses.GetItemCount() == 0) {
+        SendMessage(WM_COMMAND, MAKEWPARAM(static_cast<WORD>(IDC_BUTTON_ADD), BN_CLICKED), 0);
+        return;
+    }
+    CForm_SaveConfirm confirm(this);
+    if (confirm.DoModal() != IDOK)
+        return;
+    if (g_nSaveConfirmChoice == 1)
+        CheckAndSaveConfig();
+    if (m_listClasses.GetItemCount() == 0 || m_nDayCount <= 0)
+        return;
+
+    // Everything the run needs is taken now, so nothing the user changes later reaches it.
+    ReadTitleControls();
+    auto run = std::make_shared<GenerationRunState>();
+    run->job.programFolder = g_strExeFolder.str();
+    run->job.outFolder = g_strOutFolder.str();
+    run->job.design = BuildRunDesign(ReadClassListModel(), ReadOutlineLevels());
+    const GenerationStatus prepared = PrepareGeneration(run->job);
+    if (prepared != GenerationStatus::Done) {
+        CString message;
+        message.Format(FailureText(prepared, DocxRunStatus::Done), g_strOutFolder.GetString());
+        MessageBox(message, kFailureCaption, MB_OK | MB_ICONERROR);
+        return;
+    }
+    ReadTitleControls();
+    g_strOutputFile = run->job.outputFile.c_str();
+    g_strOutputPath = g_strOutputFile;
+    g_nClassCount = static_cast<int>(run->job.design.classes.size());
+    g_nGenerateProgressMode = 0;
+    m_run = run;
+    m_bGenerationDone = 0;
+    LockForGeneration();
+
+    m_progress = std::make_unique<CThreadFileCompareProgress>(this);
+    m_progress->InitInstance();
+    // The worker starts once the event loop turns, so an OK pressed before that is honoured.
+    PostMessage(WM_START_GENERATION_WORKER);
+}
+
+void CForm_SetWord::LockForGeneration()
+{
+    CEdit* outputFile = OutputFileEdit(*this);
+    outputFile->SetWindowText("");
+    outputFile->SetReadOnly(TRUE);
+    GetDlgItem(IDC_BUTTON_OPEN_FILE)->EnableWindow(FALSE);
+    EnableWindow(FALSE);
+    m_buttonGenerate.EnableWindow(FALSE);
+    m_buttonGenerate.Invalidate();
+    m_buttonGenerate.UpdateWindow();
+}
+
+LRESULT CForm_SetWord::OnStartGenerationWorker(WPARAM, LPARAM)
+{
+    const std::shared_ptr<GenerationRunState> run = m_run;
+    if (!run || IsGenerating())
+        return 0;
+    m_generation.Start(
+        *this,
+        [run](const std::atomic<bool>& stopRequested) {
+            // Read once: an OK pressed during the work lets the work go on.
+            if (g_bCancelGeneration.load() != 0) {
+                DiscardGeneration(run->job);
+                return;
+            }
+            run->started = true;
+            run->job.stopRequested = [&stopRequested] { return stopRequested.load(); };
+            run->status = RunGeneration(run->job, [](GenerationPhase phase) {
+                if (phase == GenerationPhase::CreateDocx)
+                    g_nGenerateProgressMode = 1;
+            });
+        },
+        [this] { OnGenerationDone(); });
+    return 0;
+}
+
+void CForm_SetWord::OnGenerationDone()
+{
+    const std::shared_ptr<GenerationRunState> run = std::move(m_run);
+    if (run->started && run->status == GenerationStatus::Done) {
+        g_strOutputFile = run->job.outputFile.c_str();
+        g_strOutputPath = g_strOutputFile;
+        m_strMadeFile = g_strOutputFile;
+        ShowOutputFile();
+        m_buttonGenerate.EnableWindow(TRUE);
+        m_buttonGenerate.Invalidate();
+        m_buttonGenerate.UpdateWindow();
+        CForm_CongratulationDocx congratulation(this);
+        if (congratulation.DoModal() == IDOK) {
+            if (g_nAfterGenerateAction == 0)
+                OpenOutputFile();
+            else if (g_nAfterGenerateAction == 1)
+                ShowOutputInExplorer();
+        }
+    } else {
+        // Given up before the work, or failed: the window is as it was before the run.
+        m_progress.reset();
+        g_strOutputFile = m_strMadeFile;
+        g_strOutputPath = m_strMadeFile;
+        ShowMadeFile();
+        m_buttonGenerate.EnableWindow(TRUE);
+        if (run->started) {
+            CString message;
+            message.Format(FailureText(run->status, run->job.docxStatus), g_strOutFolder.GetString());
+            MessageBox(message, kFailureCaption, MB_OK | MB_ICONERROR);
+        }
+    }
+    EnableWindow(TRUE);
+    m_bGenerationDone = 1;
+    m_progress.reset();
+}
+
+void CForm_SetWord::StopGeneration()
+{
+    m_generation.Stop();
+    if (m_run)
+        DiscardGeneration(m_run->job);
+    m_run.reset();
+    m_progress.reset();
+}
+
+CFormFileCompareProgress* CForm_SetWord::ProgressWindow() const
+{
+    return m_progress ? &m_progress->m_dialog : nullptr;
+}
+
+void CForm_SetWord::ShowOutputFile()
+{
+    CEdit* outputFile = OutputFileEdit(*this);
+    outputFile->SetWindowText(g_strOutputPath);
+    outputFile->SetReadOnly(FALSE);
+    GetDlgItem(IDC_BUTTON_OPEN_FILE)->EnableWindow(TRUE);
+}
+
+// The document of the last run that worked, if there is one; else the boxes as at start.
+void CForm_SetWord::ShowMadeFile()
+{
+    if (!m_strMadeFile.IsEmpty())
+        ShowOutputFile();
+}
+
+void CForm_SetWord::OpenOutputFile()
+{
+    CWaitCursor wait;
+    platform::ShellOpen(g_strOutputFile.str());
+}
+
+void CForm_SetWord::ShowOutputInExplorer()
+{
+    platform::ShellShowInFolder(g_strOutputFile.str());
+}
+
+void CForm_SetWord::OnButtonOpenFile()
+{
+    OpenOutputFile();
+}

@@ -1,0 +1,13 @@
+#pragma once
+// Lines of a text file. CR LF, LF and a lone CR all end a line, so files from any editor,
+// old Mac ones included, read as the lines their author saw.
+
+#include <string_view>
+#include <vector>
+
+namespace platform {
+
+// The lines without their ends; a line end at the very end of the text starts no further line.
+std::vector<std::string_view> SplitLines(std::string_view text);
+
+} // namespace platform

@@ -1,0 +1,62 @@
+#include "platform/ui/BackgroundTask.h"
+
+#include "platform/ui/Wnd.h"
+
+#include <QCoreApplication>
+#include <thread>
+
+namespace platform::ui {
+
+struct BackgroundTask::Shared {
+    std::atomic<bool> stopRequested{false};
+    bool dropped = false;   // GUI thread only
+    std::thread thread;
+};
+
+BackgroundTask::~BackgroundTask()
+{
+    Stop();
+}
+
+bool BackgroundTask::Start(CWnd& owner, Work work, std::function<void()> completion)
+{
+    if (IsBusy())
+        return false;
+    auto shared = std::make_shared<Shared>();
+    const HWND window = owner.m_hWnd;
+    m_shared = shared;
+    shared->thread = std::thread([shared, window, work = std::move(work), completion = std::move(completion)] {
+        work(shared->stopRequested);
+        PostToGuiThread([shared, window, completion] {
+            if (shared->dropped)
+                return;
+            shared->thread.join();
+            shared->dropped = true;
+            if (CWnd::IsWindow(window))
+                completion();
+        });
+    });
+    return true;
+}
+
+bool BackgroundTask::IsBusy() const
+{
+    return m_shared && !m_shared->dropped;
+}
+
+void BackgroundTask::Stop()
+{
+    if (!IsBusy())
+        return;
+    m_shared->stopRequested = true;
+    if (m_shared->thread.joinable())
+        m_shared->thread.join();
+    m_shared->dropped = true;
+}
+
+void PostToGuiThread(std::function<void()> function)
+{
+    QMetaObject::invokeMethod(QCoreApplication::instance(), std::move(function), Qt::QueuedConnection);
+}
+
+} // namespace platform::ui

@@ -1,0 +1,46 @@
+#include "settings/DateFormatFile.h"
+
+#include "platform/CodePage.h"
+#include "platform/Files.h"
+#include "settings/IniFile.h"
+
+#include <string>
+
+namespace {
+
+constexpr const char* kSection = "Main";
+
+CString KeyOf(size_t index)
+{
+    CString key;
+    key.Format("DateFormat%zu", index + 1);
+    return key;
+}
+
+} // namespace
+
+std::vector<CString> ReadDateFormats(const CString& file)
+{
+    std::vector<CString> formats;
+    for (size_t index = 0;; ++index) {
+        CString format = CIniFile().GetString(file, kSection, KeyOf(index));
+        format.Trim();
+        if (format.IsEmpty())
+            return formats;
+        formats.push_back(format);
+    }
+}
+
+bool WriteDateFormats(const CString& file, const std::vector<CString>& formats)
+{
+    std::string text = std::string("[") + kSection + "]\r\n";
+    for (size_t index = 0; index < formats.size(); ++index)
+        text += (KeyOf(index) + "=" + formats[index] + "\r\n").str();
+    return platform::WriteFileReplacing(file.str(), platform::EncodeGb18030(text));
+}
+
+std::vector<CString> StarterDateFormats()
+{
+    return {"%Y年%m月%d日,%A", "%Y-%m-%d,%a", "%A,%B %d,%Y", "%a %b %d,%Y", "%Y-%m-%d %A",
+            "%d/%m/%Y %a", "%m月%d日 %A", "%y-%m-%d %a"};
+}

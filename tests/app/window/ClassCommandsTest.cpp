@@ -1,0 +1,213 @@
+// The class list's commands driven through the main window and the class dialog, offscreen.
+#include "AppFixture.h"
+#include "app/Form_SetWord.h"
+#include "resources/DiaryDialogIds.h"
+#include "resources/TableStyleIds.h"
+#include "settings/ClassListModel.h"
+
+namespace {
+
+class ClassCommandsTest : public AppTest {
+protected:
+    void Start(const std::string& config = PreparedConfig())
+    {
+        Write("ZaDuzed_Simple.ini", config);
+        window = std::make_unique<CForm_SetWord>();
+        ASSERT_TRUE(window->Create(IDD_FORM_SETWORD));
+    }
+    void TearDown() override
+    {
+        window.reset();
+        AppTest::TearDown();
+    }
+    void Command(UINT id) { window->SendMessage(WM_COMMAND, MAKEWPARAM(static_cast<WORD>(id), BN_CLICKED), 0); }
+    CString Cell(int row, int column) const { return window->m_listClasses.GetItemText(row, column); }
+    int Rows() const { return window->m_listClasses.GetItemCount(); }
+    // Rows added straight to the list, each numbered and titled "n".
+    void AddRows(int count, bool numbered)
+    {
+        for (int index = 0; index < count; ++index) {
+            const int row = window->m_listClasses.InsertItem(Rows(), "");
+            CString number;
+            number.Format("%d", row + 1);
+            window->m_listClasses.SetItemText(row, kCellId, number);
+            window->m_listClasses.SetItemText(row, kCellTitle, number);
+            window->m_listClasses.SetItemText(row, kCellItemNumber, numbered ? "Y" : "N");
+        }
+    }
+    void PressKey(WORD key)
+    {
+        NMLVKEYDOWN down;
+        down.hdr.idFrom = IDC_LIST_CLASSES;
+        down.hdr.code = LVN_KEYDOWN;
+        down.wVKey = key;
+        window->SendMessage(WM_NOTIFY, IDC_LIST_CLASSES, reinterpret_cast<LPARAM>(&down));
+    }
+    std::unique_ptr<CForm_SetWord> window;
+};
+
+} // namespace
+
+TEST_F(ClassCommandsTest, AClassAddedAndSetFieldByFieldComesBackFromTheFile)
+{
+    Start();
+    driver->Expect(IDD_DAILY_DIARY, [](DialogProbe& p) {
+        p.Click(IDC_CLASS_DEFAULT);
+        p.Type(IDC_CLASS_TITLE, "  读书 ");
+        p.Choose(IDC_CLASS_LINE_COUNT, 3);
+        p.Choose(IDC_CLASS_LINE_SIZE, 6);
+        p.Click(IDC_CLASS_TITLE_BACK_FLAG);
+        p.Click(IDC_CLASS_SNAP_TO_GRID);
+        p.Click(IDC_CLASS_LINE_UNDERLINE);
+        p.Type(IDC_CLASS_PREFIX, "(开心)");
+        p.Click(IDC_CLASS_NUMBERS);
+        p.Click(IDC_CLASS_TABLE);
+        p.Click(IDC_CLASS_TABLE_BUTTON);
+        p.Click(IDC_DIARY_OK);
+    });
+    driver->Expect(IDD_TABLE_STYLE, [](DialogProbe& p) {
+        ClickListRow(p.Dialog(), IDC_TABLE_PRESETS, 1);
+        p.Click(IDC_DIARY_OK);
+    });
+    Command(IDC_BUTTON_ADD);
+    ASSERT_EQ(Rows(), 4);
+    EXPECT_EQ(window->m_nCurrentRow, 3);
+    EXPECT_EQ(window->m_listClasses.GetItemState(3, LVIS_SELECTED), LVIS_SELECTED);
+
+    boxes->Answer(IDYES);
+    driver->Expect(IDD_SAVE_CONFIG, [](DialogProbe& p) { p.Click(IDC_CONFIG_OK); });
+    Command(ID_TOOLBAR_SAVE);
+    const std::string file = File("ZaDuzed_Simple.ini");
+    const std::vector<std::pair<const char*, const char*>> expected = {
+        {"COL_ID", "4"},          {"COL_CLASS_TITLE", "读书"},   {"COL_LINE_COUNT", "4"},
+        {"COL_LINE_TEXT_FONT_SIZE", "8"}, {"COL_CLASS_FONT_SIZE", "11"}, {"bCOL_CLASS_BK_COLOR", "1"},
+        {"COL_CLASS_BK_COLOR", "FFFFFF"}, {"COL_LINE_SnapToGrid", "1"}, {"COL_LINE_Underline", "1"},
+        {"COL_UNDONE_TEXT", "(开心)"}, {"COL_ItemNumber", "1"},   {"bTable", "1"},
+        {"line_type", "single"},  {"class_table_bk_color", "D9D9D9"}, {"line_color", "000000"},
+        {"SpaceRow_ForEveryClass", "1"}, {"COL_CLASS_FONT_NAME", "Tahoma"}, {"COL_CLASS_FONT_ITALIC", "1"},
+    };
+    for (const auto& [key, value] : expected)
+        EXPECT_EQ(Ini(file, "LIST3", key), value) << key;
+}
+
+TEST_F(ClassCommandsTest, TheThirtyFirstClassIsRefusedWithTheLimit)
+{
+    Start();
+    AddRows(27, false);
+    Command(IDC_BUTTON_ADD);
+    ASSERT_EQ(boxes->Shown().size(), 1u);
+    EXPECT_NE(boxes->Shown()[0].text.find("最大分 30 类"), std::string::npos);
+    EXPECT_EQ(boxes->Shown()[0].caption, "重要信息");
+    EXPECT_EQ(Rows(), 30);
+}
+
+TEST_F(ClassCommandsTest, NumberingIsRefusedPastFiveNumberedClasses)
+{
+    Start();
+    AddRows(4, true);   // with the prepared row 1, five numbered classes
+    bool refused = false;
+    driver->Expect(IDD_DAILY_DIARY, [&](DialogProbe& p) {
+        p.Click(IDC_CLASS_NUMBERS);
+        refused = static_cast<CButton*>(p.Item(IDC_CLASS_NUMBERS))->GetCheck() == BST_UNCHECKED;
+        p.Click(IDC_DIARY_CANCEL);
+    });
+    Command(IDC_BUTTON_ADD);
+    EXPECT_TRUE(refused);
+    EXPECT_EQ(MessageTexts(), std::vector<std::string>{"增加'项目序号'的类只能增加5个. \r\n 如果你想增加，请取消其他类的'项目编号'。"});
+
+    window->m_nCurrentRow = 1;   // a numbered class keeps its numbering
+    driver->Expect(IDD_DAILY_DIARY, [](DialogProbe& p) {
+        EXPECT_EQ(static_cast<CButton*>(p.Item(IDC_CLASS_NUMBERS))->GetCheck(), BST_CHECKED);
+        p.Click(IDC_DIARY_OK);
+    });
+    Command(IDC_BUTTON_EDIT);
+    EXPECT_EQ(Cell(1, kCellItemNumber), "Y");
+    EXPECT_EQ(boxes->Shown().size(), 1u);
+}
+
+TEST_F(ClassCommandsTest, MovesExchangeWholeRowsAndDeleteMakesTheRowAboveCurrent)
+{
+    Start();
+    const ClassListModel before = window->ReadClassListModel();
+    Command(IDC_BUTTON_MOVE_DOWN);
+    EXPECT_EQ(window->m_nCurrentRow, 1);
+    EXPECT_EQ(window->ReadClassListModel()[1].cells, before[0].cells) << "numbers move with their rows";
+    EXPECT_EQ(window->ReadClassListModel()[0].cells, before[1].cells);
+    Command(IDC_BUTTON_MOVE_UP);
+    Command(IDC_BUTTON_MOVE_UP);   // the first row goes no higher
+    EXPECT_EQ(window->ReadClassListModel()[0].cells, before[0].cells);
+
+    ClickListRow(*window, IDC_LIST_CLASSES, 2);
+    Command(IDC_BUTTON_DELETE);
+    ASSERT_EQ(Rows(), 2);
+    EXPECT_EQ(window->m_nCurrentRow, 1);
+    EXPECT_EQ(Cell(1, kCellTitle), "Reading");
+    ClickListRow(*window, IDC_LIST_CLASSES, 0);
+    Command(IDC_BUTTON_DELETE);
+    EXPECT_EQ(window->m_nCurrentRow, 0);
+    EXPECT_EQ(Cell(0, kCellTitle), "Reading");
+    Command(IDC_BUTTON_DELETE);   // the only row: the preview empties
+    EXPECT_EQ(Rows(), 0);
+    EXPECT_EQ(window->m_groupPreview.GetWindowText(), "");
+    EXPECT_EQ(window->m_labelTitle.GetWindowText(), "");
+}
+
+TEST_F(ClassCommandsTest, AFileOpensThroughTheShell)
+{
+    Start();
+    window->ShellOpenFile(File("my_diary.docx").c_str());
+    EXPECT_EQ(opened, std::vector<std::string>{File("my_diary.docx")});
+}
+
+TEST_F(ClassCommandsTest, ARowOutsideTheListIsNoRow)
+{
+    Start();
+    window->m_nCurrentRow = 7;
+    Command(IDC_BUTTON_EDIT);   // no dialog: the driver would report one
+    Command(IDC_BUTTON_MOVE_UP);
+    Command(IDC_BUTTON_MOVE_DOWN);
+    EXPECT_EQ(Rows(), 3);
+    EXPECT_EQ(Cell(0, kCellTitle), "工作");
+}
+
+TEST_F(ClassCommandsTest, KeysSelectAndPreviewRows)
+{
+    Start();
+    const struct {
+        WORD key;
+        int row;
+    } cases[] = {{VK_DOWN, 1}, {VK_END, 2}, {VK_DOWN, 2}, {VK_HOME, 0}, {VK_UP, 0}};
+    for (const auto& c : cases) {
+        PressKey(c.key);
+        EXPECT_EQ(window->m_nCurrentRow, c.row) << c.key;
+        window->m_listClasses.SetItemState(-1, 0, LVIS_SELECTED);
+        window->m_listClasses.SetItemState(c.row, LVIS_SELECTED, LVIS_SELECTED);
+    }
+    ClickListRow(*window, IDC_LIST_CLASSES, 1, NM_CLICK);
+    EXPECT_EQ(window->m_groupPreview.GetWindowText(), "日记的分类:  : 2  ");
+}
+
+TEST_F(ClassCommandsTest, AllColumnsShowAndHideTheHiddenCells)
+{
+    Start();
+    DialogProbe probe(*window);
+    probe.Click(IDC_CHECK_ALL_COLUMNS);
+    EXPECT_EQ(window->m_listClasses.GetColumnWidth(kCellTableTop), 35);
+    EXPECT_EQ(window->m_listClasses.GetColumnWidth(kCellEvenRowBack), 45);
+    EXPECT_EQ(window->m_listClasses.GetColumnWidth(kCellSignColor), 0);
+    probe.Click(IDC_CHECK_ALL_COLUMNS);
+    EXPECT_EQ(window->m_listClasses.GetColumnWidth(kCellClassFontColor), 0);
+}
+
+TEST_F(ClassCommandsTest, DoubleClickEditsAndCancelKeepsTheRow)
+{
+    Start();
+    const ClassListModel before = window->ReadClassListModel();
+    driver->Expect(IDD_DAILY_DIARY, [](DialogProbe& p) {
+        EXPECT_EQ(p.Dialog().GetWindowText(), "Editing : 1");
+        p.Type(IDC_CLASS_TITLE, "changed");
+        p.Click(IDC_DIARY_CANCEL);
+    });
+    ClickListRow(*window, IDC_LIST_CLASSES, 0, NM_DBLCLK);
+    EXPECT_EQ(window->ReadClassListModel()[0].cells, before[0].cells);
+}

@@ -1,0 +1,212 @@
+// Dialog 131's formats, captions and format list with its file, and dialog 293, on 15 June 2026
+// (a Monday).
+#include "DateDialogFixture.h"
+
+#include "dialogs/diary/Fomr_AddDateFormat.h"
+#include "platform/CodePage.h"
+#include "platform/Files.h"
+#include "settings/SettingsRecords.h"
+
+namespace {
+
+struct Conversion {
+    const char* text;
+    const char* pattern;
+};
+
+class ConvertDateFormat : public testing::TestWithParam<Conversion> {};
+
+CListCtrl& FormatList(DialogProbe& p)
+{
+    return static_cast<CListCtrl&>(*p.Item(IDC_SM_FORMAT_LIST));
+}
+
+std::vector<std::string> Patterns(DialogProbe& p)
+{
+    std::vector<std::string> patterns;
+    for (int row = 0; row < FormatList(p).GetItemCount(); ++row)
+        patterns.push_back(FormatList(p).GetItemText(row, 3).str());
+    return patterns;
+}
+
+void RightClickDelete(DialogProbe& p, platform::ui::PopupMenuRecorder& menus, int row)
+{
+    menus.Choose(ID_DATE_FORMAT_DELETE);
+    ClickListRow(p.Dialog(), IDC_SM_FORMAT_LIST, row, NM_RCLICK);
+}
+
+// A key pressed in the format list, as the list tells its dialog before it moves.
+void PressListKey(DialogProbe& p, WORD key)
+{
+    NMLVKEYDOWN down;
+    down.hdr.hwndFrom = p.Item(IDC_SM_FORMAT_LIST)->m_hWnd;
+    down.hdr.idFrom = IDC_SM_FORMAT_LIST;
+    down.hdr.code = LVN_KEYDOWN;
+    down.wVKey = key;
+    p.Dialog().SendMessage(WM_NOTIFY, IDC_SM_FORMAT_LIST, reinterpret_cast<LPARAM>(&down));
+}
+
+} // namespace
+
+TEST_P(ConvertDateFormat, TokensBecomeStrftimeCodes)
+{
+    EXPECT_EQ(CFomr_AddDateFormat::ConvertDateFormat(GetParam().text), GetParam().pattern);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    AddDateFormat, ConvertDateFormat,
+    testing::Values(Conversion{"aaaa mmm,d,yyyy", "%A %b,%d,%Y"}, Conversion{"aaa d,mmmm,yyyy", "%a %d,%B,%Y"},
+                    Conversion{"yyyy-m-d aaaa", "%Y-%m-%d %A"}, Conversion{"yy-mm-dd aaa", "%y-%m-%d %a"},
+                    Conversion{"dd/mm/yyyy dd", "%d/%m/%Y %d"}, Conversion{"yyyy年m月d日", "%Y年%m月%d日"},
+                    Conversion{"mmmmm d yy", "%Bm %d %y"}, Conversion{"yyyy mm", ""}, Conversion{"aaaa d", ""},
+                    Conversion{"", ""}, Conversion{"100% yyyy-mm-dd", "100%% %Y-%m-%d"},
+                    Conversion{" d.m.yy %", "%d.%m.%y %%"}));
+
+TEST_F(DateDialogTest, ANewTemplateShowsTheDefaultsAndCreatesTheFormatFile)
+{
+    platform::RemoveFile(FormatFile());
+    RunDialog([](DialogProbe& p) {
+        EXPECT_TRUE(Checked(p, IDC_SM_MONTH_FULL));
+        EXPECT_FALSE(p.Item(IDC_SM_CUSTOM_FORMAT)->IsWindowEnabled());
+        EXPECT_EQ(Text(p, IDC_SM_CUSTOM_FORMAT), "%Y年%m月");
+        EXPECT_EQ(Text(p, IDC_SM_MONTH_Y_M), "2026-06");
+        EXPECT_EQ(Text(p, IDC_SM_QUARTER_TEXT), "季度:");
+        for (const auto& [id, text] : std::vector<std::pair<int, const char*>>{
+                 {IDC_SM_REST_BEFORE, " [ 还剩"}, {IDC_SM_REST_AFTER, " 天 ]"}, {IDC_SM_NUMBER_BEFORE, " [ 第 "},
+                 {IDC_SM_NUMBER_AFTER, " 天 ]"}, {IDC_SM_WEEKEND_TEXT, " [ 周末 ]"}})
+            EXPECT_EQ(Text(p, id), text);
+        EXPECT_EQ(Patterns(p), std::vector<std::string>{"%Y年%m月%d日,%A"});
+        EXPECT_EQ(Text(p, IDC_SM_START_LABEL), "2026年01月01日,Thursday");
+        SetCheck(p, IDC_SM_MONTH_UPPER, true);
+        EXPECT_EQ(Text(p, IDC_SM_MONTH_PREVIEW), "JUNE 2026");
+        p.Click(IDC_SM_CANCEL);
+    });
+    const std::string file = Read("config/date_format.ini");
+    EXPECT_EQ(file, platform::EncodeGb18030("[Main]\r\nDateFormat1=%Y年%m月%d日,%A\r\n"));
+}
+
+TEST_F(DateDialogTest, CaptionsAreStoredEmptyWhenOffOrBlank)
+{
+    g_dayCaptions.DEFERENCE = 1;
+    RunDialog([](DialogProbe& p) {
+        SetCheck(p, IDC_SM_REST_DAY, false);
+        p.Type(IDC_SM_WEEKEND_TEXT, "   ");
+        p.Type(IDC_SM_QUARTER_TEXT, "Q");
+        p.Click(IDC_SM_OK);
+    });
+    EXPECT_EQ(g_strRestDay, "");
+    EXPECT_EQ(g_strRestDayBack, "");
+    EXPECT_EQ(g_bShowRestDay, 0);
+    EXPECT_EQ(g_strWeekEnd, "");
+    EXPECT_EQ(g_strHadBeenDays, " [ 第 ");
+    EXPECT_EQ(g_dayCaptions.HadBeenDays_Back, " 天 ]");
+    EXPECT_EQ(g_strQuarterText, "Q");
+    EXPECT_EQ(g_dayCaptions.DEFERENCE, 1);
+
+    RunDialog([](DialogProbe& p) {
+        for (const int box : {IDC_SM_REST_DAY, IDC_SM_DAY_NUMBER, IDC_SM_WEEKEND})
+            SetCheck(p, box, false);
+        EXPECT_FALSE(p.Item(IDC_SM_TEXT_BOLD)->IsWindowEnabled()) << "no caption: no caption style";
+        p.Click(IDC_SM_OK);
+    });
+    EXPECT_EQ(g_dayCaptions.DEFERENCE, 0) << "with no caption on, even with 不同设置 ticked";
+}
+
+TEST_F(DateDialogTest, AnEmptyCustomMonthFormatKeepsTheDialogOpen)
+{
+    g_strConfigPath = File("design.ini");
+    g_strMonthFormat = "%Y-%m";
+    const CString dayFormat = g_strDayFormat;
+    RunDialog([](DialogProbe& p) {
+        EXPECT_TRUE(Checked(p, IDC_SM_MONTH_Y_M));
+        p.Click(IDC_SM_MONTH_CUSTOM);
+        p.Type(IDC_SM_CUSTOM_FORMAT, "  ");
+        p.PressEscape();
+        ASSERT_TRUE(p.IsOpen());
+        p.Type(IDC_SM_CUSTOM_FORMAT, "%Y %q 月");
+        p.Click(IDC_SM_PREVIEW_CUSTOM);
+        EXPECT_EQ(Text(p, IDC_SM_CUSTOM_PREVIEW), "2026 %q 月") << "a stray % is shown as written";
+        p.Click(IDC_SM_OK);
+    });
+    EXPECT_EQ(MessageTexts(), std::vector<std::string>{"is empty"});
+    EXPECT_EQ(g_strMonthFormat, "%Y %%q 月");
+    EXPECT_EQ(g_strDayFormat, dayFormat);
+}
+
+TEST_F(DateDialogTest, AddedFormatsJoinTheListOnceAndBecomeTheDailyFormat)
+{
+    g_strConfigPath = File("design.ini");
+    g_strDayFormat = "%d/%m/%Y";
+    Write("config/date_format.ini", "[Main]\r\nDateFormat1=%d/%m/%Y\r\nDateFormat2=%Y-%m-%d\r\nDateFormat4=%y\r\n");
+    driver->Expect(IDD_ADD_DATE_FORMAT, [](DialogProbe& p) {
+        p.Click(IDC_ADF_OK);
+        ASSERT_TRUE(p.IsOpen()) << "an empty format is refused";
+        auto& samples = static_cast<CListBox&>(*p.Item(IDC_ADF_SAMPLES));
+        samples.SetCurSel(3);
+        p.Dialog().SendMessage(WM_COMMAND, MAKEWPARAM(IDC_ADF_SAMPLES, LBN_SELCHANGE), 0);
+        EXPECT_EQ(Text(p, IDC_ADF_PATTERN), "yy-mm-dd aaa");
+        EXPECT_EQ(Text(p, IDC_ADF_EXAMPLE), "26-06-15 Mon");
+        p.Click(IDC_ADF_OK);
+    });
+    driver->Expect(IDD_ADD_DATE_FORMAT, [](DialogProbe& p) {
+        p.Type(IDC_ADF_PATTERN, "dd/mm/yyyy");
+        p.PressEnter();
+    });
+    RunDialog([&](DialogProbe& p) {
+        EXPECT_EQ(Patterns(p), (std::vector<std::string>{"%d/%m/%Y", "%Y-%m-%d"})) << "a gap ends the list";
+        EXPECT_EQ(FormatList(p).GetItemText(1, 2), "2026-06-15");
+        p.Click(IDC_SM_ADD_FORMAT);
+        EXPECT_EQ(Text(p, IDC_SM_END_LABEL), "26-12-31 Thu");
+        const std::string afterAdd = Read("config/date_format.ini");
+        p.Click(IDC_SM_ADD_FORMAT);
+        EXPECT_EQ(Read("config/date_format.ini"), afterAdd) << "a listed format is not written again";
+        EXPECT_EQ(Patterns(p).size(), 3u);
+        EXPECT_TRUE(FormatList(p).GetItemState(0, LVIS_SELECTED));
+        p.Click(IDC_SM_OK);
+    });
+    EXPECT_EQ(MessageTexts().size(), 1u);
+    EXPECT_EQ(g_strDayFormat, "%d/%m/%Y");
+    EXPECT_EQ(Read("config/date_format.ini"),
+              "[Main]\r\nDateFormat1=%d/%m/%Y\r\nDateFormat2=%Y-%m-%d\r\nDateFormat3=%y-%m-%d %a\r\n");
+}
+
+TEST_F(DateDialogTest, DeletingRowsRewritesTheFileAndSelectsTheNewLastRow)
+{
+    g_strConfigPath = File("design.ini");
+    g_strDayFormat = "%Y";
+    Write("config/date_format.ini", "[Main]\r\nDateFormat1=%Y\r\nDateFormat2=%m\r\n");
+    platform::ui::PopupMenuRecorder menus;
+    RunDialog([&](DialogProbe& p) {
+        ClickListRow(p.Dialog(), IDC_SM_FORMAT_LIST, 1);
+        RightClickDelete(p, menus, 1);
+        EXPECT_EQ(Patterns(p), std::vector<std::string>{"%Y"});
+        EXPECT_TRUE(FormatList(p).GetItemState(0, LVIS_SELECTED)) << "the new last row";
+        RightClickDelete(p, menus, 0);
+        EXPECT_EQ(FormatList(p).GetItemCount(), 0);
+        RightClickDelete(p, menus, -1);
+        p.Click(IDC_SM_OK);
+    });
+    EXPECT_EQ(menus.Shown().front(), std::vector<std::string>{"&Delete"});
+    EXPECT_EQ(Read("config/date_format.ini"), "[Main]\r\n");
+    EXPECT_EQ(g_strDayFormat, "%m") << "the row clicked last stays the daily format";
+}
+
+TEST_F(DateDialogTest, KeysInTheFormatListChooseTheDailyFormat)
+{
+    g_strConfigPath = File("design.ini");
+    g_strDayFormat = "%Y";
+    Write("config/date_format.ini", "[Main]\r\nDateFormat1=%Y\r\nDateFormat2=%m\r\nDateFormat3=%d\r\n");
+    RunDialog([](DialogProbe& p) {
+        ClickListRow(p.Dialog(), IDC_SM_FORMAT_LIST, 0);
+        PressListKey(p, VK_UP);
+        EXPECT_EQ(Text(p, IDC_SM_START_LABEL), "2026") << "nothing above the first row";
+        PressListKey(p, VK_DOWN);
+        EXPECT_EQ(Text(p, IDC_SM_START_LABEL), "01");
+        PressListKey(p, VK_END);
+        PressListKey(p, VK_LEFT);
+        EXPECT_EQ(Text(p, IDC_SM_END_LABEL), "31");
+        PressListKey(p, VK_HOME);
+        p.Click(IDC_SM_OK);
+    });
+    EXPECT_EQ(g_strDayFormat, "%Y");
+}

@@ -1,0 +1,324 @@
+// Making the diary from the main window as a user does: button 1122, the save question, the
+// progress window while a worker writes, the success dialog, and the window usable again.
+#include "ZipReader.h"
+#include "ZlibReference.h"
+#include "app/FormFileCompareProgress.h"
+#include "app/Form_SetWord.h"
+#include "app/GenerationState.h"
+#include "app/window/AppFixture.h"
+#include "resources/DiaryDialogIds.h"
+#include "support/DocxCheck.h"
+
+#include <filesystem>
+#include <set>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::set<std::string> Listing(const std::string& folder)
+{
+    std::set<std::string> names;
+    for (const auto& entry : fs::directory_iterator(folder))
+        names.insert(entry.path().filename().string());
+    return names;
+}
+
+// The parts of the archive as zlib inflates them, by name; a part that does not inflate is left out.
+std::map<std::string, std::string> Parts(const std::string& docx)
+{
+    std::map<std::string, std::string> parts;
+    const ParsedZip zip = ParseZip(docxcheck::ReadFile(docx));
+    EXPECT_EQ(zip.error, "");
+    for (const ParsedEntry& entry : zip.entries) {
+        const zlibref::Inflated inflated = zlibref::InflateRaw(entry.data);
+        if (entry.method == 8 && inflated.ok)
+            parts[entry.name] = inflated.data;
+    }
+    return parts;
+}
+
+class GenerateTest : public AppTest {
+protected:
+    void SetUp() override
+    {
+        AppTest::SetUp();
+        platform::SetShowInFolderRecorder([this](const std::string& file) {
+            shownInFolder.push_back(file);
+            return true;
+        });
+    }
+    void TearDown() override
+    {
+        window.reset();
+        platform::SetShowInFolderRecorder(nullptr);
+        g_strOutputFile.Empty();
+        g_strOutputPath.Empty();
+        AppTest::TearDown();
+    }
+    void Start(const std::string& design = PreparedConfig())
+    {
+        Write("ZaDuzed_Simple.ini", design);
+        window = std::make_unique<CForm_SetWord>();
+        ASSERT_TRUE(window->Create(IDD_FORM_SETWORD));
+        window->ShowWindow(SW_SHOW);
+    }
+    // Presses 1122 and answers the save question with the button given (none: no question expected).
+    void Press(int confirmButton = IDC_CONFIRM_GENERATE)
+    {
+        if (confirmButton != 0)
+            driver->Expect(IDD_SAVE_CONFIRM, [confirmButton](DialogProbe& p) { p.Click(confirmButton); });
+        window->SendMessage(WM_COMMAND, MAKEWPARAM(static_cast<WORD>(IDC_BUTTON_GENERATE), BN_CLICKED), 0);
+    }
+    void ExpectSuccess(int button = IDC_CONGRATS_CLOSE)
+    {
+        driver->Expect(IDD_CONGRATULATION, [this, button](DialogProbe& p) {
+            successPath = p.Item(IDC_CONGRATS_PATH)->GetWindowText().str();
+            p.Click(button);
+        });
+    }
+    bool WaitForTheRun(int timeoutMs = 20000)
+    {
+        return platform::ui::PumpEventsUntil([this] { return window->m_bGenerationDone == 1 && !window->IsGenerating(); },
+                                             timeoutMs);
+    }
+    CString Text(int id) const { return window->GetDlgItem(id)->GetWindowText(); }
+    bool Enabled(int id) const { return window->GetDlgItem(id)->IsWindowEnabled() != FALSE; }
+    std::string Out() const { return File("docs") + "/Rorovavozir"; }
+    // Run folders are the only hidden entries a run makes in the output folder; the worker's
+    // first step puts the skeleton copy into one.
+    bool RunFolderLeft(const char* holding = "") const
+    {
+        for (const std::string& name : Listing(Out()))
+            if (name.rfind(".my_diary", 0) == 0 && fs::exists(Out() + "/" + name + "/" + holding))
+                return true;
+        return false;
+    }
+    bool WorkerBegun() const { return RunFolderLeft("my_diary"); }
+
+    std::unique_ptr<CForm_SetWord> window;
+    std::vector<std::string> shownInFolder;
+    std::string successPath;
+};
+
+} // namespace
+
+TEST_F(GenerateTest, RunMakesTheDocumentWhileTheWindowWaitsAndThenShowsIt)
+{
+    Start();
+    ExpectSuccess();
+    Press();
+    EXPECT_FALSE(window->IsWindowEnabled()) << "disabled while the worker writes";
+    EXPECT_FALSE(Enabled(IDC_BUTTON_GENERATE));
+    EXPECT_FALSE(Enabled(IDC_BUTTON_OPEN_FILE));
+    ASSERT_NE(window->ProgressWindow(), nullptr);
+    EXPECT_TRUE(window->ProgressWindow()->IsWindowVisible());
+    ASSERT_TRUE(WaitForTheRun());
+
+    const std::string docx = Out() + "/my_diary.docx";
+    EXPECT_EQ(successPath, docx);
+    EXPECT_EQ(Text(IDC_EDIT_OUT_FILE), docx);
+    EXPECT_TRUE(Enabled(IDC_BUTTON_OPEN_FILE));
+    EXPECT_TRUE(Enabled(IDC_BUTTON_GENERATE));
+    EXPECT_TRUE(window->IsWindowEnabled());
+    EXPECT_EQ(window->ProgressWindow(), nullptr);
+    EXPECT_EQ(Listing(Out()), (std::set<std::string>{"config", "my_diary.docx"})) << "no work folders left";
+    EXPECT_TRUE(fs::is_empty(Out() + "/config"));
+
+    const auto parts = Parts(docx);
+    EXPECT_EQ(parts.size(), docxcheck::PackageParts().size());
+    for (const auto& [name, text] : parts)
+        EXPECT_EQ(docxcheck::XmlError(text), "") << name;
+    const std::string& body = parts.at("word/document.xml");
+    for (const char* text : {"工作", "Reading", "Ideas", "Prepared", "2026-01-03", "2026-01-09"})
+        EXPECT_NE(body.find(text), std::string::npos) << text;
+    EXPECT_TRUE(opened.empty() && shownInFolder.empty()) << "closing the success dialog opens nothing";
+}
+
+TEST_F(GenerateTest, TakenNamesGiveTheNextFreeOneAndADesignWithoutAFileGetsOne)
+{
+    Start();
+    Write("docs/Rorovavozir/my_diary.docx", "mine");
+    Write("docs/Rorovavozir/my_diary1.docx", "mine too");
+    g_strConfigPath.Empty();
+    ExpectSuccess();
+    Press();
+    ASSERT_TRUE(WaitForTheRun());
+    EXPECT_EQ(Text(IDC_EDIT_OUT_FILE), Out() + "/my_diary2.docx");
+    EXPECT_EQ(Read("docs/Rorovavozir/my_diary.docx"), "mine");
+    EXPECT_EQ(g_strConfigPath, File("NewDiary1.ini"));
+
+    for (int n = 2; n <= 1000; ++n)
+        Write("docs/Rorovavozir/my_diary" + std::to_string(n) + ".docx", "");
+    const auto before = Listing(Out());
+    Press();
+    EXPECT_EQ(Listing(Out()), before) << "nothing deleted, nothing written";
+    ASSERT_EQ(boxes->Shown().size(), 1u);
+    EXPECT_NE(boxes->Shown()[0].text.find("my_diary1000.docx"), std::string::npos);
+    EXPECT_TRUE(window->IsWindowEnabled());
+    EXPECT_EQ(Text(IDC_EDIT_OUT_FILE), Out() + "/my_diary2.docx") << "the last document stays shown";
+}
+
+TEST_F(GenerateTest, EachGuardStopsBeforeAnythingIsWritten)
+{
+    // No date range: a design that never had one.
+    Start("[Main]\r\n");
+    Press(0);
+    EXPECT_EQ(MessageTexts(), std::vector<std::string>{"Please click button : 'Settings' for month and date ."});
+    window.reset();
+
+    // A date range but no class left: the class dialog opens to add one instead.
+    Start();
+    window->m_listClasses.DeleteAllItems();
+    driver->Expect(IDD_DAILY_DIARY, [](DialogProbe& p) { p.Click(IDC_DIARY_CANCEL); });
+    Press(0);
+    EXPECT_EQ(driver->Ran().back(), IDD_DAILY_DIARY);
+    window.reset();
+
+    // The save question cancelled.
+    Start();
+    Press(IDC_CONFIRM_CANCEL);
+    EXPECT_EQ(driver->Ran().back(), IDD_SAVE_CONFIRM);
+    EXPECT_FALSE(window->IsGenerating());
+    EXPECT_TRUE(window->IsWindowEnabled());
+    EXPECT_EQ(Listing(Out()), std::set<std::string>{"config"});
+}
+
+TEST_F(GenerateTest, MissingOutputFolderOrAFileInItsPlaceGivesTheDefaultFolder)
+{
+    Start();
+    for (const std::string& folder : {File("gone"), File("ZaDuzed_Simple.ini")}) {
+        DialogProbe(*window).Type(IDC_EDIT_OUT_FOLDER, folder.c_str());
+        ExpectSuccess();
+        Press();
+        ASSERT_TRUE(WaitForTheRun()) << folder;
+        EXPECT_EQ(Text(IDC_EDIT_OUT_FOLDER), Out()) << folder;
+        EXPECT_EQ(fs::path(Text(IDC_EDIT_OUT_FILE).str()).parent_path(), Out()) << folder;
+    }
+    EXPECT_FALSE(fs::exists(File("gone")));
+}
+
+TEST_F(GenerateTest, MissingMottoFileGivesADocumentWithoutMottoLines)
+{
+    Start(PreparedConfig() + "[Main]\r\nTXT_AddText=1\r\nTXT_FileName=" + File("no-motto.txt") + "\r\n");
+    g_bAddTextMirror = 1;
+    ExpectSuccess();
+    Press();
+    ASSERT_TRUE(WaitForTheRun());
+    EXPECT_TRUE(fs::exists(Out() + "/my_diary.docx"));
+    EXPECT_TRUE(boxes->Shown().empty());
+}
+
+TEST_F(GenerateTest, OkBeforeTheWorkMakesNothingAndGivesTheWholeWindowBack)
+{
+    Start();
+    Press();
+    ASSERT_NE(window->ProgressWindow(), nullptr);
+    window->ProgressWindow()->SendMessage(WM_COMMAND, MAKEWPARAM(static_cast<WORD>(IDC_PROGRESS_OK), BN_CLICKED), 0);
+    EXPECT_TRUE(window->IsWindowEnabled());
+    ASSERT_TRUE(WaitForTheRun());
+    EXPECT_EQ(Listing(Out()), std::set<std::string>{"config"}) << "no document and no work folder";
+    EXPECT_TRUE(Enabled(IDC_BUTTON_GENERATE));
+    EXPECT_FALSE(Enabled(IDC_BUTTON_OPEN_FILE)) << "there is no document to open yet";
+    EXPECT_EQ(window->ProgressWindow(), nullptr);
+    EXPECT_TRUE(boxes->Shown().empty());
+}
+
+TEST_F(GenerateTest, OkDuringTheWorkGivesTheWindowBackWhileTheRunGoesOn)
+{
+    Start(Read("config/samples/FullYear_AllCalendars.ini"));
+    ExpectSuccess();
+    Press();
+    ASSERT_TRUE(platform::ui::PumpEventsUntil([&] { return WorkerBegun(); }));
+    window->ProgressWindow()->SendMessage(WM_COMMAND, MAKEWPARAM(static_cast<WORD>(IDC_PROGRESS_OK), BN_CLICKED), 0);
+    EXPECT_TRUE(window->IsWindowEnabled());
+    DialogProbe(*window).Type(IDC_EDIT_TITLE, "Changed meanwhile");
+    ASSERT_TRUE(WaitForTheRun());
+    EXPECT_EQ(successPath, Out() + "/my_diary.docx");
+    const std::string body = Parts(successPath).at("word/document.xml");
+    EXPECT_EQ(body.find("Changed meanwhile"), std::string::npos) << "the run works on its own snapshot";
+}
+
+// The close box, "退出" and "保存和退出", once the progress window's OK has given the window back.
+TEST_F(GenerateTest, LeavingDuringARunStopsItAndLeavesNoFile)
+{
+    const std::string design = Read("config/samples/FullYear_AllCalendars.ini");
+    int successesExpected = 0;
+    for (const UINT exit : {0u, ID_TOOLBAR_EXIT, ID_TOOLBAR_SAVE_EXIT}) {
+        // A busy machine may finish a run between two looks at it; such a run is let through
+        // (its success dialog is expected beforehand) and the next one caught.
+        bool caught = false;
+        for (int attempt = 0; attempt < 5 && !caught; ++attempt) {
+            Start(design);
+            if (successesExpected++ == 0)
+                ExpectSuccess();
+            Press();
+            caught = platform::ui::PumpEventsUntil([&] { return WorkerBegun() || window->m_bGenerationDone == 1; }) &&
+                     WorkerBegun();
+            if (!caught) {
+                ASSERT_TRUE(WaitForTheRun()) << exit;
+                successesExpected = 0;
+                fs::remove(Out() + "/my_diary.docx");
+                window.reset();
+            }
+        }
+        ASSERT_TRUE(caught) << exit;
+        window->ProgressWindow()->SendMessage(WM_COMMAND, MAKEWPARAM(static_cast<WORD>(IDC_PROGRESS_OK), BN_CLICKED),
+                                              0);
+        if (exit != ID_TOOLBAR_EXIT)
+            driver->Expect(IDD_SAVE_CONFIG, [](DialogProbe& save) { save.Click(IDC_CONFIG_CANCEL); });
+        if (exit == 0) {
+            window->DestroyWindow();
+        } else {
+            platform::ui::ExitCatcher catcher;
+            EXPECT_THROW(window->SendMessage(WM_COMMAND, MAKEWPARAM(static_cast<WORD>(exit), BN_CLICKED), 0),
+                         platform::ui::ExitCaught);
+        }
+        EXPECT_FALSE(RunFolderLeft()) << exit;
+        for (const std::string& name : Listing(Out()))
+            EXPECT_EQ(name.find(".docx"), std::string::npos) << name << ": a run stopped midway publishes nothing";
+        platform::ui::PumpEventsUntil([] { return false; }, 50);
+        EXPECT_NE(driver->Ran().back(), IDD_CONGRATULATION) << "no success dialog after leaving";
+        window.reset();
+    }
+    // The success dialog still expected belongs to a run that goes through.
+    if (successesExpected > 0) {
+        Start();
+        Press();
+        ASSERT_TRUE(WaitForTheRun());
+    }
+}
+
+TEST_F(GenerateTest, SuccessActionsAndTheOpenFileButton)
+{
+    Start();
+    const std::string docx = Out() + "/my_diary.docx";
+    ExpectSuccess(IDC_CONGRATS_OPEN_FILE);
+    Press();
+    ASSERT_TRUE(WaitForTheRun());
+    EXPECT_EQ(opened, std::vector<std::string>{docx});
+
+    ExpectSuccess(IDC_CONGRATS_OPEN_FOLDER);
+    Press();
+    ASSERT_TRUE(WaitForTheRun());
+    EXPECT_EQ(shownInFolder, std::vector<std::string>{Out() + "/my_diary1.docx"});
+
+    opened.clear();
+    DialogProbe(*window).Click(IDC_BUTTON_OPEN_FILE);
+    EXPECT_EQ(opened, std::vector<std::string>{Out() + "/my_diary1.docx"});
+}
+
+TEST_F(GenerateTest, FailedRunIsToldLeavesNoDocumentAndNoSuccessDialog)
+{
+    Start();
+    fs::remove(File("config/template/word/styles.xml"));
+    Press();
+    ASSERT_TRUE(WaitForTheRun());
+    ASSERT_EQ(boxes->Shown().size(), 1u);
+    EXPECT_NE(boxes->Shown()[0].text.find("没有生成文档"), std::string::npos) << boxes->Shown()[0].text;
+    EXPECT_EQ(Listing(Out()), std::set<std::string>{"config"});
+    EXPECT_EQ(Text(IDC_EDIT_OUT_FILE), "");
+    EXPECT_FALSE(Enabled(IDC_BUTTON_OPEN_FILE));
+    EXPECT_TRUE(Enabled(IDC_BUTTON_GENERATE));
+    EXPECT_TRUE(window->IsWindowEnabled());
+}

@@ -1,0 +1,139 @@
+// What a user sees of a window's state: a disabled dialog keeps its look but refuses input, a
+// dialog without a sizing frame keeps its size, read-only edits look read-only, and the wait
+// cursor.
+#include "platform/ui/Dialog.h"
+#include "platform/ui/DialogTemplate.h"
+#include "platform/ui/StandardControls.h"
+#include "platform/ui/SysColors.h"
+#include "platform/ui/WaitCursor.h"
+#include "platform/ui/qt/WindowAccess.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <gtest/gtest.h>
+
+namespace {
+
+constexpr UINT kLookDialog = 9402, kSizingDialog = 9403;
+constexpr int kButton = 1001, kReadOnly = 1002;
+
+class LookDialog : public CDialog {
+    RV_DECLARE_MESSAGE_MAP()
+public:
+    explicit LookDialog(UINT id = kLookDialog) : CDialog(id) {}
+    int clicks = 0;
+
+private:
+    void OnButton() { ++clicks; }
+};
+
+RV_MESSAGE_MAP(LookDialog, CDialog, msgmap::Command(kButton, &T::OnButton))
+
+void RegisterLookDialogs()
+{
+    DialogTemplate dialog;
+    dialog.id = kLookDialog;
+    dialog.cx = 150;
+    dialog.cy = 60;
+    dialog.style = WS_CAPTION | WS_SYSMENU;
+    dialog.controls = {
+        {ControlClass::Button, kButton, "Press", 10, 10, 50, 14, BS_PUSHBUTTON},
+        {ControlClass::Edit, kReadOnly, "path", 10, 30, 100, 12, ES_READONLY | WS_BORDER},
+    };
+    RegisterDialogTemplate(dialog);
+    dialog.id = kSizingDialog;
+    dialog.style |= WS_THICKFRAME;
+    RegisterDialogTemplate(dialog);
+}
+
+QWidget* WidgetOfItem(CWnd& dialog, int id)
+{
+    return platform::ui::detail::WidgetOf(dialog.GetDlgItem(id)->m_hWnd);
+}
+
+void Click(QWidget* button)
+{
+    const QPointF centre(button->width() / 2.0, button->height() / 2.0);
+    const QPointF global = button->mapToGlobal(centre);
+    QMouseEvent press(QEvent::MouseButtonPress, centre, global, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QMouseEvent release(QEvent::MouseButtonRelease, centre, global, Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(button, &press);
+    QApplication::sendEvent(button, &release);
+}
+
+QColor Colour(COLORREF colour)
+{
+    return QColor(GetRValue(colour), GetGValue(colour), GetBValue(colour));
+}
+
+} // namespace
+
+TEST(WindowLook, DisabledDialogRefusesInputButGreysNothing)
+{
+    RegisterLookDialogs();
+    LookDialog dialog;
+    ASSERT_TRUE(dialog.Create(kLookDialog));
+    dialog.ShowWindow(SW_SHOW);
+    QWidget* button = WidgetOfItem(dialog, kButton);
+    ASSERT_NE(button, nullptr);
+    Click(button);
+    ASSERT_EQ(dialog.clicks, 1);
+
+    dialog.EnableWindow(FALSE);
+    EXPECT_FALSE(dialog.IsWindowEnabled());
+    EXPECT_TRUE(button->isEnabled()) << "the controls keep their look";
+    EXPECT_TRUE(dialog.GetDlgItem(kButton)->IsWindowEnabled());
+    Click(button);
+    EXPECT_EQ(dialog.clicks, 1) << "input is refused";
+    button->window()->close();
+    EXPECT_TRUE(CWnd::IsWindow(dialog.m_hWnd) && dialog.IsWindowVisible()) << "so is the close box";
+
+    dialog.EnableWindow(TRUE);
+    Click(button);
+    EXPECT_EQ(dialog.clicks, 2);
+    dialog.GetDlgItem(kButton)->EnableWindow(FALSE);
+    EXPECT_FALSE(button->isEnabled()) << "a disabled control is greyed as usual";
+}
+
+TEST(WindowLook, DialogWithoutASizingFrameKeepsItsSizeUnlessTheProgramMovesIt)
+{
+    RegisterLookDialogs();
+    LookDialog fixed(kLookDialog), sizing(kSizingDialog);
+    ASSERT_TRUE(fixed.Create(kLookDialog));
+    ASSERT_TRUE(sizing.Create(kSizingDialog));
+    QWidget* fixedWidget = WidgetOfItem(fixed, kButton)->window();
+    QWidget* sizingWidget = WidgetOfItem(sizing, kButton)->window();
+    EXPECT_EQ(fixedWidget->minimumSize(), fixedWidget->maximumSize());
+    EXPECT_NE(sizingWidget->minimumSize(), sizingWidget->maximumSize());
+    fixed.MoveWindow(10, 10, 333, 222);
+    CRect rect;
+    fixed.GetClientRect(&rect);
+    EXPECT_EQ(rect.Width(), 333);
+    EXPECT_EQ(fixedWidget->maximumSize(), QSize(333, 222));
+}
+
+TEST(WindowLook, ReadOnlyEditsAreFilledWithTheButtonFace)
+{
+    RegisterLookDialogs();
+    LookDialog dialog;
+    ASSERT_TRUE(dialog.Create(kLookDialog));
+    QWidget* edit = WidgetOfItem(dialog, kReadOnly);
+    EXPECT_EQ(edit->palette().color(QPalette::Base), Colour(GetSysColor(COLOR_BTNFACE)));
+    static_cast<CEdit*>(dialog.GetDlgItem(kReadOnly))->SetReadOnly(FALSE);
+    EXPECT_FALSE(static_cast<QLineEdit*>(edit)->isReadOnly());
+    EXPECT_EQ(edit->palette().color(QPalette::Base), Colour(GetSysColor(COLOR_WINDOW)));
+    static_cast<CEdit*>(dialog.GetDlgItem(kReadOnly))->SetReadOnly(TRUE);
+    EXPECT_EQ(edit->palette().color(QPalette::Base), Colour(GetSysColor(COLOR_BTNFACE)));
+}
+
+TEST(WindowLook, WaitCursorWhileTheObjectLives)
+{
+    EXPECT_FALSE(IsWaitCursorShown());
+    {
+        CWaitCursor wait;
+        EXPECT_TRUE(IsWaitCursorShown());
+    }
+    EXPECT_FALSE(IsWaitCursorShown());
+}
