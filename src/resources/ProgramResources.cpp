@@ -17,6 +17,8 @@ void RegisterProgramResources()
         RegisterDialogTemplate(std::move(dialog));
     // Pictures live under the program folder, which is the current folder.
     RegisterIconResource(IDI_MAINFRAME, "config/pic/Rorovavozir.ico");
+    RegisterIconResource(IDI_ITEM_SYMBOL, "config/pic/item_symbol.ico");
+    RegisterIconResource(IDI_TABLE_STYLE, "config/pic/table_style.ico");
     RegisterBitmapResource(IDB_ABOUT, "config/pic/about.bmp");
     RegisterStringResource(IDS_ABOUTBOX, "关于 Rorovavozir(&A)...");
 }

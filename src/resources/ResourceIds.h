@@ -28,6 +28,8 @@ constexpr UINT IDD_DAILY_DIARY = 280;
 // Icons, pictures, strings and the system menu's own command.
 constexpr UINT IDI_MAINFRAME = 185;
 constexpr UINT IDB_ABOUT = 291;
+constexpr UINT IDI_ITEM_SYMBOL = 255;
+constexpr UINT IDI_TABLE_STYLE = 226;
 constexpr UINT IDS_ABOUTBOX = 101;
 constexpr UINT IDM_ABOUTBOX = 0x0010;
 

@@ -1,6 +1,6 @@
 // Makes the shipped pictures from the program's own windows and documents, offscreen:
 //   make_pictures sizes <checkout>                   the start pictures' width and height
-//   make_pictures windows <checkout>                 start/1-3.bmp, about.bmp, Rorovavozir.ico
+//   make_pictures windows <checkout>                 start/1-3.bmp, about.bmp and the icons
 //   make_pictures document <checkout> <folder>       a diary of a sample design; prints its path
 //   make_pictures page <checkout> <page.png> <n>     start/<n>.bmp from a rendered page
 // Each works in a scratch program folder, so the checkout only gets the pictures.
@@ -38,6 +38,7 @@ constexpr const char* kSample = "config/samples/Spring_15Mar_10Apr.ini";
 constexpr const char* kKnownDesigns[] = {"FullYear_AllCalendars.ini", "Motto_June.ini", "Weekdays_Only.ini"};
 // The toolbar draws its pictures on this grey, which it shows as transparent.
 constexpr COLORREF kToolbarMask = RGB(100, 100, 100);
+constexpr COLORREF kWhite = RGB(255, 255, 255);
 // What the window pictures stand on: the classic desktop's teal.
 constexpr COLORREF kDesktop = RGB(0, 128, 128);
 
@@ -104,6 +105,24 @@ Size ControlSize(UINT dialogId, int controlId)
     return Size{rect.Width(), rect.Height()};
 }
 
+// An icon from the top-left square of one of the program's pictures, transparent where it has
+// the given colour.
+bool WriteIconFrom(const fs::path& checkout, const std::string& picture, int square, COLORREF transparent,
+                   const std::string& name)
+{
+    CBitmap bitmap;
+    bitmap.Attach(LoadImage(nullptr, ("config/pic/" + picture).c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE));
+    const fs::path icon = checkout / "config/pic" / name;
+    const bool written =
+        bitmap.GetSafeHandle() &&
+        WriteIcon(icon.string(),
+                  Fit(Crop(BitmapPixels(static_cast<HBITMAP>(bitmap.GetSafeHandle())), 0, 0, square, square), 32, 32,
+                      transparent),
+                  transparent);
+    std::printf("%s %s\n", written ? "wrote" : "could not write", icon.c_str());
+    return written;
+}
+
 bool Write(const fs::path& checkout, const std::string& name, const Pixels& picture)
 {
     const fs::path path = checkout / "config/pic" / name;
@@ -144,14 +163,11 @@ int Windows(const fs::path& checkout)
         save.Create(IDD_SAVE_CONFIG, &main);
         written = Write(checkout, "start/3.bmp", OnDesktop(Captured(save), start.width, start.height, kDesktop)) && written;
     }
-    CBitmap toolbarPicture;
-    toolbarPicture.Attach(LoadImage(nullptr, "config/pic/toolbar_32/1.bmp", IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE));
-    const fs::path icon = checkout / "config/pic/Rorovavozir.ico";
-    const bool iconWritten = toolbarPicture.GetSafeHandle() &&
-                             WriteIcon(icon.string(), BitmapPixels(static_cast<HBITMAP>(toolbarPicture.GetSafeHandle())),
-                                       kToolbarMask);
-    std::printf("%s %s\n", iconWritten ? "wrote" : "could not write", icon.c_str());
-    return written && iconWritten ? 0 : 1;
+    written = WriteIconFrom(checkout, "toolbar_32/1.bmp", 32, kToolbarMask, "Rorovavozir.ico") && written;
+    written = WriteIconFrom(checkout, "item_special/2001.bmp", 32, kWhite, "item_symbol.ico") && written;
+    // The table style's left end, square: its heading line and the rows below it.
+    written = WriteIconFrom(checkout, "LineSettings/TableStyle1.bmp", 108, kWhite, "table_style.ico") && written;
+    return written ? 0 : 1;
 }
 
 int Document(const fs::path& checkout, const fs::path& out)

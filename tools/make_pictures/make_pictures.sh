@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Makes the shipped pictures from the program itself: the start pictures of the welcome dialog
 # (config/pic/start/1-5.bmp: the main window, the select and save dialogs, two pages of a diary
-# the program wrote), the About picture (config/pic/about.bmp) and the icon
-# (config/pic/Rorovavozir.ico). Run from the checkout after a build:
+# the program wrote), the About picture (config/pic/about.bmp) and the icons
+# (config/pic/Rorovavozir.ico, item_symbol.ico and table_style.ico from the program's own
+# toolbar, item symbol and table style pictures). Run from the checkout after a build:
 #   tools/make_pictures/make_pictures.sh [build folder, default build]
 # Needs LibreOffice (soffice) and poppler-utils (pdftoppm, pdfinfo) for the pages.
 set -euo pipefail

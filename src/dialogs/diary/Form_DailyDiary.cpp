@@ -20,6 +20,8 @@ constexpr int kLastFontSize = 72;
 constexpr int kStartSizeIndex = 15;   // 12.5 points
 constexpr int kMostLines = 30;
 constexpr int kSignButtonPicture = 12;
+// The symbol and table buttons show their icons at this size beside their captions.
+constexpr int kButtonIconSize = 24;
 constexpr int kSampleHeight = 21;
 constexpr DWORD kSampleStyle = FST_ANTIALIAS | 64;   // 64: left-aligned
 constexpr const char* kSampleLineText = "这里将会是您在Word日记里输入的内容.(请设置格式)";
@@ -132,6 +134,12 @@ BOOL CForm_DailyDiary::OnInitDialog()
     SetUpColourButton(m_colourTextBack, kWhite, false);
     SetUpColourButton(m_colourLineBack, kWhite, true);
     SetUpColourButton(m_colourPrefix, kBlack, true);
+    for (const auto& [button, icon] : {std::pair{&m_buttonSymbol, IDI_ITEM_SYMBOL}, {&m_buttonTable, IDI_TABLE_STYLE}}) {
+        button->SetIcon(static_cast<int>(icon), CSize(kButtonIconSize, kButtonIconSize), static_cast<int>(icon),
+                        CSize(kButtonIconSize, kButtonIconSize));
+        button->SetAlign(CImageButton::kImageLeft);
+        button->SetFlat(FALSE);
+    }
     SetItemSpecialBitmap(&m_buttonSign, kSignButtonPicture);
 
     for (CFontLabel* sample : {&m_sampleTitle, &m_sampleLine, &m_samplePrefix})

@@ -6,6 +6,7 @@
 #include "app/TableOutline.h"
 #include "controls/ColourButton/ColourButton.h"
 #include "controls/FontLabel/FontLabel.h"
+#include "controls/ImageButton/ImageButton.h"
 #include "controls/groupbox/ThemedGroupBox.h"
 #include "dialogs/diary/DiaryDialog.h"
 #include "platform/ui/StandardControls.h"
@@ -41,8 +42,8 @@ public:
     CColorButton m_colourTextBack;
     CColorButton m_colourLineBack;
     CColorButton m_colourPrefix;
-    CButton m_buttonSymbol;
-    CButton m_buttonTable;
+    CImageButton m_buttonSymbol;
+    CImageButton m_buttonTable;
     CButton m_buttonSign;
     CFontLabel m_sampleTitle;
     CFontLabel m_sampleLine;
