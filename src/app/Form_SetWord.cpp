@@ -47,7 +47,10 @@ RV_MESSAGE_MAP(CForm_SetWord, CDialog,
                msgmap::Notify(NM_CLICK, IDC_LIST_CLASSES, &T::OnClickClassList),
                msgmap::Notify(LVN_KEYDOWN, IDC_LIST_CLASSES, &T::OnKeydownClassList),
                msgmap::Command(IDC_CHECK_ALL_COLUMNS, &T::OnCheckShowAllColumns),
-               msgmap::Command(IDC_BUTTON_REFRESH_PREVIEW, &T::OnButtonRefreshPreview))
+               msgmap::Command(IDC_BUTTON_REFRESH_PREVIEW, &T::OnButtonRefreshPreview),
+               msgmap::Command(IDC_BUTTON_SAME_FORMAT, &T::OnButtonSameFormat),
+               msgmap::Command(IDC_BUTTON_MONTH_FORMAT, &T::OnButtonMonthFormat),
+               msgmap::Command(IDC_BUTTON_DATE_FORMAT, &T::OnButtonDateFormat))
 
 CForm_SetWord::CForm_SetWord(CWnd* parent)
     : CDialog(IDD_FORM_SETWORD, parent), m_hIcon(LoadIconResource(IDI_MAINFRAME, 0, 0))
@@ -112,8 +115,7 @@ BOOL CForm_SetWord::OnInitDialog()
     m_bSpareFlag = 0;
 
     StyleGenerateButton();
-    Invalidate();
-    UpdateWindow();
+    InitDefaultFontName();
     FillOutlineLevelCombos();
     InitClassListColumns();
     StyleDateLabels();
@@ -124,6 +126,7 @@ BOOL CForm_SetWord::OnInitDialog()
     LoadConfig();
     m_rectTitleLabel = ClientRectOf(IDC_PREVIEW_TITLE);
     ShowStoredOutFolder();
+    ClearMottoWithoutFile();
     ReadStartShow();
     if (g_bStartShow == 1) {
         CRorovavozirDlg welcome(this);

@@ -64,7 +64,8 @@ public:
     void OnButtonRefreshPreview();
     // Whether one more class may number its lines, the row being edited (or -1) left out.
     BOOL CanAddItemNumbering(int editedRow) const;
-    void ShellOpenFile(CString path);
+    // The shell's "Open" on the path, under the wait cursor.
+    static void ShellOpenFile(CString path);
 
     // The class preview (Form_SetWordPreview.cpp).
     void RefreshClassPreview(int row);
@@ -100,6 +101,13 @@ public:
     // file; the progress window goes.
     void StopGeneration();
 
+    // The heading commands (Form_SetWordHeadings.cpp).
+    void OnButtonMonthFormat();
+    void OnButtonDateFormat();
+    void OnButtonSameFormat();
+    void InitDefaultFontName();
+    void ClearMottoWithoutFile();
+
     // Helpers the settings dialogs share (Form_SetWordHelpers.cpp).
     static void FillFontSizeCombo(CComboBox* combo, int first, int last, int selected);
     static void FillNumberCombo(CComboBox* combo, int first, int last);
@@ -120,6 +128,7 @@ public:
     int m_nDayCount = 0;
     HICON m_hIcon = nullptr;   // icon 185, on the window and in the task list
     BYTE m_bGenerationDone = 0;
+    CString m_strDefaultFontName;   // "Tahoma" from start-up; read by nothing yet
 
     CEdit m_editTitle;
     CButton m_checkAddDate;

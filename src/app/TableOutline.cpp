@@ -15,6 +15,7 @@ constexpr int kNumberColumnX = 43;
 constexpr int kLineBandX = 83;
 constexpr int kDash = 8;
 constexpr int kDashStep = 10;
+constexpr int kHandDashedPen = 6;
 
 int Sign(int value)
 {
@@ -73,6 +74,14 @@ std::vector<OutlineLine> HandDashes(CPoint from, CPoint to)
         pieces.push_back({at(step * kDashStep), at(step * kDashStep + kDash), true});
     pieces.push_back({at(steps * kDashStep), to, true});
     return pieces;
+}
+
+void SetOutlinePen(TableOutline& outline, COLORREF colour, const CString& pen)
+{
+    const int style = std::atoi(pen);
+    outline.lineColour = colour;
+    outline.handDashed = style == kHandDashedPen;
+    outline.penStyle = outline.handDashed ? PS_SOLID : style;
 }
 
 void PaintTableOutline(CDC& dc, const TableOutline& outline)

@@ -52,4 +52,7 @@ TableOutline ClassTableOutline(const CRect& inside, const CRect& frame, const Cl
 // Lines run along one axis.
 std::vector<OutlineLine> HandDashes(CPoint from, CPoint to);
 
+// The lines' colour and pen from a line-type row's pen text (a PS_ style; "6" is laid by hand).
+void SetOutlinePen(TableOutline& outline, COLORREF colour, const CString& pen);
+
 void PaintTableOutline(CDC& dc, const TableOutline& outline);

@@ -3,6 +3,7 @@
 #include "platform/ui/Resources.h"
 #include "resources/DialogTemplates.h"
 #include "resources/DiaryDialogTemplates.h"
+#include "resources/HeadingDialogTemplates.h"
 #include "resources/ResourceIds.h"
 
 void RegisterProgramResources()
@@ -14,6 +15,9 @@ void RegisterProgramResources()
         RegisterDialogTemplate(std::move(dialog));
     RegisterMenuTemplate(RightDateFormatMenu());
     for (DialogTemplate dialog : {DailyDiaryTemplate(), ItemSpecialTemplate(), SpecialSignTemplate(), TableStyleTemplate()})
+        RegisterDialogTemplate(std::move(dialog));
+    for (DialogTemplate dialog : {TableALineTemplate(), MonthFontTemplate(), SameSettingTemplate(), DateFontTemplate(),
+                                  AddTextTemplate(), AddTextEditTemplate()})
         RegisterDialogTemplate(std::move(dialog));
     // Pictures live under the program folder, which is the current folder.
     RegisterIconResource(IDI_MAINFRAME, "config/pic/Rorovavozir.ico");

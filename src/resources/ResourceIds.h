@@ -24,6 +24,12 @@ constexpr UINT IDD_TABLE_STYLE = 217;
 constexpr UINT IDD_ITEM_SPECIAL = 245;
 constexpr UINT IDD_SPECIAL_SIGN = 256;
 constexpr UINT IDD_DAILY_DIARY = 280;
+constexpr UINT IDD_TABLE_ALINE = 259;
+constexpr UINT IDD_MONTH_FONT = 264;
+constexpr UINT IDD_SAME_SETTING = 290;
+constexpr UINT IDD_DATE_FONT = 265;
+constexpr UINT IDD_ADD_TEXT = 257;
+constexpr UINT IDD_ADD_TEXT_EDIT = 258;
 
 // Icons, pictures, strings and the system menu's own command.
 constexpr UINT IDI_MAINFRAME = 185;

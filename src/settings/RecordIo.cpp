@@ -56,7 +56,7 @@ bool SaveTable(const char* file, const char* section, const char* prefix, const 
 void LoadDateTableSettings(const char* file, const char* section)
 {
     LoadTable(file, section, "Date_", g_dateTable);
-    g_bDateTableMirror = g_dateTable.bTable;
+    g_bDateInTable = g_dateTable.bTable;
 }
 
 void LoadTextTableSettings(const char* file, const char* section)
@@ -66,7 +66,7 @@ void LoadTextTableSettings(const char* file, const char* section)
 
 bool SaveDateTableSettings(const char* file, const char* section)
 {
-    g_dateTable.bTable = g_bDateTableMirror;
+    g_dateTable.bTable = g_bDateInTable;
     return SaveTable(file, section, "Date_", g_dateTable);
 }
 
@@ -86,7 +86,7 @@ void LoadAddTextSettings(const char* file, const char* section)
     a.FontColor = ini.Text("TXT_FontColor");
     a.BackgroundColor = ini.Text("TXT_BackgroundColor");
     a.AddText = ini.BoolDefault("TXT_AddText", 0);
-    g_bAddTextMirror = a.AddText;
+    g_bAddTextPerDay = a.AddText;
     a.BackgroundColor_Check = ini.BoolDefault("TXT_BackgroundColor_Check", 0);
     a.FontBold = ini.BoolDefault("TXT_FontBold", 0);
     a.FontItalic = ini.BoolDefault("TXT_FontItalic", 0);
@@ -101,7 +101,7 @@ bool SaveAddTextSettings(const char* file, const char* section)
 {
     IniSection ini(file, section);
     AddTextSettings& a = g_addText;
-    a.AddText = g_bAddTextMirror;
+    a.AddText = g_bAddTextPerDay;
     ini.WriteInt("TXT_AddText", a.AddText);
     ini.WriteText("TXT_FileName", a.FileName);
     ini.WriteText("TXT_FontName", a.FontName);

@@ -52,8 +52,8 @@ extern BYTE g_bAddBlankLineBeforeClass;
 extern CString g_strExeFolder;      // the program folder, ending in the path separator
 extern CString g_strConfigPath;     // the current configuration file
 extern BYTE g_bStartShow;           // welcome window at start; kept in the configuration path file
-extern BYTE g_bAddTextMirror;       // the added-text check box, copied into the record before a save
-extern BYTE g_bDateTableMirror;     // the date-table check box, copied into the record before a save
+extern BYTE g_bAddTextPerDay;       // the added-text check box, copied into the record before a save
+extern BYTE g_bDateInTable;     // the date-table check box, copied into the record before a save
 extern int g_bShowRestDay;          // the days-left caption is on
 extern int g_bShowHadBeenDays;      // the day-number caption is on
 extern CString g_strDaysFontNameCopy;   // the date heading's face as the date range dialog last left it

@@ -201,7 +201,7 @@ TEST_F(GenerateTest, MissingOutputFolderOrAFileInItsPlaceGivesTheDefaultFolder)
 TEST_F(GenerateTest, MissingMottoFileGivesADocumentWithoutMottoLines)
 {
     Start(PreparedConfig() + "[Main]\r\nTXT_AddText=1\r\nTXT_FileName=" + File("no-motto.txt") + "\r\n");
-    g_bAddTextMirror = 1;
+    g_bAddTextPerDay = 1;
     ExpectSuccess();
     Press();
     ASSERT_TRUE(WaitForTheRun());

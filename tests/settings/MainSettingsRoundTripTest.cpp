@@ -21,8 +21,8 @@ auto StoredSingleSettings()
         g_bUncheckedWeekFontDelLine, g_strQuarterText, g_bConfigYearPlanner, g_strMonthsFontName,
         g_strMonthsFontSize, g_bMonthsFontBold, g_bMonthsFontItalic, g_strMonthsFontColor, g_strDaysFontName,
         g_strDaysFontSize, g_bDaysFontBold, g_bDaysFontItalic, g_bDaysUnderline, g_strDaysFontColor,
-        g_bDaysBackGround, g_strDaysBackGround, g_bPageBreaks, g_bAddBlankLineBeforeClass, g_bAddTextMirror,
-        g_bDateTableMirror);
+        g_bDaysBackGround, g_strDaysBackGround, g_bPageBreaks, g_bAddBlankLineBeforeClass, g_bAddTextPerDay,
+        g_bDateInTable);
 }
 
 template <typename T>
@@ -86,8 +86,8 @@ void SetUnusualValues(const std::string& mottoFile)
     g_strDaysBackGround = "FEDCBA";
     g_bPageBreaks = 0;
     g_bAddBlankLineBeforeClass = 1;
-    g_bAddTextMirror = 1;
-    g_bDateTableMirror = 1;
+    g_bAddTextPerDay = 1;
+    g_bDateInTable = 1;
 
     g_dateTable = {1, "010101", "wave", "0E0E0E", 0, 0, 1, 1, 0};
     g_textTable = {0, "020202", "dotDash", "030303", 0, 1, 1, 0, 0};
@@ -262,7 +262,7 @@ TEST_F(SettingsTest, KnownAsymmetriesOfTheFileFormat)
     EXPECT_EQ(levels.day, "3");
     // The motto file is missing: lines are off, but the box keeps the choice and saves it again.
     EXPECT_EQ(g_addText.AddText, 0);
-    EXPECT_EQ(g_bAddTextMirror, 1);
+    EXPECT_EQ(g_bAddTextPerDay, 1);
     ASSERT_TRUE(SaveMainSettings(file.c_str(), levels));
     EXPECT_NE(Folder().Read("config.ini").find("TXT_AddText=1\r\n"), std::string::npos);
 }

@@ -1,7 +1,7 @@
 #include "app/generation/RunInputs.h"
 
 #include "app/generation/PageFormat.h"
-#include "app/generation/TextFileLines.h"
+#include "settings/MottoFile.h"
 #include "docx/DocxBuilder.h"
 #include "settings/ClassCells.h"
 #include "settings/DateTimeOper.h"
@@ -43,7 +43,7 @@ DocxRunDesign BuildRunDesign(const ClassListModel& rows, const OutlineLevelTexts
     design.range = {g_nMonthStart, g_nMonthEnd, g_nDayStart, g_nDayEnd};
     design.captions = g_dayCaptions;
 
-    g_addText.AddText = g_bAddTextMirror == 1 ? 1 : 0;
+    g_addText.AddText = g_bAddTextPerDay == 1 ? 1 : 0;
     if (g_addText.AddText == 1 && CDocxBuilder::CheckFile(g_addText.FileName.str()) != 0)
         g_addText.AddText = 0;
     if (g_addText.AddText == 1)

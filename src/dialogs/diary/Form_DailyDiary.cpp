@@ -5,6 +5,7 @@
 #include "dialogs/diary/Form_ItemSpecial.h"
 #include "dialogs/diary/Form_SpecialSign.h"
 #include "dialogs/diary/Form_Table.h"
+#include "dialogs/diary/IconButtons.h"
 #include "resources/DiaryDialogIds.h"
 #include "resources/ResourceIds.h"
 #include "settings/DialogHelpers.h"
@@ -20,8 +21,6 @@ constexpr int kLastFontSize = 72;
 constexpr int kStartSizeIndex = 15;   // 12.5 points
 constexpr int kMostLines = 30;
 constexpr int kSignButtonPicture = 12;
-// The symbol and table buttons show their icons at this size beside their captions.
-constexpr int kButtonIconSize = 24;
 constexpr int kSampleHeight = 21;
 constexpr DWORD kSampleStyle = FST_ANTIALIAS | 64;   // 64: left-aligned
 constexpr const char* kSampleLineText = "这里将会是您在Word日记里输入的内容.(请设置格式)";
@@ -134,12 +133,8 @@ BOOL CForm_DailyDiary::OnInitDialog()
     SetUpColourButton(m_colourTextBack, kWhite, false);
     SetUpColourButton(m_colourLineBack, kWhite, true);
     SetUpColourButton(m_colourPrefix, kBlack, true);
-    for (const auto& [button, icon] : {std::pair{&m_buttonSymbol, IDI_ITEM_SYMBOL}, {&m_buttonTable, IDI_TABLE_STYLE}}) {
-        button->SetIcon(static_cast<int>(icon), CSize(kButtonIconSize, kButtonIconSize), static_cast<int>(icon),
-                        CSize(kButtonIconSize, kButtonIconSize));
-        button->SetAlign(CImageButton::kImageLeft);
-        button->SetFlat(FALSE);
-    }
+    ShowButtonIcon(m_buttonSymbol, IDI_ITEM_SYMBOL);
+    ShowButtonIcon(m_buttonTable, IDI_TABLE_STYLE);
     SetItemSpecialBitmap(&m_buttonSign, kSignButtonPicture);
 
     for (CFontLabel* sample : {&m_sampleTitle, &m_sampleLine, &m_samplePrefix})

@@ -6,9 +6,9 @@
 #include "app/TableOutline.h"
 #include "controls/ColourButton/ColourButton.h"
 #include "controls/FontLabel/FontLabel.h"
-#include "controls/ImageButton/ImageButton.h"
 #include "controls/groupbox/ThemedGroupBox.h"
 #include "dialogs/diary/DiaryDialog.h"
+#include "dialogs/diary/IconButtons.h"
 #include "platform/ui/StandardControls.h"
 
 class CForm_DailyDiary : public CDiaryDialog {

@@ -7,6 +7,7 @@
 #include "controls/ColourButton/ColourButton.h"
 #include "controls/FontLabel/FontLabel.h"
 #include "dialogs/diary/DiaryDialog.h"
+#include "dialogs/diary/LineTypeList.h"
 #include "platform/ui/ImageList.h"
 #include "platform/ui/ListCtrl.h"
 #include "resources/TableStyleIds.h"
@@ -68,6 +69,7 @@ private:
     void LoadClassTable();
     void ApplyPreset(int row);
     void ChooseLineType(const CString& name);
+    void TakeLineType(const LineTypeChoice& choice);
     void StyleRows();
     void ShowRowBackgrounds();
     void ShowDiagram();

@@ -1,6 +1,7 @@
 // The two picture lists of dialog 217: the seven line types and the preset styles with their
 // values from TableStyle.ini.
 #include "dialogs/diary/Form_Table.h"
+#include "dialogs/diary/LineTypeList.h"
 
 #include "platform/Files.h"
 #include "platform/ui/Gdi.h"
@@ -12,22 +13,10 @@
 
 namespace {
 
-struct LineType {
-    const char* name;   // the border word written to the document
-    const char* pen;    // the preview's pen style; 6 is laid by hand
-};
-constexpr LineType kLineTypes[] = {{"single", "0"},     {"dotted", "2"},  {"dashSmallGap", "6"},
-                                   {"dashed", "1"},     {"dotDash", "3"}, {"dotDotDash", "4"},
-                                   {"wave", "0"}};
-constexpr int kLineTypeCount = 7;
-constexpr int kLineTypeWidth = 121;
-constexpr int kLineTypeHeight = 22;
-constexpr int kLineTypeColumnWidth = 130;
 constexpr int kPresetWidth = 496;
 constexpr int kPresetHeight = 108;
 // The check box stands in front of the picture in the same column.
 constexpr int kCheckBoxWidth = 24;
-constexpr COLORREF kMaskColour = RGB(100, 100, 100);
 constexpr DWORD kPictureListStyle = LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES | LVS_EX_CHECKBOXES;
 // The hidden columns of a preset row, after the picture, in the order of its INI keys.
 constexpr const char* kPresetKeys[] = {"line_type",   "bLineLeft",  "bLineRight",           "bLineTop",
@@ -36,43 +25,18 @@ constexpr const char* kPresetKeys[] = {"line_type",   "bLineLeft",  "bLineRight"
 enum PresetColumn { kPresetLineType = 1, kPresetLeft, kPresetRight, kPresetTop, kPresetBottom, kPresetMiddle,
                     kPresetLineColour, kPresetTitleBack, kPresetOddBack, kPresetEvenBack };
 
-bool AddPicture(CImageList& images, const CString& path, bool masked)
+bool AddPicture(CImageList& images, const CString& path)
 {
     CBitmap picture;
-    if (!picture.Attach(LoadImage(nullptr, path, IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE)))
-        return false;
-    return (masked ? images.Add(&picture, kMaskColour) : images.Add(&picture, nullptr)) >= 0;
-}
-
-void UntickAll(CListCtrl& list)
-{
-    for (int row = 0; row < list.GetItemCount(); ++row)
-        list.SetCheck(row, FALSE);
+    return picture.Attach(LoadImage(nullptr, path, IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE)) &&
+           images.Add(&picture, nullptr) >= 0;
 }
 
 } // namespace
 
 void CForm_Table::FillLineTypes()
 {
-    m_listLineTypes.InsertColumn(0, "线条风格", LVCFMT_LEFT, kLineTypeColumnWidth + kCheckBoxWidth);
-    m_listLineTypes.InsertColumn(1, "Line Name", LVCFMT_LEFT, 0);
-    m_listLineTypes.InsertColumn(2, "Line Draw", LVCFMT_LEFT, 0);
-    m_listLineTypes.SetExtendedStyle(m_listLineTypes.GetExtendedStyle() | kPictureListStyle);
-    m_lineTypeImages.Create(kLineTypeWidth, kLineTypeHeight, ILC_MASK | ILC_COLOR32, 0, 0);
-    m_listLineTypes.SetImageList(&m_lineTypeImages, LVSIL_SMALL);
-    m_listLineTypes.DeleteAllItems();
-    for (int number = 1; number <= kLineTypeCount; ++number) {
-        CString path;
-        path.Format("%sconfig/pic/LineType/LineType%d.bmp", g_strExeFolder.GetString(), number);
-        if (AddPicture(m_lineTypeImages, path, true))
-            m_listLineTypes.InsertItem(m_listLineTypes.GetItemCount(), "", m_lineTypeImages.GetImageCount() - 1);
-    }
-    if (m_listLineTypes.GetItemCount() != kLineTypeCount)
-        return;
-    for (int row = 0; row < kLineTypeCount; ++row) {
-        m_listLineTypes.SetItemText(row, 1, kLineTypes[row].name);
-        m_listLineTypes.SetItemText(row, 2, kLineTypes[row].pen);
-    }
+    FillLineTypeList(m_listLineTypes, m_lineTypeImages, "线条风格");
 }
 
 void CForm_Table::FillPresets()
@@ -88,7 +52,7 @@ void CForm_Table::FillPresets()
     for (int number = 1; number <= m_nPresetCount; ++number) {
         CString path;
         path.Format("%sTableStyle%d.bmp", folder.GetString(), number);
-        if (!platform::PathExists(path.str()) || !AddPicture(m_presetImages, path, false)) {
+        if (!platform::PathExists(path.str()) || !AddPicture(m_presetImages, path)) {
             m_nPresetCount = number - 1;
             break;
         }
@@ -107,37 +71,25 @@ void CForm_Table::FillPresets()
     }
 }
 
-// The first row of that name is chosen and ticked; with none, row 0 is chosen and none ticked.
 void CForm_Table::ChooseLineType(const CString& name)
 {
-    UntickAll(m_listLineTypes);
-    m_nLineTypeRow = 0;
-    for (int row = 0; row < m_listLineTypes.GetItemCount(); ++row) {
-        if (m_listLineTypes.GetItemText(row, 1) != name)
-            continue;
-        m_nLineTypeRow = row;
-        m_listLineTypes.SetCheck(row, TRUE);
-        m_listLineTypes.SetItemState(row, LVIS_SELECTED, LVIS_SELECTED);
-        m_listLineTypes.EnsureVisible(row, FALSE);
-        break;
-    }
-    m_strLineType = m_listLineTypes.GetItemText(m_nLineTypeRow, 1);
-    m_strLinePen = m_listLineTypes.GetItemText(m_nLineTypeRow, 2);
-    m_listLineTypes.Invalidate();
+    TakeLineType(::ChooseLineType(m_listLineTypes, name));
+}
+
+void CForm_Table::TakeLineType(const LineTypeChoice& choice)
+{
+    m_nLineTypeRow = choice.row;
+    m_strLineType = choice.name;
+    m_strLinePen = choice.pen;
 }
 
 void CForm_Table::OnClickLineType(NMHDR* header, LRESULT* result)
 {
     *result = 0;
-    const int row = reinterpret_cast<NMITEMACTIVATE*>(header)->iItem;
-    if (row < 0 || !m_listLineTypes.GetItemState(row, LVIS_SELECTED))
-        return;
-    m_nLineTypeRow = row;
-    m_strLineType = m_listLineTypes.GetItemText(row, 1);
-    m_strLinePen = m_listLineTypes.GetItemText(row, 2);
-    UntickAll(m_listLineTypes);
-    m_listLineTypes.SetCheck(row, TRUE);
-    DrawTablePreview();
+    if (const auto choice = ClickLineType(m_listLineTypes, header)) {
+        TakeLineType(*choice);
+        DrawTablePreview();
+    }
 }
 
 void CForm_Table::OnClickPreset(NMHDR* header, LRESULT* result)
@@ -147,7 +99,7 @@ void CForm_Table::OnClickPreset(NMHDR* header, LRESULT* result)
     if (row < 0 || !m_listPresets.GetItemState(row, LVIS_SELECTED))
         return;
     m_nPresetRow = row;
-    UntickAll(m_listPresets);
+    UntickAllRows(m_listPresets);
     m_listPresets.SetCheck(row, TRUE);
     ApplyPreset(row);
 }

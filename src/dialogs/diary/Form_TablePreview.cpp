@@ -9,7 +9,6 @@ namespace {
 
 constexpr int kRowHeight = 21;
 constexpr DWORD kRowStyle = FST_ANTIALIAS | 64;   // 64: left-aligned
-constexpr int kHandDashedPen = 6;
 constexpr int kRowInset = 2;
 
 } // namespace
@@ -67,10 +66,7 @@ void CForm_Table::DrawTablePreview()
     const int l = frame.left, t = frame.top, r = frame.right, b = frame.bottom;
     m_outline = TableOutline{};
     m_outline.fills.push_back({ClientRectOf(IDC_TABLE_PREVIEW_BACK), kWhite});
-    m_outline.lineColour = m_colourLine.GetColor();
-    const int pen = ParseInt(m_strLinePen);
-    m_outline.handDashed = pen == kHandDashedPen;
-    m_outline.penStyle = m_outline.handDashed ? PS_SOLID : pen;
+    SetOutlinePen(m_outline, m_colourLine.GetColor(), m_strLinePen);
     m_outline.lines = {
         {{l, t}, {r, t}, Checked(IDC_TABLE_TOP)},
         {{l, t}, {l, b}, Checked(IDC_TABLE_LEFT)},

@@ -13,6 +13,11 @@ BOOL SelectComboString(CComboBox* combo, const CString& text);
 // text selects as SelectComboString does.
 void SelectComboStringKept(CComboBox* combo, const CString& text);
 
+// Selects the entry of a font-size list (5, 5.5, 6 and on in steps of 0.5) at index 2v - 10 of
+// the size v read as a number, so "10.5" selects index 11; a size off the list is kept as
+// SelectComboStringKept keeps it, and an empty one leaves no entry selected.
+void SelectFontSizeKept(CComboBox* combo, const CString& size);
+
 // Adds the name of every installed font family, in the system's order, without the vertical
 // ones (names starting with '@'), without removing duplicates.
 void FillFontNameCombo(CComboBox* combo, CDC* dc);

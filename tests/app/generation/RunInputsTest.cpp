@@ -79,7 +79,7 @@ TEST_F(GenerationTest, DesignSnapshotSettlesWhatTheWindowsWould)
     g_strMonthFormat.Empty();
     g_bConfigYearPlanner = 1;
     g_yearPlanner.bYearPlanner = 0;
-    g_bAddTextMirror = 1;
+    g_bAddTextPerDay = 1;
     g_addText.FileName = Folder().File("no-such-motto.txt");
     g_addText.FontSize = "12.5";
     g_strTitle = "T";
@@ -114,7 +114,7 @@ TEST_F(GenerationTest, DesignSnapshotSettlesWhatTheWindowsWould)
     ASSERT_EQ(withMotto.textLines.size(), 2u);
     EXPECT_EQ(withMotto.textLines[1].text, "Be kind");
 
-    g_bAddTextMirror = 0;
+    g_bAddTextPerDay = 0;
     EXPECT_EQ(BuildRunDesign(m_rows, {}).addText.AddText, 0);
     EXPECT_EQ(g_addText.AddText, 0);
 }

@@ -101,7 +101,7 @@ void Simple(ClassListModel& rows, OutlineLevelTexts& levels)
     g_dayCaptions.REST_NUMBER_BOLD = 1;
     g_dayCaptions.THEDAY_NUMBER_COLOR = "3A5FCD";
     g_dayCaptions.THEDAY_NUMBER_BOLD = 1;
-    g_bDateTableMirror = 1;
+    g_bDateInTable = 1;
     g_dateTable.bTable = 1;
 
     g_calendarStyle.month_bk_color = "7A2E1F";
@@ -207,9 +207,9 @@ void Motto(ClassListModel& rows, OutlineLevelTexts& levels)
     Range(6, 1, 6, 30);
     g_bShowAllMonths = 0;
     g_strTitle = "六月 June";
-    g_bDateTableMirror = 0;
+    g_bDateInTable = 0;
     g_dateTable.bTable = 0;
-    g_bAddTextMirror = 1;
+    g_bAddTextPerDay = 1;
     g_addText.AddText = 1;
     g_addText.FileName = kMottoFile;
     g_addText.FontName = "微软雅黑";
@@ -237,7 +237,7 @@ void Hostile(ClassListModel& rows, OutlineLevelTexts& levels)
     g_strMonthsFontName = "O'Brien & <Sons>";
     g_calendarStyle.font_name = "\"Quoted\" & Co";
     g_yearPlanner.MonthFormat_For1PageYearPlanner = "<%b> & '%y'";
-    g_bAddTextMirror = 1;
+    g_bAddTextPerDay = 1;
     g_addText.FileName = kMottoFile;
     g_addText.FontSize = "11";
     // Values no dialog stores, set past the load's bounds: the writer must still keep to the schema.

@@ -1,4 +1,4 @@
-#include "app/generation/TextFileLines.h"
+#include "settings/MottoFile.h"
 
 #include "platform/CodePage.h"
 #include "platform/Files.h"
@@ -24,19 +24,39 @@ std::string Trimmed(std::string_view text)
 
 } // namespace
 
-void ReadTextFileLines(const std::string& path, std::vector<TextLineRecord>& lines)
+std::vector<MottoLine> ReadMottoLines(const std::string& path, std::optional<int> mostSkipped)
 {
+    std::vector<MottoLine> lines;
     const auto bytes = platform::ReadFileBytes(path, kLargestMottoFile);
     if (!bytes)
-        return;
+        return lines;
     const platform::DecodedText decoded = platform::DecodeDiskText(*bytes);
-    int kept = 0;
+    int skipped = 0;
     for (const std::string_view line : platform::SplitLines(decoded.utf8)) {
+        if (mostSkipped && skipped > *mostSkipped)
+            break;
         const size_t stored = decoded.encoding == platform::DiskEncoding::Utf8
                                   ? line.size()
                                   : platform::EncodeGb18030(line).size();
         if (stored < kShortestMotto)
-            continue;
-        lines.push_back({++kept, Trimmed(line), static_cast<int>(stored)});
+            ++skipped;
+        else
+            lines.push_back({std::string(line), static_cast<int>(stored)});
     }
+    return lines;
+}
+
+void ReadTextFileLines(const std::string& path, std::vector<TextLineRecord>& lines)
+{
+    int kept = 0;
+    for (const MottoLine& line : ReadMottoLines(path))
+        lines.push_back({++kept, Trimmed(line.text), line.length});
+}
+
+bool WriteMottoFile(const std::string& path, const std::vector<TextLineRecord>& lines)
+{
+    std::string text;
+    for (const TextLineRecord& line : lines)
+        text += Trimmed(line.text) + "\r\n";
+    return !path.empty() && platform::WriteFileReplacing(path, platform::EncodeGb18030(text));
 }

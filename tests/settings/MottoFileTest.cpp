@@ -1,5 +1,5 @@
 // Motto lines: which lines count, their numbers, texts and stored lengths.
-#include "app/generation/TextFileLines.h"
+#include "settings/MottoFile.h"
 #include "platform/CodePage.h"
 #include "support/TempFolder.h"
 

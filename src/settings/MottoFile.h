@@ -1,0 +1,29 @@
+#pragma once
+// A motto text file: one motto a line, in the system code page (GB18030 on disk; a file in
+// UTF-8 reads too). The text lines dialog shows, deletes and writes back its lines; a
+// generation run reads it again.
+
+#include "settings/TextLineRecord.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+// One kept line as read: not trimmed; its length in bytes as stored.
+struct MottoLine {
+    std::string text;
+    int length = 0;
+};
+
+// The kept lines in file order: a line of 0 or 1 bytes is no motto; a long line is kept whole.
+// With a limit, the reading ends once more short lines than that were skipped. A file that
+// cannot be read, is no regular file or is far larger than any motto file gives none.
+std::vector<MottoLine> ReadMottoLines(const std::string& path, std::optional<int> mostSkipped = std::nullopt);
+
+// Appends the kept lines, numbered from 1, their texts trimmed of surrounding white space.
+void ReadTextFileLines(const std::string& path, std::vector<TextLineRecord>& lines);
+
+// The records' texts, each trimmed and ended by CR LF, in the system code page, through a new
+// file that then replaces the file; false when that failed (a read-only file included), and then
+// the file is as it was.
+bool WriteMottoFile(const std::string& path, const std::vector<TextLineRecord>& lines);

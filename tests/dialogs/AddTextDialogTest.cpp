@@ -1,0 +1,234 @@
+// The text lines dialog (257) with its motto file, its detail (258) and its box (259), driven
+// through their windows.
+#include "app/window/AppFixture.h"
+#include "dialogs/diary/Form_AddText.h"
+#include "platform/CodePage.h"
+#include "resources/HeadingDialogIds.h"
+#include "settings/SettingsRecords.h"
+
+#include <sys/stat.h>
+
+namespace {
+
+class AddTextDialogTest : public AppTest {
+protected:
+    void SetUp() override
+    {
+        AppTest::SetUp();
+        g_vecTextLines.clear();
+    }
+    void TearDown() override
+    {
+        g_vecTextLines.clear();
+        AppTest::TearDown();
+    }
+    // The motto file named in the settings, with these bytes.
+    void Motto(const std::string& bytes)
+    {
+        Write("motto.txt", bytes);
+        g_addText.FileName = File("motto.txt").c_str();
+    }
+    INT_PTR Run(platform::ui::ModalHandler handler)
+    {
+        driver->Expect(IDD_ADD_TEXT, std::move(handler));
+        CForm_AddText dialog;
+        return dialog.DoModal();
+    }
+    // Opens the dialog, does what the test says, presses "Save" and cancels.
+    std::string SaveAfter(const std::function<void(DialogProbe&)>& act = {})
+    {
+        Run([&](DialogProbe& p) {
+            if (act)
+                act(p);
+            p.Click(IDC_TEXT_SAVE);
+            p.Click(IDC_TEXT_CANCEL);
+        });
+        return Read("motto.txt");
+    }
+    static CForm_AddText& Of(DialogProbe& p) { return static_cast<CForm_AddText&>(p.Dialog()); }
+    static std::vector<std::string> Rows(DialogProbe& p)
+    {
+        std::vector<std::string> rows;
+        const CListCtrl& list = Of(p).m_listLines;
+        for (int row = 0; row < list.GetItemCount(); ++row)
+            rows.push_back((list.GetItemText(row, 0) + "|" + list.GetItemText(row, 1) + "|" + list.GetItemText(row, 2)).str());
+        return rows;
+    }
+    static CString Label(DialogProbe& p, int id) { return p.Item(id)->GetWindowText(); }
+    static void Select(DialogProbe& p, std::initializer_list<int> rows)
+    {
+        for (int row : rows)
+            Of(p).m_listLines.SetItemState(row, LVIS_SELECTED, LVIS_SELECTED);
+    }
+    static AddTextSettings Styled()
+    {
+        AddTextSettings a;
+        a.FontName = "微软雅黑";   // not installed here
+        a.FontSize = "10.5";
+        a.FontColor = "3A5FCD";
+        a.BackgroundColor = "F2E6D9";
+        a.FontBold = a.FontUnderline = a.LOOP = a.BackgroundColor_Check = 1;
+        return a;
+    }
+};
+
+} // namespace
+
+TEST_F(AddTextDialogTest, ShortLinesAreSkippedAndSaveWritesTheRestTrimmed)
+{
+    Motto("a\r\n\r\nhello\r\n b \r\n");
+    const std::string saved = SaveAfter([](DialogProbe& p) {
+        EXPECT_EQ(Rows(p), (std::vector<std::string>{"1|hello|5", "2| b |3"}));
+        EXPECT_EQ(Label(p, IDC_TEXT_LINE_COUNT), "2");
+        EXPECT_EQ(Label(p, IDC_TEXT_PREVIEW), "hello");
+    });
+    EXPECT_EQ(saved, "hello\r\nb\r\n");
+}
+
+TEST_F(AddTextDialogTest, TheListEndsAfterMoreThanAHundredShortLinesButSaveKeepsEveryLine)
+{
+    Motto(std::string(150, '\n') + "motto\n");
+    EXPECT_EQ(SaveAfter([](DialogProbe& p) { EXPECT_TRUE(Rows(p).empty()); }), "motto\r\n");
+}
+
+TEST_F(AddTextDialogTest, LongLinesAreShownAndWrittenWhole)
+{
+    const std::string line1022(1022, 'x'), line2000(2000, 'y');
+    Motto("first\n" + line1022 + "\n" + line2000 + "\nlast\n");
+    const std::string saved = SaveAfter([](DialogProbe& p) {
+        const auto rows = Rows(p);
+        ASSERT_EQ(rows.size(), 4u);
+        EXPECT_EQ(rows[1].substr(rows[1].size() - 5), "|1022");
+        EXPECT_EQ(rows[2].substr(rows[2].size() - 5), "|2000");
+    });
+    EXPECT_EQ(saved, "first\r\n" + line1022 + "\r\n" + line2000 + "\r\nlast\r\n");
+}
+
+TEST_F(AddTextDialogTest, DelRemovesTheSameLineFromTheListAndTheFile)
+{
+    Motto("one\r\ntwo\r\nthree\r\nfour\r\n");
+    EXPECT_EQ(SaveAfter([](DialogProbe& p) {
+                  ClickListRow(p.Dialog(), IDC_TEXT_LINES, 1);
+                  p.Click(IDC_TEXT_DELETE);
+                  EXPECT_EQ(Label(p, IDC_TEXT_LINE_COUNT), "3");
+                  EXPECT_EQ(Label(p, IDC_TEXT_PREVIEW), "one");
+                  Select(p, {0, 2});   // several rows: the last one goes
+                  p.Click(IDC_TEXT_DELETE);
+                  EXPECT_EQ(Rows(p), (std::vector<std::string>{"1|one|3", "3|three|5"}));
+              }),
+              "one\r\nthree\r\n");
+}
+
+TEST_F(AddTextDialogTest, DelAllThenSaveAndOpeningTwiceWriteEachLineOnce)
+{
+    Motto("one\r\ntwo\r\n");
+    EXPECT_EQ(SaveAfter([](DialogProbe& p) {
+                  p.Click(IDC_TEXT_DELETE_ALL);
+                  EXPECT_TRUE(Rows(p).empty());
+                  EXPECT_EQ(Label(p, IDC_TEXT_LINE_COUNT), "0");
+              }),
+              "one\r\ntwo\r\n");
+    EXPECT_EQ(SaveAfter(), "one\r\ntwo\r\n");
+}
+
+TEST_F(AddTextDialogTest, ANewlyChosenFileNeverGetsTheOldFilesLines)
+{
+    Motto("old one\r\nold two\r\n");
+    Write("empty.txt", "\r\n");
+    commonDialogs->Answer({IDOK, File("empty.txt").c_str()});
+    Run([](DialogProbe& p) {
+        p.Click(IDC_TEXT_CHOOSE_FILE);
+        EXPECT_TRUE(Rows(p).empty());
+        p.Click(IDC_TEXT_SAVE);
+        p.Click(IDC_TEXT_OK);
+    });
+    EXPECT_EQ(Read("empty.txt"), "");
+    EXPECT_EQ(Read("motto.txt"), "old one\r\nold two\r\n");
+    EXPECT_EQ(g_addText.FileName, File("empty.txt"));
+    ASSERT_EQ(commonDialogs->Requests().size(), 1u);
+    EXPECT_EQ(commonDialogs->Requests()[0].filter, "txt Files(*.txt)|*.txt||");
+}
+
+TEST_F(AddTextDialogTest, AReadOnlyFileIsShownAndAFailedSaveIsToldAndKeepsIt)
+{
+    Motto("one\r\ntwo\r\n");
+    ASSERT_EQ(::chmod(File("motto.txt").c_str(), 0444), 0);
+    EXPECT_EQ(SaveAfter([](DialogProbe& p) {
+                  EXPECT_EQ(Rows(p).size(), 2u);
+                  p.Click(IDC_TEXT_DELETE);
+              }),
+              "one\r\ntwo\r\n");
+    ASSERT_EQ(boxes->Shown().size(), 1u);
+    EXPECT_NE(boxes->Shown()[0].text.find("motto.txt"), std::string::npos);
+}
+
+TEST_F(AddTextDialogTest, TheFileIsSystemCodePageTextAndUtf8FilesReadToo)
+{
+    Motto(platform::EncodeGb18030("日记\r\n"));
+    EXPECT_EQ(SaveAfter([](DialogProbe& p) { EXPECT_EQ(Rows(p), (std::vector<std::string>{"1|日记|4"})); }),
+              platform::EncodeGb18030("日记\r\n"));
+    Motto("\xEF\xBB\xBF读书\n");
+    EXPECT_EQ(SaveAfter([](DialogProbe& p) { EXPECT_EQ(Rows(p), (std::vector<std::string>{"1|读书|6"})); }),
+              platform::EncodeGb18030("读书\r\n"));
+}
+
+TEST_F(AddTextDialogTest, OkWithoutEditsStoresTheLookUnchangedAndCancelNothing)
+{
+    Motto("one\r\n");
+    g_addText = Styled();
+    g_addText.FileName = File("motto.txt").c_str();
+    const AddTextSettings before = g_addText;
+    Run([](DialogProbe& p) {
+        EXPECT_EQ(Of(p).m_comboSize.GetCurSel(), 11);
+        EXPECT_EQ(Of(p).m_preview.m_fontSize, 20);
+        p.Click(IDC_TEXT_OK);
+    });
+    EXPECT_EQ(g_addText, before);
+
+    Run([](DialogProbe& p) {
+        p.Choose(IDC_HEADING_SIZE, 2);
+        p.Click(IDC_HEADING_BOLD);
+        p.Click(IDC_TEXT_BACK_FLAG);
+        p.Click(IDC_TEXT_TABLE);
+        p.Click(IDC_TEXT_CANCEL);
+    });
+    EXPECT_EQ(g_addText, before);
+    EXPECT_EQ(g_textTable.bTable, 1) << "the box switch takes effect at once";
+}
+
+TEST_F(AddTextDialogTest, WithoutAFileOkStoresThePreparedLook)
+{
+    g_addText = Styled();
+    g_addText.FileName = File("missing.txt").c_str();
+    Run([](DialogProbe& p) {
+        EXPECT_EQ(Label(p, IDC_TEXT_PATH), "");
+        p.Click(IDC_TEXT_OK);
+    });
+    const AddTextSettings& a = g_addText;
+    EXPECT_EQ(std::vector<CString>({a.FileName, a.FontName, a.FontSize, a.FontColor, a.BackgroundColor}),
+              std::vector<CString>({"", "Tahoma", "12.5", "000000", ""}));
+    EXPECT_EQ(a.FontBold + a.FontItalic + a.FontUnderline + a.LOOP + a.BackgroundColor_Check, 0);
+}
+
+TEST_F(AddTextDialogTest, TheBoxAndTheDetailOpenFromTheDialog)
+{
+    Motto("one\r\ntwo\r\n");
+    g_textTable = {1, "000000", "single", "", 1, 1, 1, 1, 0};
+    driver->Expect(IDD_ADD_TEXT_EDIT, [](DialogProbe& p) {
+        EXPECT_EQ(Label(p, IDC_TEXT_DETAIL_NUMBER), "2");
+        EXPECT_EQ(Label(p, IDC_TEXT_DETAIL_TEXT), "two");
+        p.Click(IDC_TEXT_DETAIL_CLOSE);
+    });
+    driver->Expect(IDD_TABLE_ALINE, [](DialogProbe& p) {
+        EXPECT_EQ(Label(p, IDC_LINE_TABLE_SAMPLE), "two");
+        p.Click(IDC_LINE_TABLE_TOP);
+        p.Click(IDC_DIARY_OK);
+    });
+    Run([](DialogProbe& p) {
+        ClickListRow(p.Dialog(), IDC_TEXT_LINES, 1);
+        ClickListRow(p.Dialog(), IDC_TEXT_LINES, 1, NM_DBLCLK);
+        p.Click(IDC_TEXT_TABLE_BUTTON);
+        p.Click(IDC_TEXT_CANCEL);
+    });
+    EXPECT_EQ(g_textTable.bLineTop, 0) << "the box dialog's OK stays when the text dialog is cancelled";
+}
