@@ -3,7 +3,10 @@
 #include "platform/ui/DialogTemplate.h"
 #include "platform/ui/Menu.h"
 #include "platform/ui/TestHooks.h"
+#include "platform/ui/qt/WindowAccess.h"
 
+#include <QCoreApplication>
+#include <QKeyEvent>
 #include <gtest/gtest.h>
 
 namespace {
@@ -20,6 +23,23 @@ void Register(UINT id, DWORD style)
     dialog.style = style;
     RegisterDialogTemplate(dialog);
 }
+
+// Writes down the system commands it gets.
+class CommandDialog : public CDialog {
+    RV_DECLARE_MESSAGE_MAP()
+public:
+    CommandDialog() : CDialog(kMenuDialog) {}
+    std::vector<WPARAM> commands;
+
+private:
+    LRESULT OnSysCommand(WPARAM command, LPARAM)
+    {
+        commands.push_back(command);
+        return 0;
+    }
+};
+
+RV_MESSAGE_MAP(CommandDialog, CDialog, msgmap::Message(WM_SYSCOMMAND, &T::OnSysCommand))
 
 } // namespace
 
@@ -54,4 +74,19 @@ TEST(SystemMenu, CloseEndsAModalDialogAsTheCloseBoxDoes)
     CDialog dialog(kMenuDialog);
     EXPECT_EQ(dialog.DoModal(), IDCANCEL);
     EXPECT_TRUE(failures.empty());
+}
+
+TEST(SystemMenu, AltSpaceShowsItAndTheChosenItemComesAsASystemCommand)
+{
+    Register(kMenuDialog, WS_CAPTION | WS_SYSMENU);
+    CommandDialog dialog;
+    ASSERT_TRUE(dialog.Create(kMenuDialog));
+    dialog.GetSystemMenu(FALSE)->AppendMenu(MF_STRING, 16, "About");
+    platform::ui::PopupMenuRecorder menus;
+    menus.Choose(16);
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_Space, Qt::AltModifier);
+    QCoreApplication::sendEvent(platform::ui::detail::WidgetOf(dialog.m_hWnd), &press);
+    ASSERT_EQ(menus.Shown().size(), 1u);
+    EXPECT_EQ(menus.Shown()[0], (std::vector<std::string>{"关闭(&C)\tAlt+F4", "About"}));
+    EXPECT_EQ(dialog.commands, std::vector<WPARAM>{16});
 }
