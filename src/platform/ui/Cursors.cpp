@@ -6,6 +6,7 @@
 
 #include <QPixmap>
 #include <map>
+#include <memory>
 #include <set>
 
 using namespace platform::ui::detail;
@@ -45,11 +46,11 @@ bool Live(HCURSOR cursor)
 
 HCURSOR Shared(Qt::CursorShape shape)
 {
-    static std::map<Qt::CursorShape, HCURSOR> shared;
-    HCURSOR& cursor = shared[shape];
+    static std::map<Qt::CursorShape, std::unique_ptr<CursorRecord>> shared;
+    std::unique_ptr<CursorRecord>& cursor = shared[shape];
     if (!cursor)
-        cursor = Keep(new CursorRecord{QCursor(shape), true});
-    return cursor;
+        cursor = std::make_unique<CursorRecord>(CursorRecord{QCursor(shape), true});
+    return Keep(cursor.get());
 }
 
 } // namespace
