@@ -182,6 +182,11 @@ private:
     // The welcome and About dialogs (RorovavozirDlg.cpp, AboutDlg.cpp).
     void OnToolbarHelp();
     void OnToolbarAbout();
+    // The calendar dialogs and the sample picture (Form_SetWordCalendars.cpp).
+    void OnToolbarYearCalendar();
+    void OnToolbarMonthCalendar();
+    void OnToolbarYearPlanner();
+    void OnButtonViewExample();
     void OnDblclkClassList(NMHDR* header, LRESULT* result);
     void OnClickClassList(NMHDR* header, LRESULT* result);
     void OnKeydownClassList(NMHDR* header, LRESULT* result);

@@ -30,6 +30,21 @@ constexpr UINT IDD_SAME_SETTING = 290;
 constexpr UINT IDD_DATE_FONT = 265;
 constexpr UINT IDD_ADD_TEXT = 257;
 constexpr UINT IDD_ADD_TEXT_EDIT = 258;
+constexpr UINT IDD_YEAR_CALENDAR = 266;
+constexpr UINT IDD_YEAR_PLANNER = 282;
+constexpr UINT IDD_MONTH_CALENDAR = 274;
+constexpr UINT IDD_YEAR_CALENDAR_EXAMPLE = 292;
+constexpr UINT IDD_SAMPLE_DAILY_DIARY = 298;
+constexpr UINT IDD_SAMPLE_MONTHLY_CALENDAR = 297;
+constexpr UINT IDD_SAMPLE_PLANNER = 295;
+constexpr UINT IDD_SAMPLE_YEARLY_CALENDAR = 299;
+
+// Sample pictures of the sample dialogs, files under config/pic/samples named by their id.
+constexpr UINT IDB_SAMPLE_DAILY_DIARY = 302;
+constexpr UINT IDB_SAMPLE_MONTHLY_CALENDAR = 304;
+constexpr UINT IDB_SAMPLE_PLANNER = 296;
+constexpr UINT IDB_SAMPLE_YEARLY_CALENDAR = 300;
+constexpr UINT IDB_MONTH_CALENDAR_EXAMPLE = 277;   // the small example inside dialog 274
 
 // Icons, pictures, strings and the system menu's own command.
 constexpr UINT IDI_MAINFRAME = 185;

@@ -1,7 +1,6 @@
 // A new design whose dates and formats are chosen only in the date range dialog, made into a
 // document: exactly the days and headings chosen, in a package the readers accept.
-#include "DocumentChecks.h"
-#include "DocxCheck.h"
+#include "CheckedDocument.h"
 #include "app/Form_SetWord.h"
 #include "app/RorovavozirApp.h"
 #include "app/generation/GenerationRun.h"
@@ -97,12 +96,7 @@ TEST_F(DatesToDocument, TheRangeAndFormatsChosenInTheDialogMakeTheDocument)
     EXPECT_EQ(TickedDays(dateTemplate), ChosenWeekdays());
     EXPECT_EQ(Lines(monthTemplate), (std::vector<std::string>{"2026-03", "2026-04"}));
 
-    EXPECT_EQ(ZipTestProblems(job.outputFile), "");
-    const std::string parts = File("parts");
-    ASSERT_TRUE(Unpack(job.outputFile, parts));
-    for (const std::string& part : docxcheck::PackageParts())
-        EXPECT_EQ(docxcheck::XmlError(docxcheck::ReadFile(parts + "/" + part)), "") << part;
-    const std::string document = docxcheck::ReadFile(parts + "/word/document.xml");
+    const std::string document = CheckedDocumentXml(job.outputFile, File("parts"));
     for (const std::string& day : ChosenWeekdays())
         EXPECT_NE(document.find(day), std::string::npos) << day;
     for (const char* outside : {"2026-03-14", "2026-04-11"})

@@ -1,7 +1,6 @@
 // A design made only through the class commands of the main window, then generated: the
 // document passes the zip tool, libxml2, the schema validator and LibreOffice.
-#include "DocumentChecks.h"
-#include "DocxCheck.h"
+#include "CheckedDocument.h"
 #include "app/Form_SetWord.h"
 #include "app/generation/GenerationRun.h"
 #include "app/generation/RunInputs.h"
@@ -86,12 +85,7 @@ TEST_F(DesignedClassesTest, ThreeClassesAddedInTheWindowMakeAValidDocument)
     GenerationJob job{Program(), out, BuildRunDesign(window.ReadClassListModel(), window.ReadOutlineLevels()), {}, {}, {}};
     ASSERT_EQ(GenerateDiary(job), GenerationStatus::Done);
 
-    EXPECT_EQ(ZipTestProblems(job.outputFile), "");
-    const std::string parts = File("parts");
-    ASSERT_TRUE(Unpack(job.outputFile, parts));
-    for (const std::string& part : docxcheck::PackageParts())
-        EXPECT_EQ(docxcheck::XmlError(docxcheck::ReadFile(parts + "/" + part)), "") << part;
-    const std::string document = docxcheck::ReadFile(parts + "/word/document.xml");
+    const std::string document = CheckedDocumentXml(job.outputFile, File("parts"));
     for (const char* title : {"工作 &amp; &lt;work&gt;", "Reading", "Ideas"})
         EXPECT_NE(document.find(title), std::string::npos) << title;
     EXPECT_NE(document.find("w:val=\"dashSmallGap\""), std::string::npos);

@@ -7,7 +7,7 @@
 #include "controls/ColourButton/ColourButton.h"
 #include "controls/FontLabel/FontLabel.h"
 #include "dialogs/diary/DiaryDialog.h"
-#include "dialogs/diary/LineTypeList.h"
+#include "dialogs/LineTypeList.h"
 #include "platform/ui/ImageList.h"
 #include "platform/ui/ListCtrl.h"
 #include "resources/TableStyleIds.h"

@@ -1,7 +1,7 @@
 // The two picture lists of dialog 217: the seven line types and the preset styles with their
 // values from TableStyle.ini.
 #include "dialogs/diary/Form_Table.h"
-#include "dialogs/diary/LineTypeList.h"
+#include "dialogs/LineTypeList.h"
 
 #include "platform/Files.h"
 #include "platform/ui/Gdi.h"

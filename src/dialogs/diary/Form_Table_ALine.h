@@ -7,7 +7,7 @@
 #include "controls/ColourButton/ColourButton.h"
 #include "controls/FontLabel/FontLabel.h"
 #include "dialogs/diary/DiaryDialog.h"
-#include "dialogs/diary/LineTypeList.h"
+#include "dialogs/LineTypeList.h"
 #include "settings/SettingsRecords.h"
 
 // What the opener hands over for the sample and the note under it.

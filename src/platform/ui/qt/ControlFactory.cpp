@@ -1,6 +1,9 @@
 #include "platform/ui/qt/ControlFactory.h"
 
+#include "platform/ui/Gdi.h"
+#include "platform/ui/Resources.h"
 #include "platform/ui/SysColors.h"
+#include "platform/ui/qt/GdiAccess.h"
 #include "platform/ui/qt/EventBridge.h"
 #include "platform/ui/qt/ListViewWidget.h"
 #include "platform/ui/qt/OwnerDrawButton.h"
@@ -12,6 +15,7 @@
 
 #include <QCheckBox>
 #include <algorithm>
+#include <cstdlib>
 #include <QComboBox>
 #include <QFrame>
 #include <QGroupBox>
@@ -58,6 +62,16 @@ QWidget* MakeStatic(const ControlTemplate& c, QWidget* parent)
         QPalette palette = label->palette();
         palette.setColor(QPalette::Window, type == SS_WHITERECT ? Qt::white : Qt::black);
         label->setPalette(palette);
+        return label;
+    }
+    if (type == SS_BITMAP) {
+        // "#302" names bitmap resource 302, which the control shows from the start.
+        if (c.text.size() > 1 && c.text[0] == '#') {
+            const HBITMAP bitmap = LoadBitmapResource(static_cast<UINT>(std::atoi(c.text.c_str() + 1)));
+            if (const QImage* image = ImageOf(bitmap))
+                label->setPixmap(QPixmap::fromImage(*image));
+            DeleteObject(bitmap);
+        }
         return label;
     }
     label->setText(QString::fromStdString(c.text));

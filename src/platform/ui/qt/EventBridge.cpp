@@ -245,6 +245,12 @@ bool EventBridge::eventFilter(QObject* watched, QEvent* event)
         return false;
     case QEvent::FocusOut:
         Bridge(window, WM_KILLFOCUS, 0, 0);
+        // An edit tells its dialog that it lost the focus, as Windows edits do (not while either goes).
+        if (record->kind == WindowKind::Edit && !record->dying) {
+            const WindowRecord* parent = RecordOf(HandleOf(widget->parentWidget()));
+            if (parent && !parent->dying)
+                NotifyCommand(window, EN_KILLFOCUS);
+        }
         return false;
     case QEvent::Close:
         if (record->widget->isWindow() && !record->dying) {

@@ -1,0 +1,112 @@
+#include "dialogs/LineTypeList.h"
+
+#include "platform/ui/Gdi.h"
+#include "platform/ui/Images.h"
+#include "settings/IniValues.h"
+#include "settings/Settings.h"
+
+#include <algorithm>
+
+namespace {
+
+struct LineType {
+    const char* word;
+    const char* pen;
+};
+constexpr LineType kLineTypes[kLineTypeCount] = {{"single", "0"}, {"dotted", "2"},     {"dashSmallGap", "6"},
+                                                 {"dashed", "1"}, {"dotDash", "3"},    {"dotDotDash", "4"},
+                                                 {"wave", "0"}};
+constexpr int kPictureWidth = 121;
+constexpr int kPictureHeight = 22;
+constexpr int kPictureColumnWidth = 130;
+// The check box stands in front of the picture in the same column.
+constexpr int kCheckBoxWidth = 24;
+constexpr COLORREF kMaskColour = RGB(100, 100, 100);
+
+int AddPicture(CImageList& images, int number)
+{
+    CString path;
+    path.Format("%sconfig/pic/LineType/LineType%d.bmp", g_strExeFolder.GetString(), number);
+    CBitmap picture;
+    if (!picture.Attach(LoadImage(nullptr, path, IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE)))
+        return -1;
+    return images.Add(&picture, kMaskColour);
+}
+
+LineTypeChoice ChoiceOf(const CListCtrl& list, int row)
+{
+    return {row, list.GetItemText(row, kLineNameColumn), list.GetItemText(row, kLineDrawColumn)};
+}
+
+} // namespace
+
+void FillLineTypeList(CListCtrl& list, CImageList& images, const char* caption)
+{
+    list.DeleteAllItems();
+    while (list.DeleteColumn(0)) {
+    }
+    list.InsertColumn(0, caption, LVCFMT_LEFT, kPictureColumnWidth + kCheckBoxWidth);
+    list.InsertColumn(kLineNameColumn, "Line Name", LVCFMT_CENTER, 0);
+    list.InsertColumn(kLineDrawColumn, "Line Draw", LVCFMT_CENTER, 0);
+    list.SetExtendedStyle(list.GetExtendedStyle() | LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES | LVS_EX_CHECKBOXES);
+    images.Create(kPictureWidth, kPictureHeight, ILC_MASK | ILC_COLOR32, 0, kLineTypeCount);
+    list.SetImageList(&images, LVSIL_SMALL);
+    for (int row = 0; row < kLineTypeCount; ++row) {
+        list.InsertItem(row, "", AddPicture(images, row + 1));
+        list.SetItemText(row, kLineNameColumn, kLineTypes[row].word);
+        list.SetItemText(row, kLineDrawColumn, kLineTypes[row].pen);
+    }
+}
+
+int SelectLineTypeRow(CListCtrl& list, const CString& word)
+{
+    int chosen = -1;
+    for (int row = 0; row < list.GetItemCount(); ++row) {
+        list.SetCheck(row, FALSE);
+        list.SetItemState(row, 0, LVIS_SELECTED | LVIS_FOCUSED);
+        if (chosen < 0 && list.GetItemText(row, kLineNameColumn) == word)
+            chosen = row;
+    }
+    if (chosen >= 0) {
+        list.SetCheck(chosen, TRUE);
+        list.SetItemState(chosen, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+        list.EnsureVisible(chosen, FALSE);
+    }
+    list.Invalidate();
+    return chosen;
+}
+
+int ClickedLineTypeRow(CListCtrl& list, const NMHDR* header)
+{
+    const int row = reinterpret_cast<const NMITEMACTIVATE*>(header)->iItem;
+    if (row < 0 || row >= list.GetItemCount() || !list.GetItemState(row, LVIS_SELECTED))
+        return -1;
+    for (int other = 0; other < list.GetItemCount(); ++other)
+        list.SetCheck(other, other == row ? TRUE : FALSE);
+    return row;
+}
+
+int PreviewPenStyle(const CString& lineDraw)
+{
+    const int pen = ParseInt(lineDraw);
+    return pen == kInsideFramePen ? PS_SOLID : pen;
+}
+
+LineTypeChoice ChooseLineType(CListCtrl& list, const CString& name)
+{
+    return ChoiceOf(list, std::max(SelectLineTypeRow(list, name), 0));
+}
+
+std::optional<LineTypeChoice> ClickLineType(CListCtrl& list, const NMHDR* header)
+{
+    const int row = ClickedLineTypeRow(list, header);
+    if (row < 0)
+        return std::nullopt;
+    return ChoiceOf(list, row);
+}
+
+void UntickAllRows(CListCtrl& list)
+{
+    for (int row = 0; row < list.GetItemCount(); ++row)
+        list.SetCheck(row, FALSE);
+}

@@ -1,0 +1,43 @@
+#pragma once
+// The list of the seven border words that the table and calendar dialogs offer, each row showing its
+// picture "config/pic/LineType/LineTypeN.bmp" and holding its word ("Line Name") and the pen
+// style its preview draws it with ("Line Draw") in two hidden columns.
+
+#include "platform/ui/ImageList.h"
+#include "platform/ui/ListCtrl.h"
+
+#include <optional>
+
+inline constexpr int kLineTypeCount = 7;
+inline constexpr int kLineNameColumn = 1;
+inline constexpr int kLineDrawColumn = 2;
+// The pen style that stands for a line laid by hand; the calendar previews draw it solid.
+inline constexpr int kInsideFramePen = 6;
+
+// Seven rows, each with its own picture; a picture that does not load leaves its row without
+// one (the rows after it keep theirs).
+void FillLineTypeList(CListCtrl& list, CImageList& images, const char* caption);
+
+// Unticks and deselects every row; the first row of that word is ticked, selected and shown.
+// Its index, or -1 when no row has the word.
+int SelectLineTypeRow(CListCtrl& list, const CString& word);
+
+// The row a click on the list chose: the row hit when it is selected, ticked alone; -1 for a
+// click beside the rows.
+int ClickedLineTypeRow(CListCtrl& list, const NMHDR* header);
+
+// The pen style of a "Line Draw" text, the hand-laid one drawn solid.
+int PreviewPenStyle(const CString& lineDraw);
+
+// A row of the list with its two words.
+struct LineTypeChoice {
+    int row = 0;
+    CString name;   // the border word written to the document
+    CString pen;    // the preview's pen style; "6" is laid by hand
+};
+
+// SelectLineTypeRow with the row's words; with no row of that word, row 0 (nothing ticked).
+LineTypeChoice ChooseLineType(CListCtrl& list, const CString& name);
+// ClickedLineTypeRow with the row's words; nothing for a click beside the rows.
+std::optional<LineTypeChoice> ClickLineType(CListCtrl& list, const NMHDR* header);
+void UntickAllRows(CListCtrl& list);
