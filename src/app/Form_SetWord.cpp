@@ -4,9 +4,12 @@
 #include "app/ConfigPathFile.h"
 #include "app/ThreadFileCompareProgress.h"
 #include "app/CurrentClass.h"
+#include "app/RorovavozirDlg.h"
 #include "controls/ColourButton/ColourMessages.h"
 #include "platform/Files.h"
 #include "platform/ui/App.h"
+#include "platform/ui/Images.h"
+#include "platform/ui/Resources.h"
 #include "resources/ResourceIds.h"
 #include "settings/DateTimeOper.h"
 #include "settings/Settings.h"
@@ -29,6 +32,8 @@ RV_MESSAGE_MAP(CForm_SetWord, CDialog,
                msgmap::Command(ID_TOOLBAR_SAVE, &T::OnToolbarSave),
                msgmap::Command(ID_TOOLBAR_EXIT, &T::OnToolbarExit),
                msgmap::Command(ID_TOOLBAR_SAVE_EXIT, &T::OnToolbarSaveExit),
+               msgmap::Command(ID_TOOLBAR_HELP, &T::OnToolbarHelp),
+               msgmap::Command(ID_TOOLBAR_ABOUT, &T::OnToolbarAbout),
                msgmap::Command(ID_TOOLBAR_YEAR_CALENDAR, &T::OnToolbarYearCalendar),
                msgmap::Command(ID_TOOLBAR_MONTH_CALENDAR, &T::OnToolbarMonthCalendar),
                msgmap::Command(ID_TOOLBAR_YEAR_PLANNER, &T::OnToolbarYearPlanner),
@@ -51,11 +56,16 @@ RV_MESSAGE_MAP(CForm_SetWord, CDialog,
                msgmap::Command(IDC_BUTTON_MONTH_FORMAT, &T::OnButtonMonthFormat),
                msgmap::Command(IDC_BUTTON_DATE_FORMAT, &T::OnButtonDateFormat))
 
-CForm_SetWord::CForm_SetWord(CWnd* parent) : CDialog(IDD_FORM_SETWORD, parent) {}
+CForm_SetWord::CForm_SetWord(CWnd* parent)
+    : CDialog(IDD_FORM_SETWORD, parent), m_hIcon(LoadIconResource(IDI_MAINFRAME, 0, 0))
+{
+}
 
 CForm_SetWord::~CForm_SetWord()
 {
     StopGeneration();
+    if (m_hIcon)
+        DestroyIcon(m_hIcon);
 }
 
 void CForm_SetWord::DoDataExchange(CDataExchange* dx)
@@ -89,6 +99,8 @@ void CForm_SetWord::DoDataExchange(CDataExchange* dx)
 BOOL CForm_SetWord::OnInitDialog()
 {
     CDialog::OnInitDialog();
+    SetIcon(m_hIcon, TRUE);
+    SetApplicationIcon(m_hIcon);
     m_labelLine.SetWindowText("这里将会是您在Word日记里输入的内容.(请设置格式)");
     StyleGroupBoxes();
     m_rectLineLabel = ClientRectOf(IDC_PREVIEW_LINE);
@@ -120,6 +132,10 @@ BOOL CForm_SetWord::OnInitDialog()
     ShowStoredOutFolder();
     ClearMottoWithoutFile();
     ReadStartShow();
+    if (g_bStartShow == 1) {
+        CRorovavozirDlg welcome(this);
+        welcome.DoModal();
+    }
 
     if (m_listClasses.GetItemCount() > 0)
         m_nListMode = 3;
@@ -190,6 +206,18 @@ void CForm_SetWord::OnToolbarDates()
 void CForm_SetWord::OnToolbarSave()
 {
     CheckAndSaveConfig();
+}
+
+void CForm_SetWord::OnToolbarHelp()
+{
+    CRorovavozirDlg welcome(this);
+    welcome.DoModal();
+}
+
+void CForm_SetWord::OnToolbarAbout()
+{
+    CRorovavozirDlg welcome(this);
+    welcome.OnButtonAbout();
 }
 
 void CForm_SetWord::OnToolbarExit()

@@ -126,6 +126,7 @@ public:
     int m_nPreviewRow = -1;         // the row the preview shows
     TableOutline m_previewDrawing;  // what the paint handler draws under the preview's labels
     int m_nDayCount = 0;
+    HICON m_hIcon = nullptr;   // icon 185, on the window and in the task list
     BYTE m_bGenerationDone = 0;
     CString m_strDefaultFontName;   // "Tahoma" from start-up; read by nothing yet
 
@@ -178,6 +179,9 @@ private:
     void OnToolbarSave();
     void OnToolbarExit();
     void OnToolbarSaveExit();
+    // The welcome and About dialogs (RorovavozirDlg.cpp, AboutDlg.cpp).
+    void OnToolbarHelp();
+    void OnToolbarAbout();
     // The calendar dialogs and the sample picture (Form_SetWordCalendars.cpp).
     void OnToolbarYearCalendar();
     void OnToolbarMonthCalendar();

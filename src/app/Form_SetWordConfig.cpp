@@ -4,18 +4,12 @@
 #include "app/Form_SaveConfig.h"
 #include "app/Form_SelectConfig.h"
 #include "app/Form_SetWord.h"
+#include "app/ProgramVersion.h"
 #include "platform/Files.h"
 #include "platform/ui/App.h"
 #include "settings/DesignFile.h"
 #include "settings/IniFile.h"
 #include "settings/Settings.h"
-
-namespace {
-
-constexpr const char* kProductName = "Rorovavozir";
-constexpr const char* kVersion = "1.9.4";
-
-} // namespace
 
 void CForm_SetWord::LoadConfig()
 {

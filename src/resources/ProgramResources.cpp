@@ -1,17 +1,16 @@
 #include "resources/ProgramResources.h"
 
+#include "platform/ui/Resources.h"
 #include "resources/CalendarDialogTemplates.h"
 #include "resources/DialogTemplates.h"
 #include "resources/DiaryDialogTemplates.h"
 #include "resources/HeadingDialogTemplates.h"
 #include "resources/ResourceIds.h"
 
-#include "platform/ui/Resources.h"
-
 void RegisterProgramResources()
 {
     for (DialogTemplate dialog : {MainWindowTemplate(), SaveConfigTemplate(), SelectConfigTemplate(), SaveConfirmTemplate(),
-                                  ProgressTemplate(), CongratulationTemplate()})
+                                  ProgressTemplate(), CongratulationTemplate(), WelcomeTemplate(), AboutTemplate()})
         RegisterDialogTemplate(std::move(dialog));
     for (DialogTemplate dialog : {SetMonthTemplate(), AddDateFormatTemplate()})
         RegisterDialogTemplate(std::move(dialog));
@@ -33,4 +32,10 @@ void RegisterProgramResources()
         path.Format("config/pic/samples/%u.bmp", bitmap);
         RegisterBitmapResource(bitmap, path);
     }
+    // Pictures live under the program folder, which is the current folder.
+    RegisterIconResource(IDI_MAINFRAME, "config/pic/Rorovavozir.ico");
+    RegisterIconResource(IDI_ITEM_SYMBOL, "config/pic/item_symbol.ico");
+    RegisterIconResource(IDI_TABLE_STYLE, "config/pic/table_style.ico");
+    RegisterBitmapResource(IDB_ABOUT, "config/pic/about.bmp");
+    RegisterStringResource(IDS_ABOUTBOX, "关于 Rorovavozir(&A)...");
 }

@@ -7,6 +7,8 @@
 constexpr int IDC_STATIC = -1;
 
 // Dialogs.
+constexpr UINT IDD_ABOUTBOX = 100;
+constexpr UINT IDD_WELCOME = 102;
 constexpr UINT IDD_FORM_SETWORD = 129;
 constexpr UINT IDD_SAVE_CONFIG = 214;
 constexpr UINT IDD_SELECT_CONFIG = 215;
@@ -44,8 +46,13 @@ constexpr UINT IDB_SAMPLE_PLANNER = 296;
 constexpr UINT IDB_SAMPLE_YEARLY_CALENDAR = 300;
 constexpr UINT IDB_MONTH_CALENDAR_EXAMPLE = 277;   // the small example inside dialog 274
 
-// Icons.
+// Icons, pictures, strings and the system menu's own command.
 constexpr UINT IDI_MAINFRAME = 185;
+constexpr UINT IDB_ABOUT = 291;
+constexpr UINT IDI_ITEM_SYMBOL = 255;
+constexpr UINT IDI_TABLE_STYLE = 226;
+constexpr UINT IDS_ABOUTBOX = 101;
+constexpr UINT IDM_ABOUTBOX = 0x0010;
 
 // Main window: date range and headings.
 constexpr int IDC_GROUP_DATES = 1420;
@@ -120,6 +127,18 @@ constexpr int IDC_CONFIRM_GENERATE = 1300;
 constexpr int IDC_CONFIRM_SAVE_FIRST = 1301;
 constexpr int IDC_CONFIRM_CANCEL = 1153;
 
+// Welcome dialog 102 and About dialog 100.
+constexpr int IDC_START_PICTURE = 1164;
+constexpr int IDC_RADIO_PICTURE_1 = 1156;
+constexpr int IDC_RADIO_PICTURE_5 = 1160;
+constexpr int IDC_CHECK_NO_SHOW = 1177;
+constexpr int IDC_BUTTON_ABOUT = 1077;
+constexpr int IDC_BUTTON_NEXT = 1000;
+constexpr int IDC_WELCOME_NOTE = 1107;
+constexpr int IDC_ABOUT_PICTURE = 1231;
+constexpr int IDC_ABOUT_VERSION = 1192;
+constexpr int IDC_ABOUT_TIP = 1228;
+constexpr int IDC_ABOUT_LINK = 1170;
 // Progress window 178 and success dialog 262.
 constexpr int IDC_PROGRESS_WAIT_TEXT = 1043;
 constexpr int IDC_PROGRESS_PERCENT = 1061;

@@ -8,12 +8,14 @@
 
 constexpr UINT kControlDialog = 9201;
 constexpr int kLabel = 1001, kGroup = 1002, kInside = 1003, kOnEdge = 1004, kOutside = 1005, kButton = 1006, kList = 1007;
+constexpr int kEdit = 1008, kPush = 1009, kLink = 1010, kPanel = 1011, kCheck = 1012, kDefault = 1013;
+constexpr const char* kLinkAddress = "https://example.org/diary?a=1&b=2";
 
 inline void RegisterControlDialog()
 {
     DialogTemplate dialog;
     dialog.id = kControlDialog;
-    dialog.cx = 300;
+    dialog.cx = 480;
     dialog.cy = 320;
     dialog.controls = {
         {ControlClass::Static, kLabel, "Label", 0, 0, 100, 20, SS_LEFT},
@@ -23,6 +25,12 @@ inline void RegisterControlDialog()
         {ControlClass::Button, kOutside, "out", 210, 60, 40, 12, BS_AUTOCHECKBOX},
         {ControlClass::Button, kButton, "&Go", 100, 150, 100, 30, BS_OWNERDRAW},
         {ControlClass::ListView, kList, "", 0, 200, 260, 100, LVS_REPORT | LVS_SHOWSELALWAYS},
+        {ControlClass::Edit, kEdit, "", 300, 0, 100, 14, ES_AUTOHSCROLL | WS_BORDER},
+        {ControlClass::Button, kPush, "Push", 300, 20, 80, 20, BS_PUSHBUTTON},
+        {ControlClass::Static, kLink, kLinkAddress, 300, 50, 170, 20, SS_LEFT},
+        {ControlClass::Button, kPanel, "Options", 300, 80, 160, 80, BS_GROUPBOX},
+        {ControlClass::Button, kCheck, "Check", 300, 170, 80, 20, BS_AUTOCHECKBOX},
+        {ControlClass::Button, kDefault, "Default", 390, 170, 80, 20, BS_DEFPUSHBUTTON},
     };
     RegisterDialogTemplate(dialog);
 }

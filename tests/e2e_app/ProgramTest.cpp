@@ -77,7 +77,7 @@ TEST_F(ProgramTest, FirstStartMakesTheConfigurationPathFileAndTheDefaultOutputFo
 TEST_F(ProgramTest, PreparedConfigurationShowsItsClassesDatesAndFallsBackToTheDefaultFolder)
 {
     Write("ZaDuzed_Simple.ini", PreparedConfig());
-    Write("config/config_path.ini", "[Main]\r\nConfig_Path=" + Current() + "\r\nOutFolder=" + File("gone") + "\r\n");
+    Write("config/config_path.ini", "[Main]\r\nConfig_Path=" + Current() + "\r\nOutFolder=" + File("gone") + "\r\nStartShow=0\r\n");
     Run([&](CForm_SetWord& window, DialogProbe& p) {
         ASSERT_EQ(window.m_listClasses.GetItemCount(), 3);
         EXPECT_EQ(window.m_listClasses.GetItemText(0, kCellTitle), "工作");
@@ -218,7 +218,7 @@ TEST_F(ProgramTest, AWindowsFileInTheGb2312CodePageOpensAndSavesBackWithoutLosin
     const std::string windowsBytes = platform::EncodeGb18030(windowsText);
     ASSERT_FALSE(platform::IsValidUtf8(windowsBytes)) << "the file really is in the Windows code page";
     Write("windows.ini", windowsBytes);
-    Write("config/config_path.ini", "[Main]\r\nConfig_Path=" + File("windows.ini") + "\r\n");
+    Write("config/config_path.ini", "[Main]\r\nConfig_Path=" + File("windows.ini") + "\r\nStartShow=0\r\n");
     Run([&](CForm_SetWord& window, DialogProbe& p) {
         EXPECT_EQ(p.Item(IDC_EDIT_TITLE)->GetWindowText(), "我的日记");
         EXPECT_EQ(window.m_listClasses.GetItemText(0, kCellTitle), "今天的工作");

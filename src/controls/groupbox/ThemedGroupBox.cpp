@@ -1,5 +1,6 @@
 #include "controls/groupbox/ThemedGroupBox.h"
 
+#include "controls/IconPixels.h"
 #include "controls/groupbox/VisualStyles.h"
 #include "platform/ui/Images.h"
 #include "platform/ui/Resources.h"
@@ -495,34 +496,14 @@ HICON CThemedGroupBox::CreateGrayscaleIcon(HICON icon)
         }
         m_bGrayRampBuilt = TRUE;
     }
-    ICONINFO info;
-    if (!icon || !GetIconInfo(icon, &info))
-        return nullptr;
-    BITMAP size;
-    HICON grey = nullptr;
-    if (GetObject(info.hbmColor, sizeof(BITMAP), &size) && size.bmWidth > 0 && size.bmHeight > 0) {
-        std::vector<std::uint32_t> pixels(static_cast<size_t>(size.bmWidth) * static_cast<size_t>(size.bmHeight));
-        const LONG bytes = static_cast<LONG>(pixels.size() * 4);
-        if (GetBitmapBits(info.hbmColor, bytes, pixels.data()) == bytes) {
-            for (std::uint32_t& pixel : pixels) {
-                const std::uint32_t b = pixel & 0xFF, g = (pixel >> 8) & 0xFF, r = (pixel >> 16) & 0xFF;
-                const std::uint32_t alpha = pixel >> 24;
-                std::uint32_t level = 255 - (b + g + r) / 3;
-                if (alpha == 0 && level == 255)
-                    continue;
-                if (level == 0)
-                    level = 1;
-                pixel = (alpha << 24) | g_grayRamp[level];
-            }
-            CBitmap colour;
-            if (colour.CreateBitmap(size.bmWidth, size.bmHeight, 1, 32, pixels.data())) {
-                ICONINFO made = info;
-                made.hbmColor = static_cast<HBITMAP>(colour.GetSafeHandle());
-                grey = CreateIconIndirect(&made);
-            }
-        }
-    }
-    DeleteObject(info.hbmColor);
-    DeleteObject(info.hbmMask);
-    return grey;
+    return RecolourIcon(icon, [](std::uint32_t pixel) {
+        const std::uint32_t b = pixel & 0xFF, g = (pixel >> 8) & 0xFF, r = (pixel >> 16) & 0xFF;
+        const std::uint32_t alpha = pixel >> 24;
+        std::uint32_t level = 255 - (b + g + r) / 3;
+        if (alpha == 0 && level == 255)
+            return pixel;
+        if (level == 0)
+            level = 1;
+        return (alpha << 24) | g_grayRamp[level];
+    });
 }

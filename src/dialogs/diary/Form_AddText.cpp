@@ -66,11 +66,13 @@ void CForm_AddText::DoDataExchange(CDataExchange* dx)
     DDX_Control(dx, IDC_TEXT_BACK, m_colourBack);
     DDX_Control(dx, IDC_TEXT_PREVIEW, m_preview);
     DDX_Control(dx, IDC_TEXT_LINES, m_listLines);
+    DDX_Control(dx, IDC_TEXT_TABLE_BUTTON, m_buttonTable);
 }
 
 BOOL CForm_AddText::OnInitDialog()
 {
     CDiaryDialog::OnInitDialog();
+    ShowButtonIcon(m_buttonTable, IDI_TABLE_STYLE);
     CClientDC dc(this);
     FillFontNameCombo(&m_comboFont, &dc);
     m_comboFont.SetCurSel(0);

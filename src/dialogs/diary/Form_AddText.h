@@ -9,6 +9,7 @@
 #include "controls/FontLabel/FontLabel.h"
 #include "controls/lists/OwnerDrawList.h"
 #include "dialogs/diary/DiaryDialog.h"
+#include "dialogs/diary/IconButtons.h"
 #include "settings/TextLineRecord.h"
 
 #include <vector>
@@ -35,6 +36,7 @@ public:
     CColorButton m_colourBack;
     CFontLabel m_preview;
     COwnerDrawList m_listLines;
+    CImageButton m_buttonTable;   // 1038: the box round the motto line (dialog 259)
     int m_nCurrentRow = 0;
 
 protected:

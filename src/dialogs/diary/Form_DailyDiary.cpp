@@ -5,6 +5,7 @@
 #include "dialogs/diary/Form_ItemSpecial.h"
 #include "dialogs/diary/Form_SpecialSign.h"
 #include "dialogs/diary/Form_Table.h"
+#include "dialogs/diary/IconButtons.h"
 #include "resources/DiaryDialogIds.h"
 #include "resources/ResourceIds.h"
 #include "settings/DialogHelpers.h"
@@ -132,6 +133,8 @@ BOOL CForm_DailyDiary::OnInitDialog()
     SetUpColourButton(m_colourTextBack, kWhite, false);
     SetUpColourButton(m_colourLineBack, kWhite, true);
     SetUpColourButton(m_colourPrefix, kBlack, true);
+    ShowButtonIcon(m_buttonSymbol, IDI_ITEM_SYMBOL);
+    ShowButtonIcon(m_buttonTable, IDI_TABLE_STYLE);
     SetItemSpecialBitmap(&m_buttonSign, kSignButtonPicture);
 
     for (CFontLabel* sample : {&m_sampleTitle, &m_sampleLine, &m_samplePrefix})

@@ -8,6 +8,7 @@
 #include "controls/FontLabel/FontLabel.h"
 #include "controls/groupbox/ThemedGroupBox.h"
 #include "dialogs/diary/DiaryDialog.h"
+#include "dialogs/diary/IconButtons.h"
 #include "platform/ui/StandardControls.h"
 
 class CForm_DailyDiary : public CDiaryDialog {
@@ -41,8 +42,8 @@ public:
     CColorButton m_colourTextBack;
     CColorButton m_colourLineBack;
     CColorButton m_colourPrefix;
-    CButton m_buttonSymbol;
-    CButton m_buttonTable;
+    CImageButton m_buttonSymbol;
+    CImageButton m_buttonTable;
     CButton m_buttonSign;
     CFontLabel m_sampleTitle;
     CFontLabel m_sampleLine;

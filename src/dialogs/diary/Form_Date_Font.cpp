@@ -51,6 +51,7 @@ void CForm_Date_Font::PrepareControls()
     m_colourBack.SetTrackSelection(TRUE);
     m_colourBack.SetCustomText("More colores...");
     m_colourBack.SetDefaultText("default");
+    ShowButtonIcon(m_buttonTable, IDI_TABLE_STYLE);
     SetAddTextBitmap(&m_buttonTable);
     SetAddTextBitmap(&m_buttonMotto);
 }

@@ -5,6 +5,7 @@
 // opens store on their OK stays stored.
 
 #include "dialogs/diary/HeadingFontDialog.h"
+#include "dialogs/diary/IconButtons.h"
 
 // The main window's date sample, handed over before the dialog opens.
 extern CString g_strDateSampleText;
@@ -18,7 +19,7 @@ public:
     void SaveSettings() override;
 
     CColorButton m_colourBack;
-    CButton m_buttonTable;
+    CImageButton m_buttonTable;
     CButton m_buttonMotto;
 
 protected:

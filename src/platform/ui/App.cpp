@@ -1,5 +1,6 @@
 #include "platform/ui/App.h"
 
+#include "platform/ProfileBinary.h"
 #include "platform/ui/TestHooks.h"
 
 #include <cstdlib>
@@ -19,6 +20,16 @@ CWinApp::~CWinApp()
 {
     if (g_app == this)
         g_app = nullptr;
+}
+
+std::optional<std::vector<BYTE>> CWinApp::GetProfileBinary(LPCTSTR section, LPCTSTR entry) const
+{
+    return platform::GetProfileBinary(section, entry, m_strProfileName.str());
+}
+
+BOOL CWinApp::WriteProfileBinary(LPCTSTR section, LPCTSTR entry, const std::vector<BYTE>& bytes) const
+{
+    return platform::WriteProfileBinary(section, entry, bytes, m_strProfileName.str()) ? TRUE : FALSE;
 }
 
 CWinApp* AfxGetApp()

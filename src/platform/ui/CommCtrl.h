@@ -2,6 +2,7 @@
 // List view and header constants and records with the values the Windows headers give them.
 // Free of Qt: the program's own code includes this.
 
+#include "platform/ui/GdiDefs.h"
 #include "platform/ui/WinMessages.h"
 
 // The colour a control takes from the system or its owner when told no colour of its own.
@@ -65,6 +66,8 @@ constexpr int HDF_RIGHT = 0x0001;
 constexpr int HDF_CENTER = 0x0002;
 constexpr int HDF_JUSTIFYMASK = 0x0003;
 constexpr int HDF_STRING = 0x4000;
+// The item is drawn by its owner: the header's parent gets WM_DRAWITEM (ODT_HEADER) for it.
+constexpr int HDF_OWNERDRAW = 0x8000;
 
 struct LVCOLUMN {
     UINT mask = 0;
@@ -108,6 +111,18 @@ struct NMLISTVIEW {
     LPARAM lParam = 0;
 };
 using LPNMLISTVIEW = NMLISTVIEW*;
+// NM_CUSTOMDRAW of a list view: the item is dwItemSpec, its item data lItemlParam; the colours
+// a cell is drawn in can be changed at the item and sub-item stages.
+struct NMLVCUSTOMDRAW {
+    NMCUSTOMDRAW nmcd;
+    COLORREF clrText = 0;
+    COLORREF clrTextBk = 0;
+    int iSubItem = 0;
+};
+using LPNMLVCUSTOMDRAW = NMLVCUSTOMDRAW*;
+// The comparison SortItems calls with the item data of two rows and the caller's value:
+// negative, 0 or positive as the first row goes before, with or after the second.
+using PFNLVCOMPARE = int (*)(LPARAM first, LPARAM second, LPARAM sortData);
 
 // NM_CLICK, NM_DBLCLK and NM_RCLICK of a list view.
 struct NMITEMACTIVATE {

@@ -3,6 +3,8 @@
 #include "platform/ui/Gdi.h"
 #include "platform/ui/qt/GdiRecord.h"
 
+#include <QFontInfo>
+
 namespace platform::ui::detail {
 
 HBITMAP MakeBitmap(const QImage& image, bool monochrome)
@@ -18,6 +20,16 @@ HICON MakeIcon(const QImage& image)
 {
     GdiRecord* record = NewRecord(GdiKind::Icon);
     record->image = image.convertToFormat(QImage::Format_ARGB32);
+    return record;
+}
+
+HFONT MakeFont(const QFont& font)
+{
+    GdiRecord* record = NewRecord(GdiKind::Font);
+    record->font = font;
+    record->logFont.lfFaceName = font.family().toStdString();
+    record->logFont.lfHeight = -QFontInfo(font).pixelSize();
+    record->logFont.lfWeight = font.weight() >= QFont::Bold ? FW_BOLD : FW_NORMAL;
     return record;
 }
 

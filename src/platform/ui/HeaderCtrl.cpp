@@ -64,6 +64,16 @@ BOOL CHeaderCtrl::SetItem(int index, const HDITEM* item)
     return TRUE;
 }
 
+BOOL CHeaderCtrl::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result)
+{
+    if (message == WM_DRAWITEM) {
+        DrawItem(reinterpret_cast<LPDRAWITEMSTRUCT>(lParam));
+        *result = TRUE;
+        return TRUE;
+    }
+    return CWnd::OnChildNotify(message, wParam, lParam, result);
+}
+
 LRESULT CHeaderCtrl::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
     HeaderWidget* header = Header(this);

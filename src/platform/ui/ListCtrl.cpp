@@ -245,6 +245,16 @@ BOOL CListCtrl::SetItemData(int index, DWORD_PTR data)
     return TRUE;
 }
 
+BOOL CListCtrl::SortItems(PFNLVCOMPARE compare, DWORD_PTR sortData)
+{
+    ListViewWidget* list = List(this);
+    if (!list || !compare)
+        return FALSE;
+    list->Data().SortRows(compare, static_cast<LPARAM>(sortData));
+    list->Changed();
+    return TRUE;
+}
+
 // ---- states ---------------------------------------------------------------------------------
 
 UINT CListCtrl::GetItemState(int index, UINT mask) const

@@ -2,7 +2,9 @@
 // CListCtrl: a list view in report view. Rows of cells under a header, selection and focus
 // kept apart per item, optional check boxes and small images, notifications to the parent as
 // Windows sends them. With LVS_OWNERDRAWFIXED the rows are drawn by DrawItem, their height
-// asked with WM_MEASUREITEM (again whenever the list gets WM_WINDOWPOSCHANGED).
+// asked with WM_MEASUREITEM (again whenever the list gets WM_WINDOWPOSCHANGED). Other lists
+// tell the parent NM_CUSTOMDRAW for the whole paint, each row and, when asked, each cell; a
+// list that maps WM_ERASEBKGND erases its own background.
 
 #include "platform/ui/CommCtrl.h"
 #include "platform/ui/GdiDefs.h"
@@ -41,6 +43,9 @@ public:
     int GetItemText(int index, int subItem, char* buffer, int length) const;
     DWORD_PTR GetItemData(int index) const;
     BOOL SetItemData(int index, DWORD_PTR data);
+    // Orders the rows by the comparison of their item data; rows that compare equal keep
+    // their order.
+    BOOL SortItems(PFNLVCOMPARE compare, DWORD_PTR sortData);
 
     // States; setting them tells the parent (LVN_ITEMCHANGED). Index -1 sets every item.
     UINT GetItemState(int index, UINT mask) const;

@@ -37,6 +37,13 @@ std::map<std::pair<UINT, UINT>, std::vector<BYTE>>& DataResources()
     return resources;
 }
 
+// Keyed by the type's text: a CString in a pair would compare as a pointer.
+std::map<std::pair<UINT, std::string>, std::vector<BYTE>>& CustomResources()
+{
+    static std::map<std::pair<UINT, std::string>, std::vector<BYTE>> resources;
+    return resources;
+}
+
 } // namespace
 
 void RegisterStringResource(UINT id, const CString& text)
@@ -101,6 +108,19 @@ const std::vector<BYTE>* FindDataResource(UINT id, UINT type)
     std::lock_guard<std::mutex> lock(g_mutex);
     const auto found = DataResources().find({id, type});
     return found == DataResources().end() ? nullptr : &found->second;
+}
+
+void RegisterCustomResource(UINT id, const CString& type, std::vector<BYTE> data)
+{
+    std::lock_guard<std::mutex> lock(g_mutex);
+    CustomResources()[{id, type.str()}] = std::move(data);
+}
+
+const std::vector<BYTE>* FindCustomResource(UINT id, const CString& type)
+{
+    std::lock_guard<std::mutex> lock(g_mutex);
+    const auto found = CustomResources().find({id, type.str()});
+    return found == CustomResources().end() ? nullptr : &found->second;
 }
 
 LONG GetBitmapBits(HBITMAP bitmap, LONG count, void* bits)

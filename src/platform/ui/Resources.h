@@ -24,6 +24,9 @@ constexpr UINT RT_TOOLBAR = 241;
 void RegisterDataResource(UINT id, UINT type, std::vector<BYTE> data);
 // nullptr when there is none.
 const std::vector<BYTE>* FindDataResource(UINT id, UINT type);
+// Resources of a type the program names itself ("JPG", "PNG"...).
+void RegisterCustomResource(UINT id, const CString& type, std::vector<BYTE> data);
+const std::vector<BYTE>* FindCustomResource(UINT id, const CString& type);
 
 // The pixels of a bitmap as 32-bit words (blue, green, red, alpha from the low byte up),
 // row by row from the top; returns the bytes copied, 0 for a handle that is no bitmap.

@@ -5,6 +5,7 @@
 #include "platform/ui/ReBarCtrl.h"
 #include "platform/ui/ToolBarCtrl.h"
 #include "platform/ui/ToolTipCtrl.h"
+#include "platform/ui/qt/ChildControl.h"
 #include "platform/ui/qt/ControlFactory.h"
 #include "platform/ui/qt/GdiAccess.h"
 #include "platform/ui/qt/WindowAccess.h"
@@ -111,6 +112,14 @@ void CButton::SetCheck(int state)
 UINT CButton::GetButtonStyle() const
 {
     return GetStyle() & BS_TYPEMASK;
+}
+
+BOOL CButton::Create(LPCTSTR caption, DWORD style, const RECT& rect, CWnd* parent, UINT id)
+{
+    if (!CreateChildControl(*this, ControlClass::Button, style, rect, parent, id))
+        return FALSE;
+    SetWindowText(caption ? caption : "");
+    return TRUE;
 }
 
 BOOL CButton::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result)

@@ -15,6 +15,8 @@ public:
 class CButton : public CWnd {
     RV_DECLARE_MESSAGE_MAP()
 public:
+    // A button made by the program as a child of `parent`, at a place in pixels.
+    BOOL Create(LPCTSTR caption, DWORD style, const RECT& rect, CWnd* parent, UINT id);
     int GetCheck() const;
     void SetCheck(int state);
     UINT GetButtonStyle() const;

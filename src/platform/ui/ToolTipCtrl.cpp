@@ -61,3 +61,27 @@ BOOL CToolTipCtrl::GetCurrentTool(LPTOOLINFO info) const
     info->lpszText = tool->text.GetString();
     return TRUE;
 }
+
+void CToolTipCtrl::UpdateTipText(LPCTSTR text, CWnd* window, UINT_PTR id)
+{
+    if (ToolTipWidget* tips = Tips(this); tips && window)
+        tips->SetText(window->m_hWnd, id, CString(text));
+}
+
+void CToolTipCtrl::Activate(BOOL activate)
+{
+    if (ToolTipWidget* tips = Tips(this))
+        tips->SetActive(activate != FALSE);
+}
+
+BOOL CToolTipCtrl::IsActive() const
+{
+    ToolTipWidget* tips = Tips(this);
+    return tips && tips->Active();
+}
+
+int CToolTipCtrl::SetMaxTipWidth(int width)
+{
+    ToolTipWidget* tips = Tips(this);
+    return tips ? tips->SetMaxWidth(width) : -1;
+}

@@ -26,6 +26,13 @@ public:
     // set); leaving every tool or pressing a button hides it.
     void RelayEvent(MSG* message);
     void SetDelayTime(DWORD duration, int milliseconds);
+    // The text of the tool of that window and id.
+    void UpdateTipText(LPCTSTR text, CWnd* window, UINT_PTR id = 0);
+    // An inactive tip shows nothing; a new tip control starts active.
+    void Activate(BOOL activate);
+    BOOL IsActive() const;
+    // Tips wider than this many pixels wrap; returns the width set before (-1: none).
+    int SetMaxTipWidth(int width);
     // The tool the pointer was last relayed over; FALSE when it is over none.
     BOOL GetCurrentTool(LPTOOLINFO info) const;
 };

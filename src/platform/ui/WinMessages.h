@@ -49,6 +49,23 @@ constexpr UINT WM_CTLCOLORBTN = 0x0135;
 constexpr UINT WM_CTLCOLORDLG = 0x0136;
 constexpr UINT WM_CTLCOLORSTATIC = 0x0138;
 constexpr UINT WM_CTLCOLOREDIT = 0x0133;
+// The kinds of control a WM_CTLCOLOR reflected to a control names.
+constexpr UINT CTLCOLOR_EDIT = 1;
+constexpr UINT CTLCOLOR_BTN = 3;
+constexpr UINT CTLCOLOR_DLG = 4;
+constexpr UINT CTLCOLOR_STATIC = 6;
+constexpr bool IsCtlColor(UINT message)
+{
+    return message == WM_CTLCOLOREDIT || message == WM_CTLCOLORSTATIC || message == WM_CTLCOLORBTN ||
+           message == WM_CTLCOLORDLG;
+}
+constexpr UINT CtlColorKind(UINT message)
+{
+    return message == WM_CTLCOLOREDIT ? CTLCOLOR_EDIT
+           : message == WM_CTLCOLORBTN ? CTLCOLOR_BTN
+           : message == WM_CTLCOLORDLG ? CTLCOLOR_DLG
+                                       : CTLCOLOR_STATIC;
+}
 constexpr UINT WM_MOUSEMOVE = 0x0200;
 constexpr UINT WM_LBUTTONDOWN = 0x0201;
 constexpr UINT WM_LBUTTONUP = 0x0202;
@@ -211,6 +228,7 @@ constexpr DWORD SS_ICON = 0x3;
 constexpr DWORD SS_BLACKRECT = 0x4;
 constexpr DWORD SS_WHITERECT = 0x6;
 constexpr DWORD SS_ETCHEDHORZ = 0x10;
+constexpr DWORD SS_LEFTNOWORDWRAP = 0xC;
 constexpr DWORD SS_BITMAP = 0xE;
 constexpr DWORD SS_TYPEMASK = 0x1F;
 constexpr DWORD SS_NOTIFY = 0x100;

@@ -10,6 +10,7 @@
 
 #include <QApplication>
 #include <QCursor>
+#include <QLabel>
 #include <QPointer>
 #include <QScreen>
 #include <QThread>
@@ -303,6 +304,10 @@ LRESULT CWnd::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         if (auto* font = reinterpret_cast<CFont*>(wParam))
             record->widget->setFont(FontOf(static_cast<HFONT>(font->GetSafeHandle())));
         return 0;
+    case WM_SYSCOMMAND:
+        if ((wParam & 0xFFF0) == SC_CLOSE)
+            SendMessage(WM_CLOSE);
+        return 0;
     case WM_CLOSE:
         if (record->kind == WindowKind::Dialog)
             SendMessage(WM_COMMAND, IDCANCEL, 0);
@@ -349,6 +354,8 @@ BOOL CWnd::ReflectToChild(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* r
         child = reinterpret_cast<HWND>(lParam);
     else if (message == WM_NOTIFY && lParam)
         child = reinterpret_cast<NMHDR*>(lParam)->hwndFrom;
+    else if (IsCtlColor(message))
+        child = reinterpret_cast<HWND>(lParam);
     else if ((message == WM_DRAWITEM || message == WM_MEASUREITEM) && lParam) {
         const UINT id = message == WM_DRAWITEM ? reinterpret_cast<DRAWITEMSTRUCT*>(lParam)->CtlID
                                                : reinterpret_cast<MEASUREITEMSTRUCT*>(lParam)->CtlID;
@@ -370,6 +377,9 @@ BOOL CWnd::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* re
     if (message == WM_NOTIFY)
         return DispatchMapped(MapKind::ReflectedNotify, reinterpret_cast<NMHDR*>(lParam)->code, 0, wParam, lParam,
                               result);
+    if (IsCtlColor(message))
+        return DispatchMapped(MapKind::Message, WM_REFLECT_BASE + WM_CTLCOLOR, 0, wParam,
+                              static_cast<LPARAM>(CtlColorKind(message)), result);
     return DispatchMapped(MapKind::Message, WM_REFLECT_BASE + message, 0, wParam, lParam, result);
 }
 
@@ -380,7 +390,8 @@ BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result)
 
 BOOL CWnd::OnMappedMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result)
 {
-    if (message == WM_COMMAND || message == WM_NOTIFY || message == WM_DRAWITEM || message == WM_MEASUREITEM) {
+    if (message == WM_COMMAND || message == WM_NOTIFY || message == WM_DRAWITEM || message == WM_MEASUREITEM ||
+        IsCtlColor(message)) {
         if (ReflectToChild(message, wParam, lParam, result))
             return TRUE;
     }
@@ -418,6 +429,9 @@ BOOL CWnd::SubclassWindow(HWND window)
     record->attached = this;
     record->wrapper.reset();
     PreSubclassWindow();
+    // Windows tells a window of every move over it; Qt only when asked.
+    if (record->widget && (Maps(window, WM_MOUSEMOVE) || Maps(window, WM_SETCURSOR)))
+        record->widget->setMouseTracking(true);
     return TRUE;
 }
 
@@ -598,8 +612,11 @@ BOOL CWnd::ModifyStyle(DWORD remove, DWORD add, UINT)
     const DWORD before = record->style;
     record->style = (before & ~remove) | add;
     if (record->widget) {
-        if (record->kind == WindowKind::Static)
+        if (record->kind == WindowKind::Static) {
             record->widget->setAttribute(Qt::WA_TransparentForMouseEvents, (record->style & SS_NOTIFY) == 0);
+            if (auto* label = qobject_cast<QLabel*>(record->widget.data()))
+                label->setWordWrap((record->style & SS_TYPEMASK) == SS_LEFT);
+        }
         record->widget->update();
     }
     return before != record->style;

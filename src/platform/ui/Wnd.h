@@ -3,11 +3,12 @@
 // the window go through the object's message map, then to the window's default handling.
 
 #include "platform/CString.h"
+#include "platform/ui/GdiDefs.h"
 #include "platform/ui/MessageMap.h"
-#include "platform/ui/WinDef.h"
 
 class CFont;
 class CDC;
+class CMenu;
 
 class CWnd {
 public:
@@ -106,6 +107,14 @@ public:
     BOOL TrackMouseLeave();
 
     int MessageBox(LPCTSTR text, LPCTSTR caption = nullptr, UINT type = MB_OK);
+
+    // The system menu of a window with WS_SYSMENU (nullptr without); revert puts back the
+    // menu a window starts with and returns nullptr.
+    CMenu* GetSystemMenu(BOOL revert) const;
+    // The window's icon, shown in its caption and the desktop's task list; the caller keeps
+    // owning it. Returns the icon set before.
+    HICON SetIcon(HICON icon, BOOL bigIcon);
+    HICON GetIcon(BOOL bigIcon) const;
 
     // A DC drawing on the window outside its paint, until ReleaseDC.
     CDC* GetDC();

@@ -44,6 +44,8 @@ protected:
         driver = std::make_unique<platform::ui::ModalDriver>([this](const std::string& f) { failures.push_back(f); });
         boxes = std::make_unique<platform::ui::MessageBoxRecorder>();
         commonDialogs = std::make_unique<platform::ui::CommonDialogRecorder>();
+        // The user has seen the welcome dialog; tests of a first start remove this.
+        CIniFile().WriteString(ConfigPathIni().c_str(), "Main", "StartShow", "0");
     }
     void TearDown() override
     {

@@ -2,6 +2,7 @@
 #include "AppFixture.h"
 #include "app/ConfigPathFile.h"
 #include "app/KnownConfigFiles.h"
+#include "platform/Files.h"
 #include "platform/Folders.h"
 
 namespace {
@@ -95,6 +96,7 @@ TEST_F(KnownConfigFilesTest, AStoredConfigurationPathCountsOnlyWhileItsFileIsThe
 
 TEST_F(KnownConfigFilesTest, StartShowIsOnUnlessStoredAsZero)
 {
+    platform::RemoveFile(ConfigPathIni());
     ReadStartShow();
     EXPECT_EQ(g_bStartShow, 1) << "no key";
     CIniFile().WriteString(ConfigPathIni().c_str(), "Main", "StartShow", "0");

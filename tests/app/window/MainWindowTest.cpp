@@ -285,6 +285,7 @@ TEST_F(MainWindowTest, HelperFillersListSizesAndNumbers)
 
 TEST_F(MainWindowTest, ATemporaryMainWindowObjectTouchesNothing)
 {
+    platform::RemoveFile(ConfigPathIni());
     g_strTitle = "kept";
     g_strConfigPath = "kept.ini";
     {

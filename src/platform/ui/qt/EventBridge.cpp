@@ -1,7 +1,10 @@
 #include "platform/ui/qt/EventBridge.h"
 
+#include "platform/ui/qt/ControlColours.h"
 #include "platform/ui/qt/ControlFactory.h"
+#include "platform/ui/qt/CursorRecord.h"
 #include "platform/ui/qt/OwnerDrawButton.h"
+#include "platform/ui/qt/SystemMenu.h"
 #include "platform/ui/qt/WindowAccess.h"
 #include "platform/ui/qt/WindowRecord.h"
 
@@ -194,6 +197,8 @@ bool EventBridge::eventFilter(QObject* watched, QEvent* event)
         return false;
     switch (event->type()) {
     case QEvent::Paint:
+        if (record->kind == WindowKind::Static || record->kind == WindowKind::Edit)
+            ApplyControlColours(window, widget);
         if (Paint(window, widget))
             return true;
         // A push button made owner-drawn by a style change (PreSubclassWindow) paints as
@@ -212,9 +217,19 @@ bool EventBridge::eventFilter(QObject* watched, QEvent* event)
     case QEvent::MouseButtonDblClick: {
         auto* mouse = static_cast<QMouseEvent*>(event);
         const UINT message = MouseMessageOf(*mouse);
+        if (message == WM_MOUSEMOVE)
+            AskCursor(window);
         const QPoint at = mouse->position().toPoint();
-        return message != 0 && Bridge(window, message, KeyStateOf(*mouse), MAKELPARAM(at.x(), at.y()));
+        const bool handled = message != 0 && Bridge(window, message, KeyStateOf(*mouse), MAKELPARAM(at.x(), at.y()));
+        // A static with SS_NOTIFY tells its parent of a click, as Windows does.
+        if (message == WM_LBUTTONUP && !handled && RecordOf(window) && record->kind == WindowKind::Static &&
+            (record->style & SS_NOTIFY) && widget->rect().contains(at))
+            NotifyCommand(window, STN_CLICKED);
+        return handled;
     }
+    case QEvent::Enter:
+        AskCursor(window);
+        return false;
     case QEvent::Leave:
         if (record->trackLeave) {
             record->trackLeave = false;
@@ -280,6 +295,14 @@ bool DialogKeys::eventFilter(QObject* watched, QEvent* event)
     if (type != QEvent::KeyPress)
         return false;
     const int key = static_cast<QKeyEvent*>(event)->key();
+    if (key == Qt::Key_Space && (static_cast<QKeyEvent*>(event)->modifiers() & Qt::AltModifier)) {
+        const HWND dialog = DialogOf(OwningWindow(qobject_cast<QWidget*>(watched)));
+        WindowRecord* record = RecordOf(dialog);
+        if (!record || !(record->style & WS_SYSMENU))
+            return false;
+        ShowSystemMenu(dialog);
+        return true;
+    }
     if (key != Qt::Key_Return && key != Qt::Key_Enter && key != Qt::Key_Escape)
         return false;
     auto* focus = qobject_cast<QWidget*>(watched);

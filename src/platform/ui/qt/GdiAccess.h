@@ -12,6 +12,8 @@ namespace platform::ui::detail {
 
 HBITMAP MakeBitmap(const QImage& image, bool monochrome = false);
 HICON MakeIcon(const QImage& image);
+// A font handle for a widget's font, so a DC lent to an owner draws in it.
+HFONT MakeFont(const QFont& font);
 // The pixels of a bitmap or icon, or nullptr for any other handle.
 const QImage* ImageOf(HGDIOBJ bitmapOrIcon);
 // The font of a font handle; DEFAULT_GUI_FONT's for any other handle.

@@ -1,11 +1,15 @@
 #include "platform/ui/qt/HeaderWidget.h"
 
 #include "platform/ui/qt/ClassicLook.h"
+#include "platform/ui/qt/DcFactory.h"
+#include "platform/ui/qt/GdiAccess.h"
+#include "platform/ui/qt/WindowAccess.h"
 #include "platform/ui/qt/EventBridge.h"
 #include "platform/ui/qt/WindowRecord.h"
 
 #include <QMouseEvent>
 #include <QPaintEvent>
+#include <QPointer>
 #include <algorithm>
 
 namespace platform::ui::detail {
@@ -90,10 +94,17 @@ void HeaderWidget::paintEvent(QPaintEvent*)
     QPainter painter(this);
     painter.fillRect(rect(), SysColour(COLOR_BTNFACE));
     painter.setFont(font());
-    for (int i = 0; i < Count(); ++i) {
+    const QPointer<HeaderWidget> alive(this);
+    for (int i = 0; i < Count() && alive; ++i) {
         const QRect item = ItemRect(i);
         if (item.width() <= 0)
             continue;
+        if (Item(i).fmt & HDF_OWNERDRAW) {
+            DrawByOwner(painter, i, item);
+            if (alive)
+                DrawButtonEdge(painter, item, i == m_pressed);
+            continue;
+        }
         DrawButtonEdge(painter, item, i == m_pressed);
         const QRect text = item.adjusted(kTextMargin, 0, -kTextMargin, 0).translated(i == m_pressed ? 1 : 0, 0);
         if (text.width() <= 0)
@@ -103,10 +114,33 @@ void HeaderWidget::paintEvent(QPaintEvent*)
                                                          text.width());
         painter.drawText(text, AlignmentOf(Item(i).fmt) | Qt::AlignVCenter | Qt::TextSingleLine, caption);
     }
+    if (!alive)
+        return;
     // Beyond the last item the header goes on as one empty button.
     const int end = TotalWidth();
     if (end < width())
         DrawButtonEdge(painter, QRect(end, 0, width() - end, height()), false);
+}
+
+void HeaderWidget::DrawByOwner(QPainter& painter, int index, const QRect& item)
+{
+    const HWND parent = HandleOf(parentWidget());
+    if (!parent)
+        return;
+    const std::unique_ptr<CDC> dc = MakeDcOnPainter(painter);
+    CFont captionFont;
+    captionFont.Attach(MakeFont(font()));
+    dc->SelectObject(&captionFont);
+    DRAWITEMSTRUCT draw;
+    draw.CtlType = ODT_HEADER;
+    draw.CtlID = 0;
+    draw.itemID = static_cast<UINT>(index);
+    draw.itemAction = ODA_DRAWENTIRE;
+    draw.itemState = index == m_pressed ? ODS_SELECTED : 0u;
+    draw.hwndItem = m_handle;
+    draw.hDC = dc->GetSafeHdc();
+    draw.rcItem = RECT{item.left(), item.top(), item.left() + item.width(), item.top() + item.height()};
+    Deliver(parent, WM_DRAWITEM, 0, reinterpret_cast<LPARAM>(&draw));
 }
 
 void HeaderWidget::mousePressEvent(QMouseEvent* event)

@@ -46,6 +46,8 @@ protected:
 
 private:
     int ItemAt(const QPoint& point) const;
+    // WM_DRAWITEM to the list for an owner-drawn item; the edges go on afterwards.
+    void DrawByOwner(QPainter& painter, int index, const QRect& item);
 
     HWND m_handle = nullptr;
     std::vector<HeaderItem> m_items;

@@ -36,6 +36,13 @@ int ListViewData::InsertRow(int item, ListRow row)
     return at;
 }
 
+void ListViewData::SortRows(PFNLVCOMPARE compare, LPARAM sortData)
+{
+    std::stable_sort(m_rows.begin(), m_rows.end(), [compare, sortData](const ListRow& first, const ListRow& second) {
+        return compare(first.param, second.param, sortData) < 0;
+    });
+}
+
 void ListViewData::DeleteRow(int item)
 {
     m_rows.erase(m_rows.begin() + item);

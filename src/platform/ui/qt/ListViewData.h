@@ -41,6 +41,8 @@ public:
     void DeleteColumn(int column);
 
     int InsertRow(int item, ListRow row);
+    // A stable sort of the rows by the comparison of their item data.
+    void SortRows(PFNLVCOMPARE compare, LPARAM sortData);
     void DeleteRow(int item);
     void DeleteAllRows() { m_rows.clear(); }
 

@@ -5,6 +5,7 @@
 #include "platform/ui/ImageList.h"
 #include "platform/ui/qt/ClassicLook.h"
 #include "platform/ui/qt/DcFactory.h"
+#include "platform/ui/qt/GdiAccess.h"
 #include "platform/ui/qt/ImageListRecord.h"
 #include "platform/ui/qt/WindowAccess.h"
 #include "platform/ui/qt/WindowRecord.h"
@@ -41,7 +42,18 @@ bool ListViewWidget::SelectionShown() const
 void ListViewWidget::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
-    painter.fillRect(event->rect(), Colour(m_background));
+    const QPointer<ListViewWidget> alive(this);
+    const std::unique_ptr<CDC> dc = MakeDcOnPainter(painter);
+    // Owners draw in the list's font, as the DC Windows lends them has it selected.
+    CFont rowFont;
+    rowFont.Attach(MakeFont(font()));
+    dc->SelectObject(&rowFont);
+    if (Maps(Handle(), WM_ERASEBKGND))
+        Deliver(Handle(), WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc.get()), 0);
+    else
+        painter.fillRect(event->rect(), Colour(m_background));
+    if (!alive)
+        return;
     // Only the rows the paint covers, as Windows asks owners to draw only those.
     const QRect area = event->rect() & QRect(0, RowsTop(), ViewWidth(), ViewHeight());
     const int first = TopIndex() + std::max(0, area.top() - RowsTop()) / RowHeight();
@@ -51,10 +63,17 @@ void ListViewWidget::paintEvent(QPaintEvent* event)
     if (Style() & LVS_OWNERDRAWFIXED) {
         PaintOwnerDrawn(painter, first, last);
     } else {
+        NMLVCUSTOMDRAW whole;
+        whole.nmcd.dwDrawStage = CDDS_PREPAINT;
+        whole.nmcd.hdc = dc->GetSafeHdc();
+        whole.nmcd.rc = RECT{0, 0, width(), height()};
+        const bool perItem = (Notify(whole.nmcd.hdr, NM_CUSTOMDRAW) & CDRF_NOTIFYITEMDRAW) != 0;
         painter.setFont(font());
-        for (int item = first; item <= last; ++item)
-            PaintRow(painter, item);
+        for (int item = first; item <= last && alive && m_data.HasRow(item); ++item)
+            PaintRow(painter, item, perItem ? dc.get() : nullptr);
     }
+    if (!alive)
+        return;
     if (m_extendedStyle & LVS_EX_GRIDLINES)
         PaintGrid(painter);
     painter.setClipping(false);
@@ -65,8 +84,34 @@ void ListViewWidget::paintEvent(QPaintEvent* event)
     }
 }
 
-void ListViewWidget::PaintRow(QPainter& painter, int item)
+LRESULT ListViewWidget::NotifyCustomDraw(NMLVCUSTOMDRAW& draw, DWORD stage, const QRect& area)
 {
+    draw.nmcd.dwDrawStage = stage;
+    draw.nmcd.rc = RECT{area.left(), area.top(), area.left() + area.width(), area.top() + area.height()};
+    return Notify(draw.nmcd.hdr, NM_CUSTOMDRAW);
+}
+
+void ListViewWidget::PaintRow(QPainter& painter, int item, CDC* customDraw)
+{
+    const QPointer<ListViewWidget> alive(this);
+    NMLVCUSTOMDRAW draw;
+    draw.clrText = m_textColour;
+    draw.clrTextBk = m_background;
+    bool perCell = false;
+    if (customDraw) {
+        const ListRow& asked = m_data.Row(item);
+        draw.nmcd.hdc = customDraw->GetSafeHdc();
+        draw.nmcd.dwItemSpec = static_cast<DWORD_PTR>(item);
+        draw.nmcd.lItemlParam = asked.param;
+        draw.nmcd.uItemState = ((asked.state & LVIS_SELECTED) ? CDIS_SELECTED : 0u) |
+                               ((asked.state & LVIS_FOCUSED) && hasFocus() ? CDIS_FOCUS : 0u);
+        const LRESULT answer = NotifyCustomDraw(draw, CDDS_ITEMPREPAINT, RowBounds(item));
+        if (!alive || !m_data.HasRow(item) || (answer & CDRF_SKIPDEFAULT))
+            return;
+        perCell = (answer & CDRF_NOTIFYSUBITEMDRAW) != 0;
+    }
+    const COLORREF rowText = draw.clrText;
+    const COLORREF rowBack = draw.clrTextBk;
     const ListRow& row = m_data.Row(item);
     const QRect label = *CellRect(item, 0, LVIR_LABEL);
     const bool highlighted = (row.state & LVIS_SELECTED) && SelectionShown();
@@ -96,15 +141,27 @@ void ListViewWidget::PaintRow(QPainter& painter, int item)
     const bool whiteText = highlighted && hasFocus();
     for (int column = 0; column < std::max(m_data.ColumnCount(), 1); ++column) {
         const QRect cell = column == 0 ? label : ColumnBounds(item, column);
+        const bool inSelection = highlighted && (column == 0 || (m_extendedStyle & LVS_EX_FULLROWSELECT));
+        draw.clrText = rowText;
+        draw.clrTextBk = rowBack;
+        if (perCell) {
+            draw.iSubItem = column;
+            const LRESULT answer = NotifyCustomDraw(draw, CDDS_ITEMPREPAINT | CDDS_SUBITEM, cell);
+            if (!alive || !m_data.HasRow(item))
+                return;
+            if (answer & CDRF_SKIPDEFAULT)
+                continue;
+        }
+        if (!inSelection && draw.clrTextBk != m_background && draw.clrTextBk != CLR_DEFAULT)
+            painter.fillRect(cell, Colour(draw.clrTextBk));
         const int margin = column == 0 ? kFirstTextMargin : kTextMargin;
         const QRect text = cell.adjusted(margin, 0, -margin, 0);
         if (text.width() <= 0)
             continue;
-        const bool inSelection = whiteText && (column == 0 || (m_extendedStyle & LVS_EX_FULLROWSELECT));
-        painter.setPen(inSelection ? SysColour(COLOR_HIGHLIGHTTEXT) : Colour(m_textColour));
+        painter.setPen(inSelection && whiteText ? SysColour(COLOR_HIGHLIGHTTEXT) : Colour(draw.clrText));
         const int fmt = column < m_data.ColumnCount() ? m_data.Column(column).fmt : LVCFMT_LEFT;
-        const QString shown = painter.fontMetrics().elidedText(QString::fromStdString(m_data.Text(item, column)),
-                                                               Qt::ElideRight, text.width());
+        const QString shown = painter.fontMetrics().elidedText(
+            QString::fromStdString(m_data.Text(item, column)), Qt::ElideRight, text.width());
         painter.drawText(text, AlignmentOf(column, fmt) | Qt::AlignVCenter | Qt::TextSingleLine, shown);
     }
 }

@@ -10,6 +10,7 @@
 #include <QWidget>
 #include <optional>
 
+class CDC;
 class CImageList;
 class QScrollBar;
 
@@ -85,7 +86,9 @@ private:
     bool SelectionShown() const;
 
     // Painting.
-    void PaintRow(QPainter& painter, int item);
+    // With a DC, the parent is asked for the row's colours (and each cell's when it wants).
+    void PaintRow(QPainter& painter, int item, CDC* customDraw);
+    LRESULT NotifyCustomDraw(NMLVCUSTOMDRAW& draw, DWORD stage, const QRect& area);
     void PaintGrid(QPainter& painter);
     void PaintOwnerDrawn(QPainter& painter, int first, int last);
 

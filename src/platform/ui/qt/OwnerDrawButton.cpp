@@ -1,6 +1,7 @@
 #include "platform/ui/qt/OwnerDrawButton.h"
 
 #include "platform/ui/DC.h"
+#include "platform/ui/qt/GdiAccess.h"
 #include "platform/ui/qt/WindowAccess.h"
 #include "platform/ui/qt/WindowRecord.h"
 
@@ -27,6 +28,10 @@ void PaintOwnerDrawn(QAbstractButton* button)
     record->activePainter = &painter;
     {
         CPaintDC dc(CWnd::FromHandle(window));
+        // The owner draws in the button's font, as the DC Windows lends it has it selected.
+        CFont captionFont;
+        captionFont.Attach(MakeFont(button->font()));
+        dc.SelectObject(&captionFont);
         DRAWITEMSTRUCT item;
         item.CtlType = ODT_BUTTON;
         item.CtlID = record->id;

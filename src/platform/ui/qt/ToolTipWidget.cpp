@@ -53,15 +53,44 @@ void ToolTipWidget::Relay(const MSG& message)
         m_delay.stop();
 }
 
+void ToolTipWidget::SetText(HWND window, UINT_PTR id, const CString& text)
+{
+    for (Tool& tool : m_tools)
+        if (tool.window == window && tool.id == id)
+            tool.text = text;
+}
+
+void ToolTipWidget::SetActive(bool active)
+{
+    m_active = active;
+    if (!active) {
+        m_delay.stop();
+        QToolTip::hideText();
+    }
+}
+
+int ToolTipWidget::SetMaxWidth(int width)
+{
+    const int previous = m_maxWidth;
+    m_maxWidth = width;
+    return previous;
+}
+
 void ToolTipWidget::Show()
 {
+    if (!m_active)
+        return;
     const Tool* tool = Current();
     QWidget* window = tool ? WidgetOf(tool->window) : nullptr;
     if (!window)
         return;
     const QRect area(tool->rect.left, tool->rect.top, tool->rect.right - tool->rect.left,
                      tool->rect.bottom - tool->rect.top);
-    QToolTip::showText(m_at, QString::fromUtf8(tool->text.GetString()), window, area);
+    QString text = QString::fromUtf8(tool->text.GetString());
+    // Rich text wraps at the width asked for.
+    if (m_maxWidth > 0)
+        text = QString("<p style='white-space:pre-wrap; width:%1px'>%2</p>").arg(m_maxWidth).arg(text.toHtmlEscaped());
+    QToolTip::showText(m_at, text, window, area);
 }
 
 } // namespace platform::ui::detail

@@ -28,6 +28,10 @@ public:
     const Tool* Current() const;
     void Relay(const MSG& message);
     void SetInitialDelay(int milliseconds) { m_delay.setInterval(milliseconds); }
+    void SetText(HWND window, UINT_PTR id, const CString& text);
+    void SetActive(bool active);
+    bool Active() const { return m_active; }
+    int SetMaxWidth(int width);
 
 private:
     void Show();
@@ -36,6 +40,8 @@ private:
     int m_current = -1;
     QPoint m_at;   // where the pointer was, on the screen
     QTimer m_delay;
+    bool m_active = true;
+    int m_maxWidth = -1;
 };
 
 } // namespace platform::ui::detail

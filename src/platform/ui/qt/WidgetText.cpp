@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QComboBox>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -25,6 +26,8 @@ QString WidgetText(const QWidget* widget)
         return button->text();
     if (auto* edit = qobject_cast<const QLineEdit*>(widget))
         return edit->text();
+    if (auto* group = qobject_cast<const QGroupBox*>(widget))
+        return group->title();
     if (auto* multi = qobject_cast<const QPlainTextEdit*>(widget))
         return multi->toPlainText();
     if (auto* combo = qobject_cast<const QComboBox*>(widget))
@@ -42,6 +45,8 @@ void SetWidgetText(QWidget* widget, const QString& text)
         button->setText(text);
     else if (auto* edit = qobject_cast<QLineEdit*>(widget))
         edit->setText(text);
+    else if (auto* group = qobject_cast<QGroupBox*>(widget))
+        group->setTitle(text);
     else if (auto* multi = qobject_cast<QPlainTextEdit*>(widget))
         multi->setPlainText(text);
     else if (auto* combo = qobject_cast<QComboBox*>(widget)) {

@@ -4,6 +4,7 @@
 #include "platform/ui/DC.h"
 #include "platform/ui/DialogTemplate.h"
 #include "platform/ui/Gdi.h"
+#include "platform/ui/Menu.h"
 #include "platform/ui/Wnd.h"
 
 #include <QImage>
@@ -34,6 +35,8 @@ struct WindowRecord {
     CFont* font = nullptr;
     std::unique_ptr<CFont> ownFont;       // a dialog's font, made from its template
     std::vector<std::unique_ptr<CDC>> lentDcs;   // GetDC until ReleaseDC
+    std::unique_ptr<CMenu> systemMenu;   // made when first asked for
+    HICON icons[2] = {nullptr, nullptr};   // small, big
     bool trackLeave = false;
     bool refusesInput = false;            // a disabled top-level window (qt/InputGate)
     bool dying = false;

@@ -1,0 +1,30 @@
+#!/usr/bin/env bash
+# Makes the shipped pictures from the program itself: the start pictures of the welcome dialog
+# (config/pic/start/1-5.bmp: the main window, the select and save dialogs, two pages of a diary
+# the program wrote), the About picture (config/pic/about.bmp) and the icons
+# (config/pic/Rorovavozir.ico, item_symbol.ico and table_style.ico from the program's own
+# toolbar, item symbol and table style pictures). Run from the checkout after a build:
+#   tools/make_pictures/make_pictures.sh [build folder, default build]
+# Needs LibreOffice (soffice) and poppler-utils (pdftoppm, pdfinfo) for the pages.
+set -euo pipefail
+cd "$(dirname "$0")/../.."
+checkout=$PWD
+tool=${1:-build}/tools/make_pictures/make_pictures
+export QT_QPA_PLATFORM=offscreen
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+"$tool" windows "$checkout"
+read -r width height < <("$tool" sizes "$checkout")
+docx=$("$tool" document "$checkout" "$work/out")
+soffice --headless --norestore "-env:UserInstallation=file://$work/profile" \
+  --convert-to pdf --outdir "$work" "$docx" >/dev/null
+pdf="$work/$(basename "${docx%.docx}").pdf"
+pages=$(pdfinfo "$pdf" | awk '/^Pages:/ {print $2}')
+# Picture 4 is the first page (the yearly calendar), picture 5 the last diary day.
+for pair in "1 4" "$pages 5"; do
+  read -r page number <<<"$pair"
+  pdftoppm -png -f "$page" -l "$page" -scale-to-x "$width" -scale-to-y -1 -singlefile "$pdf" "$work/page$number"
+  "$tool" page "$checkout" "$work/page$number.png" "$number"
+done
