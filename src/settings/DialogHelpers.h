@@ -3,8 +3,8 @@
 // border names, digit tests and trimming. None needs a window.
 
 #include "platform/CString.h"
+#include "platform/PenStyles.h"
 #include "platform/WinTypes.h"
-#include "platform/ui/GdiDefs.h"
 
 // The ground of every preview, and the colour of a line that is switched off.
 inline constexpr COLORREF kWhite = RGB(255, 255, 255);

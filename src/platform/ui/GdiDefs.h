@@ -2,6 +2,7 @@
 // Drawing constants and records with the values the Windows headers give them.
 // Free of Qt: the program's own code includes this.
 
+#include "platform/PenStyles.h"
 #include "platform/ui/WinDef.h"
 
 #include <string>
@@ -21,14 +22,6 @@ using HICON = HGDIOBJ;
 
 constexpr COLORREF CLR_INVALID = 0xFFFFFFFF;
 
-// Pen styles.
-constexpr int PS_SOLID = 0;
-constexpr int PS_DASH = 1;
-constexpr int PS_DOT = 2;
-constexpr int PS_DASHDOT = 3;
-constexpr int PS_DASHDOTDOT = 4;
-constexpr int PS_NULL = 5;
-constexpr int PS_INSIDEFRAME = 6;
 
 // Background modes.
 constexpr int TRANSPARENT = 1;
