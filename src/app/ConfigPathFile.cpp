@@ -27,6 +27,11 @@ CString ReadConfigPath(const char* file)
     return !path.IsEmpty() && ini.FileExists(path) ? path : CString();
 }
 
+bool HasConfigPath(const char* file)
+{
+    return IniKeyExists(file, kMainSection, "Config_Path");
+}
+
 void ReadStartShow()
 {
     g_bStartShow = ReadIniIntValue(ConfigPathFile(), kMainSection, "StartShow", 1) != 0 ? 1 : 0;

@@ -14,6 +14,8 @@ CString DefaultConfigPath();
 bool WriteConfigPath(const char* file, const CString& path);
 // The stored path; empty when the value is empty or names no existing file.
 CString ReadConfigPath(const char* file);
+// Whether the file names a current configuration at all, an empty one included.
+bool HasConfigPath(const char* file);
 
 // StartShow: an empty value counts as 1; any value other than 0 shows the welcome window.
 void ReadStartShow();

@@ -125,9 +125,9 @@ BOOL CForm_SetWord::OnInitDialog()
     StyleDateLabels();
     StylePreviewCaption();
 
-    InitConfigPath();
+    InitStartConfigPath();
     CreateToolbar();
-    LoadConfig();
+    LoadStartConfig();
     m_rectTitleLabel = ClientRectOf(IDC_PREVIEW_TITLE);
     ShowStoredOutFolder();
     ClearMottoWithoutFile();

@@ -193,6 +193,13 @@ private:
     void OnCheckShowAllColumns();
     void OnPaint();
 
+    // At start: the stored path, which may name no design; only a first start takes the default.
+    void InitStartConfigPath();
+    // At start: the stored design, unless there is none or it holds no design (then told).
+    void LoadStartConfig();
+    // False, with the file and the reason told, when the file holds no design.
+    bool CanLoadDesign(const CString& path);
+
     bool IsClassRow(int row) const;
     void DeleteSelectedRow();
     void DeleteAllClassRows();

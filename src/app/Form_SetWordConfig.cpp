@@ -6,6 +6,7 @@
 #include "app/Form_SetWord.h"
 #include "app/ProgramVersion.h"
 #include "platform/Files.h"
+#include "platform/Profile.h"
 #include "platform/ui/App.h"
 #include "settings/DesignFile.h"
 #include "settings/IniFile.h"
@@ -79,9 +80,15 @@ void CForm_SetWord::SaveAndExit()
 void CForm_SetWord::OpenConfig()
 {
     UpdateMoveButtons();
+    const CString current = g_strConfigPath;
     CForm_SelectConfig dialog(this);
     if (dialog.DoModal() != IDOK || g_strConfigPath.IsEmpty())
         return;
+    // The design in the window stays, with its file, when the chosen one holds none.
+    if (!CanLoadDesign(g_strConfigPath)) {
+        g_strConfigPath = current;
+        return;
+    }
     WriteConfigPath(ConfigPathFile(), g_strConfigPath);
     LoadConfig();
     ColorListRows();
@@ -102,6 +109,52 @@ void CForm_SetWord::InitConfigPath()
         WriteConfigPath(file, g_strConfigPath);
     }
     UpdateWindowTitle(g_strConfigPath);
+}
+
+// Only a first start, whose configuration path file names no configuration yet, takes the
+// default design. A stored path that is empty or names no file leaves the design without a
+// file, so the start goes on with a new design and its dates.
+void CForm_SetWord::InitStartConfigPath()
+{
+    const CString file = ConfigPathFile();
+    if (!HasConfigPath(file)) {
+        InitConfigPath();
+        return;
+    }
+    g_strConfigPath = ReadConfigPath(file);
+    if (g_strConfigPath.IsEmpty())
+        SetTitleWithoutConfig();
+    else
+        UpdateWindowTitle(g_strConfigPath);
+}
+
+// A design that cannot be loaded is told and taken as no design, so no start ever stops on it;
+// the path file still names it for a start after the file was mended.
+void CForm_SetWord::LoadStartConfig()
+{
+    if (!g_strConfigPath.IsEmpty() && !CanLoadDesign(g_strConfigPath)) {
+        g_strConfigPath.Empty();
+        SetTitleWithoutConfig();
+    }
+    if (!g_strConfigPath.IsEmpty())
+        LoadConfig();
+}
+
+bool CForm_SetWord::CanLoadDesign(const CString& path)
+{
+    const platform::ProfileFileState state = platform::GetProfileFileState(path.str());
+    if (!HoldsNoDesign(state))
+        return true;
+    CString message;
+    if (state == platform::ProfileFileState::TooLarge)
+        message.Format("无法读取文件 '%s'：它大于 %d MB，不是模板配置文件。", path.GetString(),
+                       static_cast<int>(platform::kMaxProfileFileBytes >> 20));
+    else if (state == platform::ProfileFileState::NotIniText)
+        message.Format("无法读取文件 '%s'：它不是模板配置文件（INI 文本）。", path.GetString());
+    else
+        message.Format("无法读取文件 '%s'。", path.GetString());
+    MessageBox(message, "打开模板", MB_OK | MB_ICONERROR);
+    return false;
 }
 
 void CForm_SetWord::UpdateWindowTitle(const CString& configPath)

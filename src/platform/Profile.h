@@ -12,6 +12,22 @@
 
 namespace platform {
 
+// The largest profile file that is read, or written. The largest the program writes is a
+// design: its 1678 keys with every value at the longest a load keeps (1023 bytes) take 1.7 MB;
+// real ones take some 40 KB.
+inline constexpr size_t kMaxProfileFileBytes = size_t{4} << 20;
+
+enum class ProfileFileState {
+    Missing,      // reads as empty
+    Read,
+    NotIniText,   // read, but no INI text as a whole (ProfileDocument::IsIniText says why)
+    TooLarge,     // larger than kMaxProfileFileBytes: not read, reads as empty, never written
+    Unreadable,   // a folder, a device, a file we may not read: reads as empty, never written
+};
+
+// How the file reads as a profile now.
+ProfileFileState GetProfileFileState(const std::string& file);
+
 // Returns the value, or the default when there is none; a value longer than fits a buffer of
 // bufferSize bytes (terminator included) is cut, counting bytes as stored, at a character boundary.
 std::string GetPrivateProfileString(std::string_view section, std::string_view key,
@@ -19,7 +35,8 @@ std::string GetPrivateProfileString(std::string_view section, std::string_view k
                                     const std::string& file);
 
 // Writes key=value into the section; false when the file cannot be written (it is read-only,
-// its folder is missing) or a name cannot stand in an INI file. Line breaks in the value
+// its folder is missing, it could not be read or would grow past kMaxProfileFileBytes) or a
+// name cannot stand in an INI file. Line breaks in the value
 // become blanks, so a value can never add lines of its own.
 bool WritePrivateProfileString(std::string_view section, std::string_view key,
                                std::string_view value, const std::string& file);

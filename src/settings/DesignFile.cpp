@@ -6,8 +6,15 @@
 
 #include <string>
 
+bool HoldsNoDesign(platform::ProfileFileState state)
+{
+    return state != platform::ProfileFileState::Missing && state != platform::ProfileFileState::Read;
+}
+
 OutlineLevelTexts LoadDesignFile(const char* file, ClassListModel& rows)
 {
+    if (HoldsNoDesign(platform::GetProfileFileState(file)))
+        file = "";   // as a missing file
     LoadDateSettings(file);
     OutlineLevelTexts levels = LoadMainSettings(file);
     LoadClassList(file, rows);

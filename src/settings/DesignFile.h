@@ -2,11 +2,18 @@
 // A whole design in one configuration file: section Main and the class sections. The main
 // window adds what belongs to its controls around these two.
 
+#include "platform/Profile.h"
 #include "settings/ClassListModel.h"
 #include "settings/MainSettings.h"
 
+// Whether a file, as platform::GetProfileFileState finds it, holds no design: it is too large
+// (platform::kMaxProfileFileBytes), unreadable, or no INI text at all. A missing file loads as
+// an empty design.
+bool HoldsNoDesign(platform::ProfileFileState state);
+
 // Loads the date settings, the rest of section Main and the classes, in the order the program's
-// configuration load takes them. Returns the texts of the two outline-level boxes.
+// configuration load takes them; a file that holds no design loads as a missing one. Returns
+// the texts of the two outline-level boxes.
 OutlineLevelTexts LoadDesignFile(const char* file, ClassListModel& rows);
 
 // Writes the design whole into a new file of a unique name beside the old one, which it then

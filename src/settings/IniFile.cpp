@@ -19,3 +19,11 @@ bool CIniFile::FileExists(const char* path) const
 {
     return path != nullptr && platform::PathExists(path);
 }
+
+bool IniKeyExists(const char* file, const char* section, const char* key)
+{
+    // No value holds a line break, so this default comes back only for a missing key.
+    constexpr const char* kNoValue = "\n";
+    return platform::GetPrivateProfileString(section ? section : "", key ? key : "", kNoValue, 2, file ? file : "") !=
+           kNoValue;
+}

@@ -18,3 +18,6 @@ public:
     // TRUE when a file or folder of that path exists.
     bool FileExists(const char* path) const;
 };
+
+// TRUE when the section holds the key, even with an empty value.
+bool IniKeyExists(const char* file, const char* section, const char* key);

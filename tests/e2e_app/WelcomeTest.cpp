@@ -4,6 +4,7 @@
 #include "app/RorovavozirApp.h"
 #include "app/window/AppFixture.h"
 #include "platform/Files.h"
+#include "resources/DateDialogIds.h"
 
 namespace {
 
@@ -33,7 +34,9 @@ TEST_F(WelcomeTest, AFirstStartWelcomesATickedSwitchKeepsItAwayAndHelpBringsItBa
     EXPECT_EQ(Ini(ConfigPathIni(), "Main", "StartShow"), "0");
     EXPECT_EQ(driver->Ran(), (std::vector<UINT>{IDD_WELCOME, IDD_FORM_SETWORD}));
 
-    // The next start goes straight to the main window, whose toolbar opens both dialogs.
+    // The next start goes straight to the main window, whose toolbar opens both dialogs; the
+    // default design it named is still missing, so a new design asks for its dates.
+    driver->Expect(IDD_SET_MONTH, [](DialogProbe& p) { p.Click(IDC_SM_CANCEL); });
     driver->Expect(IDD_WELCOME, [](DialogProbe& p) { p.PressCloseBox(); });
     driver->Expect(IDD_ABOUTBOX, [](DialogProbe& p) {
         EXPECT_EQ(p.Item(IDC_ABOUT_VERSION)->GetWindowText(), "Version:1.9.4 (2013年08月03日)");
@@ -44,7 +47,7 @@ TEST_F(WelcomeTest, AFirstStartWelcomesATickedSwitchKeepsItAwayAndHelpBringsItBa
         window.SendMessage(WM_COMMAND, MAKEWPARAM(static_cast<WORD>(ID_TOOLBAR_ABOUT), BN_CLICKED), 0);
         p.PressCloseBox();
     });
-    EXPECT_EQ(driver->Ran(), (std::vector<UINT>{IDD_WELCOME, IDD_FORM_SETWORD, IDD_FORM_SETWORD, IDD_WELCOME,
-                                                IDD_ABOUTBOX}));
+    EXPECT_EQ(driver->Ran(), (std::vector<UINT>{IDD_WELCOME, IDD_FORM_SETWORD, IDD_SET_MONTH, IDD_FORM_SETWORD,
+                                                IDD_WELCOME, IDD_ABOUTBOX}));
     EXPECT_EQ(Ini(ConfigPathIni(), "Main", "StartShow"), "0") << "the close box writes nothing";
 }

@@ -1,0 +1,129 @@
+// What the main window starts on: the design the configuration path file names, a new design
+// with its dates when it names none, and never a file that holds no design.
+#include "AppFixture.h"
+#include "app/Form_SetWord.h"
+#include "platform/Profile.h"
+#include "resources/DateDialogIds.h"
+
+#include <filesystem>
+
+namespace {
+
+class StartUpTest : public AppTest {
+protected:
+    void Start()
+    {
+        window = std::make_unique<CForm_SetWord>();
+        ASSERT_TRUE(window->Create(IDD_FORM_SETWORD));
+    }
+    void NamePath(const std::string& path) const
+    {
+        Write("config/config_path.ini", "[Main]\r\nConfig_Path=" + path + "\r\nStartShow=0\r\n");
+    }
+    // The date range dialog of a new design, looked at while it is open: the design is empty
+    // and has no file. Cancelled.
+    void ExpectNewDesignDates()
+    {
+        driver->Expect(IDD_SET_MONTH, [this](DialogProbe& p) {
+            ++datesAsked;
+            EXPECT_EQ(window->m_listClasses.GetItemCount(), 0);
+            EXPECT_EQ(g_strConfigPath, "");
+            EXPECT_EQ(window->GetWindowText(), "Rorovavozir 1.9.4 ");
+            p.Click(IDC_SM_CANCEL);
+        });
+    }
+    void TearDown() override
+    {
+        window.reset();
+        AppTest::TearDown();
+    }
+    std::unique_ptr<CForm_SetWord> window;
+    int datesAsked = 0;
+};
+
+std::string Utf16(const std::string& ascii, bool bigEndian)
+{
+    std::string bytes = bigEndian ? "\xFE\xFF" : "\xFF\xFE";
+    for (char ch : ascii)
+        bytes += bigEndian ? std::string{'\0', ch} : std::string{ch, '\0'};
+    return bytes;
+}
+
+} // namespace
+
+TEST_F(StartUpTest, AStoredPathThatNamesNoDesignStartsANewDesignWithItsDates)
+{
+    Write("ZaDuzed_Simple.ini", PreparedConfig());
+    for (const std::string& stored : {std::string(), File("deleted.ini")}) {
+        SCOPED_TRACE(stored);
+        NamePath(stored);
+        ExpectNewDesignDates();
+        const int asked = datesAsked;
+        Start();
+        EXPECT_EQ(datesAsked, asked + 1);
+        EXPECT_EQ(Ini(ConfigPathIni(), "Main", "Config_Path"), stored) << "nothing else became current";
+        EXPECT_TRUE(boxes->Shown().empty());
+        window.reset();
+    }
+}
+
+TEST_F(StartUpTest, ADesignThatCannotBeLoadedIsToldAndTheStartGoesOnWithANewDesign)
+{
+    const std::string design = PreparedConfig();
+    const std::string notIni = "无法读取文件 '" + File("design.ini") + "'：它不是模板配置文件（INI 文本）。";
+    const struct {
+        const char* what;
+        std::string bytes;
+        std::string message;
+    } cases[] = {
+        {"larger than the bound", design + std::string(platform::kMaxProfileFileBytes, ';'),
+         "无法读取文件 '" + File("design.ini") + "'：它大于 4 MB，不是模板配置文件。"},
+        {"UTF-16", Utf16(design, false), notIni},
+        {"UTF-16, big-endian", Utf16(design, true), notIni},
+        {"a NUL before the first section", std::string("\0\r\n", 3) + design, notIni},
+        {"a second byte order mark", "\xEF\xBB\xBF\xEF\xBB\xBF" + design, notIni},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        Write("design.ini", c.bytes);
+        NamePath(File("design.ini"));
+        ExpectNewDesignDates();
+        const size_t shown = boxes->Shown().size();
+        const int asked = datesAsked;
+        Start();
+        ASSERT_EQ(boxes->Shown().size(), shown + 1);
+        EXPECT_EQ(boxes->Shown().back().text, c.message);
+        EXPECT_EQ(boxes->Shown().back().caption, "打开模板");
+        EXPECT_EQ(datesAsked, asked + 1);
+        EXPECT_EQ(Read("design.ini"), c.bytes);
+        EXPECT_EQ(Ini(ConfigPathIni(), "Main", "Config_Path"), File("design.ini"))
+            << "still named, for a start after the file is mended";
+        window.reset();
+    }
+
+    std::filesystem::create_directory(File("folder.ini"));
+    NamePath(File("folder.ini"));
+    ExpectNewDesignDates();
+    Start();
+    ASSERT_FALSE(boxes->Shown().empty());
+    EXPECT_EQ(boxes->Shown().back().text, "无法读取文件 '" + File("folder.ini") + "'。");
+}
+
+TEST_F(StartUpTest, OpeningAFileThatHoldsNoDesignKeepsTheDesignInTheWindow)
+{
+    Write("ZaDuzed_Simple.ini", PreparedConfig());
+    Write("config/wide.ini", Utf16("[Main]\r\nTitle=Wide\r\n", false));
+    NamePath(File("ZaDuzed_Simple.ini"));
+    Start();
+    driver->Expect(IDD_SELECT_CONFIG, [&](DialogProbe& p) {
+        p.Type(IDC_CONFIG_PATH, File("config/wide.ini").c_str());
+        p.Click(IDC_CONFIG_OK);
+    });
+    window->SendMessage(WM_COMMAND, MAKEWPARAM(ID_TOOLBAR_OPEN, BN_CLICKED), 0);
+    ASSERT_EQ(MessageTexts().size(), 1u);
+    EXPECT_EQ(MessageTexts()[0], "无法读取文件 '" + File("config/wide.ini") + "'：它不是模板配置文件（INI 文本）。");
+    EXPECT_EQ(window->m_listClasses.GetItemCount(), 3);
+    EXPECT_EQ(window->GetDlgItem(IDC_EDIT_TITLE)->GetWindowText(), "Prepared");
+    EXPECT_EQ(g_strConfigPath, File("ZaDuzed_Simple.ini"));
+    EXPECT_EQ(Ini(ConfigPathIni(), "Main", "Config_Path"), File("ZaDuzed_Simple.ini"));
+}
