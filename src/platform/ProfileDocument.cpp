@@ -105,13 +105,14 @@ void ProfileDocument::Index()
     bool nulBeforeSection = false, textWithoutSection = false;
     for (size_t i = 0; i < m_lines.size(); ++i) {
         const std::string_view line = Line(i);
+        if (headers.empty())
+            nulBeforeSection = nulBeforeSection || line.find('\0') != std::string_view::npos;
         if (SectionOf(line))
             headers.push_back(static_cast<uint32_t>(i));
         else if (!headers.empty()) {
             if (KeyOf(line))
                 m_keys.push_back({static_cast<uint32_t>(headers.size() - 1), static_cast<uint32_t>(i)});
         } else {
-            nulBeforeSection = nulBeforeSection || line.find('\0') != std::string_view::npos;
             textWithoutSection = textWithoutSection || !IsBlankOrComment(line);
         }
     }

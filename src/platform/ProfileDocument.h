@@ -37,9 +37,9 @@ public:
     // its name, and the first occurrence in the file wins.
     std::optional<size_t> FindKey(std::string_view section, std::string_view key) const;
 
-    // False when nothing of the file reads as INI text: it begins with a second byte order mark,
-    // holds a NUL before its first section (UTF-16 does), or holds text but no section. Empty
-    // files and files of comments are INI text.
+    // False when the file is no INI text as a whole: it begins with a second byte order mark,
+    // holds a NUL before or in its first section header (UTF-16 does), or holds text but no
+    // section. Empty files and files of comments are INI text.
     bool IsIniText() const { return m_iniText; }
 
     // What the document takes in memory.

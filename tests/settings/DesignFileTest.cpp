@@ -73,3 +73,20 @@ TEST_F(DesignFile, SaveRespectsTheUsersFiles)
     EXPECT_EQ(fs::status(real).permissions() & fs::perms::all, fs::perms::owner_read);
     EXPECT_NE(Folder().Read("real.ini").find("Title=through the link"), std::string::npos);
 }
+
+// What the profile functions would still find in such a file is not taken: it loads as a
+// missing file does.
+TEST_F(DesignFile, AFileThatHoldsNoDesignLoadsAsAMissingOne)
+{
+    const std::string design = "[Main]\r\nTitle=found\r\nMonth_Start=3\r\n[LIST0]\r\nCOL_ID=1\r\nCOL_CLASS_TITLE=Work\r\n";
+    for (const std::string& bytes : {std::string("\0\r\n", 3) + design, "\xEF\xBB\xBF\xEF\xBB\xBF" + design,
+                                     design + std::string(platform::kMaxProfileFileBytes, ';')}) {
+        Folder().Write("design.ini", bytes);
+        ResetAll();
+        ClassListModel rows;
+        LoadDesignFile(File("design.ini").c_str(), rows);
+        EXPECT_EQ(g_strTitle, "");
+        EXPECT_EQ(g_nMonthStart, 0);
+        EXPECT_TRUE(rows.empty());
+    }
+}

@@ -4,6 +4,7 @@
 #include "app/Form_SetWord.h"
 #include "platform/Profile.h"
 #include "resources/DateDialogIds.h"
+#include "support/Utf16Bytes.h"
 
 #include <filesystem>
 
@@ -41,14 +42,6 @@ protected:
     int datesAsked = 0;
 };
 
-std::string Utf16(const std::string& ascii, bool bigEndian)
-{
-    std::string bytes = bigEndian ? "\xFE\xFF" : "\xFF\xFE";
-    for (char ch : ascii)
-        bytes += bigEndian ? std::string{'\0', ch} : std::string{ch, '\0'};
-    return bytes;
-}
-
 } // namespace
 
 TEST_F(StartUpTest, AStoredPathThatNamesNoDesignStartsANewDesignWithItsDates)
@@ -78,8 +71,8 @@ TEST_F(StartUpTest, ADesignThatCannotBeLoadedIsToldAndTheStartGoesOnWithANewDesi
     } cases[] = {
         {"larger than the bound", design + std::string(platform::kMaxProfileFileBytes, ';'),
          "无法读取文件 '" + File("design.ini") + "'：它大于 4 MB，不是模板配置文件。"},
-        {"UTF-16", Utf16(design, false), notIni},
-        {"UTF-16, big-endian", Utf16(design, true), notIni},
+        {"UTF-16", Utf16Bytes(design, false), notIni},
+        {"UTF-16, big-endian", Utf16Bytes(design, true), notIni},
         {"a NUL before the first section", std::string("\0\r\n", 3) + design, notIni},
         {"a second byte order mark", "\xEF\xBB\xBF\xEF\xBB\xBF" + design, notIni},
     };
@@ -112,7 +105,7 @@ TEST_F(StartUpTest, ADesignThatCannotBeLoadedIsToldAndTheStartGoesOnWithANewDesi
 TEST_F(StartUpTest, OpeningAFileThatHoldsNoDesignKeepsTheDesignInTheWindow)
 {
     Write("ZaDuzed_Simple.ini", PreparedConfig());
-    Write("config/wide.ini", Utf16("[Main]\r\nTitle=Wide\r\n", false));
+    Write("config/wide.ini", Utf16Bytes("[Main]\r\nTitle=Wide\r\n", false));
     NamePath(File("ZaDuzed_Simple.ini"));
     Start();
     driver->Expect(IDD_SELECT_CONFIG, [&](DialogProbe& p) {

@@ -1,0 +1,131 @@
+// What a profile file holds as a whole: read, missing, too large, unreadable, or no INI text;
+// a file that was not read is never written.
+#include "platform/Profile.h"
+#include "support/TempFolder.h"
+#include "support/Utf16Bytes.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <random>
+#include <sys/stat.h>
+
+using platform::GetPrivateProfileString;
+using platform::GetProfileFileState;
+using platform::kMaxProfileFileBytes;
+using platform::ProfileFileState;
+using platform::WritePrivateProfileString;
+
+namespace {
+
+std::string Get(const std::string& file, const std::string& section, const std::string& key)
+{
+    return GetPrivateProfileString(section, key, "default", 1024, file);
+}
+
+// A file of exactly `size` bytes whose key A is 1: a comment fills it up.
+std::string FileOfSize(size_t size)
+{
+    const std::string head = "[Main]\r\nA=1\r\n;";
+    return head + std::string(size - head.size(), 'x');
+}
+
+} // namespace
+
+TEST(ProfileFiles, AFileThatHoldsNoIniTextIsToldApartFromAnEmptyOne)
+{
+    TempFolder folder;
+    const std::string ini = "[Main]\r\nA=1\r\n";
+    const struct {
+        const char* what;
+        std::string bytes;
+        ProfileFileState state;
+    } cases[] = {
+        {"empty", "", ProfileFileState::Read},
+        {"comments only", "; a note\r\n\r\n", ProfileFileState::Read},
+        {"a key before the first section", "Loose=1\r\n" + ini, ProfileFileState::Read},
+        {"a NUL in a value", std::string("[Main]\r\nA=1\0x\r\n", 14), ProfileFileState::Read},
+        {"one byte order mark", "\xEF\xBB\xBF" + ini, ProfileFileState::Read},
+        {"UTF-16", Utf16Bytes(ini, false), ProfileFileState::NotIniText},
+        {"UTF-16 big-endian", Utf16Bytes(ini, true), ProfileFileState::NotIniText},
+        {"UTF-16 without its mark", Utf16Bytes(ini, false, false), ProfileFileState::NotIniText},
+        {"a NUL before the first section", std::string("\0\r\n", 3) + ini, ProfileFileState::NotIniText},
+        {"a second byte order mark", "\xEF\xBB\xBF\xEF\xBB\xBF" + ini, ProfileFileState::NotIniText},
+        {"text without a section", "A=1\r\nB=2\r\n", ProfileFileState::NotIniText},
+        {"as large as allowed", FileOfSize(kMaxProfileFileBytes), ProfileFileState::Read},
+        {"one byte larger", FileOfSize(kMaxProfileFileBytes + 1), ProfileFileState::TooLarge},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        folder.Write("a.ini", c.bytes);
+        EXPECT_EQ(GetProfileFileState(folder.File("a.ini")), c.state);
+    }
+    EXPECT_EQ(Get(folder.File("a.ini"), "Main", "A"), "default") << "a file too large reads as empty";
+    folder.Write("a.ini", FileOfSize(kMaxProfileFileBytes));
+    EXPECT_EQ(Get(folder.File("a.ini"), "Main", "A"), "1");
+
+    EXPECT_EQ(GetProfileFileState(folder.File("none.ini")), ProfileFileState::Missing);
+    EXPECT_EQ(GetProfileFileState(folder.File("none/a.ini")), ProfileFileState::Missing);
+    std::filesystem::create_directory(folder.File("folder.ini"));
+    EXPECT_EQ(GetProfileFileState(folder.File("folder.ini")), ProfileFileState::Unreadable);
+}
+
+TEST(ProfileFiles, AFileThatWasNotReadIsNeverWrittenAndNoWriteGrowsOnePastTheBound)
+{
+    TempFolder folder;
+    const std::string large = FileOfSize(kMaxProfileFileBytes + 1);
+    folder.Write("large.ini", large);
+    EXPECT_FALSE(WritePrivateProfileString("Main", "B", "2", folder.File("large.ini")));
+    EXPECT_EQ(folder.Read("large.ini"), large);
+
+    const std::string full = FileOfSize(kMaxProfileFileBytes - 4);
+    folder.Write("full.ini", full);
+    EXPECT_FALSE(WritePrivateProfileString("Main", "B", "2", folder.File("full.ini"))) << "B=2 and its line end";
+    EXPECT_EQ(folder.Read("full.ini"), full);
+    EXPECT_TRUE(WritePrivateProfileString("Main", "A", "2", folder.File("full.ini")));
+    EXPECT_EQ(Get(folder.File("full.ini"), "Main", "A"), "2");
+
+    ASSERT_EQ(::mkfifo(folder.File("pipe.ini").c_str(), 0644), 0);
+    EXPECT_FALSE(WritePrivateProfileString("Main", "A", "1", folder.File("pipe.ini")));
+    struct stat info {};
+    ASSERT_EQ(::stat(folder.File("pipe.ini").c_str(), &info), 0);
+    EXPECT_TRUE(S_ISFIFO(info.st_mode)) << "the pipe is still there";
+}
+
+// Files of many sections, some of one name in other cases, and keys repeated in them: every
+// lookup finds what a plain reading of the lines in file order finds.
+TEST(ProfileFiles, LookupsFindTheFirstKeyInAnySectionOfItsName)
+{
+    TempFolder folder;
+    const std::vector<std::string> sections = {"Main", "MAIN", "main", "LIST1", "List10", "LIST", "L", "x y"};
+    const std::vector<std::string> keys = {"A", "a", "AB", "Ab", "COL_ID", "col_id", "B c"};
+    std::mt19937 random(26);
+    const auto pick = [&](const std::vector<std::string>& from) { return from[random() % from.size()]; };
+    std::string text;
+    std::vector<std::pair<std::string, std::string>> lines;   // section, line
+    for (int s = 0; s < 60; ++s) {
+        const std::string section = pick(sections);
+        text += "[" + section + "]\r\n";
+        for (auto k = random() % 6; k > 0; --k) {
+            const std::string line = pick(keys) + "=" + std::to_string(lines.size());
+            text += line + "\r\n";
+            lines.emplace_back(section, line);
+        }
+    }
+    folder.Write("many.ini", text);
+    const auto lower = [](std::string name) {
+        for (char& ch : name)
+            ch = static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
+        return name;
+    };
+    for (const std::string& section : sections)
+        for (const std::string& key : keys) {
+            std::string expected = "default";
+            for (const auto& [lineSection, line] : lines)
+                if (lower(lineSection) == lower(section) && lower(line.substr(0, line.find('='))) == lower(key)) {
+                    expected = line.substr(line.find('=') + 1);
+                    break;
+                }
+            EXPECT_EQ(Get(folder.File("many.ini"), section, key), expected) << section << "/" << key;
+        }
+}
