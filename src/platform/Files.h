@@ -24,11 +24,12 @@ std::optional<std::string> ReadFileBytes(const std::string& path, size_t maxByte
 
 // Replaces the file whole through a temporary file and a rename, keeping its permissions,
 // so a failure leaves the old file as it was. Refuses a read-only file. A symbolic link is
-// followed: its target is replaced and the link stays.
+// followed: its target is replaced and the link stays; a loop of links is refused.
 bool WriteFileReplacing(const std::string& path, std::string_view bytes);
 
-// The path a chain of symbolic links ends at; the path itself when it is no link.
-std::string LinkTarget(const std::string& path);
+// The path a chain of symbolic links ends at; the path itself when it is no link. Nothing for a
+// chain that never ends (a loop, or more links than the system follows).
+std::optional<std::string> LinkTarget(const std::string& path);
 
 // Makes a new empty file of a name no other file has, in the folder of `path` and beginning
 // with its name; "" when none can be made.

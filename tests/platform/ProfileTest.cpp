@@ -197,3 +197,14 @@ TEST(Profile, WriteThroughALinkUpdatesItsTarget)
     EXPECT_TRUE(S_ISLNK(info.st_mode));
     EXPECT_EQ(folder.Read("real.ini"), "[Main]\r\nA=2\r\n");
 }
+
+TEST(Profile, WriteThroughALoopOfLinksIsRefused)
+{
+    TempFolder folder;
+    ASSERT_EQ(::symlink("b.ini", folder.File("a.ini").c_str()), 0);
+    ASSERT_EQ(::symlink("a.ini", folder.File("b.ini").c_str()), 0);
+    EXPECT_FALSE(WritePrivateProfileString("Main", "A", "2", folder.File("a.ini")));
+    char target[16] = {};
+    EXPECT_EQ(::readlink(folder.File("a.ini").c_str(), target, sizeof target - 1), 5);
+    EXPECT_STREQ(target, "b.ini");
+}

@@ -73,3 +73,14 @@ TEST_F(DesignFile, SaveRespectsTheUsersFiles)
     EXPECT_EQ(fs::status(real).permissions() & fs::perms::all, fs::perms::owner_read);
     EXPECT_NE(Folder().Read("real.ini").find("Title=through the link"), std::string::npos);
 }
+
+TEST_F(DesignFile, ALoopOfLinksIsRefusedAndLeftAsItWas)
+{
+    namespace fs = std::filesystem;
+    fs::create_symlink("b.ini", File("a.ini"));
+    fs::create_symlink("a.ini", File("b.ini"));
+    EXPECT_FALSE(WriteDesignFile(File("a.ini").c_str(), {}, {}));
+    EXPECT_EQ(fs::read_symlink(File("a.ini")), "b.ini");
+    EXPECT_EQ(fs::read_symlink(File("b.ini")), "a.ini");
+    EXPECT_EQ(std::distance(fs::directory_iterator(Folder().Path()), fs::directory_iterator()), 2);
+}
