@@ -37,8 +37,8 @@ public:
     ProfileBatch(const ProfileBatch&) = delete;
     ProfileBatch& operator=(const ProfileBatch&) = delete;
 
-    // True when the file was written; for an inner batch, when nothing has failed so far.
-    // Ends the batch: later writes go to the disk.
+    // Ends the batch. True when the file was written; for an inner batch, when nothing has
+    // failed so far. Once the outermost batch has ended, writes go to the disk again.
     bool Publish();
 
 private:

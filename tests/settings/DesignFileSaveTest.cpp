@@ -1,12 +1,15 @@
 // A design save as the disk sees it: the bytes of the file, how many files and renames it
 // takes, and what is left when the write fails half-way.
+#include "SampleDesigns.h"
 #include "SettingsFixture.h"
 #include "settings/ClassSections.h"
 #include "settings/DesignFile.h"
 
 #include <csignal>
 #include <filesystem>
+#include <fstream>
 #include <map>
+#include <sstream>
 #include <sys/inotify.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -16,14 +19,12 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// The shipped designs, as the program's own save wrote them.
-std::vector<fs::path> ShippedDesigns()
+std::string BytesOf(const fs::path& file)
 {
-    std::vector<fs::path> files = {fs::path(SourceDir()) / "config/ZaDuzed_Simple.ini"};
-    for (const auto& entry : fs::directory_iterator(fs::path(SourceDir()) / "config/samples"))
-        if (entry.path().extension() == ".ini")
-            files.push_back(entry.path());
-    return files;
+    std::ifstream in(file, std::ios::binary);
+    std::ostringstream bytes;
+    bytes << in.rdbuf();
+    return bytes.str();
 }
 
 // The full-year sample grown to 30 classes, with texts that an INI file finds awkward.
@@ -69,18 +70,18 @@ size_t EntriesIn(const std::string& folder)
 
 class DesignFileSave : public SettingsTest {};
 
-TEST_F(DesignFileSave, ShippedDesignsSaveToTheirOwnBytes)
+// The shipped designs in the checkout were written by the program's save as it was before.
+TEST_F(DesignFileSave, ShippedDesignsSaveToTheirCommittedBytes)
 {
-    for (const fs::path& shipped : ShippedDesigns()) {
-        SCOPED_TRACE(shipped.filename().string());
-        const std::string original = Folder().Read(shipped.string());
-        const std::string copy = File(shipped.filename().string());
-        fs::copy_file(shipped, copy);
-        ResetAll();
+    for (const SampleDesign& design : ShippedDesigns()) {
+        SCOPED_TRACE(design.file);
         ClassListModel rows;
-        const OutlineLevelTexts levels = LoadDesignFile(copy.c_str(), rows);
-        ASSERT_TRUE(WriteDesignFile(copy.c_str(), rows, levels));
-        EXPECT_EQ(Folder().Read(copy), original);
+        OutlineLevelTexts levels;
+        ApplyDesign(design, rows, levels);
+        ASSERT_TRUE(WriteDesignFile(File("saved.ini").c_str(), rows, levels));
+        const std::string committed = BytesOf(fs::path(SourceDir()) / design.file);
+        ASSERT_FALSE(committed.empty());
+        EXPECT_EQ(Folder().Read("saved.ini"), committed);
     }
 }
 
@@ -134,7 +135,8 @@ TEST_F(DesignFileSave, AWriteFailingHalfWayLeavesTheOldFileWhole)
 {
     OutlineLevelTexts levels;
     const ClassListModel rows = ThirtyAwkwardClasses(levels);
-    const std::string old = Folder().Read((fs::path(SourceDir()) / "config/samples/Motto_June.ini").string());
+    const std::string old = BytesOf(fs::path(SourceDir()) / "config/samples/Motto_June.ini");
+    ASSERT_FALSE(old.empty());
     Folder().Write("design.ini", old);
     const pid_t child = ::fork();
     ASSERT_GE(child, 0);

@@ -10,6 +10,7 @@
 #include "settings/ClassListModel.h"
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -229,6 +230,20 @@ TEST_F(MainWindowTest, AFailedSaveIsReportedAndKeepsTheOldFile)
     EXPECT_EQ(Read("ZaDuzed_Simple.ini"), before);
     EXPECT_EQ(MessageTexts(), (std::vector<std::string>{"替换文件 '" + File("ZaDuzed_Simple.ini") + "' ?",
                                                         "无法保存文件 '" + File("ZaDuzed_Simple.ini") + "'。"}));
+}
+
+TEST_F(MainWindowTest, ASaveThroughALoopOfLinksIsReportedAndChangesNothing)
+{
+    StartPrepared();
+    ASSERT_EQ(::symlink("b.ini", File("a.ini").c_str()), 0);
+    ASSERT_EQ(::symlink("a.ini", File("b.ini").c_str()), 0);
+    g_strConfigPath = File("a.ini");
+    driver->Expect(IDD_SAVE_CONFIG, [](DialogProbe& p) { p.Click(IDC_CONFIG_OK); });
+    EXPECT_FALSE(window->SaveConfig());
+    EXPECT_EQ(MessageTexts(), std::vector<std::string>{"无法保存文件 '" + File("a.ini") + "'。"});
+    struct stat info {};
+    ASSERT_EQ(::lstat(File("a.ini").c_str(), &info), 0);
+    EXPECT_TRUE(S_ISLNK(info.st_mode));
 }
 
 TEST_F(MainWindowTest, ACancelledSaveForgetsAConfigurationThatHasNoFile)
