@@ -41,16 +41,15 @@ void IniWriter::Write(std::string_view section, std::string_view key, std::strin
     // A key that makes its line read as a comment or a header moves the places in ways only a
     // fresh look at the lines tells.
     const bool plainKey = KeyOf(line).has_value();
+    std::string foldedSection = FoldCase(section);
     const std::string foldedKey = FoldCase(key);
-    const auto found = m_sections.find(FoldCase(section));
+    const auto found = m_sections.find(foldedSection);
     if (found == m_sections.end()) {
         m_lines.push_back("[" + std::string(section) + "]");
         m_lines.push_back(std::move(line));
-        Section& added = m_sections[FoldCase(section)];
-        Follow(added, foldedKey);
+        Follow(m_sections[std::move(foldedSection)], foldedKey);
     } else if (const auto keyLine = found->second.keys.find(foldedKey); keyLine != found->second.keys.end()) {
         m_lines[keyLine->second] = std::move(line);
-        return;
     } else if (found->second.lastContent + 1 == m_lines.size()) {
         m_lines.push_back(std::move(line));
         Follow(found->second, foldedKey);
