@@ -114,7 +114,7 @@ TEST_F(GenerationRunTest, NameTakenWhileTheRunWorkedIsNeverReplaced)
     ASSERT_EQ(PrepareGeneration(job), GenerationStatus::Done);
     ASSERT_EQ(job.outputFile, m_out + "/my_diary.docx");
     Folder().Write("out/my_diary.docx", "the user's");
-    ASSERT_EQ(RunGeneration(job), GenerationStatus::Done);
+    ASSERT_EQ(GenerateDocx(job), GenerationStatus::Done);
     EXPECT_EQ(job.outputFile, m_out + "/my_diary1.docx");
     EXPECT_EQ(Folder().Read("out/my_diary.docx"), "the user's");
 }
@@ -149,7 +149,7 @@ TEST_F(GenerationRunTest, SettingsChangedAfterTheJobIsTakenDoNotReachTheDocument
                 weekday = 0;
         }
         std::string body;
-        EXPECT_EQ(RunGeneration(job,
+        EXPECT_EQ(GenerateDocx(job,
                                 [&](GenerationPhase phase) {
                                     if (phase == GenerationPhase::CreateDocx)
                                         body = Folder().Read("out/" + fs::path(job.runFolder).filename().string() +
