@@ -196,11 +196,13 @@ TEST_F(GenerateTest, ARangeThatIsNoSpanIsAskedForBeforeTheSaveQuestion)
         for (int label : {IDC_LABEL_START, IDC_LABEL_END, IDC_LABEL_MONTH_SAMPLE, IDC_LABEL_DATE_SAMPLE})
             EXPECT_EQ(Text(label), "") << stored << label;
         Press(0);
-        window->SendMessage(WM_COMMAND, MAKEWPARAM(static_cast<WORD>(ID_TOOLBAR_SAVE), BN_CLICKED), 0);
-        EXPECT_TRUE(driver->Ran().empty()) << "no save question, no save dialog";
+        for (UINT command : {ID_TOOLBAR_SAVE, static_cast<UINT>(IDC_BUTTON_MONTH_FORMAT),
+                             static_cast<UINT>(IDC_BUTTON_DATE_FORMAT)})
+            window->SendMessage(WM_COMMAND, MAKEWPARAM(static_cast<WORD>(command), BN_CLICKED), 0);
+        EXPECT_TRUE(driver->Ran().empty()) << "no save question, no save or heading dialog";
         window.reset();
     }
-    EXPECT_EQ(MessageTexts(), std::vector<std::string>(4, "Please click button : 'Settings' for month and date ."));
+    EXPECT_EQ(MessageTexts(), std::vector<std::string>(8, "Please click button : 'Settings' for month and date ."));
     EXPECT_TRUE(Listing(Out()).empty());
 }
 
