@@ -3,6 +3,7 @@
 #include "platform/CodePage.h"
 #include "platform/Profile.h"
 #include "support/TempFolder.h"
+#include "support/OwnFileMarks.h"
 
 #include <gtest/gtest.h>
 #include <iconv.h>
@@ -79,7 +80,7 @@ TEST(EncodingChoice, EveryAmbiguousCharacterSurvivesSaveAndLoad)
         const std::string file = folder.File(std::to_string(n++) + ".ini");
         ASSERT_TRUE(WritePrivateProfileString("Main", "Title", text + " " + text + text, file));
         EXPECT_EQ(folder.Read(file.substr(folder.Path().size() + 1)),
-                  "[Main]\r\nTitle=" + bytes + " " + bytes + bytes + "\r\n");
+                  kProfileMarkerLine + "[Main]\r\nTitle=" + bytes + " " + bytes + bytes + "\r\n");
         EXPECT_EQ(DecodeDiskText("Title=" + bytes + "\r\n").utf8, "Title=" + text + "\r\n");
     }
     // The saves read back through the profile functions, parsed afresh.
