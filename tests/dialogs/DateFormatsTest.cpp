@@ -134,7 +134,7 @@ TEST_F(DateDialogTest, AnEmptyCustomMonthFormatKeepsTheDialogOpen)
     EXPECT_EQ(g_strDayFormat, dayFormat);
 }
 
-TEST_F(DateDialogTest, AddedFormatsJoinTheListOnceAndBecomeTheDailyFormat)
+TEST_F(DateDialogTest, AddedFormatsJoinTheListOnceAndOnlyANewOneBecomesTheDailyFormat)
 {
     g_strConfigPath = File("design.ini");
     g_strDayFormat = "%d/%m/%Y";
@@ -163,10 +163,11 @@ TEST_F(DateDialogTest, AddedFormatsJoinTheListOnceAndBecomeTheDailyFormat)
         EXPECT_EQ(Read("config/date_format.ini"), afterAdd) << "a listed format is not written again";
         EXPECT_EQ(Patterns(p).size(), 3u);
         EXPECT_TRUE(FormatList(p).GetItemState(0, LVIS_SELECTED));
+        EXPECT_EQ(Text(p, IDC_SM_END_LABEL), "26-12-31 Thu") << "a listed format is only shown, not taken";
         p.Click(IDC_SM_OK);
     });
     EXPECT_EQ(MessageTexts().size(), 1u);
-    EXPECT_EQ(g_strDayFormat, "%d/%m/%Y");
+    EXPECT_EQ(g_strDayFormat, "%y-%m-%d %a");
     EXPECT_EQ(Read("config/date_format.ini"),
               kProfileMarkerLine + "[Main]\r\nDateFormat1=%d/%m/%Y\r\nDateFormat2=%Y-%m-%d\r\nDateFormat3=%y-%m-%d %a\r\n");
 }
