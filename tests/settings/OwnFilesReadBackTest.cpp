@@ -178,7 +178,7 @@ TEST_F(OwnFiles, FilesOfOtherProgramsReadInTheEncodingTheyWereWrittenIn)
         EXPECT_EQ(CIniFile().GetString(File(utf8).c_str(), "Main", "Title").str(), phrase) << "UTF-8";
         EXPECT_EQ(CIniFile().GetString(File(windows).c_str(), "Main", "Title").str(), phrase) << "GBK";
     }
-    // The issue's own case, through the whole load.
+    // A hand-written design, through the whole load.
     Folder().Write("hand.ini", "[Main]\nTitle=读书\n[LIST0]\nCOL_ID=1\nCOL_CLASS_TITLE=记住\n");
     ClassListModel loaded;
     LoadDesignFile(File("hand.ini").c_str(), loaded);
