@@ -101,8 +101,6 @@ void CForm_SetWord::OnButtonGenerate()
         return;
     if (g_nSaveConfirmChoice == 1)
         CheckAndSaveConfig();
-    if (m_listClasses.GetItemCount() == 0 || m_nDayCount <= 0)
-        return;
 
     // Everything the run needs is taken now, so nothing the user changes later reaches it.
     ReadTitleControls();

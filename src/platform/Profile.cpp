@@ -4,6 +4,7 @@
 #include "platform/Files.h"
 #include "platform/IniLines.h"
 #include "platform/IniWriter.h"
+#include "platform/ProfileMarker.h"
 #include "platform/TextLines.h"
 
 #include <map>
@@ -74,7 +75,7 @@ std::string_view ValueOf(std::string_view line)
 
 IniDocument Parse(std::string_view bytes)
 {
-    DecodedText decoded = DecodeDiskText(bytes);
+    DecodedText decoded = DecodeProfileText(bytes);
     IniDocument doc;
     doc.encoding = decoded.encoding;
     for (const std::string_view line : SplitLines(decoded.utf8))
@@ -90,7 +91,7 @@ std::string Serialize(const std::vector<std::string>& lines)
         text += line;
         text += "\r\n";
     }
-    return EncodeGb18030(text);
+    return EncodeProfileText(text);
 }
 
 // The profile functions keep the last parsed form of each file, as the system does, so a

@@ -6,6 +6,7 @@
 #include "platform/CodePage.h"
 #include "platform/Files.h"
 #include "settings/SettingsRecords.h"
+#include "support/OwnFileMarks.h"
 
 namespace {
 
@@ -82,7 +83,7 @@ TEST_F(DateDialogTest, ANewTemplateShowsTheDefaultsAndCreatesTheFormatFile)
         p.Click(IDC_SM_CANCEL);
     });
     const std::string file = Read("config/date_format.ini");
-    EXPECT_EQ(file, platform::EncodeGb18030("[Main]\r\nDateFormat1=%Y年%m月%d日,%A\r\n"));
+    EXPECT_EQ(file, kProfileMarkerLine + platform::EncodeGb18030("[Main]\r\nDateFormat1=%Y年%m月%d日,%A\r\n"));
 }
 
 TEST_F(DateDialogTest, CaptionsAreStoredEmptyWhenOffOrBlank)
@@ -168,7 +169,7 @@ TEST_F(DateDialogTest, AddedFormatsJoinTheListOnceAndOnlyANewOneBecomesTheDailyF
     EXPECT_EQ(MessageTexts().size(), 1u);
     EXPECT_EQ(g_strDayFormat, "%y-%m-%d %a");
     EXPECT_EQ(Read("config/date_format.ini"),
-              "[Main]\r\nDateFormat1=%d/%m/%Y\r\nDateFormat2=%Y-%m-%d\r\nDateFormat3=%y-%m-%d %a\r\n");
+              kProfileMarkerLine + "[Main]\r\nDateFormat1=%d/%m/%Y\r\nDateFormat2=%Y-%m-%d\r\nDateFormat3=%y-%m-%d %a\r\n");
 }
 
 TEST_F(DateDialogTest, DeletingRowsRewritesTheFileAndSelectsTheNewLastRow)
@@ -188,7 +189,7 @@ TEST_F(DateDialogTest, DeletingRowsRewritesTheFileAndSelectsTheNewLastRow)
         p.Click(IDC_SM_OK);
     });
     EXPECT_EQ(menus.Shown().front(), std::vector<std::string>{"&Delete"});
-    EXPECT_EQ(Read("config/date_format.ini"), "[Main]\r\n");
+    EXPECT_EQ(Read("config/date_format.ini"), kProfileMarkerLine + "[Main]\r\n");
     EXPECT_EQ(g_strDayFormat, "%m") << "the row clicked last stays the daily format";
 }
 

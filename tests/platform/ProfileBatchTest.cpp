@@ -1,6 +1,7 @@
 // A file written whole through a batch, and the places the writer gives keys as a file grows.
 #include "platform/IniWriter.h"
 #include "platform/Profile.h"
+#include "support/OwnFileMarks.h"
 #include "support/TempFolder.h"
 
 #include <filesystem>
@@ -86,10 +87,10 @@ TEST(ProfileBatch, TheFileReachesTheDiskOnlyWhenPublished)
         ASSERT_TRUE(batch.Publish());
         EXPECT_FALSE(batch.Publish());
     }
-    EXPECT_EQ(folder.Read("design.ini"), "[Main]\r\nTitle=new\r\n[LIST0]\r\nCOL_ID=1\r\n");
+    EXPECT_EQ(folder.Read("design.ini"), kProfileMarkerLine + "[Main]\r\nTitle=new\r\n[LIST0]\r\nCOL_ID=1\r\n");
     EXPECT_EQ(Get(file, "LIST9", "COL_ID"), "");
     ASSERT_TRUE(WritePrivateProfileString("Main", "After", "1", file));
-    EXPECT_EQ(folder.Read("design.ini"), "[Main]\r\nTitle=new\r\nAfter=1\r\n[LIST0]\r\nCOL_ID=1\r\n");
+    EXPECT_EQ(folder.Read("design.ini"), kProfileMarkerLine + "[Main]\r\nTitle=new\r\nAfter=1\r\n[LIST0]\r\nCOL_ID=1\r\n");
     EXPECT_EQ(EntriesIn(folder.Path()), 2u);
 }
 
@@ -128,7 +129,7 @@ TEST(ProfileBatch, NestedBatchesPublishOnceAndFailTogether)
         EXPECT_FALSE(std::filesystem::exists(file));
         ASSERT_TRUE(outer.Publish());
     }
-    EXPECT_EQ(folder.Read("design.ini"), "[Main]\r\nA=1\r\nB=2\r\n");
+    EXPECT_EQ(folder.Read("design.ini"), kProfileMarkerLine + "[Main]\r\nA=1\r\nB=2\r\n");
 
     ProfileBatch outer(file);
     ASSERT_TRUE(WritePrivateProfileString("Main", "A", "changed", file));
@@ -136,5 +137,5 @@ TEST(ProfileBatch, NestedBatchesPublishOnceAndFailTogether)
         ProfileBatch inner(file);   // ends unpublished: its part failed
     }
     EXPECT_FALSE(outer.Publish());
-    EXPECT_EQ(folder.Read("design.ini"), "[Main]\r\nA=1\r\nB=2\r\n");
+    EXPECT_EQ(folder.Read("design.ini"), kProfileMarkerLine + "[Main]\r\nA=1\r\nB=2\r\n");
 }
