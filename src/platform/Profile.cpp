@@ -2,19 +2,18 @@
 
 #include "platform/CodePage.h"
 #include "platform/Files.h"
+#include "platform/IniLines.h"
+#include "platform/IniWriter.h"
 #include "platform/ProfileCache.h"
+#include "platform/ProfileMarker.h"
 
+#include <map>
 #include <mutex>
 #include <optional>
-#include <strings.h>
+#include <vector>
 
 namespace platform {
 namespace {
-
-bool SameName(std::string_view a, std::string_view b)
-{
-    return a.size() == b.size() && ::strncasecmp(a.data(), b.data(), a.size()) == 0;
-}
 
 // A value ends at a NUL as it would in the caller's buffer, so what a load shows is what a
 // save can write back.
@@ -25,6 +24,70 @@ std::string_view ValueOf(std::string_view line)
     if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front())
         value = value.substr(1, value.size() - 2);
     return value;
+}
+
+// The lines of a file as the writer changes them, and their text as the file holds it.
+std::vector<std::string> LinesOf(const ProfileDocument& doc)
+{
+    std::vector<std::string> lines;
+    lines.reserve(doc.LineCount());
+    for (size_t i = 0; i < doc.LineCount(); ++i)
+        lines.emplace_back(doc.Line(i));
+    return lines;
+}
+
+std::string TextOf(const std::vector<std::string>& lines)
+{
+    std::string text;
+    for (const auto& line : lines) {
+        text += line;
+        text += "\r\n";
+    }
+    return text;
+}
+
+// The bytes to write, or nothing when the file would grow past what is read back.
+std::optional<std::string> Serialize(const std::string& text)
+{
+    std::string bytes = EncodeProfileText(text);
+    if (bytes.size() > kMaxProfileFileBytes)
+        return std::nullopt;
+    return bytes;
+}
+
+// The files that open batches hold in memory, by the path their writers name.
+struct OpenBatch {
+    IniWriter writer;
+    bool spoiled = false;   // a part of it failed: it must not reach the disk
+};
+
+struct OpenBatches {
+    std::mutex mutex;
+    std::map<std::string, OpenBatch> byPath;
+};
+
+OpenBatches& Batches()
+{
+    static OpenBatches batches;
+    return batches;
+}
+
+// Puts the line into the batch that holds the file; false when no batch does.
+bool WriteIntoBatch(const std::string& file, std::string_view section, std::string_view key,
+                    const std::string& line)
+{
+    OpenBatches& batches = Batches();
+    std::lock_guard<std::mutex> lock(batches.mutex);
+    const auto open = batches.byPath.find(file);
+    if (open == batches.byPath.end())
+        return false;
+    try {
+        open->second.writer.Write(section, key, line);
+    } catch (...) {
+        open->second.spoiled = true;
+        throw;
+    }
+    return true;
 }
 
 std::string OneLine(std::string_view value)
@@ -73,7 +136,9 @@ bool WritePrivateProfileString(std::string_view section, std::string_view key,
         return false;
     section = TrimBlanks(section);
     key = TrimBlanks(key);
-    const std::string newLine = std::string(key) + "=" + OneLine(value);
+    std::string newLine = std::string(key) + "=" + OneLine(value);
+    if (WriteIntoBatch(file, section, key, newLine))
+        return true;
 
     ProfileCache& cache = ProfileCache::Instance();
     std::lock_guard<std::mutex> lock(cache.Mutex());
@@ -81,42 +146,61 @@ bool WritePrivateProfileString(std::string_view section, std::string_view key,
     // A file not read is never replaced by what little would be written into it.
     if (state == ProfileFileState::TooLarge || state == ProfileFileState::Unreadable)
         return false;
-    // The first section of that name, the key in it, and the section's last non-blank line.
-    std::optional<size_t> sectionLine, keyLine, lastContent;
-    for (size_t i = 0; i < doc.LineCount() && !keyLine; ++i) {
-        const std::string_view line = doc.Line(i);
-        if (const auto name = SectionOf(line)) {
-            if (sectionLine)
-                break;
-            if (SameName(*name, section))
-                sectionLine = lastContent = i;
-        } else if (sectionLine) {
-            if (!TrimBlanks(line).empty())
-                lastContent = i;
-            const auto lineKey = KeyOf(line);
-            if (lineKey && SameName(*lineKey, key))
-                keyLine = i;
-        }
-    }
-    std::string text;
-    const auto add = [&text](std::string_view line) {
-        text += line;
-        text += "\r\n";
-    };
-    for (size_t i = 0; i < doc.LineCount(); ++i) {
-        add(keyLine == i ? std::string_view(newLine) : doc.Line(i));
-        if (!keyLine && lastContent == i)
-            add(newLine);
-    }
-    if (!sectionLine) {
-        add("[" + std::string(section) + "]");
-        add(newLine);
-    }
-    const std::string bytes = EncodeGb18030(text);
-    if (bytes.size() > kMaxProfileFileBytes || !WriteFileReplacing(file, bytes))
+    IniWriter writer(LinesOf(doc));
+    writer.Write(section, key, std::move(newLine));
+    std::string text = TextOf(writer.Lines());
+    const auto bytes = Serialize(text);
+    if (!bytes || !WriteFileReplacing(file, *bytes))
         return false;
     cache.Store(file, ProfileDocument(std::move(text), DiskEncoding::Gb18030));
     return true;
+}
+
+ProfileBatch::ProfileBatch(std::string file) : m_file(std::move(file))
+{
+    OpenBatches& batches = Batches();
+    std::lock_guard<std::mutex> lock(batches.mutex);
+    m_joined = !batches.byPath.try_emplace(m_file).second;
+}
+
+ProfileBatch::~ProfileBatch()
+{
+    if (m_ended)
+        return;
+    OpenBatches& batches = Batches();
+    std::lock_guard<std::mutex> lock(batches.mutex);
+    const auto open = batches.byPath.find(m_file);
+    if (open == batches.byPath.end())
+        return;
+    if (m_joined)
+        open->second.spoiled = true;
+    else
+        batches.byPath.erase(open);
+}
+
+bool ProfileBatch::Publish()
+{
+    if (m_ended)
+        return false;
+    m_ended = true;
+    std::optional<OpenBatch> ended;
+    {
+        OpenBatches& batches = Batches();
+        std::lock_guard<std::mutex> lock(batches.mutex);
+        const auto open = batches.byPath.find(m_file);
+        if (open == batches.byPath.end())
+            return false;
+        if (m_joined)
+            return !open->second.spoiled;
+        ended = std::move(open->second);
+        batches.byPath.erase(open);
+    }
+    if (ended->spoiled)
+        return false;
+    const auto bytes = Serialize(TextOf(ended->writer.Lines()));
+    ProfileCache& cache = ProfileCache::Instance();
+    std::lock_guard<std::mutex> lock(cache.Mutex());
+    return bytes && WriteFileReplacing(m_file, *bytes);
 }
 
 } // namespace platform

@@ -1,5 +1,7 @@
 #include "platform/ProfileDocument.h"
 
+#include "platform/IniLines.h"
+#include "platform/ProfileMarker.h"
 #include "platform/TextLines.h"
 
 #include <algorithm>
@@ -32,35 +34,6 @@ bool IsBlankOrComment(std::string_view line)
 
 } // namespace
 
-std::string_view TrimBlanks(std::string_view text)
-{
-    const auto first = text.find_first_not_of(" \t");
-    if (first == std::string_view::npos)
-        return {};
-    const auto last = text.find_last_not_of(" \t");
-    return text.substr(first, last - first + 1);
-}
-
-std::optional<std::string_view> SectionOf(std::string_view line)
-{
-    line = TrimBlanks(line);
-    if (line.empty() || line.front() != '[')
-        return std::nullopt;
-    const auto close = line.find(']');
-    return TrimBlanks(line.substr(1, close == std::string_view::npos ? std::string_view::npos : close - 1));
-}
-
-std::optional<std::string_view> KeyOf(std::string_view line)
-{
-    const auto trimmed = TrimBlanks(line);
-    if (trimmed.empty() || trimmed.front() == ';' || trimmed.front() == '[')
-        return std::nullopt;
-    const auto equals = line.find('=');
-    if (equals == std::string_view::npos)
-        return std::nullopt;
-    return TrimBlanks(line.substr(0, equals));
-}
-
 ProfileDocument::ProfileDocument(std::string utf8, DiskEncoding encoding)
     : m_text(std::move(utf8)), m_encoding(encoding)
 {
@@ -80,7 +53,7 @@ ProfileDocument::ProfileDocument(std::string utf8, DiskEncoding encoding)
 
 ProfileDocument ProfileDocument::FromBytes(std::string_view bytes)
 {
-    DecodedText decoded = DecodeDiskText(bytes);
+    DecodedText decoded = DecodeProfileText(bytes);
     return ProfileDocument(std::move(decoded.utf8), decoded.encoding);
 }
 

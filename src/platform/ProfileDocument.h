@@ -14,19 +14,12 @@
 
 namespace platform {
 
-// A line as the profile functions see it.
-std::string_view TrimBlanks(std::string_view text);
-// The section named by a line such as "[Main]", if the line is a section header.
-std::optional<std::string_view> SectionOf(std::string_view line);
-// The key of a line such as "Title=abc", if the line holds one.
-std::optional<std::string_view> KeyOf(std::string_view line);
-
 class ProfileDocument {
 public:
     ProfileDocument() = default;
     // Text in UTF-8 whose file is in the given encoding.
     ProfileDocument(std::string utf8, DiskEncoding encoding);
-    // A file's bytes, decoded as CodePage says.
+    // A file's bytes, decoded as ProfileMarker says.
     static ProfileDocument FromBytes(std::string_view bytes);
 
     size_t LineCount() const { return m_lines.size(); }

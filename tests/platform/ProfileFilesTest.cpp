@@ -78,9 +78,10 @@ TEST(ProfileFiles, AFileThatWasNotReadIsNeverWrittenAndNoWriteGrowsOnePastTheBou
     EXPECT_FALSE(WritePrivateProfileString("Main", "B", "2", folder.File("large.ini")));
     EXPECT_EQ(folder.Read("large.ini"), large);
 
-    const std::string full = FileOfSize(kMaxProfileFileBytes - 4);
+    // Room for the program's mark line, not for 64 more bytes.
+    const std::string full = FileOfSize(kMaxProfileFileBytes - 64);
     folder.Write("full.ini", full);
-    EXPECT_FALSE(WritePrivateProfileString("Main", "B", "2", folder.File("full.ini"))) << "B=2 and its line end";
+    EXPECT_FALSE(WritePrivateProfileString("Main", "B", std::string(64, 'x'), folder.File("full.ini")));
     EXPECT_EQ(folder.Read("full.ini"), full);
     EXPECT_TRUE(WritePrivateProfileString("Main", "A", "2", folder.File("full.ini")));
     EXPECT_EQ(Get(folder.File("full.ini"), "Main", "A"), "2");
