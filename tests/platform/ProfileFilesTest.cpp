@@ -76,15 +76,23 @@ TEST(ProfileFiles, AFileThatWasNotReadIsNeverWrittenAndNoWriteGrowsOnePastTheBou
     const std::string large = FileOfSize(kMaxProfileFileBytes + 1);
     folder.Write("large.ini", large);
     EXPECT_FALSE(WritePrivateProfileString("Main", "B", "2", folder.File("large.ini")));
-    EXPECT_EQ(folder.Read("large.ini"), large);
+    EXPECT_TRUE(folder.Read("large.ini") == large) << "the file is as it was";
 
     // Room for the program's mark line, not for 64 more bytes.
     const std::string full = FileOfSize(kMaxProfileFileBytes - 64);
     folder.Write("full.ini", full);
     EXPECT_FALSE(WritePrivateProfileString("Main", "B", std::string(64, 'x'), folder.File("full.ini")));
-    EXPECT_EQ(folder.Read("full.ini"), full);
+    EXPECT_TRUE(folder.Read("full.ini") == full) << "the file is as it was";
     EXPECT_TRUE(WritePrivateProfileString("Main", "A", "2", folder.File("full.ini")));
     EXPECT_EQ(Get(folder.File("full.ini"), "Main", "A"), "2");
+
+    {
+        platform::ProfileBatch batch(folder.File("full.ini"));
+        for (const char* key : {"C", "D", "E", "F", "G"})
+            ASSERT_TRUE(WritePrivateProfileString("Main", key, std::string(1 << 20, 'x'), folder.File("full.ini")));
+        EXPECT_FALSE(batch.Publish());
+    }
+    EXPECT_EQ(Get(folder.File("full.ini"), "Main", "A"), "2") << "the file a batch would have replaced";
 
     ASSERT_EQ(::mkfifo(folder.File("pipe.ini").c_str(), 0644), 0);
     EXPECT_FALSE(WritePrivateProfileString("Main", "A", "1", folder.File("pipe.ini")));
