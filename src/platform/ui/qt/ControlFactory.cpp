@@ -7,6 +7,7 @@
 #include "platform/ui/qt/EventBridge.h"
 #include "platform/ui/qt/ListViewWidget.h"
 #include "platform/ui/qt/OwnerDrawButton.h"
+#include "platform/ui/qt/StaticLabel.h"
 #include "platform/ui/qt/RebarWidget.h"
 #include "platform/ui/qt/ToolTipWidget.h"
 #include "platform/ui/qt/ToolbarWidget.h"
@@ -53,7 +54,7 @@ QWidget* MakeStatic(const ControlTemplate& c, QWidget* parent)
         line->setFrameShadow(QFrame::Sunken);
         return line;
     }
-    auto* label = new QLabel(parent);
+    auto* label = new StaticLabel(parent);
     label->setTextFormat(Qt::PlainText);
     // A static without SS_NOTIFY lets the mouse through, as on Windows.
     label->setAttribute(Qt::WA_TransparentForMouseEvents, (c.style & SS_NOTIFY) == 0);
