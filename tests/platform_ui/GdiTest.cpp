@@ -262,6 +262,23 @@ TEST(GdiFonts, FamiliesListTheInstalledOnesWithoutVerticalNames)
     EXPECT_NE(std::find(families.begin(), families.end(), CString("DejaVu Sans")), families.end());
     for (const CString& family : families)
         EXPECT_NE(family.Left(1), "@");
+
+    // Handed to a callback one by one, in the same order, until the callback says stop.
+    struct Seen {
+        std::vector<CString> faces;
+        size_t stopAfter;
+    };
+    const auto note = [](const LOGFONT* logFont, LPARAM lParam) {
+        auto* seen = reinterpret_cast<Seen*>(lParam);
+        seen->faces.emplace_back(logFont->lfFaceName.c_str());
+        return seen->faces.size() < seen->stopAfter ? 1 : 0;
+    };
+    Seen all{{}, families.size() + 1};
+    EXPECT_EQ(EnumFontFamilies(note, reinterpret_cast<LPARAM>(&all)), 1);
+    EXPECT_EQ(all.faces, families);
+    Seen two{{}, 2};
+    EXPECT_EQ(EnumFontFamilies(note, reinterpret_cast<LPARAM>(&two)), 0);
+    EXPECT_EQ(two.faces.size(), 2u);
 }
 
 TEST(GdiMulDiv, RoundsToNearestAwayFromZero)
