@@ -161,7 +161,7 @@ TEST_F(DialogEventsTest, ActivationReachesTheControlsOfTheWindow)
     Open(dialog);
     dialog.second.heard.clear();
     Open(other);
-    EXPECT_TRUE(Has(dialog.second.heard, WM_ACTIVATE));
+    ASSERT_TRUE(Has(dialog.second.heard, WM_ACTIVATE));
     EXPECT_EQ(dialog.second.heard.back(), Heard(WM_ACTIVATE, WA_INACTIVE));
     QWidget* widget = WidgetOf(dialog.m_hWnd);
     widget->activateWindow();
@@ -211,5 +211,6 @@ TEST_F(DialogEventsTest, AnAltKeyThatNoAccessKeyTakesAsksTheFocusedWindow)
     EXPECT_EQ(dialog.clicks, std::vector<UINT>{kFirst}) << "the access key of \"&First\"";
     EXPECT_FALSE(Has(dialog.second.heard, WM_MENUCHAR));
     Key(Qt::Key_Q, Qt::AltModifier);
+    ASSERT_FALSE(dialog.second.heard.empty());
     EXPECT_EQ(dialog.second.heard.back(), Heard(WM_MENUCHAR, MAKEWPARAM('q', MF_SYSMENU)));
 }
