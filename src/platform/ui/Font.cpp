@@ -1,5 +1,6 @@
 #include "platform/ui/Gdi.h"
 
+#include "platform/ui/qt/FaceWeights.h"
 #include "platform/ui/qt/FontFaces.h"
 #include "platform/ui/qt/GdiRecord.h"
 
@@ -49,7 +50,7 @@ QFont FontFromLogFont(const LOGFONT& logFont)
     if (!logFont.lfFaceName.empty())
         font.setFamily(UsableFamily(QString::fromStdString(logFont.lfFaceName)));
     const LONG weight = logFont.lfWeight == FW_DONTCARE ? FW_NORMAL : std::clamp<LONG>(logFont.lfWeight, 1, 1000);
-    font.setWeight(static_cast<QFont::Weight>(weight));
+    font.setWeight(static_cast<QFont::Weight>(WeightToAsk(font.family(), weight)));
     font.setItalic(logFont.lfItalic != 0);
     font.setUnderline(logFont.lfUnderline != 0);
     font.setStrikeOut(logFont.lfStrikeOut != 0);
