@@ -5,6 +5,7 @@
 #include "controls/ColourButton/ColourMessages.h"
 #include "platform/Files.h"
 #include "platform/Folders.h"
+#include "platform/ui/SysColors.h"
 #include "platform/ui/TestWindows.h"
 #include "resources/DateDialogIds.h"
 #include "settings/ClassListModel.h"
@@ -315,6 +316,29 @@ TEST_F(MainWindowTest, ToolbarHasElevenButtonsOverTwelvePictures)
     window->m_rebar.GetWindowRect(&bar);
     window->m_listClasses.GetWindowRect(&list);
     EXPECT_LT(bar.bottom, list.top);
+}
+
+TEST_F(MainWindowTest, ToolbarButtonsAreAsWideAsTheirCaptionsAndAllShow)
+{
+    Start();
+    CFlatToolBar& toolbar = window->m_toolbar;
+    NONCLIENTMETRICS metrics;
+    SystemParametersInfo(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0);
+    CFont font;
+    font.CreateFontIndirect(&metrics.lfMessageFont);
+    CClientDC dc(&toolbar);
+    CFont* previous = dc.SelectObject(&font);
+    CRect client;
+    toolbar.GetClientRect(&client);
+    const char* captions[] = {"新模板", "打开模板", "设置", "日历", "日历", "表", "帮助", "关于", "保存", "退出", "保存和退出"};
+    for (int index = 0; index < toolbar.GetButtonCount(); ++index) {
+        CRect button;
+        ASSERT_TRUE(toolbar.GetItemRect(index, &button));
+        // Padding, the 32-pixel picture, the gap before the caption, the caption, padding.
+        EXPECT_EQ(button.Width(), 3 + 32 + 4 + dc.GetTextExtent(captions[index]).cx + 3) << captions[index];
+        EXPECT_LE(button.right, client.right) << captions[index];
+    }
+    dc.SelectObject(previous);
 }
 
 TEST_F(MainWindowTest, AClickOnTheToolbarsSaveButtonRunsTheSave)
