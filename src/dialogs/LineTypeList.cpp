@@ -56,6 +56,14 @@ void FillLineTypeList(CListCtrl& list, CImageList& images, const char* caption)
         list.SetItemText(row, kLineNameColumn, kLineTypes[row].word);
         list.SetItemText(row, kLineDrawColumn, kLineTypes[row].pen);
     }
+    FitPictureColumn(list);
+}
+
+void FitPictureColumn(CListCtrl& list)
+{
+    CRect client;
+    list.GetClientRect(&client);
+    list.SetColumnWidth(0, std::max(list.GetColumnWidth(0), static_cast<int>(client.Width())));
 }
 
 int SelectLineTypeRow(CListCtrl& list, const CString& word)
