@@ -5,7 +5,6 @@
 #include "controls/ColourButton/ColourMessages.h"
 #include "platform/Files.h"
 #include "platform/Folders.h"
-#include "platform/ui/SysColors.h"
 #include "platform/ui/TestWindows.h"
 #include "resources/DateDialogIds.h"
 #include "settings/ClassListModel.h"
@@ -322,15 +321,15 @@ TEST_F(MainWindowTest, ToolbarButtonsAreAsWideAsTheirCaptionsAndAllShow)
 {
     Start();
     CFlatToolBar& toolbar = window->m_toolbar;
-    NONCLIENTMETRICS metrics;
-    SystemParametersInfo(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0);
-    CFont font;
-    font.CreateFontIndirect(&metrics.lfMessageFont);
+    // Captions are in the desktop's message font, Tahoma of 8 points.
+    CFont messageFont;
+    messageFont.CreatePointFont(80, "Tahoma");
     CClientDC dc(&toolbar);
-    CFont* previous = dc.SelectObject(&font);
+    dc.SelectObject(&messageFont);
     CRect client;
     toolbar.GetClientRect(&client);
     const char* captions[] = {"新模板", "打开模板", "设置", "日历", "日历", "表", "帮助", "关于", "保存", "退出", "保存和退出"};
+    ASSERT_EQ(toolbar.GetButtonCount(), static_cast<int>(std::size(captions)));
     for (int index = 0; index < toolbar.GetButtonCount(); ++index) {
         CRect button;
         ASSERT_TRUE(toolbar.GetItemRect(index, &button));
@@ -338,7 +337,6 @@ TEST_F(MainWindowTest, ToolbarButtonsAreAsWideAsTheirCaptionsAndAllShow)
         EXPECT_EQ(button.Width(), 3 + 32 + 4 + dc.GetTextExtent(captions[index]).cx + 3) << captions[index];
         EXPECT_LE(button.right, client.right) << captions[index];
     }
-    dc.SelectObject(previous);
 }
 
 TEST_F(MainWindowTest, AClickOnTheToolbarsSaveButtonRunsTheSave)
