@@ -32,6 +32,12 @@ bool PathExists(const std::string& path)
     return ::access(path.c_str(), F_OK) == 0;
 }
 
+bool NameTaken(const std::string& path)
+{
+    struct stat info {};
+    return ::lstat(path.c_str(), &info) == 0;
+}
+
 bool IsDirectory(const std::string& path)
 {
     struct stat info {};

@@ -12,6 +12,9 @@ namespace platform {
 constexpr char kPathSeparator = '/';
 
 bool PathExists(const std::string& path);      // files and folders alike
+// True when anything holds the name, a symbolic link whose target is gone included: a new
+// file cannot take it.
+bool NameTaken(const std::string& path);
 bool IsDirectory(const std::string& path);
 
 // A file counts as read-only when its owner may not write it, whoever we are

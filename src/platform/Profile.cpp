@@ -2,6 +2,7 @@
 
 #include "platform/CodePage.h"
 #include "platform/Files.h"
+#include "platform/ProfileMarker.h"
 #include "platform/TextLines.h"
 
 #include <map>
@@ -117,7 +118,7 @@ std::string_view ValueOf(std::string_view line)
 
 IniDocument Parse(std::string_view bytes)
 {
-    DecodedText decoded = DecodeDiskText(bytes);
+    DecodedText decoded = DecodeProfileText(bytes);
     IniDocument doc;
     doc.encoding = decoded.encoding;
     for (const std::string_view line : SplitLines(decoded.utf8))
@@ -133,7 +134,7 @@ std::string Serialize(const IniDocument& doc)
         text += line;
         text += "\r\n";
     }
-    return EncodeGb18030(text);
+    return EncodeProfileText(text);
 }
 
 // The profile functions keep the last parsed form of each file, as the system does, so a

@@ -3,6 +3,7 @@
 #include "SettingsFixture.h"
 #include "settings/ClassCells.h"
 #include "settings/DesignFile.h"
+#include "support/OwnFileMarks.h"
 
 #include <filesystem>
 
@@ -25,7 +26,7 @@ TEST_F(DesignFile, WrittenDesignLoadsBack)
     const std::string text = Folder().Read("design.ini");
     EXPECT_EQ(text.find("[Old]"), std::string::npos);
     EXPECT_EQ(text.find("[LIST5]"), std::string::npos);
-    EXPECT_EQ(text.rfind("[Main]"), 0u);
+    EXPECT_EQ(text.rfind(kProfileMarkerLine + "[Main]", 0), 0u);
 
     ResetAll();
     ClassListModel loaded(5);
