@@ -65,6 +65,14 @@ void InitLineTypeList(CListCtrl& list, CImageList& images, const std::array<int,
         list.SetItemText(row, kLineNameColumn, kLineTypes[row].word);
         list.SetItemText(row, kLineDrawColumn, kLineTypes[row].pen);
     }
+    FitPictureColumn(list);
+}
+
+void FitPictureColumn(CListCtrl& list)
+{
+    CRect client;
+    list.GetClientRect(&client);
+    list.SetColumnWidth(0, std::max(list.GetColumnWidth(0), static_cast<int>(client.Width())));
 }
 
 void FillLineTypeList(CListCtrl& list, CImageList& images, const char* caption)

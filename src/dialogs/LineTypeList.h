@@ -25,6 +25,10 @@ void InitLineTypeList(CListCtrl& list, CImageList& images, const std::array<int,
 // Both, for a list with an image list of its own.
 void FillLineTypeList(CListCtrl& list, CImageList& images, const char* caption);
 
+// Widens the picture column of a picture list to the list's right edge (its scroll bar aside),
+// so no empty column shows beside it; called once the rows are in.
+void FitPictureColumn(CListCtrl& list);
+
 // Unticks and deselects every row; the first row of that word is ticked, selected and shown.
 // Its index, or -1 when no row has the word.
 int SelectLineType(CListCtrl& list, const CString& word);

@@ -3,10 +3,18 @@
 #include "ControlDialog.h"
 #include "controls/ImageButton/ImageButton.h"
 #include "platform/ui/Images.h"
+#include "platform/ui/MessageBox.h"
 #include "platform/ui/SysColors.h"
+#include "platform/ui/TestHooks.h"
+#include "platform/ui/TestWindows.h"
 #include "support/Printers.h"
 
 #include <cstdint>
+#include <vector>
+
+using platform::ui::CaptureWindow;
+using platform::ui::SimulateKey;
+using platform::ui::SimulateMouse;
 
 namespace {
 
@@ -50,7 +58,90 @@ HICON MakeIcon(int size, COLORREF colour)
     return icon;
 }
 
+// The control dialog, noting which buttons reach it as clicked (IDOK included).
+class ClickDialog : public CDialog {
+    RV_DECLARE_MESSAGE_MAP()
+public:
+    ClickDialog() : CDialog(kControlDialog) {}
+    std::vector<UINT> clicks;
+    void OnOK() override { clicks.push_back(IDOK); }
+
+private:
+    void OnClick(UINT id) { clicks.push_back(id); }
+};
+
+RV_MESSAGE_MAP(ClickDialog, CDialog, msgmap::CommandRange(kPush, kDefault, &T::OnClick))
+
+// Buttons on the control dialog, given the keyboard and the mouse as a user gives them.
+class ImageButtonInputTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        RegisterControlDialog();
+        ASSERT_TRUE(dialog.Create(kControlDialog));
+        dialog.ShowWindow(SW_SHOW);
+        ASSERT_TRUE(preset.SubclassDlgItem(kDefault, &dialog));
+        ASSERT_TRUE(push.SubclassDlgItem(kPush, &dialog));
+    }
+    void FocusAndPressEnter(int id)
+    {
+        CWnd* control = dialog.GetDlgItem(id);
+        control->SetFocus();
+        SimulateKey(*control, VK_RETURN);
+    }
+    static void Hover(CImageButton& button)
+    {
+        SimulateMouse(button, WM_MOUSEMOVE, POINT{5, 5});
+        ASSERT_TRUE(button.IsHovered());
+    }
+
+    ClickDialog dialog;
+    CImageButton preset, push;
+};
+
 } // namespace
+
+TEST_F(ImageButtonInputTest, TheDefaultButtonKeepsItsRoleWhichFollowsTheFocus)
+{
+    preset.SetFlat(FALSE);
+    FocusAndPressEnter(kEdit);
+    EXPECT_EQ(dialog.clicks, std::vector<UINT>{kDefault}) << "Enter clicks the default button, not IDOK";
+    EXPECT_TRUE(preset.IsDefaultButton());
+    EXPECT_EQ(CaptureWindow(preset).Pixel(0, 10), RGB(0, 0, 0)) << "a raised default button is framed";
+
+    FocusAndPressEnter(kPush);
+    EXPECT_EQ(dialog.clicks.back(), static_cast<UINT>(kPush));
+    EXPECT_TRUE(push.IsDefaultButton());
+    EXPECT_FALSE(preset.IsDefaultButton());
+    EXPECT_EQ(CaptureWindow(preset).Pixel(0, 10), GetSysColor(COLOR_BTNHILIGHT)) << "no frame any more";
+    EXPECT_EQ(push.GetStyle() & BS_TYPEMASK, BS_OWNERDRAW) << "the role moves, the look stays its own";
+
+    FocusAndPressEnter(kCheck);
+    EXPECT_TRUE(preset.IsDefaultButton());
+    EXPECT_FALSE(push.IsDefaultButton());
+    EXPECT_EQ(dialog.clicks.back(), static_cast<UINT>(kDefault));
+}
+
+TEST_F(ImageButtonInputTest, AFlatButtonStopsHoveringWhenItsWindowGoesInactive)
+{
+    Hover(push);
+    CDialog other(kControlDialog);
+    ASSERT_TRUE(other.Create(kControlDialog));
+    other.MoveWindow(600, 400, 200, 100);
+    other.ShowWindow(SW_SHOW);
+    EXPECT_TRUE(platform::ui::PumpEventsUntil([&] { return !push.IsHovered(); }));
+}
+
+TEST_F(ImageButtonInputTest, AMessageBoxTakesTheMouseFromAButtonHeldDown)
+{
+    Hover(push);
+    SimulateMouse(push, WM_LBUTTONDOWN, POINT{5, 5});
+    platform::ui::MessageBoxRecorder boxes;
+    AfxMessageBox("interrupting");
+    EXPECT_FALSE(push.IsHovered());
+    SimulateMouse(push, WM_LBUTTONUP, POINT{5, 5});
+    EXPECT_TRUE(dialog.clicks.empty()) << "let go of, the button is not clicked by the release";
+}
 
 class ImageButtonTest : public ControlDialogTest {
 protected:
@@ -181,6 +272,21 @@ TEST_F(ImageButtonTest, BitmapsAreDrawnThroughTheirMask)
     const int left = (kWidth - 2) / 2, top = (kHeight - 1) / 2;
     EXPECT_EQ(drawn.At(left, top), RGB(0, 200, 0)) << "transparent";
     EXPECT_EQ(drawn.At(left + 1, top), blue);
+}
+
+TEST_F(ImageButtonTest, IconsHandedOverAreTheButtonsEvenWhenItRefusesThem)
+{
+    CImageButton button;
+    Attach(button, kPush);
+    HICON out = MakeIcon(8, RGB(255, 0, 0));
+    EXPECT_EQ(button.SetIcon(nullptr, out), CImageButton::kOk) << "a null first icon stores nothing";
+    EXPECT_FALSE(DestroyIcon(out)) << "the second icon was destroyed";
+
+    out = MakeIcon(8, RGB(0, 0, 255));
+    HICON unreadable = MakeIcon(8, RGB(0, 255, 0));
+    DestroyIcon(unreadable);
+    EXPECT_EQ(button.SetIcon(unreadable, out), CImageButton::kImageFailed);
+    EXPECT_FALSE(DestroyIcon(out)) << "the second icon was destroyed";
 }
 
 TEST_F(ImageButtonTest, AGreySecondIconShowsInTheNormalStateOnly)

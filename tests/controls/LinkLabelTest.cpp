@@ -38,6 +38,7 @@ TEST_F(LinkLabelTest, TheTemplatesTextIsTheAddressAndTheLabelFitsIt)
 {
     EXPECT_EQ(label.GetURL(), kLinkAddress);
     EXPECT_TRUE(label.GetStyle() & SS_NOTIFY);
+    EXPECT_EQ(label.GetStyle() & SS_TYPEMASK, SS_LEFT) << "the alignment the dialog gave it";
     CRect rect;
     label.GetClientRect(&rect);
     CClientDC dc(&label);
@@ -51,6 +52,13 @@ TEST_F(LinkLabelTest, TheTemplatesTextIsTheAddressAndTheLabelFitsIt)
     dc.SelectObject(previous);
     EXPECT_EQ(rect.Width(), text.cx);
     EXPECT_EQ(rect.Height(), text.cy);
+    // The address is drawn on that one line to its end: its last characters have ink.
+    const auto picture = CaptureWindow(label);
+    int end = 0;
+    for (int y = 0; y < picture.Height(); ++y)
+        for (int x = picture.Width() * 9 / 10; x < picture.Width(); ++x)
+            end += picture.Pixel(x, y) == RGB(0, 0, 255) ? 1 : 0;
+    EXPECT_GT(end, 0);
 }
 
 TEST_F(LinkLabelTest, AClickOpensTheAddressAsOneArgumentAndMarksItVisited)

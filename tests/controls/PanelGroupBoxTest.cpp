@@ -98,3 +98,10 @@ TEST(PanelGroupBox, SetTextBeforeTheWindowDoesNothing)
     box.SetText("Early");
     EXPECT_TRUE(box.m_strTitle.IsEmpty());
 }
+
+TEST_F(ControlDialogTest, APanelBoxTheProgramMakesHasTheIconStyle)
+{
+    CPanelGroupBox made;
+    ASSERT_TRUE(made.Create("Made", WS_CHILD | WS_VISIBLE | BS_GROUPBOX, CRect(10, 10, 110, 60), &dialog, 4711));
+    EXPECT_EQ(made.GetStyle() & BS_ICON, BS_ICON) << "the button draws no box of its own";
+}

@@ -40,6 +40,9 @@ TEST(CellOrder, NumbersDatesAndTextsEachInTheirOwnWayAndInThatOrder)
         {"01/02/2003", "10", 1},
         {"01/02/2003", "abc", -1},
         {"abc", "abd", -1},
+        {"Banana", "apple", 1},                        // texts as the user's language orders them
+        {"apple", "BANANA", -1},
+        {"Apple", "apple", 0},
     };
     for (const Order& order : orders)
         EXPECT_EQ(Sign(CompareCells(order.a, order.b)), order.sign) << order.a << " vs " << order.b;

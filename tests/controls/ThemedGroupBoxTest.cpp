@@ -9,8 +9,55 @@
 
 #include <cstdint>
 #include <cstdlib>
+#include <string>
 
 using platform::ui::CaptureWindow;
+
+namespace {
+
+// The control dialog answering WM_CTLCOLORSTATIC for the group box: a yellow brush, blue text
+// on no background.
+class ColouringDialog : public CDialog {
+    RV_DECLARE_MESSAGE_MAP()
+public:
+    ColouringDialog() : CDialog(kControlDialog) {}
+    CBrush yellow{RGB(255, 255, 0)};
+
+private:
+    LRESULT OnCtlColorStatic(WPARAM dc, LPARAM control)
+    {
+        if (reinterpret_cast<HWND>(control) != GetDlgItem(kGroup)->m_hWnd)
+            return Default();
+        CDC::FromHandle(reinterpret_cast<HDC>(dc))->SetTextColor(RGB(0, 0, 255));
+        CDC::FromHandle(reinterpret_cast<HDC>(dc))->SetBkMode(TRANSPARENT);
+        return reinterpret_cast<LRESULT>(yellow.GetSafeHandle());
+    }
+};
+
+RV_MESSAGE_MAP(ColouringDialog, CDialog, msgmap::Message(WM_CTLCOLORSTATIC, &T::OnCtlColorStatic))
+
+} // namespace
+
+TEST(ThemedGroupBox, TheParentsAnswerColoursTheBoxAndItsCaption)
+{
+    RegisterControlDialog();
+    ColouringDialog dialog;
+    ASSERT_TRUE(dialog.Create(kControlDialog));
+    dialog.ShowWindow(SW_SHOW);
+    CThemedGroupBox box;
+    ASSERT_TRUE(box.SubclassDlgItem(kGroup, &dialog));
+    box.SetWindowText("Group", FALSE);
+    const auto picture = CaptureWindow(box);
+    EXPECT_EQ(picture.Pixel(picture.Width() / 2, picture.Height() / 2), RGB(255, 255, 0)) << "inside the frame too";
+    int face = 0, blue = 0;
+    for (int y = 0; y < 2 * box.m_nHalfBand; ++y)
+        for (int x = 0; x < picture.Width(); ++x) {
+            face += picture.Pixel(x, y) == GetSysColor(COLOR_BTNFACE) ? 1 : 0;
+            blue += picture.Pixel(x, y) == RGB(0, 0, 255) ? 1 : 0;
+        }
+    EXPECT_EQ(face, 0) << "the caption has no background of its own";
+    EXPECT_GT(blue, 0) << "the caption is in the parent's text colour";
+}
 
 TEST_F(ControlDialogTest, GroupBoxWithoutThemeDrawsAnEtchedShadowFrame)
 {
@@ -92,6 +139,20 @@ TEST_F(ControlDialogTest, GroupBoxFontSettersChainAndReport)
     CThemedGroupBox unattached;
     EXPECT_EQ(unattached.GetFontFaceName(), "MS Sans Serif");
     EXPECT_EQ(unattached.GetFontPointSize(), 8);
+}
+
+TEST_F(ControlDialogTest, GroupBoxFaceNamesKeepTheirFirst31CharactersWhole)
+{
+    CThemedGroupBox box;
+    ASSERT_TRUE(box.SubclassDlgItem(kGroup, &dialog));
+    std::string face, kept;
+    for (int n = 0; n < 40; ++n) {
+        face += "宋";
+        if (n < 31)
+            kept += "宋";
+    }
+    box.SetFont(face.c_str(), 12, FALSE);
+    EXPECT_EQ(box.GetFontFaceName(), CString(kept));
 }
 
 // Also run at 120 dots per inch (tests/controls/CMakeLists.txt), where 12 points are 20 pixels.

@@ -2,6 +2,7 @@
 // (257) dialogs it opens.
 #include "app/window/AppFixture.h"
 #include "dialogs/diary/Form_Date_Font.h"
+#include "platform/ui/SysColors.h"
 #include "settings/SettingsRecords.h"
 
 namespace {
@@ -101,4 +102,22 @@ TEST_F(DateFontDialogTest, CancelStoresNothingButKeepsWhatTheNestedDialogsStored
     EXPECT_EQ(Stored(), before);
     EXPECT_EQ(g_dateTable.line_type, "dashed") << "the box dialog stored on its OK";
     EXPECT_EQ(g_addText.FontBold, 1) << "the text lines dialog stored on its OK";
+}
+
+TEST_F(DateFontDialogTest, TheHeadingGroupIsWhiteWithItsCaptionDrawnOnTheWhite)
+{
+    Run([](DialogProbe& p) {
+        CThemedGroupBox& group = Of(p).m_group;
+        const auto picture = platform::ui::CaptureWindow(group);
+        EXPECT_EQ(picture.Pixel(picture.Width() / 2, picture.Height() / 4), RGB(255, 255, 255));
+        int face = 0, text = 0;
+        for (int y = 0; y < 2 * group.m_nHalfBand; ++y)
+            for (int x = 0; x < picture.Width(); ++x) {
+                face += picture.Pixel(x, y) == GetSysColor(COLOR_BTNFACE) ? 1 : 0;
+                text += picture.Pixel(x, y) == group.m_crText ? 1 : 0;
+            }
+        EXPECT_EQ(face, 0) << "no caption background of the dialog's colour";
+        EXPECT_GT(text, 0) << "the caption is drawn";
+        p.Click(IDC_HEADING_CANCEL);
+    });
 }

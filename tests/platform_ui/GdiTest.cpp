@@ -202,6 +202,28 @@ TEST(GdiFonts, PositiveHeightIsTheCellHeight)
     EXPECT_LT(small.Ink().Height(), large.Ink().Height());
 }
 
+TEST(GdiFonts, APositiveHeightIsTheCellOfTheFacesWindowsAscentAndDescent)
+{
+    if (!QFile::exists(QStringLiteral("/usr/share/wine/fonts/tahoma.ttf")))
+        GTEST_SKIP() << "fonts-wine is not installed (scripts/packages.sh installs it)";
+    // The em Windows gives a cell: cell x units per em / (Windows ascent + descent), rounded.
+    // The free Tahoma (2048 units, 2049 + 423) asks font engines for a line of one em instead.
+    const struct {
+        const char* face;
+        int cell;
+        int em;
+    } cases[] = {{"Tahoma", 28, 23}, {"Tahoma", 18, 15}, {"Times New Roman", 28, 25}, {"DejaVu Sans", 28, 24}};
+    for (const auto& c : cases) {
+        CFont byCell, byEm;
+        byCell.CreateFont(c.cell, 0, 0, 0, 0, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, c.face);
+        byEm.CreateFont(-c.em, 0, 0, 0, 0, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, c.face);
+        Canvas cellCanvas(300, 50), emCanvas(300, 50);
+        Write(cellCanvas, byCell, "Thursday | Fri");
+        Write(emCanvas, byEm, "Thursday | Fri");
+        EXPECT_EQ(cellCanvas.Ink(), emCanvas.Ink()) << c.face << " " << c.cell;
+    }
+}
+
 TEST(GdiFonts, ZeroHeightAndWeightTakeDefaults)
 {
     CFont font;
@@ -262,6 +284,23 @@ TEST(GdiFonts, FamiliesListTheInstalledOnesWithoutVerticalNames)
     EXPECT_NE(std::find(families.begin(), families.end(), CString("DejaVu Sans")), families.end());
     for (const CString& family : families)
         EXPECT_NE(family.Left(1), "@");
+
+    // Handed to a callback one by one, in the same order, until the callback says stop.
+    struct Seen {
+        std::vector<CString> faces;
+        size_t stopAfter;
+    };
+    const auto note = [](const LOGFONT* logFont, LPARAM lParam) {
+        auto* seen = reinterpret_cast<Seen*>(lParam);
+        seen->faces.emplace_back(logFont->lfFaceName.c_str());
+        return seen->faces.size() < seen->stopAfter ? 1 : 0;
+    };
+    Seen all{{}, families.size() + 1};
+    EXPECT_EQ(EnumFontFamilies(note, reinterpret_cast<LPARAM>(&all)), 1);
+    EXPECT_EQ(all.faces, families);
+    Seen two{{}, 2};
+    EXPECT_EQ(EnumFontFamilies(note, reinterpret_cast<LPARAM>(&two)), 0);
+    EXPECT_EQ(two.faces.size(), 2u);
 }
 
 TEST(GdiMulDiv, RoundsToNearestAwayFromZero)

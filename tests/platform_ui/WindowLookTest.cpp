@@ -1,8 +1,10 @@
 // What a user sees of a window's state: a disabled dialog keeps its look but refuses input, a
-// dialog without a sizing frame keeps its size, read-only edits look read-only, and the wait
-// cursor.
+// dialog without a sizing frame keeps its size, read-only edits look read-only, bitmap statics
+// show their whole bitmap, progress bars carry no text, and the wait cursor.
 #include "platform/ui/Dialog.h"
 #include "platform/ui/DialogTemplate.h"
+#include "platform/ui/Gdi.h"
+#include "platform/ui/Resources.h"
 #include "platform/ui/StandardControls.h"
 #include "platform/ui/SysColors.h"
 #include "platform/ui/WaitCursor.h"
@@ -12,12 +14,16 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QProgressBar>
 #include <gtest/gtest.h>
+
+#include "support/BmpFile.h"
+#include "support/TempFolder.h"
 
 namespace {
 
-constexpr UINT kLookDialog = 9402, kSizingDialog = 9403;
-constexpr int kButton = 1001, kReadOnly = 1002;
+constexpr UINT kLookDialog = 9402, kSizingDialog = 9403, kPictureDialog = 9404, kPictureResource = 9405;
+constexpr int kButton = 1001, kReadOnly = 1002, kPicture = 1003, kResourcePicture = 1004, kText = 1005, kBar = 1006;
 
 class LookDialog : public CDialog {
     RV_DECLARE_MESSAGE_MAP()
@@ -46,6 +52,21 @@ void RegisterLookDialogs()
     dialog.id = kSizingDialog;
     dialog.style |= WS_THICKFRAME;
     RegisterDialogTemplate(dialog);
+    dialog.id = kPictureDialog;
+    dialog.controls = {
+        {ControlClass::Static, kPicture, "", 10, 10, 13, 12, SS_BITMAP},
+        {ControlClass::Static, kResourcePicture, "#" + std::to_string(kPictureResource), 40, 10, 10, 10, SS_BITMAP},
+        {ControlClass::Static, kText, "text", 60, 10, 20, 8, SS_LEFT},
+        {ControlClass::Progress, kBar, "", 10, 40, 100, 10, 0},
+    };
+    RegisterDialogTemplate(dialog);
+}
+
+CSize SizeOfItem(CWnd& dialog, int id)
+{
+    CRect rect;
+    dialog.GetDlgItem(id)->GetWindowRect(&rect);
+    return rect.Size();
 }
 
 QWidget* WidgetOfItem(CWnd& dialog, int id)
@@ -136,4 +157,41 @@ TEST(WindowLook, WaitCursorWhileTheObjectLives)
         EXPECT_TRUE(IsWaitCursorShown());
     }
     EXPECT_FALSE(IsWaitCursorShown());
+}
+
+TEST(WindowLook, BitmapStaticsTakeTheSizeOfTheirBitmapOtherStaticsKeepTheirs)
+{
+    TempFolder folder;
+    WriteSolidBmp(folder.File("wide.bmp"), 40, 24, RGB(255, 0, 0));
+    RegisterBitmapResource(kPictureResource, folder.File("wide.bmp").c_str());
+    RegisterLookDialogs();
+    LookDialog dialog(kPictureDialog);
+    ASSERT_TRUE(dialog.Create(kPictureDialog));
+    EXPECT_EQ(SizeOfItem(dialog, kResourcePicture), CSize(40, 24)) << "the template's bitmap";
+
+    const CSize textSize = SizeOfItem(dialog, kText);
+    CRect before;
+    dialog.GetDlgItem(kPicture)->GetWindowRect(&before);
+    CBitmap square;
+    const std::vector<DWORD> pixels(32 * 32, 0x00FF00);
+    ASSERT_TRUE(square.CreateBitmap(32, 32, 1, 32, pixels.data()));
+    const HBITMAP bitmap = static_cast<HBITMAP>(square.GetSafeHandle());
+    static_cast<CStatic*>(dialog.GetDlgItem(kPicture))->SetBitmap(bitmap);
+    static_cast<CStatic*>(dialog.GetDlgItem(kText))->SetBitmap(bitmap);
+    EXPECT_EQ(SizeOfItem(dialog, kPicture), CSize(32, 32)) << "grown from 13 x 12 dialog units";
+    EXPECT_EQ(SizeOfItem(dialog, kText), textSize);
+    CRect after;
+    dialog.GetDlgItem(kPicture)->GetWindowRect(&after);
+    EXPECT_EQ(after.TopLeft(), before.TopLeft()) << "its top-left corner stays";
+}
+
+TEST(WindowLook, ProgressBarsShowNoTextOfTheirOwn)
+{
+    RegisterLookDialogs();
+    LookDialog dialog(kPictureDialog);
+    ASSERT_TRUE(dialog.Create(kPictureDialog));
+    static_cast<CProgressCtrl*>(dialog.GetDlgItem(kBar))->SetPos(9);
+    auto* bar = qobject_cast<QProgressBar*>(WidgetOfItem(dialog, kBar));
+    ASSERT_NE(bar, nullptr);
+    EXPECT_FALSE(bar->isTextVisible());
 }

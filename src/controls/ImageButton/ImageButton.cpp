@@ -354,10 +354,8 @@ LRESULT CImageButton::OnSetStyle(WPARAM style, LPARAM redraw)
         m_bIsDefault = TRUE;
     else if (type == BS_PUSHBUTTON)
         m_bIsDefault = FALSE;
-    ModifyStyle(kTypeBits, BS_OWNERDRAW);
-    if (redraw)
-        Invalidate();
-    return 0;
+    // The button stays owner-drawn whatever type the dialog manager gives it.
+    return CButton::DefWindowProc(BM_SETSTYLE, (static_cast<DWORD>(style) & ~kTypeBits) | BS_OWNERDRAW, redraw);
 }
 
 LRESULT CImageButton::OnMouseLeave(WPARAM, LPARAM)

@@ -56,27 +56,32 @@ DWORD CImageButton::SetIcon(int idIn, int idOut)
     return SetIcon(in, out);
 }
 
+// The button owns the icons handed to it, also those it refuses.
 DWORD CImageButton::SetIcon(HICON in, HICON out)
 {
     FreeResources(TRUE);
-    if (in) {
-        IconSize size;
-        if (!ReadIconSize(in, &size)) {
+    const bool grey = out == reinterpret_cast<HICON>(static_cast<intptr_t>(kGreyIcon));
+    IconSize size;
+    if (!in || !ReadIconSize(in, &size)) {
+        if (in)
             DestroyIcon(in);
+        if (out && !grey)
+            DestroyIcon(out);
+        Invalidate();
+        return in ? kImageFailed : kOk;
+    }
+    m_icons[0] = IconRecord{in, size.width, size.height};
+    if (grey)
+        out = CreateGreyIcon(in);
+    if (out || grey) {
+        // A grey copy that could not be made counts as an unreadable icon.
+        if (!out || !ReadIconSize(out, &size)) {
+            if (out)
+                DestroyIcon(out);
             FreeResources(TRUE);
             return kImageFailed;
         }
-        m_icons[0] = IconRecord{in, size.width, size.height};
-        if (out == reinterpret_cast<HICON>(static_cast<intptr_t>(kGreyIcon)))
-            out = CreateGreyIcon(in);
-        if (out) {
-            if (!ReadIconSize(out, &size)) {
-                DestroyIcon(out);
-                FreeResources(TRUE);
-                return kImageFailed;
-            }
-            m_icons[1] = IconRecord{out, size.width, size.height};
-        }
+        m_icons[1] = IconRecord{out, size.width, size.height};
     }
     Invalidate();
     return kOk;

@@ -23,7 +23,7 @@ void StopBox(const char* text, const char* caption = nullptr)
 
 void CPictureBox::FreePicture()
 {
-    m_picture.reset();
+    m_pPicture.reset();
     m_height = 0;
     m_width = 0;
 }
@@ -31,12 +31,12 @@ void CPictureBox::FreePicture()
 BOOL CPictureBox::FinishLoad(BOOL loaded, LONG byteCount)
 {
     m_dataSize = byteCount;
-    if (!loaded || !m_picture) {
+    if (!loaded || !m_pPicture) {
         FreePicture();
         return FALSE;
     }
-    m_height = HimetricToPixels(m_picture->HimetricHeight(), kScreenDpi);
-    m_width = HimetricToPixels(m_picture->HimetricWidth(), kScreenDpi);
+    m_height = HimetricToPixels(m_pPicture->HimetricHeight(), kScreenDpi);
+    m_width = HimetricToPixels(m_pPicture->HimetricWidth(), kScreenDpi);
     return TRUE;
 }
 
@@ -45,8 +45,8 @@ BOOL CPictureBox::LoadPictureData(const BYTE* data, int size)
     FreePicture();
     if (!data || size <= 0)
         return FALSE;
-    m_picture = Picture::FromBytes(std::vector<BYTE>(data, data + size));
-    return m_picture ? TRUE : FALSE;
+    m_pPicture = Picture::FromBytes(std::vector<BYTE>(data, data + size));
+    return m_pPicture ? TRUE : FALSE;
 }
 
 BOOL CPictureBox::LoadFromResource(UINT resourceId, LPCTSTR resourceType)
@@ -83,7 +83,7 @@ BOOL CPictureBox::LoadFromFile(const CString& path)
 
 BOOL CPictureBox::Render(CDC* dc, int x, int y, int cx, int cy)
 {
-    if (m_picture->Render(dc, x, y, cx, cy))
+    if (m_pPicture->Render(dc, x, y, cx, cy))
         return TRUE;
     if (!m_renderFailureTraced) {
         std::printf("%s\n", kNoMemory);
@@ -94,43 +94,44 @@ BOOL CPictureBox::Render(CDC* dc, int x, int y, int cx, int cy)
 
 BOOL CPictureBox::Show(CDC* dc, CRect rect)
 {
-    if (!dc || !m_picture)
+    if (!dc || !m_pPicture)
         return FALSE;
     return Render(dc, rect.left, rect.top, rect.Width(), rect.Height());
 }
 
 BOOL CPictureBox::ShowScaled(CDC* dc, CPoint leftTop, CPoint extraSize, int magnifyX, int magnifyY)
 {
-    if (!dc || !m_picture)
+    if (!dc || !m_pPicture)
         return FALSE;
-    const LONG width = HimetricToPixels(m_picture->HimetricWidth(), dc->GetDeviceCaps(LOGPIXELSX));
-    const LONG height = HimetricToPixels(m_picture->HimetricHeight(), dc->GetDeviceCaps(LOGPIXELSY));
+    const LONG width = HimetricToPixels(m_pPicture->HimetricWidth(), dc->GetDeviceCaps(LOGPIXELSX));
+    const LONG height = HimetricToPixels(m_pPicture->HimetricHeight(), dc->GetDeviceCaps(LOGPIXELSY));
     return Render(dc, leftTop.x, leftTop.y, extraSize.x + magnifyX * width, extraSize.y + magnifyY * height);
 }
 
 void CPictureBox::UpdatePixelSize(CDC* dc)
 {
-    if (!dc || !m_picture) {
+    if (!dc || !m_pPicture) {
         m_width = 0;
         m_height = 0;
         return;
     }
     const int dpiX = dc->IsPrinting() ? kScreenDpi : dc->GetDeviceCaps(LOGPIXELSX);
     const int dpiY = dc->IsPrinting() ? kScreenDpi : dc->GetDeviceCaps(LOGPIXELSY);
-    m_width = HimetricToPixels(m_picture->HimetricWidth(), dpiX);
-    m_height = HimetricToPixels(m_picture->HimetricHeight(), dpiY);
+    m_width = HimetricToPixels(m_pPicture->HimetricWidth(), dpiX);
+    m_height = HimetricToPixels(m_pPicture->HimetricHeight(), dpiY);
 }
 
 BOOL CPictureBox::SaveToFile(const CString& path)
 {
-    if (!m_picture)
+    if (!m_pPicture)
         return FALSE;
     std::ofstream file(path.GetString(), std::ios::binary | std::ios::trunc);
     if (!file) {
         ShowFileError(path);
         return FALSE;
     }
-    const std::vector<BYTE>& bytes = m_picture->Bytes();
+    std::vector<BYTE> bytes;
+    m_pPicture->SaveAsFile(bytes);
     file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
     return file.good() ? TRUE : FALSE;
 }

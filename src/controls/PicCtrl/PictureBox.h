@@ -29,7 +29,7 @@ public:
     BOOL DrawBitmapResource(CDC* dc, UINT bitmapId, int x, int y);
     void FreePicture();
 
-    bool HasPicture() const { return m_picture != nullptr; }
+    bool HasPicture() const { return m_pPicture != nullptr; }
 
     LONG m_height = 0;
     LONG m_dataSize = 0;
@@ -42,6 +42,6 @@ private:
     BOOL Render(CDC* dc, int x, int y, int cx, int cy);
     void ShowFileError(const CString& path);
 
-    std::unique_ptr<Picture> m_picture;
+    std::unique_ptr<Picture> m_pPicture;
     bool m_renderFailureTraced = false;
 };

@@ -30,9 +30,10 @@ CPanelGroupBox::~CPanelGroupBox()
     m_font.DeleteObject();
 }
 
-BOOL CPanelGroupBox::Create(LPCTSTR caption, DWORD style, const RECT& rect, CWnd* parent, UINT id)
+BOOL CPanelGroupBox::PreCreateWindow(CREATESTRUCT& cs)
 {
-    return CButton::Create(caption, style | BS_ICON, rect, parent, id);
+    cs.style |= BS_ICON;
+    return CButton::PreCreateWindow(cs);
 }
 
 void CPanelGroupBox::PreSubclassWindow()

@@ -36,8 +36,8 @@ public:
     // 0, 1 or 2; anything else is stored as 0.
     virtual CPanelGroupBox& SetAlignment(int alignment);
 
-    // The window made with BS_ICON, which keeps the button from drawing a box of its own.
-    BOOL Create(LPCTSTR caption, DWORD style, const RECT& rect, CWnd* parent, UINT id);
+    // The window is made with BS_ICON, which keeps the button from drawing a box of its own.
+    BOOL PreCreateWindow(CREATESTRUCT& cs) override;
     void PreSubclassWindow() override;
 
     CString m_strTitle;

@@ -2,6 +2,7 @@
 
 #include "controls/IconPixels.h"
 #include "controls/groupbox/VisualStyles.h"
+#include "platform/CodePage.h"
 #include "platform/ui/Images.h"
 #include "platform/ui/Resources.h"
 #include "platform/ui/SysColors.h"
@@ -21,6 +22,8 @@ namespace {
 bool g_painting = false;
 
 constexpr int kPointsPerInch = 72;
+// A LOGFONT face holds 31 characters and its terminator.
+constexpr size_t kLongestFace = 31;
 
 int DisplayPixelsPerInch()
 {
@@ -181,7 +184,7 @@ CThemedGroupBox& CThemedGroupBox::SetFont(LPCTSTR face, int points, BOOL redraw)
 {
     LOGFONT logFont;
     if (face && *face)
-        logFont.lfFaceName = CString(face).Left(31).str();
+        logFont.lfFaceName = std::string(face, platform::Utf8CharactersLength(face, kLongestFace));
     else
         GetLogFont(&logFont);
     logFont.lfHeight = PointsToHeight(points);
@@ -347,12 +350,14 @@ void CThemedGroupBox::Draw(CDC* dc, const CRect& rc)
     iconRect.top = frame.top - m_nIconSize / 2;
     iconRect.bottom = iconRect.top + m_nIconSize;
 
+    const Colours colours = AskParentColours(dc);
     // The caption band is the box's own colour; below it (frame style) the parent shows through,
-    // which is what copying the parent's pixels achieves on Windows.
+    // which is what copying the parent's pixels achieves on Windows. A brush from the parent
+    // paints the whole box, as it paints any static.
     CRect fill = rc;
-    if (IsFrameStyle())
+    if (IsFrameStyle() && !colours.background)
         fill.bottom = rc.top + 2 * m_nHalfBand;
-    dc->FillSolidRect(&fill, m_crBackground);
+    FillBackground(dc, fill, colours.background);
     CGdiObject* previousBrush = dc->SelectStockObject(NULL_BRUSH);
     if (IsFrameStyle())
         m_rcFrame = frame;
@@ -360,9 +365,32 @@ void CThemedGroupBox::Draw(CDC* dc, const CRect& rc)
     dc->SelectObject(previousBrush);
 
     CalcCaptionRect(caption);
-    dc->FillSolidRect(&caption, m_crBackground);
+    FillBackground(dc, caption, colours.background);
     textRect.left = iconRect.left = caption.left;
-    DrawCaption(dc, textRect, iconRect);
+    DrawCaption(dc, textRect, iconRect, colours);
+}
+
+// As every static does, the box asks its parent for its colours: the answer's brush paints the
+// background, and what the parent leaves in the DC draws the caption. Without an answer the
+// box's own colours stand.
+CThemedGroupBox::Colours CThemedGroupBox::AskParentColours(CDC* dc)
+{
+    dc->SetTextColor(Disabled() && m_bGrayDisabled ? GetSysColor(COLOR_GRAYTEXT) : m_crText);
+    dc->SetBkColor(GetSysColor(COLOR_BTNFACE));
+    dc->SetBkMode(OPAQUE);
+    CWnd* parent = GetParent();
+    const LRESULT answer = parent ? parent->SendMessage(WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc->GetSafeHdc()),
+                                                        reinterpret_cast<LPARAM>(m_hWnd))
+                                  : 0;
+    return Colours{reinterpret_cast<HBRUSH>(answer), dc->GetTextColor(), dc->GetBkColor(), dc->GetBkMode()};
+}
+
+void CThemedGroupBox::FillBackground(CDC* dc, const CRect& rect, HBRUSH brush) const
+{
+    if (brush)
+        dc->FillRect(&rect, CBrush::FromHandle(brush));
+    else
+        dc->FillSolidRect(&rect, m_crBackground);
 }
 
 void CThemedGroupBox::CalcCaptionRect(CRect& r) const
@@ -441,12 +469,12 @@ void CThemedGroupBox::DrawHeaderLine(CDC* dc, const CRect& rect, COLORREF colour
     dc->SelectObject(previous);
 }
 
-void CThemedGroupBox::DrawCaption(CDC* dc, CRect textRect, CRect iconRect)
+void CThemedGroupBox::DrawCaption(CDC* dc, CRect textRect, CRect iconRect, const Colours& colours)
 {
     const int indent = IsFrameStyle() || m_nAlignment != 0 ? 3 : 0;
     if (m_nIconAlignment == 2) {
         textRect.left += indent;
-        iconRect.left = DrawCaptionText(dc, textRect) + (m_sizeText.cx != 0 ? m_nIconSpacing : 0);
+        iconRect.left = DrawCaptionText(dc, textRect, colours) + (m_sizeText.cx != 0 ? m_nIconSpacing : 0);
         iconRect.right = iconRect.left + m_nIconSize;
         DrawCaptionIcon(dc, iconRect);
         return;
@@ -454,7 +482,7 @@ void CThemedGroupBox::DrawCaption(CDC* dc, CRect textRect, CRect iconRect)
     iconRect.left += indent;
     iconRect.right = iconRect.left + m_nIconSize;
     textRect.left = DrawCaptionIcon(dc, iconRect) + (m_hIcon ? m_nIconSpacing : 0);
-    DrawCaptionText(dc, textRect);
+    DrawCaptionText(dc, textRect, colours);
 }
 
 int CThemedGroupBox::DrawCaptionIcon(CDC* dc, const CRect& rect)
@@ -472,14 +500,14 @@ int CThemedGroupBox::DrawCaptionIcon(CDC* dc, const CRect& rect)
     return rect.right;
 }
 
-int CThemedGroupBox::DrawCaptionText(CDC* dc, CRect rect)
+int CThemedGroupBox::DrawCaptionText(CDC* dc, CRect rect, const Colours& colours)
 {
     const CString text = GetWindowText();
     if (text.IsEmpty())
         return rect.left;
-    dc->SetTextColor(Disabled() && m_bGrayDisabled ? GetSysColor(COLOR_GRAYTEXT) : m_crText);
-    dc->SetBkColor(GetSysColor(COLOR_BTNFACE));
-    dc->SetBkMode(OPAQUE);
+    dc->SetTextColor(colours.text);
+    dc->SetBkColor(colours.textBackground);
+    dc->SetBkMode(colours.textMode);
     CFont* previous = dc->SelectObject(&m_font);
     rect.right = rect.left + m_sizeText.cx;
     dc->DrawText(text, &rect, DT_SINGLELINE | DT_VCENTER);

@@ -81,16 +81,26 @@ protected:
     void OnPaint();
 
 private:
+    // The parent's answer to WM_CTLCOLORSTATIC: a brush (nullptr: none) and the caption's colours.
+    struct Colours {
+        HBRUSH background;
+        COLORREF text;
+        COLORREF textBackground;
+        int textMode;
+    };
+
     CThemedGroupBox& Done(BOOL redraw);
+    Colours AskParentColours(CDC* dc);
+    void FillBackground(CDC* dc, const CRect& rect, HBRUSH brush) const;
     void Draw(CDC* dc, const CRect& rc);
     void CalcCaptionRect(CRect& r) const;
     void DrawBorder(CDC* dc, const CRect& frame);
     void DrawFrameRect(CDC* dc, CRect rect, COLORREF colour);
     void DrawHeaderLine(CDC* dc, const CRect& rect, COLORREF colour);
-    void DrawCaption(CDC* dc, CRect textRect, CRect iconRect);
+    void DrawCaption(CDC* dc, CRect textRect, CRect iconRect, const Colours& colours);
     // Each returns the right edge of what it drew (the rectangle's left when nothing).
     int DrawCaptionIcon(CDC* dc, const CRect& rect);
-    int DrawCaptionText(CDC* dc, CRect rect);
+    int DrawCaptionText(CDC* dc, CRect rect, const Colours& colours);
     void ClearIcons();
     void TakeThemeTextColour();
     bool IsFrameStyle() const { return m_nControlStyle == 0; }

@@ -30,9 +30,6 @@ CLinkLabel::~CLinkLabel()
 void CLinkLabel::PreSubclassWindow()
 {
     ModifyStyle(0, SS_NOTIFY);
-    // Fitted to its text, a link is one line; wrapping could only lose its end.
-    if ((GetStyle() & SS_TYPEMASK) == SS_LEFT)
-        ModifyStyle(SS_TYPEMASK, SS_LEFTNOWORDWRAP);
     const CString text = GetWindowText();
     if (m_strURL.IsEmpty())
         m_strURL = text;

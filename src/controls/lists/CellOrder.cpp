@@ -1,7 +1,8 @@
 #include "controls/lists/CellOrder.h"
 
+#include "platform/ui/TextOrder.h"
+
 #include <algorithm>
-#include <cstring>
 #include <string_view>
 
 namespace {
@@ -67,7 +68,7 @@ int CompareCells(const CString& a, const CString& b)
     switch (kind) {
     case CellKind::Number: return CompareNumbers(first, second);
     case CellKind::Date: return CompareDates(first, second);
-    case CellKind::Text: return Sign(std::strcmp(a.GetString(), b.GetString()));
+    case CellKind::Text: return lstrcmpi(a.GetString(), b.GetString());
     }
     return 0;
 }

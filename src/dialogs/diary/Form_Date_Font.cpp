@@ -30,11 +30,21 @@ RV_MESSAGE_MAP(CForm_Date_Font, CHeadingFontDialog,
                msgmap::Command(IDC_DATE_MOTTO, &T::OnCheckMotto),
                msgmap::Command(IDC_DATE_TABLE_BUTTON, &T::OnButtonTable),
                msgmap::Command(IDC_DATE_MOTTO_BUTTON, &T::OnButtonMotto),
-               msgmap::Message(WM_COLOUR_PICKED, &T::OnColourPickedHere))
+               msgmap::Message(WM_COLOUR_PICKED, &T::OnColourPickedHere),
+               msgmap::Message(WM_CTLCOLORSTATIC, &T::OnCtlColorStatic))
 
 CForm_Date_Font::CForm_Date_Font(CWnd* parent)
     : CHeadingFontDialog(IDD_DATE_FONT, IDC_DATE_FONT_SAMPLE, IDC_DATE_FONT_GROUP, parent)
 {
+}
+
+// The group box is white, its caption drawn without a background; other statics keep their colours.
+LRESULT CForm_Date_Font::OnCtlColorStatic(WPARAM dc, LPARAM control)
+{
+    if (reinterpret_cast<HWND>(control) != m_group.m_hWnd)
+        return Default();
+    CDC::FromHandle(reinterpret_cast<HDC>(dc))->SetBkMode(TRANSPARENT);
+    return reinterpret_cast<LRESULT>(GetStockObject(WHITE_BRUSH));
 }
 
 void CForm_Date_Font::DoDataExchange(CDataExchange* dx)

@@ -33,6 +33,7 @@ private:
     void OnButtonTable();
     void OnButtonMotto();
     LRESULT OnColourPickedHere(WPARAM colour, LPARAM id);
+    LRESULT OnCtlColorStatic(WPARAM dc, LPARAM control);
     void ShowMottoPath();
     void ShowSampleBackground(COLORREF colour);
 };

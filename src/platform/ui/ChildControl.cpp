@@ -9,14 +9,17 @@ namespace platform::ui::detail {
 BOOL CreateChildControl(CWnd& object, ControlClass cls, DWORD style, const RECT& rect, CWnd* parent, UINT id)
 {
     QWidget* parentWidget = parent ? WidgetOf(parent->m_hWnd) : nullptr;
-    if (!parentWidget || object.m_hWnd)
+    CREATESTRUCT cs{parent ? parent->m_hWnd : nullptr, rect.bottom - rect.top, rect.right - rect.left, rect.top,
+                    rect.left, style, 0};
+    if (!parentWidget || object.m_hWnd || !object.PreCreateWindow(cs))
         return FALSE;
     ControlTemplate control;
     control.cls = cls;
     control.id = static_cast<int>(id);
-    control.style = style;
-    control.visible = (style & WS_VISIBLE) != 0;
-    const QRect pixels(rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top);
+    control.style = cs.style;
+    control.exStyle = cs.dwExStyle;
+    control.visible = (cs.style & WS_VISIBLE) != 0;
+    const QRect pixels(cs.x, cs.y, cs.cx, cs.cy);
     const HWND window = HandleOf(CreateControlAt(control, parentWidget, pixels));
     object.SubclassWindow(window);
     if (Deliver(window, WM_CREATE, 0, 0) == -1) {

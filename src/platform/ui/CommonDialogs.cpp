@@ -77,6 +77,7 @@ void AddFolderStatusLine(QFileDialog& dialog, const CString& initialFolder)
 // Runs a Qt dialog modal to its owner only, as on Windows.
 int RunOwned(QDialog& dialog, CWnd* owner)
 {
+    platform::ui::detail::CancelMouseMode();
     const bool disable = owner && owner->IsWindowEnabled();
     if (disable)
         owner->EnableWindow(FALSE);

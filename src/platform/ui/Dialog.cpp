@@ -2,6 +2,7 @@
 
 #include "platform/ui/TestHooks.h"
 #include "platform/ui/qt/ControlFactory.h"
+#include "platform/ui/qt/DialogManager.h"
 #include "platform/ui/qt/EventBridge.h"
 #include "platform/ui/qt/WindowAccess.h"
 #include "platform/ui/qt/WindowRecord.h"
@@ -57,8 +58,13 @@ HWND CDialog::BuildWindow(CWnd* owner)
         if (widget->windowHandle() && ownerWidget->window()->windowHandle())
             widget->windowHandle()->setTransientParent(ownerWidget->window()->windowHandle());
     }
-    for (const ControlTemplate& control : dialog->controls)
+    for (const ControlTemplate& control : dialog->controls) {
         CreateControl(control, widget, units);
+        if (control.cls == ControlClass::Button && (control.style & BS_TYPEMASK) == BS_DEFPUSHBUTTON &&
+            record->defaultId == 0)
+            record->defaultId = static_cast<UINT>(control.id);
+    }
+    FollowDialogFocus();
     SubclassWindow(window);
     return window;
 }
@@ -79,6 +85,7 @@ INT_PTR CDialog::DoModal()
         owner = AfxGetMainWnd();
     if (owner == this)
         owner = nullptr;
+    CancelMouseMode();
     const HWND window = BuildWindow(owner);
     m_running = true;
     m_result = IDCANCEL;

@@ -12,3 +12,16 @@ std::vector<CString> EnumFontFamilies()
     }
     return names;
 }
+
+int EnumFontFamilies(FONTENUMPROC proc, LPARAM lParam)
+{
+    int answer = 1;
+    for (const CString& family : EnumFontFamilies()) {
+        LOGFONT logFont;
+        logFont.lfFaceName = family.str();
+        answer = proc(&logFont, lParam);
+        if (answer == 0)
+            break;
+    }
+    return answer;
+}

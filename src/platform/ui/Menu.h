@@ -13,6 +13,8 @@
 constexpr UINT MF_STRING = 0x0000;
 constexpr UINT MF_SEPARATOR = 0x0800;
 constexpr UINT MF_BYPOSITION = 0x0400;
+// WM_MENUCHAR's menu kind: an Alt key with a character that nothing takes as its access key.
+constexpr UINT MF_SYSMENU = 0x2000;
 
 // System commands; a dialog's own items use ids below 0xF000.
 constexpr UINT SC_CLOSE = 0xF060;

@@ -47,6 +47,7 @@ int MessageBox(HWND owner, LPCTSTR text, LPCTSTR caption, UINT type)
 {
     const platform::ui::ShownMessageBox box{text ? text : "", caption ? caption : AfxGetAppName(), type};
     int answer = IDOK;
+    platform::ui::detail::CancelMouseMode();
     if (platform::ui::RecordMessageBox(box, &answer))
         return answer;
     platform::ui::EnsureApplication();

@@ -42,9 +42,10 @@ LONG Picture::HimetricHeight() const
     return PixelsToHimetric(m_data->image.height(), kScreenDpi);
 }
 
-const std::vector<BYTE>& Picture::Bytes() const
+LONG Picture::SaveAsFile(std::vector<BYTE>& stream) const
 {
-    return m_data->bytes;
+    stream.insert(stream.end(), m_data->bytes.begin(), m_data->bytes.end());
+    return static_cast<LONG>(m_data->bytes.size());
 }
 
 BOOL Picture::Render(CDC* dc, int x, int y, int cx, int cy) const

@@ -20,8 +20,9 @@ public:
 
     LONG HimetricWidth() const;
     LONG HimetricHeight() const;
-    // Exactly the bytes the picture was read from.
-    const std::vector<BYTE>& Bytes() const;
+    // Appends the picture's data, exactly the bytes it was read from, to the stream; returns
+    // their count.
+    LONG SaveAsFile(std::vector<BYTE>& stream) const;
     // Draws the whole picture stretched into the rectangle; FALSE when nothing could be drawn.
     BOOL Render(CDC* dc, int x, int y, int cx, int cy) const;
 

@@ -108,13 +108,15 @@ LPCTSTR AfxRegisterWndClass(UINT classStyle, HCURSOR cursor, HBRUSH background, 
 BOOL CWnd::CreateEx(DWORD exStyle, LPCTSTR className, LPCTSTR windowName, DWORD style, int x, int y, int width,
                     int height, HWND parent, UINT_PTR idOrMenu, void*)
 {
+    CREATESTRUCT cs{parent, height, width, y, x, style, exStyle};
     const auto found = Classes().find(className ? className : "");
-    if (found == Classes().end() || !(style & WS_POPUP) || m_hWnd || platform::ui::WindowCreationFails())
+    if (found == Classes().end() || m_hWnd || !PreCreateWindow(cs) || !(cs.style & WS_POPUP) ||
+        platform::ui::WindowCreationFails())
         return FALSE;
     auto* widget = new PopupWidget(found->second.background);
     widget->setWindowTitle(QString::fromUtf8(windowName ? windowName : ""));
-    widget->setGeometry(x, y, width, height);
-    const HWND window = Register(widget, WindowKind::Popup, static_cast<UINT>(idOrMenu), style, exStyle);
+    widget->setGeometry(cs.x, cs.y, cs.cx, cs.cy);
+    const HWND window = Register(widget, WindowKind::Popup, static_cast<UINT>(idOrMenu), cs.style, cs.dwExStyle);
     widget->installEventFilter(&EventBridge::Instance());
     // As on Windows, a popup made with a child window as parent belongs to that child's
     // top-level window.
@@ -131,7 +133,7 @@ BOOL CWnd::CreateEx(DWORD exStyle, LPCTSTR className, LPCTSTR windowName, DWORD 
         return FALSE;
     }
     BridgeApplicationState();
-    if (style & WS_VISIBLE) {
+    if (cs.style & WS_VISIBLE) {
         // A visible popup is activated and takes the keyboard focus.
         ShowWindow(SW_SHOW);
         widget->activateWindow();

@@ -3,11 +3,14 @@
 #include "platform/ui/qt/WindowAccess.h"
 #include "platform/ui/GdiDefs.h"
 #include "platform/ui/qt/DcFactory.h"
+#include "platform/ui/qt/DialogManager.h"
 #include "platform/ui/qt/InputGate.h"
+#include "platform/ui/qt/ListViewWidget.h"
 #include "platform/ui/qt/GdiAccess.h"
 #include "platform/ui/qt/WidgetText.h"
 #include "platform/ui/qt/WindowRecord.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QCursor>
 #include <QLabel>
@@ -32,6 +35,9 @@ std::set<WindowRecord*>& LiveRecords()
 }
 
 QPointer<QWidget> g_capture;
+// The window a mouse button went down on, until it comes up: Windows controls capture the
+// mouse on a press.
+QPointer<QWidget> g_pressed;
 
 bool OnGuiThread()
 {
@@ -313,6 +319,15 @@ LRESULT CWnd::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam)
             SendMessage(WM_COMMAND, IDCANCEL, 0);
         else
             DestroyWindow();
+        return 0;
+    case WM_CANCELMODE:
+        LetGoOfMouse(record->widget);
+        return 0;
+    case WM_GETDLGCODE:
+        return record->kind == WindowKind::Button ? ButtonDlgCode(*record) : 0;
+    case BM_SETSTYLE:
+        if (record->kind == WindowKind::Button)
+            SetButtonType(*record, static_cast<DWORD>(wParam), lParam != 0);
         return 0;
     default:
         return 0;
@@ -649,7 +664,10 @@ CFont* CWnd::GetFont() const
 void CWnd::GetClientRect(LPRECT rect) const
 {
     QWidget* widget = Widget(this);
-    *rect = widget ? CRect(0, 0, widget->width(), widget->height()) : CRect();
+    QRect client = widget ? widget->rect() : QRect();
+    if (const auto* list = dynamic_cast<const ListViewWidget*>(widget))
+        client = list->ClientArea();
+    *rect = CRect(0, 0, client.width(), client.height());
 }
 
 void CWnd::GetWindowRect(LPRECT rect) const
@@ -832,6 +850,33 @@ BOOL ReleaseCapture()
     g_capture = nullptr;
     return TRUE;
 }
+
+namespace platform::ui::detail {
+
+void NoteMouseButton(QWidget* widget, bool down)
+{
+    g_pressed = down ? widget : nullptr;
+}
+
+void CancelMouseMode()
+{
+    if (QWidget* holder = g_capture ? g_capture.data() : g_pressed.data())
+        Deliver(HandleOf(holder), WM_CANCELMODE, 0, 0);
+}
+
+void LetGoOfMouse(QWidget* widget)
+{
+    if (widget && widget == g_capture)
+        ReleaseCapture();
+    if (widget && widget == g_pressed) {
+        g_pressed = nullptr;
+        // A button let go of is no longer pressed: the release that follows clicks nothing.
+        if (auto* button = qobject_cast<QAbstractButton*>(widget))
+            button->setDown(false);
+    }
+}
+
+} // namespace platform::ui::detail
 
 CWnd* CWnd::SetFocus()
 {

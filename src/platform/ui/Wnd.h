@@ -10,6 +10,17 @@ class CFont;
 class CDC;
 class CMenu;
 
+// What a window is about to be made with; PreCreateWindow may change it.
+struct CREATESTRUCT {
+    HWND hwndParent = nullptr;
+    int cy = 0;
+    int cx = 0;
+    int y = 0;
+    int x = 0;
+    DWORD style = 0;
+    DWORD dwExStyle = 0;
+};
+
 class CWnd {
 public:
     CWnd() = default;
@@ -38,6 +49,8 @@ public:
     virtual BOOL OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);
     virtual BOOL PreTranslateMessage(MSG* message);
     virtual void PreSubclassWindow() {}
+    // Before the window of this object is made (CreateEx, a control's Create); FALSE makes none.
+    virtual BOOL PreCreateWindow(CREATESTRUCT&) { return TRUE; }
     virtual BOOL DestroyWindow();
     // After the window is gone; the object may delete itself here.
     virtual void PostNcDestroy() {}

@@ -40,11 +40,22 @@ void SelectFontSizeKept(CComboBox* combo, const CString& size)
         SelectComboStringKept(combo, size);
 }
 
+namespace {
+
+// Each installed family in turn: all but the vertical-writing ones ('@') join the list; 1 asks
+// for the next.
+int EnumFontFamProc(const LOGFONT* logFont, LPARAM combo)
+{
+    if (!logFont->lfFaceName.empty() && logFont->lfFaceName[0] != '@')
+        reinterpret_cast<CComboBox*>(combo)->AddString(logFont->lfFaceName.c_str());
+    return 1;
+}
+
+} // namespace
+
 void FillFontNameCombo(CComboBox* combo, CDC*)
 {
-    for (const CString& family : EnumFontFamilies())
-        if (!family.IsEmpty() && family.GetAt(0) != '@')
-            combo->AddString(family);
+    EnumFontFamilies(EnumFontFamProc, reinterpret_cast<LPARAM>(combo));
 }
 
 int ComboNumber(const CComboBox& combo)

@@ -332,6 +332,28 @@ TEST_F(MainWindowTest, ToolbarHasElevenButtonsOverTwelvePictures)
     EXPECT_LT(bar.bottom, list.top);
 }
 
+TEST_F(MainWindowTest, ToolbarButtonsAreAsWideAsTheirCaptionsAndAllShow)
+{
+    Start();
+    CFlatToolBar& toolbar = window->m_toolbar;
+    // Captions are in the desktop's message font, Tahoma of 8 points.
+    CFont messageFont;
+    messageFont.CreatePointFont(80, "Tahoma");
+    CClientDC dc(&toolbar);
+    dc.SelectObject(&messageFont);
+    CRect client;
+    toolbar.GetClientRect(&client);
+    const char* captions[] = {"新模板", "打开模板", "设置", "日历", "日历", "表", "帮助", "关于", "保存", "退出", "保存和退出"};
+    ASSERT_EQ(toolbar.GetButtonCount(), static_cast<int>(std::size(captions)));
+    for (int index = 0; index < toolbar.GetButtonCount(); ++index) {
+        CRect button;
+        ASSERT_TRUE(toolbar.GetItemRect(index, &button));
+        // Padding, the 32-pixel picture, the gap before the caption, the caption, padding.
+        EXPECT_EQ(button.Width(), 3 + 32 + 4 + dc.GetTextExtent(captions[index]).cx + 3) << captions[index];
+        EXPECT_LE(button.right, client.right) << captions[index];
+    }
+}
+
 TEST_F(MainWindowTest, AClickOnTheToolbarsSaveButtonRunsTheSave)
 {
     StartPrepared();

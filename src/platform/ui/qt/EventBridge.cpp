@@ -1,21 +1,25 @@
 #include "platform/ui/qt/EventBridge.h"
 
+#include "platform/ui/Menu.h"
 #include "platform/ui/qt/ControlColours.h"
 #include "platform/ui/qt/ControlFactory.h"
+#include "platform/ui/qt/DialogManager.h"
 #include "platform/ui/qt/CursorRecord.h"
 #include "platform/ui/qt/OwnerDrawButton.h"
 #include "platform/ui/qt/SystemMenu.h"
 #include "platform/ui/qt/WindowAccess.h"
 #include "platform/ui/qt/WindowRecord.h"
 
-#include <QApplication>
+#include <QAbstractButton>
 #include <QAbstractItemView>
+#include <QApplication>
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPlainTextEdit>
-#include <QPushButton>
+#include <cctype>
+#include <vector>
 
 namespace platform::ui::detail {
 namespace {
@@ -56,6 +60,16 @@ bool Bridge(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
     return handled;
 }
 
+// A window and every window inside it, the outer ones first.
+std::vector<HWND> WindowsWithin(QWidget* widget)
+{
+    std::vector<HWND> windows{HandleOf(widget)};
+    for (QWidget* child : widget->findChildren<QWidget*>())
+        if (const HWND handle = HandleOf(child))
+            windows.push_back(handle);
+    return windows;
+}
+
 bool Paint(HWND window, QWidget* widget)
 {
     if (!Maps(window, WM_PAINT))
@@ -72,54 +86,17 @@ bool Paint(HWND window, QWidget* widget)
     return handled;
 }
 
-// The window whose object should see a message aimed at a widget: the widget's own, or the
-// nearest enclosing one (a combo box's inner line edit belongs to the combo box).
-HWND OwningWindow(QObject* object)
-{
-    for (auto* widget = qobject_cast<QWidget*>(object); widget; widget = widget->parentWidget())
-        if (HWND window = HandleOf(widget))
-            return window;
-    return nullptr;
-}
-
-HWND DialogOf(HWND window)
-{
-    for (WindowRecord* record = RecordOf(window); record && record->widget;) {
-        if (record->kind == WindowKind::Dialog)
-            return record;
-        record = RecordOf(HandleOf(record->widget->parentWidget()));
-    }
-    return nullptr;
-}
-
-// Enter and Esc as the Windows dialog manager handles them: Esc is IDCANCEL; Enter clicks the
-// focused push button, else the default push button, else sends IDOK.
+// Enter and Esc as the Windows dialog manager handles them: Esc is IDCANCEL; a multi-line edit
+// keeps its Enter.
 bool DialogKey(HWND dialog, QWidget* focus, int key)
 {
-    WindowRecord* record = RecordOf(dialog);
     if (key == Qt::Key_Escape) {
         Deliver(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
         return true;
     }
     if (qobject_cast<QPlainTextEdit*>(focus))
         return false;
-    HWND focused = OwningWindow(focus);
-    if (WindowRecord* control = RecordOf(focused);
-        control && control->kind == WindowKind::Button && qobject_cast<QPushButton*>(control->widget.data())) {
-        Deliver(dialog, WM_COMMAND, MAKEWPARAM(static_cast<WORD>(control->id), BN_CLICKED),
-                reinterpret_cast<LPARAM>(focused));
-        return true;
-    }
-    WORD id = IDOK;
-    for (QWidget* child : record->widget->findChildren<QWidget*>()) {
-        WindowRecord* button = RecordOf(HandleOf(child));
-        if (button && button->kind == WindowKind::Button && (button->style & BS_TYPEMASK) == BS_DEFPUSHBUTTON &&
-            child->isEnabled()) {
-            id = static_cast<WORD>(button->id);
-            break;
-        }
-    }
-    Deliver(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0);
+    DialogEnter(dialog, OwningWindow(focus));
     return true;
 }
 
@@ -155,6 +132,14 @@ bool PreTranslate(QObject* watched, QEvent* event)
 }
 
 } // namespace
+
+HWND OwningWindow(QObject* object)
+{
+    for (auto* widget = qobject_cast<QWidget*>(object); widget; widget = widget->parentWidget())
+        if (HWND window = HandleOf(widget))
+            return window;
+    return nullptr;
+}
 
 unsigned VirtualKeyOf(int qtKey)
 {
@@ -219,6 +204,8 @@ bool EventBridge::eventFilter(QObject* watched, QEvent* event)
         const UINT message = MouseMessageOf(*mouse);
         if (message == WM_MOUSEMOVE)
             AskCursor(window);
+        else
+            NoteMouseButton(widget, event->type() != QEvent::MouseButtonRelease);
         const QPoint at = mouse->position().toPoint();
         const bool handled = message != 0 && Bridge(window, message, KeyStateOf(*mouse), MAKELPARAM(at.x(), at.y()));
         // A static with SS_NOTIFY tells its parent of a click, as Windows does.
@@ -251,6 +238,17 @@ bool EventBridge::eventFilter(QObject* watched, QEvent* event)
             if (parent && !parent->dying)
                 NotifyCommand(window, EN_KILLFOCUS);
         }
+        return false;
+    // Qt hands activation on to every control of the window itself.
+    case QEvent::WindowActivate:
+    case QEvent::WindowDeactivate:
+        Bridge(window, WM_ACTIVATE, event->type() == QEvent::WindowActivate ? WA_ACTIVE : WA_INACTIVE, 0);
+        return false;
+    // The desktop's colours changed: Qt tells the top-level windows, which tell their controls.
+    case QEvent::ApplicationPaletteChange:
+        if (widget->isWindow())
+            for (const HWND each : WindowsWithin(widget))
+                Bridge(each, WM_SYSCOLORCHANGE, 0, 0);
         return false;
     case QEvent::Close:
         if (record->widget->isWindow() && !record->dying) {
@@ -302,6 +300,15 @@ bool DialogKeys::eventFilter(QObject* watched, QEvent* event)
             return false;
         ShowSystemMenu(dialog);
         return true;
+    }
+    // Qt tries the access keys before the key press gets here: what arrives matched none.
+    const Qt::KeyboardModifiers modifiers = static_cast<QKeyEvent*>(event)->modifiers();
+    if ((modifiers & Qt::AltModifier) && !(modifiers & Qt::ControlModifier) &&
+        ((key >= Qt::Key_A && key <= Qt::Key_Z) || (key >= Qt::Key_0 && key <= Qt::Key_9))) {
+        const auto character = static_cast<WORD>(std::tolower(static_cast<int>(VirtualKeyOf(key))));
+        if (const HWND focused = OwningWindow(watched))
+            Deliver(focused, WM_MENUCHAR, MAKEWPARAM(character, MF_SYSMENU), 0);
+        return false;
     }
     if (key != Qt::Key_Return && key != Qt::Key_Enter && key != Qt::Key_Escape)
         return false;

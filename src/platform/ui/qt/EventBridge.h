@@ -1,6 +1,8 @@
 #pragma once
 // Private to the window layer: turns Qt's events into the window messages the program handles.
 
+#include "platform/ui/WinDef.h"
+
 #include <QObject>
 
 namespace platform::ui::detail {
@@ -20,6 +22,10 @@ public:
     static DialogKeys& Instance();
     bool eventFilter(QObject* watched, QEvent* event) override;
 };
+
+// The window whose object should see a message aimed at a widget: the widget's own, or the
+// nearest enclosing one (a combo box's inner line edit belongs to the combo box).
+HWND OwningWindow(QObject* object);
 
 // The Windows virtual-key code of a Qt key (0 when there is none).
 unsigned VirtualKeyOf(int qtKey);

@@ -27,6 +27,7 @@ struct WindowRecord {
     DWORD style = 0;
     DWORD exStyle = 0;
     HWND owner = nullptr;                 // dialogs and popups: the window they belong to
+    UINT defaultId = 0;                   // dialogs: the template's default push button, 0 for none
     CWnd* attached = nullptr;             // the object that subclassed the window
     std::unique_ptr<CWnd> wrapper;        // made on demand when nobody attached
     std::map<UINT_PTR, std::unique_ptr<QTimer>> timers;
