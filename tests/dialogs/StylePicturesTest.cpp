@@ -1,9 +1,12 @@
 // The pictures the templates put on the font-style check boxes of the monthly calendar (in place
-// of their captions) and beside the style and border check boxes of the class, table and heading
-// dialogs, each found in the window as the shipped picture's exact pixels.
+// of their captions) and beside the style and border check boxes of the class, table, heading,
+// text line and yearly calendar dialogs, each found in the window as the shipped picture's exact
+// pixels.
 #include "app/CurrentClass.h"
 #include "app/window/AppFixture.h"
+#include "dialogs/calendar/Form_CalendarSettings.h"
 #include "dialogs/calendar/Form_MonthOfCalendar.h"
+#include "dialogs/diary/Form_AddText.h"
 #include "dialogs/diary/Form_DailyDiary.h"
 #include "dialogs/diary/Form_Date_Font.h"
 #include "dialogs/diary/Form_Table.h"
@@ -73,4 +76,7 @@ TEST_F(StylePicturesTest, CheckBoxesShowTheirTemplatesPictures)
     ExpectPictures<CForm_Table_ALine>(IDC_DIARY_CANCEL, {{0, IDB_BORDER_TOP}, {0, IDB_BORDER_BOTTOM}});
     ExpectPictures<CForm_Date_Font>(IDC_HEADING_CANCEL,
                                     {{0, IDB_STYLE_BOLD}, {0, IDB_STYLE_ITALIC}, {0, IDB_STYLE_UNDERLINE}});
+    ExpectPictures<CForm_AddText>(IDC_TEXT_CANCEL, {{0, IDB_STYLE_BOLD}, {0, IDB_STYLE_ITALIC}, {0, IDB_STYLE_UNDERLINE}});
+    ExpectPictures<CForm_CalendarSettings>(IDC_CAL_CANCEL,
+                                           {{0, IDB_STYLE_BOLD}, {0, IDB_STYLE_ITALIC}, {0, IDB_STYLE_STRIKE_OUT}});
 }
