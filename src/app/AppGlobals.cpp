@@ -3,5 +3,4 @@
 int g_nDayCount = 0;
 int g_nCurrentYear = 0;
 CString g_strOutFolder;
-CString g_strOutConfigFolder;
 BYTE g_nSaveConfirmChoice = 1;

@@ -8,7 +8,6 @@
 extern int g_nDayCount;              // diary days of the date range
 extern int g_nCurrentYear;
 extern CString g_strOutFolder;       // the output folder
-extern CString g_strOutConfigFolder; // its "config" subfolder
 extern BYTE g_nSaveConfirmChoice;    // 1: save before generating, 0: generate at once
 
 // The marker of a design that has no file yet.

@@ -50,12 +50,13 @@ void StoreGlobalsToClassRow(ClassListRow& row)
     if (g_classTable.line_type.IsEmpty())
         ResetTableLineDefaults();
     DiaryClassRecord record = g_currentClass;
-    record.COL_CLASS_FONT_SIZE = FontSizeToHalfPoints(record.COL_CLASS_FONT_SIZE);
-    record.COL_LINE_TEXT_FONT_SIZE = FontSizeToHalfPoints(record.COL_LINE_TEXT_FONT_SIZE);
     record.classTable = g_classTable;
     const CString number = row.cells[kCellId];
     SetListRowFromRecord(row, record);
     row.cells[kCellId] = number;
+    // The sizes as the dialog shows them: through half-points and back 12.25 would become 12.2.
+    row.cells[kCellClassFontSize] = g_currentClass.COL_CLASS_FONT_SIZE;
+    row.cells[kCellLineFontSize] = g_currentClass.COL_LINE_TEXT_FONT_SIZE;
 }
 
 int GetMaxColumnNumber(const ClassListModel& rows)

@@ -67,6 +67,14 @@ void CForm_SelectConfig::OnButtonOK()
     EndDialog(IDOK);
 }
 
+void CForm_SelectConfig::OnOK()
+{
+    if (m_pathBox.GetWindowTextLength() == 0)
+        OnButtonCancel();
+    else
+        OnButtonOK();
+}
+
 void CForm_SelectConfig::OnButtonCancel()
 {
     EndDialog(IDCANCEL);

@@ -9,6 +9,11 @@ class CForm_SelectConfig : public CConfigFileDialog {
 public:
     explicit CForm_SelectConfig(CWnd* parent = nullptr);
 
+protected:
+    // Enter opens the path chosen, as 确定 does; with none it closes as 取消, so the design in
+    // memory is never replaced by a reload of its own file.
+    void OnOK() override;
+
 private:
     void OnClickList(NMHDR* header, LRESULT* result);
     void OnDblclkList(NMHDR* header, LRESULT* result);

@@ -191,6 +191,7 @@ LRESULT CForm_SetWord::OnDrawItem(WPARAM, LPARAM)
 void CForm_SetWord::OnToolbarNew()
 {
     NewConfig();
+    OnButtonRefreshPreview();
 }
 
 void CForm_SetWord::OnToolbarOpen()
@@ -201,23 +202,27 @@ void CForm_SetWord::OnToolbarOpen()
 void CForm_SetWord::OnToolbarDates()
 {
     SetTemplateDates();
+    OnButtonRefreshPreview();
 }
 
 void CForm_SetWord::OnToolbarSave()
 {
     CheckAndSaveConfig();
+    OnButtonRefreshPreview();
 }
 
 void CForm_SetWord::OnToolbarHelp()
 {
     CRorovavozirDlg welcome(this);
     welcome.DoModal();
+    OnButtonRefreshPreview();
 }
 
 void CForm_SetWord::OnToolbarAbout()
 {
     CRorovavozirDlg welcome(this);
     welcome.OnButtonAbout();
+    OnButtonRefreshPreview();
 }
 
 void CForm_SetWord::OnToolbarExit()

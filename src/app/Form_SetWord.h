@@ -16,6 +16,7 @@
 #include "settings/ClassListModel.h"
 #include "settings/MainSettings.h"
 
+#include <initializer_list>
 #include <memory>
 
 class CFormFileCompareProgress;
@@ -46,7 +47,9 @@ public:
     // The class list (Form_SetWordList.cpp).
     void InitClassListColumns();
     ClassListModel ReadClassListModel() const;
-    void ShowClassRows(const ClassListModel& rows);
+    // Fills the list with the rows a design file's class sections held (LoadDesignFile reads
+    // them with the rest of the design).
+    void LoadClassListFromIni(const ClassListModel& rows);
     void ColorListRows();
     // The class being added or edited, to and from the list.
     void LoadClassRowToGlobals(int row);
@@ -125,7 +128,6 @@ public:
     int m_nCurrentRow = -1;
     int m_nPreviewRow = -1;         // the row the preview shows
     TableOutline m_previewDrawing;  // what the paint handler draws under the preview's labels
-    int m_nDayCount = 0;
     HICON m_hIcon = nullptr;   // icon 185, on the window and in the task list
     BYTE m_bGenerationDone = 0;
     CString m_strDefaultFontName;   // "Tahoma" from start-up; read by nothing yet
@@ -213,8 +215,11 @@ private:
 
     bool SaveConfigFile();
     void CreateToolbar();
+    // The normal and the hot pictures 1 to count of "config/pic/toolbar_32/".
+    void LoadToolbarImages(int count);
+    void LoadToolbarHotImages(int count);
     // Images 1 to count of "config/pic/toolbar_32/%d<suffix>.bmp".
-    void LoadToolbarImages(CImageList& images, const char* suffix, int count);
+    void LoadToolbarPictures(CImageList& images, const char* suffix, int count);
     ClassListRow ReadListRow(int row) const;
     void WriteListRow(int row, const ClassListRow& cells);
     void ShowStoredOutFolder();
@@ -223,6 +228,7 @@ private:
     void StyleGenerateButton();
     void StylePreviewCaption();
     void StyleGroupBoxes();
+    static void EmptyLabels(std::initializer_list<CFontLabel*> labels);
     CRect ClientRectOf(int id) const;
 
     void OnButtonGenerate();

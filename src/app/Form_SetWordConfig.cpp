@@ -20,7 +20,7 @@ void CForm_SetWord::LoadConfig()
     ShowOutlineLevels(levels);
     ApplyMonthFormatSample();
     ApplyDateFormatSample();
-    ShowClassRows(rows);
+    LoadClassListFromIni(rows);
     m_nCurrentRow = -1;
     ShowDayCount();
     ShowDateRange(g_strMonthFormat, g_strDayFormat, g_strWeekEnd, g_strRestDay);
@@ -139,14 +139,10 @@ void CForm_SetWord::NewConfig()
     UpdateMoveButtons();
     g_strConfigPath.Empty();
     SetTitleWithoutConfig();
-    for (CFontLabel* label : {&m_labelStart, &m_labelEnd, &m_labelDayCount, &m_labelMonthSample}) {
-        label->SetWindowText("");
-        label->RedrawWindow();
-    }
+    EmptyLabels({&m_labelStart, &m_labelEnd, &m_labelDayCount, &m_labelMonthSample});
     g_bDaysBackGround = 0;
     ApplyDateFormatSample();
-    m_labelDateSample.SetWindowText("");
-    m_labelDateSample.RedrawWindow();
+    EmptyLabels({&m_labelDateSample});
     m_checkAddDate.SetCheck(BST_CHECKED);
     m_editTitle.SetWindowText("");
     ResetPreview();

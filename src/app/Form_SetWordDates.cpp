@@ -33,6 +33,15 @@ void CForm_SetWord::SetTemplateDates()
     m_listClasses.SetFocus();
     if (g_strConfigPath.IsEmpty())
         g_strConfigPath = kNoConfigFile;
+    OnButtonRefreshPreview();
+}
+
+void CForm_SetWord::EmptyLabels(std::initializer_list<CFontLabel*> labels)
+{
+    for (CFontLabel* label : labels) {
+        label->SetWindowText("");
+        label->RedrawWindow();
+    }
 }
 
 void CForm_SetWord::ShowDayCount()
@@ -41,7 +50,6 @@ void CForm_SetWord::ShowDayCount()
     const int year = dates.GetCurrentYear();
     const int count = dates.GetDaysBetweenEx(year, year, g_nMonthStart, g_nMonthEnd, g_nDayStart, g_nDayEnd,
                                              g_abUncheckedWeek);
-    m_nDayCount = count;
     g_nDayCount = count;
     CString text;
     text.Format("共有:%d 天", count);
@@ -49,9 +57,15 @@ void CForm_SetWord::ShowDayCount()
     m_labelDayCount.RedrawWindow();
 }
 
+// A range that is not set shows no dates and no samples, as a new design does, so the checks
+// that look for the start date find none.
 void CForm_SetWord::ShowDateRange(const CString& monthFormat, const CString& dayFormat, const CString& weekEnd,
                                   const CString& restDay)
 {
+    if (!IsDateRangeSet()) {
+        EmptyLabels({&m_labelStart, &m_labelEnd, &m_labelMonthSample, &m_labelDateSample});
+        return;
+    }
     const CDateTimeOper dates;
     const CString firstDay = dates.FormatMonthDay(dayFormat, g_nMonthStart, g_nDayStart);
     m_labelStart.SetWindowText(firstDay);

@@ -56,6 +56,22 @@ const char* FailureText(GenerationStatus status, DocxRunStatus docxStatus)
     return "";
 }
 
+// The worker's work.
+void CreateDocxThreadProc(GenerationRunState& run, const std::atomic<bool>& stopRequested)
+{
+    // Read once: an OK pressed during the work lets the work go on.
+    if (g_bCancelGeneration.load() != 0) {
+        DiscardGeneration(run.job);
+        return;
+    }
+    run.started = true;
+    run.job.stopRequested = [&stopRequested] { return stopRequested.load(); };
+    run.status = GenerateDocx(run.job, [](GenerationPhase phase) {
+        if (phase == GenerationPhase::CreateDocx)
+            g_nGenerateProgressMode = 1;
+    });
+}
+
 CEdit* OutputFileEdit(CWnd& window)
 {
     return static_cast<CEdit*>(window.GetDlgItem(IDC_EDIT_OUT_FILE));
@@ -85,8 +101,6 @@ void CForm_SetWord::OnButtonGenerate()
         return;
     if (g_nSaveConfirmChoice == 1)
         CheckAndSaveConfig();
-    if (m_listClasses.GetItemCount() == 0 || m_nDayCount <= 0)
-        return;
 
     // Everything the run needs is taken now, so nothing the user changes later reaches it.
     ReadTitleControls();
@@ -134,20 +148,7 @@ LRESULT CForm_SetWord::OnStartGenerationWorker(WPARAM, LPARAM)
     if (!run || IsGenerating())
         return 0;
     m_generation.Start(
-        *this,
-        [run](const std::atomic<bool>& stopRequested) {
-            // Read once: an OK pressed during the work lets the work go on.
-            if (g_bCancelGeneration.load() != 0) {
-                DiscardGeneration(run->job);
-                return;
-            }
-            run->started = true;
-            run->job.stopRequested = [&stopRequested] { return stopRequested.load(); };
-            run->status = RunGeneration(run->job, [](GenerationPhase phase) {
-                if (phase == GenerationPhase::CreateDocx)
-                    g_nGenerateProgressMode = 1;
-            });
-        },
+        *this, [run](const std::atomic<bool>& stopRequested) { CreateDocxThreadProc(*run, stopRequested); },
         [this] { OnGenerationDone(); });
     return 0;
 }

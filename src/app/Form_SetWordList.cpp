@@ -41,7 +41,7 @@ ClassListModel CForm_SetWord::ReadClassListModel() const
     return rows;
 }
 
-void CForm_SetWord::ShowClassRows(const ClassListModel& rows)
+void CForm_SetWord::LoadClassListFromIni(const ClassListModel& rows)
 {
     m_listClasses.DeleteAllItems();
     for (const ClassListRow& cells : rows)

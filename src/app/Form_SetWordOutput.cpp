@@ -25,10 +25,10 @@ CString CForm_SetWord::MakeSubFolder(const CString& parent, const CString& name)
     return path;
 }
 
+// No "config" folder is made in it: a run keeps its text files in a run folder of its own.
 void CForm_SetWord::DefaultOutputFolder()
 {
     g_strOutFolder = MakeSubFolder(GetMyDocumentsPath(), "Rorovavozir");
-    g_strOutConfigFolder = MakeSubFolder(g_strOutFolder, "config");
     m_editOutFolder.SetWindowText(g_strOutFolder);
     m_buttonOpenFolder.EnableWindow(TRUE);
 }
@@ -64,4 +64,5 @@ void CForm_SetWord::OnButtonDefaultPath()
 void CForm_SetWord::OnButtonOpenFolder()
 {
     OpenFolderTelling(*this, m_editOutFolder.GetWindowText());
+    OnButtonRefreshPreview();
 }

@@ -37,8 +37,18 @@ constexpr COLORREF kPictureMask = RGB(100, 100, 100);
 
 } // namespace
 
+void CForm_SetWord::LoadToolbarImages(int count)
+{
+    LoadToolbarPictures(m_toolbarImages, "", count);
+}
+
+void CForm_SetWord::LoadToolbarHotImages(int count)
+{
+    LoadToolbarPictures(m_toolbarHotImages, "_hot", count);
+}
+
 // A picture that does not load is left out.
-void CForm_SetWord::LoadToolbarImages(CImageList& images, const char* suffix, int count)
+void CForm_SetWord::LoadToolbarPictures(CImageList& images, const char* suffix, int count)
 {
     images.Create(kPictureSize, kPictureSize, ILC_COLOR32 | ILC_MASK, 0, count);
     for (int number = 1; number <= count; ++number) {
@@ -52,8 +62,8 @@ void CForm_SetWord::LoadToolbarImages(CImageList& images, const char* suffix, in
 
 void CForm_SetWord::CreateToolbar()
 {
-    LoadToolbarImages(m_toolbarImages, "", kPictureCount);
-    LoadToolbarImages(m_toolbarHotImages, "_hot", kPictureCount);
+    LoadToolbarImages(kPictureCount);
+    LoadToolbarHotImages(kPictureCount);
     const CRect none(0, 0, 0, 0);
     m_rebar.Create(WS_CHILD | WS_VISIBLE | WS_BORDER | RBS_BANDBORDERS, none, this, 0);
     m_toolbar.Create(WS_CHILD | WS_VISIBLE | TBSTYLE_FLAT | TBSTYLE_TOOLTIPS | TBSTYLE_LIST | CCS_NODIVIDER |

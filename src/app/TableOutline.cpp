@@ -22,6 +22,19 @@ int Sign(int value)
     return (value > 0) - (value < 0);
 }
 
+void DrawLine(CDC& dc, CPoint from, CPoint to)
+{
+    dc.MoveTo(from);
+    dc.LineTo(to);
+}
+
+// A line of the "dashSmallGap" type, which no pen style draws: laid by hand, dash by dash.
+void DrawPagePreviewDashSmallGap(CDC& dc, const OutlineLine& line)
+{
+    for (const OutlineLine& piece : HandDashes(line.from, line.to))
+        DrawLine(dc, piece.from, piece.to);
+}
+
 } // namespace
 
 TableOutline ClassTableOutline(const CRect& inside, const CRect& frame, const ClassOutlineLook& look)
@@ -91,17 +104,12 @@ void PaintTableOutline(CDC& dc, const TableOutline& outline)
     CPen linePen(outline.handDashed ? PS_SOLID : outline.penStyle, 1, outline.lineColour);
     CPen whitePen(PS_SOLID, 1, kWhite);
     CPen* previous = dc.SelectObject(&whitePen);
-    const auto draw = [&dc](const OutlineLine& line) {
-        dc.MoveTo(line.from);
-        dc.LineTo(line.to);
-    };
     for (const OutlineLine& line : outline.lines) {
         dc.SelectObject(line.on ? &linePen : &whitePen);
         if (line.on && outline.handDashed)
-            for (const OutlineLine& piece : HandDashes(line.from, line.to))
-                draw(piece);
+            DrawPagePreviewDashSmallGap(dc, line);
         else
-            draw(line);
+            DrawLine(dc, line.from, line.to);
     }
     dc.SelectObject(previous);
 }

@@ -40,7 +40,17 @@ LineTypeChoice ChoiceOf(const CListCtrl& list, int row)
 
 } // namespace
 
-void FillLineTypeList(CListCtrl& list, CImageList& images, const char* caption)
+std::array<int, kLineTypeCount> LoadLineTypeImages(CImageList& images)
+{
+    images.Create(kPictureWidth, kPictureHeight, ILC_MASK | ILC_COLOR32, 0, kLineTypeCount);
+    std::array<int, kLineTypeCount> pictures{};
+    for (std::size_t row = 0; row < pictures.size(); ++row)
+        pictures[row] = AddPicture(images, static_cast<int>(row) + 1);
+    return pictures;
+}
+
+void InitLineTypeList(CListCtrl& list, CImageList& images, const std::array<int, kLineTypeCount>& pictures,
+                      const char* caption)
 {
     list.DeleteAllItems();
     while (list.DeleteColumn(0)) {
@@ -49,16 +59,28 @@ void FillLineTypeList(CListCtrl& list, CImageList& images, const char* caption)
     list.InsertColumn(kLineNameColumn, "Line Name", LVCFMT_CENTER, 0);
     list.InsertColumn(kLineDrawColumn, "Line Draw", LVCFMT_CENTER, 0);
     list.SetExtendedStyle(list.GetExtendedStyle() | LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES | LVS_EX_CHECKBOXES);
-    images.Create(kPictureWidth, kPictureHeight, ILC_MASK | ILC_COLOR32, 0, kLineTypeCount);
     list.SetImageList(&images, LVSIL_SMALL);
     for (int row = 0; row < kLineTypeCount; ++row) {
-        list.InsertItem(row, "", AddPicture(images, row + 1));
+        list.InsertItem(row, "", pictures[static_cast<std::size_t>(row)]);
         list.SetItemText(row, kLineNameColumn, kLineTypes[row].word);
         list.SetItemText(row, kLineDrawColumn, kLineTypes[row].pen);
     }
+    FitPictureColumn(list);
 }
 
-int SelectLineTypeRow(CListCtrl& list, const CString& word)
+void FitPictureColumn(CListCtrl& list)
+{
+    CRect client;
+    list.GetClientRect(&client);
+    list.SetColumnWidth(0, std::max(list.GetColumnWidth(0), static_cast<int>(client.Width())));
+}
+
+void FillLineTypeList(CListCtrl& list, CImageList& images, const char* caption)
+{
+    InitLineTypeList(list, images, LoadLineTypeImages(images), caption);
+}
+
+int SelectLineType(CListCtrl& list, const CString& word)
 {
     int chosen = -1;
     for (int row = 0; row < list.GetItemCount(); ++row) {
@@ -94,7 +116,7 @@ int PreviewPenStyle(const CString& lineDraw)
 
 LineTypeChoice ChooseLineType(CListCtrl& list, const CString& name)
 {
-    return ChoiceOf(list, std::max(SelectLineTypeRow(list, name), 0));
+    return ChoiceOf(list, std::max(SelectLineType(list, name), 0));
 }
 
 std::optional<LineTypeChoice> ClickLineType(CListCtrl& list, const NMHDR* header)

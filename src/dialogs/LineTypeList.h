@@ -6,6 +6,7 @@
 #include "platform/ui/ImageList.h"
 #include "platform/ui/ListCtrl.h"
 
+#include <array>
 #include <optional>
 
 inline constexpr int kLineTypeCount = 7;
@@ -14,13 +15,23 @@ inline constexpr int kLineDrawColumn = 2;
 // The pen style that stands for a line laid by hand; the calendar previews draw it solid.
 inline constexpr int kInsideFramePen = 6;
 
-// Seven rows, each with its own picture; a picture that does not load leaves its row without
+// The seven pictures into a new image list: each row's index in it, -1 for a picture that does
+// not load.
+std::array<int, kLineTypeCount> LoadLineTypeImages(CImageList& images);
+// Seven rows, each with its own picture; a picture that did not load leaves its row without
 // one (the rows after it keep theirs).
+void InitLineTypeList(CListCtrl& list, CImageList& images, const std::array<int, kLineTypeCount>& pictures,
+                      const char* caption);
+// Both, for a list with an image list of its own.
 void FillLineTypeList(CListCtrl& list, CImageList& images, const char* caption);
+
+// Widens the picture column of a picture list to the list's right edge (its scroll bar aside),
+// so no empty column shows beside it; called once the rows are in.
+void FitPictureColumn(CListCtrl& list);
 
 // Unticks and deselects every row; the first row of that word is ticked, selected and shown.
 // Its index, or -1 when no row has the word.
-int SelectLineTypeRow(CListCtrl& list, const CString& word);
+int SelectLineType(CListCtrl& list, const CString& word);
 
 // The row a click on the list chose: the row hit when it is selected, ticked alone; -1 for a
 // click beside the rows.
@@ -36,7 +47,7 @@ struct LineTypeChoice {
     CString pen;    // the preview's pen style; "6" is laid by hand
 };
 
-// SelectLineTypeRow with the row's words; with no row of that word, row 0 (nothing ticked).
+// SelectLineType with the row's words; with no row of that word, row 0 (nothing ticked).
 LineTypeChoice ChooseLineType(CListCtrl& list, const CString& name);
 // ClickedLineTypeRow with the row's words; nothing for a click beside the rows.
 std::optional<LineTypeChoice> ClickLineType(CListCtrl& list, const NMHDR* header);

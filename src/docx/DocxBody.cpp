@@ -48,7 +48,7 @@ public:
                                                  m_design.title));
         CDocxTableWriter::AppendYearCalendarXml(m_out.Chunk(), Rsid(1), Rsid(2), Rsid(3), Rsid(4), kDayWidth, m_year,
                                                 m_format.CalendarFormat2Bit, m_design.calendarStyle,
-                                                m_design.monthUpper, m_design.firstQuarter, m_design.lastQuarter,
+                                                m_design.monthUpper, m_design.nFirstQuarter, m_design.nLastQuarter,
                                                 m_design.range);
         m_out.FlushIfFull();
     }
@@ -209,7 +209,7 @@ private:
             EmptyParagraph();
         ++m_textLine;
         for (const DiaryClassRecord& diaryClass : m_design.classes)
-            m_builder.AppendItemTableXml(m_out.Chunk(), diaryClass, m_builder.NextId(diaryClass.COL_ItemNumber));
+            m_builder.AppendItemTableXml(m_out.Chunk(), diaryClass, m_builder.NextListId(diaryClass));
         AddedText();
         EmptyParagraph();
         m_breakPending = f.Page_Breaks == 1;

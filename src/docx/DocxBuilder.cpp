@@ -82,9 +82,27 @@ const std::string& CDocxBuilder::Rsid(int number) const
 
 int CDocxBuilder::NextId(BYTE advance)
 {
-    if (advance == 1)
+    if (advance == 1) {
         ++m_idCounter;
+        m_listStyles.push_back(0);
+    }
     return m_idCounter;
+}
+
+int CDocxBuilder::ItemStyleOf(const DiaryClassRecord& c)
+{
+    const bool styled = c.COL_ItemNumber != 1 && c.COL_bItemSpecial == 1 && c.COL_ItemSpecial >= 1 &&
+                        c.COL_ItemSpecial <= kItemStyles;
+    return styled ? c.COL_ItemSpecial : 0;
+}
+
+int CDocxBuilder::NextListId(const DiaryClassRecord& c)
+{
+    const int style = ItemStyleOf(c);
+    const int id = NextId(c.COL_ItemNumber == 1 || style != 0 ? 1 : 0);
+    if (style != 0)
+        m_listStyles.back() = style;
+    return id;
 }
 
 bool CDocxBuilder::AppendToFile(const std::string& path, std::string_view text)

@@ -27,6 +27,9 @@
 class CDocxBuilder {
 public:
     CDocxBuilder() = default;
+    // A copy starts as a new object does: neither the list counter nor the revision ids come along.
+    CDocxBuilder(const CDocxBuilder&) : CDocxBuilder() {}
+    CDocxBuilder& operator=(const CDocxBuilder&) = delete;
     virtual ~CDocxBuilder() = default;
 
     // A quarter touched by a date range: how many days of the range lie before it begins.
@@ -53,6 +56,14 @@ public:
     const std::string& Rsid(int number) const;
     // Advances the numbered-list counter first when the flag is 1; returns the counter.
     int NextId(BYTE advance);
+    // The item-number style (1..21) the lines of a class are numbered in; 0 when they are
+    // numbered as a list of their own, or not at all.
+    static int ItemStyleOf(const DiaryClassRecord& diaryClass);
+    // The numbering id of the class's table: a new list for a table whose lines are numbered,
+    // in a list of their own or in an item style, so each table counts from 1.
+    int NextListId(const DiaryClassRecord& diaryClass);
+    // One entry per numbered list so far: 0 for a list of its own, else its item style.
+    const std::vector<int>& ListStyles() const { return m_listStyles; }
 
     static bool AppendToFile(const std::string& path, std::string_view text);
     static int GetCurrentYear();
@@ -151,7 +162,7 @@ public:
     // rewrites the numbering part; false at the first part that could not be edited.
     static bool WritePackageParts(const std::string& relsPath, const std::string& settingsPath,
                                   const std::string& contentTypesPath, const std::string& numberingPath,
-                                  int listCount, const std::string& itemNumberFragmentPath);
+                                  const std::vector<int>& listStyles, const std::string& itemNumberFragmentPath);
     // Dates the core properties' creation and modification with the moment; false when the part
     // cannot be rewritten or lacks either date.
     static bool WriteCreationTime(const std::string& corePropertiesPath, std::time_t moment);
@@ -172,13 +183,19 @@ public:
 
     // --- Numbering part ---
 
-    static bool WriteNumberingXml(const std::string& numberingPath, int listCount,
+    // Numbered list k (an entry of ListStyles) is instance 22 + k: of its own copy of abstract
+    // numbering 0, or of its item style's abstract numbering, started again at 1.
+    static bool WriteNumberingXml(const std::string& numberingPath, const std::vector<int>& listStyles,
                                   const std::string& itemNumberFragmentPath);
+    // The item-number styles are numbering instances 1..21, of abstract numberings 2001..2021;
+    // the numbered lists of the body follow them.
+    static constexpr int kItemStyles = 21;
+    static constexpr int kItemStyleAbstractBase = 2000;
     // One numbering instance of the abstract numbering.
     static std::string GetNumXml(int instanceId, int abstractId);
     static std::string GetNumPrXml(int instanceId);
-    // An instance of abstract numbering 0 whose nine levels all restart at 1.
-    static std::string GetNumOverrideXml(int instanceId);
+    // An instance of the abstract numbering whose nine levels all restart at 1.
+    static std::string GetNumOverrideXml(int instanceId, int abstractId);
 
     // --- Item runs and text lines ---
 
@@ -293,6 +310,7 @@ public:
     std::string GetItemTableXml(const DiaryClassRecord& diaryClass, int numberingId) const;
     void AppendItemTableXml(std::string& xml, const DiaryClassRecord& diaryClass, int numberingId) const;
     // The writing lines of the block.
+    std::string GetItemsBoxXml(const DiaryClassRecord& diaryClass, int numberingId) const;
     void AppendItemsBoxXml(std::string& xml, const DiaryClassRecord& diaryClass, int numberingId) const;
     std::string GetTextRunCloseXml(const std::string& text, const std::string& color, const std::string& size,
                                    BYTE bold, const std::string& font, BYTE italic, const std::string& fill) const;
@@ -320,5 +338,6 @@ private:
     std::string ParagraphOpenXml() const;
 
     int m_idCounter = 0;
+    std::vector<int> m_listStyles;
     std::array<std::string, 5> m_rsid = {"00000000", "00000000", "00000000", "00000000", "00000000"};
 };

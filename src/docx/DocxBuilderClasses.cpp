@@ -18,8 +18,6 @@ enum class Layout { Boxed, Lined, Plain };
 // The rules of a lined table.
 constexpr const char* kRuleType = "dotted";
 constexpr const char* kRuleColor = "8D826D";
-// Numbering instances 1..21 are the item-number styles; the lists of the body follow them.
-constexpr int kItemStyles = 21;
 
 Layout LayoutOf(const DiaryClassRecord& c)
 {
@@ -92,6 +90,13 @@ void CDocxBuilder::AppendItemTableXml(std::string& xml, const DiaryClassRecord& 
         CDocxTableWriter::AppendEmptyParagraphXml(xml, Rsid(1), Rsid(2));
 }
 
+std::string CDocxBuilder::GetItemsBoxXml(const DiaryClassRecord& c, int numberingId) const
+{
+    std::string xml;
+    AppendItemsBoxXml(xml, c, numberingId);
+    return xml;
+}
+
 // Every line is the same but for its row shading and whether it is the first or last, so the
 // pieces are built once and the lines put together from them.
 void CDocxBuilder::AppendItemsBoxXml(std::string& xml, const DiaryClassRecord& c, int numberingId) const
@@ -103,6 +108,9 @@ void CDocxBuilder::AppendItemsBoxXml(std::string& xml, const DiaryClassRecord& c
     const bool extraColumn = t.bInsertACol == 1;
     const bool lined = layout == Layout::Lined && c.COL_LINE_COUNT > 0;
     const std::string numText = std::to_string(numberingId + kItemStyles);
+    // Lines numbered in an item style count in the table's own instance too (each table from 1),
+    // so they are written as a list of their own is.
+    const bool ownList = c.COL_ItemNumber == 1 || ItemStyleOf(c) != 0;
     const std::string& textColor = c.COL_LINE_TEXT_FONT_COLOR.str();
     const std::string& size = c.COL_LINE_TEXT_FONT_SIZE.str();
     const std::string& font = c.COL_LINE_FONT_NAME.str();
@@ -120,8 +128,9 @@ void CDocxBuilder::AppendItemsBoxXml(std::string& xml, const DiaryClassRecord& c
         } else if (layout == Layout::Boxed) {
             AppendRowStart(start, Rsid(1), Rsid(4));
             if (extraColumn)
-                start += GetNumberedCellXml(c.COL_ItemNumber, numText, c.COL_bItemSpecial, c.COL_ItemSpecial,
-                                            c.COL_LINE_TEXT_FONT_BOLD, font, textColor, size, c.COL_LINE_SnapToGrid);
+                start += GetNumberedCellXml(ownList ? 1 : 0, numText, ownList ? 0 : c.COL_bItemSpecial,
+                                            c.COL_ItemSpecial, c.COL_LINE_TEXT_FONT_BOLD, font, textColor, size,
+                                            c.COL_LINE_SnapToGrid);
             start += "<w:tc><w:tcPr>";
             start += extraColumn ? "<w:tcW w:w=\"9648\" w:type=\"dxa\" /> " : "<w:tcW w:w=\"9936\" w:type=\"dxa\" /> ";
             AppendRowShading(start, t, parity);
@@ -140,12 +149,8 @@ void CDocxBuilder::AppendItemsBoxXml(std::string& xml, const DiaryClassRecord& c
 
     // Paragraph properties in schema order: numbering, shading, grid, alignment, mark.
     std::string rest = "<w:pPr>\n";
-    if (!extraColumn) {
-        if (c.COL_ItemNumber == 1)
-            rest += "<w:numPr>\n<w:ilvl w:val=\" 0\" />\n<w:numId w:val=\"" + numText + "\"/></w:numPr>";
-        else if (c.COL_bItemSpecial == 1 && c.COL_ItemSpecial >= 1 && c.COL_ItemSpecial <= kItemStyles)
-            rest += GetNumPrXml(c.COL_ItemSpecial);
-    }
+    if (!extraColumn && ownList)
+        rest += "<w:numPr>\n<w:ilvl w:val=\" 0\" />\n<w:numId w:val=\"" + numText + "\"/></w:numPr>";
     docx::AppendValueXml(rest, "<w:shd w:val=\"clear\" w:color=\"auto\" w:fill=\"", background, "\" />\n");
     if (c.COL_LINE_SnapToGrid == 0)
         rest += "<w:snapToGrid w:val=\"0\" />";

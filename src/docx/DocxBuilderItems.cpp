@@ -41,9 +41,6 @@ constexpr Sign kSigns[28] = {
     {"F03F", kWingdings2}, {"F028", kWingdings},  {"F041", kWingdings2}, {"F05D", kWingdings2},
 };
 
-// Item-number styles are numbering instances 1..21.
-constexpr int kItemStyles = 21;
-
 const Sign* FindSign(int sign)
 {
     return sign >= 1 && sign <= 28 ? &kSigns[sign - 1] : nullptr;

@@ -214,8 +214,8 @@ void AppendDayNumberCell(std::string& xml, const Rsids& rsids, const DocxDayCell
 
 // Cells without a day start a merge in the day-number row and continue it in the line rows, so
 // they never join the weekday label or the week above.
-void AppendMonthDayCell(std::string& xml, const Rsids& rsids, const DocxDayCell& cell, const W::MonthRowStyle& row,
-                        W::DayCycle& cycle)
+void AppendMonthDayCellXml(std::string& xml, const Rsids& rsids, const DocxDayCell& cell,
+                           const W::MonthRowStyle& row, W::DayCycle& cycle)
 {
     if (cell.day == 0) {
         AppendMergedCellContinue(xml, rsids, row.emptyBackground, row.dayRow ? 1 : 0, [](std::string&) {});
@@ -235,13 +235,19 @@ void AppendMonthDayCell(std::string& xml, const Rsids& rsids, const DocxDayCell&
 }
 
 // The seven cells of the week, Sunday to Saturday.
-void AppendMonthRow(std::string& xml, const Rsids& rsids, const DocxWeek& week, const W::MonthRowStyle& row,
-                    W::DayCycle& cycle)
+void AppendMonthRowCellsXml(std::string& xml, const Rsids& rsids, const DocxWeek& week, const W::MonthRowStyle& row,
+                            W::DayCycle& cycle)
+{
+    for (const DocxDayCell& cell : week)
+        AppendMonthDayCellXml(xml, rsids, cell, row, cycle);
+}
+
+void AppendMonthRowXml(std::string& xml, const Rsids& rsids, const DocxWeek& week, const W::MonthRowStyle& row,
+                       W::DayCycle& cycle)
 {
     xml.append("<w:tr w:rsidR=\"").append(rsids.r1).append("\" w:rsidTr=\"").append(rsids.r1).append("\">\n");
     xml += W::GetRowPropertiesXml();
-    for (const DocxDayCell& cell : week)
-        AppendMonthDayCell(xml, rsids, cell, row, cycle);
+    AppendMonthRowCellsXml(xml, rsids, week, row, cycle);
     xml += "</w:tr>\n";
 }
 
@@ -264,9 +270,9 @@ void AppendMonthTable(std::string& xml, const Rsids& rsids, const DocxCalendarMo
     for (size_t w = 0; w < weeks.size(); ++w) {
         if (w == 5 && weeks[w][0].day == 0)
             continue;
-        AppendMonthRow(xml, rsids, weeks[w], dayRow, cycle);
+        AppendMonthRowXml(xml, rsids, weeks[w], dayRow, cycle);
         for (const W::MonthRowStyle& line : lineRows)
-            AppendMonthRow(xml, rsids, weeks[w], line, cycle);
+            AppendMonthRowXml(xml, rsids, weeks[w], line, cycle);
     }
     xml += "</w:tbl>\n";
 }
@@ -359,6 +365,27 @@ std::string CDocxTableWriter::GetMergedCellContinueXml(const std::string& r1, co
         AppendMergedCellContinue(xml, Rsids{r1, r2, r3, ""}, background, restart,
                                  [&](std::string& cell) { cell += run; });
     });
+}
+
+std::string CDocxTableWriter::GetMonthRowXml(const std::string& r1, const std::string& r2, const std::string& r3,
+                                             const std::string& r5, const DocxWeek& week, const MonthRowStyle& row,
+                                             DayCycle& cycle)
+{
+    return Appended([&](std::string& xml) { AppendMonthRowXml(xml, Rsids{r1, r2, r3, r5}, week, row, cycle); });
+}
+
+std::string CDocxTableWriter::GetMonthRowCellsXml(const std::string& r1, const std::string& r2, const std::string& r3,
+                                                  const std::string& r5, const DocxWeek& week,
+                                                  const MonthRowStyle& row, DayCycle& cycle)
+{
+    return Appended([&](std::string& xml) { AppendMonthRowCellsXml(xml, Rsids{r1, r2, r3, r5}, week, row, cycle); });
+}
+
+std::string CDocxTableWriter::GetMonthDayCellXml(const std::string& r1, const std::string& r2, const std::string& r3,
+                                                 const std::string& r5, const DocxDayCell& cell,
+                                                 const MonthRowStyle& row, DayCycle& cycle)
+{
+    return Appended([&](std::string& xml) { AppendMonthDayCellXml(xml, Rsids{r1, r2, r3, r5}, cell, row, cycle); });
 }
 
 std::string CDocxTableWriter::GetDayCounterCellXml(const std::string& r1, const std::string& r2,

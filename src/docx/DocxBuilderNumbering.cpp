@@ -1,20 +1,12 @@
 // The numbering part: rebuilt at the end of a run from three pieces of the skeleton's part,
 // the 21 item-number styles of the fragment, and one copy of abstract numbering 0 per
-// numbered list of the body, so that each list counts from its own start.
+// numbered list of the body, so that each list counts from its own start; a table numbered in an
+// item style gets an instance of that style that starts again.
 #include "docx/DocxBuilder.h"
 
 #include <cstdio>
 
-namespace {
-
-// Numbering instances 1..21 are the item-number styles (abstract numberings 2001..2021);
-// instance 22 + k is the k-th numbered list of the body.
-constexpr int kItemStyles = 21;
-constexpr int kItemStyleAbstractBase = 2000;
-
-} // namespace
-
-bool CDocxBuilder::WriteNumberingXml(const std::string& numberingPath, int listCount,
+bool CDocxBuilder::WriteNumberingXml(const std::string& numberingPath, const std::vector<int>& listStyles,
                                      const std::string& itemNumberFragmentPath)
 {
     const auto declaration = ExtractBetweenMarkers(numberingPath, "<?xml", "?>");
@@ -31,8 +23,11 @@ bool CDocxBuilder::WriteNumberingXml(const std::string& numberingPath, int listC
         return false;
 
     // The copies of abstract numbering 0, then every instance and the end of the part, in one write.
+    const int count = static_cast<int>(listStyles.size());
     std::string rest;
-    for (int k = 0; k < listCount; ++k) {
+    for (int k = 0; k < count; ++k) {
+        if (listStyles[static_cast<size_t>(k)] != 0)
+            continue;
         char nsid[16];
         std::snprintf(nsid, sizeof nsid, "%08X", static_cast<unsigned>(k + 1));
         std::string copy = ReplaceFirst(*abstract, "w:abstractNumId=\"0\"",
@@ -43,8 +38,13 @@ bool CDocxBuilder::WriteNumberingXml(const std::string& numberingPath, int listC
     }
     for (int style = 1; style <= kItemStyles; ++style)
         rest += GetNumXml(style, kItemStyleAbstractBase + style);
-    for (int k = 0; k < listCount; ++k)
-        rest += GetNumXml(kItemStyles + 1 + k, k);
+    // A table numbered in an item style shares the style's abstract numbering, which would count
+    // on from the table before; its instance starts it again.
+    for (int k = 0; k < count; ++k) {
+        const int style = listStyles[static_cast<size_t>(k)];
+        rest += style == 0 ? GetNumXml(kItemStyles + 1 + k, k)
+                           : GetNumOverrideXml(kItemStyles + 1 + k, kItemStyleAbstractBase + style);
+    }
     rest += "</w:numbering>\n";
     return AppendToFile(numberingPath, rest);
 }
@@ -60,9 +60,10 @@ std::string CDocxBuilder::GetNumPrXml(int instanceId)
     return "<w:numPr>\n<w:ilvl w:val=\"0\" />\n<w:numId w:val=\"" + std::to_string(instanceId) + "\"/></w:numPr>";
 }
 
-std::string CDocxBuilder::GetNumOverrideXml(int instanceId)
+std::string CDocxBuilder::GetNumOverrideXml(int instanceId, int abstractId)
 {
-    std::string xml = "\n<w:num w:numId=\"" + std::to_string(instanceId) + "\">\n<w:abstractNumId w:val=\"0\" />\n";
+    std::string xml = "\n<w:num w:numId=\"" + std::to_string(instanceId) + "\">\n<w:abstractNumId w:val=\"" +
+                      std::to_string(abstractId) + "\" />\n";
     for (int level = 0; level <= 8; ++level)
         xml += "\n<w:lvlOverride w:ilvl=\"" + std::to_string(level) +
                "\">\r\n<w:startOverride w:val=\"1\"/>\r\n</w:lvlOverride>";

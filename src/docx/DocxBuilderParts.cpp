@@ -48,14 +48,15 @@ bool CDocxBuilder::SplitTemplateTail(const std::string& documentPath, const std:
 
 bool CDocxBuilder::WritePackageParts(const std::string& relsPath, const std::string& settingsPath,
                                      const std::string& contentTypesPath, const std::string& numberingPath,
-                                     int listCount, const std::string& itemNumberFragmentPath)
+                                     const std::vector<int>& listStyles,
+                                     const std::string& itemNumberFragmentPath)
 {
     const std::string relationship = ReplaceFirst(std::string(kNumberingRelationship), "rId",
                                                   "rId" + std::to_string(GetMaxRelationshipId(relsPath) + 1));
     return InsertBeforeMarker(relsPath, relationship, "</Relationships>") &&
            InsertBeforeMarker(settingsPath, kAddedRevisionIds, "</w:rsids>") &&
            InsertBeforeMarker(contentTypesPath, kNumberingOverride, "</Types>") &&
-           WriteNumberingXml(numberingPath, listCount, itemNumberFragmentPath);
+           WriteNumberingXml(numberingPath, listStyles, itemNumberFragmentPath);
 }
 
 bool CDocxBuilder::WriteCreationTime(const std::string& corePropertiesPath, std::time_t moment)

@@ -89,7 +89,7 @@ DocxRunStatus CDocxBuilder::CreateDocx(const std::string& monthTemplatePath, con
 
     if (!WriteDocumentBody(dateTemplatePath, monthTemplatePath, documentPath, design) ||
         !MoveFileText(paths.documentTail, documentPath) ||
-        !WritePackageParts(paths.rels, settingsPath, paths.contentTypes, paths.numbering, NextId(0), paths.fragment) ||
+        !WritePackageParts(paths.rels, settingsPath, paths.contentTypes, paths.numbering, ListStyles(), paths.fragment) ||
         !WriteCreationTime(paths.coreProperties, platform::Now()))
         return DocxRunStatus::WriteFailed;
     return DocxRunStatus::Done;

@@ -17,13 +17,18 @@ constexpr size_t kMonthLabelLength = 150;
 constexpr size_t kDayCaptionLength = 500;
 constexpr size_t kMostLabels = 12;
 
+enum class Echo { No, Yes };
+
 // A line break that a format ("%n") or a caption brings along would split one day into two.
-int WriteLines(const std::string& path, const std::vector<std::string>& lines, const char* lineEnd)
+// Echoed lines go to standard output too, one a line, whether the file could be written or not.
+int WriteLines(const std::string& path, const std::vector<std::string>& lines, const char* lineEnd, Echo echo)
 {
     CDocxBuilder::DeleteFileIfExists(path);
     std::string text;
     for (std::string line : lines) {
         std::replace_if(line.begin(), line.end(), [](char ch) { return ch == '\r' || ch == '\n'; }, ' ');
+        if (echo == Echo::Yes)
+            std::printf("%s\n", line.c_str());
         text += line + lineEnd;
     }
     if (CDocxBuilder::CreateEmptyFile(path) != 0 || !CDocxBuilder::AppendToFile(path, text)) {
@@ -48,7 +53,7 @@ std::string Caption(const std::string& prefix, int number, const std::string& su
 int CDocxBuilder::WriteMonthTemplateFile(const std::string& path, const std::string& monthFormat, int firstMonth,
                                          int lastMonth, BYTE upper)
 {
-    return WriteLines(path, BuildMonthLabels(monthFormat, firstMonth, lastMonth, upper), "\r\n");
+    return WriteLines(path, BuildMonthLabels(monthFormat, firstMonth, lastMonth, upper), "\r\n", Echo::Yes);
 }
 
 std::vector<std::string> CDocxBuilder::BuildMonthLabels(const std::string& monthFormat, int firstMonth,
@@ -74,7 +79,7 @@ int CDocxBuilder::WriteDateTemplateFile(const std::string& path, const std::stri
                       BuildDayCaptions(dayFormat, daysLeft, daysLeftPrefix, daysLeftSuffix, weekendText, year,
                                        weekNumber, startMonth, endMonth, startDay, endDay, dayNumber,
                                        dayNumberPrefix, dayNumberSuffix),
-                      "\n");
+                      "\n", Echo::No);
 }
 
 std::vector<std::string> CDocxBuilder::BuildDayCaptions(const std::string& dayFormat, BYTE daysLeft,

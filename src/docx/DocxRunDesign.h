@@ -34,6 +34,6 @@ struct DocxRunDesign {
     MonthCalendarSettings monthCalendar;
     YearPlannerSettings yearPlanner;
     // Quarters 1..4 of the yearly calendar; 0 and 4 show the whole year.
-    int firstQuarter = 0;
-    int lastQuarter = 4;
+    int nFirstQuarter = 0;
+    int nLastQuarter = 4;
 };

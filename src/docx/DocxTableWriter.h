@@ -182,6 +182,19 @@ public:
                                        BYTE twoDigits, const CalendarStyle& style, BYTE monthUpper,
                                        const MonthCalendarSettings& settings, int firstMonth, int lastMonth,
                                        const DocxDateRange& range);
+    // One row of a month table for one week: the day-number row or a line row, per the style.
+    static std::string GetMonthRowXml(const std::string& r1, const std::string& r2, const std::string& r3,
+                                      const std::string& r5, const DocxWeek& week, const MonthRowStyle& row,
+                                      DayCycle& cycle);
+    // The row's seven cells, Sunday to Saturday.
+    static std::string GetMonthRowCellsXml(const std::string& r1, const std::string& r2, const std::string& r3,
+                                           const std::string& r5, const DocxWeek& week, const MonthRowStyle& row,
+                                           DayCycle& cycle);
+    // One cell, the first kind that fits: empty, day number, a line cell of a day outside the range,
+    // a counter cell (advancing the cycle) or a blank line cell.
+    static std::string GetMonthDayCellXml(const std::string& r1, const std::string& r2, const std::string& r3,
+                                          const std::string& r5, const DocxDayCell& cell, const MonthRowStyle& row,
+                                          DayCycle& cycle);
     // Properties of a day-number cell; a day outside the range (bookmark 0) starts a vertical merge
     // that its line cells continue.
     static std::string GetMergedCellStartXml(const std::string& topType, const std::string& topColor,

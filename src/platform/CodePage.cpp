@@ -1,9 +1,10 @@
 #include "platform/CodePage.h"
 
+#include "platform/WrittenChinese.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <iconv.h>
-#include <optional>
 #include <stdexcept>
 
 namespace platform {
@@ -99,59 +100,24 @@ private:
     iconv_t m_cd;
 };
 
-// U+FFFD in each encoding.
+// U+FFFD and the byte order mark U+FEFF in each encoding.
 constexpr std::string_view kUtf8Replacement = "\xEF\xBF\xBD";
 constexpr std::string_view kGbReplacement = "\x84\x31\xA4\x37";
-
-std::string DecodeGb18030(std::string_view bytes, size_t* failures = nullptr)
-{
-    thread_local Converter fromGb("UTF-8", "GB18030");
-    return fromGb.Convert(bytes, kUtf8Replacement, failures);
-}
+constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
+constexpr std::string_view kGb18030Bom = "\x84\x31\x95\x33";
 
 bool IsAscii(std::string_view bytes)
 {
     return std::all_of(bytes.begin(), bytes.end(), [](char ch) { return static_cast<unsigned char>(ch) < 0x80; });
 }
 
-// The text, when every byte above ASCII pairs up into a GB2312 character: rows A1-A9 (symbols)
-// and B0-F7 (characters), cells A1-FE, and no position that GB2312 leaves unassigned (GB18030
-// maps those to the private use area, EE 80 80 to EF A3 BF in UTF-8).
-std::optional<std::string> ReadAsGb2312(std::string_view bytes)
-{
-    const auto at = [&](size_t k) { return static_cast<unsigned char>(bytes[k]); };
-    for (size_t i = 0; i < bytes.size(); ++i) {
-        if (at(i) < 0x80)
-            continue;
-        const bool row = (at(i) >= 0xA1 && at(i) <= 0xA9) || (at(i) >= 0xB0 && at(i) <= 0xF7);
-        if (!row || i + 1 >= bytes.size() || at(i + 1) < 0xA1 || at(i + 1) > 0xFE)
-            return std::nullopt;
-        ++i;
-    }
-    size_t failures = 0;
-    std::string text = DecodeGb18030(bytes, &failures);
-    for (size_t i = 0; failures == 0 && i + 1 < text.size(); ++i) {
-        const auto lead = static_cast<unsigned char>(text[i]);
-        const auto next = static_cast<unsigned char>(text[i + 1]);
-        if ((lead == 0xEE && next >= 0x80) || (lead == 0xEF && next <= 0xA3))
-            return std::nullopt;
-    }
-    if (failures != 0)
-        return std::nullopt;
-    return text;
-}
-
-// UTF-8 control characters U+0080 to U+009F (C2 80 to C2 9F): no text editor writes them, but
-// GB18030 text that happens to be valid UTF-8 reads as them often.
-bool HasC1Controls(std::string_view utf8)
-{
-    for (size_t i = 0; i + 1 < utf8.size(); ++i)
-        if (static_cast<unsigned char>(utf8[i]) == 0xC2 && static_cast<unsigned char>(utf8[i + 1]) <= 0x9F)
-            return true;
-    return false;
-}
-
 } // namespace
+
+std::string DecodeGb18030(std::string_view bytes, size_t* failures)
+{
+    thread_local Converter fromGb("UTF-8", "GB18030");
+    return fromGb.Convert(bytes, kUtf8Replacement, failures);
+}
 
 bool IsValidUtf8(std::string_view bytes)
 {
@@ -166,26 +132,34 @@ bool IsValidUtf8(std::string_view bytes)
 
 DecodedText DecodeDiskText(std::string_view bytes)
 {
-    constexpr std::string_view bom = "\xEF\xBB\xBF";
-    if (bytes.substr(0, bom.size()) == bom) {
-        bytes.remove_prefix(bom.size());
+    if (bytes.starts_with(kUtf8Bom)) {
+        bytes.remove_prefix(kUtf8Bom.size());
         if (IsValidUtf8(bytes))
             return {std::string(bytes), DiskEncoding::Utf8};
         thread_local Converter repair("UTF-8", "UTF-8");
         return {repair.Convert(bytes, kUtf8Replacement), DiskEncoding::Utf8};
     }
+    if (bytes.starts_with(kGb18030Bom))
+        return {DecodeGb18030(bytes.substr(kGb18030Bom.size())), DiskEncoding::Gb18030};
     if (!IsValidUtf8(bytes))
         return {DecodeGb18030(bytes), DiskEncoding::Gb18030};
     if (IsAscii(bytes))
         return {std::string(bytes), DiskEncoding::Utf8};
-    // Valid UTF-8 alone proves nothing: hundreds of common characters are byte pairs that are
-    // also UTF-8 (学习 is D1 A7 CF B0). Our saves and the Windows program's read as GB2312, so
-    // that reading wins; UTF-8 is taken only where GB2312 gives no sensible text.
-    if (auto gb2312 = ReadAsGb2312(bytes))
-        return {std::move(*gb2312), DiskEncoding::Gb18030};
-    if (HasC1Controls(bytes))
-        return {DecodeGb18030(bytes), DiskEncoding::Gb18030};
-    return {std::string(bytes), DiskEncoding::Utf8};
+    // Valid UTF-8 alone proves little: hundreds of common characters are GB byte pairs that are
+    // also UTF-8 (学习 is D1 A7 CF B0). Taken for UTF-8, GB text reads as Cyrillic, Greek or
+    // rare characters, which no one writing Chinese types; UTF-8 text reads as Chinese.
+    if (IsWrittenChinese(bytes))
+        return {std::string(bytes), DiskEncoding::Utf8};
+    size_t failures = 0;
+    std::string gb = DecodeGb18030(bytes, &failures);
+    if (failures != 0)
+        return {std::string(bytes), DiskEncoding::Utf8};
+    return {std::move(gb), DiskEncoding::Gb18030};
+}
+
+std::string EncodeMarkedGb18030(std::string_view utf8)
+{
+    return std::string(kGb18030Bom) + EncodeGb18030(utf8);
 }
 
 std::string EncodeGb18030(std::string_view utf8)

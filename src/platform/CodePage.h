@@ -2,8 +2,9 @@
 // Text on disk versus text in memory.
 // In memory every text is UTF-8. Files the program calls "system code page" text are
 // GB18030 on disk (a superset of GB2312, so files written on Windows read back unchanged).
-// A file is taken as UTF-8 when it starts with a UTF-8 BOM, or when it is valid UTF-8 and its
-// GB18030 reading is not plain GB2312 text (what our saves and the Windows program's are).
+// A byte order mark settles a file's encoding. Without one, a file that is not valid UTF-8 is
+// GB18030; one that is valid UTF-8 is taken as UTF-8 when that reading is written Chinese, and
+// as GB18030 otherwise (GB text taken for UTF-8 reads as other scripts or rare characters).
 
 #include <cstddef>
 #include <string>
@@ -20,11 +21,19 @@ struct DecodedText {
 
 bool IsValidUtf8(std::string_view bytes);
 
-// Decodes a whole file's bytes; a UTF-8 BOM is dropped.
+// Decodes a whole file's bytes; a UTF-8 or GB18030 byte order mark is dropped.
 DecodedText DecodeDiskText(std::string_view bytes);
+
+// GB18030 to UTF-8 with no guessing; a byte that is no character becomes U+FFFD and counts
+// in `failures`.
+std::string DecodeGb18030(std::string_view bytes, size_t* failures = nullptr);
 
 // UTF-8 to GB18030 (every character has a GB18030 form). Broken UTF-8 becomes U+FFFD.
 std::string EncodeGb18030(std::string_view utf8);
+
+// GB18030 behind its own byte order mark (84 31 95 33), which DecodeDiskText knows: how the
+// program marks the plain text files it writes, whose every line is text.
+std::string EncodeMarkedGb18030(std::string_view utf8);
 
 // The longest start of a UTF-8 text whose form in the given encoding takes at most
 // maxBytes bytes; never splits a character.

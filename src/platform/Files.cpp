@@ -32,6 +32,12 @@ bool PathExists(const std::string& path)
     return ::access(path.c_str(), F_OK) == 0;
 }
 
+bool NameTaken(const std::string& path)
+{
+    struct stat info {};
+    return ::lstat(path.c_str(), &info) == 0;
+}
+
 bool IsDirectory(const std::string& path)
 {
     struct stat info {};
@@ -80,29 +86,32 @@ std::optional<std::string> ReadFileBytes(const std::string& path, size_t maxByte
 
 bool WriteFileReplacing(const std::string& path, std::string_view bytes)
 {
-    const std::string target = LinkTarget(path);
-    struct stat info {};
-    if (::stat(target.c_str(), &info) == 0 && (!S_ISREG(info.st_mode) || (info.st_mode & S_IWUSR) == 0))
+    const std::optional<std::string> target = LinkTarget(path);
+    if (!target)
         return false;
-    const std::string temp = MakeTemporaryBeside(target);
+    struct stat info {};
+    if (::stat(target->c_str(), &info) == 0 && (!S_ISREG(info.st_mode) || (info.st_mode & S_IWUSR) == 0))
+        return false;
+    const std::string temp = MakeTemporaryBeside(*target);
     if (temp.empty())
         return false;
     const int fd = ::open(temp.c_str(), O_WRONLY | O_CLOEXEC);
     const bool written = fd >= 0 && WriteAll(fd, bytes);
     const bool closed = fd >= 0 && ::close(fd) == 0;
-    if (!written || !closed || !ReplaceFileWith(target, temp)) {
+    if (!written || !closed || !ReplaceFileWith(*target, temp)) {
         ::unlink(temp.c_str());
         return false;
     }
     return true;
 }
 
-std::string LinkTarget(const std::string& path)
+std::optional<std::string> LinkTarget(const std::string& path)
 {
-    // As many links as the system itself follows before it gives up on a loop.
+    // As many links as the system itself follows before it gives up on a loop. Writing to the
+    // path where the chain was given up would put a plain file in place of one of the links.
     constexpr int kMostLinks = 40;
     std::string current = path;
-    for (int i = 0; i < kMostLinks; ++i) {
+    for (int i = 0; i <= kMostLinks; ++i) {
         char buffer[PATH_MAX];
         const ssize_t n = ::readlink(current.c_str(), buffer, sizeof buffer);
         if (n < 0 || static_cast<size_t>(n) >= sizeof buffer)
@@ -113,7 +122,7 @@ std::string LinkTarget(const std::string& path)
             next = current.substr(0, slash + 1) + next;
         current = std::move(next);
     }
-    return current;
+    return std::nullopt;
 }
 
 std::string MakeTemporaryBeside(const std::string& path)

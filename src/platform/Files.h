@@ -12,6 +12,9 @@ namespace platform {
 constexpr char kPathSeparator = '/';
 
 bool PathExists(const std::string& path);      // files and folders alike
+// True when anything holds the name, a symbolic link whose target is gone included: a new
+// file cannot take it.
+bool NameTaken(const std::string& path);
 bool IsDirectory(const std::string& path);
 
 // A file counts as read-only when its owner may not write it, whoever we are
@@ -24,11 +27,12 @@ std::optional<std::string> ReadFileBytes(const std::string& path, size_t maxByte
 
 // Replaces the file whole through a temporary file and a rename, keeping its permissions,
 // so a failure leaves the old file as it was. Refuses a read-only file. A symbolic link is
-// followed: its target is replaced and the link stays.
+// followed: its target is replaced and the link stays; a loop of links is refused.
 bool WriteFileReplacing(const std::string& path, std::string_view bytes);
 
-// The path a chain of symbolic links ends at; the path itself when it is no link.
-std::string LinkTarget(const std::string& path);
+// The path a chain of symbolic links ends at; the path itself when it is no link. Nothing for a
+// chain that never ends (a loop, or more links than the system follows).
+std::optional<std::string> LinkTarget(const std::string& path);
 
 // Makes a new empty file of a name no other file has, in the folder of `path` and beginning
 // with its name; "" when none can be made.

@@ -2,12 +2,14 @@
 
 #include "platform/CodePage.h"
 #include "platform/Files.h"
+#include "platform/IniLines.h"
+#include "platform/IniWriter.h"
+#include "platform/ProfileMarker.h"
 #include "platform/TextLines.h"
 
 #include <map>
 #include <mutex>
 #include <optional>
-#include <strings.h>
 #include <sys/stat.h>
 #include <unordered_map>
 #include <vector>
@@ -41,54 +43,10 @@ std::optional<FileStamp> StampOf(const std::string& path)
                      static_cast<long long>(info.st_mtim.tv_sec) * 1000000000LL + info.st_mtim.tv_nsec};
 }
 
-std::string_view TrimBlanks(std::string_view text)
-{
-    const auto first = text.find_first_not_of(" \t");
-    if (first == std::string_view::npos)
-        return {};
-    const auto last = text.find_last_not_of(" \t");
-    return text.substr(first, last - first + 1);
-}
-
-bool SameName(std::string_view a, std::string_view b)
-{
-    return a.size() == b.size() && ::strncasecmp(a.data(), b.data(), a.size()) == 0;
-}
-
-// The section named by a line such as "[Main]", if the line is a section header.
-std::optional<std::string_view> SectionOf(std::string_view line)
-{
-    line = TrimBlanks(line);
-    if (line.empty() || line.front() != '[')
-        return std::nullopt;
-    const auto close = line.find(']');
-    return TrimBlanks(line.substr(1, close == std::string_view::npos ? std::string_view::npos : close - 1));
-}
-
-// The key of a line such as "Title=abc", if the line holds one.
-std::optional<std::string_view> KeyOf(std::string_view line)
-{
-    const auto trimmed = TrimBlanks(line);
-    if (trimmed.empty() || trimmed.front() == ';' || trimmed.front() == '[')
-        return std::nullopt;
-    const auto equals = line.find('=');
-    if (equals == std::string_view::npos)
-        return std::nullopt;
-    return TrimBlanks(line.substr(0, equals));
-}
-
 // Section and key names compare without letter case; a line end can be in neither.
 std::string FoldedKey(std::string_view section, std::string_view key)
 {
-    std::string folded;
-    folded.reserve(section.size() + 1 + key.size());
-    const auto lower = [](char ch) { return ch >= 'A' && ch <= 'Z' ? static_cast<char>(ch - 'A' + 'a') : ch; };
-    for (char ch : section)
-        folded += lower(ch);
-    folded += '\n';
-    for (char ch : key)
-        folded += lower(ch);
-    return folded;
+    return FoldCase(section) + '\n' + FoldCase(key);
 }
 
 // A key counts in every section of its name, the first occurrence in the file winning.
@@ -117,7 +75,7 @@ std::string_view ValueOf(std::string_view line)
 
 IniDocument Parse(std::string_view bytes)
 {
-    DecodedText decoded = DecodeDiskText(bytes);
+    DecodedText decoded = DecodeProfileText(bytes);
     IniDocument doc;
     doc.encoding = decoded.encoding;
     for (const std::string_view line : SplitLines(decoded.utf8))
@@ -126,14 +84,14 @@ IniDocument Parse(std::string_view bytes)
     return doc;
 }
 
-std::string Serialize(const IniDocument& doc)
+std::string Serialize(const std::vector<std::string>& lines)
 {
     std::string text;
-    for (const auto& line : doc.lines) {
+    for (const auto& line : lines) {
         text += line;
         text += "\r\n";
     }
-    return EncodeGb18030(text);
+    return EncodeProfileText(text);
 }
 
 // The profile functions keep the last parsed form of each file, as the system does, so a
@@ -187,6 +145,41 @@ ProfileCache& Cache()
     return cache;
 }
 
+// The files that open batches hold in memory, by the path their writers name.
+struct OpenBatch {
+    IniWriter writer;
+    bool spoiled = false;   // a part of it failed: it must not reach the disk
+};
+
+struct OpenBatches {
+    std::mutex mutex;
+    std::map<std::string, OpenBatch> byPath;
+};
+
+OpenBatches& Batches()
+{
+    static OpenBatches batches;
+    return batches;
+}
+
+// Puts the line into the batch that holds the file; false when no batch does.
+bool WriteIntoBatch(const std::string& file, std::string_view section, std::string_view key,
+                    const std::string& line)
+{
+    OpenBatches& batches = Batches();
+    std::lock_guard<std::mutex> lock(batches.mutex);
+    const auto open = batches.byPath.find(file);
+    if (open == batches.byPath.end())
+        return false;
+    try {
+        open->second.writer.Write(section, key, line);
+    } catch (...) {
+        open->second.spoiled = true;
+        throw;
+    }
+    return true;
+}
+
 std::string OneLine(std::string_view value)
 {
     std::string line(value);
@@ -226,41 +219,64 @@ bool WritePrivateProfileString(std::string_view section, std::string_view key,
         return false;
     section = TrimBlanks(section);
     key = TrimBlanks(key);
-    const std::string newLine = std::string(key) + "=" + OneLine(value);
+    std::string newLine = std::string(key) + "=" + OneLine(value);
+    if (WriteIntoBatch(file, section, key, newLine))
+        return true;
 
     ProfileCache& cache = Cache();
     std::lock_guard<std::mutex> lock(cache.Mutex());
-    IniDocument doc = cache.Document(file);
-    auto& lines = doc.lines;
-    // The first section of that name, the key in it, and the section's last non-blank line.
-    std::optional<size_t> sectionLine, keyLine, lastContent;
-    for (size_t i = 0; i < lines.size() && !keyLine; ++i) {
-        if (const auto name = SectionOf(lines[i])) {
-            if (sectionLine)
-                break;
-            if (SameName(*name, section))
-                sectionLine = lastContent = i;
-        } else if (sectionLine) {
-            if (!TrimBlanks(lines[i]).empty())
-                lastContent = i;
-            const auto lineKey = KeyOf(lines[i]);
-            if (lineKey && SameName(*lineKey, key))
-                keyLine = i;
-        }
-    }
-    if (keyLine)
-        lines[*keyLine] = newLine;
-    else if (sectionLine)
-        lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(*lastContent + 1), newLine);
-    else {
-        lines.push_back("[" + std::string(section) + "]");
-        lines.push_back(newLine);
-    }
-    if (!WriteFileReplacing(file, Serialize(doc)))
+    IniWriter writer(cache.Document(file).lines);
+    writer.Write(section, key, std::move(newLine));
+    if (!WriteFileReplacing(file, Serialize(writer.Lines())))
         return false;
-    doc.encoding = DiskEncoding::Gb18030;
-    cache.Store(file, std::move(doc));
+    cache.Store(file, IniDocument{std::move(writer).TakeLines(), DiskEncoding::Gb18030, {}});
     return true;
+}
+
+ProfileBatch::ProfileBatch(std::string file) : m_file(std::move(file))
+{
+    OpenBatches& batches = Batches();
+    std::lock_guard<std::mutex> lock(batches.mutex);
+    m_joined = !batches.byPath.try_emplace(m_file).second;
+}
+
+ProfileBatch::~ProfileBatch()
+{
+    if (m_ended)
+        return;
+    OpenBatches& batches = Batches();
+    std::lock_guard<std::mutex> lock(batches.mutex);
+    const auto open = batches.byPath.find(m_file);
+    if (open == batches.byPath.end())
+        return;
+    if (m_joined)
+        open->second.spoiled = true;
+    else
+        batches.byPath.erase(open);
+}
+
+bool ProfileBatch::Publish()
+{
+    if (m_ended)
+        return false;
+    m_ended = true;
+    std::optional<OpenBatch> ended;
+    {
+        OpenBatches& batches = Batches();
+        std::lock_guard<std::mutex> lock(batches.mutex);
+        const auto open = batches.byPath.find(m_file);
+        if (open == batches.byPath.end())
+            return false;
+        if (m_joined)
+            return !open->second.spoiled;
+        ended = std::move(open->second);
+        batches.byPath.erase(open);
+    }
+    if (ended->spoiled)
+        return false;
+    ProfileCache& cache = Cache();
+    std::lock_guard<std::mutex> lock(cache.Mutex());
+    return WriteFileReplacing(m_file, Serialize(ended->writer.Lines()));
 }
 
 } // namespace platform

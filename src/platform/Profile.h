@@ -24,4 +24,27 @@ std::string GetPrivateProfileString(std::string_view section, std::string_view k
 bool WritePrivateProfileString(std::string_view section, std::string_view key,
                                std::string_view value, const std::string& file);
 
+// Writes a file whole in one go: from its start the batch holds the file, as empty, in memory,
+// and every WritePrivateProfileString to that path, from any thread, goes there; reads still
+// see the file on disk. Publish puts it on disk as a write does, through one new file and one
+// rename; a batch ended without Publish (a failed step, an exception) leaves the file as it was.
+// A batch opened on a path that has one open joins it: the outermost one publishes, and an
+// inner one ended without Publish makes the whole batch fail.
+class ProfileBatch {
+public:
+    explicit ProfileBatch(std::string file);
+    ~ProfileBatch();
+    ProfileBatch(const ProfileBatch&) = delete;
+    ProfileBatch& operator=(const ProfileBatch&) = delete;
+
+    // Ends the batch. True when the file was written; for an inner batch, when nothing has
+    // failed so far. Once the outermost batch has ended, writes go to the disk again.
+    bool Publish();
+
+private:
+    std::string m_file;
+    bool m_joined = false;
+    bool m_ended = false;
+};
+
 } // namespace platform

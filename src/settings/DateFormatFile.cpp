@@ -1,7 +1,7 @@
 #include "settings/DateFormatFile.h"
 
-#include "platform/CodePage.h"
 #include "platform/Files.h"
+#include "platform/ProfileMarker.h"
 #include "settings/IniFile.h"
 
 #include <string>
@@ -36,7 +36,7 @@ bool WriteDateFormats(const CString& file, const std::vector<CString>& formats)
     std::string text = std::string("[") + kSection + "]\r\n";
     for (size_t index = 0; index < formats.size(); ++index)
         text += (KeyOf(index) + "=" + formats[index] + "\r\n").str();
-    return platform::WriteFileReplacing(file.str(), platform::EncodeGb18030(text));
+    return platform::WriteFileReplacing(file.str(), platform::EncodeProfileText(text));
 }
 
 std::vector<CString> StarterDateFormats()

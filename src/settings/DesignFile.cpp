@@ -1,10 +1,8 @@
 #include "settings/DesignFile.h"
 
-#include "platform/Files.h"
+#include "platform/Profile.h"
 #include "settings/ClassSections.h"
 #include "settings/LoadedValueBounds.h"
-
-#include <string>
 
 OutlineLevelTexts LoadDesignFile(const char* file, ClassListModel& rows)
 {
@@ -17,16 +15,7 @@ OutlineLevelTexts LoadDesignFile(const char* file, ClassListModel& rows)
 
 bool WriteDesignFile(const char* file, const ClassListModel& rows, const OutlineLevelTexts& levels)
 {
-    // The file a link names is the one the user keeps; a read-only one is not ours to replace.
-    const std::string target = platform::LinkTarget(file);
-    if (platform::IsReadOnlyFile(target))
-        return false;
-    const std::string fresh = platform::MakeTemporaryBeside(target);
-    if (fresh.empty())
-        return false;
-    const bool written = SaveMainSettings(fresh.c_str(), levels) && SaveClassList(fresh.c_str(), rows) &&
-                         platform::ReplaceFileWith(target, fresh);
-    if (!written)
-        platform::RemoveFile(fresh);
-    return written;
+    // Key by key, but held in memory: the file reaches the disk once, whole, or not at all.
+    platform::ProfileBatch batch(file);
+    return SaveMainSettings(file, levels) && SaveClassList(file, rows) && batch.Publish();
 }

@@ -24,11 +24,15 @@ bool IsCalendarDay(int month, int day)
 
 } // namespace
 
+bool IsDateRangeSet()
+{
+    return IsCalendarDay(g_nMonthStart, g_nDayStart) && IsCalendarDay(g_nMonthEnd, g_nDayEnd) &&
+           (g_nMonthStart < g_nMonthEnd || (g_nMonthStart == g_nMonthEnd && g_nDayStart <= g_nDayEnd));
+}
+
 void NormaliseDateRange(int year)
 {
-    const bool valid = IsCalendarDay(g_nMonthStart, g_nDayStart) && IsCalendarDay(g_nMonthEnd, g_nDayEnd) &&
-                       (g_nMonthStart < g_nMonthEnd || (g_nMonthStart == g_nMonthEnd && g_nDayStart <= g_nDayEnd));
-    if (!valid) {
+    if (!IsDateRangeSet()) {
         g_nMonthStart = g_nMonthEnd = g_nDayStart = g_nDayEnd = 0;
         return;
     }

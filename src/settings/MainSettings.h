@@ -27,3 +27,5 @@ bool SaveMainSettings(const char* file, const OutlineLevelTexts& boxes);
 // its start) is taken as not set: all four values become 0, which every counter reads as no
 // days. 29 February in a common year counts as the 28th.
 void NormaliseDateRange(int year);
+// Whether the four values name such a span; a range that is not set shows no dates.
+bool IsDateRangeSet();

@@ -58,5 +58,7 @@ bool WriteMottoFile(const std::string& path, const std::vector<TextLineRecord>& 
     std::string text;
     for (const TextLineRecord& line : lines)
         text += Trimmed(line.text) + "\r\n";
-    return !path.empty() && platform::WriteFileReplacing(path, platform::EncodeGb18030(text));
+    // The mark tells our GB18030 from UTF-8 that has the same bytes; an empty file needs none.
+    return !path.empty() &&
+           platform::WriteFileReplacing(path, text.empty() ? std::string() : platform::EncodeMarkedGb18030(text));
 }

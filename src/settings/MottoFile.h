@@ -1,7 +1,8 @@
 #pragma once
 // A motto text file: one motto a line, in the system code page (GB18030 on disk; a file in
-// UTF-8 reads too). The text lines dialog shows, deletes and writes back its lines; a
-// generation run reads it again.
+// UTF-8 reads too). Every line is a motto, so the files we write are marked by GB18030's byte
+// order mark rather than a line. The text lines dialog shows, deletes and writes back its lines;
+// a generation run reads it again.
 
 #include "settings/TextLineRecord.h"
 
@@ -23,7 +24,7 @@ std::vector<MottoLine> ReadMottoLines(const std::string& path, std::optional<int
 // Appends the kept lines, numbered from 1, their texts trimmed of surrounding white space.
 void ReadTextFileLines(const std::string& path, std::vector<TextLineRecord>& lines);
 
-// The records' texts, each trimmed and ended by CR LF, in the system code page, through a new
-// file that then replaces the file; false when that failed (a read-only file included), and then
+// The records' texts, each trimmed and ended by CR LF, in the system code page behind its byte
+// order mark (no mark when there are none), through a new file that then replaces the file; false when that failed (a read-only file included), and then
 // the file is as it was.
 bool WriteMottoFile(const std::string& path, const std::vector<TextLineRecord>& lines);

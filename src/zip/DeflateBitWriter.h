@@ -20,6 +20,9 @@ public:
 
 class DeflateBitWriter {
 public:
+    // Sixteen bits of code go into the output buffer at once, so it must hold two bytes.
+    static constexpr unsigned kSmallestBuffer = 2;
+
     explicit DeflateBitWriter(DeflateSelfCheck& check) : m_check(check) {}
 
     void Start(DeflateIo& io, BYTE* buffer, unsigned size);

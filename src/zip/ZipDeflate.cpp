@@ -64,6 +64,8 @@ ZRESULT ZipDeflateState::Deflate(DeflateIo& io, BYTE* buffer, unsigned bufferSiz
         m_check.Expect(false, "bad pack level");
         return ZIP_INTERNAL_FLATION;
     }
+    if (buffer == nullptr || bufferSize < DeflateBitWriter::kSmallestBuffer)
+        return ZIP_ERR_ARGS;
     m_io = &io;
     m_bits.Start(io, buffer, bufferSize);
     m_block.StartStream(level);

@@ -38,7 +38,8 @@ public:
 
     // Compresses everything io reads into one deflate stream written through io, using
     // buffer (bufferSize bytes) to gather the output. Levels 1 to 8; sets the level's bit in
-    // flags (fast for 1 and 2, maximum for 8). Results: ZIP_OK; ZIP_ERR_WRITE when a flush
+    // flags (fast for 1 and 2, maximum for 8). Results: ZIP_OK; ZIP_ERR_ARGS, before anything
+    // is read or written, for a buffer of fewer than two bytes; ZIP_ERR_WRITE when a flush
     // failed (nothing is written after it); ZIP_INTERNAL_FLATION when a self-check failed.
     ZRESULT Deflate(DeflateIo& io, BYTE* buffer, unsigned bufferSize, int level, WORD& flags,
                     std::uint64_t& compressedSize);

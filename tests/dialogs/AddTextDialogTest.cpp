@@ -5,6 +5,7 @@
 #include "platform/CodePage.h"
 #include "resources/HeadingDialogIds.h"
 #include "settings/SettingsRecords.h"
+#include "support/OwnFileMarks.h"
 
 #include <sys/stat.h>
 
@@ -82,13 +83,13 @@ TEST_F(AddTextDialogTest, ShortLinesAreSkippedAndSaveWritesTheRestTrimmed)
         EXPECT_EQ(Label(p, IDC_TEXT_LINE_COUNT), "2");
         EXPECT_EQ(Label(p, IDC_TEXT_PREVIEW), "hello");
     });
-    EXPECT_EQ(saved, "hello\r\nb\r\n");
+    EXPECT_EQ(saved, kGb18030Bom + "hello\r\nb\r\n");
 }
 
 TEST_F(AddTextDialogTest, TheListEndsAfterMoreThanAHundredShortLinesButSaveKeepsEveryLine)
 {
     Motto(std::string(150, '\n') + "motto\n");
-    EXPECT_EQ(SaveAfter([](DialogProbe& p) { EXPECT_TRUE(Rows(p).empty()); }), "motto\r\n");
+    EXPECT_EQ(SaveAfter([](DialogProbe& p) { EXPECT_TRUE(Rows(p).empty()); }), kGb18030Bom + "motto\r\n");
 }
 
 TEST_F(AddTextDialogTest, LongLinesAreShownAndWrittenWhole)
@@ -101,7 +102,7 @@ TEST_F(AddTextDialogTest, LongLinesAreShownAndWrittenWhole)
         EXPECT_EQ(rows[1].substr(rows[1].size() - 5), "|1022");
         EXPECT_EQ(rows[2].substr(rows[2].size() - 5), "|2000");
     });
-    EXPECT_EQ(saved, "first\r\n" + line1022 + "\r\n" + line2000 + "\r\nlast\r\n");
+    EXPECT_EQ(saved, kGb18030Bom + "first\r\n" + line1022 + "\r\n" + line2000 + "\r\nlast\r\n");
 }
 
 TEST_F(AddTextDialogTest, DelRemovesTheSameLineFromTheListAndTheFile)
@@ -116,7 +117,7 @@ TEST_F(AddTextDialogTest, DelRemovesTheSameLineFromTheListAndTheFile)
                   p.Click(IDC_TEXT_DELETE);
                   EXPECT_EQ(Rows(p), (std::vector<std::string>{"1|one|3", "3|three|5"}));
               }),
-              "one\r\nthree\r\n");
+              kGb18030Bom + "one\r\nthree\r\n");
 }
 
 TEST_F(AddTextDialogTest, DelAllThenSaveAndOpeningTwiceWriteEachLineOnce)
@@ -127,8 +128,8 @@ TEST_F(AddTextDialogTest, DelAllThenSaveAndOpeningTwiceWriteEachLineOnce)
                   EXPECT_TRUE(Rows(p).empty());
                   EXPECT_EQ(Label(p, IDC_TEXT_LINE_COUNT), "0");
               }),
-              "one\r\ntwo\r\n");
-    EXPECT_EQ(SaveAfter(), "one\r\ntwo\r\n");
+              kGb18030Bom + "one\r\ntwo\r\n");
+    EXPECT_EQ(SaveAfter(), kGb18030Bom + "one\r\ntwo\r\n");
 }
 
 TEST_F(AddTextDialogTest, ANewlyChosenFileNeverGetsTheOldFilesLines)
@@ -166,10 +167,10 @@ TEST_F(AddTextDialogTest, TheFileIsSystemCodePageTextAndUtf8FilesReadToo)
 {
     Motto(platform::EncodeGb18030("日记\r\n"));
     EXPECT_EQ(SaveAfter([](DialogProbe& p) { EXPECT_EQ(Rows(p), (std::vector<std::string>{"1|日记|4"})); }),
-              platform::EncodeGb18030("日记\r\n"));
+              kGb18030Bom + platform::EncodeGb18030("日记\r\n"));
     Motto("\xEF\xBB\xBF读书\n");
     EXPECT_EQ(SaveAfter([](DialogProbe& p) { EXPECT_EQ(Rows(p), (std::vector<std::string>{"1|读书|6"})); }),
-              platform::EncodeGb18030("读书\r\n"));
+              kGb18030Bom + platform::EncodeGb18030("读书\r\n"));
 }
 
 TEST_F(AddTextDialogTest, OkWithoutEditsStoresTheLookUnchangedAndCancelNothing)

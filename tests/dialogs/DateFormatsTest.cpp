@@ -6,6 +6,7 @@
 #include "platform/CodePage.h"
 #include "platform/Files.h"
 #include "settings/SettingsRecords.h"
+#include "support/OwnFileMarks.h"
 
 namespace {
 
@@ -82,7 +83,7 @@ TEST_F(DateDialogTest, ANewTemplateShowsTheDefaultsAndCreatesTheFormatFile)
         p.Click(IDC_SM_CANCEL);
     });
     const std::string file = Read("config/date_format.ini");
-    EXPECT_EQ(file, platform::EncodeGb18030("[Main]\r\nDateFormat1=%Y年%m月%d日,%A\r\n"));
+    EXPECT_EQ(file, kProfileMarkerLine + platform::EncodeGb18030("[Main]\r\nDateFormat1=%Y年%m月%d日,%A\r\n"));
 }
 
 TEST_F(DateDialogTest, CaptionsAreStoredEmptyWhenOffOrBlank)
@@ -133,7 +134,7 @@ TEST_F(DateDialogTest, AnEmptyCustomMonthFormatKeepsTheDialogOpen)
     EXPECT_EQ(g_strDayFormat, dayFormat);
 }
 
-TEST_F(DateDialogTest, AddedFormatsJoinTheListOnceAndBecomeTheDailyFormat)
+TEST_F(DateDialogTest, AddedFormatsJoinTheListOnceAndOnlyANewOneBecomesTheDailyFormat)
 {
     g_strConfigPath = File("design.ini");
     g_strDayFormat = "%d/%m/%Y";
@@ -162,12 +163,13 @@ TEST_F(DateDialogTest, AddedFormatsJoinTheListOnceAndBecomeTheDailyFormat)
         EXPECT_EQ(Read("config/date_format.ini"), afterAdd) << "a listed format is not written again";
         EXPECT_EQ(Patterns(p).size(), 3u);
         EXPECT_TRUE(FormatList(p).GetItemState(0, LVIS_SELECTED));
+        EXPECT_EQ(Text(p, IDC_SM_END_LABEL), "26-12-31 Thu") << "a listed format is only shown, not taken";
         p.Click(IDC_SM_OK);
     });
     EXPECT_EQ(MessageTexts().size(), 1u);
-    EXPECT_EQ(g_strDayFormat, "%d/%m/%Y");
+    EXPECT_EQ(g_strDayFormat, "%y-%m-%d %a");
     EXPECT_EQ(Read("config/date_format.ini"),
-              "[Main]\r\nDateFormat1=%d/%m/%Y\r\nDateFormat2=%Y-%m-%d\r\nDateFormat3=%y-%m-%d %a\r\n");
+              kProfileMarkerLine + "[Main]\r\nDateFormat1=%d/%m/%Y\r\nDateFormat2=%Y-%m-%d\r\nDateFormat3=%y-%m-%d %a\r\n");
 }
 
 TEST_F(DateDialogTest, DeletingRowsRewritesTheFileAndSelectsTheNewLastRow)
@@ -187,7 +189,7 @@ TEST_F(DateDialogTest, DeletingRowsRewritesTheFileAndSelectsTheNewLastRow)
         p.Click(IDC_SM_OK);
     });
     EXPECT_EQ(menus.Shown().front(), std::vector<std::string>{"&Delete"});
-    EXPECT_EQ(Read("config/date_format.ini"), "[Main]\r\n");
+    EXPECT_EQ(Read("config/date_format.ini"), kProfileMarkerLine + "[Main]\r\n");
     EXPECT_EQ(g_strDayFormat, "%m") << "the row clicked last stays the daily format";
 }
 

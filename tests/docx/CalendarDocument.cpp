@@ -24,7 +24,7 @@ std::string WritePackage(const TempFolder& folder, const std::string& body)
                                  docxcheck::ReadFile(word + "/document_end.xml");
     folder.Write("my_diary/word/document.xml", document);
     EXPECT_TRUE(CDocxBuilder::WritePackageParts(word + "/_rels/document.xml.rels", word + "/settings.xml",
-                                                package + "/[Content_Types].xml", word + "/numbering.xml", 0,
+                                                package + "/[Content_Types].xml", word + "/numbering.xml", {},
                                                 word + "/numbering_item_number.xml"));
     return package;
 }

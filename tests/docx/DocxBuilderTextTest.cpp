@@ -90,6 +90,42 @@ TEST(DocxBuilderText, NextIdAdvancesOnlyForFlagOne)
     EXPECT_EQ(builder.NextId(1), 2);
 }
 
+// Every table whose lines are numbered, in a list of its own or in an item style, takes a list;
+// a list of its own wins over a style, and a style outside 1..21 numbers nothing.
+TEST(DocxBuilderText, EveryNumberedTableTakesAListAndItsStyleIsKept)
+{
+    const auto record = [](BYTE own, BYTE styled, int style) {
+        DiaryClassRecord c;
+        c.COL_ItemNumber = own;
+        c.COL_bItemSpecial = styled;
+        c.COL_ItemSpecial = style;
+        return c;
+    };
+    CDocxBuilder builder;
+    std::vector<int> ids;
+    for (const DiaryClassRecord& c : {record(1, 0, -1), record(0, 1, 7), record(0, 0, 7), record(0, 1, 22),
+                                      record(1, 1, 3), record(0, 1, 21), record(0, 1, 0)})
+        ids.push_back(builder.NextListId(c));
+    EXPECT_EQ(ids, (std::vector<int>{1, 2, 2, 2, 3, 4, 4}));
+    EXPECT_EQ(builder.ListStyles(), (std::vector<int>{0, 7, 0, 21}));
+}
+
+// A copy starts as a new object does: no list counter, no revision ids.
+TEST(DocxBuilderText, ACopyTakesNothingOfTheOriginal)
+{
+    TempFolder folder;
+    folder.Write("settings.xml", SettingsWith("<w:rsids><w:rsidRoot w:val=\"00AA0001\"/><w:rsid w:val=\"00AA0002\"/>"
+                                              "<w:rsid w:val=\"00AA0003\"/></w:rsids>"));
+    CDocxBuilder original;
+    ASSERT_TRUE(original.LoadRsids(folder.File("settings.xml")));
+    ASSERT_EQ(original.Rsid(1), "00AA0001");
+    original.NextId(1);
+    const CDocxBuilder copy(original);
+    EXPECT_EQ(Ids(copy), Ids(CDocxBuilder()));
+    EXPECT_EQ(CDocxBuilder(original).NextId(0), 0);
+    EXPECT_EQ(original.NextId(0), 1);
+}
+
 TEST(DocxBuilderText, RevisionIdsComeFromTheListInTheirOrderLastElementExcepted)
 {
     TempFolder folder;

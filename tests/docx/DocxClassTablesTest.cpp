@@ -79,6 +79,7 @@ TEST(DocxClassTables, TitleStandsInItsShadedRowOrNowhere)
     EXPECT_EQ(Xml(c).find("A &amp; B"), std::string::npos);
     c.bTable = 0;
     EXPECT_EQ(Xml(c).find("<w:tr"), std::string::npos);   // only the line paragraphs
+    EXPECT_EQ(Xml(c, 2), B().GetItemsBoxXml(c, 2));
     EXPECT_EQ(Count(Xml(c), "</w:p>"), 3u);
 }
 
@@ -114,10 +115,14 @@ TEST(DocxClassTables, NumberingIdsOfListsAndItemStyles)
     c.COL_ItemNumber = 1;
     EXPECT_EQ(Count(Xml(c, 1), "<w:numPr>\n<w:ilvl w:val=\" 0\" />\n<w:numId w:val=\"22\"/></w:numPr>"), 3u);
     EXPECT_EQ(Count(Xml(c, 2), "<w:numId w:val=\"23\"/>"), 3u);
+    // Lines in an item style count in the table's own instance, so each table starts at 1.
     c.COL_ItemNumber = 0;
     c.COL_bItemSpecial = 1;
     c.COL_ItemSpecial = 21;
-    EXPECT_EQ(Count(Xml(c, 1), B::GetNumPrXml(21)), 3u);
+    EXPECT_EQ(Count(Xml(c, 1), "<w:numPr>\n<w:ilvl w:val=\" 0\" />\n<w:numId w:val=\"22\"/></w:numPr>"), 3u);
+    c.classTable.bInsertACol = 1;
+    c.bTable = 1;
+    EXPECT_EQ(Count(Xml(c, 2), B().GetNumberedCellXml(1, "23", 0, 21, 0, "Tahoma", "333333", "21.0", 1)), 3u);
     c.COL_ItemSpecial = 22;
     EXPECT_EQ(Xml(c, 1).find("<w:numPr>"), std::string::npos);
 }
@@ -164,7 +169,7 @@ TEST(DocxClassTables, LineParagraphWithSignPrefixAndWriteInRuns)
     c.COL_bSpecialSign = 1;
     c.COL_SpecialSign = 2;
     c.COL_SpecialSign_Color = "FF0000";
-    const std::string xml = Xml(c);
+    const std::string xml = Xml(c, 1);
     // The paragraph's properties in schema order, then write-in space, the sign, the prefix and
     // write-in space again.
     const std::string writeIn = "<w:shd w:val=\"clear\" w:color=\"auto\" w:fill=\"DDDDDD\" />\n</w:rPr>"
@@ -172,7 +177,7 @@ TEST(DocxClassTables, LineParagraphWithSignPrefixAndWriteInRuns)
     size_t at = 0;
     for (const std::string& piece :
          {std::string("<w:p w:rsidR= \"00000000\" w:rsidRPr= \"00000000\" w:rsidRDefault=\"00000000\" "
-                      "w:rsidP=\"00000000\"><w:pPr>\n<w:numPr>\n<w:ilvl w:val=\"0\" />\n<w:numId w:val=\"3\"/>"
+                      "w:rsidP=\"00000000\"><w:pPr>\n<w:numPr>\n<w:ilvl w:val=\" 0\" />\n<w:numId w:val=\"22\"/>"
                       "</w:numPr><w:shd w:val=\"clear\" w:color=\"auto\" w:fill=\"F5F5F5\" />\n"
                       "<w:snapToGrid w:val=\"0\" /><w:jc w:val='left'/><w:rPr>\r\n"),
           std::string("<w:u w:val=\"dotted\" /></w:rPr>\r\n</w:pPr>\r\n"), writeIn,

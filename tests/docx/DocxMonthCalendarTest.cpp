@@ -138,6 +138,55 @@ TEST(MonthCalendarCells, LineCellsCarryTheirLookSignAndText)
     EXPECT_NE(counter.find("<w:t>1D+1</w:t>\n</w:r>\n</w:p></w:tc>"), std::string::npos);
 }
 
+// A cell is the first kind that fits: an empty cell starts a merge in the day-number row and
+// continues it below; a day outside the range continues its merge showing its number; a day of
+// the range gets a counter cell, which advances the cycle, or a blank line cell.
+TEST(MonthCalendarCells, EachCellIsTheFirstKindThatFitsAndARowHoldsItsWeek)
+{
+    W::MonthRowStyle line;
+    line.font = "Tahoma";
+    line.emptyBackground = "F8F8F8";
+    line.weekend = {"CC0000", "FFF0F0", 1, 0, 0, 0, 0, ""};
+    line.outside = {"999999", "EEEEEE", 0, 0, 0, 0, 0, ""};
+    W::MonthRowStyle dayRow = line;
+    dayRow.dayRow = true;
+    const DocxDayCell empty;
+    DocxDayCell outside;
+    outside.day = 14;
+    outside.weekday = 6;
+    DocxDayCell inside;
+    inside.day = 15;
+    inside.weekday = 0;
+    inside.bookmarkNumber = 1;
+    W::DayCycle cycle;
+    const auto cell = [&](const DocxDayCell& c, const W::MonthRowStyle& row) {
+        return W::GetMonthDayCellXml(kR1, kR2, kR3, kR5, c, row, cycle);
+    };
+    EXPECT_EQ(cell(empty, dayRow), W::GetMergedCellContinueXml(kR1, kR2, kR3, "F8F8F8", 1, ""));
+    EXPECT_EQ(cell(empty, line), W::GetMergedCellContinueXml(kR1, kR2, kR3, "F8F8F8", 0, ""));
+    EXPECT_EQ(cell(outside, line),
+              W::GetMergedCellContinueXml(kR1, kR2, kR3, "EEEEEE", 0,
+                                          W::GetDayNumberRunXml("CC0000", kR5, 14, 0, 0, "Tahoma", "", 1, 0, 0, 1)));
+    EXPECT_EQ(cell(inside, line), W::GetPreservedTextCellXml(kR1, kR2, kR3, kR5, line, 0));
+    EXPECT_EQ(cycle.nCycleDay, 0);
+    line.counter = 1;
+    W::DayCycle fresh;
+    EXPECT_EQ(cell(inside, line), W::GetDayCounterCellXml(kR1, kR2, kR3, kR5, line, 0, fresh));
+    EXPECT_EQ(cycle.nCycleDay, 1);
+
+    DocxWeek week;
+    week[0] = inside;
+    week[6] = outside;
+    const std::string row = W::GetMonthRowXml(kR1, kR2, kR3, kR5, week, line, cycle);
+    fresh = W::DayCycle();
+    fresh.nCycleDay = 1;
+    EXPECT_EQ(row, "<w:tr w:rsidR=\"" + kR1 + "\" w:rsidTr=\"" + kR1 + "\">\n" + W::GetRowPropertiesXml() +
+                       W::GetMonthRowCellsXml(kR1, kR2, kR3, kR5, week, line, fresh) + "</w:tr>\n");
+    EXPECT_EQ(Count(row, "<w:tc>"), 7u);
+    EXPECT_EQ(Count(row, ">1D+"), 1u);
+    EXPECT_EQ(Count(row, "<w:t>1D+2</w:t>"), 1u);
+}
+
 TEST(MonthCalendarCounter, CyclesOfTwentyOneDaysWithRestDaysBetween)
 {
     W::MonthRowStyle row;

@@ -121,7 +121,7 @@ TEST(DocxPartEdits, PackagePartsGainNumberingRelationshipRevisionIdsAndContentTy
     const std::string word = package + "/word";
     const int highest = B::GetMaxRelationshipId(word + "/_rels/document.xml.rels");
     ASSERT_TRUE(B::WritePackageParts(word + "/_rels/document.xml.rels", word + "/settings.xml",
-                                     package + "/[Content_Types].xml", word + "/numbering.xml", 2,
+                                     package + "/[Content_Types].xml", word + "/numbering.xml", {0, 0},
                                      word + "/numbering_item_number.xml"));
 
     const std::string rels = docxcheck::ReadFile(word + "/_rels/document.xml.rels");
@@ -152,7 +152,7 @@ TEST(DocxPartEdits, NumberingRelationshipTakesTheNextIdAndAMissingPartIsReported
     folder.Write("my_diary/word/_rels/document.xml.rels",
                  "<Relationships>\n<Relationship Id=\"rId7\" Type=\"t\" Target=\"a\"/>\n</Relationships>\n");
     EXPECT_FALSE(B::WritePackageParts(word + "/_rels/document.xml.rels", word + "/missing.xml",
-                                      package + "/[Content_Types].xml", word + "/numbering.xml", 0,
+                                      package + "/[Content_Types].xml", word + "/numbering.xml", {},
                                       word + "/numbering_item_number.xml"));
     EXPECT_EQ(Count(docxcheck::ReadFile(word + "/_rels/document.xml.rels"), "<Relationship Id=\"rId8\""), 1u);
 }

@@ -82,11 +82,16 @@ TEST_F(DocxTemplateFiles, WritersStoreTheirLinesAndTheReaderTakesTwelveLabels)
     TempFolder folder;
     const std::string months = folder.File("month_template.txt");
     folder.Write("month_template.txt", "stale");
+    // The month writer echoes each label as a line on standard output; the date writer is silent.
+    testing::internal::CaptureStdout();
     EXPECT_EQ(B::WriteMonthTemplateFile(months, "%B", 1, 3, 1), 0);
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), "JANUARY\nFEBRUARY\nMARCH\n");
     EXPECT_EQ(folder.Read("month_template.txt"), "JANUARY\r\nFEBRUARY\r\nMARCH\r\n");
+    testing::internal::CaptureStdout();
     EXPECT_EQ(B::WriteDateTemplateFile(folder.File("date_template.txt"), "%d", 0, "", "", "", 2024, 0, 5, 5, 30,
                                        31, 0, "", ""),
               0);
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), "");
     EXPECT_EQ(folder.Read("date_template.txt"), "301\n311\n");
     // A line break from the format or a caption never splits a day or a month in two.
     EXPECT_EQ(B::WriteDateTemplateFile(folder.File("date_template.txt"), "%d%n%a", 0, "", "", " a\r\nb", 2024, 0,

@@ -90,8 +90,10 @@ std::string Body(CDocxBuilder& builder)
         for (BYTE lined : {BYTE{0}, BYTE{1}})
             for (BYTE extra : {BYTE{0}, BYTE{1}})
                 for (BYTE numbered : {BYTE{0}, BYTE{1}})
-                    body += builder.GetItemTableXml(ClassRecord(table, lined, extra, numbered, numbered ? 0 : 1),
-                                                    builder.NextId(numbered));
+                    for (BYTE special : {BYTE{0}, BYTE{1}}) {
+                        const DiaryClassRecord c = ClassRecord(table, lined, extra, numbered, special);
+                        body += builder.GetItemTableXml(c, builder.NextListId(c));
+                    }
     DiaryClassRecord empty = ClassRecord(1, 0, 0, 0, 0);
     empty.COL_bCLASS_TITLE = 0;
     empty.COL_LINE_COUNT = 0;
@@ -146,8 +148,8 @@ TEST(DocxValidity, AssembledDocumentIsValidWordprocessingML)
     folder.Write("my_diary/word/document.xml", document);
     ASSERT_TRUE(CDocxBuilder::WritePackageParts(word + "/_rels/document.xml.rels", word + "/settings.xml",
                                                 package + "/[Content_Types].xml", word + "/numbering.xml",
-                                                builder.NextId(0), word + "/numbering_item_number.xml"));
-    EXPECT_EQ(builder.NextId(0), 8);
+                                                builder.ListStyles(), word + "/numbering_item_number.xml"));
+    EXPECT_EQ(builder.ListStyles().size(), 24u);   // three numbered tables of each eight
 
     for (const std::string& part : docxcheck::PackageParts())
         EXPECT_EQ(docxcheck::XmlError(docxcheck::ReadFile(package + "/" + part)), "") << part;

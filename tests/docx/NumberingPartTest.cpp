@@ -16,10 +16,12 @@ struct Package {
     TempFolder folder;
     std::string word;
     Package() : word(folder.File("my_diary/word")) { docxcheck::CopySkeleton(folder.File("my_diary")); }
-    bool Write(int count) const
+    bool Write(const std::vector<int>& listStyles) const
     {
-        return B::WriteNumberingXml(word + "/numbering.xml", count, word + "/numbering_item_number.xml");
+        return B::WriteNumberingXml(word + "/numbering.xml", listStyles, word + "/numbering_item_number.xml");
     }
+    // Lists of their own only.
+    bool Write(int count) const { return Write(std::vector<int>(static_cast<size_t>(count))); }
     std::string Numbering() const { return docxcheck::ReadFile(word + "/numbering.xml"); }
 };
 
@@ -78,6 +80,25 @@ TEST(NumberingPart, EachNumberedListGetsItsOwnCopyAndInstance)
     EXPECT_EQ(docxcheck::XmlError(numbering), "");
 }
 
+// A table numbered in an item style takes an instance of the style's abstract numbering that starts
+// again at 1, and no copy of abstract numbering 0.
+TEST(NumberingPart, TablesInAnItemStyleRestartTheStyle)
+{
+    Package package;
+    ASSERT_TRUE(package.Write({0, 2, 0, 7, 2}));
+    const std::string numbering = package.Numbering();
+    std::vector<std::string> abstracts = Range(2001, 2021);
+    abstracts.insert(abstracts.end(), {"0", "2"});
+    EXPECT_EQ(All(numbering, "<w:abstractNum w:abstractNumId=\"(\\d+)\""), abstracts);
+    EXPECT_EQ(All(numbering, "<w:num w:numId=\"(\\d+)\""), Range(1, 26));
+    EXPECT_EQ(All(numbering, "<w:num w:numId=\"2[2-6]\">\n<w:abstractNumId w:val=\"(\\d+)\" ?/>"),
+              (std::vector<std::string>{"0", "2002", "2", "2007", "2002"}));
+    for (const auto& [instance, style] : {std::pair{23, 2002}, {25, 2007}, {26, 2002}})
+        EXPECT_NE(numbering.find(B::GetNumOverrideXml(instance, style)), std::string::npos) << instance;
+    EXPECT_LT(numbering.rfind("</w:abstractNum>"), numbering.find("<w:num "));
+    EXPECT_EQ(docxcheck::XmlError(numbering), "");
+}
+
 TEST(NumberingPart, TheTenthListIsWrittenInUpperCaseHex)
 {
     Package package;
@@ -90,11 +111,11 @@ TEST(NumberingPart, MissingPiecesLeaveThePartAsItWas)
 {
     Package package;
     const std::string before = package.Numbering();
-    EXPECT_FALSE(B::WriteNumberingXml(package.word + "/numbering.xml", 2, package.word + "/missing.xml"));
+    EXPECT_FALSE(B::WriteNumberingXml(package.word + "/numbering.xml", {0, 0}, package.word + "/missing.xml"));
     EXPECT_EQ(package.Numbering(), before);
     package.folder.Write("my_diary/word/numbering.xml", "<?xml version=\"1.0\"?>\n<w:numbering>\n</w:numbering>\n");
     EXPECT_FALSE(package.Write(2));
-    EXPECT_FALSE(B::WriteNumberingXml(package.word + "/missing.xml", 2, package.word + "/numbering_item_number.xml"));
+    EXPECT_FALSE(B::WriteNumberingXml(package.word + "/missing.xml", {0, 0}, package.word + "/numbering_item_number.xml"));
     EXPECT_EQ(B::CheckFile(package.word + "/numbering_item_number.xml"), 0);
 }
 
@@ -106,7 +127,7 @@ TEST(NumberingPart, ParagraphNumberingProperties)
 
 TEST(NumberingPart, OverrideInstanceRestartsAllNineLevels)
 {
-    const std::string xml = B::GetNumOverrideXml(25);
+    const std::string xml = B::GetNumOverrideXml(25, 0);
     const std::string level = "\">\r\n<w:startOverride w:val=\"1\"/>\r\n</w:lvlOverride>";
     const std::string start = "\n<w:num w:numId=\"25\">\n<w:abstractNumId w:val=\"0\" />\n\n<w:lvlOverride w:ilvl=\"0";
     EXPECT_EQ(xml.substr(0, start.size()), start);

@@ -122,8 +122,7 @@ TEST_F(GenerateTest, RunMakesTheDocumentWhileTheWindowWaitsAndThenShowsIt)
     EXPECT_TRUE(Enabled(IDC_BUTTON_GENERATE));
     EXPECT_TRUE(window->IsWindowEnabled());
     EXPECT_EQ(window->ProgressWindow(), nullptr);
-    EXPECT_EQ(Listing(Out()), (std::set<std::string>{"config", "my_diary.docx"})) << "no work folders left";
-    EXPECT_TRUE(fs::is_empty(Out() + "/config"));
+    EXPECT_EQ(Listing(Out()), std::set<std::string>{"my_diary.docx"}) << "no work folders left";
 
     const auto parts = Parts(docx);
     EXPECT_EQ(parts.size(), docxcheck::PackageParts().size());
@@ -181,7 +180,48 @@ TEST_F(GenerateTest, EachGuardStopsBeforeAnythingIsWritten)
     EXPECT_EQ(driver->Ran().back(), IDD_SAVE_CONFIRM);
     EXPECT_FALSE(window->IsGenerating());
     EXPECT_TRUE(window->IsWindowEnabled());
-    EXPECT_EQ(Listing(Out()), std::set<std::string>{"config"});
+    EXPECT_TRUE(Listing(Out()).empty());
+}
+
+// A stored range that names no real span loads as not set: the window shows no dates, and the
+// run and the save ask for a range before anything else.
+TEST_F(GenerateTest, ARangeThatIsNoSpanIsAskedForBeforeTheSaveQuestion)
+{
+    const std::string range = "Month_Start=1\r\nDay_Start=3\r\nMonth_End=1\r\nDay_End=9\r\n";
+    for (const std::string& stored : {std::string("Month_Start=13\r\nDay_Start=3\r\nMonth_End=12\r\nDay_End=9\r\n"),
+                                      std::string("Month_Start=1\r\nDay_Start=3\r\nMonth_End=4\r\nDay_End=31\r\n")}) {
+        std::string design = PreparedConfig();
+        design.replace(design.find(range), range.size(), stored);
+        Start(design);
+        for (int label : {IDC_LABEL_START, IDC_LABEL_END, IDC_LABEL_MONTH_SAMPLE, IDC_LABEL_DATE_SAMPLE})
+            EXPECT_EQ(Text(label), "") << stored << label;
+        Press(0);
+        for (UINT command : {ID_TOOLBAR_SAVE, static_cast<UINT>(IDC_BUTTON_MONTH_FORMAT),
+                             static_cast<UINT>(IDC_BUTTON_DATE_FORMAT)})
+            window->SendMessage(WM_COMMAND, MAKEWPARAM(static_cast<WORD>(command), BN_CLICKED), 0);
+        EXPECT_TRUE(driver->Ran().empty()) << "no save question, no save or heading dialog";
+        window.reset();
+    }
+    EXPECT_EQ(MessageTexts(), std::vector<std::string>(8, "Please click button : 'Settings' for month and date ."));
+    EXPECT_TRUE(Listing(Out()).empty());
+}
+
+// A range whose weekdays are all unticked holds no diary day: after the save question the run
+// says so instead of stopping without a word.
+TEST_F(GenerateTest, ARangeWithoutADiaryDayIsToldAfterTheSaveQuestion)
+{
+    std::string design = PreparedConfig();
+    design.insert(design.find("Month_Start"), "UncheckedWeek0=0\r\nUncheckedWeek1=0\r\nUncheckedWeek2=0\r\n"
+                                              "UncheckedWeek3=0\r\nUncheckedWeek4=0\r\nUncheckedWeek5=0\r\n"
+                                              "UncheckedWeek6=0\r\n");
+    Start(design);
+    Press();
+    EXPECT_EQ(driver->Ran(), std::vector<UINT>{IDD_SAVE_CONFIRM});
+    ASSERT_EQ(boxes->Shown().size(), 1u);
+    EXPECT_NE(boxes->Shown()[0].text.find("没有要写日记的一天"), std::string::npos) << boxes->Shown()[0].text;
+    EXPECT_FALSE(window->IsGenerating());
+    EXPECT_TRUE(window->IsWindowEnabled());
+    EXPECT_TRUE(Listing(Out()).empty());
 }
 
 TEST_F(GenerateTest, MissingOutputFolderOrAFileInItsPlaceGivesTheDefaultFolder)
@@ -217,7 +257,7 @@ TEST_F(GenerateTest, OkBeforeTheWorkMakesNothingAndGivesTheWholeWindowBack)
     window->ProgressWindow()->SendMessage(WM_COMMAND, MAKEWPARAM(static_cast<WORD>(IDC_PROGRESS_OK), BN_CLICKED), 0);
     EXPECT_TRUE(window->IsWindowEnabled());
     ASSERT_TRUE(WaitForTheRun());
-    EXPECT_EQ(Listing(Out()), std::set<std::string>{"config"}) << "no document and no work folder";
+    EXPECT_TRUE(Listing(Out()).empty()) << "no document and no work folder";
     EXPECT_TRUE(Enabled(IDC_BUTTON_GENERATE));
     EXPECT_FALSE(Enabled(IDC_BUTTON_OPEN_FILE)) << "there is no document to open yet";
     EXPECT_EQ(window->ProgressWindow(), nullptr);
@@ -343,7 +383,7 @@ TEST_F(GenerateTest, FailedRunIsToldLeavesNoDocumentAndNoSuccessDialog)
     ASSERT_TRUE(WaitForTheRun());
     ASSERT_EQ(boxes->Shown().size(), 1u);
     EXPECT_NE(boxes->Shown()[0].text.find("没有生成文档"), std::string::npos) << boxes->Shown()[0].text;
-    EXPECT_EQ(Listing(Out()), std::set<std::string>{"config"});
+    EXPECT_TRUE(Listing(Out()).empty());
     EXPECT_EQ(Text(IDC_EDIT_OUT_FILE), "");
     EXPECT_FALSE(Enabled(IDC_BUTTON_OPEN_FILE));
     EXPECT_TRUE(Enabled(IDC_BUTTON_GENERATE));

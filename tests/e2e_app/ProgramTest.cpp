@@ -64,7 +64,8 @@ TEST_F(ProgramTest, FirstStartMakesTheConfigurationPathFileAndTheDefaultOutputFo
         EXPECT_EQ(window.GetWindowText(), "Rorovavozir 1.9.4  " + Current());
         EXPECT_EQ(Ini(ConfigPathIni(), "Main", "Config_Path"), Current());
         EXPECT_EQ(p.Item(IDC_EDIT_OUT_FOLDER)->GetWindowText(), File("docs") + "/Rorovavozir");
-        EXPECT_TRUE(platform::IsDirectory(File("docs") + "/Rorovavozir/config"));
+        EXPECT_TRUE(platform::IsDirectory(File("docs") + "/Rorovavozir"));
+        EXPECT_FALSE(platform::PathExists(File("docs") + "/Rorovavozir/config"));
         EXPECT_EQ(window.m_listClasses.GetItemCount(), 0);
         EXPECT_EQ(p.Item(IDC_LABEL_START)->GetWindowText(), "");
         p.PressCloseBox();

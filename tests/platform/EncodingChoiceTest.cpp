@@ -3,6 +3,7 @@
 #include "platform/CodePage.h"
 #include "platform/Profile.h"
 #include "support/TempFolder.h"
+#include "support/OwnFileMarks.h"
 
 #include <gtest/gtest.h>
 #include <iconv.h>
@@ -58,6 +59,11 @@ TEST(EncodingChoice, EachFileIsReadInTheEncodingItWasWrittenIn)
         {"UTF-8 that GB2312 cannot pair up", "\xEA\xA1\xA1", "ꡡ", DiskEncoding::Utf8},
         {"UTF-8 whose GB2312 pairs meet an unassigned row", "\xE5\xAA\xA1\xE5\xAA\xA1", "媡媡", DiskEncoding::Utf8},
         {"valid UTF-8 that would be C1 controls", "\xC2\x81\xC2\x82", "聛聜", DiskEncoding::Gb18030},
+        {"GBK that is valid UTF-8", "\xD3\x91\xD5\x93", "討論", DiskEncoding::Gb18030},
+        {"GBK that UTF-8 takes for a rare character", "\xE3\xAC\x9C\x79", "悻測", DiskEncoding::Gb18030},
+        {"UTF-8 whose bytes pair up as GB2312", "读书", "读书", DiskEncoding::Utf8},
+        {"UTF-8 with Latin beside the Chinese", "我的日记 · My Diary", "我的日记 · My Diary", DiskEncoding::Utf8},
+        {"GB18030 behind its byte order mark", "\x84\x31\x95\x33\xD1\xA7", "学", DiskEncoding::Gb18030},
         {"plain ASCII", "Title=x", "Title=x", DiskEncoding::Utf8},
     };
     for (const Reading& c : cases) {
@@ -79,7 +85,7 @@ TEST(EncodingChoice, EveryAmbiguousCharacterSurvivesSaveAndLoad)
         const std::string file = folder.File(std::to_string(n++) + ".ini");
         ASSERT_TRUE(WritePrivateProfileString("Main", "Title", text + " " + text + text, file));
         EXPECT_EQ(folder.Read(file.substr(folder.Path().size() + 1)),
-                  "[Main]\r\nTitle=" + bytes + " " + bytes + bytes + "\r\n");
+                  kProfileMarkerLine + "[Main]\r\nTitle=" + bytes + " " + bytes + bytes + "\r\n");
         EXPECT_EQ(DecodeDiskText("Title=" + bytes + "\r\n").utf8, "Title=" + text + "\r\n");
     }
     // The saves read back through the profile functions, parsed afresh.

@@ -2,6 +2,7 @@
 #include "platform/CodePage.h"
 #include "platform/Profile.h"
 #include "support/TempFolder.h"
+#include "support/OwnFileMarks.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -84,13 +85,13 @@ TEST(Profile, WriteCreatesFileAndSectionWithCrLfAndKeepsOtherLines)
     ASSERT_TRUE(WritePrivateProfileString("Main", "B", " two", file));
     ASSERT_TRUE(WritePrivateProfileString("LIST0", "COL_ID", "1", file));
     ASSERT_TRUE(WritePrivateProfileString("main", "a", "changed", file));
-    EXPECT_EQ(folder.Read("new.ini"), "[Main]\r\na=changed\r\nB= two\r\n[LIST0]\r\nCOL_ID=1\r\n");
+    EXPECT_EQ(folder.Read("new.ini"), kProfileMarkerLine + "[Main]\r\na=changed\r\nB= two\r\n[LIST0]\r\nCOL_ID=1\r\n");
     // A leading blank is stored but, as on Windows, not read back.
     EXPECT_EQ(Get(file, "Main", "B"), "two");
 
     folder.Write("kept.ini", "; keep me\n[Main]\nX=1\n\n[Other]\nY=2\n");
     ASSERT_TRUE(WritePrivateProfileString("Main", "Z", "3", folder.File("kept.ini")));
-    EXPECT_EQ(folder.Read("kept.ini"), "; keep me\r\n[Main]\r\nX=1\r\nZ=3\r\n\r\n[Other]\r\nY=2\r\n");
+    EXPECT_EQ(folder.Read("kept.ini"), kProfileMarkerLine + "; keep me\r\n[Main]\r\nX=1\r\nZ=3\r\n\r\n[Other]\r\nY=2\r\n");
 }
 
 TEST(Profile, ValueWithLineBreaksCannotAddLinesAndBadNamesAreRefused)
@@ -128,14 +129,14 @@ TEST(Profile, FilesAreWrittenAsGb18030AndWindowsFilesReadBack)
     folder.Write("win.ini", "[Main]\r\n\xB1\xEA\xCC\xE2=\xC8\xD5\xBC\xC7\r\n");
     EXPECT_EQ(Get(folder.File("win.ini"), "Main", "标题"), "日记");
     ASSERT_TRUE(WritePrivateProfileString("Main", "Title", "季度:", folder.File("win.ini")));
-    EXPECT_EQ(folder.Read("win.ini"), "[Main]\r\n\xB1\xEA\xCC\xE2=\xC8\xD5\xBC\xC7\r\nTitle=\xBC\xBE\xB6\xC8:\r\n");
+    EXPECT_EQ(folder.Read("win.ini"), kProfileMarkerLine + "[Main]\r\n\xB1\xEA\xCC\xE2=\xC8\xD5\xBC\xC7\r\nTitle=\xBC\xBE\xB6\xC8:\r\n");
     EXPECT_EQ(Get(folder.File("win.ini"), "Main", "Title"), "季度:");
 
     // A file saved by a Linux editor, with a BOM, is UTF-8; rewriting turns it into GB18030.
     folder.Write("bom.ini", "\xEF\xBB\xBF[Main]\nTitle=日记\n");
     EXPECT_EQ(Get(folder.File("bom.ini"), "main", "title"), "日记");
     ASSERT_TRUE(WritePrivateProfileString("Main", "X", "1", folder.File("bom.ini")));
-    EXPECT_EQ(folder.Read("bom.ini"), "[Main]\r\nTitle=\xC8\xD5\xBC\xC7\r\nX=1\r\n");
+    EXPECT_EQ(folder.Read("bom.ini"), kProfileMarkerLine + "[Main]\r\nTitle=\xC8\xD5\xBC\xC7\r\nX=1\r\n");
 }
 
 TEST(Profile, ReadOnlyFileAndMissingFolderRefuseTheWriteAndKeepTheFile)
@@ -195,5 +196,16 @@ TEST(Profile, WriteThroughALinkUpdatesItsTarget)
     struct stat info {};
     ASSERT_EQ(::lstat(folder.File("link.ini").c_str(), &info), 0);
     EXPECT_TRUE(S_ISLNK(info.st_mode));
-    EXPECT_EQ(folder.Read("real.ini"), "[Main]\r\nA=2\r\n");
+    EXPECT_EQ(folder.Read("real.ini"), kProfileMarkerLine + "[Main]\r\nA=2\r\n");
+}
+
+TEST(Profile, WriteThroughALoopOfLinksIsRefused)
+{
+    TempFolder folder;
+    ASSERT_EQ(::symlink("b.ini", folder.File("a.ini").c_str()), 0);
+    ASSERT_EQ(::symlink("a.ini", folder.File("b.ini").c_str()), 0);
+    EXPECT_FALSE(WritePrivateProfileString("Main", "A", "2", folder.File("a.ini")));
+    char target[16] = {};
+    EXPECT_EQ(::readlink(folder.File("a.ini").c_str(), target, sizeof target - 1), 5);
+    EXPECT_STREQ(target, "b.ini");
 }

@@ -202,6 +202,28 @@ TEST(GdiFonts, PositiveHeightIsTheCellHeight)
     EXPECT_LT(small.Ink().Height(), large.Ink().Height());
 }
 
+TEST(GdiFonts, APositiveHeightIsTheCellOfTheFacesWindowsAscentAndDescent)
+{
+    if (!QFile::exists(QStringLiteral("/usr/share/wine/fonts/tahoma.ttf")))
+        GTEST_SKIP() << "fonts-wine is not installed (scripts/packages.sh installs it)";
+    // The em Windows gives a cell: cell x units per em / (Windows ascent + descent), rounded.
+    // The free Tahoma (2048 units, 2049 + 423) asks font engines for a line of one em instead.
+    const struct {
+        const char* face;
+        int cell;
+        int em;
+    } cases[] = {{"Tahoma", 28, 23}, {"Tahoma", 18, 15}, {"Times New Roman", 28, 25}, {"DejaVu Sans", 28, 24}};
+    for (const auto& c : cases) {
+        CFont byCell, byEm;
+        byCell.CreateFont(c.cell, 0, 0, 0, 0, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, c.face);
+        byEm.CreateFont(-c.em, 0, 0, 0, 0, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, c.face);
+        Canvas cellCanvas(300, 50), emCanvas(300, 50);
+        Write(cellCanvas, byCell, "Thursday | Fri");
+        Write(emCanvas, byEm, "Thursday | Fri");
+        EXPECT_EQ(cellCanvas.Ink(), emCanvas.Ink()) << c.face << " " << c.cell;
+    }
+}
+
 TEST(GdiFonts, ZeroHeightAndWeightTakeDefaults)
 {
     CFont font;

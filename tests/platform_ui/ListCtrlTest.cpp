@@ -152,6 +152,16 @@ COLORREF PixelAt(const QImage& image, int x, int y)
     return RGB(static_cast<BYTE>(qRed(pixel)), static_cast<BYTE>(qGreen(pixel)), static_cast<BYTE>(qBlue(pixel)));
 }
 
+constexpr COLORREF kWhite = RGB(255, 255, 255);
+
+// A colour laid at half strength over another, as the painter blends an alpha of 128.
+COLORREF HalfOver(COLORREF top, COLORREF below)
+{
+    const auto mix = [](int a, int b) { return static_cast<BYTE>((a * 128 + b * 127 + 127) / 255); };
+    return RGB(mix(GetRValue(top), GetRValue(below)), mix(GetGValue(top), GetGValue(below)),
+               mix(GetBValue(top), GetBValue(below)));
+}
+
 QImage Picture(CWnd& window)
 {
     return WidgetOfWindow(window)->grab().toImage();
@@ -681,9 +691,10 @@ TEST(ListCtrl, PaintsTextsSelectionGridAndImages)
         for (int y = text.top; y < text.bottom - 1; ++y)
             inked = inked || PixelAt(picture, x, y) != GetSysColor(COLOR_WINDOW);
     EXPECT_TRUE(inked);
-    // Without the focus a selection kept in sight is grey across the row.
+    // Without the focus a selection kept in sight is grey across the row, at half strength in a
+    // row with a picture.
     const CRect selected = CellRect(list, 1, 2);
-    EXPECT_EQ(PixelAt(picture, selected.right - 3, selected.top + 3), GetSysColor(COLOR_BTNFACE));
+    EXPECT_EQ(PixelAt(picture, selected.right - 3, selected.top + 3), HalfOver(GetSysColor(COLOR_BTNFACE), kWhite));
 
     // With the focus it takes the highlight colour.
     dialog.ShowWindow(SW_SHOW);
@@ -692,6 +703,54 @@ TEST(ListCtrl, PaintsTextsSelectionGridAndImages)
     list.SetFocus();
     ASSERT_EQ(CWnd::GetFocus(), &list);
     const QImage focused = Picture(list);
-    EXPECT_EQ(PixelAt(focused, selected.right - 3, selected.top + 3), GetSysColor(COLOR_HIGHLIGHT));
+    EXPECT_EQ(PixelAt(focused, selected.right - 3, selected.top + 3), HalfOver(GetSysColor(COLOR_HIGHLIGHT), kWhite));
+    list.SetImageList(nullptr, LVSIL_SMALL);
+    const CRect plain = CellRect(list, 1, 2);
+    EXPECT_EQ(PixelAt(Picture(list), plain.right - 3, plain.top + 3), GetSysColor(COLOR_HIGHLIGHT))
+        << "full strength in rows without pictures";
+}
+
+TEST(ListCtrl, APictureRowIsSelectedWholeAndScrollBarsLieOutsideTheClientArea)
+{
+    RegisterListDialog(LVS_SHOWSELALWAYS);
+    ListDialog dialog;
+    ASSERT_TRUE(dialog.Create(kListDialog));
+    CListCtrl& list = dialog.List();
+    list.SetExtendedStyle(LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES | LVS_EX_CHECKBOXES);
+    // White pictures with a black rule across the middle, as the line-type pictures are.
+    CImageList images;
+    ASSERT_TRUE(images.Create(60, 20, ILC_COLOR32, 0, 1));
+    std::vector<std::uint32_t> pixels(60 * 20, 0x00FFFFFF);
+    std::fill_n(pixels.begin() + 10 * 60, 60, 0x00000000);
+    CBitmap bitmap;
+    ASSERT_TRUE(bitmap.CreateBitmap(60, 20, 1, 32, pixels.data()));
+    ASSERT_EQ(images.Add(&bitmap, static_cast<CBitmap*>(nullptr)), 0);
+    list.SetImageList(&images, LVSIL_SMALL);
+    list.InsertColumn(0, "Lines", LVCFMT_LEFT, 100);
+    list.InsertColumn(1, "Name", LVCFMT_LEFT, 0);
+    for (int row = 0; row < 12; ++row)
+        list.InsertItem(row, "", 0);
+    list.SetItemState(1, LVIS_SELECTED, LVIS_SELECTED);
+
+    CRect client;
+    list.GetClientRect(&client);
+    const int scrollBar = WidgetOfWindow(list)->width() - client.Width();
+    EXPECT_GT(scrollBar, 10) << "twelve rows need the vertical bar";
+    EXPECT_EQ(client.Height(), WidgetOfWindow(list)->height());
+    list.SetColumnWidth(0, client.Width());
+    list.GetClientRect(&client);
+    EXPECT_EQ(client.Height(), WidgetOfWindow(list)->height()) << "a column as wide as the client needs no bar";
+
+    const QImage picture = Picture(list);
+    const CRect row = CellRect(list, 1, 0);
+    CRect icon;
+    list.GetItemRect(1, &icon, LVIR_ICON);
+    const COLORREF veil = HalfOver(GetSysColor(COLOR_BTNFACE), kWhite);
+    const int y = row.top + 3;
+    for (int x = icon.left; x < row.right - 1; ++x)
+        ASSERT_EQ(PixelAt(picture, x, y), veil) << "at " << x << ": the picture and the rest of the row alike";
+    const COLORREF rule = PixelAt(picture, icon.left + 30, icon.top + (icon.Height() - 20) / 2 + 10);
+    EXPECT_EQ(rule, HalfOver(GetSysColor(COLOR_BTNFACE), RGB(0, 0, 0))) << "the picture shows through";
+    EXPECT_EQ(PixelAt(picture, icon.left + 30, CellRect(list, 2, 0).top + 3), kWhite) << "other rows keep theirs";
     list.SetImageList(nullptr, LVSIL_SMALL);
 }

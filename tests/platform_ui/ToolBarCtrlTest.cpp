@@ -103,7 +103,9 @@ TEST_F(ToolBarTest, ButtonsLieSideBySideBelowTheDivider)
     bar.SetBitmapSize(CSize(20, 20));
     bar.SetButtonWidth(42, 60);
     EXPECT_EQ(Item(0), CRect(0, 2, 42, 40)) << "widened to the least width";
-    EXPECT_EQ(Item(2).Width(), 60) << "narrowed to the greatest";
+    EXPECT_EQ(Item(2).Width(), 3 + 20 + 4 + text + 3) << "auto-size: as wide as its caption, past the greatest width";
+    bar.SetButtonWidth(0, 20);
+    EXPECT_EQ(Item(0).Width(), 20) << "narrowed to the greatest";
     bar.SetState(kOpen, TBSTATE_ENABLED | TBSTATE_HIDDEN);
     CRect hidden;
     EXPECT_FALSE(bar.GetItemRect(0, &hidden));

@@ -1,8 +1,10 @@
 // What a user sees of a window's state: a disabled dialog keeps its look but refuses input, a
-// dialog without a sizing frame keeps its size, read-only edits look read-only, a bitmap button
-// shows its picture in place of its caption, and the wait cursor.
+// dialog without a sizing frame keeps its size, read-only edits look read-only, bitmap statics
+// show their whole bitmap, a bitmap button shows its picture in place of its caption, progress
+// bars carry no text, and the wait cursor.
 #include "platform/ui/Dialog.h"
 #include "platform/ui/DialogTemplate.h"
+#include "platform/ui/Gdi.h"
 #include "platform/ui/Resources.h"
 #include "platform/ui/StandardControls.h"
 #include "platform/ui/SysColors.h"
@@ -16,12 +18,13 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QProgressBar>
 #include <gtest/gtest.h>
 
 namespace {
 
-constexpr UINT kLookDialog = 9402, kSizingDialog = 9403;
-constexpr int kButton = 1001, kReadOnly = 1002;
+constexpr UINT kLookDialog = 9402, kSizingDialog = 9403, kPictureDialog = 9404, kPictureResource = 9405;
+constexpr int kButton = 1001, kReadOnly = 1002, kPicture = 1003, kResourcePicture = 1004, kText = 1005, kBar = 1006;
 
 class LookDialog : public CDialog {
     RV_DECLARE_MESSAGE_MAP()
@@ -50,6 +53,21 @@ void RegisterLookDialogs()
     dialog.id = kSizingDialog;
     dialog.style |= WS_THICKFRAME;
     RegisterDialogTemplate(dialog);
+    dialog.id = kPictureDialog;
+    dialog.controls = {
+        {ControlClass::Static, kPicture, "", 10, 10, 13, 12, SS_BITMAP},
+        {ControlClass::Static, kResourcePicture, "#" + std::to_string(kPictureResource), 40, 10, 10, 10, SS_BITMAP},
+        {ControlClass::Static, kText, "text", 60, 10, 20, 8, SS_LEFT},
+        {ControlClass::Progress, kBar, "", 10, 40, 100, 10, 0},
+    };
+    RegisterDialogTemplate(dialog);
+}
+
+CSize SizeOfItem(CWnd& dialog, int id)
+{
+    CRect rect;
+    dialog.GetDlgItem(id)->GetWindowRect(&rect);
+    return rect.Size();
 }
 
 QWidget* WidgetOfItem(CWnd& dialog, int id)
@@ -134,17 +152,17 @@ TEST(WindowLook, ReadOnlyEditsAreFilledWithTheButtonFace)
 
 TEST(WindowLook, ABitmapCheckBoxShowsItsPictureInPlaceOfItsCaption)
 {
-    constexpr UINT kPictureDialog = 9404, kPicture = 9405;
+    constexpr UINT kButtonPictureDialog = 9406, kButtonPicture = 9407;
     constexpr int kCaptioned = 1003, kUncaptioned = 1004;
     const TempFolder folder;
     WriteSolidBmp(folder.File("picture.bmp"), 16, 16, RGB(200, 30, 30));
-    RegisterBitmapResource(kPicture, folder.File("picture.bmp").c_str());
+    RegisterBitmapResource(kButtonPicture, folder.File("picture.bmp").c_str());
     DialogTemplate dialog;
-    dialog.id = kPictureDialog;
+    dialog.id = kButtonPictureDialog;
     dialog.cx = 150;
     dialog.cy = 60;
     ControlTemplate captioned{ControlClass::Button, kCaptioned, "Blod", 10, 10, 40, 10, BS_AUTOCHECKBOX | BS_BITMAP};
-    captioned.bitmap = kPicture;
+    captioned.bitmap = kButtonPicture;
     ControlTemplate uncaptioned = captioned;
     uncaptioned.id = kUncaptioned;
     uncaptioned.text.clear();
@@ -152,8 +170,8 @@ TEST(WindowLook, ABitmapCheckBoxShowsItsPictureInPlaceOfItsCaption)
     dialog.controls = {captioned, uncaptioned};
     RegisterDialogTemplate(dialog);
 
-    LookDialog host(kPictureDialog);
-    ASSERT_TRUE(host.Create(kPictureDialog));
+    LookDialog host(kButtonPictureDialog);
+    ASSERT_TRUE(host.Create(kButtonPictureDialog));
     const auto shown = platform::ui::CaptureWindow(*host.GetDlgItem(kCaptioned));
     const auto plain = platform::ui::CaptureWindow(*host.GetDlgItem(kUncaptioned));
     int red = 0, differing = 0;
@@ -175,4 +193,41 @@ TEST(WindowLook, WaitCursorWhileTheObjectLives)
         EXPECT_TRUE(IsWaitCursorShown());
     }
     EXPECT_FALSE(IsWaitCursorShown());
+}
+
+TEST(WindowLook, BitmapStaticsTakeTheSizeOfTheirBitmapOtherStaticsKeepTheirs)
+{
+    TempFolder folder;
+    WriteSolidBmp(folder.File("wide.bmp"), 40, 24, RGB(255, 0, 0));
+    RegisterBitmapResource(kPictureResource, folder.File("wide.bmp").c_str());
+    RegisterLookDialogs();
+    LookDialog dialog(kPictureDialog);
+    ASSERT_TRUE(dialog.Create(kPictureDialog));
+    EXPECT_EQ(SizeOfItem(dialog, kResourcePicture), CSize(40, 24)) << "the template's bitmap";
+
+    const CSize textSize = SizeOfItem(dialog, kText);
+    CRect before;
+    dialog.GetDlgItem(kPicture)->GetWindowRect(&before);
+    CBitmap square;
+    const std::vector<DWORD> pixels(32 * 32, 0x00FF00);
+    ASSERT_TRUE(square.CreateBitmap(32, 32, 1, 32, pixels.data()));
+    const HBITMAP bitmap = static_cast<HBITMAP>(square.GetSafeHandle());
+    static_cast<CStatic*>(dialog.GetDlgItem(kPicture))->SetBitmap(bitmap);
+    static_cast<CStatic*>(dialog.GetDlgItem(kText))->SetBitmap(bitmap);
+    EXPECT_EQ(SizeOfItem(dialog, kPicture), CSize(32, 32)) << "grown from 13 x 12 dialog units";
+    EXPECT_EQ(SizeOfItem(dialog, kText), textSize);
+    CRect after;
+    dialog.GetDlgItem(kPicture)->GetWindowRect(&after);
+    EXPECT_EQ(after.TopLeft(), before.TopLeft()) << "its top-left corner stays";
+}
+
+TEST(WindowLook, ProgressBarsShowNoTextOfTheirOwn)
+{
+    RegisterLookDialogs();
+    LookDialog dialog(kPictureDialog);
+    ASSERT_TRUE(dialog.Create(kPictureDialog));
+    static_cast<CProgressCtrl*>(dialog.GetDlgItem(kBar))->SetPos(9);
+    auto* bar = qobject_cast<QProgressBar*>(WidgetOfItem(dialog, kBar));
+    ASSERT_NE(bar, nullptr);
+    EXPECT_FALSE(bar->isTextVisible());
 }

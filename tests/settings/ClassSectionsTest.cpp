@@ -4,6 +4,7 @@
 #include "platform/CodePage.h"
 #include "settings/ClassCells.h"
 #include "settings/ClassSections.h"
+#include "support/OwnFileMarks.h"
 
 namespace {
 
@@ -131,7 +132,8 @@ TEST_F(ClassSections, SavedListLoadsBackWithItsPositionsAsNumbers)
     // Written as the program's own files are: GB18030, points, flags as digits, 47 keys a class.
     const std::string bytes = Folder().Read("design.ini");
     EXPECT_FALSE(platform::IsValidUtf8(bytes));
-    const std::string text = platform::DecodeDiskText(bytes).utf8;
+    ASSERT_EQ(bytes.rfind(kProfileMarkerLine, 0), 0u);
+    const std::string text = platform::DecodeDiskText(bytes.substr(kProfileMarkerLine.size())).utf8;
     EXPECT_NE(text.find("[LIST2]\r\nCOL_ID=3\r\nCOL_bCLASS_TITLE=1\r\nCOL_CLASS_TITLE=运动\r\nCOL_LINE_COUNT=4\r\n"),
               std::string::npos);
     EXPECT_NE(text.find("COL_CLASS_FONT_SIZE=10.5\r\n"), std::string::npos);

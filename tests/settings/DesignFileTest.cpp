@@ -3,6 +3,7 @@
 #include "SettingsFixture.h"
 #include "settings/ClassCells.h"
 #include "settings/DesignFile.h"
+#include "support/OwnFileMarks.h"
 
 #include <filesystem>
 
@@ -25,7 +26,7 @@ TEST_F(DesignFile, WrittenDesignLoadsBack)
     const std::string text = Folder().Read("design.ini");
     EXPECT_EQ(text.find("[Old]"), std::string::npos);
     EXPECT_EQ(text.find("[LIST5]"), std::string::npos);
-    EXPECT_EQ(text.rfind("[Main]"), 0u);
+    EXPECT_EQ(text.rfind(kProfileMarkerLine + "[Main]", 0), 0u);
 
     ResetAll();
     ClassListModel loaded(5);
@@ -72,4 +73,15 @@ TEST_F(DesignFile, SaveRespectsTheUsersFiles)
     EXPECT_FALSE(WriteDesignFile(real.c_str(), {}, {}));
     EXPECT_EQ(fs::status(real).permissions() & fs::perms::all, fs::perms::owner_read);
     EXPECT_NE(Folder().Read("real.ini").find("Title=through the link"), std::string::npos);
+}
+
+TEST_F(DesignFile, ALoopOfLinksIsRefusedAndLeftAsItWas)
+{
+    namespace fs = std::filesystem;
+    fs::create_symlink("b.ini", File("a.ini"));
+    fs::create_symlink("a.ini", File("b.ini"));
+    EXPECT_FALSE(WriteDesignFile(File("a.ini").c_str(), {}, {}));
+    EXPECT_EQ(fs::read_symlink(File("a.ini")), "b.ini");
+    EXPECT_EQ(fs::read_symlink(File("b.ini")), "a.ini");
+    EXPECT_EQ(std::distance(fs::directory_iterator(Folder().Path()), fs::directory_iterator()), 2);
 }

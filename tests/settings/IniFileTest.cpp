@@ -2,6 +2,7 @@
 #include "settings/IniFile.h"
 #include "support/Printers.h"
 #include "support/TempFolder.h"
+#include "support/OwnFileMarks.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -24,7 +25,7 @@ TEST(IniFile, WriteThenReadAcrossLetterCaseAndLeadingBlanks)
     ASSERT_TRUE(ini.WriteString(file.c_str(), "Main", "RestDay", " [ 还剩"));
     EXPECT_EQ(ini.GetString(file.c_str(), "MAIN", "restday"), "[ 还剩");
     ASSERT_TRUE(ini.WriteString(file.c_str(), "main", "RESTDAY", "x"));
-    EXPECT_EQ(folder.Read("config.ini"), "[Main]\r\nRESTDAY=x\r\n");
+    EXPECT_EQ(folder.Read("config.ini"), kProfileMarkerLine + "[Main]\r\nRESTDAY=x\r\n");
 }
 
 TEST(IniFile, LongValuesAreCutTo1023StoredBytesWithoutSplittingACharacter)

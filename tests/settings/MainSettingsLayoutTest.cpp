@@ -2,6 +2,7 @@
 // and other programs and older versions read it, so it must not drift.
 #include "SettingsFixture.h"
 #include "settings/MainSettings.h"
+#include "support/OwnFileMarks.h"
 
 #include <sstream>
 #include <vector>
@@ -100,7 +101,7 @@ TEST_F(SettingsTest, SectionMainKeepsItsKeyOrder)
 {
     ASSERT_TRUE(SaveMainSettings(File("config.ini").c_str(), {}));
     const std::string bytes = Folder().Read("config.ini");
-    ASSERT_EQ(bytes.rfind("[Main]\r\n", 0), 0u);
+    ASSERT_EQ(bytes.rfind(kProfileMarkerLine + "[Main]\r\n", 0), 0u);
     EXPECT_EQ(KeysOf(bytes), ExpectedKeys());
 }
 

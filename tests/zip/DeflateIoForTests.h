@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <string>
+#include <vector>
 
 class MemoryDeflateIo final : public zip::DeflateIo {
 public:
@@ -52,12 +53,14 @@ struct Compressed {
     WORD flags;
 };
 
-inline Compressed Compress(zip::ZipDeflateState& state, MemoryDeflateIo& io, int level = zip::kZipDeflateLevel)
+inline Compressed Compress(zip::ZipDeflateState& state, MemoryDeflateIo& io, int level = zip::kZipDeflateLevel,
+                           unsigned bufferSize = 16384)
 {
-    BYTE buffer[16384];
+    // Exactly as large as said and on the heap, so the sanitizer sees a write past its end.
+    std::vector<BYTE> buffer(bufferSize);
     WORD flags = 0;
     std::uint64_t size = 0;
-    const ZRESULT result = state.Deflate(io, buffer, sizeof buffer, level, flags, size);
+    const ZRESULT result = state.Deflate(io, buffer.data(), bufferSize, level, flags, size);
     if (result == ZIP_OK && size != io.output.size())
         return {"compressed size " + std::to_string(size) + " != bytes written", ZIP_INTERNAL_FLATION, flags};
     return {io.output, result, flags};

@@ -152,6 +152,27 @@ TEST(DeflateState, OnlyLevelsOneToEightAreAccepted)
     EXPECT_EQ(state->AssertionMessage(), nullptr);
 }
 
+// Codes go out sixteen bits at a time: a smaller output buffer is refused before anything is
+// read or written; the smallest one allowed still makes whole streams, stored blocks included.
+TEST(DeflateState, AnOutputBufferBelowTwoBytesIsRefused)
+{
+    const std::string input = samples::DiaryBody(20000) + samples::RandomBytes(20000, 21);
+    auto state = NewState();
+    for (unsigned size : {0u, 1u}) {
+        MemoryDeflateIo io(input);
+        EXPECT_EQ(Compress(*state, io, zip::kZipDeflateLevel, size).result, ZIP_ERR_ARGS) << size;
+        EXPECT_EQ(io.flushCalls, 0) << size;
+    }
+    for (int level : {1, 8}) {
+        for (unsigned size : {2u, 3u}) {
+            MemoryDeflateIo io(input);
+            const Compressed c = Compress(*state, io, level, size);
+            EXPECT_EQ(c.result, ZIP_OK) << level << " " << size;
+            ExpectInflatesTo(c.stream, input, "level " + std::to_string(level) + ", buffer " + std::to_string(size));
+        }
+    }
+}
+
 TEST(DeflateHuffmanTree, SkewedCountsGetCodesWithinTheLimitThatFillTheCodeSpace)
 {
     using zip::HuffmanTree;

@@ -19,8 +19,9 @@ constexpr int kRunFolderAttempts = 100;
 // Names taken one after another while the archive waits: someone else is filling the folder.
 constexpr int kPublishAttempts = 100;
 
+// Where a run keeps its files, all in its own folder: the two template text files too.
 struct RunPaths {
-    std::string config, monthTemplate, dateTemplate, work, archive;
+    std::string config, strMonthTemplateFile, strDateTemplateFile, work, archive;
 };
 
 RunPaths PathsOf(const GenerationJob& job)
@@ -48,9 +49,9 @@ bool WriteTemplateFiles(const RunPaths& paths)
 {
     // A caption whose texts are empty is left out by the writer, so both captions go in as on.
     return platform::MakeFolder(paths.config) &&
-           CDocxBuilder::WriteMonthTemplateFile(paths.monthTemplate, g_strMonthFormat.str(), g_nMonthStart,
+           CDocxBuilder::WriteMonthTemplateFile(paths.strMonthTemplateFile, g_strMonthFormat.str(), g_nMonthStart,
                                                 g_nMonthEnd, g_bMonthUpper) == 0 &&
-           CDocxBuilder::WriteDateTemplateFile(paths.dateTemplate, g_strDayFormat.str(), 1, g_strRestDay.str(),
+           CDocxBuilder::WriteDateTemplateFile(paths.strDateTemplateFile, g_strDayFormat.str(), 1, g_strRestDay.str(),
                                                g_strRestDayBack.str(), g_strWeekEnd.str(),
                                                CDocxBuilder::GetCurrentYear(), g_nWeeklyNumber != 0 ? 1 : 0,
                                                g_nMonthStart, g_nMonthEnd, g_nDayStart, g_nDayEnd, 1,
@@ -81,20 +82,14 @@ void Notify(const PhaseObserver& phaseDone, GenerationPhase phase)
         phaseDone(phase);
 }
 
-GenerationStatus Produce(GenerationJob& job, const PhaseObserver& phaseDone)
+// The generator writes the parts into the work copy of the skeleton, which is then packed and
+// given its output name.
+GenerationStatus BuildDocumentParts(GenerationJob& job, const RunPaths& paths, const PhaseObserver& phaseDone)
 {
-    const RunPaths paths = PathsOf(job);
-    if (!CopyFolderTree(paths.work, platform::JoinPath(job.programFolder, "config/template")))
-        return GenerationStatus::CopyFailed;
-    if (!DocxPartsLookLikeXml(paths.work))
-        return GenerationStatus::SkeletonBroken;
-    Notify(phaseDone, GenerationPhase::Copy);
-    if (Stopping(job))
-        return GenerationStatus::Stopped;
-
     const std::string word = platform::JoinPath(paths.work, "word");
-    job.docxStatus = CDocxBuilder().CreateDocx(paths.monthTemplate, paths.dateTemplate, word + "/document.xml",
-                                               word + "/settings.xml", paths.work, job.design);
+    job.docxStatus = CDocxBuilder().CreateDocx(paths.strMonthTemplateFile, paths.strDateTemplateFile,
+                                               word + "/document.xml", word + "/settings.xml", paths.work,
+                                               job.design);
     if (job.docxStatus != DocxRunStatus::Done)
         return GenerationStatus::DocxFailed;
     Notify(phaseDone, GenerationPhase::CreateDocx);
@@ -109,6 +104,19 @@ GenerationStatus Produce(GenerationJob& job, const PhaseObserver& phaseDone)
         return GenerationStatus::PublishFailed;
     Notify(phaseDone, GenerationPhase::Zip);
     return GenerationStatus::Done;
+}
+
+GenerationStatus CopyAndBuild(GenerationJob& job, const PhaseObserver& phaseDone)
+{
+    const RunPaths paths = PathsOf(job);
+    if (!CopyFolderTree(paths.work, platform::JoinPath(job.programFolder, "config/template")))
+        return GenerationStatus::CopyFailed;
+    if (!DocxPartsLookLikeXml(paths.work))
+        return GenerationStatus::SkeletonBroken;
+    Notify(phaseDone, GenerationPhase::Copy);
+    if (Stopping(job))
+        return GenerationStatus::Stopped;
+    return BuildDocumentParts(job, paths, phaseDone);
 }
 
 } // namespace
@@ -130,9 +138,9 @@ GenerationStatus PrepareGeneration(GenerationJob& job)
     return GenerationStatus::Done;
 }
 
-GenerationStatus RunGeneration(GenerationJob& job, const PhaseObserver& phaseDone)
+GenerationStatus GenerateDocx(GenerationJob& job, const PhaseObserver& phaseDone)
 {
-    const GenerationStatus status = Produce(job, phaseDone);
+    const GenerationStatus status = CopyAndBuild(job, phaseDone);
     DiscardGeneration(job);
     Notify(phaseDone, GenerationPhase::CleanUp);
     return status;
@@ -150,5 +158,5 @@ GenerationStatus GenerateDiary(GenerationJob& job, const PhaseObserver& phaseDon
     if (status != GenerationStatus::Done)
         return status;
     Notify(phaseDone, GenerationPhase::Prepare);
-    return RunGeneration(job, phaseDone);
+    return GenerateDocx(job, phaseDone);
 }

@@ -47,7 +47,7 @@ using PhaseObserver = std::function<void(GenerationPhase)>;
 GenerationStatus PrepareGeneration(GenerationJob& job);
 // The rest, fit for a worker thread (it reads nothing but the job): copies the skeleton, runs
 // the generator, packs the parts, gives the archive its name and removes the run folder.
-GenerationStatus RunGeneration(GenerationJob& job, const PhaseObserver& phaseDone = {});
+GenerationStatus GenerateDocx(GenerationJob& job, const PhaseObserver& phaseDone = {});
 // Removes what a prepared run made, for a run that will not go on.
 void DiscardGeneration(GenerationJob& job);
 // Both, one after the other.

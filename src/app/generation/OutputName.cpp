@@ -1,6 +1,5 @@
 #include "app/generation/OutputName.h"
 
-#include "docx/DocxBuilder.h"
 #include "platform/Files.h"
 #include "settings/Settings.h"
 
@@ -8,9 +7,11 @@ namespace {
 
 constexpr int kMostNumberedNames = 1000;
 
-bool Exists(const std::string& path)
+// A dangling symbolic link holds its name too: the archive's rename would be refused there, and
+// a design saved there would land wherever the link points.
+bool Taken(const std::string& path)
 {
-    return CDocxBuilder::CheckFile(path) == 0;
+    return !path.empty() && platform::NameTaken(path);
 }
 
 // The first free name of prefix + N + suffix, N from 1; "" when all are taken.
@@ -18,7 +19,7 @@ std::string FirstFree(const std::string& prefix, const char* suffix)
 {
     for (int n = 1; n <= kMostNumberedNames; ++n) {
         std::string candidate = prefix + std::to_string(n) + suffix;
-        if (!Exists(candidate))
+        if (!Taken(candidate))
             return candidate;
     }
     return {};
@@ -28,7 +29,7 @@ std::string FirstFree(const std::string& prefix, const char* suffix)
 
 std::string ChooseOutputFileName(const std::string& outFolder)
 {
-    if (Exists(platform::JoinPath(outFolder, "my_diary.docx")) && g_strConfigPath.IsEmpty())
+    if (Taken(platform::JoinPath(outFolder, "my_diary.docx")) && g_strConfigPath.IsEmpty())
         g_strConfigPath = FirstFree(g_strExeFolder.str() + "NewDiary", ".ini");
     return FreeOutputFileName(outFolder);
 }
@@ -36,5 +37,5 @@ std::string ChooseOutputFileName(const std::string& outFolder)
 std::string FreeOutputFileName(const std::string& outFolder)
 {
     const std::string plain = platform::JoinPath(outFolder, "my_diary.docx");
-    return Exists(plain) ? FirstFree(platform::JoinPath(outFolder, "my_diary"), ".docx") : plain;
+    return Taken(plain) ? FirstFree(platform::JoinPath(outFolder, "my_diary"), ".docx") : plain;
 }

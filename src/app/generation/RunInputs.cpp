@@ -18,15 +18,28 @@ std::string BuildDocumentTitle(const CString& title, BYTE addDateAndTime)
     return text;
 }
 
-QuarterRange ComputeQuarters()
+namespace {
+
+// The quarter of a month of the range: `none` for a month that is none, `whole` when all months
+// are to be shown.
+int QuarterOfRange(int month, int none, int whole)
 {
     if (g_bShowAllMonths != 0)
-        return {0, 4};
-    const auto quarterOr = [](int month, int otherwise) {
-        const int quarter = CDocxBuilder::GetQuarterOfMonth(month);
-        return quarter == 0 ? otherwise : quarter;
-    };
-    return {quarterOr(g_nMonthStart, 1), quarterOr(g_nMonthEnd, 4)};
+        return whole;
+    const int quarter = CDocxBuilder::GetQuarterOfMonth(month);
+    return quarter == 0 ? none : quarter;
+}
+
+} // namespace
+
+int ComputeFirstQuarter()
+{
+    return QuarterOfRange(g_nMonthStart, 1, 0);
+}
+
+int ComputeLastQuarter()
+{
+    return QuarterOfRange(g_nMonthEnd, 4, 4);
 }
 
 DocxRunDesign BuildRunDesign(const ClassListModel& rows, const OutlineLevelTexts& levels)
@@ -57,8 +70,7 @@ DocxRunDesign BuildRunDesign(const ClassListModel& rows, const OutlineLevelTexts
     design.monthUpper = g_bMonthUpper;
     design.monthCalendar = g_monthCalendar;
     design.yearPlanner = g_yearPlanner;
-    const QuarterRange quarters = ComputeQuarters();
-    design.firstQuarter = quarters.first;
-    design.lastQuarter = quarters.last;
+    design.nFirstQuarter = ComputeFirstQuarter();
+    design.nLastQuarter = ComputeLastQuarter();
     return design;
 }

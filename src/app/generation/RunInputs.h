@@ -10,13 +10,10 @@
 // day format and the time in brackets.
 std::string BuildDocumentTitle(const CString& title, BYTE addDateAndTime);
 
-struct QuarterRange {
-    int first = 0;
-    int last = 4;
-};
-// The quarters of the first and the last month of the range; 0 and 4 (the whole year) when all
-// months are to be shown.
-QuarterRange ComputeQuarters();
+// The quarters of the first and the last month of the range (1 and 4 for a month that is none);
+// 0 and 4, the whole year, when all months are to be shown.
+int ComputeFirstQuarter();
+int ComputeLastQuarter();
 
 // Everything the run writes. On the way it settles what the windows would: an empty month
 // format becomes "%B %Y", empty heading fonts "Tahoma", the added-text switch goes off when its

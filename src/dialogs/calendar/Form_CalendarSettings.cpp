@@ -40,7 +40,7 @@ RV_MESSAGE_MAP(CForm_CalendarSettings, CDiaryDialog,
                msgmap::Command(IDC_CAL_CANCEL, &T::OnButtonCancel),
                msgmap::CommandRange(IDC_YC_ALIGN_LEFT, IDC_YC_ALIGN_RIGHT, &T::OnAlign),
                msgmap::Command(IDC_YC_DEFAULT_ALL, &T::OnDefaultAll),
-               msgmap::Command(IDC_YC_DEFAULT_STYLES, &T::OnDefaultStyles),
+               msgmap::Command(IDC_YC_DEFAULT_STYLES, &T::SetDefaultStyles),
                msgmap::Command(IDC_YC_FONT_DEFAULT, &T::OnDefaultFont),
                msgmap::CommandRange(1021, 1029, &T::OnStyleCheck),
                msgmap::CommandRange(1200, 1203, &T::OnStyleCheck),
@@ -156,7 +156,7 @@ void CForm_CalendarSettings::OnOK()
 // A name no row has leaves the list unticked and the chosen row as it was.
 void CForm_CalendarSettings::ChooseLineType(const CString& name)
 {
-    const int row = SelectLineTypeRow(m_listLineTypes, name);
+    const int row = SelectLineType(m_listLineTypes, name);
     if (row < 0)
         return;
     m_nLineTypeRow = row;
@@ -209,10 +209,10 @@ void CForm_CalendarSettings::OnDefaultAll()
     ChooseAlignment(1);
     Check(IDC_YC_BLANK_ROW, true);
     ChooseLineType("dotted");
-    OnDefaultStyles();
+    SetDefaultStyles();
 }
 
-void CForm_CalendarSettings::OnDefaultStyles()
+void CForm_CalendarSettings::SetDefaultStyles()
 {
     for (int index = 0; index < kStyleCount; ++index)
         Check(kYearCalendarStyleIds[index], kDefaultStyles[index] != 0);

@@ -64,7 +64,7 @@ private:
 
     void OnAlign(UINT id);
     void OnDefaultAll();
-    void OnDefaultStyles();
+    void SetDefaultStyles();
     void OnDefaultFont();
     void OnStyleCheck(UINT id);
     void OnFontChange();

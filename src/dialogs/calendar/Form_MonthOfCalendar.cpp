@@ -63,20 +63,22 @@ RV_MESSAGE_MAP(CForm_MonthOfCalendar, CDiaryDialog,
                msgmap::Command(IDC_MC_SAME_WEEKDAY, &T::OnSameWeekdayColours),
                msgmap::CommandRange(1014, 1018, &T::OnAddRowCheck),
                msgmap::Command(IDC_MC_21_DAYS, &T::On21DayCounter),
-               msgmap::Command(IDC_MC_REST, &T::StoreRowExtras),
+               msgmap::Command(IDC_MC_REST, &T::OnRestDays),
                msgmap::Command(IDC_MC_REST_APPLY, &T::OnApplyRestDays),
                msgmap::Command(IDC_MC_REST_DAYS, &T::OnRestDaysKillFocus, EN_KILLFOCUS),
-               msgmap::Command(IDC_MC_WEEKEND_SIGN_CHECK, &T::OnSignCheck),
+               msgmap::Command(IDC_MC_WEEKEND_SIGN_CHECK, &T::OnWeekendSignCheck),
                msgmap::Command(IDC_MC_WEEKEND_SIGN, &T::OnWeekendSignButton),
-               msgmap::Command(IDC_MC_WEEKDAY_SIGN_CHECK, &T::OnSignCheck),
+               msgmap::Command(IDC_MC_WEEKDAY_SIGN_CHECK, &T::OnWeekdaySignCheck),
                msgmap::Command(IDC_MC_WEEKDAY_SIGN, &T::OnWeekdaySignButton),
                msgmap::Command(IDC_MC_YEAR_FORMAT, &T::OnUseYearCalendarFormat),
-               msgmap::Command(IDC_MC_DAY_FONT, &T::ApplyDaySample, CBN_SELCHANGE),
-               msgmap::Command(IDC_MC_DAY_SIZE, &T::ApplyDaySample, CBN_SELCHANGE),
-               msgmap::Command(IDC_MC_DAY_BOLD, &T::ApplyDaySample),
-               msgmap::Command(IDC_MC_DAY_ITALIC, &T::ApplyDaySample),
-               msgmap::Command(IDC_MC_DAY_UNDERLINE, &T::ApplyDaySample),
-               msgmap::CommandRange(IDC_MC_ALIGN_LEFT, IDC_MC_ALIGN_RIGHT, &T::OnDayAlign),
+               msgmap::Command(IDC_MC_DAY_FONT, &T::OnDayFontNameChange, CBN_SELCHANGE),
+               msgmap::Command(IDC_MC_DAY_SIZE, &T::OnDayFontSizeChange, CBN_SELCHANGE),
+               msgmap::Command(IDC_MC_DAY_BOLD, &T::OnDayBold),
+               msgmap::Command(IDC_MC_DAY_ITALIC, &T::OnDayItalic),
+               msgmap::Command(IDC_MC_DAY_UNDERLINE, &T::OnDayUnderline),
+               msgmap::Command(IDC_MC_ALIGN_LEFT, &T::OnDayAlignLeft),
+               msgmap::Command(IDC_MC_ALIGN_CENTRE, &T::OnDayAlignCentre),
+               msgmap::Command(IDC_MC_ALIGN_RIGHT, &T::OnDayAlignRight),
                msgmap::Notify(NM_CLICK, IDC_MC_TOP_LINES, &T::OnTopLineListClick),
                msgmap::Command(IDC_MC_SAME_TOP_COLOUR, &T::OnSameTopLineColour),
                msgmap::Notify(NM_CLICK, IDC_MC_GRID_LINES, &T::OnGridLineListClick),
@@ -126,14 +128,7 @@ BOOL CForm_MonthOfCalendar::OnInitDialog()
         m_groups[index].SetTextColor(kEditorGroupColour);
     Check(IDC_MC_ALIGN_LEFT, true);
     m_weekHeader.SetWindowText(kWeekNames);
-    for (CColorButton* button : {&m_colourWeekendBack, &m_colourWeekendFont, &m_colourWeekdayBack, &m_colourWeekdayFont,
-                                 &m_colourTop, &m_colourGrid}) {
-        const bool white = button == &m_colourWeekendBack || button == &m_colourWeekdayBack;
-        button->SetColor(white ? kWhite : RGB(0, 0, 0));
-        button->SetTrackSelection(TRUE);
-        button->SetCustomText("更多...");
-        button->SetDefaultText("默认");
-    }
+    InitColorButtons();
     InitFontControls();
     InitRowPreviews();
     ApplyRowFont();
@@ -147,6 +142,18 @@ BOOL CForm_MonthOfCalendar::OnInitDialog()
     OnSelectRow(1);
     Check(IDC_MC_APPLY, g_monthCalendar.bAddMonthOfCalendar != 0);
     return TRUE;
+}
+
+void CForm_MonthOfCalendar::InitColorButtons()
+{
+    for (CColorButton* button : {&m_colourWeekendBack, &m_colourWeekendFont, &m_colourWeekdayBack, &m_colourWeekdayFont,
+                                 &m_colourTop, &m_colourGrid}) {
+        const bool white = button == &m_colourWeekendBack || button == &m_colourWeekdayBack;
+        button->SetColor(white ? kWhite : RGB(0, 0, 0));
+        button->SetTrackSelection(TRUE);
+        button->SetCustomText("更多...");
+        button->SetDefaultText("默认");
+    }
 }
 
 void CForm_MonthOfCalendar::InitFontControls()
@@ -207,7 +214,7 @@ void CForm_MonthOfCalendar::LoadSettings()
     for (int index = 0; index < 3; ++index)
         Check(kAlignIds[index], index == m.FontAlign_Day);
     ApplyDaySample();
-    SelectLineTypeRow(m_listGridLines, m_strGridLineType);
+    SelectLineType(m_listGridLines, m_strGridLineType);
     ShowAllSignPictures();
     for (int row = 0; row < kMonthRows; ++row)
         OnAddRowCheck(static_cast<UINT>(kMonthRowAddIds[row]));
@@ -348,10 +355,14 @@ void CForm_MonthOfCalendar::ApplyDaySample()
     m_daySample.Invalidate();
 }
 
-void CForm_MonthOfCalendar::OnDayAlign(UINT)
-{
-    ApplyDaySample();
-}
+void CForm_MonthOfCalendar::OnDayFontNameChange() { ApplyDaySample(); }
+void CForm_MonthOfCalendar::OnDayFontSizeChange() { ApplyDaySample(); }
+void CForm_MonthOfCalendar::OnDayBold() { ApplyDaySample(); }
+void CForm_MonthOfCalendar::OnDayItalic() { ApplyDaySample(); }
+void CForm_MonthOfCalendar::OnDayUnderline() { ApplyDaySample(); }
+void CForm_MonthOfCalendar::OnDayAlignLeft() { ApplyDaySample(); }
+void CForm_MonthOfCalendar::OnDayAlignCentre() { ApplyDaySample(); }
+void CForm_MonthOfCalendar::OnDayAlignRight() { ApplyDaySample(); }
 
 void CForm_MonthOfCalendar::OnGridLineListClick(NMHDR* header, LRESULT* result)
 {

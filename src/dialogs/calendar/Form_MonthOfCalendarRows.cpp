@@ -54,7 +54,7 @@ void CForm_MonthOfCalendar::OnSelectRow(int row)
     EnableRestControls(Checked(IDC_MC_21_DAYS));
     // A word no item has leaves the list unticked; the row keeps the word until an item is clicked.
     if (!state.topLine.IsEmpty())
-        SelectLineTypeRow(m_listTopLines, state.topLine);
+        SelectLineType(m_listTopLines, state.topLine);
     if (!state.topColour.IsEmpty())
         m_colourTop.SetColor(HexToColor(state.topColour));
     m_listTopLines.SetFocus();
@@ -106,51 +106,120 @@ void CForm_MonthOfCalendar::EnableRestControls(BOOL on)
         Enable(id, on != FALSE);
 }
 
-void CForm_MonthOfCalendar::OnSignCheck()
+void CForm_MonthOfCalendar::OnRestDays()
+{
+    StoreRowExtras();
+}
+
+void CForm_MonthOfCalendar::OnWeekendSignCheck()
 {
     Enable(IDC_MC_WEEKEND_SIGN, Checked(IDC_MC_WEEKEND_SIGN_CHECK));
+    StoreRowExtras();
+}
+
+void CForm_MonthOfCalendar::OnWeekdaySignCheck()
+{
     Enable(IDC_MC_WEEKDAY_SIGN, Checked(IDC_MC_WEEKDAY_SIGN_CHECK));
     StoreRowExtras();
 }
 
 void CForm_MonthOfCalendar::OnWeekendSignButton()
 {
-    PickSign(CurrentRow().weekend, m_buttonWeekendSign);
+    if (PickSign(GetWeekendSignColor(m_nCurrentRow), CurrentRow().weekend, m_buttonWeekendSign))
+        StoreWeekendSignColor();
+    StoreRowExtras();
 }
 
 void CForm_MonthOfCalendar::OnWeekdaySignButton()
 {
-    PickSign(CurrentRow().weekday, m_buttonWeekdaySign);
+    if (PickSign(GetWeekdaySignColor(m_nCurrentRow), CurrentRow().weekday, m_buttonWeekdaySign))
+        StoreWeekdaySignColor();
+    StoreRowExtras();
 }
 
 // The picker opens on the row's own sign and colour; Cancel keeps both.
-void CForm_MonthOfCalendar::PickSign(RowSign& sign, CButton& button)
+bool CForm_MonthOfCalendar::PickSign(const CString& colour, RowSign& sign, CButton& button)
 {
-    g_strSpecialSignColor = sign.colour;
+    g_strSpecialSignColor = colour;
     g_nSpecialSign = sign.number;
     CForm_SpecialSign picker(this);
-    if (picker.DoModal() == IDOK) {
-        sign.number = g_nSpecialSign;
-        sign.colour = g_strSpecialSignColor;
-        SetItemSpecialBitmap(&button, sign.number);
-    }
-    StoreRowExtras();
+    if (picker.DoModal() != IDOK)
+        return false;
+    sign.number = g_nSpecialSign;
+    SetItemSpecialBitmap(&button, sign.number);
+    return true;
+}
+
+CString CForm_MonthOfCalendar::GetWeekendSignColor(int row) const
+{
+    return m_rows[row - 1].weekend.colour;
+}
+
+CString CForm_MonthOfCalendar::GetWeekdaySignColor(int row) const
+{
+    return m_rows[row - 1].weekday.colour;
+}
+
+void CForm_MonthOfCalendar::StoreWeekendSignColor()
+{
+    CurrentRow().weekend.colour = g_strSpecialSignColor;
+}
+
+void CForm_MonthOfCalendar::StoreWeekdaySignColor()
+{
+    CurrentRow().weekday.colour = g_strSpecialSignColor;
 }
 
 LRESULT CForm_MonthOfCalendar::OnColourPicked(WPARAM, LPARAM id)
 {
-    const int row = m_nCurrentRow - 1;
     switch (id) {
-    case IDC_MC_WEEKEND_BACK: m_weekendPreviews[row].SetBackground(m_colourWeekendBack.GetColor()); break;
-    case IDC_MC_WEEKDAY_BACK: m_weekdayPreviews[row].SetBackground(m_colourWeekdayBack.GetColor()); break;
-    case IDC_MC_WEEKEND_FONT: m_weekendPreviews[row].m_textColour = m_colourWeekendFont.GetColor(); break;
-    case IDC_MC_WEEKDAY_FONT: m_weekdayPreviews[row].m_textColour = m_colourWeekdayFont.GetColor(); break;
-    case IDC_MC_TOP_COLOUR: CurrentRow().topColour = ColorToHex(m_colourTop.GetColor()); break;
+    case IDC_MC_WEEKEND_BACK: SetWeekendRowBackground(m_nCurrentRow); break;
+    case IDC_MC_WEEKDAY_BACK: SetWeekdayRowBackground(m_nCurrentRow); break;
+    case IDC_MC_WEEKEND_FONT: SetWeekendRowTextColor(m_nCurrentRow); break;
+    case IDC_MC_WEEKDAY_FONT: SetWeekdayRowTextColor(m_nCurrentRow); break;
+    case IDC_MC_TOP_COLOUR: StoreRowTopLineColor(m_nCurrentRow); break;
     default: break;
     }
-    RedrawPreviews(m_weekendPreviews);
-    RedrawPreviews(m_weekdayPreviews);
     return 1;
+}
+
+void CForm_MonthOfCalendar::SetWeekendRowBackground(int row)
+{
+    m_weekendPreviews[row - 1].SetBackground(m_colourWeekendBack.GetColor());
+    RedrawWeekendPreviews();
+}
+
+void CForm_MonthOfCalendar::SetWeekdayRowBackground(int row)
+{
+    m_weekdayPreviews[row - 1].SetBackground(m_colourWeekdayBack.GetColor());
+    RedrawWeekdayPreviews();
+}
+
+void CForm_MonthOfCalendar::SetWeekendRowTextColor(int row)
+{
+    m_weekendPreviews[row - 1].m_textColour = m_colourWeekendFont.GetColor();
+    RedrawWeekendPreviews();
+}
+
+void CForm_MonthOfCalendar::SetWeekdayRowTextColor(int row)
+{
+    m_weekdayPreviews[row - 1].m_textColour = m_colourWeekdayFont.GetColor();
+    RedrawWeekdayPreviews();
+}
+
+void CForm_MonthOfCalendar::StoreRowTopLineColor(int row)
+{
+    m_rows[row - 1].topColour = ColorToHex(m_colourTop.GetColor());
+}
+
+void CForm_MonthOfCalendar::RedrawWeekendPreviews()
+{
+    RedrawPreviews(m_weekendPreviews);
+}
+
+void CForm_MonthOfCalendar::RedrawWeekdayPreviews()
+{
+    RedrawPreviews(m_weekdayPreviews);
 }
 
 void CForm_MonthOfCalendar::RedrawPreviews(CFontLabel (&previews)[kMonthRows])
@@ -169,8 +238,8 @@ void CForm_MonthOfCalendar::ApplyRowFontStyle()
     weekday.m_bBold = Checked(IDC_MC_WEEKDAY_BOLD);
     weekday.m_bItalic = Checked(IDC_MC_WEEKDAY_ITALIC);
     weekday.m_bStrikeOut = Checked(IDC_MC_WEEKDAY_STRIKE);
-    RedrawPreviews(m_weekendPreviews);
-    RedrawPreviews(m_weekdayPreviews);
+    RedrawWeekendPreviews();
+    RedrawWeekdayPreviews();
 }
 
 void CForm_MonthOfCalendar::OnSameWeekendColours()
@@ -179,7 +248,7 @@ void CForm_MonthOfCalendar::OnSameWeekendColours()
         preview.SetBackground(m_colourWeekendBack.GetColor());
         preview.m_textColour = m_colourWeekendFont.GetColor();
     }
-    RedrawPreviews(m_weekendPreviews);
+    RedrawWeekendPreviews();
 }
 
 void CForm_MonthOfCalendar::OnSameWeekdayColours()
@@ -188,7 +257,7 @@ void CForm_MonthOfCalendar::OnSameWeekdayColours()
         preview.SetBackground(m_colourWeekdayBack.GetColor());
         preview.m_textColour = m_colourWeekdayFont.GetColor();
     }
-    RedrawPreviews(m_weekdayPreviews);
+    RedrawWeekdayPreviews();
 }
 
 void CForm_MonthOfCalendar::OnAddRowCheck(UINT id)
@@ -233,7 +302,12 @@ void CForm_MonthOfCalendar::OnTopLineListClick(NMHDR* header, LRESULT* result)
 {
     *result = 0;
     if (const int row = ClickedLineTypeRow(m_listTopLines, header); row >= 0)
-        CurrentRow().topLine = m_listTopLines.GetItemText(row, kLineNameColumn);
+        StoreRowTopLine(m_listTopLines.GetItemText(row, kLineNameColumn));
+}
+
+void CForm_MonthOfCalendar::StoreRowTopLine(const CString& word)
+{
+    CurrentRow().topLine = word;
 }
 
 void CForm_MonthOfCalendar::OnSameTopLineColour()

@@ -196,7 +196,7 @@ bool CForm_SetMonth::CheckBeforeClosing()
 {
     if (IsChecked(IDC_SM_OWN_STYLE) && !CheckCaptionPairs())
         return false;
-    if (ChosenMonthFormat().IsEmpty()) {
+    if (GetMonthFormat().IsEmpty()) {
         ReportEmptyCustomFormat();
         return false;
     }

@@ -75,7 +75,7 @@ private:
     void ShowMonthFormatCaptions();
     void ShowMonthFormat(const CString& format);
     // The chosen month format; "" when the custom one is chosen and empty.
-    CString ChosenMonthFormat() const;
+    CString GetMonthFormat() const;
     void ReportEmptyCustomFormat();
     void ShowMonthPreview();
     void OnFixedMonthFormat();

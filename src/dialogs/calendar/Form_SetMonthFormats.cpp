@@ -92,7 +92,7 @@ void CForm_SetMonth::ShowMonthFormat(const CString& format)
         custom->SetWindowText(format.IsEmpty() ? CString("%Y/%m") : format);
 }
 
-CString CForm_SetMonth::ChosenMonthFormat() const
+CString CForm_SetMonth::GetMonthFormat() const
 {
     for (const MonthRadio& radio : kMonthRadios)
         if (IsChecked(radio.id))
@@ -108,7 +108,7 @@ void CForm_SetMonth::ReportEmptyCustomFormat()
 
 void CForm_SetMonth::ShowMonthPreview()
 {
-    CString format = ChosenMonthFormat();
+    CString format = GetMonthFormat();
     if (format.IsEmpty()) {
         ReportEmptyCustomFormat();
         format = kPreviewFallback;
@@ -358,7 +358,7 @@ void CForm_SetMonth::StoreCaptionStyle()
 // Runs after the checks of closing, so the custom month format is not empty here.
 void CForm_SetMonth::StoreFormats()
 {
-    g_strMonthFormat = ChosenMonthFormat();
+    g_strMonthFormat = GetMonthFormat();
     g_strDayFormat = m_strDayFormat.IsEmpty() ? CString("%A,%B %d,%Y") : m_strDayFormat;
     g_bMonthUpper = IsChecked(IDC_SM_MONTH_UPPER) ? 1 : 0;
 }

@@ -163,7 +163,6 @@ void CForm_SetMonth::OnAddDateFormat()
         return;
     if (FindFormatRow(g_strNewDateFormat)) {
         SelectListRow(m_nSelectedFormatRow);
-        SelectFormatRow(m_nSelectedFormatRow);
         return;
     }
     AddFormatRow(g_strNewDateFormat);

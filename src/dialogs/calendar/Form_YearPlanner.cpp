@@ -54,7 +54,7 @@ RV_MESSAGE_MAP(CForm_YearPlanner, CDiaryDialog,
                msgmap::Command(IDC_YP_PREVIEW_FORMAT, &T::OnPreviewMonthFormat),
                msgmap::Command(IDC_YP_UPPER, &T::OnUpperCaseCheck),
                msgmap::Command(IDC_YP_ONE_PAGE, &T::OnOnePagePlanner),
-               msgmap::Notify(NM_CLICK, IDC_CAL_LINE_TYPES, &T::OnClickLineType),
+               msgmap::Notify(NM_CLICK, IDC_CAL_LINE_TYPES, &T::OnLineTypeClick),
                msgmap::Command(IDC_YP_REFRESH, &T::RefreshPreview),
                msgmap::Command(IDC_CAL_FONT, &T::ApplyPreviewColours, CBN_SELCHANGE),
                msgmap::Command(IDC_YP_SIZE, &T::ApplyPreviewColours, CBN_SELCHANGE),
@@ -154,7 +154,7 @@ void CForm_YearPlanner::OnOK()
 
 void CForm_YearPlanner::ChooseLineType(const CString& name)
 {
-    if (const int row = SelectLineTypeRow(m_listLineTypes, name); row >= 0)
+    if (const int row = SelectLineType(m_listLineTypes, name); row >= 0)
         m_nLineTypeRow = row;
 }
 
@@ -193,7 +193,7 @@ void CForm_YearPlanner::OnOnePagePlanner()
         Enable(id, Checked(IDC_YP_ONE_PAGE));
 }
 
-void CForm_YearPlanner::OnClickLineType(NMHDR* header, LRESULT* result)
+void CForm_YearPlanner::OnLineTypeClick(NMHDR* header, LRESULT* result)
 {
     *result = 0;
     const int row = ClickedLineTypeRow(m_listLineTypes, header);

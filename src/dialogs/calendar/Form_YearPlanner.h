@@ -46,7 +46,7 @@ private:
     void OnPreviewMonthFormat();
     void OnUpperCaseCheck();
     void OnOnePagePlanner();
-    void OnClickLineType(NMHDR* header, LRESULT* result);
+    void OnLineTypeClick(NMHDR* header, LRESULT* result);
     void OnViewExample();
     LRESULT OnColourPicked(WPARAM colour, LPARAM id);
     void OnPaint();

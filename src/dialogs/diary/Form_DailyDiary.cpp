@@ -60,10 +60,10 @@ RV_MESSAGE_MAP(CForm_DailyDiary, CDiaryDialog,
                msgmap::Command(IDC_CLASS_DEFAULT, &T::OnDefault),
                msgmap::Command(IDC_CLASS_REFRESH, &T::OnButtonRefresh),
                msgmap::Command(IDC_CLASS_LINE_COUNT, &T::OnSelchangeLineCount, CBN_SELCHANGE),
-               msgmap::Command(IDC_CLASS_TITLE, &T::ShowSamples, EN_CHANGE),
+               msgmap::Command(IDC_CLASS_TITLE, &T::OnTitleTextOrFaceChange, EN_CHANGE),
                msgmap::Command(IDC_CLASS_PREFIX, &T::ShowSamples, EN_CHANGE),
-               msgmap::Command(IDC_CLASS_TITLE_FONT, &T::ShowSamples, CBN_SELCHANGE),
-               msgmap::Command(IDC_CLASS_TITLE_SIZE, &T::ShowSamples, CBN_SELCHANGE),
+               msgmap::Command(IDC_CLASS_TITLE_FONT, &T::OnTitleTextOrFaceChange, CBN_SELCHANGE),
+               msgmap::Command(IDC_CLASS_TITLE_SIZE, &T::OnSelchangeTitleSize, CBN_SELCHANGE),
                msgmap::Command(IDC_CLASS_LINE_FONT, &T::ShowSamples, CBN_SELCHANGE),
                msgmap::Command(IDC_CLASS_LINE_SIZE, &T::ShowSamples, CBN_SELCHANGE),
                msgmap::Command(IDC_CLASS_TITLE_BOLD, &T::ShowSamples),
@@ -77,7 +77,10 @@ RV_MESSAGE_MAP(CForm_DailyDiary, CDiaryDialog,
                msgmap::Message(WM_COLOUR_PICKED, &T::OnColourPicked),
                msgmap::Simple(WM_PAINT, &T::OnPaint))
 
-CForm_DailyDiary::CForm_DailyDiary(CWnd* parent) : CDiaryDialog(IDD_DAILY_DIARY, parent) {}
+CForm_DailyDiary::CForm_DailyDiary(CWnd* parent)
+    : CDiaryDialog(IDD_DAILY_DIARY, parent), m_nTitleSampleHeight(kSampleHeight)
+{
+}
 
 void CForm_DailyDiary::DoDataExchange(CDataExchange* dx)
 {
@@ -211,6 +214,7 @@ void CForm_DailyDiary::LoadClass()
     Enable(IDC_CLASS_TEXT_BACK, Checked(IDC_CLASS_TEXT_BACK_FLAG));
     Enable(IDC_CLASS_LINE_BACK, Checked(IDC_CLASS_LINE_BACK_FLAG));
     EnableTitleControls();
+    TakeTitleSampleHeightFromSize();
 }
 
 void CForm_DailyDiary::SaveClass()
@@ -282,8 +286,26 @@ void CForm_DailyDiary::OnDefault()
     Check(IDC_CLASS_BLANK_ROW, true);
     EnableTitleControls();
     ResetTableLineDefaults();
+    TakeTitleSampleHeightFromSize();
     UpdatePreview();
     ShowSamples();
+}
+
+void CForm_DailyDiary::OnTitleTextOrFaceChange()
+{
+    m_nTitleSampleHeight = kSampleHeight;
+    ShowSamples();
+}
+
+void CForm_DailyDiary::OnSelchangeTitleSize()
+{
+    TakeTitleSampleHeightFromSize();
+    ShowSamples();
+}
+
+void CForm_DailyDiary::TakeTitleSampleHeightFromSize()
+{
+    m_nTitleSampleHeight = 2 * ParseInt(m_comboTitleSize.GetWindowText());
 }
 
 void CForm_DailyDiary::OnOK()

@@ -51,6 +51,9 @@ public:
     CFontLabel m_sampleNumber;
     CFontLabel m_sampleMore;
     TableOutline m_outline;   // painted under the sample labels
+    // Set by the event that last touched it: the title's size, or the start height after an edit
+    // of the title or a change of its face.
+    int m_nTitleSampleHeight;
 
 protected:
     BOOL OnInitDialog() override;
@@ -72,6 +75,9 @@ private:
     void OnCheckNumbers();
     void OnCheckLetterPaper();
     void OnSelchangeLineCount();
+    void OnTitleTextOrFaceChange();
+    void OnSelchangeTitleSize();
+    void TakeTitleSampleHeightFromSize();
     void OnButtonRefresh();
     LRESULT OnColourPicked(WPARAM colour, LPARAM id);
     void OnPaint();

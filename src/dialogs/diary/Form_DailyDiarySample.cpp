@@ -15,10 +15,10 @@ constexpr int kGroupInsetLeft = 8;
 constexpr int kGroupInsetTop = 18;
 constexpr int kGroupInsetOther = 5;
 
-void SetFace(CFontLabel& label, const CString& face, const CString& size, COLORREF colour)
+void SetFace(CFontLabel& label, const CString& face, int height, COLORREF colour)
 {
     label.m_strFace = face;
-    label.m_fontSize = 2 * ParseInt(size);
+    label.m_fontSize = height;
     label.m_textColour = colour;
 }
 
@@ -32,12 +32,12 @@ void CForm_DailyDiary::ShowSamples()
     const bool numbered = Checked(IDC_CLASS_NUMBERS);
     const int lines = ParseInt(m_comboLineCount.GetWindowText());
     const CString face = m_comboLineFont.GetWindowText();
-    const CString size = m_comboLineSize.GetWindowText();
+    const int height = 2 * ParseInt(m_comboLineSize.GetWindowText());
     const COLORREF lineColour = m_colourLine.GetColor();
     const bool lineBold = Checked(IDC_CLASS_LINE_BOLD);
 
     m_sampleTitle.SetWindowText(title ? m_editTitle.GetWindowText() : CString());
-    SetFace(m_sampleTitle, m_comboTitleFont.GetWindowText(), m_comboTitleSize.GetWindowText(), m_colourTitle.GetColor());
+    SetFace(m_sampleTitle, m_comboTitleFont.GetWindowText(), m_nTitleSampleHeight, m_colourTitle.GetColor());
     m_sampleTitle.m_bBold = Checked(IDC_CLASS_TITLE_BOLD);
     m_sampleTitle.m_bItalic = Checked(IDC_CLASS_TITLE_ITALIC);
     COLORREF titleBack = kWhite;
@@ -49,7 +49,7 @@ void CForm_DailyDiary::ShowSamples()
 
     const COLORREF rowBack = lineBack ? m_colourLineBack.GetColor()
                                       : (table ? HexToColorOrWhite(g_classTable.line_table_bk_color) : kWhite);
-    SetFace(m_sampleLine, face, size, lineColour);
+    SetFace(m_sampleLine, face, height, lineColour);
     m_sampleLine.m_bBold = lineBold;
     m_sampleLine.m_bItalic = Checked(IDC_CLASS_LINE_ITALIC);
     m_sampleLine.m_bUnderline = Checked(IDC_CLASS_LINE_UNDERLINE);
@@ -57,19 +57,20 @@ void CForm_DailyDiary::ShowSamples()
     m_sampleLine.SetBackground(rowBack);
 
     m_samplePrefix.SetWindowText(m_editPrefix.GetWindowText());
-    SetFace(m_samplePrefix, face, size, m_colourPrefix.GetColor());
+    SetFace(m_samplePrefix, face, height, m_colourPrefix.GetColor());
     m_samplePrefix.m_bBold = Checked(IDC_CLASS_PREFIX_BOLD);
     m_samplePrefix.m_bItalic = Checked(IDC_CLASS_PREFIX_ITALIC);
     m_samplePrefix.SetBackground(rowBack);
 
     m_sampleNumber.SetWindowText("1)");
-    SetFace(m_sampleNumber, face, size, lineColour);
+    SetFace(m_sampleNumber, face, height, lineColour);
     m_sampleNumber.m_bBold = lineBold;
     m_sampleNumber.SetBackground(lineBack && numbered ? m_colourLineBack.GetColor() : kWhite);
     m_sampleNumber.ShowWindow(numbered ? SW_SHOW : SW_HIDE);
 
-    m_sampleMore.SetWindowText(MoreLinesText(lines, numbered));
-    SetFace(m_sampleMore, face, size, lineColour);
+    // The symbol stands for every line's mark, so no further lines are spelled out beside it.
+    m_sampleMore.SetWindowText(Checked(IDC_CLASS_SYMBOL_FLAG) ? CString() : MoreLinesText(lines, numbered));
+    SetFace(m_sampleMore, face, height, lineColour);
     m_sampleMore.m_bBold = lineBold;
     m_sampleMore.SetBackground(lineBack && lines > 1 ? m_colourLineBack.GetColor() : kWhite);
 

@@ -58,6 +58,7 @@ void CForm_Table::FillPresets()
         }
         m_listPresets.InsertItem(number - 1, "", number - 1);
     }
+    FitPictureColumn(m_listPresets);
     const CString ini = folder + "TableStyle.ini";
     if (!platform::PathExists(ini.str()))
         return;

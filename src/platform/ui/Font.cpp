@@ -1,7 +1,9 @@
 #include "platform/ui/Gdi.h"
 
+#include "platform/ui/qt/FaceWeights.h"
 #include "platform/ui/qt/FontFaces.h"
 #include "platform/ui/qt/GdiRecord.h"
+#include "platform/ui/qt/WindowsMetrics.h"
 
 #include <QFontMetrics>
 #include <algorithm>
@@ -14,8 +16,12 @@ namespace {
 // A height of 0 asks for the default size: 8 points at 96 pixels per inch.
 constexpr int kDefaultEmPixels = 11;
 
-int CellHeight(QFont font, int emPixels)
+// Windows sizes a cell by the face's Windows ascent and descent; the font engine's own height
+// stands in for a face without them.
+int CellHeight(QFont font, const WindowsHeights& windows, int emPixels)
 {
+    if (windows.Known())
+        return windows.CellAt(emPixels);
     font.setPixelSize(emPixels);
     return QFontMetrics(font).height();
 }
@@ -23,13 +29,15 @@ int CellHeight(QFont font, int emPixels)
 // Qt sizes fonts by the em; a positive height names the cell (ascent plus descent) instead.
 int EmForCellHeight(const QFont& font, int cell)
 {
-    const int estimate = std::max(1, cell * cell / std::max(1, CellHeight(font, cell)));
+    const WindowsHeights windows = WindowsHeightsOf(font);
+    const auto cellAt = [&](int em) { return CellHeight(font, windows, em); };
+    const int estimate = std::max(1, cell * cell / std::max(1, cellAt(cell)));
     int best = estimate;
-    int bestMiss = std::abs(CellHeight(font, estimate) - cell);
+    int bestMiss = std::abs(cellAt(estimate) - cell);
     for (int em : {estimate - 1, estimate + 1}) {
         if (em < 1)
             continue;
-        const int got = CellHeight(font, em);
+        const int got = cellAt(em);
         const int miss = std::abs(got - cell);
         if (miss < bestMiss || (miss == bestMiss && got <= cell && em < best)) {
             best = em;
@@ -49,7 +57,7 @@ QFont FontFromLogFont(const LOGFONT& logFont)
     if (!logFont.lfFaceName.empty())
         font.setFamily(UsableFamily(QString::fromStdString(logFont.lfFaceName)));
     const LONG weight = logFont.lfWeight == FW_DONTCARE ? FW_NORMAL : std::clamp<LONG>(logFont.lfWeight, 1, 1000);
-    font.setWeight(static_cast<QFont::Weight>(weight));
+    font.setWeight(static_cast<QFont::Weight>(WeightToAsk(font.family(), weight)));
     font.setItalic(logFont.lfItalic != 0);
     font.setUnderline(logFont.lfUnderline != 0);
     font.setStrikeOut(logFont.lfStrikeOut != 0);

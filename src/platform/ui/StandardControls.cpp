@@ -67,8 +67,8 @@ HBITMAP Show(QWidget* widget, HBITMAP bitmap)
     widget->setProperty(kBitmapProperty, QVariant::fromValue(reinterpret_cast<quintptr>(bitmap)));
     const QImage* image = ImageOf(bitmap);
     const QPixmap pixmap = image ? QPixmap::fromImage(*image) : QPixmap();
-    if (auto* label = qobject_cast<QLabel*>(widget)) {
-        label->setPixmap(pixmap);
+    if (qobject_cast<QLabel*>(widget)) {
+        ShowStaticPicture(widget, pixmap);
     } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
         button->setIcon(QIcon(pixmap));
         button->setIconSize(pixmap.size());

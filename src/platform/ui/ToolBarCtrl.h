@@ -64,7 +64,8 @@ public:
     CImageList* SetHotImageList(CImageList* images);
     BOOL SetBitmapSize(CSize size);
     BOOL SetButtonSize(CSize size);
-    // Auto-size buttons take the width of their image and text, kept within these bounds.
+    // Bounds of the buttons' widths. Auto-size buttons take the width of their image and text,
+    // at least the least width, however wide their caption.
     BOOL SetButtonWidth(int minimum, int maximum);
     // Adds the bitmap's images to the toolbar's own list (used when no list is set); `count`
     // images are taken, so the next bitmap's start after them. Returns the first index, or -1.

@@ -4,6 +4,7 @@
 #include "platform/ui/GdiDefs.h"
 #include "platform/ui/qt/DcFactory.h"
 #include "platform/ui/qt/InputGate.h"
+#include "platform/ui/qt/ListViewWidget.h"
 #include "platform/ui/qt/GdiAccess.h"
 #include "platform/ui/qt/WidgetText.h"
 #include "platform/ui/qt/WindowRecord.h"
@@ -649,7 +650,10 @@ CFont* CWnd::GetFont() const
 void CWnd::GetClientRect(LPRECT rect) const
 {
     QWidget* widget = Widget(this);
-    *rect = widget ? CRect(0, 0, widget->width(), widget->height()) : CRect();
+    QRect client = widget ? widget->rect() : QRect();
+    if (const auto* list = dynamic_cast<const ListViewWidget*>(widget))
+        client = list->ClientArea();
+    *rect = CRect(0, 0, client.width(), client.height());
 }
 
 void CWnd::GetWindowRect(LPRECT rect) const

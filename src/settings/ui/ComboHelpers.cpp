@@ -18,7 +18,11 @@ BOOL SelectComboString(CComboBox* combo, const CString& text)
 
 void SelectComboStringKept(CComboBox* combo, const CString& text)
 {
-    if (!text.IsEmpty() && combo->FindStringExact(-1, text) < 0)
+    if (text.IsEmpty()) {
+        combo->SetCurSel(-1);
+        return;
+    }
+    if (combo->FindStringExact(-1, text) < 0)
         combo->AddString(text);
     SelectComboString(combo, text);
 }

@@ -10,7 +10,7 @@ BOOL SelectComboString(CComboBox* combo, const CString& text);
 
 // Selects the text; a text the list lacks (a font not installed here, a size off the list) is
 // added first, so a stored value survives a dialog that is merely opened and closed. An empty
-// text selects as SelectComboString does.
+// text leaves no entry selected, so it stays empty rather than becoming the list's last face.
 void SelectComboStringKept(CComboBox* combo, const CString& text);
 
 // Selects the entry of a font-size list (5, 5.5, 6 and on in steps of 0.5) at index 2v - 10 of

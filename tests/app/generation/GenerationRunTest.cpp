@@ -114,9 +114,21 @@ TEST_F(GenerationRunTest, NameTakenWhileTheRunWorkedIsNeverReplaced)
     ASSERT_EQ(PrepareGeneration(job), GenerationStatus::Done);
     ASSERT_EQ(job.outputFile, m_out + "/my_diary.docx");
     Folder().Write("out/my_diary.docx", "the user's");
-    ASSERT_EQ(RunGeneration(job), GenerationStatus::Done);
+    ASSERT_EQ(GenerateDocx(job), GenerationStatus::Done);
     EXPECT_EQ(job.outputFile, m_out + "/my_diary1.docx");
     EXPECT_EQ(Folder().Read("out/my_diary.docx"), "the user's");
+}
+
+// A symbolic link whose target is gone holds its name: the run takes the next one and leaves the
+// link as it is.
+TEST_F(GenerationRunTest, DanglingLinkHoldsItsNameAndTheRunTakesTheNext)
+{
+    fs::create_symlink("gone.docx", m_out + "/my_diary.docx");
+    GenerationJob job = Job();
+    ASSERT_EQ(GenerateDiary(job), GenerationStatus::Done);
+    EXPECT_EQ(job.outputFile, m_out + "/my_diary1.docx");
+    EXPECT_TRUE(fs::is_symlink(m_out + "/my_diary.docx"));
+    EXPECT_FALSE(fs::exists(m_out + "/gone.docx"));
 }
 
 // The settings may change once the job is taken (the window is usable again after the progress
@@ -137,7 +149,7 @@ TEST_F(GenerationRunTest, SettingsChangedAfterTheJobIsTakenDoNotReachTheDocument
                 weekday = 0;
         }
         std::string body;
-        EXPECT_EQ(RunGeneration(job,
+        EXPECT_EQ(GenerateDocx(job,
                                 [&](GenerationPhase phase) {
                                     if (phase == GenerationPhase::CreateDocx)
                                         body = Folder().Read("out/" + fs::path(job.runFolder).filename().string() +

@@ -37,10 +37,12 @@ TEST_F(GenerationTest, OutputNameIsNeverOneThatExists)
     EXPECT_EQ(g_strConfigPath, "kept.ini");
 
     // A design without a file gets one, so it can be saved under a name of its own.
+    // A dangling link holds its name: a save there would write wherever the link points.
     g_strConfigPath.Empty();
     Folder().Write("NewDiary1.ini", "");
+    fs::create_symlink("elsewhere.ini", Folder().File("NewDiary2.ini"));
     ChooseOutputFileName(out);
-    EXPECT_EQ(g_strConfigPath, Folder().File("NewDiary2.ini"));
+    EXPECT_EQ(g_strConfigPath, Folder().File("NewDiary3.ini"));
 
     for (int n = 2; n <= 1000; ++n)
         Folder().Write("out/my_diary" + std::to_string(n) + ".docx", "");

@@ -55,8 +55,7 @@ TEST_F(GenerationTest, YearlyCalendarShowsTheQuartersOfTheRange)
     const auto quarters = [](int first, int last) {
         g_nMonthStart = first;
         g_nMonthEnd = last;
-        const QuarterRange range = ComputeQuarters();
-        return std::make_pair(range.first, range.last);
+        return std::make_pair(ComputeFirstQuarter(), ComputeLastQuarter());
     };
     EXPECT_EQ(quarters(3, 4), std::make_pair(1, 2));
     EXPECT_EQ(quarters(6, 12), std::make_pair(2, 4));

@@ -287,3 +287,38 @@ TEST_F(ClassCommandsTest, StartUpClearsAMottoSwitchWithoutItsFile)
         window.reset();
     }
 }
+
+// Opening a class with 编辑 and closing it with OK unchanged leaves every cell of a row as the
+// program saves it as it was: sizes off the size list, and a face left empty, included.
+TEST_F(ClassCommandsTest, AnEditClosedUnchangedKeepsTheRowAsItWas)
+{
+    struct Look {
+        const char *titleFace, *titleSize, *lineFace, *lineSize;
+    };
+    const Look looks[] = {{"Tahoma", "12.25", "Tahoma", "9.75"}, {"Tahoma", "11.0", "Arial", "13.3"}, {"", "11", "", "10.5"}};
+    std::string config = "[Main]\r\nMonth_Start=1\r\nDay_Start=1\r\nMonth_End=1\r\nDay_End=2\r\n";
+    for (int index = 0; index < 3; ++index) {
+        const Look& look = looks[index];
+        config += "[LIST" + std::to_string(index) + "]\r\nCOL_ID=" + std::to_string(index + 1) +
+                  "\r\nCOL_bCLASS_TITLE=1\r\nCOL_CLASS_TITLE=T\r\nCOL_CLASS_FONT_NAME=" + look.titleFace +
+                  "\r\nCOL_CLASS_FONT_SIZE=" + look.titleSize +
+                  "\r\nCOL_CLASS_FONT_COLOR=FF0000\r\nCOL_CLASS_BK_COLOR=FFFFFF\r\nCOL_LINE_COUNT=2\r\n"
+                  "COL_UNDONE_TEXT=x\r\nCOL_UNDONE_TONT_COLOR=0000FF\r\nCOL_LINE_FONT_NAME=" + look.lineFace +
+                  "\r\nCOL_LINE_TEXT_FONT_SIZE=" + look.lineSize +
+                  "\r\nCOL_LINE_TEXT_FONT_COLOR=000000\r\nCOL_LINE_COLOR=FFFFFF\r\n"
+                  "COL_LINE_BACKGROUND_COLOR=FFFFFF\r\nline_color=8D826D\r\nline_type=dotted\r\n"
+                  "COL_SpecialSign_Color=FFFFFF\r\n";
+    }
+    Start(config);
+    const ClassListModel before = window->ReadClassListModel();
+    ASSERT_EQ(before.size(), 3u);
+    EXPECT_EQ(before[0].cells[kCellClassFontSize], "12.25");
+    for (int row = 0; row < Rows(); ++row) {
+        window->m_nCurrentRow = row;
+        driver->Expect(IDD_DAILY_DIARY, [](DialogProbe& p) { p.Click(IDC_DIARY_OK); });
+        Command(IDC_BUTTON_EDIT);
+        EXPECT_EQ(window->ReadClassListModel()[static_cast<size_t>(row)].cells,
+                  before[static_cast<size_t>(row)].cells)
+            << row;
+    }
+}

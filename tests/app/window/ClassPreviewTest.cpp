@@ -128,3 +128,11 @@ TEST_F(ClassPreviewTest, ARowThatNamesNoRowShowsAnEmptyClass)
     EXPECT_EQ(At(frame.left, secondRule - 3), kWhite);
     EXPECT_EQ(g_nItemSpecial, 0);
 }
+
+TEST_F(ClassPreviewTest, TheItemSymbolAndSignShowTheirWholePictures)
+{
+    Start("COL_bItemSpecial=1\r\nCOL_ItemSpecial=3\r\nCOL_bSpecialSign=1\r\nCOL_SpecialSign=22\r\n");
+    // Both sit in 13 x 12 dialog units; the pictures are 32 x 32.
+    EXPECT_EQ(Rect(IDC_PREVIEW_ITEM_SYMBOL).Size(), CSize(32, 32));
+    EXPECT_EQ(Rect(IDC_PREVIEW_SIGN).Size(), CSize(32, 32));
+}

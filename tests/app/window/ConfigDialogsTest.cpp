@@ -216,24 +216,28 @@ TEST_F(ConfigDialogsTest, OpenDialogIgnoresOkWhileThePathBoxIsEmpty)
     EXPECT_EQ(g_strConfigPath, File("a.ini"));
 }
 
-TEST_F(ConfigDialogsTest, OpenDialogDoubleClickOpensTheRowAndEnterKeepsThePath)
+TEST_F(ConfigDialogsTest, OpenDialogDoubleClickAndEnterOpenTheRowAndEnterWithoutOneCancels)
 {
     Write("a.ini", "");
-    CForm_SelectConfig first;
-    driver->Expect(IDD_SELECT_CONFIG, [&](DialogProbe& p) {
-        ClickListRow(p.Dialog(), IDC_CONFIG_LIST, 0);
-        ClickListRow(p.Dialog(), IDC_CONFIG_LIST, 0, NM_DBLCLK);
-    });
-    EXPECT_EQ(first.DoModal(), IDOK);
+    const auto run = [&](const std::function<void(DialogProbe&)>& press) {
+        g_strConfigPath = "unchanged";
+        CForm_SelectConfig dialog;
+        driver->Expect(IDD_SELECT_CONFIG, press);
+        return dialog.DoModal();
+    };
+    EXPECT_EQ(run([](DialogProbe& p) {
+                  ClickListRow(p.Dialog(), IDC_CONFIG_LIST, 0);
+                  ClickListRow(p.Dialog(), IDC_CONFIG_LIST, 0, NM_DBLCLK);
+              }),
+              IDOK);
     EXPECT_EQ(g_strConfigPath, File("a.ini"));
-
-    g_strConfigPath = "unchanged";
-    CForm_SelectConfig second;
-    driver->Expect(IDD_SELECT_CONFIG, [&](DialogProbe& p) {
-        ClickListRow(p.Dialog(), IDC_CONFIG_LIST, 0);
-        p.PressEnter();
-    });
-    EXPECT_EQ(second.DoModal(), IDOK);
+    EXPECT_EQ(run([](DialogProbe& p) {
+                  ClickListRow(p.Dialog(), IDC_CONFIG_LIST, 0);
+                  p.PressEnter();
+              }),
+              IDOK);
+    EXPECT_EQ(g_strConfigPath, File("a.ini")) << "Enter opens the row chosen, never the current path again";
+    EXPECT_EQ(run([](DialogProbe& p) { p.PressEnter(); }), IDCANCEL);
     EXPECT_EQ(g_strConfigPath, "unchanged");
 }
 

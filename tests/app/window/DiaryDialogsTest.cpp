@@ -142,6 +142,35 @@ TEST_F(DiaryDialogsTest, AddingStartsPlainAndDefaultGivesTheDefaultLook)
     EXPECT_EQ(g_currentClass.COL_bItemSpecial, 1);
 }
 
+// The title sample's height is set by the event that touched it last: the size list gives twice
+// the size, an edit of the title or a new face the start height. The symbol empties the more-lines text.
+TEST_F(DiaryDialogsTest, SamplesFollowTheEventThatSetThem)
+{
+    g_currentClass = FullRecord();
+    g_bAddClass = 0;
+    g_bItemNumberAllowed = 1;
+    Run<CForm_DailyDiary>([](DialogProbe& p) {
+        auto& dialog = static_cast<CForm_DailyDiary&>(p.Dialog());
+        const auto more = [&] { return p.Item(IDC_CLASS_SAMPLE_MORE)->GetWindowText(); };
+        EXPECT_EQ(dialog.m_sampleTitle.m_fontSize, 76) << "size 38.5 as loaded";
+        p.Type(IDC_CLASS_TITLE, "new title");
+        EXPECT_EQ(dialog.m_sampleTitle.m_fontSize, 21);
+        p.Choose(IDC_CLASS_TITLE_SIZE, 2);
+        EXPECT_EQ(dialog.m_sampleTitle.m_fontSize, 12) << "the third size, 6";
+        p.Choose(IDC_CLASS_TITLE_FONT, 0);
+        EXPECT_EQ(dialog.m_sampleTitle.m_fontSize, 21);
+
+        EXPECT_EQ(more(), "") << "the symbol is ticked";
+        p.Click(IDC_CLASS_SYMBOL_FLAG);
+        EXPECT_EQ(more(), "And 6 lines...");
+        p.Click(IDC_CLASS_NUMBERS);
+        EXPECT_EQ(more(), "2),3),4),5),6),7)...");
+        p.Click(IDC_CLASS_SYMBOL_FLAG);
+        EXPECT_EQ(more(), "");
+        p.Click(IDC_DIARY_CANCEL);
+    });
+}
+
 TEST_F(DiaryDialogsTest, ASymbolClickedBeforeCancelStaysChosen)
 {
     g_nItemSpecial = 7;

@@ -11,6 +11,7 @@
 #include "support/FakeDesktop.h"
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -140,7 +141,7 @@ TEST_F(MainWindowTest, TheDateSampleNeverShowsANegativeDayCount)
     EXPECT_EQ(Text(IDC_LABEL_DAYCOUNT), "共有:1 天");
     // The captions get back the leading blank the INI reader drops.
     EXPECT_EQ(Text(IDC_LABEL_DATE_SAMPLE), "05.01. left 0 ! day 1  ? W");
-    g_nMonthStart = g_nMonthEnd = g_nDayStart = g_nDayEnd = 0;
+    g_abUncheckedWeek[1] = 0;   // 5 January 2026 is a Monday: the range keeps no day
     window->ShowDayCount();
     window->ShowDateRange("%m", "%d", "", " left");
     EXPECT_EQ(Text(IDC_LABEL_DAYCOUNT), "共有:0 天");
@@ -187,7 +188,7 @@ TEST_F(MainWindowTest, OutputFolderButtonsBrowseAndFallBack)
     Start();
     const std::string fallback = File("docs") + "/Rorovavozir";
     EXPECT_EQ(Text(IDC_EDIT_OUT_FOLDER), fallback);
-    EXPECT_TRUE(platform::IsDirectory(fallback + "/config"));
+    EXPECT_FALSE(platform::PathExists(fallback + "/config")) << "nothing needs a config folder there";
     commonDialogs->Answer({IDOK, File("config")});
     commonDialogs->Answer({IDCANCEL, ""});
     DialogProbe probe(*window);
@@ -241,6 +242,20 @@ TEST_F(MainWindowTest, AFailedSaveIsReportedAndKeepsTheOldFile)
     EXPECT_EQ(Read("ZaDuzed_Simple.ini"), before);
     EXPECT_EQ(MessageTexts(), (std::vector<std::string>{"替换文件 '" + File("ZaDuzed_Simple.ini") + "' ?",
                                                         "无法保存文件 '" + File("ZaDuzed_Simple.ini") + "'。"}));
+}
+
+TEST_F(MainWindowTest, ASaveThroughALoopOfLinksIsReportedAndChangesNothing)
+{
+    StartPrepared();
+    ASSERT_EQ(::symlink("b.ini", File("a.ini").c_str()), 0);
+    ASSERT_EQ(::symlink("a.ini", File("b.ini").c_str()), 0);
+    g_strConfigPath = File("a.ini");
+    driver->Expect(IDD_SAVE_CONFIG, [](DialogProbe& p) { p.Click(IDC_CONFIG_OK); });
+    EXPECT_FALSE(window->SaveConfig());
+    EXPECT_EQ(MessageTexts(), std::vector<std::string>{"无法保存文件 '" + File("a.ini") + "'。"});
+    struct stat info {};
+    ASSERT_EQ(::lstat(File("a.ini").c_str(), &info), 0);
+    EXPECT_TRUE(S_ISLNK(info.st_mode));
 }
 
 TEST_F(MainWindowTest, ACancelledSaveForgetsAConfigurationThatHasNoFile)
@@ -329,6 +344,28 @@ TEST_F(MainWindowTest, ToolbarHasElevenButtonsOverTwelvePictures)
     EXPECT_LT(bar.bottom, list.top);
 }
 
+TEST_F(MainWindowTest, ToolbarButtonsAreAsWideAsTheirCaptionsAndAllShow)
+{
+    Start();
+    CFlatToolBar& toolbar = window->m_toolbar;
+    // Captions are in the desktop's message font, Tahoma of 8 points.
+    CFont messageFont;
+    messageFont.CreatePointFont(80, "Tahoma");
+    CClientDC dc(&toolbar);
+    dc.SelectObject(&messageFont);
+    CRect client;
+    toolbar.GetClientRect(&client);
+    const char* captions[] = {"新模板", "打开模板", "设置", "日历", "日历", "表", "帮助", "关于", "保存", "退出", "保存和退出"};
+    ASSERT_EQ(toolbar.GetButtonCount(), static_cast<int>(std::size(captions)));
+    for (int index = 0; index < toolbar.GetButtonCount(); ++index) {
+        CRect button;
+        ASSERT_TRUE(toolbar.GetItemRect(index, &button));
+        // Padding, the 32-pixel picture, the gap before the caption, the caption, padding.
+        EXPECT_EQ(button.Width(), 3 + 32 + 4 + dc.GetTextExtent(captions[index]).cx + 3) << captions[index];
+        EXPECT_LE(button.right, client.right) << captions[index];
+    }
+}
+
 TEST_F(MainWindowTest, AClickOnTheToolbarsSaveButtonRunsTheSave)
 {
     StartPrepared();
@@ -339,4 +376,50 @@ TEST_F(MainWindowTest, AClickOnTheToolbarsSaveButtonRunsTheSave)
     platform::ui::SimulateMouse(window->m_toolbar, WM_LBUTTONDOWN, button.CenterPoint());
     platform::ui::SimulateMouse(window->m_toolbar, WM_LBUTTONUP, button.CenterPoint());
     EXPECT_EQ(driver->Ran(), std::vector<UINT>{IDD_SAVE_CONFIG});
+}
+
+TEST_F(MainWindowTest, EnterInTheOpenDialogKeepsANewDesignThatHasNoFile)
+{
+    StartPrepared();
+    driver->Expect(IDD_SET_MONTH, [](DialogProbe& p) { p.PressEscape(); });
+    window->SendMessage(WM_COMMAND, MAKEWPARAM(ID_TOOLBAR_NEW, BN_CLICKED), 0);
+    COwnerDrawList& list = window->m_listClasses;
+    for (const char* title : {"一", "二", "三"})
+        list.SetItemText(list.InsertItem(list.GetItemCount(), ""), kCellTitle, title);
+    const CString start = Text(IDC_LABEL_START);
+    const CString title = window->GetWindowText();
+    const CString stored = Ini(ConfigPathIni(), "Main", "Config_Path");
+
+    driver->Expect(IDD_SELECT_CONFIG, [](DialogProbe& p) { p.PressEnter(); });
+    window->SendMessage(WM_COMMAND, MAKEWPARAM(ID_TOOLBAR_OPEN, BN_CLICKED), 0);
+    EXPECT_EQ(driver->Ran().back(), IDD_SELECT_CONFIG);
+    ASSERT_EQ(list.GetItemCount(), 3) << "nothing was reloaded";
+    EXPECT_EQ(list.GetItemText(2, kCellTitle), "三");
+    EXPECT_EQ(g_strConfigPath, "FalseFileName");
+    EXPECT_EQ(Text(IDC_LABEL_START), start);
+    EXPECT_NE(start, "");
+    EXPECT_EQ(window->GetWindowText(), title);
+    EXPECT_EQ(Ini(ConfigPathIni(), "Main", "Config_Path"), stored);
+}
+
+// Each command refreshes the preview from the current row, so a cell changed meanwhile shows.
+TEST_F(MainWindowTest, ToolbarCommandsAndOpenFolderRefreshThePreview)
+{
+    StartPrepared();
+    const std::vector<std::pair<UINT, UINT>> commands = {{ID_TOOLBAR_DATES, IDD_SET_MONTH},
+                                                         {ID_TOOLBAR_HELP, IDD_WELCOME},
+                                                         {ID_TOOLBAR_ABOUT, IDD_ABOUTBOX},
+                                                         {ID_TOOLBAR_SAVE, IDD_SAVE_CONFIG},
+                                                         {IDC_BUTTON_OPEN_FOLDER, 0}};
+    for (const auto& [command, dialog] : commands) {
+        CString prefix;
+        prefix.Format("before line %u", command);
+        window->m_listClasses.SetItemText(0, kCellUndoneText, prefix);
+        if (dialog == IDD_SAVE_CONFIG)
+            driver->Expect(dialog, [](DialogProbe& p) { p.Click(IDC_CONFIG_CANCEL); });
+        else if (dialog != 0)
+            driver->Expect(dialog, [](DialogProbe& p) { p.PressEscape(); });
+        window->SendMessage(WM_COMMAND, MAKEWPARAM(static_cast<WORD>(command), BN_CLICKED), 0);
+        EXPECT_EQ(Text(IDC_PREVIEW_PREFIX), prefix) << command;
+    }
 }

@@ -93,16 +93,8 @@ QWidget* MakeStatic(const ControlTemplate& c, QWidget* parent)
         label->setPalette(palette);
         return label;
     }
-    if (type == SS_BITMAP) {
-        // "#302" names bitmap resource 302, which the control shows from the start.
-        if (c.text.size() > 1 && c.text[0] == '#') {
-            const HBITMAP bitmap = LoadBitmapResource(static_cast<UINT>(std::atoi(c.text.c_str() + 1)));
-            if (const QImage* image = ImageOf(bitmap))
-                label->setPixmap(QPixmap::fromImage(*image));
-            DeleteObject(bitmap);
-        }
+    if (type == SS_BITMAP)
         return label;
-    }
     label->setText(QString::fromStdString(c.text));
     label->setWordWrap(type == SS_LEFT);
     const Qt::Alignment horizontal = type == SS_CENTER ? Qt::AlignHCenter
@@ -110,6 +102,17 @@ QWidget* MakeStatic(const ControlTemplate& c, QWidget* parent)
                                                         : Qt::AlignLeft;
     label->setAlignment(horizontal | ((c.style & SS_CENTERIMAGE) ? Qt::AlignVCenter : Qt::AlignTop));
     return label;
+}
+
+// "#302" names bitmap resource 302, which a bitmap static shows from the start.
+void ShowTemplatePicture(QWidget* label, const ControlTemplate& c)
+{
+    if ((c.style & SS_TYPEMASK) != SS_BITMAP || c.text.size() < 2 || c.text[0] != '#')
+        return;
+    const HBITMAP bitmap = LoadBitmapResource(static_cast<UINT>(std::atoi(c.text.c_str() + 1)));
+    if (const QImage* image = ImageOf(bitmap))
+        ShowStaticPicture(label, QPixmap::fromImage(*image));
+    DeleteObject(bitmap);
 }
 
 QWidget* MakeButton(const ControlTemplate& c, QWidget* parent)
@@ -147,6 +150,14 @@ QWidget* MakeButton(const ControlTemplate& c, QWidget* parent)
     if (auto* radio = qobject_cast<QRadioButton*>(button))
         radio->setAutoExclusive(false);
     return button;
+}
+
+// The desktop's bar shows no text of its own; its window shows the percentage where it wants.
+QWidget* MakeProgress(QWidget* parent)
+{
+    auto* bar = new QProgressBar(parent);
+    bar->setTextVisible(false);
+    return bar;
 }
 
 QWidget* MakeEdit(const ControlTemplate& c, QWidget* parent)
@@ -273,6 +284,17 @@ void DialogWidget::paintEvent(QPaintEvent* event)
     PaintBackground(this, painter, event->rect());
 }
 
+void ShowStaticPicture(QWidget* widget, const QPixmap& picture)
+{
+    auto* label = qobject_cast<QLabel*>(widget);
+    if (!label)
+        return;
+    label->setPixmap(picture);
+    const WindowRecord* record = RecordOf(HandleOf(label));
+    if (record && !picture.isNull() && (record->style & SS_TYPEMASK) == SS_BITMAP)
+        label->resize(picture.size());
+}
+
 QWidget* CreateControl(const ControlTemplate& c, QWidget* dialog, const BaseUnits& units)
 {
     return CreateControlAt(c, dialog, DialogUnitsToPixels(units, c.x, c.y, c.cx, c.cy));
@@ -287,7 +309,7 @@ QWidget* CreateControlAt(const ControlTemplate& c, QWidget* dialog, const QRect&
     case ControlClass::Edit: widget = MakeEdit(c, dialog); break;
     case ControlClass::ComboBox: widget = MakeComboBox(c, dialog); break;
     case ControlClass::ListBox: widget = new QListWidget(dialog); break;
-    case ControlClass::Progress: widget = new QProgressBar(dialog); break;
+    case ControlClass::Progress: widget = MakeProgress(dialog); break;
     case ControlClass::ListView: widget = new ListViewWidget(dialog); break;
     case ControlClass::Toolbar: widget = new ToolbarWidget(dialog); break;
     case ControlClass::Rebar: widget = new RebarWidget(dialog); break;
@@ -299,6 +321,8 @@ QWidget* CreateControlAt(const ControlTemplate& c, QWidget* dialog, const QRect&
     if (c.cls == ControlClass::ComboBox)
         widget->resize(pixels.width(), std::min(pixels.height(), widget->sizeHint().height()));
     const HWND window = Register(widget, KindOf(c.cls), static_cast<UINT>(c.id), c.style, c.exStyle);
+    if (c.cls == ControlClass::Static)
+        ShowTemplatePicture(widget, c);
     widget->installEventFilter(&EventBridge::Instance());
     ConnectNotifications(widget, window);
     widget->setEnabled((c.style & WS_DISABLED) == 0);

@@ -4,6 +4,7 @@
 #include "platform/ui/DialogTemplate.h"
 #include "platform/ui/qt/DialogUnits.h"
 
+#include <QPixmap>
 #include <QWidget>
 
 namespace platform::ui::detail {
@@ -24,6 +25,10 @@ protected:
 // An edit's read-only state and its look: read-only edits are filled with the face colour of
 // buttons, as Windows draws them. False for a widget that is no edit.
 bool SetEditReadOnly(QWidget* edit, bool readOnly);
+
+// Shows a picture on a static; one of the bitmap kind takes the picture's size, as the
+// desktop's does.
+void ShowStaticPicture(QWidget* label, const QPixmap& picture);
 
 // Makes the widget of one template control inside a dialog, registered as a window.
 QWidget* CreateControl(const ControlTemplate& control, QWidget* dialog, const BaseUnits& units);

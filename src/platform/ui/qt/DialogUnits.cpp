@@ -1,11 +1,10 @@
 #include "platform/ui/qt/DialogUnits.h"
 
 #include "platform/ui/qt/FontFaces.h"
+#include "platform/ui/qt/WindowsMetrics.h"
 
 #include <QFontInfo>
 #include <QFontMetrics>
-#include <QRawFont>
-#include <cmath>
 
 namespace platform::ui::detail {
 
@@ -17,38 +16,15 @@ QFont DialogFont(const std::string& face, int points)
     return font;
 }
 
-namespace {
-
-int BigEndian16(const QByteArray& table, int at)
-{
-    return at + 2 <= table.size() ? (static_cast<uchar>(table[at]) << 8) | static_cast<uchar>(table[at + 1]) : 0;
-}
-
-// The character height as Windows measures it: the face's Windows ascent and descent at the
-// size, each rounded. The font engine may read other ascents (a face can ask for its typographic
-// ones, or carry small bitmaps), which would lay the dialog out shorter than it was drawn.
-int WindowsCellHeight(const QFont& font, int fallback)
-{
-    const QRawFont raw = QRawFont::fromFont(font);
-    const QByteArray head = raw.fontTable("head");
-    const QByteArray os2 = raw.fontTable("OS/2");
-    const int unitsPerEm = BigEndian16(head, 18);
-    const int ascent = BigEndian16(os2, 74);
-    const int descent = BigEndian16(os2, 76);
-    if (unitsPerEm == 0 || ascent + descent == 0)
-        return fallback;
-    const double em = font.pixelSize() > 0 ? font.pixelSize() : QFontInfo(font).pixelSize();
-    return static_cast<int>(std::lround(em * ascent / unitsPerEm) + std::lround(em * descent / unitsPerEm));
-}
-
-} // namespace
-
 BaseUnits BaseUnitsOf(const QFont& font)
 {
     const QFontMetrics metrics(font);
     const QString letters = QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
     const int average = (metrics.horizontalAdvance(letters) / 26 + 1) / 2;
-    const int height = WindowsCellHeight(font, metrics.height());
+    // The character height as Windows measures it.
+    const WindowsHeights windows = WindowsHeightsOf(font);
+    const int height = windows.Known() ? windows.CellAt(font.pixelSize() > 0 ? font.pixelSize() : QFontInfo(font).pixelSize())
+                                       : metrics.height();
     return BaseUnits{average > 0 ? average : 6, height > 0 ? height : 13};
 }
 

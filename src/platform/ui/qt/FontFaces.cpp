@@ -1,9 +1,14 @@
 #include "platform/ui/qt/FontFaces.h"
 
+#include <QFile>
 #include <QFont>
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QHash>
+#include <QPainterPath>
+#include <QRawFont>
+#include <QtEndian>
+#include <vector>
 
 namespace platform::ui::detail {
 namespace {
@@ -12,6 +17,10 @@ constexpr const char* kPackagedFolder = "/usr/share/wine/fonts/";
 constexpr const char* kPackagedFiles[] = {"tahoma.ttf",        "tahomabd.ttf", "ms_sans_serif.ttf", "fixedsys.ttf",
                                           "small_fonts.ttf",   "symbol.ttf",   "wingding.ttf",      "webdings.ttf",
                                           "marlett.ttf"};
+
+constexpr int kHeavyFrom = 600;
+// Large enough for outlines of different weights to measure apart.
+constexpr int kProbePixels = 200;
 
 bool IsSymbolFamily(const QString& family)
 {
@@ -27,13 +36,85 @@ QString DefaultSansFamily()
     return QFontInfo(sans).family();
 }
 
+struct PackagedFace {
+    QString path;
+    QByteArray data;
+    QRawFont raw;
+};
+
+qreal StemWidth(const QRawFont& face)
+{
+    const QList<quint32> glyphs = face.glyphIndexesForString(QStringLiteral("l"));
+    return glyphs.isEmpty() ? 0 : face.pathForGlyph(glyphs.first()).boundingRect().width();
+}
+
+// fonts-wine's Tahoma Bold has the bold face's advances over the regular face's outlines.
+bool BoldInNameOnly(const PackagedFace& face, const std::vector<PackagedFace>& faces)
+{
+    if (face.raw.weight() < kHeavyFrom)
+        return false;
+    for (const PackagedFace& other : faces)
+        if (other.raw.familyName() == face.raw.familyName() && other.raw.weight() < kHeavyFrom &&
+            StemWidth(face.raw) <= StemWidth(other.raw))
+            return true;
+    return false;
+}
+
+// The offset of a table of a TrueType file, or -1.
+qsizetype TableOffset(const QByteArray& file, const char* tag)
+{
+    if (file.size() < 12)
+        return -1;
+    const int tables = qFromBigEndian<quint16>(file.constData() + 4);
+    for (int index = 0; index < tables; ++index) {
+        const qsizetype record = 12 + 16 * static_cast<qsizetype>(index);
+        if (record + 16 > file.size())
+            break;
+        if (file.mid(record, 4) == tag)
+            return qFromBigEndian<quint32>(file.constData() + record + 8);
+    }
+    return -1;
+}
+
+// The face declared semi-bold and no longer flagged bold (OS/2 weight class and fsSelection,
+// head macStyle), so the font engine emboldens its outlines for a bold request while matching
+// keeps it as the family's heavy style; empty when the tables are not where they should be.
+QByteArray AsSemiBold(QByteArray file)
+{
+    const qsizetype os2 = TableOffset(file, "OS/2");
+    const qsizetype head = TableOffset(file, "head");
+    if (os2 < 0 || head < 0 || os2 + 64 > file.size() || head + 46 > file.size())
+        return {};
+    char* bytes = file.data();
+    qToBigEndian<quint16>(kHeavyFrom, bytes + os2 + 4);
+    const auto clear = [bytes](qsizetype at, quint16 bit) {
+        qToBigEndian<quint16>(static_cast<quint16>(qFromBigEndian<quint16>(bytes + at) & ~bit), bytes + at);
+    };
+    clear(os2 + 62, 0x20);
+    clear(head + 44, 0x1);
+    return file;
+}
+
 } // namespace
 
 void RegisterPackagedFonts()
 {
     static const bool registered = [] {
-        for (const char* file : kPackagedFiles)
-            QFontDatabase::addApplicationFont(QString::fromLatin1(kPackagedFolder) + QString::fromLatin1(file));
+        std::vector<PackagedFace> faces;
+        for (const char* file : kPackagedFiles) {
+            QFile packaged(QString::fromLatin1(kPackagedFolder) + QString::fromLatin1(file));
+            if (packaged.open(QIODevice::ReadOnly)) {
+                const QByteArray data = packaged.readAll();
+                faces.push_back({packaged.fileName(), data, QRawFont(data, kProbePixels)});
+            }
+        }
+        for (const PackagedFace& face : faces) {
+            const QByteArray semiBold = BoldInNameOnly(face, faces) ? AsSemiBold(face.data) : QByteArray();
+            if (!semiBold.isEmpty())
+                QFontDatabase::addApplicationFontFromData(semiBold);
+            else
+                QFontDatabase::addApplicationFont(face.path);
+        }
         return true;
     }();
     (void)registered;

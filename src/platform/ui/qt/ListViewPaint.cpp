@@ -114,31 +114,34 @@ void ListViewWidget::PaintRow(QPainter& painter, int item, CDC* customDraw)
     const COLORREF rowBack = draw.clrTextBk;
     const ListRow& row = m_data.Row(item);
     const QRect label = *CellRect(item, 0, LVIR_LABEL);
+    const QRect icon = *CellRect(item, 0, LVIR_ICON);
     const bool highlighted = (row.state & LVIS_SELECTED) && SelectionShown();
-    if (highlighted) {
-        // Without the focus a selection kept in sight is grey.
-        const QColor fill = hasFocus() ? SysColour(COLOR_HIGHLIGHT) : SysColour(COLOR_BTNFACE);
-        const QRect bounds = RowBounds(item);
-        const QRect area = (m_extendedStyle & LVS_EX_FULLROWSELECT)
-                               ? QRect(label.left(), bounds.top(), bounds.right() + 1 - label.left(), bounds.height())
-                               : label;
-        painter.fillRect(area, fill);
-    }
-    if (m_extendedStyle & LVS_EX_CHECKBOXES) {
-        const QRect box = *CellRect(item, 0, LVIR_ICON);
-        DrawCheckBox(painter, QRect(box.left() - 16, box.top(), 16, box.height()),
-                     (row.state & LVIS_STATEIMAGEMASK) == INDEXTOSTATEIMAGEMASK(2));
-    }
     const ImageListRecord* images = m_images ? m_images->GetSafeHandle() : nullptr;
-    if (images && row.image >= 0 && row.image < static_cast<int>(images->images.size())) {
-        const QRect icon = *CellRect(item, 0, LVIR_ICON);
+    const QImage* image = images && row.image >= 0 && row.image < static_cast<int>(images->images.size())
+                              ? &images->images[static_cast<size_t>(row.image)]
+                              : nullptr;
+    if (m_extendedStyle & LVS_EX_CHECKBOXES)
+        DrawCheckBox(painter, QRect(icon.left() - 16, icon.top(), 16, icon.height()),
+                     (row.state & LVIS_STATEIMAGEMASK) == INDEXTOSTATEIMAGEMASK(2));
+    if (image) {
         painter.save();
         painter.setClipRect(icon, Qt::IntersectClip);
-        painter.drawImage(icon.left(), icon.top() + (icon.height() - images->cy) / 2,
-                          images->images[static_cast<size_t>(row.image)]);
+        painter.drawImage(icon.left(), icon.top() + (icon.height() - images->cy) / 2, *image);
         painter.restore();
     }
-    const bool whiteText = highlighted && hasFocus();
+    if (highlighted) {
+        // Without the focus a selection kept in sight is grey. Over a picture it is laid at half
+        // strength, so the whole row reads as selected however opaque the picture is.
+        QColor selection = hasFocus() ? SysColour(COLOR_HIGHLIGHT) : SysColour(COLOR_BTNFACE);
+        if (image)
+            selection.setAlpha(128);
+        // The selection covers the item from its image on: to the row's end in a full-row list.
+        const QRect bounds = RowBounds(item);
+        const int right = (m_extendedStyle & LVS_EX_FULLROWSELECT) ? bounds.right() : label.right();
+        const QRect area(icon.left(), bounds.top(), right + 1 - icon.left(), bounds.height());
+        painter.fillRect(area, selection);
+    }
+    const bool whiteText = highlighted && hasFocus() && !image;
     for (int column = 0; column < std::max(m_data.ColumnCount(), 1); ++column) {
         const QRect cell = column == 0 ? label : ColumnBounds(item, column);
         const bool inSelection = highlighted && (column == 0 || (m_extendedStyle & LVS_EX_FULLROWSELECT));

@@ -201,14 +201,20 @@ int ListViewWidget::TopIndex() const
     return m_vertical->value();
 }
 
+// The scroll bars' own state, not their visibility, which stays false until the list shows.
 int ListViewWidget::ViewWidth() const
 {
-    return width() - (m_vertical->isVisible() ? m_vertical->width() : 0);
+    return width() - (m_vertical->isHidden() ? 0 : m_vertical->width());
 }
 
 int ListViewWidget::ViewHeight()
 {
-    return std::max(0, height() - RowsTop() - (m_horizontal->isVisible() ? m_horizontal->height() : 0));
+    return std::max(0, ClientArea().height() - RowsTop());
+}
+
+QRect ListViewWidget::ClientArea() const
+{
+    return QRect(0, 0, ViewWidth(), height() - (m_horizontal->isHidden() ? 0 : m_horizontal->height()));
 }
 
 int ListViewWidget::CountPerPage()
@@ -354,7 +360,8 @@ void ListViewWidget::Arrange()
     const int whole = std::max(1, viewHeight / rowHeight);
     m_vertical->setVisible(vertical);
     m_horizontal->setVisible(horizontal);
-    m_vertical->setGeometry(width() - extent, rowsTop, extent, std::max(0, viewHeight));
+    // The bars lie outside the client area, so the vertical one runs beside the header too.
+    m_vertical->setGeometry(width() - extent, 0, extent, rowsTop + std::max(0, viewHeight));
     m_horizontal->setGeometry(0, height() - extent, viewWidth, extent);
     {
         const QSignalBlocker quietV(m_vertical);

@@ -45,6 +45,8 @@ public:
     void Changed();
 
     // Geometry.
+    // The client rectangle as the desktop gives it: the scroll bars lie outside it.
+    QRect ClientArea() const;
     int RowHeight() const;
     int RowsTop();
     int TopIndex() const;

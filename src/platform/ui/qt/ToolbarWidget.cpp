@@ -65,12 +65,13 @@ int ToolbarWidget::ButtonWidth(const TBBUTTON& button) const
         return button.iBitmap > 0 ? button.iBitmap : kSeparatorWidth;
     int width = m_data.buttonSize.cx;
     if (button.fsStyle & TBSTYLE_AUTOSIZE) {
+        // As wide as its picture and caption: the greatest width bounds the other buttons only.
         const int text = TextWidth(TextOf(button));
         width = (Style() & TBSTYLE_LIST) ? kPadding + m_data.bitmapSize.cx + (text ? kListGap + text : 0) + kPadding
                                          : std::max<int>(m_data.bitmapSize.cx, text) + 2 * kPadding;
-    }
-    if (m_data.maxWidth > 0)
+    } else if (m_data.maxWidth > 0) {
         width = std::min(width, m_data.maxWidth);
+    }
     return std::max(width, m_data.minWidth);
 }
 
