@@ -1,8 +1,14 @@
 """Our painter for the shipped pictures: a pixel canvas that draws fills, frames, lines and discs
-and writes itself as a 24-bit .bmp. The picture scripts under tools/ draw with it."""
+and writes itself as a 24-bit .bmp (and reads one back). The picture scripts under tools/ draw
+with it."""
 import struct
 
 MASK = (100, 100, 100)   # the colour the program's image lists show as transparent
+
+
+def colour_of(text):
+    """The colour of six hexadecimal digits, red first, as the program stores colours."""
+    return tuple(int(text[i:i + 2], 16) for i in (0, 2, 4))
 
 
 class Canvas:
@@ -10,6 +16,24 @@ class Canvas:
         self.width = width
         self.height = height
         self.pixels = [[background] * width for _ in range(height)]
+
+    @classmethod
+    def read(cls, path):
+        """A canvas holding a 24-bit .bmp as `write` makes it."""
+        data = open(path, 'rb').read()
+        offset, = struct.unpack_from('<I', data, 10)
+        width, height, _, bits = struct.unpack_from('<iiHH', data, 18)
+        if bits != 24:
+            raise ValueError('%s is not a 24-bit picture' % path)
+        canvas = cls(width, abs(height))
+        row_bytes = (width * 3 + 3) // 4 * 4
+        for y in range(abs(height)):
+            start = offset + (abs(height) - 1 - y if height > 0 else y) * row_bytes
+            canvas.pixels[y] = [tuple(reversed(data[start + x * 3:start + x * 3 + 3])) for x in range(width)]
+        return canvas
+
+    def get(self, x, y):
+        return self.pixels[y][x]
 
     def put(self, x, y, colour):
         if 0 <= x < self.width and 0 <= y < self.height:

@@ -3,6 +3,7 @@
 // the success dialog, the window enabled, the progress window ended) happens back on the GUI
 // thread, in that order.
 #include "app/AppGlobals.h"
+#include "app/DesktopOpening.h"
 #include "app/Form_CongratulationDocx.h"
 #include "app/Form_SaveConfirm.h"
 #include "app/Form_SetWord.h"
@@ -11,7 +12,6 @@
 #include "app/generation/GenerationRun.h"
 #include "app/generation/RunInputs.h"
 #include "platform/Files.h"
-#include "platform/Shell.h"
 #include "platform/ui/WaitCursor.h"
 #include "resources/ResourceIds.h"
 #include "settings/Settings.h"
@@ -221,12 +221,12 @@ void CForm_SetWord::ShowMadeFile()
 void CForm_SetWord::OpenOutputFile()
 {
     CWaitCursor wait;
-    platform::ShellOpen(g_strOutputFile.str());
+    OpenFileTelling(*this, g_strOutputFile);
 }
 
 void CForm_SetWord::ShowOutputInExplorer()
 {
-    platform::ShellShowInFolder(g_strOutputFile.str());
+    ShowInFolderTelling(*this, g_strOutputFile);
 }
 
 void CForm_SetWord::OnButtonOpenFile()

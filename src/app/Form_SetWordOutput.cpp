@@ -2,10 +2,10 @@
 // browser, and keeping the folder in the configuration path file.
 #include "app/AppGlobals.h"
 #include "app/ConfigPathFile.h"
+#include "app/DesktopOpening.h"
 #include "app/Form_SetWord.h"
 #include "platform/Files.h"
 #include "platform/ui/CommonDialogs.h"
-#include "settings/DateTimeOper.h"
 
 #include <filesystem>
 
@@ -63,6 +63,6 @@ void CForm_SetWord::OnButtonDefaultPath()
 
 void CForm_SetWord::OnButtonOpenFolder()
 {
-    CDateTimeOper().OpenFolder(m_editOutFolder.GetWindowText());
+    OpenFolderTelling(*this, m_editOutFolder.GetWindowText());
     OnButtonRefreshPreview();
 }

@@ -170,7 +170,7 @@ void CForm_SetWord::PreviewSpecialSign(const ClassListRow& row)
 {
     g_nSpecialSign = ParseInt(row.cells[kCellSign]);
     g_strSpecialSignColor = row.cells[kCellSignColor];
-    SetItemSpecialButtonBitmap(GetDlgItem(IDC_PREVIEW_SIGN), On(row.cells[kCellSignFlag]) ? g_nSpecialSign : kNoSymbol);
+    ShowSpecialSign(GetDlgItem(IDC_PREVIEW_SIGN), On(row.cells[kCellSignFlag]) ? g_nSpecialSign : kNoSymbol);
     InvalidatePreviewControl(IDC_PREVIEW_SIGN);
 }
 

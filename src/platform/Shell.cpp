@@ -2,6 +2,7 @@
 
 #include <cctype>
 #include <cerrno>
+#include <chrono>
 #include <cstring>
 #include <mutex>
 #include <spawn.h>
@@ -20,6 +21,9 @@ ShellRecorder g_showInFolderRecorder;
 
 // How long the file manager service may take to answer before the folder is opened instead.
 constexpr const char* kServiceReplyMs = "--reply-timeout=3000";
+// An opener that fails says so at once (xdg-open: 2 no such file, 3 no tool for it, 4 the action
+// failed); one still running after this has started the program that shows the target.
+constexpr std::chrono::seconds kOpenerAnswers{10};
 
 // Starts the program; its exit status, or -1 when it could not be started.
 int RunAndWait(std::vector<std::string> arguments)
@@ -52,7 +56,7 @@ std::string FolderOf(const std::string& file)
 
 } // namespace
 
-bool ShellOpen(const std::string& target)
+bool ShellOpen(const std::string& target, ShellFailure failed)
 {
     {
         std::lock_guard<std::mutex> lock(g_recorderMutex);
@@ -65,8 +69,17 @@ bool ShellOpen(const std::string& target)
     pid_t child = 0;
     if (::posix_spawnp(&child, "xdg-open", nullptr, nullptr, argv, environ) != 0)
         return false;
-    // The opener may outlive the request; reap it without making the caller wait.
-    std::thread([child] { ::waitpid(child, nullptr, 0); }).detach();
+    // The opener may outlive the request; its answer is awaited without making the caller wait.
+    std::thread([child, failed = std::move(failed)] {
+        const auto started = std::chrono::steady_clock::now();
+        int status = 0;
+        while (::waitpid(child, &status, 0) < 0)
+            if (errno != EINTR)
+                return;
+        const bool answeredSoon = std::chrono::steady_clock::now() - started < kOpenerAnswers;
+        if (answeredSoon && !(WIFEXITED(status) && WEXITSTATUS(status) == 0) && failed)
+            failed();
+    }).detach();
     return true;
 }
 
@@ -96,16 +109,16 @@ void SetShellRecorder(ShellRecorder recorder)
     g_recorder = std::move(recorder);
 }
 
-bool ShellShowInFolder(const std::string& file)
+bool ShellShowInFolder(const std::string& file, ShellFailure failed)
 {
     {
         std::lock_guard<std::mutex> lock(g_recorderMutex);
         if (g_showInFolderRecorder)
             return g_showInFolderRecorder(file);
     }
-    std::thread([file] {
-        if (!AskFileManagerToShow(file))
-            ShellOpen(FolderOf(file));
+    std::thread([file, failed = std::move(failed)] {
+        if (!AskFileManagerToShow(file) && !ShellOpen(FolderOf(file), failed) && failed)
+            failed();
     }).detach();
     return true;
 }

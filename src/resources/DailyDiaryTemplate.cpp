@@ -51,6 +51,8 @@ std::vector<ControlTemplate> LineControls()
         {C::Button, IDC_CLASS_LINE_ITALIC, "Italic", 162, 167, 36, 10, kCheck},
         {C::Button, IDC_CLASS_LINE_UNDERLINE, "Underline", 18, 185, 52, 10, kCheck},
         {C::Button, IDC_CLASS_LINE_STRIKE, "Strikeout", 76, 185, 52, 10, kCheck},
+        PictureStatic(IDC_STATIC, IDB_STYLE_ITALIC, 198, 167, kStylePictureSize, kStylePictureSize),
+        PictureStatic(IDC_STATIC, IDB_STYLE_STRIKE_OUT, 128, 185, kStylePictureSize, kStylePictureSize),
         {C::Button, IDC_CLASS_TEXT_BACK_FLAG, "文本背景颜色:", 18, 203, 76, 10, kCheck},
         {C::Button, IDC_CLASS_TEXT_BACK, "Font Color", 98, 201, 56, 14, kPush},
         {C::Button, IDC_CLASS_LINE_BACK_FLAG, "段落背景颜色", 18, 222, 76, 10, kCheck},

@@ -7,6 +7,14 @@
 // A dialog of the program's kind: the caption, the size and the style, in Tahoma 9.
 DialogTemplate ProgramDialog(UINT id, const char* caption, int cx, int cy, DWORD style);
 
+// A static that shows the bitmap resource from its creation.
+ControlTemplate PictureStatic(int id, UINT bitmap, int x, int y, int cx, int cy);
+// The check box or button (BS_BITMAP) with the bitmap resource shown in place of its caption.
+ControlTemplate WithPicture(ControlTemplate button, UINT bitmap);
+// The pictures of the font-style and border check boxes are 16 pixels square: this many dialog
+// units of a static beside a check box.
+inline constexpr int kStylePictureSize = 10;
+
 DialogTemplate MainWindowTemplate();
 DialogTemplate SaveConfigTemplate();
 DialogTemplate SelectConfigTemplate();

@@ -51,7 +51,7 @@ std::vector<ControlTemplate> WholeCalendarControls()
         {C::Button, IDC_MC_GRID_COLOUR, "", 120, 170, 60, 14, kPush},
 
         {C::Static, IDC_MC_GROUP_EXAMPLE, "例子", 7, 268, 283, 64, SS_LEFT},
-        {C::Static, IDC_MC_EXAMPLE_PICTURE, "#" + std::to_string(IDB_MONTH_CALENDAR_EXAMPLE), 14, 279, 190, 48, SS_BITMAP},
+        PictureStatic(IDC_MC_EXAMPLE_PICTURE, IDB_MONTH_CALENDAR_EXAMPLE, 14, 279, 190, 48),
         {C::Button, IDC_CAL_EXAMPLE, "预览例子", 210, 296, 74, 16, kPush},
     };
 }
@@ -90,9 +90,11 @@ void AddCellEditors(std::vector<ControlTemplate>& controls, int x, int group, co
     controls.push_back({C::Static, IDC_STATIC, "字体颜色:", x + 6, 151, 36, 8, SS_LEFT});
     controls.push_back({C::Button, font, "", x + 44, 149, 52, 14, kPush});
     const char* captions[] = {"Blod", "斜体", "删除线"};
+    const UINT pictures[] = {IDB_STYLE_BOLD, IDB_STYLE_ITALIC, IDB_STYLE_STRIKE_OUT};
     const int offsets[] = {6, 38, 70};
     for (int index = 0; index < 3; ++index)
-        controls.push_back({C::Button, styles[index], captions[index], x + offsets[index], 167, 32, 10, kCheck});
+        controls.push_back(WithPicture(
+            {C::Button, styles[index], captions[index], x + offsets[index], 167, 32, 10, kCheck}, pictures[index]));
     controls.push_back({C::Button, signCheck, "增加特殊符号:", x + 6, 183, 66, 10, kCheck});
     controls.push_back({C::Button, sign, "", x + 74, 179, 22, 16, kPush});
     controls.push_back({C::Button, same, "每行相同背景和字体颜色", x + 6, 197, 120, 14, kPush});

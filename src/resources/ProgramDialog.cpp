@@ -1,5 +1,9 @@
 #include "resources/DialogTemplates.h"
 
+#include "platform/ui/WinMessages.h"
+
+#include <string>
+
 DialogTemplate ProgramDialog(UINT id, const char* caption, int cx, int cy, DWORD style)
 {
     DialogTemplate dialog;
@@ -11,4 +15,17 @@ DialogTemplate ProgramDialog(UINT id, const char* caption, int cx, int cy, DWORD
     dialog.fontPoints = 9;
     dialog.style = style;
     return dialog;
+}
+
+ControlTemplate PictureStatic(int id, UINT bitmap, int x, int y, int cx, int cy)
+{
+    // "#302" names bitmap resource 302.
+    return {ControlClass::Static, id, "#" + std::to_string(bitmap), x, y, cx, cy, SS_BITMAP};
+}
+
+ControlTemplate WithPicture(ControlTemplate button, UINT bitmap)
+{
+    button.style |= BS_BITMAP;
+    button.bitmap = bitmap;
+    return button;
 }

@@ -46,6 +46,16 @@ constexpr UINT IDB_SAMPLE_PLANNER = 296;
 constexpr UINT IDB_SAMPLE_YEARLY_CALENDAR = 300;
 constexpr UINT IDB_MONTH_CALENDAR_EXAMPLE = 277;   // the small example inside dialog 274
 
+// Pictures on and beside the font-style and border check boxes, files under config/pic/styles
+// named by their id.
+constexpr UINT IDB_STYLE_BOLD = 231;
+constexpr UINT IDB_STYLE_ITALIC = 237;
+constexpr UINT IDB_STYLE_STRIKE_OUT = 232;
+constexpr UINT IDB_STYLE_UNDERLINE = 233;
+constexpr UINT IDB_BORDER_TOP = 234;
+constexpr UINT IDB_BORDER_INNER = 235;
+constexpr UINT IDB_BORDER_BOTTOM = 236;
+
 // Icons, pictures, strings and the system menu's own command.
 constexpr UINT IDI_MAINFRAME = 185;
 constexpr UINT IDB_ABOUT = 291;

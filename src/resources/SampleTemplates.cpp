@@ -3,8 +3,6 @@
 #include "resources/CalendarDialogTemplates.h"
 #include "resources/ResourceIds.h"
 
-#include <string>
-
 using namespace calendar_template;
 
 std::vector<DialogTemplate> SampleTemplates()
@@ -25,8 +23,8 @@ std::vector<DialogTemplate> SampleTemplates()
     for (const auto& sample : samples) {
         DialogTemplate dialog =
             ProgramDialog(sample.id, sample.caption, sample.cx, sample.cy, WS_CAPTION | WS_SYSMENU);
-        dialog.controls.push_back({C::Static, IDC_SAMPLE_PICTURE, "#" + std::to_string(sample.bitmap), sample.x,
-                                   sample.y, sample.width, sample.height, SS_BITMAP});
+        dialog.controls.push_back(
+            PictureStatic(IDC_SAMPLE_PICTURE, sample.bitmap, sample.x, sample.y, sample.width, sample.height));
         dialogs.push_back(std::move(dialog));
     }
     return dialogs;

@@ -12,14 +12,20 @@ constexpr int kRowHeight = 16;
 constexpr int kFrameLeft = 392;
 constexpr int kFrameTop = 20;
 
-// Bold, italic and strike-through checks of one style group, from the first of three ids.
-void AddStyleChecks(std::vector<ControlTemplate>& controls, const int* ids, int x, int y)
+// Bold, italic and strike-through checks of one style group, from the first of three ids; with
+// pictures, each check stands after its style's picture.
+void AddStyleChecks(std::vector<ControlTemplate>& controls, const int* ids, int x, int y, bool pictures = false)
 {
     const char* captions[] = {"粗体", "斜体", "删除线"};
+    const UINT bitmaps[] = {IDB_STYLE_BOLD, IDB_STYLE_ITALIC, IDB_STYLE_STRIKE_OUT};
     const int widths[] = {32, 32, 40};
     for (int index = 0; index < 3; ++index) {
+        if (pictures) {
+            controls.push_back(PictureStatic(IDC_STATIC, bitmaps[index], x, y, kStylePictureSize, kStylePictureSize));
+            x += kStylePictureSize + 1;
+        }
         controls.push_back({C::Button, ids[index], captions[index], x, y, widths[index], 10, kCheck});
-        x += widths[index] + 2;
+        x += widths[index] + (pictures ? 4 : 2);
     }
 }
 
@@ -42,7 +48,7 @@ std::vector<ControlTemplate> MonthAndWeekControls()
     };
     AddColour(controls, "背景颜色:", IDC_YC_MONTH_BACK, 14, 16, 36);
     AddColour(controls, "字体颜色:", IDC_YC_MONTH_FONT, 98, 16, 36);
-    AddStyleChecks(controls, &kYearCalendarStyleIds[0], 14, 53);
+    AddStyleChecks(controls, &kYearCalendarStyleIds[0], 14, 53, true);
     AddColour(controls, "背景颜色:", IDC_YC_WEEK_BACK, 14, 86, 36);
     AddColour(controls, "字体颜色:", IDC_YC_WEEK_FONT, 98, 86, 36);
     AddStyleChecks(controls, &kYearCalendarStyleIds[3], 14, 108);

@@ -6,6 +6,7 @@
 #include "settings/CivilDate.h"
 
 #include <ctime>
+#include <utility>
 
 namespace {
 
@@ -157,15 +158,14 @@ BOOL CDateTimeOper::IsDigitString18(const char* text) const
 }
 
 // Here the shell has no owner windows or working folders, so the three requests are one.
-void CDateTimeOper::OpenFolder(const CString& path) const
+BOOL CDateTimeOper::OpenFolder(const CString& path, platform::ShellFailure failed) const
 {
-    ShellOpenPath(path);
+    return ShellOpenPath(path, std::move(failed));
 }
 
-void CDateTimeOper::ShellOpenPath(const CString& path) const
+BOOL CDateTimeOper::ShellOpenPath(const CString& path, platform::ShellFailure failed) const
 {
-    if (!path.IsEmpty())
-        platform::ShellOpen(path.str());
+    return path.IsEmpty() || platform::ShellOpen(path.str(), std::move(failed)) ? TRUE : FALSE;
 }
 
 void CDateTimeOper::ShellOpenPathNoOwner(const CString& path) const

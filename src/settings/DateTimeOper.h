@@ -4,6 +4,7 @@
 // day mean that day of the current year; all times are local.
 
 #include "platform/CString.h"
+#include "platform/Shell.h"
 #include "platform/WinTypes.h"
 
 class CDateTimeOper {
@@ -35,7 +36,9 @@ public:
     CString GetFolderPart(const CString& path) const;                // before the last separator
     BOOL IsDigitString18(const char* text) const;
 
-    void OpenFolder(const CString& path) const;
-    void ShellOpenPath(const CString& path) const;
+    // Nothing for an empty path. FALSE when no opener could be started; an opener that fails
+    // later tells `failed` (platform::ShellOpen).
+    BOOL OpenFolder(const CString& path, platform::ShellFailure failed = {}) const;
+    BOOL ShellOpenPath(const CString& path, platform::ShellFailure failed = {}) const;
     void ShellOpenPathNoOwner(const CString& path) const;
 };

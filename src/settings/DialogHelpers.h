@@ -19,6 +19,13 @@ CString ColorToHex(COLORREF colour);
 // The first, middle and last two characters, each read as a hexadecimal byte.
 COLORREF ParseHexColor(const CString& text);
 
+// Special signs are numbered 1 to 28; a class stores -1 for none.
+inline constexpr int kSpecialSigns = 28;
+constexpr bool IsSpecialSign(int number)
+{
+    return number >= 1 && number <= kSpecialSigns;
+}
+
 // The pen style (PS_...) with which previews draw a border name.
 int LineTypeToIndex(const CString& lineType);
 

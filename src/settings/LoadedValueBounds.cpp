@@ -18,7 +18,6 @@ constexpr std::string_view kLineTypes[] = {"single", "dotted", "dashSmallGap", "
                                            "dotDash", "dotDotDash", "wave"};
 constexpr int kMostLines = 30;                // the line-count list of the class dialog
 constexpr int kItemSymbols = 21;
-constexpr int kSpecialSigns = 28;
 constexpr int kLongestRestRun = 366;
 
 using Check = bool (*)(std::string_view);

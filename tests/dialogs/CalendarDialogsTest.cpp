@@ -14,8 +14,42 @@
 #include "support/BmpFile.h"
 
 #include <filesystem>
+#include <set>
 
 namespace {
+
+// The signs a picture shows in the colour of the full-year sample's sign: groups of touching
+// pixels of that colour at least 6 pixels wide and high. LibreOffice, having no face for the
+// sign's character, draws a box 1 to 3 pixels wide there instead.
+int SignPictures(const platform::ui::WindowPicture& picture)
+{
+    const auto isSign = [&picture](int x, int y) {
+        const COLORREF c = picture.Pixel(x, y);
+        const int dr = GetRValue(c) - 0xC0, dg = GetGValue(c) - 0x39, db = GetBValue(c) - 0x2B;
+        return c != 0xFFFFFFFF && dr * dr + dg * dg + db * db < 40 * 40;
+    };
+    std::set<std::pair<int, int>> seen;
+    int signs = 0;
+    for (int y = 0; y < picture.Height(); ++y)
+        for (int x = 0; x < picture.Width(); ++x) {
+            if (!isSign(x, y) || !seen.insert({x, y}).second)
+                continue;
+            std::vector<std::pair<int, int>> todo = {{x, y}};
+            int left = x, right = x, top = y, bottom = y;
+            while (!todo.empty()) {
+                const auto [px, py] = todo.back();
+                todo.pop_back();
+                left = std::min(left, px), right = std::max(right, px);
+                top = std::min(top, py), bottom = std::max(bottom, py);
+                for (int dy = -1; dy <= 1; ++dy)
+                    for (int dx = -1; dx <= 1; ++dx)
+                        if (isSign(px + dx, py + dy) && seen.insert({px + dx, py + dy}).second)
+                            todo.push_back({px + dx, py + dy});
+            }
+            signs += right - left >= 5 && bottom - top >= 5 ? 1 : 0;
+        }
+    return signs;
+}
 
 class CalendarDialogsTest : public AppTest {
 protected:
@@ -323,6 +357,20 @@ TEST_F(CalendarDialogsTest, ASamplePictureShowsItsPictureAndClosesWithEscape)
                   p.PressEscape();
               }),
               IDCANCEL);
+}
+
+// January 2026 of the full-year sample: its nine weekend cells of the second writing row carry a
+// sign, the first (Saturday 3) within the example's top of the table.
+TEST_F(CalendarDialogsTest, TheShippedMonthlyCalendarPicturesShowTheirSigns)
+{
+    Run<CForm_ViewSampleMonthlyCalendar>([](DialogProbe& p) {
+        EXPECT_EQ(SignPictures(platform::ui::CaptureWindow(*p.Item(IDC_SAMPLE_PICTURE))), 9);
+        p.PressEscape();
+    });
+    Run<CForm_MonthOfCalendar>([](DialogProbe& p) {
+        EXPECT_EQ(SignPictures(platform::ui::CaptureWindow(*p.Item(IDC_MC_EXAMPLE_PICTURE))), 1);
+        p.Click(IDC_CAL_CANCEL);
+    });
 }
 
 TEST_F(CalendarDialogsTest, TheShippedPresetsHaveEightPicturesAndEightFullSections)

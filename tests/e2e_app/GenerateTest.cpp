@@ -45,7 +45,7 @@ protected:
         AppTest::SetUp();
         platform::SetShowInFolderRecorder([this](const std::string& file) {
             shownInFolder.push_back(file);
-            return true;
+            return openerStarts;
         });
     }
     void TearDown() override
@@ -346,6 +346,33 @@ TEST_F(GenerateTest, SuccessActionsAndTheOpenFileButton)
     opened.clear();
     DialogProbe(*window).Click(IDC_BUTTON_OPEN_FILE);
     EXPECT_EQ(opened, std::vector<std::string>{Out() + "/my_diary1.docx"});
+}
+
+// With no opener on the desktop, each of the four ways to open the document or its folder tells
+// the user what could not be opened.
+TEST_F(GenerateTest, WhatCouldNotBeOpenedIsTold)
+{
+    Start();
+    openerStarts = false;
+    const std::string docx = Out() + "/my_diary.docx";
+    ExpectSuccess(IDC_CONGRATS_OPEN_FILE);
+    Press();
+    ASSERT_TRUE(WaitForTheRun());
+    ExpectSuccess(IDC_CONGRATS_OPEN_FOLDER);
+    Press();
+    ASSERT_TRUE(WaitForTheRun());
+    DialogProbe(*window).Click(IDC_BUTTON_OPEN_FILE);
+    DialogProbe(*window).Click(IDC_BUTTON_OPEN_FOLDER);
+    const std::vector<std::pair<std::string, std::string>> told = {
+        {"打开文件", "无法打开文件 '" + docx + "'。"},
+        {"打开文件夹", "无法打开文件夹 '" + Out() + "'。"},
+        {"打开文件", "无法打开文件 '" + Out() + "/my_diary1.docx'。"},
+        {"打开文件夹", "无法打开文件夹 '" + Out() + "'。"},
+    };
+    std::vector<std::pair<std::string, std::string>> shown;
+    for (const auto& box : boxes->Shown())
+        shown.emplace_back(box.caption, box.text);
+    EXPECT_EQ(shown, told);
 }
 
 TEST_F(GenerateTest, FailedRunIsToldLeavesNoDocumentAndNoSuccessDialog)

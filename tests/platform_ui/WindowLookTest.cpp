@@ -1,14 +1,18 @@
 // What a user sees of a window's state: a disabled dialog keeps its look but refuses input, a
 // dialog without a sizing frame keeps its size, read-only edits look read-only, bitmap statics
-// show their whole bitmap, progress bars carry no text, and the wait cursor.
+// show their whole bitmap, a bitmap button shows its picture in place of its caption, progress
+// bars carry no text, and the wait cursor.
 #include "platform/ui/Dialog.h"
 #include "platform/ui/DialogTemplate.h"
 #include "platform/ui/Gdi.h"
 #include "platform/ui/Resources.h"
 #include "platform/ui/StandardControls.h"
 #include "platform/ui/SysColors.h"
+#include "platform/ui/TestHooks.h"
 #include "platform/ui/WaitCursor.h"
 #include "platform/ui/qt/WindowAccess.h"
+#include "support/BmpFile.h"
+#include "support/TempFolder.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -16,9 +20,6 @@
 #include <QMouseEvent>
 #include <QProgressBar>
 #include <gtest/gtest.h>
-
-#include "support/BmpFile.h"
-#include "support/TempFolder.h"
 
 namespace {
 
@@ -147,6 +148,41 @@ TEST(WindowLook, ReadOnlyEditsAreFilledWithTheButtonFace)
     EXPECT_EQ(edit->palette().color(QPalette::Base), Colour(GetSysColor(COLOR_WINDOW)));
     static_cast<CEdit*>(dialog.GetDlgItem(kReadOnly))->SetReadOnly(TRUE);
     EXPECT_EQ(edit->palette().color(QPalette::Base), Colour(GetSysColor(COLOR_BTNFACE)));
+}
+
+TEST(WindowLook, ABitmapCheckBoxShowsItsPictureInPlaceOfItsCaption)
+{
+    constexpr UINT kButtonPictureDialog = 9406, kButtonPicture = 9407;
+    constexpr int kCaptioned = 1003, kUncaptioned = 1004;
+    const TempFolder folder;
+    WriteSolidBmp(folder.File("picture.bmp"), 16, 16, RGB(200, 30, 30));
+    RegisterBitmapResource(kButtonPicture, folder.File("picture.bmp").c_str());
+    DialogTemplate dialog;
+    dialog.id = kButtonPictureDialog;
+    dialog.cx = 150;
+    dialog.cy = 60;
+    ControlTemplate captioned{ControlClass::Button, kCaptioned, "Blod", 10, 10, 40, 10, BS_AUTOCHECKBOX | BS_BITMAP};
+    captioned.bitmap = kButtonPicture;
+    ControlTemplate uncaptioned = captioned;
+    uncaptioned.id = kUncaptioned;
+    uncaptioned.text.clear();
+    uncaptioned.y = 30;
+    dialog.controls = {captioned, uncaptioned};
+    RegisterDialogTemplate(dialog);
+
+    LookDialog host(kButtonPictureDialog);
+    ASSERT_TRUE(host.Create(kButtonPictureDialog));
+    const auto shown = platform::ui::CaptureWindow(*host.GetDlgItem(kCaptioned));
+    const auto plain = platform::ui::CaptureWindow(*host.GetDlgItem(kUncaptioned));
+    int red = 0, differing = 0;
+    for (int y = 0; y < shown.Height(); ++y)
+        for (int x = 0; x < shown.Width(); ++x) {
+            red += shown.Pixel(x, y) == RGB(200, 30, 30) ? 1 : 0;
+            differing += shown.Pixel(x, y) != plain.Pixel(x, y) ? 1 : 0;
+        }
+    EXPECT_EQ(red, 16 * 16);
+    EXPECT_EQ(differing, 0) << "no caption drawn";
+    EXPECT_EQ(host.GetDlgItem(kCaptioned)->GetWindowText(), "Blod");
 }
 
 TEST(WindowLook, WaitCursorWhileTheObjectLives)

@@ -5,12 +5,16 @@
   yearly calendar of a document made with exactly the values of its section;
 - samples/302.bmp (a diary page, 683 x 203), 304.bmp (a monthly calendar, 507 x 587),
   296.bmp (the year planner, 513 x 614), 300.bmp (the yearly calendar, 510 x 550) and 277.bmp
-  (the top of a monthly calendar, 332 x 84), from the shipped full-year sample design.
+  (the top of a monthly calendar's table, 332 x 84), from the shipped full-year sample design.
 
 Each design is made into a .docx by tests/e2e/make_design_document, rendered by LibreOffice and
-cut out of the page with pdftoppm. Run from the checkout after building:
+cut out of the page with pdftoppm. LibreOffice has no face for the symbol characters a special
+sign is written with and draws an empty box instead: where the page has one, the picture shows the
+program's own picture of the sign (config/pic/item_special) in the sign's colour. Run from the
+checkout after building:
     python3 tools/calendar_pictures/make_calendar_pictures.py build/tests/e2e/make_design_document
 """
+import itertools
 import os
 import re
 import subprocess
@@ -18,12 +22,15 @@ import sys
 import tempfile
 
 sys.path.insert(0, os.path.join(os.path.dirname(__file__), '..'))
-from bmp_canvas import Canvas  # noqa: E402
+from bmp_canvas import Canvas, colour_of  # noqa: E402
 
 CHECKOUT = os.path.abspath(os.path.join(os.path.dirname(__file__), '..', '..'))
 BASE_DESIGN = os.path.join(CHECKOUT, 'config', 'samples', 'FullYear_AllCalendars.ini')
 FONTS_CONF = os.path.join(CHECKOUT, 'tests', 'support', 'fonts.conf')
+SIGN_PICTURES = os.path.join(CHECKOUT, 'config', 'pic', 'item_special')
 WHITE = (255, 255, 255)
+# The document writes a special sign as a character of a symbol face, U+F000 to U+F0FF.
+SYMBOL_CODES = range(0xF000, 0xF100)
 
 # The thirty keys of a style, in the order of the preset file.
 STYLE_KEYS = [
@@ -170,9 +177,10 @@ def blocks(pixels, box):
     return found
 
 
-def picture(pdf, page, width, height, region):
+def picture(pdf, page, width, height, region, sign=None):
     """The region of the page (a function of the page's pixels at 72 dots per inch giving a box
-    in points) scaled to fit width x height, centred on white."""
+    in points) scaled to fit width x height, centred on white; `sign` (number, colour) is painted
+    over each symbol character of the region."""
     _, _, pixels = render(pdf, page, 72)
     left, top, right, bottom = region(pixels)
     scale = min(width / (right - left), height / (bottom - top))
@@ -185,7 +193,58 @@ def picture(pdf, page, width, height, region):
     for y in range(got_height):
         for x in range(got_width):
             canvas.put(x0 + x, y0 + y, cut[y][x])
+    if sign:
+        for box in symbol_boxes(pdf, page):
+            pixels_box = [box[0] * scale - crop[0] + x0, box[1] * scale - crop[1] + y0,
+                          box[2] * scale - crop[0] + x0, box[3] * scale - crop[1] + y0]
+            if min(pixels_box) >= 0 and pixels_box[2] < width and pixels_box[3] < height:
+                paint_sign(canvas, pixels_box, *sign)
     return canvas
+
+
+def symbol_boxes(pdf, page):
+    """The boxes, in points, of the symbol characters on the page."""
+    words = run(['pdftotext', '-f', str(page), '-l', str(page), '-bbox', pdf, '-'])
+    pattern = r'<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">(.)</word>'
+    return [tuple(map(float, found.groups()[:4])) for found in re.finditer(pattern, words)
+            if ord(found.group(5)) in SYMBOL_CODES]
+
+
+def mixed(ground, ink, cover):
+    return tuple(int(round(g + (i - g) * cover)) for g, i in zip(ground, ink))
+
+
+def paint_sign(canvas, box, number, colour):
+    """The empty box LibreOffice drew in the line's box gives way to the sign's picture, scaled to
+    most of the line's height (the document writes a sign larger than its row's text); a pixel
+    takes ink by the share of the picture's ink it covers, doubled so thin strokes stay seen."""
+    left, top, right, bottom = box
+    height = bottom - top
+    ground = canvas.get(min(int(right) + 2, canvas.width - 1), int((top + bottom) / 2))
+    canvas.fill(int(left) - 1, int(top + height * 0.15), int(right) + 2, int(bottom - height * 0.15) + 1, ground)
+    size = max(int(round(height * 0.9)), 4)
+    sign = Canvas.read(os.path.join(SIGN_PICTURES, '20%02d.bmp' % number))
+    ink = colour_of(colour)
+    x0, y0 = int(left), int(round((top + bottom - size) / 2))
+    for y, x in itertools.product(range(size), range(size)):
+        block = [sign.get(sx, sy) for sy in range(y * sign.height // size, (y + 1) * sign.height // size)
+                 for sx in range(x * sign.width // size, (x + 1) * sign.width // size)]
+        cover = min(1.0, 2 * sum(pixel != WHITE for pixel in block) / len(block))
+        if cover and 0 <= x0 + x < canvas.width and 0 <= y0 + y < canvas.height:
+            canvas.put(x0 + x, y0 + y, mixed(canvas.get(x0 + x, y0 + y), ink, cover))
+
+
+def month_calendar_sign(design):
+    """The (number, colour) of the special sign the design's monthly calendar rows show, or None;
+    the pictures paint one sign."""
+    text = open(design, 'rb').read().decode('gb18030')
+    values = dict(line.split('=', 1) for line in text.splitlines() if '=' in line)
+    signs = {(int(values['MonthOfCale_iSpecialSign%d_%s' % cell]), values['MonthOfCale_SpecialSignColor%d_%s' % cell])
+             for cell in itertools.product(range(1, 6), ('06', '15'))
+             if values.get('MonthOfCale_bAddSpecialSign%d_%s' % cell) == '1'}
+    if len(signs) > 1:
+        raise SystemExit('the monthly calendar of %s shows %d signs; its pictures paint one' % (design, len(signs)))
+    return signs.pop() if signs else None
 
 
 def padded(box, margin, pixels):
@@ -211,6 +270,16 @@ def top_of(aspect):
     def region(pixels):
         box = content_box(pixels)
         return padded((box[0], box[1], box[2], box[1] + int((box[2] - box[0]) * aspect)), 2, pixels)
+    return region
+
+
+def table_top(aspect):
+    """As top_of, from the top of the page's table (its tallest band of ink), below the headings."""
+    def region(pixels):
+        box = content_box(pixels)
+        top = max(blocks(pixels, box), key=lambda band: band[1] - band[0])[0]
+        left, _, right, bottom = padded((box[0], top, box[2], top + int((box[2] - box[0]) * aspect)), 2, pixels)
+        return left, top, right, bottom   # no margin above: the heading's ink stands there
     return region
 
 
@@ -242,13 +311,15 @@ def main():
             keys = dict(short_range, **{'Calendar_' + key: value for key, value in values.items()})
             pdf = make_pdf(maker, design_with(keys, folder, 'preset%d' % (index + 1)), folder)
             picture(pdf, 1, 221, 163, first_half_year).write(os.path.join(presets, '%d.bmp' % (index + 1)))
-        pdf = make_pdf(maker, design_with({}, folder, 'sample'), folder)
+        sample = design_with({}, folder, 'sample')
+        sign = month_calendar_sign(sample)
+        pdf = make_pdf(maker, sample, folder)
         month = page_of(pdf, '月日历')
         day = page_of(pdf, '2026-01-01')
         picture(pdf, 1, 510, 550, whole_page).write(os.path.join(samples, '300.bmp'))
         picture(pdf, 2, 513, 614, whole_page).write(os.path.join(samples, '296.bmp'))
-        picture(pdf, month, 507, 587, whole_page).write(os.path.join(samples, '304.bmp'))
-        picture(pdf, month, 332, 84, top_of(84 / 332)).write(os.path.join(samples, '277.bmp'))
+        picture(pdf, month, 507, 587, whole_page, sign).write(os.path.join(samples, '304.bmp'))
+        picture(pdf, month, 332, 84, table_top(84 / 332), sign).write(os.path.join(samples, '277.bmp'))
         picture(pdf, day, 683, 203, top_of(203 / 683)).write(os.path.join(samples, '302.bmp'))
 
 

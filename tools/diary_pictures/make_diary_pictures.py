@@ -20,7 +20,7 @@ import os
 import sys
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), '..'))
-from bmp_canvas import Canvas  # noqa: E402
+from bmp_canvas import Canvas, colour_of  # noqa: E402
 
 WHITE = (255, 255, 255)
 INK = (20, 20, 20)
@@ -247,10 +247,6 @@ PRESETS = [
 ]
 PRESET_KEYS = ['line_type', 'bLineLeft', 'bLineRight', 'bLineTop', 'bLineBottom', 'bLineMiddle', 'line_color',
                'class_table_bk_color', 'line_table_bk_color', 'line_table_bk_color2']
-
-
-def colour_of(text):
-    return tuple(int(text[i:i + 2], 16) for i in (0, 2, 4))
 
 
 def write_presets(path):

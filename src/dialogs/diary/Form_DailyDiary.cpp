@@ -20,7 +20,7 @@ constexpr int kFirstFontSize = 5;
 constexpr int kLastFontSize = 72;
 constexpr int kStartSizeIndex = 15;   // 12.5 points
 constexpr int kMostLines = 30;
-constexpr int kSignButtonPicture = 12;
+constexpr int kStartSign = 12;
 constexpr int kSampleHeight = 21;
 constexpr DWORD kSampleStyle = FST_ANTIALIAS | 64;   // 64: left-aligned
 constexpr const char* kSampleLineText = "这里将会是您在Word日记里输入的内容.(请设置格式)";
@@ -138,7 +138,6 @@ BOOL CForm_DailyDiary::OnInitDialog()
     SetUpColourButton(m_colourPrefix, kBlack, true);
     ShowButtonIcon(m_buttonSymbol, IDI_ITEM_SYMBOL);
     ShowButtonIcon(m_buttonTable, IDI_TABLE_STYLE);
-    SetItemSpecialBitmap(&m_buttonSign, kSignButtonPicture);
 
     for (CFontLabel* sample : {&m_sampleTitle, &m_sampleLine, &m_samplePrefix})
         sample->SetLabelFont("Tahoma", kSampleHeight, g_clrPreviewTitleFont, kSampleStyle);
@@ -153,12 +152,14 @@ BOOL CForm_DailyDiary::OnInitDialog()
     if (g_bAddClass == 1) {
         Check(IDC_CLASS_TITLE_FLAG, true);
         EnableTitleControls();
+        g_nSpecialSign = kStartSign;   // what the sign button first shows is what a new class stores
     } else {
         CString caption;
         caption.Format("Editing : %s", g_currentClass.COL_ID.GetString());
         SetWindowText(caption);
         LoadClass();
     }
+    ShowSpecialSign(&m_buttonSign, g_nSpecialSign);   // an edited class without a sign shows none
     UpdatePreview();
     ShowSamples();
     return TRUE;
@@ -189,7 +190,6 @@ void CForm_DailyDiary::LoadClass()
     Check(IDC_CLASS_SYMBOL_FLAG, c.COL_bItemSpecial != 0);
     Check(IDC_CLASS_SIGN_FLAG, c.COL_bSpecialSign != 0);
     Enable(IDC_CLASS_SIGN_BUTTON, c.COL_bSpecialSign != 0);
-    SetItemSpecialBitmap(&m_buttonSign, g_nSpecialSign);
 
     m_editPrefix.SetWindowText(c.COL_UNDONE_TEXT);
     Check(IDC_CLASS_PREFIX_BOLD, c.COL_UNDONE_FONT_BOLD != 0);
@@ -318,7 +318,7 @@ void CForm_DailyDiary::OnButtonSign()
 {
     CForm_SpecialSign dialog(this);
     if (dialog.DoModal() == IDOK) {
-        SetItemSpecialBitmap(&m_buttonSign, g_nSpecialSign);
+        ShowSpecialSign(&m_buttonSign, g_nSpecialSign);
         ShowSamples();
     }
 }

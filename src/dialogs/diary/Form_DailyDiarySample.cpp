@@ -76,8 +76,7 @@ void CForm_DailyDiary::ShowSamples()
 
     const bool symbol = Checked(IDC_CLASS_SYMBOL_FLAG) && !numbered;
     SetItemSpecialButtonBitmap(GetDlgItem(IDC_CLASS_SAMPLE_SYMBOL), symbol ? g_nItemSpecial : kNoSymbol);
-    SetItemSpecialButtonBitmap(GetDlgItem(IDC_CLASS_SAMPLE_SIGN),
-                               Checked(IDC_CLASS_SIGN_FLAG) ? g_nSpecialSign : kNoSymbol);
+    ShowSpecialSign(GetDlgItem(IDC_CLASS_SAMPLE_SIGN), Checked(IDC_CLASS_SIGN_FLAG) ? g_nSpecialSign : kNoSymbol);
     RedrawSamples();
 }
 

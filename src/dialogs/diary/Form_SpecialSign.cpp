@@ -12,11 +12,6 @@ namespace {
 constexpr int kSampleHeight = 23;
 constexpr DWORD kSampleStyle = FST_ANTIALIAS | 64;   // 64: left-aligned
 
-bool IsSign(int n)
-{
-    return n >= 1 && n <= kSpecialSignCount;
-}
-
 // The sign number of a button, 0 for another control.
 int SignOfButton(UINT id)
 {
@@ -63,13 +58,11 @@ BOOL CForm_SpecialSign::OnInitDialog()
     return TRUE;
 }
 
+// No sign (a class without one stores -1) leaves the number empty, as the picture is.
 void CForm_SpecialSign::SelectSignByNumber(int n)
 {
-    if (IsSign(n))
+    if (IsSpecialSign(n))
         SelectSign(&m_picture, n);
-    CString number;
-    number.Format("%d", n);
-    m_number.SetWindowText(number);
 }
 
 void CForm_SpecialSign::SelectSign(CWnd* picture, int n)
@@ -79,7 +72,7 @@ void CForm_SpecialSign::SelectSign(CWnd* picture, int n)
     CString number;
     number.Format("%d", n);
     m_number.SetWindowText(number);
-    if (IsSign(m_nHighlighted))
+    if (IsSpecialSign(m_nHighlighted))
         ShowPictureFile(&m_signs[m_nHighlighted - 1], g_strExeFolder + ItemSymbolPicturePath(m_nHighlighted));
     ShowPictureFile(&m_signs[n - 1], g_strExeFolder + SelectedItemSymbolPicturePath(n));
     m_nHighlighted = n;
@@ -88,7 +81,7 @@ void CForm_SpecialSign::SelectSign(CWnd* picture, int n)
 void CForm_SpecialSign::OnShowWindow(BOOL, UINT)
 {
     Default();
-    if (IsSign(g_nSpecialSign))
+    if (IsSpecialSign(g_nSpecialSign))
         m_signs[g_nSpecialSign - 1].SetFocus();
 }
 
@@ -101,7 +94,7 @@ void CForm_SpecialSign::OnClickSign(UINT id)
 // With no sign chosen there is nothing to store: OK acts as Cancel.
 void CForm_SpecialSign::OnOK()
 {
-    if (!IsSign(m_nSelected)) {
+    if (!IsSpecialSign(m_nSelected)) {
         EndDialog(IDCANCEL);
         return;
     }

@@ -18,6 +18,8 @@ struct ControlTemplate {
     DWORD style = 0;                    // class styles (BS_, SS_, ES_...) and WS_ styles
     DWORD exStyle = 0;
     bool visible = true;                // as on Windows, a control is shown unless told otherwise
+    UINT bitmap = 0;                    // a BS_BITMAP button: the bitmap resource it shows from its
+                                        // creation, in place of its text
 };
 
 struct DialogTemplate {

@@ -4,6 +4,7 @@
 #include "platform/ui/qt/EventBridge.h"
 #include "platform/ui/qt/FontFaces.h"
 #include "platform/ui/qt/InputGate.h"
+#include "platform/ui/qt/Translations.h"
 #include "platform/ui/qt/WindowAccess.h"
 #include "platform/ui/qt/WindowRecord.h"
 
@@ -53,6 +54,7 @@ void EnsureApplication()
     static char name[] = "Rorovavozir";
     static char* argv[] = {name, nullptr};
     auto* app = new QApplication(argc, argv);
+    InstallDesktopTranslations(*app);
     app->installEventFilter(&DialogKeys::Instance());
     RegisterPackagedFonts();
     // Installed last, so it sees input first.

@@ -2,6 +2,7 @@
 
 #include "platform/ui/Gdi.h"
 #include "platform/ui/Images.h"
+#include "settings/DialogHelpers.h"
 
 namespace {
 
@@ -56,6 +57,11 @@ void SetItemSpecialBitmap(CWnd* control, int number)
 void SetItemSpecialButtonBitmap(CWnd* control, int number)
 {
     SetItemSpecialBitmap(control, number);
+}
+
+void ShowSpecialSign(CWnd* control, int sign)
+{
+    SetItemSpecialBitmap(control, IsSpecialSign(sign) ? sign : 0);
 }
 
 void SetItemSpecialButtonBitmapEx(CWnd* control, int number)

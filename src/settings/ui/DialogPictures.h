@@ -15,6 +15,9 @@ CString SelectedItemSymbolPicturePath(int number);
 void ShowPictureFile(CWnd* control, const CString& path);
 void SetItemSpecialBitmap(CWnd* control, int number);
 void SetItemSpecialButtonBitmap(CWnd* control, int number);
+// A special sign's picture, or picture 0 (no symbol) for a number that names no sign, so the
+// control never goes on showing a sign that is not the one stored.
+void ShowSpecialSign(CWnd* control, int sign);
 // For a label: switches it to show a bitmap first.
 void SetItemSpecialButtonBitmapEx(CWnd* control, int number);
 void SetAddTextBitmap(CWnd* control);

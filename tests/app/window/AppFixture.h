@@ -38,7 +38,7 @@ protected:
         m_documents = std::make_unique<platform::ui::DocumentsFolderOverride>(CString(m_folder->File("docs")));
         platform::SetShellRecorder([this](const std::string& target) {
             opened.push_back(target);
-            return true;
+            return openerStarts;
         });
         RegisterProgramResources();
         driver = std::make_unique<platform::ui::ModalDriver>([this](const std::string& f) { failures.push_back(f); });
@@ -79,6 +79,7 @@ protected:
 
     std::vector<std::string> failures;
     std::vector<std::string> opened;
+    bool openerStarts = true;   // false: the desktop has no opener
     std::unique_ptr<platform::ui::ModalDriver> driver;
     std::unique_ptr<platform::ui::MessageBoxRecorder> boxes;
     std::unique_ptr<platform::ui::CommonDialogRecorder> commonDialogs;

@@ -67,6 +67,16 @@ protected:
         c.SpaceRow_ForEveryClass = 1;
         return c;
     }
+    // Signs 1 to 14 are drawn in this blue (tools/diary_pictures); picture 0, no sign, is white.
+    static int BluePixels(CWnd& control)
+    {
+        const platform::ui::WindowPicture picture = platform::ui::CaptureWindow(control);
+        int blue = 0;
+        for (int y = 0; y < picture.Height(); ++y)
+            for (int x = 0; x < picture.Width(); ++x)
+                blue += picture.Pixel(x, y) == RGB(30, 80, 190) ? 1 : 0;
+        return blue;
+    }
     static ClassListRow AsRow(const DiaryClassRecord& record)
     {
         ClassListRow row;
@@ -240,4 +250,37 @@ TEST_F(DiaryDialogsTest, AnUnknownLineTypeTicksNoRowAndStoresSingle)
     EXPECT_EQ(g_classTable.line_type, "single");
     EXPECT_EQ(g_classTable.class_table_bk_color, "");
     EXPECT_EQ(g_classTable.bLineTop, 0);
+}
+
+// The sign button, the picker and the stored number always agree: a new class stores the sign
+// its button shows; a class without a sign shows none, in the button and in the picker, and
+// keeps none when the picker closes with nothing chosen.
+TEST_F(DiaryDialogsTest, TheSignButtonAndThePickerShowTheSignThatIsStored)
+{
+    g_bAddClass = 1;
+    g_nSpecialSign = -1;   // no class shown yet
+    Run<CForm_DailyDiary>([](DialogProbe& p) {
+        p.Click(IDC_CLASS_SIGN_FLAG);   // a disabled button greys its picture
+        EXPECT_GT(BluePixels(*p.Item(IDC_CLASS_SIGN_BUTTON)), 20);
+        p.Click(IDC_DIARY_OK);
+    });
+    EXPECT_EQ(g_currentClass.COL_SpecialSign, 12);
+
+    DiaryClassRecord record = FullRecord();
+    record.COL_SpecialSign = -1;
+    g_currentClass = record;
+    g_nSpecialSign = -1;
+    g_bAddClass = 0;
+    driver->Expect(IDD_SPECIAL_SIGN, [](DialogProbe& p) {
+        EXPECT_EQ(p.Item(IDC_SIGN_NUMBER)->GetWindowText(), "");
+        EXPECT_EQ(BluePixels(*p.Item(IDC_SIGN_PICTURE)), 0);
+        p.Click(IDC_DIARY_OK);
+    });
+    Run<CForm_DailyDiary>([](DialogProbe& p) {
+        EXPECT_EQ(BluePixels(*p.Item(IDC_CLASS_SIGN_BUTTON)), 0);
+        p.Click(IDC_CLASS_SIGN_BUTTON);
+        EXPECT_EQ(BluePixels(*p.Item(IDC_CLASS_SIGN_BUTTON)), 0);
+        p.Click(IDC_DIARY_OK);
+    });
+    EXPECT_EQ(g_currentClass.COL_SpecialSign, -1);
 }

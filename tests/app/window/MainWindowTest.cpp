@@ -8,6 +8,7 @@
 #include "platform/ui/TestWindows.h"
 #include "resources/DateDialogIds.h"
 #include "settings/ClassListModel.h"
+#include "support/FakeDesktop.h"
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -201,6 +202,17 @@ TEST_F(MainWindowTest, OutputFolderButtonsBrowseAndFallBack)
     EXPECT_EQ(Text(IDC_EDIT_OUT_FOLDER), fallback);
     probe.Click(IDC_BUTTON_OPEN_FOLDER);
     EXPECT_EQ(opened, std::vector<std::string>{fallback});
+}
+
+// The desktop's opener starts, then says it could not open the folder: the user hears of it.
+TEST_F(MainWindowTest, AnOpenerThatFailsAfterItStartedIsTold)
+{
+    Start();
+    platform::SetShellRecorder(nullptr);
+    const FakeDesktop desktop(File("desktop"), 4, std::nullopt);
+    DialogProbe(*window).Click(IDC_BUTTON_OPEN_FOLDER);
+    EXPECT_TRUE(platform::ui::PumpEventsUntil([this] { return !boxes->Shown().empty(); }, 5000));
+    EXPECT_EQ(MessageTexts(), std::vector<std::string>{"无法打开文件夹 '" + File("docs") + "/Rorovavozir'。"});
 }
 
 TEST_F(MainWindowTest, SaveCommandAsksForADateRangeAndAClassFirst)

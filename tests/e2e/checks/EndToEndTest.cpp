@@ -92,14 +92,20 @@ bool HasLineWith(const std::string& page, const std::string& squeezedText)
 }
 
 // A calendar that holds together shows a weekday row as one line of text: the yearly calendar's
-// three months of letters on its first page, and every monthly page its seven names.
+// three months of letters on its first page, and every monthly page its seven names. The one-page
+// planner's month labels each stay on one line: a label too wide for its column leaves its year
+// (2026, the runs' year) on a line of years below the names.
 void ExpectCalendarRows(const std::vector<std::string>& layoutPages, int monthPages)
 {
     ASSERT_FALSE(layoutPages.empty());
     EXPECT_TRUE(HasLineWith(layoutPages[0], "smtwtfssmtwtfssmtwtfs")) << layoutPages[0];
     int monthly = 0;
-    for (const std::string& page : layoutPages)
+    for (const std::string& page : layoutPages) {
         monthly += HasLineWith(page, "sundaymondaytuesdaywednesdaythursdayfridaysaturday") ? 1 : 0;
+        if (Squeezed(page).find("年计划表(1页)") != std::string::npos) {
+            EXPECT_FALSE(HasLineWith(page, "20262026")) << page;
+        }
+    }
     EXPECT_EQ(monthly, monthPages);
 }
 

@@ -104,10 +104,12 @@ void Simple(ClassListModel& rows, OutlineLevelTexts& levels)
     g_bDateInTable = 1;
     g_dateTable.bTable = 1;
 
-    g_calendarStyle.month_bk_color = "7A2E1F";
-    g_calendarStyle.month_font_color = "FFFFFF";
-    g_calendarStyle.week_bk_color = "E8DCC8";
-    g_calendarStyle.week_font_color = "7A2E1F";
+    // The month's colours also write the headings of the monthly calendar pages, which stand
+    // on the white page: dark text on a light band reads in both places.
+    g_calendarStyle.month_bk_color = "F2E6D9";
+    g_calendarStyle.month_font_color = "7A2E1F";
+    g_calendarStyle.week_bk_color = "7A2E1F";
+    g_calendarStyle.week_font_color = "FFFFFF";
     g_calendarStyle.bMonthBold = 1;
     g_calendarStyle.Month_Align = 1;
     g_calendarStyle.font_name = "Tahoma";
@@ -142,6 +144,8 @@ void AllCalendars(ClassListModel& rows, OutlineLevelTexts& levels)
     g_yearPlanner.YearPlannerQuarterPlanner = 1;
     g_yearPlanner.str_FontName = "Tahoma";
     g_yearPlanner.str_FontSize = "8";
+    // The one-page planner has twelve narrow month columns: "Jan 2026" would wrap.
+    g_yearPlanner.MonthFormat_For1PageYearPlanner = "%b";
     g_yearPlanner.color_for_month_bk = "7A2E1F";
     g_yearPlanner.color_for_month_font = "FFFFFF";
     g_yearPlanner.color_for_week0and6_bk = "F2E6D9";

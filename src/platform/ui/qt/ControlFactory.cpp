@@ -29,6 +29,9 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyleOptionButton>
+#include <QStylePainter>
+#include <type_traits>
 
 namespace platform::ui::detail {
 namespace {
@@ -44,6 +47,32 @@ class ManualButton : public Base {
 protected:
     void nextCheckState() override {}
 };
+
+// A button of the BS_BITMAP or BS_ICON style shows its picture in place of its text, which stays
+// its window text.
+template <typename Base>
+class PictureOnly : public Base {
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QStylePainter painter(this);
+        QStyleOptionButton option;
+        this->initStyleOption(&option);
+        option.text.clear();
+        painter.drawControl(std::is_base_of_v<QCheckBox, Base>      ? QStyle::CE_CheckBox
+                            : std::is_base_of_v<QRadioButton, Base> ? QStyle::CE_RadioButton
+                                                                    : QStyle::CE_PushButton,
+                            option);
+    }
+};
+
+template <typename Button>
+Button* NewButton(const ControlTemplate& c)
+{
+    if (c.style & (BS_BITMAP | BS_ICON))
+        return new PictureOnly<Button>();
+    return new Button();
+}
 
 QWidget* MakeStatic(const ControlTemplate& c, QWidget* parent)
 {
@@ -92,10 +121,10 @@ QWidget* MakeButton(const ControlTemplate& c, QWidget* parent)
     const QString text = QString::fromStdString(c.text);
     QAbstractButton* button = nullptr;
     switch (c.style & BS_TYPEMASK) {
-    case BS_AUTOCHECKBOX: button = new QCheckBox(text, parent); break;
-    case BS_CHECKBOX: button = new ManualButton<QCheckBox>(); break;
-    case BS_AUTORADIOBUTTON: button = new QRadioButton(text, parent); break;
-    case BS_RADIOBUTTON: button = new ManualButton<QRadioButton>(); break;
+    case BS_AUTOCHECKBOX: button = NewButton<QCheckBox>(c); break;
+    case BS_CHECKBOX: button = NewButton<ManualButton<QCheckBox>>(c); break;
+    case BS_AUTORADIOBUTTON: button = NewButton<QRadioButton>(c); break;
+    case BS_RADIOBUTTON: button = NewButton<ManualButton<QRadioButton>>(c); break;
     case BS_OWNERDRAW: button = new OwnerDrawButton(parent); break;
     case BS_GROUPBOX: {
         auto* box = new QGroupBox(text, parent);
@@ -103,7 +132,7 @@ QWidget* MakeButton(const ControlTemplate& c, QWidget* parent)
         return box;
     }
     default: {
-        auto* push = new QPushButton(text, parent);
+        auto* push = NewButton<QPushButton>(c);
         push->setAutoDefault(false);
         button = push;
         break;
@@ -111,6 +140,14 @@ QWidget* MakeButton(const ControlTemplate& c, QWidget* parent)
     }
     button->setParent(parent);
     button->setText(text);
+    if (c.bitmap != 0) {
+        const HBITMAP bitmap = LoadBitmapResource(c.bitmap);
+        if (const QImage* image = ImageOf(bitmap)) {
+            button->setIcon(QIcon(QPixmap::fromImage(*image)));
+            button->setIconSize(image->size());
+        }
+        DeleteObject(bitmap);
+    }
     if (auto* radio = qobject_cast<QRadioButton*>(button))
         radio->setAutoExclusive(false);
     return button;
