@@ -1,8 +1,13 @@
 // Font weights: a request is drawn at the nearest weight the face has, and anything from 600 up
-// is drawn bold, also in faces whose bold exists in name only or not at all.
+// is drawn bold, also in faces whose bold exists in name only or not at all, bitmap faces
+// included.
 #include "platform/ui/Gdi.h"
 
 #include "Canvas.h"
+
+#include "platform/ui/Dialog.h"
+#include "platform/ui/DialogTemplate.h"
+#include "platform/ui/TestHooks.h"
 
 #include "platform/ui/qt/FaceWeights.h"
 
@@ -26,7 +31,76 @@ int Ink(const char* face, int weight, const char* text)
     return canvas.Count(RGB(0, 0, 0));
 }
 
+constexpr UINT kLabelDialog = 9311;
+constexpr int kLabel = 1001;
+
+// Black pixels of a static showing the text in the face at the weight.
+int StaticInk(const char* face, int height, int weight, const char* text)
+{
+    DialogTemplate dialogTemplate;
+    dialogTemplate.id = kLabelDialog;
+    dialogTemplate.cx = 200;
+    dialogTemplate.cy = 30;
+    dialogTemplate.controls = {{ControlClass::Static, kLabel, text, 5, 5, 190, 20, SS_LEFT}};
+    RegisterDialogTemplate(dialogTemplate);
+    CDialog dialog(kLabelDialog);
+    dialog.Create(kLabelDialog);
+    CFont font;
+    font.CreateFont(height, 0, 0, 0, weight, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, face);
+    CWnd* label = dialog.GetDlgItem(kLabel);
+    label->SetFont(&font);
+    const platform::ui::WindowPicture picture = platform::ui::CaptureWindow(*label);
+    int ink = 0;
+    for (int y = 0; y < picture.Height(); ++y)
+        for (int x = 0; x < picture.Width(); ++x)
+            ink += picture.Pixel(x, y) == RGB(0, 0, 0) ? 1 : 0;
+    dialog.DestroyWindow();
+    return ink;
+}
+
 } // namespace
+
+// The bitmap-only faces have one strike each and no bold; Windows draws their bold twice, one
+// pixel apart, each character one pixel wider.
+TEST(FontWeights, BitmapFacesAreBoldAsTheRegularGlyphDrawnAgainOnePixelToTheRight)
+{
+    if (!QFile::exists(QStringLiteral("/usr/share/wine/fonts/ms_sans_serif.ttf")))
+        GTEST_SKIP() << "fonts-wine is not installed (scripts/packages.sh installs it)";
+    const struct {
+        const char* face;
+        int height;   // the em of its strike
+    } cases[] = {{"MS Sans Serif", -13}, {"Small Fonts", -11}, {"Fixedsys", -15}};
+    const std::string text = "Sunday, 15 March";
+    for (const auto& c : cases) {
+        for (char letter : text) {
+            const char glyph[] = {letter, 0};
+            Canvas regular(40, 30), bold(40, 30);
+            CFont regularFont, boldFont;
+            regularFont.CreateFont(c.height, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, c.face);
+            boldFont.CreateFont(c.height, 0, 0, 0, FW_BOLD, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, c.face);
+            CFont* previousRegular = regular.dc.SelectObject(&regularFont);
+            CFont* previousBold = bold.dc.SelectObject(&boldFont);
+            regular.dc.SetBkMode(TRANSPARENT);
+            bold.dc.SetBkMode(TRANSPARENT);
+            regular.dc.TextOut(5, 5, glyph);
+            bold.dc.TextOut(5, 5, glyph);
+            EXPECT_EQ(bold.dc.GetTextExtent(glyph).cx, regular.dc.GetTextExtent(glyph).cx + 1) << c.face << " " << glyph;
+            regular.dc.SelectObject(previousRegular);
+            bold.dc.SelectObject(previousBold);
+            for (int y = 0; y < 30; ++y)
+                for (int x = 1; x < 40; ++x) {
+                    const bool inked = regular.At(x, y) == RGB(0, 0, 0) || regular.At(x - 1, y) == RGB(0, 0, 0);
+                    ASSERT_EQ(bold.At(x, y) == RGB(0, 0, 0), inked) << c.face << " '" << glyph << "' at " << x << "," << y;
+                }
+        }
+        const int regular = StaticInk(c.face, c.height, FW_NORMAL, text.c_str());
+        EXPECT_GT(regular, 0) << c.face;
+        EXPECT_GT(StaticInk(c.face, c.height, FW_BOLD, text.c_str()), regular * 5 / 4) << c.face << " in a static";
+        EXPECT_EQ(StaticInk(c.face, c.height, 600, text.c_str()), StaticInk(c.face, c.height, FW_HEAVY, text.c_str()))
+            << c.face << " in a static";
+        EXPECT_EQ(StaticInk(c.face, c.height, 500, text.c_str()), regular) << c.face << " in a static";
+    }
+}
 
 TEST(FontWeights, FromSixHundredUpTextIsDrawnBoldInEveryFace)
 {

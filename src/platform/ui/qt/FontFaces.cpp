@@ -1,5 +1,8 @@
 #include "platform/ui/qt/FontFaces.h"
 
+#include "platform/ui/qt/BitmapBold.h"
+#include "platform/ui/qt/SfntTables.h"
+
 #include <QFile>
 #include <QFont>
 #include <QFontDatabase>
@@ -60,22 +63,6 @@ bool BoldInNameOnly(const PackagedFace& face, const std::vector<PackagedFace>& f
     return false;
 }
 
-// The offset of a table of a TrueType file, or -1.
-qsizetype TableOffset(const QByteArray& file, const char* tag)
-{
-    if (file.size() < 12)
-        return -1;
-    const int tables = qFromBigEndian<quint16>(file.constData() + 4);
-    for (int index = 0; index < tables; ++index) {
-        const qsizetype record = 12 + 16 * static_cast<qsizetype>(index);
-        if (record + 16 > file.size())
-            break;
-        if (file.mid(record, 4) == tag)
-            return qFromBigEndian<quint32>(file.constData() + record + 8);
-    }
-    return -1;
-}
-
 // The face declared semi-bold and no longer flagged bold (OS/2 weight class and fsSelection,
 // head macStyle), so the font engine emboldens its outlines for a bold request while matching
 // keeps it as the family's heavy style; empty when the tables are not where they should be.
@@ -93,6 +80,17 @@ QByteArray AsSemiBold(QByteArray file)
     clear(os2 + 62, 0x20);
     clear(head + 44, 0x1);
     return file;
+}
+
+// The font engine neither thickens bitmap glyphs nor finds a bold to draw instead.
+bool HasNoBoldButBitmaps(const QString& family)
+{
+    if (QFontDatabase::isScalable(family))
+        return false;
+    for (const QString& style : QFontDatabase::styles(family))
+        if (QFontDatabase::weight(family, style) >= kHeavyFrom)
+            return false;
+    return true;
 }
 
 } // namespace
@@ -114,6 +112,11 @@ void RegisterPackagedFonts()
                 QFontDatabase::addApplicationFontFromData(semiBold);
             else
                 QFontDatabase::addApplicationFont(face.path);
+        }
+        for (const PackagedFace& face : faces) {
+            const QByteArray bold = HasNoBoldButBitmaps(face.raw.familyName()) ? SynthesisedBold(face.data) : QByteArray();
+            if (!bold.isEmpty())
+                QFontDatabase::addApplicationFontFromData(bold);
         }
         return true;
     }();
