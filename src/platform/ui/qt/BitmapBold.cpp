@@ -45,13 +45,6 @@ private:
     bool m_failed = false;
 };
 
-template <typename T> void Append(QByteArray& out, T value)
-{
-    char bytes[sizeof(T)];
-    qToBigEndian<T>(value, bytes);
-    out.append(bytes, sizeof(T));
-}
-
 template <typename T> void Put(QByteArray& out, qsizetype at, T value)
 {
     qToBigEndian<T>(value, out.data() + at);

@@ -18,13 +18,6 @@ quint32 Checksum(const QByteArray& table)
     return sum;
 }
 
-template <typename T> void Append(QByteArray& out, T value)
-{
-    char bytes[sizeof(T)];
-    qToBigEndian<T>(value, bytes);
-    out.append(bytes, sizeof(T));
-}
-
 } // namespace
 
 qsizetype TableOffset(const QByteArray& file, const char* tag)

@@ -3,9 +3,18 @@
 // changed.
 
 #include <QByteArray>
+#include <QtEndian>
 #include <map>
 
 namespace platform::ui::detail {
+
+// A value appended big-endian, as every number of the file is stored.
+template <typename T> void Append(QByteArray& out, T value)
+{
+    char bytes[sizeof(T)];
+    qToBigEndian<T>(value, bytes);
+    out.append(bytes, sizeof(T));
+}
 
 // The offset of a table of a TrueType file, or -1.
 qsizetype TableOffset(const QByteArray& file, const char* tag);
