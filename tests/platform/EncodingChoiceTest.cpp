@@ -2,28 +2,15 @@
 // files must never be taken for UTF-8, even where their bytes happen to be valid UTF-8.
 #include "platform/CodePage.h"
 #include "platform/Profile.h"
-#include "support/TempFolder.h"
+#include "support/Gb18030Characters.h"
 #include "support/OwnFileMarks.h"
+#include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
-#include <iconv.h>
 
 using namespace platform;
 
 namespace {
-
-// GB2312 to UTF-8 by the system's converter, independent of the code under test.
-std::string FromGb2312(const std::string& bytes)
-{
-    iconv_t cd = iconv_open("UTF-8", "GB2312");
-    std::string in = bytes, out(16, '\0');
-    char* src = in.data();
-    char* dst = out.data();
-    size_t inLeft = in.size(), outLeft = out.size();
-    const size_t rc = iconv(cd, &src, &inLeft, &dst, &outLeft);
-    iconv_close(cd);
-    return rc == static_cast<size_t>(-1) ? std::string() : out.substr(0, out.size() - outLeft);
-}
 
 // Every GB2312 character whose two bytes are also a UTF-8 sequence: rows C2 to DF, cells A1 to BF.
 std::vector<std::pair<std::string, std::string>> AmbiguousCharacters()
@@ -32,7 +19,7 @@ std::vector<std::pair<std::string, std::string>> AmbiguousCharacters()
     for (int row = 0xC2; row <= 0xDF; ++row)
         for (int cell = 0xA1; cell <= 0xBF; ++cell) {
             const std::string bytes{static_cast<char>(row), static_cast<char>(cell)};
-            const std::string text = FromGb2312(bytes);
+            const std::string text = ToUtf8From("GB2312", bytes);
             if (!text.empty())
                 found.emplace_back(bytes, text);
         }

@@ -2,9 +2,9 @@
 
 #include <iconv.h>
 
-std::string Gb18030ToUtf8(const std::string& bytes)
+std::string ToUtf8From(const char* encoding, const std::string& bytes)
 {
-    iconv_t cd = iconv_open("UTF-8", "GB18030");
+    iconv_t cd = iconv_open("UTF-8", encoding);
     std::string in = bytes, out(bytes.size() * 4 + 4, '\0');
     char* src = in.data();
     char* dst = out.data();
@@ -12,6 +12,11 @@ std::string Gb18030ToUtf8(const std::string& bytes)
     const size_t rc = iconv(cd, &src, &inLeft, &dst, &outLeft);
     iconv_close(cd);
     return rc == static_cast<size_t>(-1) ? std::string() : out.substr(0, out.size() - outLeft);
+}
+
+std::string Gb18030ToUtf8(const std::string& bytes)
+{
+    return ToUtf8From("GB18030", bytes);
 }
 
 const std::vector<GbCharacter>& TwoByteGb18030Characters()

@@ -13,5 +13,7 @@ struct GbCharacter {
 // Each two-byte position that decodes to one character, in byte order.
 const std::vector<GbCharacter>& TwoByteGb18030Characters();
 
+// Bytes in the encoding named (as iconv names it) to UTF-8; empty when any byte does not convert.
+std::string ToUtf8From(const char* encoding, const std::string& bytes);
 // GB18030 bytes to UTF-8; empty when any byte does not convert.
 std::string Gb18030ToUtf8(const std::string& bytes);
