@@ -66,9 +66,11 @@ public:
     Converter(const Converter&) = delete;
     Converter& operator=(const Converter&) = delete;
 
-    // Converts the whole input; a byte that cannot be converted is replaced by `replacement`
-    // and skipped, so no input is ever lost silently beyond that one byte. `failures` counts them.
-    std::string Convert(std::string_view input, std::string_view replacement, size_t* failures = nullptr)
+    // Converts the whole input; a byte that cannot be converted is replaced by what
+    // `replacementFor` gives for it and skipped, so no input is ever lost silently beyond that
+    // one byte. `failures` counts them.
+    template <class Replacement>
+    std::string Convert(std::string_view input, Replacement replacementFor, size_t* failures = nullptr)
     {
         iconv(m_cd, nullptr, nullptr, nullptr, nullptr);
         std::string out;
@@ -82,7 +84,7 @@ public:
             const size_t rc = iconv(m_cd, &in, &inLeft, &dst, &dstLeft);
             out.append(buffer, sizeof buffer - dstLeft);
             if (rc == static_cast<size_t>(-1) && errno != E2BIG) {
-                out.append(replacement);
+                out.append(replacementFor(static_cast<unsigned char>(*in)));
                 ++in;
                 --inLeft;
                 if (failures != nullptr)
@@ -105,6 +107,71 @@ constexpr std::string_view kUtf8Replacement = "\xEF\xBF\xBD";
 constexpr std::string_view kGbReplacement = "\x84\x31\xA4\x37";
 constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
 constexpr std::string_view kGb18030Bom = "\x84\x31\x95\x33";
+constexpr std::string_view kUtf16LeBom = "\xFF\xFE";
+constexpr std::string_view kUtf16BeBom = "\xFE\xFF";
+
+// Code page 936 writes the euro sign as the single byte 0x80, which GB18030 left out (its euro
+// is A2 E3): a Windows file holding one would otherwise lose it for good at the next save.
+constexpr unsigned char kCodePage936Euro = 0x80;
+constexpr std::string_view kUtf8Euro = "\xE2\x82\xAC";
+
+std::string_view Utf8Replacement(unsigned char)
+{
+    return kUtf8Replacement;
+}
+
+std::string_view GbReplacement(unsigned char)
+{
+    return kGbReplacement;
+}
+
+void AppendUtf8(std::string& out, char32_t code)
+{
+    if (code < 0x80) {
+        out += static_cast<char>(code);
+    } else if (code < 0x800) {
+        out += static_cast<char>(0xC0 | (code >> 6));
+        out += static_cast<char>(0x80 | (code & 0x3F));
+    } else if (code < 0x10000) {
+        out += static_cast<char>(0xE0 | (code >> 12));
+        out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (code & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (code >> 18));
+        out += static_cast<char>(0x80 | ((code >> 12) & 0x3F));
+        out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (code & 0x3F));
+    }
+}
+
+// UTF-16 without its byte order mark to UTF-8; a lone surrogate or an odd last byte becomes U+FFFD.
+std::string DecodeUtf16(std::string_view bytes, bool bigEndian)
+{
+    const auto unit = [&](size_t i) -> char32_t {
+        const auto first = static_cast<unsigned char>(bytes[i]);
+        const auto second = static_cast<unsigned char>(bytes[i + 1]);
+        return static_cast<char32_t>(bigEndian ? (first << 8 | second) : (second << 8 | first));
+    };
+    const auto isHigh = [](char32_t u) { return u >= 0xD800 && u <= 0xDBFF; };
+    const auto isLow = [](char32_t u) { return u >= 0xDC00 && u <= 0xDFFF; };
+    std::string out;
+    out.reserve(bytes.size() * 3 / 2);
+    size_t i = 0;
+    for (; i + 1 < bytes.size(); i += 2) {
+        const char32_t u = unit(i);
+        if (isHigh(u) && i + 3 < bytes.size() && isLow(unit(i + 2))) {
+            AppendUtf8(out, 0x10000 + ((u - 0xD800) << 10) + (unit(i + 2) - 0xDC00));
+            i += 2;
+        } else if (isHigh(u) || isLow(u)) {
+            out += kUtf8Replacement;
+        } else {
+            AppendUtf8(out, u);
+        }
+    }
+    if (i < bytes.size())
+        out += kUtf8Replacement;
+    return out;
+}
 
 bool IsAscii(std::string_view bytes)
 {
@@ -116,7 +183,10 @@ bool IsAscii(std::string_view bytes)
 std::string DecodeGb18030(std::string_view bytes, size_t* failures)
 {
     thread_local Converter fromGb("UTF-8", "GB18030");
-    return fromGb.Convert(bytes, kUtf8Replacement, failures);
+    const auto replacementFor = [](unsigned char byte) {
+        return byte == kCodePage936Euro ? kUtf8Euro : kUtf8Replacement;
+    };
+    return fromGb.Convert(bytes, replacementFor, failures);
 }
 
 bool IsValidUtf8(std::string_view bytes)
@@ -137,10 +207,14 @@ DecodedText DecodeDiskText(std::string_view bytes)
         if (IsValidUtf8(bytes))
             return {std::string(bytes), DiskEncoding::Utf8};
         thread_local Converter repair("UTF-8", "UTF-8");
-        return {repair.Convert(bytes, kUtf8Replacement), DiskEncoding::Utf8};
+        return {repair.Convert(bytes, Utf8Replacement), DiskEncoding::Utf8};
     }
     if (bytes.starts_with(kGb18030Bom))
         return {DecodeGb18030(bytes.substr(kGb18030Bom.size())), DiskEncoding::Gb18030};
+    // Neither mark begins GB18030 or UTF-8 text. What Windows calls "Unicode" text is read as the
+    // code page text its programs' profile functions make of it, and written back so.
+    if (bytes.starts_with(kUtf16LeBom) || bytes.starts_with(kUtf16BeBom))
+        return {DecodeUtf16(bytes.substr(2), bytes.starts_with(kUtf16BeBom)), DiskEncoding::Gb18030};
     if (!IsValidUtf8(bytes))
         return {DecodeGb18030(bytes), DiskEncoding::Gb18030};
     if (IsAscii(bytes))
@@ -165,7 +239,7 @@ std::string EncodeMarkedGb18030(std::string_view utf8)
 std::string EncodeGb18030(std::string_view utf8)
 {
     thread_local Converter toGb("GB18030", "UTF-8");
-    return toGb.Convert(utf8, kGbReplacement);
+    return toGb.Convert(utf8, GbReplacement);
 }
 
 size_t Utf8PrefixLength(std::string_view utf8, size_t maxBytes)

@@ -2,9 +2,11 @@
 // Text on disk versus text in memory.
 // In memory every text is UTF-8. Files the program calls "system code page" text are
 // GB18030 on disk (a superset of GB2312, so files written on Windows read back unchanged).
-// A byte order mark settles a file's encoding. Without one, a file that is not valid UTF-8 is
-// GB18030; one that is valid UTF-8 is taken as UTF-8 when that reading is written Chinese, and
-// as GB18030 otherwise (GB text taken for UTF-8 reads as other scripts or rare characters).
+// A byte order mark settles a file's encoding (UTF-16's too: such text counts as code page
+// text, as the Windows programs' profile functions take it). Without one, a file that is not
+// valid UTF-8 is GB18030; one that is valid UTF-8 is taken as UTF-8 when that reading is written
+// Chinese, and as GB18030 otherwise (GB text taken for UTF-8 reads as other scripts or rare
+// characters).
 
 #include <cstddef>
 #include <string>
@@ -16,16 +18,17 @@ enum class DiskEncoding { Gb18030, Utf8 };
 
 struct DecodedText {
     std::string utf8;
-    DiskEncoding encoding = DiskEncoding::Gb18030;
+    DiskEncoding encoding = DiskEncoding::Gb18030;   // how its stored bytes are counted
 };
 
 bool IsValidUtf8(std::string_view bytes);
 
-// Decodes a whole file's bytes; a UTF-8 or GB18030 byte order mark is dropped.
+// Decodes a whole file's bytes; a UTF-8, GB18030 or UTF-16 byte order mark is dropped.
 DecodedText DecodeDiskText(std::string_view bytes);
 
 // GB18030 to UTF-8 with no guessing; a byte that is no character becomes U+FFFD and counts
-// in `failures`.
+// in `failures`. A byte 0x80 where a character begins is code page 936's euro sign: it reads
+// as "€" and still counts, since GB18030 has no such byte.
 std::string DecodeGb18030(std::string_view bytes, size_t* failures = nullptr);
 
 // UTF-8 to GB18030 (every character has a GB18030 form). Broken UTF-8 becomes U+FFFD.

@@ -129,6 +129,11 @@ ProfileFileState GetProfileFileState(const std::string& file)
     return cache.Read(file).state;
 }
 
+bool ReadsAsProfile(ProfileFileState state)
+{
+    return state == ProfileFileState::Missing || state == ProfileFileState::Read;
+}
+
 bool WritePrivateProfileString(std::string_view section, std::string_view key,
                                std::string_view value, const std::string& file)
 {
@@ -143,8 +148,8 @@ bool WritePrivateProfileString(std::string_view section, std::string_view key,
     ProfileCache& cache = ProfileCache::Instance();
     std::lock_guard<std::mutex> lock(cache.Mutex());
     const auto [doc, state] = cache.Read(file);
-    // A file not read is never replaced by what little would be written into it.
-    if (state == ProfileFileState::TooLarge || state == ProfileFileState::Unreadable)
+    // A file not read, or not read as INI text, would be replaced by what little we made of it.
+    if (!ReadsAsProfile(state))
         return false;
     IniWriter writer(LinesOf(doc));
     writer.Write(section, key, std::move(newLine));

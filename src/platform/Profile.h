@@ -17,16 +17,21 @@ namespace platform {
 // real ones take some 40 KB.
 inline constexpr size_t kMaxProfileFileBytes = size_t{4} << 20;
 
+// Only a file that is missing or read as INI text is ever written key by key or rewritten
+// unasked; the others are replaced by nothing but a ProfileBatch, a save whose file the user named.
 enum class ProfileFileState {
     Missing,      // reads as empty
     Read,
     NotIniText,   // read, but no INI text as a whole (ProfileDocument::IsIniText says why)
-    TooLarge,     // larger than kMaxProfileFileBytes: not read, reads as empty, never written
-    Unreadable,   // a folder, a device, a file we may not read: reads as empty, never written
+    TooLarge,     // larger than kMaxProfileFileBytes: not read, reads as empty
+    Unreadable,   // a folder, a device, a file we may not read: reads as empty
 };
 
 // How the file reads as a profile now.
 ProfileFileState GetProfileFileState(const std::string& file);
+
+// Missing or read as INI text: what a write may build on without the user naming the file.
+bool ReadsAsProfile(ProfileFileState state);
 
 // Returns the value, or the default when there is none; a value longer than fits a buffer of
 // bufferSize bytes (terminator included) is cut, counting bytes as stored, at a character boundary.
@@ -35,8 +40,8 @@ std::string GetPrivateProfileString(std::string_view section, std::string_view k
                                     const std::string& file);
 
 // Writes key=value into the section; false when the file cannot be written (it is read-only,
-// its folder is missing, it could not be read or would grow past kMaxProfileFileBytes) or a
-// name cannot stand in an INI file. Line breaks in the value
+// its folder is missing, it does not read as a profile or would grow past kMaxProfileFileBytes)
+// or a name cannot stand in an INI file. Line breaks in the value
 // become blanks, so a value can never add lines of its own.
 bool WritePrivateProfileString(std::string_view section, std::string_view key,
                                std::string_view value, const std::string& file);
@@ -45,6 +50,8 @@ bool WritePrivateProfileString(std::string_view section, std::string_view key,
 // and every WritePrivateProfileString to that path, from any thread, goes there; reads still
 // see the file on disk. Publish puts it on disk as a write does, through one new file and one
 // rename; a batch ended without Publish (a failed step, an exception) leaves the file as it was.
+// Publish replaces the file whatever it held, read or not: open a batch only for a save whose
+// file the user named.
 // A batch opened on a path that has one open joins it: the outermost one publishes, and an
 // inner one ended without Publish makes the whole batch fail.
 class ProfileBatch {

@@ -31,8 +31,8 @@ public:
     std::optional<size_t> FindKey(std::string_view section, std::string_view key) const;
 
     // False when the file is no INI text as a whole: it begins with a second byte order mark,
-    // holds a NUL before or in its first section header (UTF-16 does), or holds text but no
-    // section. Empty files and files of comments are INI text.
+    // holds a NUL before or in its first section header (UTF-16 without its mark does), or
+    // holds text but no section. Empty files and files of comments are INI text.
     bool IsIniText() const { return m_iniText; }
 
     // What the document takes in memory.

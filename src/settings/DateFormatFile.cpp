@@ -1,6 +1,7 @@
 #include "settings/DateFormatFile.h"
 
 #include "platform/Files.h"
+#include "platform/Profile.h"
 #include "platform/ProfileMarker.h"
 #include "settings/IniFile.h"
 
@@ -33,6 +34,9 @@ std::vector<CString> ReadDateFormats(const CString& file)
 
 bool WriteDateFormats(const CString& file, const std::vector<CString>& formats)
 {
+    // Written as the list changes, never named by the user: a file whose list could not be read stays.
+    if (!platform::ReadsAsProfile(platform::GetProfileFileState(file.str())))
+        return false;
     std::string text = std::string("[") + kSection + "]\r\n";
     for (size_t index = 0; index < formats.size(); ++index)
         text += (KeyOf(index) + "=" + formats[index] + "\r\n").str();

@@ -6,7 +6,7 @@
 
 bool HoldsNoDesign(platform::ProfileFileState state)
 {
-    return state != platform::ProfileFileState::Missing && state != platform::ProfileFileState::Read;
+    return !platform::ReadsAsProfile(state);
 }
 
 OutlineLevelTexts LoadDesignFile(const char* file, ClassListModel& rows)

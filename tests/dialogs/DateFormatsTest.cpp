@@ -5,8 +5,10 @@
 #include "dialogs/diary/Fomr_AddDateFormat.h"
 #include "platform/CodePage.h"
 #include "platform/Files.h"
+#include "platform/Profile.h"
 #include "settings/SettingsRecords.h"
 #include "support/OwnFileMarks.h"
+#include "support/Utf16Bytes.h"
 
 namespace {
 
@@ -84,6 +86,24 @@ TEST_F(DateDialogTest, ANewTemplateShowsTheDefaultsAndCreatesTheFormatFile)
     });
     const std::string file = Read("config/date_format.ini");
     EXPECT_EQ(file, kProfileMarkerLine + platform::EncodeGb18030("[Main]\r\nDateFormat1=%Y年%m月%d日,%A\r\n"));
+}
+
+// The list is written without the user naming its file: a file whose list could not be read
+// (too large, no INI text) is kept as it was, and the failed write is told.
+TEST_F(DateDialogTest, AFormatFileThatCouldNotBeReadIsKept)
+{
+    g_strConfigPath = File("design.ini");
+    g_strDayFormat = "%Y";
+    const std::string list = "[Main]\r\nDateFormat1=%m\r\n";
+    for (const std::string& unread : {list + std::string(platform::kMaxProfileFileBytes, ';'),
+                                      Utf16Bytes(list, false, false)}) {
+        Write("config/date_format.ini", unread);
+        const size_t shown = MessageTexts().size();
+        RunDialog([](DialogProbe& p) { p.Click(IDC_SM_CANCEL); });
+        ASSERT_EQ(MessageTexts().size(), shown + 1);
+        EXPECT_EQ(MessageTexts().back(), "无法保存文件 '" + FormatFile() + "'。");
+        EXPECT_TRUE(Read("config/date_format.ini") == unread) << "the file is as it was";
+    }
 }
 
 TEST_F(DateDialogTest, CaptionsAreStoredEmptyWhenOffOrBlank)

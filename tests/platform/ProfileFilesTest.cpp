@@ -1,6 +1,8 @@
 // What a profile file holds as a whole: read, missing, too large, unreadable, or no INI text;
-// a file that was not read is never written.
+// a file that was not read as INI text never takes a key.
 #include "platform/Profile.h"
+#include "support/Gb18030Characters.h"
+#include "support/OwnFileMarks.h"
 #include "support/TempFolder.h"
 #include "support/Utf16Bytes.h"
 
@@ -46,8 +48,8 @@ TEST(ProfileFiles, AFileThatHoldsNoIniTextIsToldApartFromAnEmptyOne)
         {"a key before the first section", "Loose=1\r\n" + ini, ProfileFileState::Read},
         {"a NUL in a value", std::string("[Main]\r\nA=1\0x\r\n", 14), ProfileFileState::Read},
         {"one byte order mark", "\xEF\xBB\xBF" + ini, ProfileFileState::Read},
-        {"UTF-16", Utf16Bytes(ini, false), ProfileFileState::NotIniText},
-        {"UTF-16 big-endian", Utf16Bytes(ini, true), ProfileFileState::NotIniText},
+        {"UTF-16", Utf16Bytes(ini, false), ProfileFileState::Read},
+        {"UTF-16 big-endian", Utf16Bytes(ini, true), ProfileFileState::Read},
         {"UTF-16 without its mark", Utf16Bytes(ini, false, false), ProfileFileState::NotIniText},
         {"a NUL before the first section", std::string("\0\r\n", 3) + ini, ProfileFileState::NotIniText},
         {"a second byte order mark", "\xEF\xBB\xBF\xEF\xBB\xBF" + ini, ProfileFileState::NotIniText},
@@ -73,10 +75,13 @@ TEST(ProfileFiles, AFileThatHoldsNoIniTextIsToldApartFromAnEmptyOne)
 TEST(ProfileFiles, AFileThatWasNotReadIsNeverWrittenAndNoWriteGrowsOnePastTheBound)
 {
     TempFolder folder;
-    const std::string large = FileOfSize(kMaxProfileFileBytes + 1);
-    folder.Write("large.ini", large);
-    EXPECT_FALSE(WritePrivateProfileString("Main", "B", "2", folder.File("large.ini")));
-    EXPECT_TRUE(folder.Read("large.ini") == large) << "the file is as it was";
+    const std::string ini = "[Main]\r\nA=1\r\n";
+    for (const std::string& unread : {FileOfSize(kMaxProfileFileBytes + 1), Utf16Bytes(ini, false, false),
+                                      Utf16Bytes(ini, true, false), std::string("\0\0\0\0", 4) + ini}) {
+        folder.Write("unread.ini", unread);
+        EXPECT_FALSE(WritePrivateProfileString("Main", "B", "2", folder.File("unread.ini")));
+        EXPECT_TRUE(folder.Read("unread.ini") == unread) << "the file is as it was";
+    }
 
     // Room for the program's mark line, not for 64 more bytes.
     const std::string full = FileOfSize(kMaxProfileFileBytes - 64);
@@ -137,4 +142,33 @@ TEST(ProfileFiles, LookupsFindTheFirstKeyInAnySectionOfItsName)
                 }
             EXPECT_EQ(Get(folder.File("many.ini"), section, key), expected) << section << "/" << key;
         }
+}
+
+// What Windows editors save as "Unicode" reads as the text it is; a key written into it keeps
+// every other key, and the file becomes the program's own, which the Windows program reads too.
+TEST(ProfileFiles, UnicodeFilesReadAndTakeKeysKeepingEveryKey)
+{
+    TempFolder folder;
+    const std::string text = "; 我的日记\r\n[Main]\r\nTitle=日记 😀\r\nMonth_Start=3\r\n\r\n[LIST0]\r\nCOL_CLASS_TITLE=读书\r\n";
+    for (const bool bigEndian : {false, true}) {
+        SCOPED_TRACE(bigEndian ? "big-endian" : "little-endian");
+        const std::string file = folder.File("unicode.ini");
+        folder.Write("unicode.ini", Utf16Bytes(text, bigEndian));
+        EXPECT_EQ(GetProfileFileState(file), ProfileFileState::Read);
+        EXPECT_EQ(Get(file, "Main", "Title"), "日记 😀");
+        EXPECT_EQ(Get(file, "LIST0", "COL_CLASS_TITLE"), "读书");
+
+        ASSERT_TRUE(WritePrivateProfileString("Main", "Month_End", "4", file));
+        ASSERT_TRUE(WritePrivateProfileString("LIST0", "COL_CLASS_TITLE", "工作", file));
+        EXPECT_EQ(Get(file, "Main", "Title"), "日记 😀");
+        EXPECT_EQ(Get(file, "Main", "Month_Start"), "3");
+        EXPECT_EQ(Get(file, "Main", "Month_End"), "4");
+        EXPECT_EQ(Get(file, "LIST0", "COL_CLASS_TITLE"), "工作");
+
+        const std::string bytes = folder.Read("unicode.ini");
+        ASSERT_EQ(bytes.rfind(kProfileMarkerLine, 0), 0u);
+        EXPECT_EQ(Gb18030ToUtf8(bytes.substr(kProfileMarkerLine.size())),
+                  "; 我的日记\r\n[Main]\r\nTitle=日记 😀\r\nMonth_Start=3\r\nMonth_End=4\r\n\r\n[LIST0]\r\n"
+                  "COL_CLASS_TITLE=工作\r\n");
+    }
 }

@@ -139,6 +139,17 @@ TEST(Profile, FilesAreWrittenAsGb18030AndWindowsFilesReadBack)
     EXPECT_EQ(folder.Read("bom.ini"), kProfileMarkerLine + "[Main]\r\nTitle=\xC8\xD5\xBC\xC7\r\nX=1\r\n");
 }
 
+// Code page 936 writes "€" as the one byte 0x80; a save keeps it as GB18030 writes it.
+TEST(Profile, TheEuroOfAWindowsFileSurvivesASave)
+{
+    TempFolder folder;
+    folder.Write("win.ini", "[Main]\r\nTitle=\xC8\xD5\xBC\xC7 \x80" "5\r\n");
+    EXPECT_EQ(Get(folder.File("win.ini"), "Main", "Title"), "日记 €5");
+    ASSERT_TRUE(WritePrivateProfileString("Main", "X", "1", folder.File("win.ini")));
+    EXPECT_EQ(folder.Read("win.ini"), kProfileMarkerLine + "[Main]\r\nTitle=\xC8\xD5\xBC\xC7 \xA2\xE3" "5\r\nX=1\r\n");
+    EXPECT_EQ(Get(folder.File("win.ini"), "Main", "Title"), "日记 €5");
+}
+
 TEST(Profile, ReadOnlyFileAndMissingFolderRefuseTheWriteAndKeepTheFile)
 {
     TempFolder folder;
@@ -166,13 +177,15 @@ TEST(Profile, BinaryEmptyAndTruncatedFilesReadAsDefaults)
 {
     TempFolder folder;
     folder.Write("empty.ini", "");
-    folder.Write("binary.ini", std::string("\x00\xFF\xFE[\x81\x30Main\x00=\xFF", 12));
+    const std::string binary("\x00\xFF\xFE[\x81\x30Main\x00=\xFF", 12);
+    folder.Write("binary.ini", binary);
     folder.Write("cut.ini", "[Main]\r\nTitle=\xC8");   // half of a GB2312 character
     EXPECT_EQ(Get(folder.File("empty.ini"), "Main", "A", "d"), "d");
     EXPECT_EQ(Get(folder.File("binary.ini"), "Main", "A", "d"), "d");
     EXPECT_TRUE(platform::IsValidUtf8(Get(folder.File("cut.ini"), "Main", "Title")));
-    EXPECT_TRUE(WritePrivateProfileString("Main", "A", "1", folder.File("binary.ini")));
-    EXPECT_EQ(Get(folder.File("binary.ini"), "Main", "A"), "1");
+    // No INI text as a whole: a key written into it would replace it by what little was read.
+    EXPECT_FALSE(WritePrivateProfileString("Main", "A", "1", folder.File("binary.ini")));
+    EXPECT_TRUE(folder.Read("binary.ini") == binary);
 }
 
 TEST(Profile, AnyLineEndEndsALineAndANulEndsAValue)

@@ -4,6 +4,7 @@
 #include "settings/ClassCells.h"
 #include "settings/DesignFile.h"
 #include "support/OwnFileMarks.h"
+#include "support/Utf16Bytes.h"
 
 #include <filesystem>
 
@@ -101,4 +102,34 @@ TEST_F(DesignFile, AFileThatHoldsNoDesignLoadsAsAMissingOne)
         EXPECT_EQ(g_nMonthStart, 0);
         EXPECT_TRUE(rows.empty());
     }
+}
+
+// A design a Windows editor saved as "Unicode" holds a design, in either byte order.
+TEST_F(DesignFile, ADesignSavedAsUnicodeLoads)
+{
+    const std::string design = "[Main]\r\nTitle=我的日记\r\nMonth_Start=3\r\nDay_Start=1\r\nMonth_End=4\r\nDay_End=30\r\n[LIST0]\r\nCOL_ID=1\r\nCOL_CLASS_TITLE=读书\r\n";
+    for (const bool bigEndian : {false, true}) {
+        SCOPED_TRACE(bigEndian ? "big-endian" : "little-endian");
+        Folder().Write("design.ini", Utf16Bytes(design, bigEndian));
+        EXPECT_FALSE(HoldsNoDesign(platform::GetProfileFileState(File("design.ini"))));
+        ResetAll();
+        ClassListModel rows;
+        LoadDesignFile(File("design.ini").c_str(), rows);
+        EXPECT_EQ(g_strTitle, "我的日记");
+        EXPECT_EQ(g_nMonthStart, 3);
+        ASSERT_EQ(rows.size(), 1u);
+        EXPECT_EQ(rows[0].cells[kCellTitle], "读书");
+    }
+}
+
+// The save the user named replaces the file whatever it held; nothing else does.
+TEST_F(DesignFile, ASaveTheUserNamedReplacesAFileThatHoldsNoDesign)
+{
+    Folder().Write("design.ini", std::string(platform::kMaxProfileFileBytes + 1, ';'));
+    g_strTitle = "新的";
+    ASSERT_TRUE(WriteDesignFile(File("design.ini").c_str(), {}, {}));
+    ResetAll();
+    ClassListModel rows;
+    LoadDesignFile(File("design.ini").c_str(), rows);
+    EXPECT_EQ(g_strTitle, "新的");
 }

@@ -2,9 +2,9 @@
 
 #include <iconv.h>
 
-std::string ToUtf8From(const char* encoding, const std::string& bytes)
+std::string ConvertWithIconv(const char* to, const char* from, const std::string& bytes)
 {
-    iconv_t cd = iconv_open("UTF-8", encoding);
+    iconv_t cd = iconv_open(to, from);
     std::string in = bytes, out(bytes.size() * 4 + 4, '\0');
     char* src = in.data();
     char* dst = out.data();
@@ -12,6 +12,11 @@ std::string ToUtf8From(const char* encoding, const std::string& bytes)
     const size_t rc = iconv(cd, &src, &inLeft, &dst, &outLeft);
     iconv_close(cd);
     return rc == static_cast<size_t>(-1) ? std::string() : out.substr(0, out.size() - outLeft);
+}
+
+std::string ToUtf8From(const char* encoding, const std::string& bytes)
+{
+    return ConvertWithIconv("UTF-8", encoding, bytes);
 }
 
 std::string Gb18030ToUtf8(const std::string& bytes)

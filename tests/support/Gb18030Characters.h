@@ -13,6 +13,8 @@ struct GbCharacter {
 // Each two-byte position that decodes to one character, in byte order.
 const std::vector<GbCharacter>& TwoByteGb18030Characters();
 
+// Bytes from one encoding to another (as iconv names them); empty when any byte does not convert.
+std::string ConvertWithIconv(const char* to, const char* from, const std::string& bytes);
 // Bytes in the encoding named (as iconv names it) to UTF-8; empty when any byte does not convert.
 std::string ToUtf8From(const char* encoding, const std::string& bytes);
 // GB18030 bytes to UTF-8; empty when any byte does not convert.

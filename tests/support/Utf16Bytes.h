@@ -1,13 +1,12 @@
 #pragma once
-// ASCII text as another program might store it in UTF-16, with or without its byte order mark.
+// Text as another program might store it in UTF-16, with or without its byte order mark.
+
+#include "support/Gb18030Characters.h"
 
 #include <string>
-#include <string_view>
 
-inline std::string Utf16Bytes(std::string_view ascii, bool bigEndian, bool withMark = true)
+inline std::string Utf16Bytes(const std::string& utf8, bool bigEndian, bool withMark = true)
 {
-    std::string bytes = withMark ? (bigEndian ? "\xFE\xFF" : "\xFF\xFE") : "";
-    for (const char ch : ascii)
-        bytes += bigEndian ? std::string{'\0', ch} : std::string{ch, '\0'};
-    return bytes;
+    const std::string mark = withMark ? (bigEndian ? "\xFE\xFF" : "\xFF\xFE") : "";
+    return mark + ConvertWithIconv(bigEndian ? "UTF-16BE" : "UTF-16LE", "UTF-8", utf8);
 }

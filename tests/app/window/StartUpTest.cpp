@@ -71,8 +71,8 @@ TEST_F(StartUpTest, ADesignThatCannotBeLoadedIsToldAndTheStartGoesOnWithANewDesi
     } cases[] = {
         {"larger than the bound", design + std::string(platform::kMaxProfileFileBytes, ';'),
          "无法读取文件 '" + File("design.ini") + "'：它大于 4 MB，不是模板配置文件。"},
-        {"UTF-16", Utf16Bytes(design, false), notIni},
-        {"UTF-16, big-endian", Utf16Bytes(design, true), notIni},
+        {"UTF-16 without its mark", Utf16Bytes(design, false, false), notIni},
+        {"UTF-16 without its mark, big-endian", Utf16Bytes(design, true, false), notIni},
         {"a NUL before the first section", std::string("\0\r\n", 3) + design, notIni},
         {"a second byte order mark", "\xEF\xBB\xBF\xEF\xBB\xBF" + design, notIni},
     };
@@ -105,7 +105,7 @@ TEST_F(StartUpTest, ADesignThatCannotBeLoadedIsToldAndTheStartGoesOnWithANewDesi
 TEST_F(StartUpTest, OpeningAFileThatHoldsNoDesignKeepsTheDesignInTheWindow)
 {
     Write("ZaDuzed_Simple.ini", PreparedConfig());
-    Write("config/wide.ini", Utf16Bytes("[Main]\r\nTitle=Wide\r\n", false));
+    Write("config/wide.ini", Utf16Bytes("[Main]\r\nTitle=Wide\r\n", false, false));
     NamePath(File("ZaDuzed_Simple.ini"));
     Start();
     driver->Expect(IDD_SELECT_CONFIG, [&](DialogProbe& p) {
@@ -119,4 +119,42 @@ TEST_F(StartUpTest, OpeningAFileThatHoldsNoDesignKeepsTheDesignInTheWindow)
     EXPECT_EQ(window->GetDlgItem(IDC_EDIT_TITLE)->GetWindowText(), "Prepared");
     EXPECT_EQ(g_strConfigPath, File("ZaDuzed_Simple.ini"));
     EXPECT_EQ(Ini(ConfigPathIni(), "Main", "Config_Path"), File("ZaDuzed_Simple.ini"));
+}
+
+// A path file and a design that a Windows editor saved as "Unicode" are read as the text they are.
+TEST_F(StartUpTest, APathFileAndADesignSavedAsUnicodeStartAsWritten)
+{
+    for (const bool bigEndian : {false, true}) {
+        SCOPED_TRACE(bigEndian ? "big-endian" : "little-endian");
+        Write("design.ini", Utf16Bytes(PreparedConfig(), bigEndian));
+        Write("config/config_path.ini",
+              Utf16Bytes("[Main]\r\nConfig_Path=" + File("design.ini") + "\r\nStartShow=0\r\n", bigEndian));
+        Start();
+        EXPECT_TRUE(boxes->Shown().empty());
+        EXPECT_EQ(g_strConfigPath, File("design.ini"));
+        EXPECT_EQ(window->m_listClasses.GetItemCount(), 3);
+        EXPECT_EQ(window->GetDlgItem(IDC_EDIT_TITLE)->GetWindowText(), "Prepared");
+        EXPECT_EQ(window->m_listClasses.GetItemText(0, kCellTitle), "工作");
+        window.reset();
+    }
+}
+
+// Automatic writes never replace a path file that could not be read: it stays byte for byte.
+TEST_F(StartUpTest, APathFileThatCouldNotBeReadIsNeverRewritten)
+{
+    const std::string paths = "[Main]\r\nConfig_Path=" + File("ZaDuzed_Simple.ini") + "\r\nStartShow=0\r\n";
+    Write("ZaDuzed_Simple.ini", PreparedConfig());
+    for (const std::string& unread : {Utf16Bytes(paths, false, false), paths + std::string(platform::kMaxProfileFileBytes, ';')}) {
+        Write("config/config_path.ini", unread);
+        driver->Expect(IDD_WELCOME, [](DialogProbe& p) { p.Click(IDC_BUTTON_NEXT); });
+        Start();
+        driver->Expect(IDD_SELECT_CONFIG, [&](DialogProbe& p) {
+            p.Type(IDC_CONFIG_PATH, File("ZaDuzed_Simple.ini").c_str());
+            p.Click(IDC_CONFIG_OK);
+        });
+        window->SendMessage(WM_COMMAND, MAKEWPARAM(ID_TOOLBAR_OPEN, BN_CLICKED), 0);
+        EXPECT_EQ(window->m_listClasses.GetItemCount(), 3) << "opened";
+        window.reset();
+        EXPECT_TRUE(Read("config/config_path.ini") == unread) << "the file is as it was";
+    }
 }
