@@ -5,6 +5,7 @@
 #include "platform/ProfileMarker.h"
 #include "support/Gb18030Characters.h"
 #include "support/OwnFileMarks.h"
+#include "support/Utf16Bytes.h"
 
 #include <gtest/gtest.h>
 #include <map>
@@ -94,6 +95,10 @@ TEST(OwnFileMarks, TheMarkIsKeptOutOfTheTextAndNeverDoubled)
     const auto reencoded = DecodeProfileText("\xEF\xBB\xBF" + kProfileMarkerLine + "[Main]\r\nA=学\r\n");
     EXPECT_EQ(reencoded.utf8, "[Main]\r\nA=学\r\n");
     EXPECT_EQ(reencoded.encoding, DiskEncoding::Utf8);
+    for (const bool bigEndian : {false, true})
+        EXPECT_EQ(DecodeProfileText(Utf16Bytes(kProfileMarkerLine + "[Main]\r\nA=学\r\n", bigEndian)).utf8,
+                  "[Main]\r\nA=学\r\n")
+            << "saved again as UTF-16";
     // Only a whole first line is the mark; a comment that merely starts like it stays a line.
     EXPECT_EQ(DecodeProfileText("; -*- coding: gb18030 -*- mine\n[Main]\n").utf8,
               "; -*- coding: gb18030 -*- mine\n[Main]\n");
