@@ -238,6 +238,8 @@ public:
                                       const std::string& rsidR, const std::string& rsidRDefault,
                                       const std::string& rsidP);
     // The six pieces of a caption line: M1, head, number 1, number 2, M2 followed by M3, tail.
+    // A marker the line does not hold is no cut: its piece is empty, and head, M1, number 1,
+    // M2 + M3, number 2 and tail, joined in that order, always give the whole line.
     static std::array<std::string, 6> SplitTextRuns(std::string_view m1, std::string_view m2, std::string_view m3,
                                                      std::string_view m4, std::string_view m5,
                                                      std::string_view text);
