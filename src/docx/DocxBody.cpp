@@ -37,7 +37,7 @@ class BodyWriter {
 public:
     BodyWriter(CDocxBuilder& builder, const DocxRunDesign& design, const std::string& documentPath)
         : m_builder(builder), m_design(design), m_format(design.pageFormat), m_out(documentPath),
-          m_year(CDocxBuilder::GetCurrentYear())
+          m_year(design.year)
     {
     }
 
@@ -104,9 +104,9 @@ public:
         m_labels = &labels;
         m_daysLeftInStartMonth = MonthLength(0) - m_design.range.firstDay + 1;
         m_quarterLevel = std::to_string(std::max(1, ParseInt(m_format.Months_Grade)) - 1);
-        m_bookmarkId = CDocxBuilder::GetDaysOfCurrentYear() + 1;
+        m_bookmarkId = CDocxBuilder::GetDaysInYear(m_year) + 1;
         CDocxBuilder::GetQuarterSpans(m_quarters, m_design.range.firstMonth, m_design.range.lastMonth,
-                                      m_design.range.firstDay);
+                                      m_design.range.firstDay, m_year);
         m_addingText = m_design.addText.AddText == 1;
         for (const std::string& line : lines)
             Day(line);

@@ -147,8 +147,9 @@ TEST(YearCalendarLabels, UnknownStylesFallBackAndMonthNamesFollowTheFormat)
 {
     EXPECT_EQ(W::GetWeekdayNames(3), W::GetWeekdayLetters(0));
     EXPECT_EQ(W::GetWeekdayNames(7)[1], "星期一");
-    EXPECT_EQ(W::GetMonthNames("%B", 1)[11], "DECEMBER");
-    EXPECT_EQ(W::GetMonthNames("%m月", 0)[1], "02月");
+    EXPECT_EQ(W::GetMonthNames("%B", 1, 2026)[11], "DECEMBER");
+    EXPECT_EQ(W::GetMonthNames("%m月", 0, 2026)[1], "02月");
+    EXPECT_EQ(W::GetMonthNames("%b %Y", 0, 2031)[0], "Jan 2031");
 }
 
 TEST(YearCalendar, QuarterTablesFollowTheLimitsAndAlwaysHoldTheRange)
