@@ -231,7 +231,7 @@ private:
         EmptyParagraph();
         m_out.Add(m_builder.GetAddedTextParagraphXml(
             m_design.textLines[static_cast<size_t>(m_textLine)].text, text.FontName.str(), text.FontSizeCopy.str(),
-            text.FontColor.str(), text.BackgroundColor_Check == 1 ? text.BackgroundColor.str() : std::string(),
+            text.FontColor.str(), text.BackgroundColor.str(),
             text.FontBold, text.FontItalic, text.FontUnderline, Rsid(1), Rsid(2), Rsid(3), m_design.textTable));
     }
 
