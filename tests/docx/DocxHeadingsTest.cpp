@@ -186,9 +186,8 @@ TEST(DocxHeadings, SplitCaptionShowsTheWholeLineWhenHalfOfACaptionIsEmpty)
         captions.HadBeenDays = c.texts[2];
         captions.HadBeenDays_Back = c.texts[3];
         captions.WeekEnd = c.texts[4];
-        EXPECT_EQ(ColouredTexts(builder.GetHyperlinkRunXml("000000", "28", "Tahoma", 1, 0, 0, 1, c.caption, captions, 1)),
-                  c.runs)
-            << c.caption;
+        const std::string xml = builder.GetHyperlinkRunXml("000000", "28", "Tahoma", 1, 0, 0, 1, c.caption, captions, 1);
+        EXPECT_EQ(ColouredTexts(xml), c.runs) << c.caption;
     }
 }
 

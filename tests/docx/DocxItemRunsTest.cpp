@@ -144,7 +144,9 @@ TEST(DocxItemRuns, CaptionLineSplitsIntoSixPieces)
     };
     const std::array<std::string_view, 5> both = {" [ 还剩", " 天 ]", " [ 第", " 天 ]", " 周末"};
     const Case cases[] = {
-        {both, "03-01 [ 还剩 5 天 ] [ 第 3 天 ] 周末", {" [ 还剩", "03-01", " 5", " 3", " 天 ] [ 第", " 天 ] 周末"}},
+        {both,
+         "03-01 [ 还剩 5 天 ] [ 第 3 天 ] 周末",
+         {" [ 还剩", "03-01", " 5", " 3", " 天 ] [ 第", " 天 ] 周末"}},
         // Markers the line does not hold are not shown.
         {both, "03-02 Sat", {"", "03-02 Sat", "", "", "", ""}},
         {both, "03-02 Sat 周末", {"", "03-02 Sat", "", "", "", " 周末"}},
@@ -158,7 +160,9 @@ TEST(DocxItemRuns, CaptionLineSplitsIntoSixPieces)
         {{" (", "", " [ 第", " 天 ]", " 周末"},
          "03-15 ( 26 [ 第 3 天 ] 周末",
          {" (", "03-15", " 26", " 3", " [ 第", " 天 ] 周末"}},
-        {{" [ 还剩", " 天 ]", " #", "", ""}, "03-15 [ 还剩 26 天 ] # 3", {" [ 还剩", "03-15", " 26", " 3", " 天 ] #", ""}},
+        {{" [ 还剩", " 天 ]", " #", "", ""},
+         "03-15 [ 还剩 26 天 ] # 3",
+         {" [ 还剩", "03-15", " 26", " 3", " 天 ] #", ""}},
         {{"", " days left", " [ 第", " 天 ]", ""},
          "03-15 26 days left [ 第 3 天 ]",
          {"", "03-15 26 days left", "", " 3", " [ 第", " 天 ]"}},
@@ -169,8 +173,8 @@ TEST(DocxItemRuns, CaptionLineSplitsIntoSixPieces)
     }
     // No piece is cut short, however long.
     const std::string longDate(300, 'd');
-    EXPECT_EQ(B::SplitTextRuns(both[0], both[1], both[2], both[3], both[4], longDate + " [ 还剩 5 天 ] [ 第 3 天 ]")[1],
-              longDate);
+    const std::string longLine = longDate + " [ 还剩 5 天 ] [ 第 3 天 ]";
+    EXPECT_EQ(B::SplitTextRuns(both[0], both[1], both[2], both[3], both[4], longLine)[1], longDate);
     EXPECT_TRUE(B::ContainsText("周", "周末"));
     EXPECT_FALSE(B::ContainsText("", "周末"));
     EXPECT_FALSE(B::ContainsText("x", "周末"));
