@@ -6,7 +6,7 @@
 #include "platform/WinTypes.h"
 
 extern int g_nDayCount;              // diary days of the date range
-extern int g_nCurrentYear;
+extern int g_nCurrentYear;           // taken at start-up, then with each run's design
 extern CString g_strOutFolder;       // the output folder
 extern BYTE g_nSaveConfirmChoice;    // 1: save before generating, 0: generate at once
 

@@ -108,6 +108,7 @@ void CForm_SetWord::OnButtonGenerate()
     run->job.programFolder = g_strExeFolder.str();
     run->job.outFolder = g_strOutFolder.str();
     run->job.design = BuildRunDesign(ReadClassListModel(), ReadOutlineLevels());
+    g_nCurrentYear = run->job.design.year;
     const GenerationStatus prepared = PrepareGeneration(run->job);
     if (prepared != GenerationStatus::Done) {
         CString message;

@@ -37,7 +37,7 @@ class BodyWriter {
 public:
     BodyWriter(CDocxBuilder& builder, const DocxRunDesign& design, const std::string& documentPath)
         : m_builder(builder), m_design(design), m_format(design.pageFormat), m_out(documentPath),
-          m_year(CDocxBuilder::GetCurrentYear())
+          m_year(design.year)
     {
     }
 
@@ -104,9 +104,9 @@ public:
         m_labels = &labels;
         m_daysLeftInStartMonth = MonthLength(0) - m_design.range.firstDay + 1;
         m_quarterLevel = std::to_string(std::max(1, ParseInt(m_format.Months_Grade)) - 1);
-        m_bookmarkId = CDocxBuilder::GetDaysOfCurrentYear() + 1;
+        m_bookmarkId = CDocxBuilder::GetDaysInYear(m_year) + 1;
         CDocxBuilder::GetQuarterSpans(m_quarters, m_design.range.firstMonth, m_design.range.lastMonth,
-                                      m_design.range.firstDay);
+                                      m_design.range.firstDay, m_year);
         m_addingText = m_design.addText.AddText == 1;
         for (const std::string& line : lines)
             Day(line);
@@ -231,7 +231,7 @@ private:
         EmptyParagraph();
         m_out.Add(m_builder.GetAddedTextParagraphXml(
             m_design.textLines[static_cast<size_t>(m_textLine)].text, text.FontName.str(), text.FontSizeCopy.str(),
-            text.FontColor.str(), text.BackgroundColor_Check == 1 ? text.BackgroundColor.str() : std::string(),
+            text.FontColor.str(), text.BackgroundColor.str(),
             text.FontBold, text.FontItalic, text.FontUnderline, Rsid(1), Rsid(2), Rsid(3), m_design.textTable));
     }
 

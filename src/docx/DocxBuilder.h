@@ -66,6 +66,7 @@ public:
     const std::vector<int>& ListStyles() const { return m_listStyles; }
 
     static bool AppendToFile(const std::string& path, std::string_view text);
+    // The clock's year. A run reads it once, as its design is gathered, and uses that year throughout.
     static int GetCurrentYear();
 
     static std::string ReplaceAll(std::string text, std::string_view from, std::string_view to);
@@ -95,10 +96,12 @@ public:
     static int GetQuarterOfMonth(int month);
     static int GetMonthPosInQuarter(int month);
     static int GetMonthInQuarter(int month);
-    static int GetDaysInQuarter(int quarter);
+    // Day counts in the year given: a run passes its own, never the clock's.
+    static int GetDaysInQuarter(int quarter, int year);
     // Days from firstDay of the month through the end of its quarter, both included.
-    static int GetDaysLeftInQuarter(int month, int firstDay);
-    static int GetQuarterSpans(std::vector<QuarterSpan>& spans, int firstMonth, int lastMonth, int firstDay);
+    static int GetDaysLeftInQuarter(int month, int firstDay, int year);
+    static int GetQuarterSpans(std::vector<QuarterSpan>& spans, int firstMonth, int lastMonth, int firstDay,
+                               int year);
     static int CountDaysBetween(int year, int firstMonth, int lastMonth, int firstDay, int lastDay);
 
     // Weekday 0 = Sunday; ticked means the weekday's days get a diary page (g_abUncheckedWeek).
@@ -122,14 +125,15 @@ public:
 
     // Both return 0, or -1 when the file could not be written.
     static int WriteMonthTemplateFile(const std::string& path, const std::string& monthFormat, int firstMonth,
-                                      int lastMonth, BYTE upper);
+                                      int lastMonth, BYTE upper, int year);
     static int WriteDateTemplateFile(const std::string& path, const std::string& dayFormat, BYTE daysLeft,
                                      const std::string& daysLeftPrefix, const std::string& daysLeftSuffix,
                                      const std::string& weekendText, int year, BYTE weekNumber, int startMonth,
                                      int endMonth, int startDay, int endDay, int dayNumber,
                                      const std::string& dayNumberPrefix, const std::string& dayNumberSuffix);
+    // The months of the year given, each on today's day of the month.
     static std::vector<std::string> BuildMonthLabels(const std::string& monthFormat, int firstMonth, int lastMonth,
-                                                     BYTE upper);
+                                                     BYTE upper, int year);
     // One line per day of the range: the caption and a marker, "1" for a ticked day, else "0".
     static std::vector<std::string> BuildDayCaptions(const std::string& dayFormat, BYTE daysLeft,
                                                      const std::string& daysLeftPrefix,
@@ -238,6 +242,8 @@ public:
                                       const std::string& rsidR, const std::string& rsidRDefault,
                                       const std::string& rsidP);
     // The six pieces of a caption line: M1, head, number 1, number 2, M2 followed by M3, tail.
+    // A marker the line does not hold is no cut: its piece is empty, and head, M1, number 1,
+    // M2 + M3, number 2 and tail, joined in that order, always give the whole line.
     static std::array<std::string, 6> SplitTextRuns(std::string_view m1, std::string_view m2, std::string_view m3,
                                                      std::string_view m4, std::string_view m5,
                                                      std::string_view text);

@@ -1,5 +1,5 @@
 // Calendar arithmetic of the generator: quarters, day counts over a range, the weekday filter.
-// The diary is always made for the current year.
+// The diary is made for one year, which a run reads once and hands to every count.
 #include "docx/DocxBuilder.h"
 
 #include "settings/CivilDate.h"
@@ -12,11 +12,6 @@ namespace {
 bool IsMonth(int month)
 {
     return month >= 1 && month <= 12;
-}
-
-int MonthLength(int month)
-{
-    return civil::DaysInMonth(CDocxBuilder::GetCurrentYear(), month);
 }
 
 } // namespace
@@ -37,10 +32,10 @@ int CDocxBuilder::GetMonthInQuarter(int month)
     return place == 0 ? 3 : place;
 }
 
-int CDocxBuilder::GetDaysInQuarter(int quarter)
+int CDocxBuilder::GetDaysInQuarter(int quarter, int year)
 {
     switch (quarter) {
-    case 1: return civil::IsLeapYear(GetCurrentYear()) ? 91 : 90;
+    case 1: return civil::IsLeapYear(year) ? 91 : 90;
     case 2: return 91;
     case 3:
     case 4: return 92;
@@ -48,18 +43,19 @@ int CDocxBuilder::GetDaysInQuarter(int quarter)
     }
 }
 
-int CDocxBuilder::GetDaysLeftInQuarter(int month, int firstDay)
+int CDocxBuilder::GetDaysLeftInQuarter(int month, int firstDay, int year)
 {
-    int days = MonthLength(month) - firstDay + 1;
+    int days = civil::DaysInMonth(year, month) - firstDay + 1;
     const int place = GetMonthInQuarter(month);
     if (place <= 2)
-        days += MonthLength(month + 1);
+        days += civil::DaysInMonth(year, month + 1);
     if (place == 1)
-        days += MonthLength(month + 2);
+        days += civil::DaysInMonth(year, month + 2);
     return days;
 }
 
-int CDocxBuilder::GetQuarterSpans(std::vector<QuarterSpan>& spans, int firstMonth, int lastMonth, int firstDay)
+int CDocxBuilder::GetQuarterSpans(std::vector<QuarterSpan>& spans, int firstMonth, int lastMonth, int firstDay,
+                                  int year)
 {
     const int first = GetQuarterOfMonth(firstMonth);
     const int last = GetQuarterOfMonth(lastMonth);
@@ -70,9 +66,9 @@ int CDocxBuilder::GetQuarterSpans(std::vector<QuarterSpan>& spans, int firstMont
     int offset = 0;
     for (int quarter = first; quarter <= last; ++quarter) {
         if (quarter == first + 1)
-            offset = GetDaysLeftInQuarter(firstMonth, firstDay);
+            offset = GetDaysLeftInQuarter(firstMonth, firstDay, year);
         else if (quarter > first + 1)
-            offset += GetDaysInQuarter(quarter - 1);
+            offset += GetDaysInQuarter(quarter - 1, year);
         spans.push_back({offset, quarter});
     }
     return 0;

@@ -55,9 +55,17 @@ std::optional<std::string_view> Before(std::string_view text, std::string_view m
     return text.substr(0, at);
 }
 
-std::string_view From(std::string_view text, size_t position)
+// Length of the number a caption text starts with: up to its suffix where the text holds it,
+// else the blank and the digits the caption writer put there (a suffix may be empty).
+size_t NumberLength(std::string_view text, std::string_view suffix)
 {
-    return position < text.size() ? text.substr(position) : std::string_view();
+    if (auto number = Before(text, suffix))
+        return number->size();
+    const size_t blank = text.starts_with(' ') ? 1 : 0;
+    size_t length = blank;
+    while (length < text.size() && text[length] >= '0' && text[length] <= '9')
+        ++length;
+    return length > blank ? length : 0;
 }
 
 } // namespace
@@ -257,18 +265,25 @@ std::array<std::string, 6> CDocxBuilder::SplitTextRuns(std::string_view m1, std:
         head = *part3;
     else if (auto part5 = Before(text, m5))
         head = *part5;
-    const std::string_view rest = From(text, head.size() + m1.size());
-    const std::string_view number1 = Before(rest, m2).value_or(std::string_view());
-    const std::string link = std::string(m2) + std::string(m3);
-    std::string_view after;
-    std::string_view number2;
-    const size_t linkAt = link.empty() ? std::string_view::npos : rest.find(link);
-    if (linkAt != std::string_view::npos) {
-        after = rest.substr(linkAt + link.size());
-        number2 = Before(after, m4).value_or(std::string_view());
+    // Cut only at markers the text holds, so that the pieces always make up the whole text.
+    std::string_view rest = text.substr(head.size());
+    const auto take = [&rest](size_t length) {
+        const std::string_view piece = rest.substr(0, length);
+        rest.remove_prefix(piece.size());
+        return std::string(piece);
+    };
+    std::array<std::string, 6> pieces;
+    if (!m1.empty() && rest.starts_with(m1)) {
+        pieces[0] = take(m1.size());
+        pieces[2] = take(NumberLength(rest, m2));
     }
-    const std::string_view tail = From(after, number2.size());
-    return {std::string(m1), std::string(head), std::string(number1), std::string(number2), link, std::string(tail)};
+    if (auto beforeM3 = Before(rest, m3)) {
+        pieces[4] = take(beforeM3->size() + m3.size());
+        pieces[3] = take(NumberLength(rest, m4));
+    }
+    pieces[1] = std::string(head);
+    pieces[5] = std::string(rest);
+    return pieces;
 }
 
 std::string CDocxBuilder::GetHyperlinkStyledRunXml(const std::string& color, const std::string& size,

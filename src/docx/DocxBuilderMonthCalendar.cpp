@@ -300,7 +300,7 @@ void CDocxTableWriter::AppendMonthCalendarXml(std::string& xml, const std::strin
     const Rsids rsids{r1, r2, r3, r5};
     DayCycle cycle;
     const std::string daySize = DoubledSize(settings.FontSize_Day.str());
-    const std::vector<std::string> labels = GetMonthNames(style.MonthFormat.str(), monthUpper);
+    const std::vector<std::string> labels = GetMonthNames(style.MonthFormat.str(), monthUpper, year);
     DocxCalendarModel model;
     BuildCalendarModel(year, model, range.firstMonth, range.lastMonth, range.firstDay, range.lastDay);
     const MonthRowStyle dayRow = DayRowStyle(style, settings, twoDigits);

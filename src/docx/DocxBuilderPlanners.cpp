@@ -116,8 +116,8 @@ void CDocxTableWriter::AppendYearPlannerXml(std::string& xml, const YearPlannerS
     xml += "</w:tblGrid>";
 
     const std::vector<std::string> labels =
-        count > 6 ? GetMonthNames(s.MonthFormat_For1PageYearPlanner.str(), s.YearPlanner1Page_MonthUppercase)
-                  : GetMonthNames(style.MonthFormat.str(), monthUpper);
+        count > 6 ? GetMonthNames(s.MonthFormat_For1PageYearPlanner.str(), s.YearPlanner1Page_MonthUppercase, year)
+                  : GetMonthNames(style.MonthFormat.str(), monthUpper, year);
     AppendYearPlannerLabelRow(xml, look, s, labels, first, end, width, s.color_for_weekname_font.str());
 
     const auto letters = GetWeekdayNames(3);
@@ -179,7 +179,7 @@ void CDocxTableWriter::AppendQuarterPlannerXml(std::string& xml, const YearPlann
     }
     xml += "</w:tblGrid>";
 
-    const std::vector<std::string> labels = GetMonthNames(style.MonthFormat.str(), monthUpper);
+    const std::vector<std::string> labels = GetMonthNames(style.MonthFormat.str(), monthUpper, year);
     xml += kRowStart;
     for (int month = first; month < end; ++month) {
         AppendPlannerCellXml(xml, Label(labels, month), s.color_for_month_bk.str(), s.color_for_month_font.str(), font,
@@ -293,7 +293,7 @@ void CDocxTableWriter::GetMonthDays(std::array<PlannerMonth, 12>& months, int ye
         PlannerMonth& days = months[static_cast<size_t>(month - 1)];
         days.clear();
         for (int day = 1; day <= civil::DaysInMonth(year, month); ++day)
-            days.push_back({day, CDocxBuilder::GetWeekday(year, month, day)});
+            days.push_back({day, GetWeekday(year, month, day)});
     }
 }
 
@@ -304,11 +304,11 @@ int CDocxTableWriter::GetAlignedMonthDays(std::vector<PlannerMonth>& months, int
     end = std::min(end, kMonths);
     int lowest = 6;
     for (int month = first; month < end; ++month)
-        lowest = std::min(lowest, CDocxBuilder::GetWeekday(year, month + 1, 1));
+        lowest = std::min(lowest, GetWeekday(year, month + 1, 1));
     for (int month = first; month < end; ++month) {
-        PlannerMonth days(static_cast<size_t>(CDocxBuilder::GetWeekday(year, month + 1, 1) - lowest));
+        PlannerMonth days(static_cast<size_t>(GetWeekday(year, month + 1, 1) - lowest));
         for (int day = 1; day <= civil::DaysInMonth(year, month + 1); ++day)
-            days.push_back({day, CDocxBuilder::GetWeekday(year, month + 1, day)});
+            days.push_back({day, GetWeekday(year, month + 1, day)});
         months.push_back(std::move(days));
     }
     return lowest;

@@ -51,16 +51,17 @@ std::string Caption(const std::string& prefix, int number, const std::string& su
 } // namespace
 
 int CDocxBuilder::WriteMonthTemplateFile(const std::string& path, const std::string& monthFormat, int firstMonth,
-                                         int lastMonth, BYTE upper)
+                                         int lastMonth, BYTE upper, int year)
 {
-    return WriteLines(path, BuildMonthLabels(monthFormat, firstMonth, lastMonth, upper), "\r\n", Echo::Yes);
+    return WriteLines(path, BuildMonthLabels(monthFormat, firstMonth, lastMonth, upper, year), "\r\n", Echo::Yes);
 }
 
 std::vector<std::string> CDocxBuilder::BuildMonthLabels(const std::string& monthFormat, int firstMonth,
-                                                        int lastMonth, BYTE upper)
+                                                        int lastMonth, BYTE upper, int year)
 {
     std::vector<std::string> labels;
     std::tm time = platform::LocalTime(platform::Now());
+    time.tm_year = year - 1900;
     for (int month = firstMonth; month <= lastMonth; ++month) {
         time.tm_mon = month - 1;
         const std::string label = platform::FormatTime(monthFormat.c_str(), time, kMonthLabelLength);
@@ -90,12 +91,11 @@ std::vector<std::string> CDocxBuilder::BuildDayCaptions(const std::string& dayFo
                                                         int dayNumber, const std::string& dayNumberPrefix,
                                                         const std::string& dayNumberSuffix)
 {
-    const int year0 = GetCurrentYear();
-    const int count = CountDaysBetween(year0, startMonth, endMonth, startDay, endDay);
+    const int count = CountDaysBetween(year, startMonth, endMonth, startDay, endDay);
     std::vector<MonthDay> days;
     int total = 0;   // ticked days of the range: the base of the days-left caption
     for (int n = startDay; n < startDay + count; ++n) {
-        const MonthDay date = DayOffsetToMonthDay(year0, n, startMonth, endMonth);
+        const MonthDay date = DayOffsetToMonthDay(year, n, startMonth, endMonth);
         if (date.month == 0)
             break;
         days.push_back(date);

@@ -178,20 +178,32 @@ bool HoldsRangeDay(const DocxCalendarModel& model, size_t group)
 
 } // namespace
 
+int CDocxTableWriter::GetWeekday(int year, int month, int day)
+{
+    return civil::WeekdayOf(year, month, day);
+}
+
+bool CDocxTableWriter::IsLeapYear(int year)
+{
+    return civil::IsLeapYear(year);
+}
+
 void CDocxTableWriter::FixFebruary(std::array<int, 12>& monthLengths, int year)
 {
-    monthLengths[1] = civil::IsLeapYear(year) ? 29 : 28;
+    monthLengths[1] = IsLeapYear(year) ? 29 : 28;
 }
 
 void CDocxTableWriter::BuildCalendarModel(int year, DocxCalendarModel& model, int firstMonth, int lastMonth,
                                           int firstDay, int lastDay)
 {
+    std::array<int, 12> monthLengths = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    FixFebruary(monthLengths, year);
     int dayOfYear = 0;
     int rangeDays = 0;
     for (int index = 0; index < kMonths; ++index) {
         const int month = index + 1;
-        const int length = civil::DaysInMonth(year, month);
-        const int leadingBlanks = CDocxBuilder::GetWeekday(year, month, 1);
+        const int length = monthLengths[static_cast<size_t>(index)];
+        const int leadingBlanks = GetWeekday(year, month, 1);
         DocxCalendarMonth& weeks = model[static_cast<size_t>(index)];
         for (int position = 0; position < kCellsPerMonth; ++position) {
             DocxDayCell& cell = weeks[static_cast<size_t>(position / 7)][static_cast<size_t>(position % 7)];
@@ -229,7 +241,7 @@ void CDocxTableWriter::AppendYearCalendarXml(std::string& xml, const std::string
 {
     DocxCalendarModel model;
     BuildCalendarModel(year, model, range.firstMonth, range.lastMonth, range.firstDay, range.lastDay);
-    const std::vector<std::string> names = GetMonthNames(style.MonthFormat.str(), upper);
+    const std::vector<std::string> names = GetMonthNames(style.MonthFormat.str(), upper, year);
     const Rsids rsids{r1, r2, r3, r5};
     for (size_t group = 0; group < 4; ++group) {
         const int quarter = static_cast<int>(group) + 1;
@@ -239,9 +251,9 @@ void CDocxTableWriter::AppendYearCalendarXml(std::string& xml, const std::string
     }
 }
 
-std::vector<std::string> CDocxTableWriter::GetMonthNames(const std::string& format, BYTE upper)
+std::vector<std::string> CDocxTableWriter::GetMonthNames(const std::string& format, BYTE upper, int year)
 {
-    return CDocxBuilder::BuildMonthLabels(format, 1, kMonths, upper);
+    return CDocxBuilder::BuildMonthLabels(format, 1, kMonths, upper, year);
 }
 
 std::array<std::string, 7> CDocxTableWriter::GetWeekdayLetters(int style)

@@ -32,6 +32,9 @@ struct DocxRunDesign {
     CalendarStyle calendarStyle;
     BYTE monthUpper = 0;
     MonthCalendarSettings monthCalendar;
+    // The year the diary is made for: the clock is read once, as the design is gathered, so a
+    // run that crosses midnight of 31 December keeps to one year.
+    int year = 0;
     YearPlannerSettings yearPlanner;
     // Quarters 1..4 of the yearly calendar; 0 and 4 show the whole year.
     int nFirstQuarter = 0;

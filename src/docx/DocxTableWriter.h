@@ -111,6 +111,9 @@ public:
     // lastMonth get bookmark numbers 1, 2, ... in date order (months 1..12).
     static void BuildCalendarModel(int year, DocxCalendarModel& model, int firstMonth, int lastMonth, int firstDay,
                                    int lastDay);
+    // Weekday 0 (Sunday) to 6; a day past its month's end counts on into the next month.
+    static int GetWeekday(int year, int month, int day);
+    static bool IsLeapYear(int year);
     // Sets February of a table of the twelve month lengths to 29 or 28 days for the year.
     static void FixFebruary(std::array<int, 12>& monthLengths, int year);
     // One table per quarter group, for the run's date range. Groups firstQuarter - 1 .. lastQuarter - 1 are written (0 and 4:
@@ -125,8 +128,8 @@ public:
                                       const std::string& r3, const std::string& r5, int dayWidth, int year,
                                       BYTE twoDigits, const CalendarStyle& style, BYTE upper, int firstQuarter,
                                       int lastQuarter, const DocxDateRange& range);
-    // The twelve month labels by a strftime format, upper-cased when upper is 1.
-    static std::vector<std::string> GetMonthNames(const std::string& format, BYTE upper);
+    // The twelve month labels of the year by a strftime format, upper-cased when upper is 1.
+    static std::vector<std::string> GetMonthNames(const std::string& format, BYTE upper, int year);
     // Sunday first: style 0 "S", "M", ...; any other style "日", "一", ...
     static std::array<std::string, 7> GetWeekdayLetters(int style);
     // Sunday first: 0 English names, 1 the same upper-cased, 3 one letter, any other Chinese names.

@@ -165,6 +165,22 @@ TEST_F(DocxRunTest, AddedTextRunsOutOrLoops)
     EXPECT_LT(At(doc, DateBookmark(4)), At(doc, "Line one", At(doc, "Line three")));
 }
 
+// The motto's background is the stored colour; its check box only decides what the dialog stores.
+TEST_F(DocxRunTest, AddedTextShowsItsStoredBackground)
+{
+    for (const BYTE check : {BYTE{0}, BYTE{1}}) {
+        m_design.addText.AddText = 1;
+        m_design.addText.BackgroundColor = "F2E6D9";
+        m_design.addText.BackgroundColor_Check = check;
+        m_design.textLines = {{1, "Motto", 5}};
+        WriteTemplates(1, 5, 1, 6);
+        ASSERT_EQ(Run(), DocxRunStatus::Done);
+        EXPECT_EQ(Occurrences(Document(), "w:fill=\"F2E6D9\""), 1u) << int(check);
+        TearDown();
+        SetUp();
+    }
+}
+
 TEST_F(DocxRunTest, EveryDateLineIsADayHoweverShort)
 {
     WriteTemplates(1, 1, 1, 4);

@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <regex>
 
 using B = CDocxBuilder;
@@ -153,6 +154,41 @@ TEST(DocxHeadings, SplitCaptionGetsOneStyledRunPerPieceInReadingOrder)
               split);
     EXPECT_EQ(ColouredTexts(builder.GetHyperlinkRunXml("000000", "28", "Tahoma", 1, 0, 0, 1, caption, captions, 0)),
               std::vector<std::string>{"000000:" + caption});
+}
+
+TEST(DocxHeadings, SplitCaptionShowsTheWholeLineWhenHalfOfACaptionIsEmpty)
+{
+    struct Case {
+        std::array<const char*, 5> texts;   // RestDay, RestDay_Back, HadBeenDays, HadBeenDays_Back, WeekEnd
+        std::string caption;
+        std::vector<std::string> runs;
+    };
+    const Case cases[] = {
+        {{" (", "", "", "", " - weekend"},
+         "Sunday, 15 March ( 26 - weekend",
+         {"000000:Sunday, 15 March", "808080: (", "FF0000: 26", "808080: - weekend"}},
+        {{" (", "", " [ 第", " 天 ]", " 周末"},
+         "03-15 ( 26 [ 第 3 天 ] 周末",
+         {"000000:03-15", "808080: (", "FF0000: 26", "808080: [ 第", "0000FF: 3", "808080: 天 ] 周末"}},
+        {{" [ 还剩", " 天 ]", " #", "", ""},
+         "03-15 [ 还剩 26 天 ] # 3",
+         {"000000:03-15", "808080: [ 还剩", "FF0000: 26", "808080: 天 ] #", "0000FF: 3"}},
+        {{" [ 还剩", " 天 ]", "", " days in", " 周末"},
+         "03-15 [ 还剩 26 天 ] 3 days in 周末",
+         {"000000:03-15", "808080: [ 还剩", "FF0000: 26", "808080: 天 ] 3 days in 周末"}},
+        {{" [ 还剩", " 天 ]", " [ 第", " 天 ]", " 周末"}, "03-14 周末", {"000000:03-14", "808080: 周末"}},
+    };
+    const B builder;
+    for (const Case& c : cases) {
+        DayCaptionSettings captions = Captions(1);
+        captions.RestDay = c.texts[0];
+        captions.RestDay_Back = c.texts[1];
+        captions.HadBeenDays = c.texts[2];
+        captions.HadBeenDays_Back = c.texts[3];
+        captions.WeekEnd = c.texts[4];
+        const std::string xml = builder.GetHyperlinkRunXml("000000", "28", "Tahoma", 1, 0, 0, 1, c.caption, captions, 1);
+        EXPECT_EQ(ColouredTexts(xml), c.runs) << c.caption;
+    }
 }
 
 TEST(DocxHeadings, CaptionsWithMarkupStillGiveWellFormedXml)

@@ -7,6 +7,9 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <string_view>
+
 using B = CDocxBuilder;
 
 namespace {
@@ -133,19 +136,45 @@ TEST(DocxItemRuns, TitleParagraphStartsItsTextOnANewLine)
 
 TEST(DocxItemRuns, CaptionLineSplitsIntoSixPieces)
 {
-    const auto split = [](std::string_view text) {
-        return B::SplitTextRuns(" [ 还剩", " 天 ]", " [ 第", " 天 ]", " 周末", text);
+    using Pieces = std::array<std::string, 6>;
+    struct Case {
+        std::array<std::string_view, 5> markers;   // days left before and after, day number before and after, weekend
+        std::string_view text;
+        Pieces pieces;   // M1, head, days left, day number, M2 + M3, tail
     };
-    EXPECT_EQ(split("03-01 [ 还剩 5 天 ] [ 第 3 天 ] 周末"),
-              (std::array<std::string, 6>{" [ 还剩", "03-01", " 5", " 3", " 天 ] [ 第", " 天 ] 周末"}));
-    EXPECT_EQ(split("03-02 Sat"), (std::array<std::string, 6>{" [ 还剩", "03-02 Sat", "", "", " 天 ] [ 第", ""}));
-    EXPECT_EQ(split("03-02 Sat 周末"),
-              (std::array<std::string, 6>{" [ 还剩", "03-02 Sat", "", "", " 天 ] [ 第", ""}));
-    EXPECT_EQ(B::SplitTextRuns("", "", "", "", "", "plain"),
-              (std::array<std::string, 6>{"", "plain", "", "", "", ""}));
+    const std::array<std::string_view, 5> both = {" [ 还剩", " 天 ]", " [ 第", " 天 ]", " 周末"};
+    const Case cases[] = {
+        {both,
+         "03-01 [ 还剩 5 天 ] [ 第 3 天 ] 周末",
+         {" [ 还剩", "03-01", " 5", " 3", " 天 ] [ 第", " 天 ] 周末"}},
+        // Markers the line does not hold are not shown.
+        {both, "03-02 Sat", {"", "03-02 Sat", "", "", "", ""}},
+        {both, "03-02 Sat 周末", {"", "03-02 Sat", "", "", "", " 周末"}},
+        {both, "03-02 [ 还剩 5 天 ] 周末 [ 2 ]", {" [ 还剩", "03-02", " 5", "", "", " 天 ] 周末 [ 2 ]"}},
+        {both, "03-02 [ 第 3 天 ]", {"", "03-02", "", " 3", " [ 第", " 天 ]"}},
+        {{"", "", "", "", ""}, "plain", {"", "plain", "", "", "", ""}},
+        // One half of a caption empty: the numbers and everything after them still show.
+        {{" (", "", "", "", " - weekend"},
+         "Sunday, 15 March ( 26 - weekend",
+         {" (", "Sunday, 15 March", " 26", "", "", " - weekend"}},
+        {{" (", "", " [ 第", " 天 ]", " 周末"},
+         "03-15 ( 26 [ 第 3 天 ] 周末",
+         {" (", "03-15", " 26", " 3", " [ 第", " 天 ] 周末"}},
+        {{" [ 还剩", " 天 ]", " #", "", ""},
+         "03-15 [ 还剩 26 天 ] # 3",
+         {" [ 还剩", "03-15", " 26", " 3", " 天 ] #", ""}},
+        {{"", " days left", " [ 第", " 天 ]", ""},
+         "03-15 26 days left [ 第 3 天 ]",
+         {"", "03-15 26 days left", "", " 3", " [ 第", " 天 ]"}},
+    };
+    for (const Case& c : cases) {
+        const auto& m = c.markers;
+        EXPECT_EQ(B::SplitTextRuns(m[0], m[1], m[2], m[3], m[4], c.text), c.pieces) << c.text;
+    }
     // No piece is cut short, however long.
     const std::string longDate(300, 'd');
-    EXPECT_EQ(split(longDate + " [ 还剩 5 天 ] [ 第 3 天 ]")[1], longDate);
+    const std::string longLine = longDate + " [ 还剩 5 天 ] [ 第 3 天 ]";
+    EXPECT_EQ(B::SplitTextRuns(both[0], both[1], both[2], both[3], both[4], longLine)[1], longDate);
     EXPECT_TRUE(B::ContainsText("周", "周末"));
     EXPECT_FALSE(B::ContainsText("", "周末"));
     EXPECT_FALSE(B::ContainsText("x", "周末"));

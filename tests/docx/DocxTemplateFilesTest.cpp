@@ -53,6 +53,15 @@ TEST_F(DocxTemplateFiles, OneLinePerDayOfTheRangeLeapDayIncluded)
     EXPECT_EQ(lines.back(), "03-01 Fri1");
 }
 
+// The run's year decides, whatever year the clock shows by now.
+TEST_F(DocxTemplateFiles, LabelsAndCaptionsAreOfTheYearGiven)
+{
+    EXPECT_EQ(B::BuildMonthLabels("%b %Y", 2, 3, 1, 2031), (std::vector<std::string>{"FEB 2031", "MAR 2031"}));
+    const std::vector<std::string> days =
+        B::BuildDayCaptions("%Y-%m-%d %a", 0, "", "", "", 2023, 0, 2, 3, 28, 1, 0, "", "");
+    EXPECT_EQ(days, (std::vector<std::string>{"2023-02-28 Tue1", "2023-03-01 Wed1"}));
+}
+
 TEST_F(DocxTemplateFiles, WeekendCaptionCountsWeeksFromTheFirstSaturday)
 {
     // 1 September 2024 is a Sunday.
@@ -84,7 +93,7 @@ TEST_F(DocxTemplateFiles, WritersStoreTheirLinesAndTheReaderTakesTwelveLabels)
     folder.Write("month_template.txt", "stale");
     // The month writer echoes each label as a line on standard output; the date writer is silent.
     testing::internal::CaptureStdout();
-    EXPECT_EQ(B::WriteMonthTemplateFile(months, "%B", 1, 3, 1), 0);
+    EXPECT_EQ(B::WriteMonthTemplateFile(months, "%B", 1, 3, 1, 2024), 0);
     EXPECT_EQ(testing::internal::GetCapturedStdout(), "JANUARY\nFEBRUARY\nMARCH\n");
     EXPECT_EQ(folder.Read("month_template.txt"), "JANUARY\r\nFEBRUARY\r\nMARCH\r\n");
     testing::internal::CaptureStdout();
@@ -98,9 +107,9 @@ TEST_F(DocxTemplateFiles, WritersStoreTheirLinesAndTheReaderTakesTwelveLabels)
                                        6, 6, 1, 1, 0, "", ""),
               0);
     EXPECT_EQ(folder.Read("date_template.txt"), "01 Sat a  b1\n");
-    EXPECT_EQ(B::WriteMonthTemplateFile(months, "%b%n%Y", 1, 1, 0), 0);
+    EXPECT_EQ(B::WriteMonthTemplateFile(months, "%b%n%Y", 1, 1, 0, 2024), 0);
     EXPECT_EQ(folder.Read("month_template.txt"), "Jan 2024\r\n");
-    EXPECT_EQ(B::WriteMonthTemplateFile(folder.File("no/such/month.txt"), "%B", 1, 3, 0), -1);
+    EXPECT_EQ(B::WriteMonthTemplateFile(folder.File("no/such/month.txt"), "%B", 1, 3, 0, 2024), -1);
 
     // Every line is a label, short or empty, so each keeps its month's place; the carriage
     // return is not part of a label; twelve at most.

@@ -117,6 +117,21 @@ TEST(YearCalendarModel, SundayStartsAndShortFebruaries)
     EXPECT_EQ(model[4][5][0].day, 31);
 }
 
+TEST(YearCalendarModel, WeekdaysAndLeapYearsOfTheTableWriter)
+{
+    EXPECT_EQ(W::GetWeekday(2023, 1, 1), 0);
+    EXPECT_EQ(W::GetWeekday(2026, 1, 1), 4);
+    EXPECT_EQ(W::GetWeekday(2024, 2, 29), 4);
+    EXPECT_EQ(W::GetWeekday(2023, 2, 29), 3);   // counts on into 1 March
+    EXPECT_EQ(W::GetWeekday(1900, 3, 1), 4);
+    for (const auto& [year, leap] : {std::pair{1900, false}, {2000, true}, {2024, true}, {2026, false}}) {
+        EXPECT_EQ(W::IsLeapYear(year), leap) << year;
+        std::array<int, 12> lengths{};
+        W::FixFebruary(lengths, year);
+        EXPECT_EQ(lengths[1], leap ? 29 : 28) << year;
+    }
+}
+
 TEST(YearCalendarModel, BookmarkNumbersCountTheRangeOnly)
 {
     DocxCalendarModel model;
@@ -147,8 +162,9 @@ TEST(YearCalendarLabels, UnknownStylesFallBackAndMonthNamesFollowTheFormat)
 {
     EXPECT_EQ(W::GetWeekdayNames(3), W::GetWeekdayLetters(0));
     EXPECT_EQ(W::GetWeekdayNames(7)[1], "星期一");
-    EXPECT_EQ(W::GetMonthNames("%B", 1)[11], "DECEMBER");
-    EXPECT_EQ(W::GetMonthNames("%m月", 0)[1], "02月");
+    EXPECT_EQ(W::GetMonthNames("%B", 1, 2026)[11], "DECEMBER");
+    EXPECT_EQ(W::GetMonthNames("%m月", 0, 2026)[1], "02月");
+    EXPECT_EQ(W::GetMonthNames("%b %Y", 0, 2031)[0], "Jan 2031");
 }
 
 TEST(YearCalendar, QuarterTablesFollowTheLimitsAndAlwaysHoldTheRange)

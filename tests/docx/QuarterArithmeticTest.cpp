@@ -1,5 +1,5 @@
-// Quarters and day counts of a range, the weekday filter and the small utilities. The diary is
-// made for the current year, so the clock is fixed in a common or a leap year.
+// Quarters and day counts of a range, the weekday filter and the small utilities. Day counts
+// take the run's year; the clock, fixed in a common year, must not change them.
 #include "docx/DocxBuilder.h"
 #include "platform/Clock.h"
 #include "platform/CodePage.h"
@@ -36,7 +36,7 @@ protected:
 std::vector<std::pair<int, int>> Spans(int first, int last, int firstDay)
 {
     std::vector<B::QuarterSpan> spans;
-    EXPECT_EQ(B::GetQuarterSpans(spans, first, last, firstDay), 0);
+    EXPECT_EQ(B::GetQuarterSpans(spans, first, last, firstDay, 2023), 0);
     std::vector<std::pair<int, int>> pairs;
     for (const B::QuarterSpan& span : spans)
         pairs.emplace_back(span.offset, span.quarter);
@@ -57,25 +57,28 @@ TEST_F(QuarterArithmetic, QuartersOfMonths)
     }
 }
 
-TEST_F(QuarterArithmetic, DaysInQuartersFollowTheCurrentYear)
+TEST_F(QuarterArithmetic, DaysInQuartersFollowTheYearGivenNotTheClock)
 {
-    EXPECT_EQ(B::GetDaysInQuarter(1), 90);
-    EXPECT_EQ(B::GetDaysInQuarter(2), 91);
-    EXPECT_EQ(B::GetDaysInQuarter(3), 92);
-    EXPECT_EQ(B::GetDaysInQuarter(4), 92);
-    EXPECT_EQ(B::GetDaysInQuarter(0), -1);
-    EXPECT_EQ(B::GetDaysInQuarter(5), -1);
+    EXPECT_EQ(B::GetDaysInQuarter(1, 2023), 90);
+    EXPECT_EQ(B::GetDaysInQuarter(2, 2023), 91);
+    EXPECT_EQ(B::GetDaysInQuarter(3, 2023), 92);
+    EXPECT_EQ(B::GetDaysInQuarter(4, 2023), 92);
+    EXPECT_EQ(B::GetDaysInQuarter(0, 2023), -1);
+    EXPECT_EQ(B::GetDaysInQuarter(5, 2023), -1);
+    EXPECT_EQ(B::GetDaysInQuarter(1, 2024), 91);
+    EXPECT_EQ(B::GetDaysLeftInQuarter(1, 1, 2024), 91);
+    EXPECT_EQ(B::GetDaysLeftInQuarter(2, 1, 2024), 60);
     platform::SetFixedClock(MiddleOf(2024));
-    EXPECT_EQ(B::GetDaysInQuarter(1), 91);
-    EXPECT_EQ(B::GetDaysLeftInQuarter(1, 1), 91);
-    EXPECT_EQ(B::GetDaysLeftInQuarter(2, 1), 60);
+    EXPECT_EQ(B::GetDaysInQuarter(1, 2023), 90);
+    EXPECT_EQ(B::GetDaysLeftInQuarter(1, 1, 2023), 90);
+    EXPECT_EQ(Spans(1, 12, 1), (std::vector<std::pair<int, int>>{{0, 1}, {90, 2}, {181, 3}, {273, 4}}));
 }
 
 TEST_F(QuarterArithmetic, DaysLeftInTheQuarterFromTheStartDay)
 {
-    EXPECT_EQ(B::GetDaysLeftInQuarter(2, 15), 28 - 15 + 1 + 31);
-    EXPECT_EQ(B::GetDaysLeftInQuarter(4, 15), 30 - 15 + 1 + 31 + 30);
-    EXPECT_EQ(B::GetDaysLeftInQuarter(12, 15), 31 - 15 + 1);
+    EXPECT_EQ(B::GetDaysLeftInQuarter(2, 15, 2023), 28 - 15 + 1 + 31);
+    EXPECT_EQ(B::GetDaysLeftInQuarter(4, 15, 2023), 30 - 15 + 1 + 31 + 30);
+    EXPECT_EQ(B::GetDaysLeftInQuarter(12, 15, 2023), 31 - 15 + 1);
 }
 
 TEST_F(QuarterArithmetic, QuarterSpansOfARange)

@@ -16,6 +16,7 @@ std::map<std::string, std::string> DocxRunTest::Snapshot() const
 DocxRunDesign DocxRunTest::SmallDesign()
 {
     DocxRunDesign design;
+    design.year = 2026;
     DiaryPageFormat& f = design.pageFormat;
     f.Months_FontName = "Tahoma";
     f.Months_FontSize = "28.0";

@@ -42,7 +42,7 @@ protected:
     void WriteTemplates(int startMonth, int startDay, int endMonth, int endDay)
     {
         m_design.range = {startMonth, endMonth, startDay, endDay};
-        ASSERT_EQ(CDocxBuilder::WriteMonthTemplateFile(MonthTemplate(), "Month %m", startMonth, endMonth, 0), 0);
+        ASSERT_EQ(CDocxBuilder::WriteMonthTemplateFile(MonthTemplate(), "Month %m", startMonth, endMonth, 0, 2026), 0);
         ASSERT_EQ(CDocxBuilder::WriteDateTemplateFile(DateTemplate(), "%m-%d", 0, "", "", "", 2026, 0, startMonth,
                                                       endMonth, startDay, endDay, 0, "", ""),
                   0);

@@ -3,4 +3,4 @@
 
 // True when some day of the range falls on a ticked weekday. A range that is not set, or
 // whose weekdays are all unticked, makes no diary worth writing.
-bool RangeHasDiaryDay();
+bool RangeHasDiaryDay(int year);

@@ -45,15 +45,15 @@ std::string MakeRunFolder(const std::string& outFolder)
     return {};
 }
 
-bool WriteTemplateFiles(const RunPaths& paths)
+bool WriteTemplateFiles(const RunPaths& paths, int year)
 {
     // A caption whose texts are empty is left out by the writer, so both captions go in as on.
     return platform::MakeFolder(paths.config) &&
            CDocxBuilder::WriteMonthTemplateFile(paths.strMonthTemplateFile, g_strMonthFormat.str(), g_nMonthStart,
-                                                g_nMonthEnd, g_bMonthUpper) == 0 &&
+                                                g_nMonthEnd, g_bMonthUpper, year) == 0 &&
            CDocxBuilder::WriteDateTemplateFile(paths.strDateTemplateFile, g_strDayFormat.str(), 1, g_strRestDay.str(),
                                                g_strRestDayBack.str(), g_strWeekEnd.str(),
-                                               CDocxBuilder::GetCurrentYear(), g_nWeeklyNumber != 0 ? 1 : 0,
+                                               year, g_nWeeklyNumber != 0 ? 1 : 0,
                                                g_nMonthStart, g_nMonthEnd, g_nDayStart, g_nDayEnd, 1,
                                                g_strHadBeenDays.str(), g_strHadBeenDaysBack.str()) == 0;
 }
@@ -123,7 +123,7 @@ GenerationStatus CopyAndBuild(GenerationJob& job, const PhaseObserver& phaseDone
 
 GenerationStatus PrepareGeneration(GenerationJob& job)
 {
-    if (!RangeHasDiaryDay())
+    if (!RangeHasDiaryDay(job.design.year))
         return GenerationStatus::NoDiaryDay;
     job.outputFile = ChooseOutputFileName(job.outFolder);
     if (job.outputFile.empty())
@@ -131,7 +131,7 @@ GenerationStatus PrepareGeneration(GenerationJob& job)
     job.runFolder = MakeRunFolder(job.outFolder);
     if (job.runFolder.empty())
         return GenerationStatus::NoRunFolder;
-    if (!WriteTemplateFiles(PathsOf(job))) {
+    if (!WriteTemplateFiles(PathsOf(job), job.design.year)) {
         DiscardGeneration(job);
         return GenerationStatus::TemplateFilesFailed;
     }

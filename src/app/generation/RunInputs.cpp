@@ -50,6 +50,7 @@ DocxRunDesign BuildRunDesign(const ClassListModel& rows, const OutlineLevelTexts
     g_calendarStyle.MonthFormat = g_strMonthFormat;
 
     DocxRunDesign design;
+    design.year = CDocxBuilder::GetCurrentYear();
     ReadClassRecordsFromList(design.classes, rows);
     design.pageFormat = BuildPageFormat(levels);
     design.title = BuildDocumentTitle(g_strTitle, g_bAddDateInTitle);

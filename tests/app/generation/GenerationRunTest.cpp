@@ -182,3 +182,45 @@ TEST_F(GenerationRunTest, ARangeWithoutADiaryDayWritesNothing)
     GenerationJob job = Job();
     EXPECT_EQ(GenerateDiary(job), GenerationStatus::Done);
 }
+
+// The year is taken with the job: a run whose work starts after midnight of 31 December still
+// makes every part for the year it was taken in, so the days, the calendars, the quarter headings
+// and the links of a leap year that follows agree.
+TEST_F(GenerationRunTest, ARunAcrossNewYearMakesEveryPartForTheYearItWasTakenIn)
+{
+    const auto noon = [](int year, int month, int day) {
+        return static_cast<std::time_t>(civil::DaysFromCivil(year, month, day)) * 86400 + 12 * 3600;
+    };
+    g_nMonthEnd = 12;
+    g_nDayEnd = 31;
+    g_strMonthFormat = "%B %Y";
+    g_bMonthUpper = 0;
+    g_strDayFormat = "%Y-%m-%d";
+    platform::SetFixedClock(noon(2027, 12, 31));
+    GenerationJob job = Job();
+    ASSERT_EQ(PrepareGeneration(job), GenerationStatus::Done);
+    platform::SetFixedClock(noon(2028, 1, 1));   // 2028 has a 29 February
+    std::string body;
+    ASSERT_EQ(GenerateDocx(job,
+                           [&](GenerationPhase phase) {
+                               if (phase == GenerationPhase::CreateDocx)
+                                   body = Folder().Read("out/" + fs::path(job.runFolder).filename().string() +
+                                                        "/my_diary/word/document.xml");
+                           }),
+              GenerationStatus::Done);
+
+    // 365 days, each heading and each calendar cell in a bookmark of the same number.
+    for (const char* name : {"BOOKMARK_Date", "BOOKMARK_Calendar"}) {
+        EXPECT_NE(body.find(std::string("w:name=\"") + name + "365\""), std::string::npos) << name;
+        EXPECT_EQ(body.find(std::string("w:name=\"") + name + "366\""), std::string::npos) << name;
+    }
+    EXPECT_NE(body.find("w:id=\"367\" w:name=\"BOOKMARK_Date001\""), std::string::npos);
+    EXPECT_NE(body.find("2027-12-31"), std::string::npos);
+    EXPECT_NE(body.find("January 2027"), std::string::npos);
+    EXPECT_EQ(body.find("2028"), std::string::npos);
+    // Quarter 2 begins with 1 April, not a day later.
+    const size_t quarter2 = body.find("季度:2");
+    ASSERT_NE(quarter2, std::string::npos);
+    EXPECT_LT(body.find("2027-03-31"), quarter2);
+    EXPECT_GT(body.find("2027-04-01"), quarter2);
+}
