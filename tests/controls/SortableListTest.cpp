@@ -42,7 +42,9 @@ TEST(CellOrder, NumbersDatesAndTextsEachInTheirOwnWayAndInThatOrder)
         {"abc", "abd", -1},
         {"Banana", "apple", 1},                        // texts as the user's language orders them
         {"apple", "BANANA", -1},
-        {"Apple", "apple", 0},
+        {"Apple", "apple", 1},                         // case decides last, lower case first
+        {"apple", "Apple", -1},
+        {"Apple", "banana", -1},
     };
     for (const Order& order : orders)
         EXPECT_EQ(Sign(CompareCells(order.a, order.b)), order.sign) << order.a << " vs " << order.b;
@@ -119,6 +121,17 @@ TEST_F(SortableListTest, ClicksOnHeadingsSortAscendingThenDescending)
     EXPECT_EQ(Column(1), (std::vector<std::string>{"9", "10", "100"}));
     EXPECT_EQ(list.GetSortColumn(), 1);
     EXPECT_TRUE(list.GetSortAscending());
+}
+
+TEST_F(SortableListTest, TextsDifferingInCaseAloneKeepLowerCaseFirst)
+{
+    list.SetColumnHeadings("Name,60;");
+    for (const char* name : {"banana", "Apple", "apple", "APPLE", "Banana"})
+        list.AppendRow({name});
+    list.SortByColumn(0, TRUE);
+    EXPECT_EQ(Column(0), (std::vector<std::string>{"apple", "Apple", "APPLE", "banana", "Banana"}));
+    list.SortByColumn(0, FALSE);
+    EXPECT_EQ(Column(0), (std::vector<std::string>{"Banana", "banana", "APPLE", "Apple", "apple"}));
 }
 
 TEST_F(SortableListTest, TheSortHeadingShowsItsArrow)
