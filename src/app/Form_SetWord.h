@@ -37,6 +37,8 @@ public:
     BOOL SaveConfig();
     void SaveAndExit();
     void OpenConfig();
+    // Runs once an opened design is loaded and shown; nothing needs it yet.
+    void OnLoadConfigDone();
     void InitConfigPath();
     void UpdateWindowTitle(const CString& configPath);
     void SetTitleWithoutConfig();

@@ -98,7 +98,10 @@ void CForm_SetWord::OpenConfig()
         RefreshClassPreview(0);
         SelectListRow(0);
     }
+    OnLoadConfigDone();
 }
+
+void CForm_SetWord::OnLoadConfigDone() {}
 
 void CForm_SetWord::InitConfigPath()
 {
