@@ -175,6 +175,9 @@ TEST_F(SortableListTest, WidthsAreSavedInTheProfileAndOnlyAMatchingBlockIsRestor
     app.m_strProfileName = folder.File("profile.ini");
     list.SetColumnHeadings("A,50;B,60;C,70;D,80");
     list.SaveColumnWidths();
+    EXPECT_EQ(app.GetProfileBinary("ListCtrls", std::to_string(kList).c_str()),
+              (std::vector<BYTE>{4, 0, 0, 0, 50, 0, 0, 0, 60, 0, 0, 0, 70, 0, 0, 0, 80, 0, 0, 0}))
+        << "the count, then each width, 32 bits little-endian";
     list.SetColumnWidth(0, 5);
     list.RestoreColumnWidths();
     EXPECT_EQ(list.GetColumnWidth(0), 50);
@@ -184,6 +187,7 @@ TEST_F(SortableListTest, WidthsAreSavedInTheProfileAndOnlyAMatchingBlockIsRestor
         {3, 0, 0, 0, 1, 0, 0, 0, 2, 0, 0, 0, 3, 0, 0, 0},   // three widths for four columns
         {4, 0, 0, 0, 1, 0, 0, 0},                           // a count the block does not hold
         {4, 0, 0},
+        {4, 0, 0, 0, 1, 0, 0, 0, 2, 0, 0, 0, 3, 0, 0, 0, 4, 0, 0, 0, 5},   // a byte left over
     };
     for (const auto& block : foreign) {
         ASSERT_TRUE(app.WriteProfileBinary("ListCtrls", std::to_string(kList).c_str(), block));
