@@ -13,9 +13,9 @@ void CForm_SetWord::InitClassListColumns()
     m_listClasses.SetExtendedStyle(m_listClasses.GetExtendedStyle() | LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES);
     m_listClasses.SetRowHeight(21);
     m_listClasses.SetHeaderHeight(1.3f);
-    m_listClasses.SetHeaderFontSize(12, 0);
+    m_listClasses.SetHeaderFontHW(12, 0);
     m_listClasses.SetHeaderTextColor(RGB(255, 255, 255));
-    m_listClasses.SetHeaderBackground(139, 137, 137, 0);
+    m_listClasses.SetHeaderBKColor(139, 137, 137, 0);
     m_listClasses.SetSelectedBkColor(GetSysColor(COLOR_HIGHLIGHT));
 }
 
