@@ -3,6 +3,7 @@
 #include "app/CurrentClass.h"
 #include "app/Form_SetWord.h"
 #include "platform/ui/SysColors.h"
+#include "settings/DesignFile.h"
 #include "settings/DialogHelpers.h"
 
 void CForm_SetWord::InitClassListColumns()
@@ -41,8 +42,10 @@ ClassListModel CForm_SetWord::ReadClassListModel() const
     return rows;
 }
 
-void CForm_SetWord::LoadClassListFromIni(const ClassListModel& rows)
+void CForm_SetWord::LoadClassListFromIni(const CString& configPath)
 {
+    ClassListModel rows;
+    LoadDesignClasses(configPath, rows);
     m_listClasses.DeleteAllItems();
     for (const ClassListRow& cells : rows)
         WriteListRow(m_listClasses.InsertItem(m_listClasses.GetItemCount(), ""), cells);
