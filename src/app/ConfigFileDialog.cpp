@@ -43,9 +43,9 @@ void CConfigFileDialog::SetUpList()
     m_list.SetExtendedStyle(m_list.GetExtendedStyle() | LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES);
     m_list.SetRowHeight(23);
     m_list.SetHeaderHeight(1.3f);
-    m_list.SetHeaderFontSize(12, 0);
+    m_list.SetHeaderFontHW(12, 0);
     m_list.SetHeaderTextColor(RGB(255, 255, 255));
-    m_list.SetHeaderBackground(139, 137, 137, 0);
+    m_list.SetHeaderBKColor(139, 137, 137, 0);
 }
 
 void CConfigFileDialog::OnDestroy()

@@ -37,6 +37,8 @@ public:
     BOOL SaveConfig();
     void SaveAndExit();
     void OpenConfig();
+    // Runs once an opened design is loaded and shown; nothing needs it yet.
+    void OnLoadConfigDone();
     void InitConfigPath();
     void UpdateWindowTitle(const CString& configPath);
     void SetTitleWithoutConfig();
@@ -47,9 +49,8 @@ public:
     // The class list (Form_SetWordList.cpp).
     void InitClassListColumns();
     ClassListModel ReadClassListModel() const;
-    // Fills the list with the rows a design file's class sections held (LoadDesignFile reads
-    // them with the rest of the design).
-    void LoadClassListFromIni(const ClassListModel& rows);
+    // Fills the list with the classes of a design file (LoadDesignClasses).
+    void LoadClassListFromIni(const CString& configPath);
     void ColorListRows();
     // The class being added or edited, to and from the list.
     void LoadClassRowToGlobals(int row);

@@ -14,14 +14,13 @@
 
 void CForm_SetWord::LoadConfig()
 {
-    ClassListModel rows;
-    const OutlineLevelTexts levels = LoadDesignFile(g_strConfigPath, rows);
+    const OutlineLevelTexts levels = LoadDesignSettings(g_strConfigPath);
     m_editTitle.SetWindowText(g_strTitle);
     m_checkAddDate.SetCheck(g_bAddDateInTitle ? BST_CHECKED : BST_UNCHECKED);
     ShowOutlineLevels(levels);
     ApplyMonthFormatSample();
     ApplyDateFormatSample();
-    LoadClassListFromIni(rows);
+    LoadClassListFromIni(g_strConfigPath);
     m_nCurrentRow = -1;
     ShowDayCount();
     ShowDateRange(g_strMonthFormat, g_strDayFormat, g_strWeekEnd, g_strRestDay);
@@ -98,7 +97,10 @@ void CForm_SetWord::OpenConfig()
         RefreshClassPreview(0);
         SelectListRow(0);
     }
+    OnLoadConfigDone();
 }
+
+void CForm_SetWord::OnLoadConfigDone() {}
 
 void CForm_SetWord::InitConfigPath()
 {

@@ -3,6 +3,7 @@
 #include "app/CurrentClass.h"
 #include "app/Form_SetWord.h"
 #include "platform/ui/SysColors.h"
+#include "settings/DesignFile.h"
 #include "settings/DialogHelpers.h"
 
 void CForm_SetWord::InitClassListColumns()
@@ -13,9 +14,9 @@ void CForm_SetWord::InitClassListColumns()
     m_listClasses.SetExtendedStyle(m_listClasses.GetExtendedStyle() | LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES);
     m_listClasses.SetRowHeight(21);
     m_listClasses.SetHeaderHeight(1.3f);
-    m_listClasses.SetHeaderFontSize(12, 0);
+    m_listClasses.SetHeaderFontHW(12, 0);
     m_listClasses.SetHeaderTextColor(RGB(255, 255, 255));
-    m_listClasses.SetHeaderBackground(139, 137, 137, 0);
+    m_listClasses.SetHeaderBKColor(139, 137, 137, 0);
     m_listClasses.SetSelectedBkColor(GetSysColor(COLOR_HIGHLIGHT));
 }
 
@@ -41,8 +42,10 @@ ClassListModel CForm_SetWord::ReadClassListModel() const
     return rows;
 }
 
-void CForm_SetWord::LoadClassListFromIni(const ClassListModel& rows)
+void CForm_SetWord::LoadClassListFromIni(const CString& configPath)
 {
+    ClassListModel rows;
+    LoadDesignClasses(configPath, rows);
     m_listClasses.DeleteAllItems();
     for (const ClassListRow& cells : rows)
         WriteListRow(m_listClasses.InsertItem(m_listClasses.GetItemCount(), ""), cells);

@@ -79,7 +79,7 @@ LRESULT CRorovavozirDlg::OnQueryDragIcon(WPARAM, LPARAM)
 void CRorovavozirDlg::OnPaint()
 {
     CPaintDC dc(this);
-    m_picture.UpdatePixelSize(&dc);
+    m_picture.UpdateSizeOnDC(&dc);
     CRect area;
     m_staticNote.GetWindowRect(&area);
     ScreenToClient(&area);

@@ -9,14 +9,34 @@ bool HoldsNoDesign(platform::ProfileFileState state)
     return !platform::ReadsAsProfile(state);
 }
 
-OutlineLevelTexts LoadDesignFile(const char* file, ClassListModel& rows)
+namespace {
+
+const char* DesignOrMissing(const char* file)
 {
-    if (HoldsNoDesign(platform::GetProfileFileState(file)))
-        file = "";   // as a missing file
+    return HoldsNoDesign(platform::GetProfileFileState(file)) ? "" : file;
+}
+
+} // namespace
+
+OutlineLevelTexts LoadDesignSettings(const char* file)
+{
+    file = DesignOrMissing(file);
     LoadDateSettings(file);
     OutlineLevelTexts levels = LoadMainSettings(file);
-    LoadClassList(file, rows);
-    BoundLoadedDesign(rows, levels);
+    BoundLoadedSettings(levels);
+    return levels;
+}
+
+void LoadDesignClasses(const char* file, ClassListModel& rows)
+{
+    LoadClassList(DesignOrMissing(file), rows);
+    BoundLoadedClasses(rows);
+}
+
+OutlineLevelTexts LoadDesignFile(const char* file, ClassListModel& rows)
+{
+    const OutlineLevelTexts levels = LoadDesignSettings(file);
+    LoadDesignClasses(file, rows);
     return levels;
 }
 

@@ -11,9 +11,14 @@
 // an empty design.
 bool HoldsNoDesign(platform::ProfileFileState state);
 
-// Loads the date settings, the rest of section Main and the classes, in the order the program's
-// configuration load takes them; a file that holds no design loads as a missing one. Returns
-// the texts of the two outline-level boxes.
+// Each load below takes a file that holds no design as a missing one, and bounds what it read
+// (settings/LoadedValueBounds).
+// The date settings, then the rest of section Main; returns the texts of the two outline-level
+// boxes.
+OutlineLevelTexts LoadDesignSettings(const char* file);
+// The classes.
+void LoadDesignClasses(const char* file, ClassListModel& rows);
+// Both, in the order the program's configuration load takes them.
 OutlineLevelTexts LoadDesignFile(const char* file, ClassListModel& rows);
 
 // Writes the design whole into one new file of a unique name beside the old one, which it then

@@ -250,7 +250,7 @@ bool IsFaceName(std::string_view text)
     return characters <= kLongestFaceName;
 }
 
-void BoundLoadedDesign(ClassListModel& rows, OutlineLevelTexts& levels)
+void BoundLoadedSettings(OutlineLevelTexts& levels)
 {
     BoundMainSettings();
     BoundTable(g_dateTable, DateTableDefaults());
@@ -260,6 +260,10 @@ void BoundLoadedDesign(ClassListModel& rows, OutlineLevelTexts& levels)
     BoundMonthCalendar();
     BoundYearPlanner();
     BoundOutlineLevels(levels);
+}
+
+void BoundLoadedClasses(ClassListModel& rows)
+{
     for (ClassListRow& row : rows)
         BoundClassRow(row);
 }

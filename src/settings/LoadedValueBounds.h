@@ -19,6 +19,8 @@ bool IsFontSizeText(std::string_view text);
 // A face name as the font lists hold one: at most 31 characters, none of them a control character.
 bool IsFaceName(std::string_view text);
 
-// Bounds every single setting and record of section Main, the two outline levels (month 2 to 5,
-// date 3 to 6 and below the month) and every cell of the class rows.
-void BoundLoadedDesign(ClassListModel& rows, OutlineLevelTexts& levels);
+// Bounds every single setting and record of section Main and the two outline levels (month 2
+// to 5, date 3 to 6 and below the month).
+void BoundLoadedSettings(OutlineLevelTexts& levels);
+// Bounds every cell of the class rows.
+void BoundLoadedClasses(ClassListModel& rows);

@@ -68,6 +68,17 @@ TEST_F(OwnerDrawListTest, HeaderPaintsItsGradientBeyondTheLastColumnToo)
     EXPECT_EQ(flat.Pixel(40, flat.Height() - 2), RGB(139, 137, 137));
 }
 
+TEST_F(OwnerDrawListTest, TheWindowsNamesOfTheHeaderSettersSetTheHeader)
+{
+    list.SetHeaderBKColor(139, 137, 130, 2);
+    list.SetHeaderFontHW(12, 5);
+    const COwnerDrawHeader& header = list.m_header;
+    EXPECT_EQ((std::vector<int>{header.m_baseRed, header.m_baseGreen, header.m_baseBlue, header.m_gradientStep}),
+              (std::vector<int>{139, 137, 130, 2}));
+    EXPECT_EQ(header.m_fontHeight, 12);
+    EXPECT_EQ(header.m_fontWidth, 5);
+}
+
 TEST_F(OwnerDrawListTest, RowHeightIsAskedAgainAndZeroKeepsTheSystems)
 {
     CRect before;

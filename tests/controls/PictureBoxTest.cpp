@@ -57,6 +57,10 @@ TEST(PictureBox, LoadsPngFromMemoryAndBmpFromAFileAndReleasesTheFirst)
     box.UpdatePixelSize(&canvas.dc);
     EXPECT_EQ(box.m_width, 3);
     EXPECT_EQ(box.m_height, 2);
+    box.m_width = box.m_height = 0;
+    box.UpdateSizeOnDC(&canvas.dc);
+    EXPECT_EQ(box.m_width, 3) << "the welcome dialog's name for the same update";
+    EXPECT_EQ(box.m_height, 2);
 
     WriteSolidBmp(folder.File("red.bmp"), 5, 7, RGB(255, 0, 0));
     ASSERT_TRUE(box.LoadFromFile(folder.File("red.bmp")));

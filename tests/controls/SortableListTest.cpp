@@ -42,7 +42,9 @@ TEST(CellOrder, NumbersDatesAndTextsEachInTheirOwnWayAndInThatOrder)
         {"abc", "abd", -1},
         {"Banana", "apple", 1},                        // texts as the user's language orders them
         {"apple", "BANANA", -1},
-        {"Apple", "apple", 0},
+        {"Apple", "apple", 1},                         // case decides last, lower case first
+        {"apple", "Apple", -1},
+        {"Apple", "banana", -1},
     };
     for (const Order& order : orders)
         EXPECT_EQ(Sign(CompareCells(order.a, order.b)), order.sign) << order.a << " vs " << order.b;
@@ -121,6 +123,17 @@ TEST_F(SortableListTest, ClicksOnHeadingsSortAscendingThenDescending)
     EXPECT_TRUE(list.GetSortAscending());
 }
 
+TEST_F(SortableListTest, TextsDifferingInCaseAloneKeepLowerCaseFirst)
+{
+    list.SetColumnHeadings("Name,60;");
+    for (const char* name : {"banana", "Apple", "apple", "APPLE", "Banana"})
+        list.AppendRow({name});
+    list.SortByColumn(0, TRUE);
+    EXPECT_EQ(Column(0), (std::vector<std::string>{"apple", "Apple", "APPLE", "banana", "Banana"}));
+    list.SortByColumn(0, FALSE);
+    EXPECT_EQ(Column(0), (std::vector<std::string>{"Banana", "banana", "APPLE", "Apple", "apple"}));
+}
+
 TEST_F(SortableListTest, TheSortHeadingShowsItsArrow)
 {
     list.SetColumnHeadings("Name,60;Size,80");
@@ -162,6 +175,9 @@ TEST_F(SortableListTest, WidthsAreSavedInTheProfileAndOnlyAMatchingBlockIsRestor
     app.m_strProfileName = folder.File("profile.ini");
     list.SetColumnHeadings("A,50;B,60;C,70;D,80");
     list.SaveColumnWidths();
+    EXPECT_EQ(app.GetProfileBinary("ListCtrls", std::to_string(kList).c_str()),
+              (std::vector<BYTE>{4, 0, 0, 0, 50, 0, 0, 0, 60, 0, 0, 0, 70, 0, 0, 0, 80, 0, 0, 0}))
+        << "the count, then each width, 32 bits little-endian";
     list.SetColumnWidth(0, 5);
     list.RestoreColumnWidths();
     EXPECT_EQ(list.GetColumnWidth(0), 50);
@@ -171,6 +187,7 @@ TEST_F(SortableListTest, WidthsAreSavedInTheProfileAndOnlyAMatchingBlockIsRestor
         {3, 0, 0, 0, 1, 0, 0, 0, 2, 0, 0, 0, 3, 0, 0, 0},   // three widths for four columns
         {4, 0, 0, 0, 1, 0, 0, 0},                           // a count the block does not hold
         {4, 0, 0},
+        {4, 0, 0, 0, 1, 0, 0, 0, 2, 0, 0, 0, 3, 0, 0, 0, 4, 0, 0, 0, 5},   // a byte left over
     };
     for (const auto& block : foreign) {
         ASSERT_TRUE(app.WriteProfileBinary("ListCtrls", std::to_string(kList).c_str(), block));

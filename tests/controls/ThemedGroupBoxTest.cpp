@@ -141,6 +141,21 @@ TEST_F(ControlDialogTest, GroupBoxFontSettersChainAndReport)
     EXPECT_EQ(unattached.GetFontPointSize(), 8);
 }
 
+TEST_F(ControlDialogTest, GroupBoxCaptionFontCopiesTheWindowFontInTheDefaultCharacterSet)
+{
+    CFont western;
+    ASSERT_TRUE(western.CreateFont(-15, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, ANSI_CHARSET, 0, 0, 0, 0, "Tahoma"));
+    dialog.GetDlgItem(kGroup)->SetFont(&western, FALSE);
+    CThemedGroupBox box;
+    ASSERT_TRUE(box.SubclassDlgItem(kGroup, &dialog));
+    LOGFONT caption;
+    ASSERT_TRUE(box.GetLogFont(&caption));
+    EXPECT_EQ(caption.lfCharSet, DEFAULT_CHARSET);
+    EXPECT_EQ(caption.lfHeight, -15);
+    EXPECT_EQ(caption.lfWeight, FW_BOLD);
+    EXPECT_EQ(caption.lfFaceName, "Tahoma");
+}
+
 TEST_F(ControlDialogTest, GroupBoxFaceNamesKeepTheirFirst31CharactersWhole)
 {
     CThemedGroupBox box;

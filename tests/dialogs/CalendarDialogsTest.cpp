@@ -279,6 +279,7 @@ TEST_F(CalendarDialogsTest, MonthlyCalendarOkStoresTheRowsAndDerivesTheBottomBor
     expected.LineBottom[4] = expected.LineColor_Bottom[4] = "";
     EXPECT_EQ(g_monthCalendarEdit, expected);
     EXPECT_EQ(g_monthCalendar, m) << "the dialog stores into the working copy only";
+    EXPECT_EQ(CForm_MonthOfCalendar::ColorToHex(RGB(0x0A, 0xBC, 0x01)), "0ABC01");
 }
 
 TEST_F(CalendarDialogsTest, TheTwentyOneDayCounterStaysInOneRowAndRestDaysAreChecked)

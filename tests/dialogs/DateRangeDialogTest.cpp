@@ -85,6 +85,18 @@ TEST_F(DateDialogTest, CancelStoresNothingAfterYearEndDefaultsOrAFailedCaptionCh
     EXPECT_EQ(g_dayCaptions, captions);
 }
 
+TEST_F(DateDialogTest, AWindowDestroyedWithoutClosingStoresNothing)
+{
+    g_nMonthEnd = 6;
+    g_nDayEnd = 30;
+    CForm_SetMonth dialog;
+    ASSERT_TRUE(dialog.Create(IDD_SET_MONTH));
+    static_cast<CComboBox*>(dialog.GetDlgItem(IDC_SM_END_DAY))->SetCurSel(0);
+    dialog.DestroyWindow();
+    EXPECT_EQ(g_nMonthEnd, 6);
+    EXPECT_EQ(g_nDayEnd, 30) << "only 确定, Esc or the close box store";
+}
+
 struct TomorrowCase {
     int year, month, day;
     const char* startMonth;

@@ -24,6 +24,8 @@ public:
     // At leftTop, extraSize plus magnify times the picture's size in the device's pixels.
     BOOL ShowScaled(CDC* dc, CPoint leftTop, CPoint extraSize, int magnifyX, int magnifyY);
     void UpdatePixelSize(CDC* dc);
+    // The name the welcome dialog knows it by.
+    void UpdateSizeOnDC(CDC* dc) { UpdatePixelSize(dc); }
     // Writes exactly the bytes the picture was read from.
     BOOL SaveToFile(const CString& path);
     BOOL DrawBitmapResource(CDC* dc, UINT bitmapId, int x, int y);

@@ -198,15 +198,19 @@ CThemedGroupBox& CThemedGroupBox::SetFont(CFont* font, BOOL redraw)
         font->GetLogFont(&logFont);
         return SetFont(&logFont, redraw);
     }
+    return GetUsableLogFont(&logFont) ? SetFont(&logFont, redraw) : *this;
+}
+
+BOOL CThemedGroupBox::GetUsableLogFont(LOGFONT* logFont) const
+{
     CFont* usable = CStatic::GetFont();
     if (!usable && GetParent())
         usable = GetParent()->GetFont();
     if (usable && usable->GetSafeHandle()) {
-        usable->GetLogFont(&logFont);
-    } else if (!GetObject(GetStockObject(DEFAULT_GUI_FONT), sizeof(LOGFONT), &logFont)) {
-        return *this;
+        usable->GetLogFont(logFont);
+        return TRUE;
     }
-    return SetFont(&logFont, redraw);
+    return GetObject(GetStockObject(DEFAULT_GUI_FONT), sizeof(LOGFONT), logFont) != 0;
 }
 
 BOOL CThemedGroupBox::GetLogFont(LOGFONT* logFont) const
@@ -307,7 +311,11 @@ void CThemedGroupBox::PreSubclassWindow()
         TakeThemeTextColour();
     else
         m_crText = GetSysColor(COLOR_BTNTEXT);
-    SetFont(static_cast<CFont*>(nullptr), FALSE);
+    // The caption draws in whatever character set its text needs, not the dialog font's.
+    if (LOGFONT logFont; GetUsableLogFont(&logFont)) {
+        logFont.lfCharSet = DEFAULT_CHARSET;
+        SetFont(&logFont, FALSE);
+    }
     CStatic::PreSubclassWindow();
 }
 

@@ -90,6 +90,8 @@ private:
     };
 
     CThemedGroupBox& Done(BOOL redraw);
+    // The window's font, else its parent's, else the stock GUI font; FALSE when none is found.
+    BOOL GetUsableLogFont(LOGFONT* logFont) const;
     Colours AskParentColours(CDC* dc);
     void FillBackground(CDC* dc, const CRect& rect, HBRUSH brush) const;
     void Draw(CDC* dc, const CRect& rc);

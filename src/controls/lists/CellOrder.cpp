@@ -68,7 +68,7 @@ int CompareCells(const CString& a, const CString& b)
     switch (kind) {
     case CellKind::Number: return CompareNumbers(first, second);
     case CellKind::Date: return CompareDates(first, second);
-    case CellKind::Text: return lstrcmpi(a.GetString(), b.GetString());
+    case CellKind::Text: return lstrcmp(a.GetString(), b.GetString());
     }
     return 0;
 }

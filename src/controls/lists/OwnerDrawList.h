@@ -25,6 +25,12 @@ public:
     void SetHeaderBackground(int red, int green, int blue, int gradientStep);
     void SetHeaderHeight(float scale);
     void SetHeaderFontSize(int height, int width);
+    // The names the windows know the two header setters by.
+    void SetHeaderBKColor(int red, int green, int blue, int gradientStep)
+    {
+        SetHeaderBackground(red, green, blue, gradientStep);
+    }
+    void SetHeaderFontHW(int height, int width) { SetHeaderFontSize(height, width); }
     void SetHeaderTextColor(COLORREF colour);
     // Row height in pixels (0 or less keeps the system's); the list measures its rows again.
     void SetRowHeight(int height);

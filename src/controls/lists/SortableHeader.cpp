@@ -4,27 +4,14 @@
 #include "platform/ui/SysColors.h"
 
 #include <cstdint>
+#include <cstdio>
+#include <vector>
 
 RV_MESSAGE_MAP(CSortableHeader, CHeaderCtrl)
 
 namespace {
 
 constexpr int kTextMax = 256;
-
-void PutInt(std::vector<BYTE>& block, std::int32_t value)
-{
-    const auto bits = static_cast<std::uint32_t>(value);
-    for (int shift = 0; shift < 32; shift += 8)
-        block.push_back(static_cast<BYTE>((bits >> shift) & 0xFF));
-}
-
-std::int32_t GetInt(const std::vector<BYTE>& block, size_t at)
-{
-    std::uint32_t bits = 0;
-    for (size_t i = 0; i < 4; ++i)
-        bits |= static_cast<std::uint32_t>(block[at + i]) << (8 * i);
-    return static_cast<std::int32_t>(bits);
-}
 
 } // namespace
 
@@ -41,34 +28,32 @@ void CSortableHeader::SetSortArrow(int column, BOOL ascending)
     Invalidate();
 }
 
-std::vector<BYTE> CSortableHeader::StoreWidths() const
+void CSortableHeader::Serialize(CArchive& archive)
 {
-    std::vector<BYTE> block;
     const int count = GetItemCount();
-    PutInt(block, count);
-    for (int column = 0; column < count; ++column) {
-        HDITEM item;
-        item.mask = HDI_WIDTH;
-        GetItem(column, &item);
-        PutInt(block, item.cxy);
+    HDITEM item;
+    item.mask = HDI_WIDTH;
+    if (archive.IsStoring()) {
+        archive << count;
+        for (int column = 0; column < count; ++column) {
+            GetItem(column, &item);
+            archive << item.cxy;
+        }
+        return;
     }
-    return block;
-}
-
-BOOL CSortableHeader::LoadWidths(const std::vector<BYTE>& block)
-{
-    if (block.size() < 4)
-        return FALSE;
-    const std::int32_t count = GetInt(block, 0);
-    if (count != GetItemCount() || block.size() != 4 + 4 * static_cast<size_t>(count))
-        return FALSE;
+    std::int32_t stored = 0;
+    archive >> stored;
+    std::vector<std::int32_t> widths(stored == count ? static_cast<size_t>(count) : 0);
+    for (std::int32_t& width : widths)
+        archive >> width;
+    if (stored != count || archive.Failed() || !archive.AtEnd()) {
+        std::fprintf(stderr, "Different number of columns in registry.\n");
+        return;
+    }
     for (int column = 0; column < count; ++column) {
-        HDITEM item;
-        item.mask = HDI_WIDTH;
-        item.cxy = GetInt(block, 4 + 4 * static_cast<size_t>(column));
+        item.cxy = widths[static_cast<size_t>(column)];
         SetItem(column, &item);
     }
-    return TRUE;
 }
 
 void CSortableHeader::DrawItem(LPDRAWITEMSTRUCT draw)

@@ -1,10 +1,10 @@
 #pragma once
 // The header of the sortable list: the sort column's heading drawn with an arrow of the
-// direction, and the column widths as a block of bytes (a 32-bit count, then each width).
+// direction, and the column widths stored or loaded through an archive (a 32-bit count, then
+// each width).
 
+#include "platform/Archive.h"
 #include "platform/ui/HeaderCtrl.h"
-
-#include <vector>
 
 class CSortableHeader : public CHeaderCtrl {
     RV_DECLARE_MESSAGE_MAP()
@@ -13,9 +13,9 @@ public:
     int GetSortColumn() const { return m_nSortColumn; }
     BOOL GetSortAscending() const { return m_bSortAscending; }
 
-    std::vector<BYTE> StoreWidths() const;
-    // FALSE, changing nothing, unless the block holds exactly one width per column.
-    BOOL LoadWidths(const std::vector<BYTE>& block);
+    // Loading changes nothing, and says so on the error output, unless the archive holds
+    // exactly one width per column.
+    void Serialize(CArchive& archive);
 
     void DrawItem(LPDRAWITEMSTRUCT item) override;
 

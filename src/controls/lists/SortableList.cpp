@@ -7,7 +7,6 @@
 #include "platform/ui/SysColors.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <cstdlib>
 
 RV_MESSAGE_MAP(CSortableList, CListCtrl,
@@ -202,18 +201,21 @@ void CSortableList::SaveColumnWidths()
     CWinApp* app = AfxGetApp();
     if (GetColumnCount() < 1 || !app)
         return;
-    app->WriteProfileBinary(kWidthSection, WidthKey(GetDlgCtrlID()), m_ctlHeader.StoreWidths());
+    std::vector<BYTE> bytes;
+    CArchive archive(bytes, CArchive::store);
+    m_ctlHeader.Serialize(archive);
+    app->WriteProfileBinary(kWidthSection, WidthKey(GetDlgCtrlID()), bytes);
 }
 
 void CSortableList::RestoreColumnWidths()
 {
     CWinApp* app = AfxGetApp();
-    const std::optional<std::vector<BYTE>> block = app ? app->GetProfileBinary(kWidthSection, WidthKey(GetDlgCtrlID()))
-                                                       : std::nullopt;
+    std::optional<std::vector<BYTE>> block = app ? app->GetProfileBinary(kWidthSection, WidthKey(GetDlgCtrlID()))
+                                                 : std::nullopt;
     if (!block || block->empty())
         return;
-    if (!m_ctlHeader.LoadWidths(*block))
-        std::fprintf(stderr, "Different number of columns in registry.\n");
+    CArchive archive(*block, CArchive::load);
+    m_ctlHeader.Serialize(archive);
     Invalidate();
 }
 

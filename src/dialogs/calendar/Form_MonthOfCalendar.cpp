@@ -289,6 +289,11 @@ bool CForm_MonthOfCalendar::ParseRestDays(const CString& text, int* days)
     return true;
 }
 
+CString CForm_MonthOfCalendar::ColorToHex(COLORREF colour)
+{
+    return ::ColorToHex(colour);
+}
+
 void CForm_MonthOfCalendar::OnDefaultFontName()
 {
     m_comboFont.SetCurSel(0);

@@ -42,6 +42,8 @@ public:
 
     // A rest-day count as typed: digits only, at most a year; an empty text is 0.
     static bool ParseRestDays(const CString& text, int* days);
+    // A colour as the record stores it: six upper-case hexadecimal digits, red first.
+    static CString ColorToHex(COLORREF colour);
 
     CThemedGroupBox m_groups[9];
     CComboBox m_comboFont;
@@ -132,6 +134,8 @@ private:
     void OnSameWeekdayColours();
     void OnAddRowCheck(UINT id);
     void InitRowPreviews();
+    // A preview in black, in the face and twice the point size given, smoothed, left-aligned.
+    void SetLabelFont(CFontLabel& label, const CString& face, const CString& size);
     void ApplyRowFont();
     void OnTopLineListClick(NMHDR* header, LRESULT* result);
     void StoreRowTopLine(const CString& word);

@@ -273,15 +273,24 @@ void CForm_MonthOfCalendar::OnAddRowCheck(UINT id)
 
 void CForm_MonthOfCalendar::InitRowPreviews()
 {
+    const CString face = m_comboFont.GetWindowText();
+    const CString size = m_comboSize.GetWindowText();
     for (int row = 0; row < kMonthRows; ++row) {
         for (CFontLabel* preview : {&m_weekendPreviews[row], &m_weekdayPreviews[row]}) {
             preview->SetWindowText(kPreviewText);
             preview->SetBackground(kWhite);
+            SetLabelFont(*preview, face, size);
         }
     }
     ApplyWeekHeaderStyle();
     for (int id : {IDC_MC_WEEKEND_FONT, IDC_MC_WEEKEND_BACK, IDC_MC_WEEKDAY_FONT, IDC_MC_WEEKDAY_BACK})
         OnColourPicked(0, id);
+}
+
+void CForm_MonthOfCalendar::SetLabelFont(CFontLabel& label, const CString& face, const CString& size)
+{
+    label.SetLabelFont(face, 2 * ParseInt(size), RGB(0, 0, 0), kPreviewStyle);
+    label.Invalidate();
 }
 
 void CForm_MonthOfCalendar::ApplyRowFont()

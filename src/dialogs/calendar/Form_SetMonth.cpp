@@ -64,7 +64,8 @@ RV_MESSAGE_MAP(CForm_SetMonth, CDialog,
                msgmap::Notify(LVN_KEYDOWN, IDC_SM_FORMAT_LIST, &T::OnKeydownFormatList),
                msgmap::Notify(NM_RCLICK, IDC_SM_FORMAT_LIST, &T::OnRclickFormatList),
                msgmap::Command(ID_DATE_FORMAT_DELETE, &T::DeleteDateFormat, 0),
-               msgmap::Command(IDC_SM_ADD_FORMAT, &T::OnAddDateFormat))
+               msgmap::Command(IDC_SM_ADD_FORMAT, &T::OnAddDateFormat),
+               msgmap::Simple(WM_DESTROY, &T::OnDestroy))
 
 CForm_SetMonth::CForm_SetMonth(CWnd* parent) : CDialog(IDD_SET_MONTH, parent) {}
 
@@ -174,7 +175,6 @@ void CForm_SetMonth::OnButtonOK()
     if (!CheckBeforeClosing())
         return;
     m_nCancelState = 0;
-    StoreAll();
     EndDialog(IDOK);
 }
 
@@ -182,7 +182,7 @@ void CForm_SetMonth::OnCancel()
 {
     if (!CheckBeforeClosing())
         return;
-    StoreAll();
+    m_nCancelState = 0;
     CDialog::OnCancel();
 }
 
@@ -201,6 +201,15 @@ bool CForm_SetMonth::CheckBeforeClosing()
         return false;
     }
     return true;
+}
+
+// The controls still stand while their dialog is destroyed; the opener reads the settings
+// after DoModal, which returns once the window is gone.
+void CForm_SetMonth::OnDestroy()
+{
+    if (m_nCancelState == 0)
+        StoreAll();
+    Default();
 }
 
 // A range without a diary day ends on 31 December, so no empty range is ever stored.

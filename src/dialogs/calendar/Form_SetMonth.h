@@ -27,7 +27,8 @@ public:
     // The local time in the pattern (at most 99 bytes; "" when it needs more).
     static CString FormatCurrentTime(const char* pattern);
 
-    // Cancel state: 2 while open, 1 after 取消, 0 after 确定.
+    // Cancel state: 2 while open, 1 after 取消, 0 once 确定, Esc or the close box passed the
+    // checks of closing; only 0 stores, as the window is destroyed.
     int m_nCancelState = 2;
 
 protected:
@@ -45,6 +46,7 @@ private:
     void InitDefaults();
     // The checks of closing; false keeps the dialog open with the reason shown.
     bool CheckBeforeClosing();
+    void OnDestroy();
     void StoreAll();
     void StoreDates();
     void StoreUncheckedWeekStyle();

@@ -115,9 +115,9 @@ void CForm_AddText::SetUpList()
     m_listLines.SetExtendedStyle(m_listLines.GetExtendedStyle() | kListStyle);
     m_listLines.SetRowHeight(kRowHeight);
     m_listLines.SetHeaderHeight(1.3f);
-    m_listLines.SetHeaderFontSize(kHeaderFontHeight, 0);
+    m_listLines.SetHeaderFontHW(kHeaderFontHeight, 0);
     m_listLines.SetHeaderTextColor(RGB(255, 255, 255));
-    m_listLines.SetHeaderBackground(139, 137, 137, 0);
+    m_listLines.SetHeaderBKColor(139, 137, 137, 0);
     m_listLines.SetSelectedBkColor(GetSysColor(COLOR_HIGHLIGHT));
 }
 

@@ -63,8 +63,6 @@ private:
     void OnSave();
 
     void SetUpList();
-    // The file's rows in the list, their count and row 0 current.
-    void ShowFileRows(const CString& path);
     void ShowCount();
     void ShowRow(int row);
     void SelectRow(int row);

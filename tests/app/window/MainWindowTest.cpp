@@ -79,6 +79,20 @@ TEST_F(MainWindowTest, PreparedConfigurationFillsTheRowsAndColoursTheirCells)
     EXPECT_EQ(window->ReadClassListModel().size(), 3u);
 }
 
+TEST_F(MainWindowTest, TheClassListLoadsFromTheDesignFileItIsGiven)
+{
+    Start();
+    Write("other.ini", PreparedConfig());
+    window->LoadClassListFromIni(File("other.ini").c_str());
+    COwnerDrawList& list = window->m_listClasses;
+    ASSERT_EQ(list.GetItemCount(), 3);
+    EXPECT_EQ(list.GetItemText(0, kCellTitle), "工作");
+    EXPECT_EQ(list.GetItemText(2, kCellLineFontSize), "10.5");
+    ASSERT_EQ(mkdir(File("folder.ini").c_str(), 0700), 0);
+    window->LoadClassListFromIni(File("folder.ini").c_str());
+    EXPECT_EQ(list.GetItemCount(), 0) << "a path that holds no design gives no classes";
+}
+
 TEST_F(MainWindowTest, OutlineLevelsLoadAndTheDateLevelStaysBelowTheMonthLevel)
 {
     StartPrepared();
