@@ -62,6 +62,18 @@ TEST_F(LoadedValueBounds, EachOutOfRangeValueLoadsAsItsDefaultOrNotSet)
          [](Rows, Levels) { return CString(std::to_string(g_monthCalendar.iSpecialSign_06[1])); }},
         {"Main", "YearPlanner_line_color", "FFFFF", "000000", [](Rows, Levels) { return g_yearPlanner.line_color; }},
         {"Main", "TXT_FontSize", "0", "", [](Rows, Levels) { return g_addText.FontSize; }},
+        // What a save of the value reads back as.
+        {"LIST0", "COL_LINE_COUNT", "", "1", line},
+        {"LIST0", "COL_CLASS_TITLE", "\" 读书 \"", "读书", [](Rows r, Levels) { return Cell(r, kCellTitle); }},
+        {"LIST0", "COL_UNDONE_TEXT", "'\"[ ]\"'", "[ ]", [](Rows r, Levels) { return Cell(r, kCellUndoneText); }},
+        {"Main", "Months_Grade", "", "2", [](Rows, Levels l) { return l.month; }},
+        {"Main", "Months_Grade", "5", "5", [](Rows, Levels l) { return l.day == "6" ? l.month : "day " + l.day; }},
+        {"Main", "Date_table_bk_color", "blue", "F9F9F2", [](Rows, Levels) { return g_dateTable.table_bk_color; }},
+        {"Main", "Text_table_bk_color", "#F1F1E4", "F1F1E4", [](Rows, Levels) { return g_textTable.table_bk_color; }},
+        {"Main", "Title", "\"  My diary  \"", "My diary", [](Rows, Levels) { return g_strTitle; }},
+        {"Main", "RestDay", "\" \"", "", [](Rows, Levels) { return g_strRestDay; }},
+        {"Main", "WeekEnd", "\"  [ 周末 ]\"", " [ 周末 ]", [](Rows, Levels) { return g_dayCaptions.WeekEnd; }},
+        {"Main", "Months_FontName", "' '", "Tahoma", [](Rows, Levels) { return g_strMonthsFontName; }},
     };
     for (const OutOfRange& c : cases) {
         ResetAll();
@@ -72,6 +84,20 @@ TEST_F(LoadedValueBounds, EachOutOfRangeValueLoadsAsItsDefaultOrNotSet)
         const OutlineLevelTexts levels = LoadDesignFile(File("design.ini").c_str(), rows);
         EXPECT_EQ(c.read(rows, levels), c.loaded) << c.key << "=" << c.stored;
     }
+}
+
+// Cells that a save writes otherwise: the number is the place, a table has no letter-paper lines.
+TEST_F(LoadedValueBounds, ClassCellsLoadAsTheirSaveWritesThem)
+{
+    Folder().Write("design.ini", "[LIST0]\r\nCOL_ID=7\r\nbTable=1\r\nCOL_LINE_ClassTable=1\r\n"
+                                 "[LIST1]\r\nCOL_ID=x\r\nbTable=0\r\nCOL_LINE_ClassTable=1\r\n");
+    ClassListModel rows;
+    LoadDesignFile(File("design.ini").c_str(), rows);
+    ASSERT_EQ(rows.size(), 2u);
+    EXPECT_EQ(rows[0].cells[kCellId], "1");
+    EXPECT_EQ(rows[1].cells[kCellId], "2");
+    EXPECT_EQ(rows[0].cells[kCellLinedTable], "N");
+    EXPECT_EQ(rows[1].cells[kCellLinedTable], "Y");
 }
 
 TEST_F(LoadedValueBounds, TheDateLevelStaysBelowTheMonthLevel)
