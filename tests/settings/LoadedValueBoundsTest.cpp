@@ -67,7 +67,6 @@ TEST_F(LoadedValueBounds, EachOutOfRangeValueLoadsAsItsDefaultOrNotSet)
         {"LIST0", "COL_CLASS_TITLE", "\" 读书 \"", "读书", [](Rows r, Levels) { return Cell(r, kCellTitle); }},
         {"LIST0", "COL_UNDONE_TEXT", "'\"[ ]\"'", "[ ]", [](Rows r, Levels) { return Cell(r, kCellUndoneText); }},
         {"Main", "Months_Grade", "", "2", [](Rows, Levels l) { return l.month; }},
-        {"Main", "Months_Grade", "5", "5", [](Rows, Levels l) { return l.day == "6" ? l.month : "day " + l.day; }},
         {"Main", "Date_table_bk_color", "blue", "F9F9F2", [](Rows, Levels) { return g_dateTable.table_bk_color; }},
         {"Main", "Text_table_bk_color", "#F1F1E4", "F1F1E4", [](Rows, Levels) { return g_textTable.table_bk_color; }},
         {"Main", "Title", "\"  My diary  \"", "My diary", [](Rows, Levels) { return g_strTitle; }},
@@ -107,4 +106,10 @@ TEST_F(LoadedValueBounds, TheDateLevelStaysBelowTheMonthLevel)
     const OutlineLevelTexts levels = LoadDesignFile(File("design.ini").c_str(), rows);
     EXPECT_EQ(levels.month, "5");
     EXPECT_EQ(levels.day, "6");
+
+    // A missing date level is the box's first, 3, so it too goes below the month.
+    Folder().Write("design.ini", "[Main]\r\nMonths_Grade=5\r\n");
+    const OutlineLevelTexts missing = LoadDesignFile(File("design.ini").c_str(), rows);
+    EXPECT_EQ(missing.month, "5");
+    EXPECT_EQ(missing.day, "6");
 }
