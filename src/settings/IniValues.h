@@ -25,8 +25,8 @@ BYTE ReadIniBoolDefault(const char* file, const char* section, const char* key, 
 CString ReadIniCaption(const char* file, const char* section, const char* key);
 
 // A text as a save and a read give it back, as often as it takes to stay the same: a read takes
-// away the blanks round a value and a pair of quotes round it, so "\"  a  \"" reads as "  a  "
-// and, saved and read again, as "a".
+// away the blanks round a value and a pair of quotes round it, so a value stored as `"  a  "`
+// reads as `  a  ` and, saved and read again, as `a`.
 CString SettledText(const CString& text);
 
 bool WriteIniInt(const char* file, const char* section, const char* key, int value);
