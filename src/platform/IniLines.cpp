@@ -31,6 +31,14 @@ std::optional<std::string_view> KeyOf(std::string_view line)
     return TrimBlanks(line.substr(0, equals));
 }
 
+std::string_view ValueAsRead(std::string_view written)
+{
+    auto value = TrimBlanks(written);
+    if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front())
+        value = value.substr(1, value.size() - 2);
+    return value;
+}
+
 std::string FoldCase(std::string_view name)
 {
     std::string folded(name);

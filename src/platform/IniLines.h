@@ -15,6 +15,10 @@ std::optional<std::string_view> SectionOf(std::string_view line);
 // The key of a line such as "Title=abc", if the line holds one.
 std::optional<std::string_view> KeyOf(std::string_view line);
 
+// The value of a key as a read gives it from the text written after its "=": without the blanks
+// round it and without one pair of quotes (" or ') round what is left.
+std::string_view ValueAsRead(std::string_view written);
+
 // Section and key names compare without regard to ASCII letter case.
 std::string FoldCase(std::string_view name);
 

@@ -19,11 +19,8 @@ namespace {
 // save can write back.
 std::string_view ValueOf(std::string_view line)
 {
-    auto value = line.substr(line.find('=') + 1);
-    value = TrimBlanks(value.substr(0, value.find('\0')));
-    if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front())
-        value = value.substr(1, value.size() - 2);
-    return value;
+    const auto value = line.substr(line.find('=') + 1);
+    return ValueAsRead(value.substr(0, value.find('\0')));
 }
 
 // The lines of a file as the writer changes them, and their text as the file holds it.

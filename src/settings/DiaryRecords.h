@@ -18,6 +18,8 @@ struct ClassTableSettings {
     CString line_table_bk_color2;   // even lines
     CString class_table_bk_color;   // title row
     BYTE bInsertACol = 0;
+
+    bool operator==(const ClassTableSettings&) const = default;
 };
 
 // One diary class of the daily page. Font sizes are in points in a list row and in
@@ -60,6 +62,8 @@ struct DiaryClassRecord {
     int COL_SpecialSign = -1;
     CString COL_SpecialSign_Color;
     BYTE SpaceRow_ForEveryClass = 0;
+
+    bool operator==(const DiaryClassRecord&) const = default;
 };
 
 // The heading format of the daily page for one run. Sizes in half-points, colours as six
@@ -87,4 +91,6 @@ struct DiaryPageFormat {
     BYTE Page_Breaks = 0;
     BYTE AddABlankLineBeforeClass = 0;
     BYTE CalendarFormat2Bit = 0;
+
+    bool operator==(const DiaryPageFormat&) const = default;
 };

@@ -1,10 +1,13 @@
 #include "settings/IniValues.h"
 
+#include "platform/IniLines.h"
 #include "settings/IniFile.h"
 
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
+#include <string>
+#include <string_view>
 
 int ParseInt(const char* text)
 {
@@ -57,10 +60,29 @@ BYTE ReadIniBoolDefault(const char* file, const char* section, const char* key, 
     return ParseInt(value) != 0 ? 1 : 0;
 }
 
+namespace {
+
+CString CaptionOf(const CString& value)
+{
+    return value.IsEmpty() ? value : " " + value;
+}
+
+} // namespace
+
 CString ReadIniCaption(const char* file, const char* section, const char* key)
 {
-    const CString value = ReadIniString(file, section, key);
-    return value.IsEmpty() ? value : " " + value;
+    return CaptionOf(ReadIniString(file, section, key));
+}
+
+CString SettledText(const CString& text)
+{
+    std::string settled = text.str();
+    for (;;) {
+        const std::string_view next = platform::ValueAsRead(settled);
+        if (next.size() == settled.size())
+            return settled;
+        settled = std::string(next);
+    }
 }
 
 bool WriteIniInt(const char* file, const char* section, const char* key, int value)
@@ -78,4 +100,15 @@ bool WriteIniText(const char* file, const char* section, const char* key, const 
 bool WriteIniOneZero(const char* file, const char* section, const char* key, BYTE flag)
 {
     return CIniFile().WriteString(file, section, key, flag != 0 ? "1" : "0");
+}
+
+CString IniSection::TextOr(const char* key, const char* defaultValue) const
+{
+    const CString value = Text(key);
+    return value.IsEmpty() ? CString(defaultValue) : value;
+}
+
+CString IniSection::Caption(const char* key) const
+{
+    return CaptionOf(Text(key));
 }

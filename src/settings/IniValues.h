@@ -24,6 +24,11 @@ BYTE ReadIniBoolDefault(const char* file, const char* section, const char* key, 
 // value gets one blank in front again.
 CString ReadIniCaption(const char* file, const char* section, const char* key);
 
+// A text as a save and a read give it back, as often as it takes to stay the same: a read takes
+// away the blanks round a value and a pair of quotes round it, so a value stored as `"  a  "`
+// reads as `  a  ` and, saved and read again, as `a`.
+CString SettledText(const CString& text);
+
 bool WriteIniInt(const char* file, const char* section, const char* key, int value);
 bool WriteIniText(const char* file, const char* section, const char* key, const CString& value);
 // "1" for a set flag, "0" for a clear one.
@@ -34,11 +39,9 @@ class IniSection {
 public:
     IniSection(const char* file, const char* section) : m_file(file), m_section(section) {}
 
-    CString Text(const char* key) const { return ReadIniString(m_file, m_section, key); }
-    CString TextOr(const char* key, const char* defaultValue) const
-    {
-        return ReadIniStringInto(m_file, m_section, key, defaultValue);
-    }
+    // A design's texts are taken settled, so a loaded design is what its save reads back as.
+    CString Text(const char* key) const { return SettledText(ReadIniString(m_file, m_section, key)); }
+    CString TextOr(const char* key, const char* defaultValue) const;
     BYTE Bool(const char* key) const { return ReadIniBool(m_file, m_section, key); }
     BYTE Bool2(const char* key, BYTE defaultValue) const { return ReadIniBool2(m_file, m_section, key, defaultValue); }
     int Int(const char* key, int defaultValue) const { return ReadIniIntValue(m_file, m_section, key, defaultValue); }
@@ -46,7 +49,7 @@ public:
     {
         return ReadIniBoolDefault(m_file, m_section, key, defaultValue);
     }
-    CString Caption(const char* key) const { return ReadIniCaption(m_file, m_section, key); }
+    CString Caption(const char* key) const;
 
     // Writes remember a failure, so a whole record's save can say whether it all landed.
     void WriteInt(const char* key, int value) { Note(WriteIniInt(m_file, m_section, key, value)); }

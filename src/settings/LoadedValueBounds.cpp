@@ -79,7 +79,8 @@ void BoundTable(TableLineSettings& table, const TableLineSettings& defaults)
 {
     Bound(table.line_color, IsColourText, defaults.line_color);
     Bound(table.line_type, IsLineTypeName, defaults.line_type);
-    Bound(table.table_bk_color, IsColourText, "");
+    // An empty background reads back as the record's own, so a bad one becomes that too.
+    Bound(table.table_bk_color, IsColourText, defaults.table_bk_color);
 }
 
 void BoundAddTextAndCaptions()
@@ -166,20 +167,18 @@ void BoundYearPlanner()
         Bound(y.*field, IsColourText, fallback);
 }
 
-// Month level 2 to 5, date level 3 to 6 and always below the month, as the two boxes allow.
+// Month level 2 to 5, date level 3 to 6 and always below the month, as the two boxes allow. An
+// empty level is the box's first, which a save writes.
 void BoundOutlineLevels(OutlineLevelTexts& levels)
 {
-    const auto level = [](CString& text, int low, int high) -> std::optional<long long> {
-        if (text.IsEmpty())
-            return std::nullopt;
+    const auto level = [](CString& text, int low, int high) {
         if (!InRange(text.str(), low, high))
             text = std::to_string(low);
-        return WholeNumber(text.str());
+        return *WholeNumber(text.str());
     };
-    const auto month = level(levels.month, 2, 5);
-    const auto day = level(levels.day, 3, 6);
-    if (month && day && *day <= *month)
-        levels.day = std::to_string(*month + 1);
+    const long long month = level(levels.month, 2, 5);
+    if (level(levels.day, 3, 6) <= month)
+        levels.day = std::to_string(month + 1);
 }
 
 void BoundCell(ClassListRow& row, ClassColumn column, Check check, const char* fallback)
@@ -187,11 +186,12 @@ void BoundCell(ClassListRow& row, ClassColumn column, Check check, const char* f
     Bound(row.cells[column], check, fallback);
 }
 
-// The fallback itself always stands (-1 is "no symbol").
+// The fallback itself always stands (-1 is "no symbol"). An empty cell is saved as 0, which
+// reads back out of range, so it takes the fallback as well.
 void BoundNumberCell(ClassListRow& row, ClassColumn column, int low, int high, const char* fallback)
 {
     const std::string& text = row.cells[column].str();
-    if (!text.empty() && text != fallback && !InRange(text, low, high))
+    if (text != fallback && !InRange(text, low, high))
         row.cells[column] = fallback;
 }
 
@@ -210,6 +210,9 @@ void BoundClassRow(ClassListRow& row)
     BoundNumberCell(row, kCellLineCount, 1, kMostLines, "1");
     BoundNumberCell(row, kCellItemSpecial, 1, kItemSymbols, "-1");
     BoundNumberCell(row, kCellSign, 1, kSpecialSigns, "-1");
+    // A table wins over letter-paper lines; a save writes the lines off.
+    if (row.cells[kCellTable] == "Y")
+        row.cells[kCellLinedTable] = "N";
     row.titleColor = ParseHexColor(row.cells[kCellClassFontColor]);
     row.undoneColor = ParseHexColor(row.cells[kCellUndoneColor]);
 }
@@ -264,6 +267,9 @@ void BoundLoadedSettings(OutlineLevelTexts& levels)
 
 void BoundLoadedClasses(ClassListModel& rows)
 {
-    for (ClassListRow& row : rows)
-        BoundClassRow(row);
+    for (size_t i = 0; i < rows.size(); ++i) {
+        // A save numbers the classes by their places.
+        rows[i].cells[kCellId] = std::to_string(i + 1);
+        BoundClassRow(rows[i]);
+    }
 }

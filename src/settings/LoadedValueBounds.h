@@ -2,8 +2,10 @@
 // A configuration file can hold values that no dialog of the program could have stored: a line
 // count of two thousand million, an outline level of -2147483648, "red" for a colour, a face name
 // of a hundred letters. Right after a load every such value is read as the program would have it,
-// here and nowhere else: as the load's default where the key has one, else as not set (empty).
-// Empty values stay as they are; they already mean "not set".
+// here and nowhere else: as what its save would read back as, which is the load's default where
+// the key has one, else not set (empty). Empty values stay as they are where they read back so.
+// With the texts, which their reader settles (IniSection), a loaded design thus saves to a file
+// that loads as the same design.
 
 #include "settings/ClassListModel.h"
 #include "settings/MainSettings.h"
@@ -22,5 +24,5 @@ bool IsFaceName(std::string_view text);
 // Bounds every single setting and record of section Main and the two outline levels (month 2
 // to 5, date 3 to 6 and below the month).
 void BoundLoadedSettings(OutlineLevelTexts& levels);
-// Bounds every cell of the class rows.
+// Bounds every cell of the class rows, whose numbers become their places.
 void BoundLoadedClasses(ClassListModel& rows);

@@ -11,6 +11,8 @@
 
 namespace {
 
+constexpr int kLongestMonth = 31;
+
 std::string WeekKey(int weekday)
 {
     return "UncheckedWeek" + std::to_string(weekday);
@@ -32,15 +34,16 @@ bool IsDateRangeSet()
 
 void NormaliseDateRange(int year)
 {
-    if (!IsDateRangeSet()) {
+    // The Windows program's date dialog can store 31 April; a range saved in a leap year can
+    // start or end on 29 February.
+    const auto holdToMonthEnd = [year](int month, int& day) {
+        if (month >= 1 && month <= 12 && day > civil::DaysInMonth(year, month) && day <= kLongestMonth)
+            day = civil::DaysInMonth(year, month);
+    };
+    holdToMonthEnd(g_nMonthStart, g_nDayStart);
+    holdToMonthEnd(g_nMonthEnd, g_nDayEnd);
+    if (!IsDateRangeSet())
         g_nMonthStart = g_nMonthEnd = g_nDayStart = g_nDayEnd = 0;
-        return;
-    }
-    // A range saved in a leap year that ends or starts on 29 February.
-    if (g_nDayStart > civil::DaysInMonth(year, g_nMonthStart))
-        g_nDayStart = civil::DaysInMonth(year, g_nMonthStart);
-    if (g_nDayEnd > civil::DaysInMonth(year, g_nMonthEnd))
-        g_nDayEnd = civil::DaysInMonth(year, g_nMonthEnd);
 }
 
 void LoadDateSettings(const char* file)

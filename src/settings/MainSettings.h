@@ -23,9 +23,10 @@ OutlineLevelTexts LoadMainSettings(const char* file);
 // True when every key was written.
 bool SaveMainSettings(const char* file, const OutlineLevelTexts& boxes);
 
-// A stored date range that names no real span of one year (month 13, day 40, an end before
-// its start) is taken as not set: all four values become 0, which every counter reads as no
-// days. 29 February in a common year counts as the 28th.
+// A stored day past its month's end (31 April, 29 February in a common year) counts as the
+// month's last day. A stored date range that then names no real span of one year (month 13,
+// day 40, an end before its start) is taken as not set: all four values become 0, which every
+// counter reads as no days.
 void NormaliseDateRange(int year);
 // Whether the four values name such a span; a range that is not set shows no dates.
 bool IsDateRangeSet();

@@ -189,7 +189,7 @@ TEST_F(GenerateTest, ARangeThatIsNoSpanIsAskedForBeforeTheSaveQuestion)
 {
     const std::string range = "Month_Start=1\r\nDay_Start=3\r\nMonth_End=1\r\nDay_End=9\r\n";
     for (const std::string& stored : {std::string("Month_Start=13\r\nDay_Start=3\r\nMonth_End=12\r\nDay_End=9\r\n"),
-                                      std::string("Month_Start=1\r\nDay_Start=3\r\nMonth_End=4\r\nDay_End=31\r\n")}) {
+                                      std::string("Month_Start=6\r\nDay_Start=3\r\nMonth_End=4\r\nDay_End=30\r\n")}) {
         std::string design = PreparedConfig();
         design.replace(design.find(range), range.size(), stored);
         Start(design);
@@ -204,6 +204,18 @@ TEST_F(GenerateTest, ARangeThatIsNoSpanIsAskedForBeforeTheSaveQuestion)
     }
     EXPECT_EQ(MessageTexts(), std::vector<std::string>(8, "Please click button : 'Settings' for month and date ."));
     EXPECT_TRUE(Listing(Out()).empty());
+}
+
+// The Windows program's date dialog can store 31 April: the range ends on the 30th.
+TEST_F(GenerateTest, ADayPastItsMonthsEndIsItsLastDay)
+{
+    const std::string range = "Month_Start=1\r\nDay_Start=3\r\nMonth_End=1\r\nDay_End=9\r\n";
+    std::string design = PreparedConfig();
+    design.replace(design.find(range), range.size(), "Month_Start=4\r\nDay_Start=31\r\nMonth_End=4\r\nDay_End=31\r\n");
+    Start(design);
+    EXPECT_EQ(Text(IDC_LABEL_START), "2026-04-30");
+    EXPECT_EQ(Text(IDC_LABEL_END), "2026-04-30");
+    EXPECT_EQ(Text(IDC_LABEL_DAYCOUNT), "共有:1 天");
 }
 
 // A range whose weekdays are all unticked holds no diary day: after the save question the run

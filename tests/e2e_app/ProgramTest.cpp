@@ -238,3 +238,36 @@ TEST_F(ProgramTest, AWindowsFileInTheGb2312CodePageOpensAndSavesBackWithoutLosin
             EXPECT_EQ(after.at(section).at(key), value) << section << "/" << key;
         }
 }
+
+// A design saved from the window is what the window then loads: the second save writes the same
+// bytes, whatever the first file held.
+TEST_F(ProgramTest, ADesignSavedFromTheWindowSavesAgainToTheSameBytes)
+{
+    Write("design.ini", "[Main]\r\nMonth_Start=4\r\nDay_Start=1\r\nMonth_End=4\r\nDay_End=31\r\n"
+                        "Day_Format=%Y-%m-%d\r\nTitle=\"  My diary  \"\r\nRestDay=\" \"\r\nMonths_Grade=5\r\nDate_table_bk_color=blue\r\n"
+                        "[LIST0]\r\nCOL_ID=9\r\nCOL_CLASS_TITLE=' 读书 '\r\nbTable=1\r\nCOL_LINE_ClassTable=1\r\n"
+                        "[LIST1]\r\nCOL_ID=x\r\nCOL_UNDONE_TEXT=\"'[ ]'\"\r\n");
+    Write("config/config_path.ini", "[Main]\r\nConfig_Path=" + File("design.ini") + "\r\nStartShow=0\r\n");
+    std::vector<std::string> saves;
+    for (int run = 0; run < 2; ++run) {
+        Run([&](CForm_SetWord&, DialogProbe& p) {
+            driver->Expect(IDD_SAVE_CONFIG, [](DialogProbe& save) { save.Click(IDC_CONFIG_OK); });
+            boxes->Answer(IDYES);
+            p.PressCloseBox();
+        });
+        saves.push_back(Read("design.ini"));
+    }
+    EXPECT_EQ(saves[0], saves[1]);
+    const std::string file = File("design.ini");
+    const std::pair<const char*, const char*> main[] = {
+        {"Day_End", "30"}, {"Title", "My diary"}, {"RestDay", ""}, {"Months_Grade", "5"}, {"Days_Grade", "6"},
+        {"Date_table_bk_color", "F9F9F2"},
+    };
+    for (const auto& [key, value] : main)
+        EXPECT_EQ(Ini(file, "Main", key), value) << key;
+    EXPECT_EQ(Ini(file, "LIST0", "COL_CLASS_TITLE"), "读书");
+    EXPECT_EQ(Ini(file, "LIST0", "COL_LINE_ClassTable"), "0");
+    EXPECT_EQ(Ini(file, "LIST0", "COL_LINE_COUNT"), "1");
+    EXPECT_EQ(Ini(file, "LIST1", "COL_ID"), "2");
+    EXPECT_EQ(Ini(file, "LIST1", "COL_UNDONE_TEXT"), "[ ]");
+}

@@ -62,6 +62,17 @@ TEST_F(LoadedValueBounds, EachOutOfRangeValueLoadsAsItsDefaultOrNotSet)
          [](Rows, Levels) { return CString(std::to_string(g_monthCalendar.iSpecialSign_06[1])); }},
         {"Main", "YearPlanner_line_color", "FFFFF", "000000", [](Rows, Levels) { return g_yearPlanner.line_color; }},
         {"Main", "TXT_FontSize", "0", "", [](Rows, Levels) { return g_addText.FontSize; }},
+        // What a save of the value reads back as.
+        {"LIST0", "COL_LINE_COUNT", "", "1", line},
+        {"LIST0", "COL_CLASS_TITLE", "\" 读书 \"", "读书", [](Rows r, Levels) { return Cell(r, kCellTitle); }},
+        {"LIST0", "COL_UNDONE_TEXT", "'\"[ ]\"'", "[ ]", [](Rows r, Levels) { return Cell(r, kCellUndoneText); }},
+        {"Main", "Months_Grade", "", "2", [](Rows, Levels l) { return l.month; }},
+        {"Main", "Date_table_bk_color", "blue", "F9F9F2", [](Rows, Levels) { return g_dateTable.table_bk_color; }},
+        {"Main", "Text_table_bk_color", "#F1F1E4", "F1F1E4", [](Rows, Levels) { return g_textTable.table_bk_color; }},
+        {"Main", "Title", "\"  My diary  \"", "My diary", [](Rows, Levels) { return g_strTitle; }},
+        {"Main", "RestDay", "\" \"", "", [](Rows, Levels) { return g_strRestDay; }},
+        {"Main", "WeekEnd", "\"  [ 周末 ]\"", " [ 周末 ]", [](Rows, Levels) { return g_dayCaptions.WeekEnd; }},
+        {"Main", "Months_FontName", "' '", "Tahoma", [](Rows, Levels) { return g_strMonthsFontName; }},
     };
     for (const OutOfRange& c : cases) {
         ResetAll();
@@ -74,6 +85,20 @@ TEST_F(LoadedValueBounds, EachOutOfRangeValueLoadsAsItsDefaultOrNotSet)
     }
 }
 
+// Cells that a save writes otherwise: the number is the place, a table has no letter-paper lines.
+TEST_F(LoadedValueBounds, ClassCellsLoadAsTheirSaveWritesThem)
+{
+    Folder().Write("design.ini", "[LIST0]\r\nCOL_ID=7\r\nbTable=1\r\nCOL_LINE_ClassTable=1\r\n"
+                                 "[LIST1]\r\nCOL_ID=x\r\nbTable=0\r\nCOL_LINE_ClassTable=1\r\n");
+    ClassListModel rows;
+    LoadDesignFile(File("design.ini").c_str(), rows);
+    ASSERT_EQ(rows.size(), 2u);
+    EXPECT_EQ(rows[0].cells[kCellId], "1");
+    EXPECT_EQ(rows[1].cells[kCellId], "2");
+    EXPECT_EQ(rows[0].cells[kCellLinedTable], "N");
+    EXPECT_EQ(rows[1].cells[kCellLinedTable], "Y");
+}
+
 TEST_F(LoadedValueBounds, TheDateLevelStaysBelowTheMonthLevel)
 {
     Folder().Write("design.ini", "[Main]\r\nMonths_Grade=5\r\nDays_Grade=4\r\n");
@@ -81,4 +106,10 @@ TEST_F(LoadedValueBounds, TheDateLevelStaysBelowTheMonthLevel)
     const OutlineLevelTexts levels = LoadDesignFile(File("design.ini").c_str(), rows);
     EXPECT_EQ(levels.month, "5");
     EXPECT_EQ(levels.day, "6");
+
+    // A missing date level is the box's first, 3, so it too goes below the month.
+    Folder().Write("design.ini", "[Main]\r\nMonths_Grade=5\r\n");
+    const OutlineLevelTexts missing = LoadDesignFile(File("design.ini").c_str(), rows);
+    EXPECT_EQ(missing.month, "5");
+    EXPECT_EQ(missing.day, "6");
 }

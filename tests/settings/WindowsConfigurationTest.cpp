@@ -147,7 +147,7 @@ TEST_F(SettingsTest, MissingEmptyBinaryOrTruncatedFilesLoadTheDefaults)
     EXPECT_EQ(g_strTitle, "我\xEF\xBF\xBD") << "the cut character becomes a replacement character";
 }
 
-TEST_F(SettingsTest, StoredDateRangeOutsideTheCalendarIsTakenAsNotSet)
+TEST_F(SettingsTest, StoredDateRangeOutsideTheCalendarIsTakenAsNotSetAndADayPastItsMonthAsItsLast)
 {
     struct Case {
         const char* keys;
@@ -157,7 +157,13 @@ TEST_F(SettingsTest, StoredDateRangeOutsideTheCalendarIsTakenAsNotSet)
         {"Month_Start=1\nDay_Start=1\nMonth_End=12\nDay_End=31\n", 1, 1, 12, 31},
         {"Month_Start=13\nDay_Start=1\nMonth_End=12\nDay_End=31\n", 0, 0, 0, 0},
         {"Month_Start=1\nDay_Start=40\nMonth_End=12\nDay_End=31\n", 0, 0, 0, 0},
-        {"Month_Start=4\nDay_Start=31\nMonth_End=12\nDay_End=31\n", 0, 0, 0, 0},
+        {"Month_Start=4\nDay_Start=31\nMonth_End=12\nDay_End=31\n", 4, 30, 12, 31},
+        {"Month_Start=1\nDay_Start=1\nMonth_End=4\nDay_End=31\n", 1, 1, 4, 30},
+        {"Month_Start=4\nDay_Start=31\nMonth_End=4\nDay_End=30\n", 4, 30, 4, 30},
+        {"Month_Start=6\nDay_Start=31\nMonth_End=9\nDay_End=31\n", 6, 30, 9, 30},
+        {"Month_Start=1\nDay_Start=1\nMonth_End=4\nDay_End=32\n", 0, 0, 0, 0},
+        {"Month_Start=1\nDay_Start=0\nMonth_End=4\nDay_End=30\n", 0, 0, 0, 0},
+        {"Month_Start=5\nDay_Start=31\nMonth_End=4\nDay_End=31\n", 0, 0, 0, 0},
         {"Month_Start=-3\nDay_Start=1\nMonth_End=12\nDay_End=31\n", 0, 0, 0, 0},
         {"Month_Start=6\nDay_Start=1\nMonth_End=3\nDay_End=31\n", 0, 0, 0, 0},
         {"Month_Start=6\nDay_Start=20\nMonth_End=6\nDay_End=10\n", 0, 0, 0, 0},
@@ -174,7 +180,7 @@ TEST_F(SettingsTest, StoredDateRangeOutsideTheCalendarIsTakenAsNotSet)
     }
 }
 
-TEST_F(SettingsTest, TheTwentyNinthOfFebruaryFollowsTheYear)
+TEST_F(SettingsTest, DaysPastTheEndOfFebruaryFollowTheYear)
 {
     g_nMonthStart = 2;
     g_nDayStart = 29;
@@ -185,4 +191,16 @@ TEST_F(SettingsTest, TheTwentyNinthOfFebruaryFollowsTheYear)
     NormaliseDateRange(2027);
     EXPECT_EQ(g_nDayStart, 28);
     EXPECT_EQ(g_nDayEnd, 28);
+
+    // Days past the end of February as the Windows program's dialog can store them.
+    g_nDayStart = 30;
+    g_nDayEnd = 31;
+    NormaliseDateRange(2028);
+    EXPECT_EQ(g_nDayStart, 29);
+    EXPECT_EQ(g_nDayEnd, 29);
+    g_nDayStart = 29;
+    g_nDayEnd = 28;
+    NormaliseDateRange(2027);
+    EXPECT_EQ(g_nMonthStart, 2) << "the 28th to the 28th is a range";
+    EXPECT_EQ(g_nDayStart, 28);
 }
