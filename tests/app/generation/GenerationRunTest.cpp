@@ -182,3 +182,40 @@ TEST_F(GenerationRunTest, ARangeWithoutADiaryDayWritesNothing)
     GenerationJob job = Job();
     EXPECT_EQ(GenerateDiary(job), GenerationStatus::Done);
 }
+
+// Every day of a leap year takes the motto of its number from a file of more lines than that,
+// as it did when the run held the whole file; the loop never starts over.
+TEST_F(GenerationRunTest, EachDayOfALeapYearTakesItsOwnMottoFromALongFile)
+{
+    platform::SetFixedClock(static_cast<std::time_t>(civil::DaysFromCivil(2028, 3, 1)) * 86400);
+    g_nMonthStart = 1;
+    g_nDayStart = 1;
+    g_nMonthEnd = 12;
+    g_nDayEnd = 31;
+    std::string file;
+    for (int n = 1; n <= 1000; ++n)
+        file += "motto " + std::to_string(n) + "\r\n";
+    Folder().Write("motto.txt", file);
+    g_bAddTextPerDay = 1;
+    g_addText.FileName = Folder().File("motto.txt");
+    g_addText.LOOP = 1;
+
+    GenerationJob job = Job();
+    std::string body;
+    ASSERT_EQ(GenerateDiary(job,
+                            [&](GenerationPhase phase) {
+                                if (phase == GenerationPhase::CreateDocx)
+                                    body = Folder().Read("out/" + fs::path(job.runFolder).filename().string() +
+                                                         "/my_diary/word/document.xml");
+                            }),
+              GenerationStatus::Done);
+    std::vector<std::string> mottos;
+    const std::string start = "<w:t>motto ";
+    for (size_t at = body.find(start); at != std::string::npos; at = body.find(start, at + 1)) {
+        const size_t text = at + start.size() - 6;
+        mottos.push_back(body.substr(text, body.find('<', text) - text));
+    }
+    ASSERT_EQ(mottos.size(), 366u);
+    for (int day = 1; day <= 366; ++day)
+        EXPECT_EQ(mottos[static_cast<size_t>(day - 1)], "motto " + std::to_string(day));
+}
