@@ -19,5 +19,6 @@ OutlineLevelTexts LoadDesignFile(const char* file, ClassListModel& rows);
 // Writes the design whole into one new file of a unique name beside the old one, which it then
 // replaces with one rename, keeping the old file's permissions, so a failed write leaves the old
 // file as it was. A read-only file is refused; through a symbolic link the link's target is
-// written, and a loop of links is refused. True when everything was written.
+// written, and a loop of links is refused. True when everything was written; on failure errno
+// tells why.
 bool WriteDesignFile(const char* file, const ClassListModel& rows, const OutlineLevelTexts& levels);

@@ -30,5 +30,5 @@ void ReadTextFileLines(const std::string& path, std::vector<TextLineRecord>& lin
 
 // The records' texts, each trimmed and ended by CR LF, in the system code page behind its byte
 // order mark (no mark when there are none), through a new file that then replaces the file; false when that failed (a read-only file included), and then
-// the file is as it was.
+// the file is as it was and errno tells why.
 bool WriteMottoFile(const std::string& path, const std::vector<TextLineRecord>& lines);

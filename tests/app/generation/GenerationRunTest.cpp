@@ -3,6 +3,7 @@
 #include "GenerationFixture.h"
 #include "app/generation/GenerationRun.h"
 #include "app/generation/RunInputs.h"
+#include "support/FileSizeLimit.h"
 
 #include <filesystem>
 #include <set>
@@ -218,4 +219,43 @@ TEST_F(GenerationRunTest, EachDayOfALeapYearTakesItsOwnMottoFromALongFile)
     ASSERT_EQ(mottos.size(), 366u);
     for (int day = 1; day <= 366; ++day)
         EXPECT_EQ(mottos[static_cast<size_t>(day - 1)], "motto " + std::to_string(day));
+}
+
+// A disk that fills up during the run is told as the write that failed, with the system's
+// reason: never as a broken skeleton package.
+TEST_F(GenerationRunTest, AFullDiskIsAFailedWriteWithTheSystemsReason)
+{
+    const auto before = Listing(m_out);
+    struct Case {
+        rlim_t room;   // the largest file the disk still takes
+        GenerationStatus expected;
+        const char* why;
+    };
+    const Case cases[] = {
+        {100, GenerationStatus::TemplateFilesFailed, "the template text files"},
+        {4096, GenerationStatus::CopyWriteFailed, "the skeleton's copy (a part of 6 KB)"},
+        {8192, GenerationStatus::DocxFailed, "the document part"},
+    };
+    for (const Case& c : cases) {
+        GenerationJob job = Job();
+        {
+            FileSizeLimit full(c.room);
+            EXPECT_EQ(GenerateDiary(job), c.expected) << c.why;
+        }
+        EXPECT_EQ(job.systemError, EFBIG) << c.why;
+        EXPECT_EQ(Listing(m_out), before) << c.why;
+    }
+}
+
+// Another program takes the last free names while the run works: the run says that every name
+// is taken, as it would have said at its start.
+TEST_F(GenerationRunTest, ARunThatLosesTheLastFreeNamesSaysEveryNameIsTaken)
+{
+    GenerationJob job = Job();
+    ASSERT_EQ(PrepareGeneration(job), GenerationStatus::Done);
+    Folder().Write("out/my_diary.docx", "");
+    for (int n = 1; n <= 1000; ++n)
+        Folder().Write("out/my_diary" + std::to_string(n) + ".docx", "");
+    EXPECT_EQ(GenerateDocx(job), GenerationStatus::NoOutputName);
+    EXPECT_EQ(Folder().Read("out/my_diary.docx"), "");
 }
