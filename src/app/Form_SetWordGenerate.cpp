@@ -13,7 +13,6 @@
 #include "app/generation/RunInputs.h"
 #include "platform/Files.h"
 #include "platform/SystemError.h"
-#include "platform/ui/WaitCursor.h"
 #include "resources/ResourceIds.h"
 #include "settings/Settings.h"
 
@@ -226,8 +225,7 @@ void CForm_SetWord::ShowMadeFile()
 
 void CForm_SetWord::OpenOutputFile()
 {
-    CWaitCursor wait;
-    OpenFileTelling(*this, g_strOutputFile);
+    ShellOpenFile(g_strOutputFile, *this);
 }
 
 void CForm_SetWord::ShowOutputInExplorer()

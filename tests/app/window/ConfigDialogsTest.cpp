@@ -5,6 +5,8 @@
 #include "app/Form_SelectConfig.h"
 #include "platform/Files.h"
 
+#include <cstring>
+
 namespace {
 
 CString PathBox(DialogProbe& p)
@@ -160,7 +162,10 @@ TEST_F(ConfigDialogsTest, SaveDialogReportsAFailedDeletionAndKeepsTheRow)
     });
     dialog.DoModal();
     EXPECT_EQ(MessageTexts(), (std::vector<std::string>{"Are you sure you want to delete file:" + File("a.ini"),
-                                                        "Could not delete file:" + File("a.ini")}));
+                                                        "无法删除文件 '" + File("a.ini") + "'。\n" + std::strerror(ENOENT)}));
+    // An error, told as the program's other errors are: under the name of what failed.
+    EXPECT_EQ(boxes->Shown()[1].caption, "删除文件");
+    EXPECT_EQ(boxes->Shown()[1].type & 0xF0u, MB_ICONERROR);
 }
 
 TEST_F(ConfigDialogsTest, SaveDialogChoosesAFileThroughTheSaveAsDialog)
