@@ -68,8 +68,8 @@ void CForm_SaveConfig::OnButtonDelete()
     }
 }
 
-// An empty box is refused; a bare name is taken in the program folder, and the list shows the
-// path the design is saved to.
+// An empty box is refused; a bare name is taken in the program folder. The list gets the name
+// as typed, which the next reading drops unless it names something there.
 void CForm_SaveConfig::OnButtonOK()
 {
     CString typed = m_pathBox.GetWindowText();
@@ -80,7 +80,7 @@ void CForm_SaveConfig::OnButtonOK()
         return;
     }
     g_strConfigPath = ResolveConfigName(typed);
-    AppendRow(g_strConfigPath);
+    AppendRow(typed);
     EndDialog(IDOK);
 }
 
