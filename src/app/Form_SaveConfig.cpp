@@ -3,6 +3,7 @@
 #include "app/AppGlobals.h"
 #include "app/KnownConfigFiles.h"
 #include "platform/Files.h"
+#include "platform/SystemError.h"
 #include "platform/ui/CommonDialogs.h"
 #include "resources/ResourceIds.h"
 #include "settings/Settings.h"
@@ -47,25 +48,28 @@ void CForm_SaveConfig::OnButtonChooseFile()
     m_pathBox.SetWindowText(g_strConfigPath);
 }
 
-// Acts on the selected row alone, and keeps its row when its file could not be deleted.
+// Acts on the selected row alone, and keeps its row when its file could not be deleted; that is
+// told as the program's other failures are, with the system's reason.
 void CForm_SaveConfig::OnButtonDelete()
 {
     for (int row = m_list.GetItemCount() - 1; row >= 0; --row) {
         if (!m_list.GetItemState(row, LVIS_SELECTED))
             continue;
         const CString path = RowPath(row);
-        if (MessageBox("Are you sure you want to delete file:" + path, "Question", MB_YESNOCANCEL) == IDYES) {
-            if (platform::RemoveFile(path.str()))
-                m_list.DeleteItem(row);
-            else
-                MessageBox("Could not delete file:" + path, "Question", MB_OK | MB_ICONERROR);
-        }
+        if (MessageBox("Are you sure you want to delete file:" + path, "Question", MB_YESNOCANCEL) != IDYES)
+            return;
+        const platform::Attempted deleted = platform::Attempt([&] { return platform::RemoveFile(path.str()); });
+        if (deleted.ok)
+            m_list.DeleteItem(row);
+        else
+            MessageBox(platform::WithSystemReason(("无法删除文件 '" + path + "'。").str(), deleted.error).c_str(), "删除文件",
+                       MB_OK | MB_ICONERROR);
         return;
     }
 }
 
-// An empty box is refused; a bare name is taken in the program folder, and the list shows the
-// path the design is saved to.
+// An empty box is refused; a bare name is taken in the program folder. The list gets the name
+// as typed, which the next reading drops unless it names something there.
 void CForm_SaveConfig::OnButtonOK()
 {
     CString typed = m_pathBox.GetWindowText();
@@ -76,7 +80,7 @@ void CForm_SaveConfig::OnButtonOK()
         return;
     }
     g_strConfigPath = ResolveConfigName(typed);
-    AppendRow(g_strConfigPath);
+    AppendRow(typed);
     EndDialog(IDOK);
 }
 

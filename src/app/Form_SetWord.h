@@ -68,8 +68,8 @@ public:
     void OnButtonRefreshPreview();
     // Whether one more class may number its lines, the row being edited (or -1) left out.
     BOOL CanAddItemNumbering(int editedRow) const;
-    // The shell's "Open" on the path, under the wait cursor.
-    static void ShellOpenFile(CString path);
+    // The shell's "Open" on the path, under the wait cursor; a failure is told over the owner.
+    static void ShellOpenFile(CString path, CWnd& owner);
 
     // The class preview (Form_SetWordPreview.cpp).
     void RefreshClassPreview(int row);

@@ -1,9 +1,9 @@
 // The commands of the class list: add, edit, delete and move a class, selection by mouse and
 // keyboard, the hidden columns and the preview refresh.
 #include "app/CurrentClass.h"
+#include "app/DesktopOpening.h"
 #include "app/Form_SetWord.h"
 #include "dialogs/diary/Form_DailyDiary.h"
-#include "platform/Shell.h"
 #include "platform/ui/WaitCursor.h"
 #include "resources/ResourceIds.h"
 #include "settings/ClassCells.h"
@@ -207,8 +207,8 @@ void CForm_SetWord::OnButtonRefreshPreview()
         RefreshClassPreview(m_nCurrentRow);
 }
 
-void CForm_SetWord::ShellOpenFile(CString path)
+void CForm_SetWord::ShellOpenFile(CString path, CWnd& owner)
 {
     CWaitCursor wait;
-    platform::ShellOpen(path.str());
+    OpenFileTelling(owner, path);
 }

@@ -7,6 +7,7 @@
 #include "app/ProgramVersion.h"
 #include "platform/Files.h"
 #include "platform/Profile.h"
+#include "platform/SystemError.h"
 #include "platform/ui/App.h"
 #include "settings/DesignFile.h"
 #include "settings/IniFile.h"
@@ -52,14 +53,16 @@ BOOL CForm_SetWord::SaveConfig()
 }
 
 // The design goes to a new file that then replaces the old one, so a failed save keeps the old
-// file whole; the user is told.
+// file whole; the user is told, with the system's reason.
 bool CForm_SetWord::SaveConfigFile()
 {
     ReadTitleControls();
-    if (!WriteDesignFile(g_strConfigPath, ReadClassListModel(), ReadOutlineLevels())) {
+    const platform::Attempted saved =
+        platform::Attempt([&] { return WriteDesignFile(g_strConfigPath, ReadClassListModel(), ReadOutlineLevels()); });
+    if (!saved.ok) {
         CString message;
         message.Format("无法保存文件 '%s'。", g_strConfigPath.GetString());
-        MessageBox(message, "保存设置", MB_OK | MB_ICONERROR);
+        MessageBox(platform::WithSystemReason(message.str(), saved.error).c_str(), "保存设置", MB_OK | MB_ICONERROR);
         return false;
     }
     WriteConfigPath(ConfigPathFile(), g_strConfigPath);

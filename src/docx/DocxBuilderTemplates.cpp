@@ -8,6 +8,7 @@
 #include "settings/Settings.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
 
 namespace {
@@ -32,7 +33,9 @@ int WriteLines(const std::string& path, const std::vector<std::string>& lines, c
         text += line + lineEnd;
     }
     if (CDocxBuilder::CreateEmptyFile(path) != 0 || !CDocxBuilder::AppendToFile(path, text)) {
+        const int error = errno;   // the reason the run tells, whatever printing leaves there
         std::printf("Do not  to open file: %s\r\n", path.c_str());
+        errno = error;
         return -1;
     }
     return 0;

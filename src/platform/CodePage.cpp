@@ -200,35 +200,68 @@ bool IsValidUtf8(std::string_view bytes)
     return true;
 }
 
+std::optional<DiskMark> MarkOf(std::string_view bytes)
+{
+    if (bytes.starts_with(kUtf8Bom))
+        return DiskMark{kUtf8Bom.size(), DiskEncoding::Utf8};
+    if (bytes.starts_with(kGb18030Bom))
+        return DiskMark{kGb18030Bom.size(), DiskEncoding::Gb18030};
+    return std::nullopt;
+}
+
+void UnmarkedEncodingJudge::Add(std::string_view piece)
+{
+    if (!m_validUtf8 || IsAscii(piece))
+        return;
+    if (!IsValidUtf8(piece)) {
+        m_validUtf8 = false;
+        return;
+    }
+    m_ascii = false;
+    m_chinese.Add(piece);
+    if (m_gbFailures == 0)
+        DecodeGb18030(piece, &m_gbFailures);
+}
+
+// Valid UTF-8 alone proves little: hundreds of common characters are GB byte pairs that are
+// also UTF-8 (学习 is D1 A7 CF B0). Taken for UTF-8, GB text reads as Cyrillic, Greek or rare
+// characters, which no one writing Chinese types; UTF-8 text reads as Chinese.
+DiskEncoding UnmarkedEncodingJudge::Result() const
+{
+    if (!m_validUtf8)
+        return DiskEncoding::Gb18030;
+    if (m_ascii || m_chinese.Result())
+        return DiskEncoding::Utf8;
+    return m_gbFailures != 0 ? DiskEncoding::Utf8 : DiskEncoding::Gb18030;
+}
+
+std::string DecodeDiskPiece(std::string_view piece, DiskEncoding encoding)
+{
+    if (encoding == DiskEncoding::Gb18030)
+        return DecodeGb18030(piece);
+    if (IsValidUtf8(piece))
+        return std::string(piece);
+    thread_local Converter repair("UTF-8", "UTF-8");
+    return repair.Convert(piece, Utf8Replacement);
+}
+
 DecodedText DecodeDiskText(std::string_view bytes)
 {
-    if (bytes.starts_with(kUtf8Bom)) {
-        bytes.remove_prefix(kUtf8Bom.size());
-        if (IsValidUtf8(bytes))
-            return {std::string(bytes), DiskEncoding::Utf8};
-        thread_local Converter repair("UTF-8", "UTF-8");
-        return {repair.Convert(bytes, Utf8Replacement), DiskEncoding::Utf8};
-    }
-    if (bytes.starts_with(kGb18030Bom))
-        return {DecodeGb18030(bytes.substr(kGb18030Bom.size())), DiskEncoding::Gb18030};
     // Neither mark begins GB18030 or UTF-8 text. What Windows calls "Unicode" text is read as the
     // code page text its programs' profile functions make of it, and written back so.
     if (bytes.starts_with(kUtf16LeBom) || bytes.starts_with(kUtf16BeBom))
         return {DecodeUtf16(bytes.substr(2), bytes.starts_with(kUtf16BeBom)), DiskEncoding::Gb18030};
-    if (!IsValidUtf8(bytes))
-        return {DecodeGb18030(bytes), DiskEncoding::Gb18030};
-    if (IsAscii(bytes))
-        return {std::string(bytes), DiskEncoding::Utf8};
-    // Valid UTF-8 alone proves little: hundreds of common characters are GB byte pairs that are
-    // also UTF-8 (学习 is D1 A7 CF B0). Taken for UTF-8, GB text reads as Cyrillic, Greek or
-    // rare characters, which no one writing Chinese types; UTF-8 text reads as Chinese.
-    if (IsWrittenChinese(bytes))
-        return {std::string(bytes), DiskEncoding::Utf8};
-    size_t failures = 0;
-    std::string gb = DecodeGb18030(bytes, &failures);
-    if (failures != 0)
-        return {std::string(bytes), DiskEncoding::Utf8};
-    return {std::move(gb), DiskEncoding::Gb18030};
+    const std::optional<DiskMark> mark = MarkOf(bytes);
+    DiskEncoding encoding = DiskEncoding::Utf8;
+    if (mark) {
+        bytes.remove_prefix(mark->length);
+        encoding = mark->encoding;
+    } else {
+        UnmarkedEncodingJudge judge;
+        judge.Add(bytes);
+        encoding = judge.Result();
+    }
+    return {DecodeDiskPiece(bytes, encoding), encoding};
 }
 
 std::string EncodeMarkedGb18030(std::string_view utf8)

@@ -8,7 +8,10 @@
 // Chinese, and as GB18030 otherwise (GB text taken for UTF-8 reads as other scripts or rare
 // characters).
 
+#include "platform/WrittenChinese.h"
+
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -25,6 +28,32 @@ bool IsValidUtf8(std::string_view bytes);
 
 // Decodes a whole file's bytes; a UTF-8, GB18030 or UTF-16 byte order mark is dropped.
 DecodedText DecodeDiskText(std::string_view bytes);
+
+// The same decoding for a file read a piece at a time. Each piece ends between two characters
+// of either encoding, as a line end does (no byte of a line end is ever part of a character).
+
+// A byte order mark at the start of a file's bytes settles its encoding.
+struct DiskMark {
+    size_t length;
+    DiskEncoding encoding;
+};
+std::optional<DiskMark> MarkOf(std::string_view bytes);
+
+// The encoding of a file without a mark, judged from all its pieces in file order.
+class UnmarkedEncodingJudge {
+public:
+    void Add(std::string_view piece);
+    DiskEncoding Result() const;
+
+private:
+    bool m_validUtf8 = true;
+    bool m_ascii = true;
+    WrittenChineseCheck m_chinese;
+    size_t m_gbFailures = 0;   // of the pieces read as GB18030, while that can still decide
+};
+
+// A piece of a file (its mark taken off) in UTF-8, given the file's encoding.
+std::string DecodeDiskPiece(std::string_view piece, DiskEncoding encoding);
 
 // GB18030 to UTF-8 with no guessing; a byte that is no character becomes U+FFFD and counts
 // in `failures`. A byte 0x80 where a character begins is code page 936's euro sign: it reads

@@ -25,6 +25,13 @@ bool WriteAll(int fd, std::string_view bytes)
     return true;
 }
 
+// A failure with the system's reason for it, as the system would give it.
+bool Refused(int error)
+{
+    errno = error;
+    return false;
+}
+
 } // namespace
 
 bool PathExists(const std::string& path)
@@ -88,10 +95,16 @@ bool WriteFileReplacing(const std::string& path, std::string_view bytes)
 {
     const std::optional<std::string> target = LinkTarget(path);
     if (!target)
-        return false;
+        return Refused(ELOOP);
     struct stat info {};
-    if (::stat(target->c_str(), &info) == 0 && (!S_ISREG(info.st_mode) || (info.st_mode & S_IWUSR) == 0))
-        return false;
+    if (::stat(target->c_str(), &info) == 0) {
+        if (S_ISDIR(info.st_mode))
+            return Refused(EISDIR);
+        if (!S_ISREG(info.st_mode))
+            return Refused(EINVAL);
+        if ((info.st_mode & S_IWUSR) == 0)
+            return Refused(EACCES);
+    }
     const std::string temp = MakeTemporaryBeside(*target);
     if (temp.empty())
         return false;
@@ -99,8 +112,9 @@ bool WriteFileReplacing(const std::string& path, std::string_view bytes)
     const bool written = fd >= 0 && WriteAll(fd, bytes);
     const bool closed = fd >= 0 && ::close(fd) == 0;
     if (!written || !closed || !ReplaceFileWith(*target, temp)) {
+        const int error = errno;
         ::unlink(temp.c_str());
-        return false;
+        return Refused(error);
     }
     return true;
 }

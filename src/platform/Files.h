@@ -27,7 +27,8 @@ std::optional<std::string> ReadFileBytes(const std::string& path, size_t maxByte
 
 // Replaces the file whole through a temporary file and a rename, keeping its permissions,
 // so a failure leaves the old file as it was. Refuses a read-only file. A symbolic link is
-// followed: its target is replaced and the link stays; a loop of links is refused.
+// followed: its target is replaced and the link stays; a loop of links is refused. On failure
+// errno tells why (a refusal as the system's own: EACCES, ELOOP, EISDIR).
 bool WriteFileReplacing(const std::string& path, std::string_view bytes);
 
 // The path a chain of symbolic links ends at; the path itself when it is no link. Nothing for a

@@ -7,6 +7,7 @@
 #include "platform/ProfileCache.h"
 #include "platform/ProfileMarker.h"
 
+#include <cerrno>
 #include <map>
 #include <mutex>
 #include <optional>
@@ -47,9 +48,10 @@ std::string TextOf(const std::vector<std::string>& lines)
 std::optional<std::string> Serialize(const std::string& text)
 {
     std::string bytes = EncodeProfileText(text);
-    if (bytes.size() > kMaxProfileFileBytes)
-        return std::nullopt;
-    return bytes;
+    if (bytes.size() <= kMaxProfileFileBytes)
+        return bytes;
+    errno = EFBIG;
+    return std::nullopt;
 }
 
 // The files that open batches hold in memory, by the path their writers name.

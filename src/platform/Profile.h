@@ -61,8 +61,8 @@ public:
     ProfileBatch(const ProfileBatch&) = delete;
     ProfileBatch& operator=(const ProfileBatch&) = delete;
 
-    // Ends the batch. True when the file was written (never past kMaxProfileFileBytes); for an
-    // inner batch, when nothing has failed so far. Once the outermost batch has ended, writes go to the disk again.
+    // Ends the batch. True when the file was written (never past kMaxProfileFileBytes: EFBIG); for an
+    // inner batch, when nothing has failed so far. A failed write leaves the reason in errno. Once the outermost batch has ended, writes go to the disk again.
     bool Publish();
 
 private:

@@ -32,27 +32,31 @@ bool GoesWithChinese(UScriptCode script)
 
 bool IsWrittenChinese(std::string_view utf8)
 {
-    bool chinese = false;
+    WrittenChineseCheck check;
+    check.Add(utf8);
+    return check.Result();
+}
+
+void WrittenChineseCheck::Add(std::string_view utf8)
+{
     const auto* bytes = reinterpret_cast<const uint8_t*>(utf8.data());
     const auto length = static_cast<int32_t>(utf8.size());
-    for (int32_t at = 0; at < length;) {
+    for (int32_t at = 0; at < length && !m_foreign;) {
         UChar32 ch = 0;
         U8_NEXT(bytes, at, length, ch);
-        if (ch < 0)
-            return false;
-        if (ch < 0x80)
-            continue;
-        if (!u_isdefined(ch) || u_iscntrl(ch) || u_charType(ch) == U_PRIVATE_USE_CHAR)
-            return false;
-        if (IsCommonChineseCharacter(ch)) {
-            chinese = true;
+        if (ch < 0x80) {
+            m_foreign = ch < 0;
             continue;
         }
-        UErrorCode status = U_ZERO_ERROR;
-        if (!GoesWithChinese(uscript_getScript(ch, &status)) || U_FAILURE(status))
-            return false;
+        if (!u_isdefined(ch) || u_iscntrl(ch) || u_charType(ch) == U_PRIVATE_USE_CHAR) {
+            m_foreign = true;
+        } else if (IsCommonChineseCharacter(ch)) {
+            m_chinese = true;
+        } else {
+            UErrorCode status = U_ZERO_ERROR;
+            m_foreign = !GoesWithChinese(uscript_getScript(ch, &status)) || U_FAILURE(status);
+        }
     }
-    return chinese;
 }
 
 } // namespace platform

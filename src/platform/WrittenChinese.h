@@ -12,4 +12,15 @@ namespace platform {
 // there far more often than writers do.
 bool IsWrittenChinese(std::string_view utf8);
 
+// The same judgement over a text handed in pieces, each ending between two characters.
+class WrittenChineseCheck {
+public:
+    void Add(std::string_view utf8);
+    bool Result() const { return m_chinese && !m_foreign; }
+
+private:
+    bool m_chinese = false;   // a common Chinese character was seen
+    bool m_foreign = false;   // a character that goes with no Chinese text was seen
+};
+
 } // namespace platform

@@ -10,7 +10,7 @@
 std::vector<CString> ReadDateFormats(const CString& file);
 // Rewrites the file whole with these formats in order, through a new file that then replaces
 // the old one; false when it could not be written or the old file was not read as a profile
-// (the old file is then kept).
+// (the old file is then kept, errno tells why).
 bool WriteDateFormats(const CString& file, const std::vector<CString>& formats);
 // The list the program ships.
 std::vector<CString> StarterDateFormats();

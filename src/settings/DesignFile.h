@@ -25,5 +25,6 @@ OutlineLevelTexts LoadDesignFile(const char* file, ClassListModel& rows);
 // replaces with one rename, keeping the old file's permissions, so a failed write leaves the old
 // file as it was. A read-only file is refused; through a symbolic link the link's target is
 // written, and a loop of links is refused. Only for a save whose file the user named: a file
-// that holds no design is replaced as well. True when everything was written.
+// that holds no design is replaced as well. True when everything was written; on failure errno
+// tells why.
 bool WriteDesignFile(const char* file, const ClassListModel& rows, const OutlineLevelTexts& levels);

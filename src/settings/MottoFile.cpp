@@ -1,8 +1,8 @@
 #include "settings/MottoFile.h"
 
 #include "platform/CodePage.h"
+#include "platform/DiskTextLines.h"
 #include "platform/Files.h"
-#include "platform/TextLines.h"
 
 #include <string_view>
 
@@ -24,32 +24,29 @@ std::string Trimmed(std::string_view text)
 
 } // namespace
 
-std::vector<MottoLine> ReadMottoLines(const std::string& path, std::optional<int> mostSkipped)
+std::vector<MottoLine> ReadMottoLines(const std::string& path, std::optional<int> mostSkipped, size_t mostKept)
 {
     std::vector<MottoLine> lines;
-    const auto bytes = platform::ReadFileBytes(path, kLargestMottoFile);
-    if (!bytes)
-        return lines;
-    const platform::DecodedText decoded = platform::DecodeDiskText(*bytes);
     int skipped = 0;
-    for (const std::string_view line : platform::SplitLines(decoded.utf8)) {
-        if (mostSkipped && skipped > *mostSkipped)
-            break;
-        const size_t stored = decoded.encoding == platform::DiskEncoding::Utf8
-                                  ? line.size()
-                                  : platform::EncodeGb18030(line).size();
-        if (stored < kShortestMotto)
-            ++skipped;
-        else
-            lines.push_back({std::string(line), static_cast<int>(stored)});
-    }
-    return lines;
+    const bool read = platform::ReadDiskTextLines(
+        path, kLargestMottoFile, [&](std::string_view line, platform::DiskEncoding encoding) {
+            if (lines.size() >= mostKept || (mostSkipped && skipped > *mostSkipped))
+                return false;
+            const size_t stored =
+                encoding == platform::DiskEncoding::Utf8 ? line.size() : platform::EncodeGb18030(line).size();
+            if (stored < kShortestMotto)
+                ++skipped;
+            else
+                lines.push_back({std::string(line), static_cast<int>(stored)});
+            return true;
+        });
+    return read ? lines : std::vector<MottoLine>();
 }
 
-void ReadTextFileLines(const std::string& path, std::vector<TextLineRecord>& lines)
+void ReadTextFileLines(const std::string& path, std::vector<TextLineRecord>& lines, size_t mostKept)
 {
     int kept = 0;
-    for (const MottoLine& line : ReadMottoLines(path))
+    for (const MottoLine& line : ReadMottoLines(path, std::nullopt, mostKept))
         lines.push_back({++kept, Trimmed(line.text), line.length});
 }
 

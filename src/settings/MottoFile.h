@@ -6,6 +6,7 @@
 
 #include "settings/TextLineRecord.h"
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
@@ -17,14 +18,17 @@ struct MottoLine {
 };
 
 // The kept lines in file order: a line of 0 or 1 bytes is no motto; a long line is kept whole.
-// With a limit, the reading ends once more short lines than that were skipped. A file that
-// cannot be read, is no regular file or is far larger than any motto file gives none.
-std::vector<MottoLine> ReadMottoLines(const std::string& path, std::optional<int> mostSkipped = std::nullopt);
+// With a limit, the reading ends once more short lines than that were skipped, or once that
+// many lines are kept; the rest of the file is never held. A file that cannot be read, is no
+// regular file or is far larger than any motto file gives none.
+std::vector<MottoLine> ReadMottoLines(const std::string& path, std::optional<int> mostSkipped = std::nullopt,
+                                      size_t mostKept = SIZE_MAX);
 
-// Appends the kept lines, numbered from 1, their texts trimmed of surrounding white space.
-void ReadTextFileLines(const std::string& path, std::vector<TextLineRecord>& lines);
+// Appends the kept lines, numbered from 1, their texts trimmed of surrounding white space; at
+// most mostKept of them.
+void ReadTextFileLines(const std::string& path, std::vector<TextLineRecord>& lines, size_t mostKept = SIZE_MAX);
 
 // The records' texts, each trimmed and ended by CR LF, in the system code page behind its byte
 // order mark (no mark when there are none), through a new file that then replaces the file; false when that failed (a read-only file included), and then
-// the file is as it was.
+// the file is as it was and errno tells why.
 bool WriteMottoFile(const std::string& path, const std::vector<TextLineRecord>& lines);

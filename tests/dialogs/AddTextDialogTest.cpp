@@ -5,8 +5,10 @@
 #include "platform/CodePage.h"
 #include "resources/HeadingDialogIds.h"
 #include "settings/SettingsRecords.h"
+#include "support/FakeDesktop.h"
 #include "support/OwnFileMarks.h"
 
+#include <cstring>
 #include <sys/stat.h>
 
 namespace {
@@ -160,7 +162,42 @@ TEST_F(AddTextDialogTest, AReadOnlyFileIsShownAndAFailedSaveIsToldAndKeepsIt)
               }),
               "one\r\ntwo\r\n");
     ASSERT_EQ(boxes->Shown().size(), 1u);
-    EXPECT_NE(boxes->Shown()[0].text.find("motto.txt"), std::string::npos);
+    EXPECT_EQ(boxes->Shown()[0].text, "无法保存文件 '" + File("motto.txt") + "'。\n" + std::strerror(EACCES));
+}
+
+// "Open Text(*.txt)" and "Open Folder" open as the main window opens the document: what the
+// desktop cannot open is told, at once when no opener starts, later when the opener fails.
+TEST_F(AddTextDialogTest, AFileOrFolderTheDesktopCannotOpenIsTold)
+{
+    Motto("one\r\ntwo\r\n");
+    const std::string folder = File("motto.txt").substr(0, File("motto.txt").rfind('/'));
+    platform::SetShellRecorder(nullptr);
+    struct Case {
+        const char* why;
+        std::optional<int> opener, fileManager;
+        int button;
+        std::string caption, text;
+    };
+    const Case cases[] = {
+        {"no opener", std::nullopt, std::nullopt, IDC_TEXT_OPEN_FILE, "打开文件",
+         "无法打开文件 '" + File("motto.txt") + "'。"},
+        {"no opener", std::nullopt, std::nullopt, IDC_TEXT_OPEN_FOLDER, "打开文件夹", "无法打开文件夹 '" + folder + "'。"},
+        {"the opener fails", 4, std::nullopt, IDC_TEXT_OPEN_FILE, "打开文件", "无法打开文件 '" + File("motto.txt") + "'。"},
+        {"file manager and opener fail", 4, 1, IDC_TEXT_OPEN_FOLDER, "打开文件夹", "无法打开文件夹 '" + folder + "'。"},
+    };
+    int number = 0;
+    for (const Case& c : cases) {
+        const FakeDesktop desktop(File("desktop" + std::to_string(++number)), c.opener, c.fileManager);
+        Run([&](DialogProbe& p) {
+            p.Click(c.button);
+            EXPECT_TRUE(platform::ui::PumpEventsUntil([&] { return boxes->Shown().size() == size_t(number); }, 5000))
+                << c.why;
+            p.Click(IDC_TEXT_CANCEL);
+        });
+        ASSERT_EQ(boxes->Shown().size(), size_t(number)) << c.why;
+        EXPECT_EQ(boxes->Shown().back().caption, c.caption) << c.why;
+        EXPECT_EQ(boxes->Shown().back().text, c.text) << c.why;
+    }
 }
 
 TEST_F(AddTextDialogTest, TheFileIsSystemCodePageTextAndUtf8FilesReadToo)

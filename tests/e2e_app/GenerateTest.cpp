@@ -8,7 +8,9 @@
 #include "app/window/AppFixture.h"
 #include "resources/DiaryDialogIds.h"
 #include "support/DocxCheck.h"
+#include "support/FileSizeLimit.h"
 
+#include <cstring>
 #include <filesystem>
 #include <set>
 
@@ -412,5 +414,23 @@ TEST_F(GenerateTest, FailedRunIsToldLeavesNoDocumentAndNoSuccessDialog)
     EXPECT_EQ(Text(IDC_EDIT_OUT_FILE), "");
     EXPECT_FALSE(Enabled(IDC_BUTTON_OPEN_FILE));
     EXPECT_TRUE(Enabled(IDC_BUTTON_GENERATE));
+    EXPECT_TRUE(window->IsWindowEnabled());
+}
+
+// A disk that fills up during the copy of the skeleton is told as the output folder that could
+// not be written, with the system's reason; the installation is not blamed.
+TEST_F(GenerateTest, AFullDiskIsToldWithTheSystemsReason)
+{
+    Start();
+    {
+        FileSizeLimit full(4096);
+        Press();
+        ASSERT_TRUE(WaitForTheRun());
+    }
+    ASSERT_EQ(boxes->Shown().size(), 1u);
+    EXPECT_EQ(boxes->Shown()[0].caption, "生成Word文档");
+    EXPECT_EQ(boxes->Shown()[0].text,
+              "无法在输出路径 '" + Out() + "' 里写文件，没有生成文档。\n" + std::strerror(EFBIG));
+    EXPECT_TRUE(Listing(Out()).empty());
     EXPECT_TRUE(window->IsWindowEnabled());
 }

@@ -6,29 +6,35 @@
 
 namespace {
 
-bool CopyFile(const std::string& destination, const std::string& source)
+FolderCopyResult CopyFile(const std::string& destination, const std::string& source)
 {
     const auto bytes = platform::ReadFileBytes(source);
-    return bytes && platform::CreateEmptyFile(destination) == 0 && platform::AppendFileBytes(destination, *bytes);
+    if (!bytes)
+        return FolderCopyResult::SourceUnreadable;
+    return platform::CreateEmptyFile(destination) == 0 && platform::AppendFileBytes(destination, *bytes)
+               ? FolderCopyResult::Copied
+               : FolderCopyResult::DestinationUnwritable;
 }
 
 } // namespace
 
-bool CopyFolderTree(const std::string& destination, const std::string& source)
+FolderCopyResult CopyFolderTree(const std::string& destination, const std::string& source)
 {
     if (!platform::IsDirectory(destination) && !platform::MakeFolder(destination))
-        return false;
+        return FolderCopyResult::DestinationUnwritable;
     const auto entries = platform::ListFolder(source);
     if (!entries)
-        return false;
-    bool copied = true;
+        return FolderCopyResult::SourceUnreadable;
     for (const platform::FolderEntry& entry : *entries) {
         const std::string from = platform::JoinPath(source, entry.name);
         const std::string to = platform::JoinPath(destination, entry.name);
+        FolderCopyResult result = FolderCopyResult::Copied;
         if (!entry.isFolder)
-            copied = CopyFile(to, from) && copied;
+            result = CopyFile(to, from);
         else if (entry.name.front() != '.')
-            copied = CopyFolderTree(to, from) && copied;
+            result = CopyFolderTree(to, from);
+        if (result != FolderCopyResult::Copied)
+            return result;
     }
-    return copied;
+    return FolderCopyResult::Copied;
 }

@@ -7,8 +7,10 @@
 #include "docx/DocxBuilder.h"
 #include "platform/Files.h"
 #include "platform/Folders.h"
+#include "platform/SystemError.h"
 #include "settings/Settings.h"
 
+#include <cerrno>
 #include <cstdio>
 #include <random>
 
@@ -58,17 +60,32 @@ bool WriteTemplateFiles(const RunPaths& paths, int year)
                                                g_strHadBeenDays.str(), g_strHadBeenDaysBack.str()) == 0;
 }
 
+// Keeps the system's reason for a step that failed.
+bool Succeeded(GenerationJob& job, const platform::Attempted& step)
+{
+    job.systemError = step.error;
+    return step.ok;
+}
+
 // Renames the archive to the output name, or to the next free one should the chosen name have
 // been taken meanwhile; the rename itself never replaces a file, so one made in between is safe.
-bool Publish(const std::string& archive, GenerationJob& job)
+GenerationStatus Publish(const std::string& archive, GenerationJob& job)
 {
-    for (int attempt = 0; attempt < kPublishAttempts && !job.outputFile.empty(); ++attempt) {
+    for (int attempt = 0; attempt < kPublishAttempts; ++attempt) {
+        errno = 0;
         const platform::RenameResult result = platform::RenameNoReplace(archive, job.outputFile);
-        if (result != platform::RenameResult::Taken)
-            return result == platform::RenameResult::Done;
+        if (result == platform::RenameResult::Done)
+            return GenerationStatus::Done;
+        if (result == platform::RenameResult::Failed) {
+            job.systemError = errno;
+            return GenerationStatus::PublishFailed;
+        }
         job.outputFile = FreeOutputFileName(job.outFolder);
+        if (job.outputFile.empty())
+            return GenerationStatus::NoOutputName;
     }
-    return false;
+    job.systemError = EEXIST;
+    return GenerationStatus::PublishFailed;
 }
 
 bool Stopping(const GenerationJob& job)
@@ -87,21 +104,25 @@ void Notify(const PhaseObserver& phaseDone, GenerationPhase phase)
 GenerationStatus BuildDocumentParts(GenerationJob& job, const RunPaths& paths, const PhaseObserver& phaseDone)
 {
     const std::string word = platform::JoinPath(paths.work, "word");
-    job.docxStatus = CDocxBuilder().CreateDocx(paths.strMonthTemplateFile, paths.strDateTemplateFile,
-                                               word + "/document.xml", word + "/settings.xml", paths.work,
-                                               job.design);
-    if (job.docxStatus != DocxRunStatus::Done)
+    const bool created = Succeeded(job, platform::Attempt([&] {
+        job.docxStatus = CDocxBuilder().CreateDocx(paths.strMonthTemplateFile, paths.strDateTemplateFile,
+                                                   word + "/document.xml", word + "/settings.xml", paths.work,
+                                                   job.design);
+        return job.docxStatus == DocxRunStatus::Done;
+    }));
+    if (!created)
         return GenerationStatus::DocxFailed;
     Notify(phaseDone, GenerationPhase::CreateDocx);
     if (Stopping(job))
         return GenerationStatus::Stopped;
 
-    if (!ZipDocxParts(paths.archive, paths.work))
+    if (!Succeeded(job, platform::Attempt([&] { return ZipDocxParts(paths.archive, paths.work); })))
         return GenerationStatus::ZipFailed;
     if (Stopping(job))
         return GenerationStatus::Stopped;
-    if (!Publish(paths.archive, job))
-        return GenerationStatus::PublishFailed;
+    const GenerationStatus published = Publish(paths.archive, job);
+    if (published != GenerationStatus::Done)
+        return published;
     Notify(phaseDone, GenerationPhase::Zip);
     return GenerationStatus::Done;
 }
@@ -109,8 +130,13 @@ GenerationStatus BuildDocumentParts(GenerationJob& job, const RunPaths& paths, c
 GenerationStatus CopyAndBuild(GenerationJob& job, const PhaseObserver& phaseDone)
 {
     const RunPaths paths = PathsOf(job);
-    if (!CopyFolderTree(paths.work, platform::JoinPath(job.programFolder, "config/template")))
-        return GenerationStatus::CopyFailed;
+    FolderCopyResult copied = FolderCopyResult::Copied;
+    if (!Succeeded(job, platform::Attempt([&] {
+            copied = CopyFolderTree(paths.work, platform::JoinPath(job.programFolder, "config/template"));
+            return copied == FolderCopyResult::Copied;
+        })))
+        return copied == FolderCopyResult::SourceUnreadable ? GenerationStatus::CopyFailed
+                                                            : GenerationStatus::CopyWriteFailed;
     if (!DocxPartsLookLikeXml(paths.work))
         return GenerationStatus::SkeletonBroken;
     Notify(phaseDone, GenerationPhase::Copy);
@@ -128,10 +154,13 @@ GenerationStatus PrepareGeneration(GenerationJob& job)
     job.outputFile = ChooseOutputFileName(job.outFolder);
     if (job.outputFile.empty())
         return GenerationStatus::NoOutputName;
-    job.runFolder = MakeRunFolder(job.outFolder);
-    if (job.runFolder.empty())
+    const platform::Attempted made = platform::Attempt([&] {
+        job.runFolder = MakeRunFolder(job.outFolder);
+        return !job.runFolder.empty();
+    });
+    if (!Succeeded(job, made))
         return GenerationStatus::NoRunFolder;
-    if (!WriteTemplateFiles(PathsOf(job), job.design.year)) {
+    if (!Succeeded(job, platform::Attempt([&] { return WriteTemplateFiles(PathsOf(job), job.design.year); }))) {
         DiscardGeneration(job);
         return GenerationStatus::TemplateFilesFailed;
     }

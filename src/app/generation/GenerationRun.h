@@ -19,7 +19,8 @@ enum class GenerationStatus {
     NoOutputName,          // my_diary.docx and my_diary1 to my_diary1000 are all taken
     NoRunFolder,           // the output folder cannot hold the run's folder
     TemplateFilesFailed,   // the template text files could not be written
-    CopyFailed,            // the skeleton package could not be copied
+    CopyFailed,            // the skeleton package could not be read
+    CopyWriteFailed,       // its copy could not be written into the run folder
     DocxFailed,            // the generator stopped; see docxStatus
     ZipFailed,
     PublishFailed,         // the finished archive could not take its output name
@@ -37,13 +38,15 @@ struct GenerationJob {
     std::string runFolder;
     std::string outputFile;
     DocxRunStatus docxStatus = DocxRunStatus::Done;
+    int systemError = 0;   // the system's reason for the step that failed, 0 when it gave none
 };
 
 // Called as each phase ends, for progress and timing.
 using PhaseObserver = std::function<void(GenerationPhase)>;
 
 // On the window's thread, as it reads the date settings: chooses the output name, makes the run
-// folder and writes the two template text files into it.
+// folder and writes the two template text files into it. A run that finds every output name
+// taken, then or when it publishes, ends with NoOutputName.
 GenerationStatus PrepareGeneration(GenerationJob& job);
 // The rest, fit for a worker thread (it reads nothing but the job): copies the skeleton, runs
 // the generator, packs the parts, gives the archive its name and removes the run folder.

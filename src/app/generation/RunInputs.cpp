@@ -20,6 +20,10 @@ std::string BuildDocumentTitle(const CString& title, BYTE addDateAndTime)
 
 namespace {
 
+// A range lies within one year, and each of its days takes one motto at most: a run never uses
+// more lines than this, however long the file.
+constexpr size_t kMostDiaryDays = 366;
+
 // The quarter of a month of the range: `none` for a month that is none, `whole` when all months
 // are to be shown.
 int QuarterOfRange(int month, int none, int whole)
@@ -61,7 +65,7 @@ DocxRunDesign BuildRunDesign(const ClassListModel& rows, const OutlineLevelTexts
     if (g_addText.AddText == 1 && CDocxBuilder::CheckFile(g_addText.FileName.str()) != 0)
         g_addText.AddText = 0;
     if (g_addText.AddText == 1)
-        ReadTextFileLines(g_addText.FileName.str(), design.textLines);
+        ReadTextFileLines(g_addText.FileName.str(), design.textLines, kMostDiaryDays);
     g_addText.FontSizeCopy = FontSizeToHalfPoints(g_addText.FontSize);
     design.addText = g_addText;
 

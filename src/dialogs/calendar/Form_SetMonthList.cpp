@@ -3,6 +3,7 @@
 #include "dialogs/calendar/Form_SetMonth.h"
 
 #include "dialogs/diary/Fomr_AddDateFormat.h"
+#include "platform/SystemError.h"
 #include "platform/ui/Menu.h"
 #include "resources/DateDialogIds.h"
 #include "resources/ResourceIds.h"
@@ -14,6 +15,17 @@ namespace {
 constexpr int kNumberColumn = 1;
 constexpr int kSampleColumn = 2;
 constexpr int kPatternColumn = 3;
+
+// Writes the list; a failure is told with the system's reason, and the old file stays.
+bool SaveFormats(CWnd& dialog, const CString& file, const std::vector<CString>& formats)
+{
+    const platform::Attempted saved = platform::Attempt([&] { return WriteDateFormats(file, formats); });
+    if (!saved.ok) {
+        const std::string message = "无法保存文件 '" + file.str() + "'。";
+        dialog.MessageBox(platform::WithSystemReason(message, saved.error).c_str(), "日期格式", MB_OK | MB_ICONERROR);
+    }
+    return saved.ok;
+}
 
 } // namespace
 
@@ -41,8 +53,7 @@ void CForm_SetMonth::SyncDateFormatFile(const CString& format)
     if (wanted.IsEmpty() || std::find(formats.begin(), formats.end(), wanted) != formats.end())
         return;
     formats.push_back(wanted);
-    if (!WriteDateFormats(FormatFile(), formats))
-        MessageBox("无法保存文件 '" + FormatFile() + "'。", "日期格式", MB_OK | MB_ICONERROR);
+    SaveFormats(*this, FormatFile(), formats);
 }
 
 void CForm_SetMonth::LoadDateFormats()
@@ -106,10 +117,7 @@ bool CForm_SetMonth::SaveFormatRows()
     std::vector<CString> formats;
     for (int row = 0; row < m_listFormats.GetItemCount(); ++row)
         formats.push_back(m_listFormats.GetItemText(row, kPatternColumn));
-    if (WriteDateFormats(FormatFile(), formats))
-        return true;
-    MessageBox("无法保存文件 '" + FormatFile() + "'。", "日期格式", MB_OK | MB_ICONERROR);
-    return false;
+    return SaveFormats(*this, FormatFile(), formats);
 }
 
 void CForm_SetMonth::OnClickFormatList(NMHDR* header, LRESULT* result)

@@ -2,9 +2,10 @@
 // detail, deleting and writing the lines back, and opening the file or its folder.
 #include "dialogs/diary/Form_AddText.h"
 
+#include "app/DesktopOpening.h"
 #include "app/Form_SetWord.h"
 #include "dialogs/diary/Form_AddText_Edit.h"
-#include "platform/Shell.h"
+#include "platform/SystemError.h"
 #include "platform/ui/CommonDialogs.h"
 #include "platform/ui/MessageBox.h"
 #include "resources/HeadingDialogIds.h"
@@ -165,20 +166,24 @@ void CForm_AddText::OnSave()
     const CString path = m_editPath.GetWindowText();
     if (path.IsEmpty())
         return;
-    if (!WriteMottoFile(path.str(), g_vecTextLines))
-        MessageBox("Could not save file:" + path, "Add Text", MB_OK | MB_ICONERROR);
+    const platform::Attempted saved = platform::Attempt([&] { return WriteMottoFile(path.str(), g_vecTextLines); });
+    if (!saved.ok)
+        MessageBox(platform::WithSystemReason(("无法保存文件 '" + path + "'。").str(), saved.error).c_str(), "Add Text",
+                   MB_OK | MB_ICONERROR);
 }
 
+// The file and its folder open as the main window opens the document, and a failure is told the
+// same way.
 void CForm_AddText::OnOpenTextFile()
 {
     const CString path = m_editPath.GetWindowText();
     if (!path.IsEmpty())
-        CForm_SetWord::ShellOpenFile(path);
+        CForm_SetWord::ShellOpenFile(path, *this);
 }
 
 void CForm_AddText::OnOpenFolder()
 {
     const CString path = m_editPath.GetWindowText();
     if (!path.IsEmpty())
-        platform::ShellShowInFolder(path.str());
+        ShowInFolderTelling(*this, path);
 }

@@ -3,6 +3,7 @@
 #include "GenerationFixture.h"
 #include "app/generation/GenerationRun.h"
 #include "app/generation/RunInputs.h"
+#include "support/FileSizeLimit.h"
 
 #include <filesystem>
 #include <set>
@@ -223,4 +224,80 @@ TEST_F(GenerationRunTest, ARunAcrossNewYearMakesEveryPartForTheYearItWasTakenIn)
     ASSERT_NE(quarter2, std::string::npos);
     EXPECT_LT(body.find("2027-03-31"), quarter2);
     EXPECT_GT(body.find("2027-04-01"), quarter2);
+}
+
+// Every day of a leap year takes the motto of its number from a file of more lines than that,
+// as it did when the run held the whole file; the loop never starts over.
+TEST_F(GenerationRunTest, EachDayOfALeapYearTakesItsOwnMottoFromALongFile)
+{
+    platform::SetFixedClock(static_cast<std::time_t>(civil::DaysFromCivil(2028, 3, 1)) * 86400);
+    g_nMonthStart = 1;
+    g_nDayStart = 1;
+    g_nMonthEnd = 12;
+    g_nDayEnd = 31;
+    std::string file;
+    for (int n = 1; n <= 1000; ++n)
+        file += "motto " + std::to_string(n) + "\r\n";
+    Folder().Write("motto.txt", file);
+    g_bAddTextPerDay = 1;
+    g_addText.FileName = Folder().File("motto.txt");
+    g_addText.LOOP = 1;
+
+    GenerationJob job = Job();
+    std::string body;
+    ASSERT_EQ(GenerateDiary(job,
+                            [&](GenerationPhase phase) {
+                                if (phase == GenerationPhase::CreateDocx)
+                                    body = Folder().Read("out/" + fs::path(job.runFolder).filename().string() +
+                                                         "/my_diary/word/document.xml");
+                            }),
+              GenerationStatus::Done);
+    std::vector<std::string> mottos;
+    const std::string start = "<w:t>motto ";
+    for (size_t at = body.find(start); at != std::string::npos; at = body.find(start, at + 1)) {
+        const size_t text = at + start.size() - 6;
+        mottos.push_back(body.substr(text, body.find('<', text) - text));
+    }
+    ASSERT_EQ(mottos.size(), 366u);
+    for (int day = 1; day <= 366; ++day)
+        EXPECT_EQ(mottos[static_cast<size_t>(day - 1)], "motto " + std::to_string(day));
+}
+
+// A disk that fills up during the run is told as the write that failed, with the system's
+// reason: never as a broken skeleton package.
+TEST_F(GenerationRunTest, AFullDiskIsAFailedWriteWithTheSystemsReason)
+{
+    const auto before = Listing(m_out);
+    struct Case {
+        rlim_t room;   // the largest file the disk still takes
+        GenerationStatus expected;
+        const char* why;
+    };
+    const Case cases[] = {
+        {100, GenerationStatus::TemplateFilesFailed, "the template text files"},
+        {4096, GenerationStatus::CopyWriteFailed, "the skeleton's copy (a part of 6 KB)"},
+        {8192, GenerationStatus::DocxFailed, "the document part"},
+    };
+    for (const Case& c : cases) {
+        GenerationJob job = Job();
+        {
+            FileSizeLimit full(c.room);
+            EXPECT_EQ(GenerateDiary(job), c.expected) << c.why;
+        }
+        EXPECT_EQ(job.systemError, EFBIG) << c.why;
+        EXPECT_EQ(Listing(m_out), before) << c.why;
+    }
+}
+
+// Another program takes the last free names while the run works: the run says that every name
+// is taken, as it would have said at its start.
+TEST_F(GenerationRunTest, ARunThatLosesTheLastFreeNamesSaysEveryNameIsTaken)
+{
+    GenerationJob job = Job();
+    ASSERT_EQ(PrepareGeneration(job), GenerationStatus::Done);
+    Folder().Write("out/my_diary.docx", "");
+    for (int n = 1; n <= 1000; ++n)
+        Folder().Write("out/my_diary" + std::to_string(n) + ".docx", "");
+    EXPECT_EQ(GenerateDocx(job), GenerationStatus::NoOutputName);
+    EXPECT_EQ(Folder().Read("out/my_diary.docx"), "");
 }

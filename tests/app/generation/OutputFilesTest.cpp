@@ -57,12 +57,14 @@ TEST_F(GenerationTest, FolderCopyTakesTheWholeTreeButHiddenFolders)
     Folder().Write("src/a/b/deep.xml", "<deep/>");
     Folder().Write("src/.git/config", "x");
     Folder().Write("src/.hidden", "file");
-    ASSERT_TRUE(CopyFolderTree(Folder().File("dst"), Folder().File("src")));
+    ASSERT_EQ(CopyFolderTree(Folder().File("dst"), Folder().File("src")), FolderCopyResult::Copied);
     EXPECT_EQ(Folder().Read("dst/top.txt"), "top");
     EXPECT_EQ(Folder().Read("dst/a/b/deep.xml"), "<deep/>");
     EXPECT_EQ(Folder().Read("dst/.hidden"), "file");
     EXPECT_FALSE(fs::exists(Folder().File("dst/.git")));
-    EXPECT_FALSE(CopyFolderTree(Folder().File("dst2"), Folder().File("missing")));
+    EXPECT_EQ(CopyFolderTree(Folder().File("dst2"), Folder().File("missing")), FolderCopyResult::SourceUnreadable);
+    EXPECT_EQ(CopyFolderTree(Folder().File("src/top.txt/dst"), Folder().File("src")),
+              FolderCopyResult::DestinationUnwritable);
 }
 
 TEST_F(GenerationTest, PackageHoldsTheThirteenPartsUnderTheirNames)

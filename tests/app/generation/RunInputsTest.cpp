@@ -3,6 +3,7 @@
 #include "GenerationFixture.h"
 #include "app/generation/PageFormat.h"
 #include "app/generation/RunInputs.h"
+#include "support/Gb18030Characters.h"
 
 // What the page format makes of the settings; plain copies need no test of their own.
 TEST_F(GenerationTest, PageFormatSettlesFacesSizesAndSwitches)
@@ -102,4 +103,43 @@ TEST_F(GenerationTest, DesignSnapshotSettlesWhatTheWindowsWould)
     g_bAddTextPerDay = 0;
     EXPECT_EQ(BuildRunDesign(m_rows, {}).addText.AddText, 0);
     EXPECT_EQ(g_addText.AddText, 0);
+}
+
+// A run uses one motto a day and a range lies within one year, so it keeps the first 366 kept
+// lines of a long file; those are the lines the whole file's reading gives, its encoding judged
+// from every byte (a late line decides it).
+TEST_F(GenerationTest, ARunKeepsTheFirstMottosOfALongFileAsTheWholeFileReadsThem)
+{
+    constexpr int kLines = 5000;
+    const std::string learnUtf8 = "学习";   // E5 AD A6 E4 B9 A0: GB18030 byte pairs as well
+    const std::string diaryGb = "\xC8\xD5\xBC\xC7";   // 日记
+    struct Shape {
+        const char* name;
+        std::string prefix, lineEnd, words, last;
+        std::string expectedWords;
+    };
+    const Shape shapes[] = {
+        {"short lines", "", "\n", "motto", "", "motto"},
+        {"lone CR line ends", "", "\r", "motto", "", "motto"},
+        {"marked GB18030", "\x84\x31\x95\x33", "\r\n", diaryGb, "", "日记"},
+        {"UTF-8 Chinese, a Cyrillic line at the end", "", "\n", learnUtf8, "Привет\n", Gb18030ToUtf8(learnUtf8)},
+        {"UTF-8 Chinese, a GB18030 line at the end", "", "\n", learnUtf8, "\xC4\xE3\xBA\xC3\n",
+         Gb18030ToUtf8(learnUtf8)},
+        {"UTF-8 Chinese", "", "\n", learnUtf8, "", learnUtf8},
+    };
+    g_bAddTextPerDay = 1;
+    g_addText.FileName = Folder().File("motto.txt");
+    for (const Shape& shape : shapes) {
+        std::string file = shape.prefix;
+        for (int n = 1; n <= kLines; ++n)
+            file += " " + shape.words + " " + std::to_string(n) + shape.lineEnd + "x" + shape.lineEnd + shape.lineEnd;
+        Folder().Write("motto.txt", file + shape.last);
+        const DocxRunDesign design = BuildRunDesign(m_rows, {});
+        ASSERT_EQ(design.textLines.size(), 366u) << shape.name;
+        for (int n = 1; n <= 366; ++n) {
+            const TextLineRecord& line = design.textLines[static_cast<size_t>(n - 1)];
+            EXPECT_EQ(line.number, n) << shape.name;
+            ASSERT_EQ(line.text, shape.expectedWords + " " + std::to_string(n)) << shape.name;
+        }
+    }
 }

@@ -158,7 +158,7 @@ TEST_F(ClassCommandsTest, MovesExchangeWholeRowsAndDeleteMakesTheRowAboveCurrent
 TEST_F(ClassCommandsTest, AFileOpensThroughTheShell)
 {
     Start();
-    window->ShellOpenFile(File("my_diary.docx").c_str());
+    window->ShellOpenFile(File("my_diary.docx").c_str(), *window);
     EXPECT_EQ(opened, std::vector<std::string>{File("my_diary.docx")});
 }
 

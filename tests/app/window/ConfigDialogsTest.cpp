@@ -5,6 +5,8 @@
 #include "app/Form_SelectConfig.h"
 #include "platform/Files.h"
 
+#include <cstring>
+
 namespace {
 
 CString PathBox(DialogProbe& p)
@@ -62,18 +64,23 @@ TEST_F(ConfigDialogsTest, SaveDialogProposesTheFirstFreeNameAndListsTheKnownFile
         << "the list is written back on Cancel too";
 }
 
-TEST_F(ConfigDialogsTest, SaveDialogResolvesABareNameAndListsThePathSavedTo)
+TEST_F(ConfigDialogsTest, SaveDialogResolvesABareNameAndListsTheTextAsTyped)
 {
     g_strConfigPath = File("current.ini");
-    CForm_SaveConfig dialog;
-    driver->Expect(IDD_SAVE_CONFIG, [&](DialogProbe& p) {
-        EXPECT_EQ(PathBox(p), File("current.ini"));
-        p.Type(IDC_CONFIG_PATH, "mine");
-        p.Click(IDC_CONFIG_OK);
-    });
-    EXPECT_EQ(dialog.DoModal(), IDOK);
+    const auto save = [&](const std::string& typed) {
+        CForm_SaveConfig dialog;
+        driver->Expect(IDD_SAVE_CONFIG, [&](DialogProbe& p) {
+            p.Type(IDC_CONFIG_PATH, typed.c_str());
+            p.Click(IDC_CONFIG_OK);
+        });
+        EXPECT_EQ(dialog.DoModal(), IDOK);
+    };
+    save(" mine ");
     EXPECT_EQ(g_strConfigPath, File("mine.ini"));
-    EXPECT_EQ(Stored(), std::vector<std::string>{File("mine.ini")});
+    EXPECT_EQ(Stored(), std::vector<std::string>{"mine"});
+    save(File("config") + "/other");
+    EXPECT_EQ(g_strConfigPath, File("config/other.ini"));
+    EXPECT_EQ(Stored(), std::vector<std::string>{File("config/other")}) << "\"mine\" names nothing: dropped";
 }
 
 TEST_F(ConfigDialogsTest, SaveDialogKeepsAnExtensionInAnyLetterCase)
@@ -160,7 +167,10 @@ TEST_F(ConfigDialogsTest, SaveDialogReportsAFailedDeletionAndKeepsTheRow)
     });
     dialog.DoModal();
     EXPECT_EQ(MessageTexts(), (std::vector<std::string>{"Are you sure you want to delete file:" + File("a.ini"),
-                                                        "Could not delete file:" + File("a.ini")}));
+                                                        "无法删除文件 '" + File("a.ini") + "'。\n" + std::strerror(ENOENT)}));
+    // An error, told as the program's other errors are: under the name of what failed.
+    EXPECT_EQ(boxes->Shown()[1].caption, "删除文件");
+    EXPECT_EQ(boxes->Shown()[1].type & 0xF0u, MB_ICONERROR);
 }
 
 TEST_F(ConfigDialogsTest, SaveDialogChoosesAFileThroughTheSaveAsDialog)

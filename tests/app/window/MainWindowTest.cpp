@@ -9,7 +9,9 @@
 #include "resources/DateDialogIds.h"
 #include "settings/ClassListModel.h"
 #include "support/FakeDesktop.h"
+#include "support/FileSizeLimit.h"
 
+#include <cstring>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -255,7 +257,24 @@ TEST_F(MainWindowTest, AFailedSaveIsReportedAndKeepsTheOldFile)
     EXPECT_FALSE(window->SaveConfig());
     EXPECT_EQ(Read("ZaDuzed_Simple.ini"), before);
     EXPECT_EQ(MessageTexts(), (std::vector<std::string>{"替换文件 '" + File("ZaDuzed_Simple.ini") + "' ?",
-                                                        "无法保存文件 '" + File("ZaDuzed_Simple.ini") + "'。"}));
+                                                        "无法保存文件 '" + File("ZaDuzed_Simple.ini") + "'。\n" +
+                                                            std::strerror(EACCES)}));
+}
+
+TEST_F(MainWindowTest, ASaveOntoAFullDiskIsToldWithTheSystemsReasonAndKeepsTheOldFile)
+{
+    StartPrepared();
+    const std::string before = Read("ZaDuzed_Simple.ini");
+    boxes->Answer(IDYES);
+    driver->Expect(IDD_SAVE_CONFIG, [](DialogProbe& p) { p.Click(IDC_CONFIG_OK); });
+    {
+        FileSizeLimit full(1024);
+        EXPECT_FALSE(window->SaveConfig());
+    }
+    EXPECT_EQ(Read("ZaDuzed_Simple.ini"), before);
+    ASSERT_EQ(boxes->Shown().size(), 2u);
+    EXPECT_EQ(boxes->Shown()[1].text, "无法保存文件 '" + File("ZaDuzed_Simple.ini") + "'。\n" + std::strerror(EFBIG));
+    EXPECT_EQ(boxes->Shown()[1].type & 0xF0u, MB_ICONERROR);
 }
 
 TEST_F(MainWindowTest, ASaveThroughALoopOfLinksIsReportedAndChangesNothing)
@@ -266,7 +285,7 @@ TEST_F(MainWindowTest, ASaveThroughALoopOfLinksIsReportedAndChangesNothing)
     g_strConfigPath = File("a.ini");
     driver->Expect(IDD_SAVE_CONFIG, [](DialogProbe& p) { p.Click(IDC_CONFIG_OK); });
     EXPECT_FALSE(window->SaveConfig());
-    EXPECT_EQ(MessageTexts(), std::vector<std::string>{"无法保存文件 '" + File("a.ini") + "'。"});
+    EXPECT_EQ(MessageTexts(), std::vector<std::string>{"无法保存文件 '" + File("a.ini") + "'。\n" + std::strerror(ELOOP)});
     struct stat info {};
     ASSERT_EQ(::lstat(File("a.ini").c_str(), &info), 0);
     EXPECT_TRUE(S_ISLNK(info.st_mode));

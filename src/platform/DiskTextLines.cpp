@@ -1,0 +1,118 @@
+#include "platform/DiskTextLines.h"
+
+#include "platform/TextLines.h"
+
+#include <cerrno>
+#include <fcntl.h>
+#include <optional>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace platform {
+namespace {
+
+constexpr size_t kBlockBytes = 64 * 1024;
+
+// Where the bytes can be cut after a line end: past the last LF, or past the last CR whose next
+// byte is known (a CR LF pair is never cut); 0 when there is no such place.
+size_t PieceEnd(std::string_view bytes)
+{
+    for (size_t i = bytes.size(); i > 0; --i) {
+        const char ch = bytes[i - 1];
+        if (ch == '\n' || (ch == '\r' && i < bytes.size()))
+            return i;
+    }
+    return 0;
+}
+
+// The file's bytes from its start, in pieces that end after a line end (the last one at the end
+// of the file), until `piece` returns false. False when a read fails or the file has grown past
+// maxBytes.
+bool ForEachPiece(int fd, size_t maxBytes, const std::function<bool(std::string_view)>& piece)
+{
+    if (::lseek(fd, 0, SEEK_SET) != 0)
+        return false;
+    std::string pending;
+    size_t total = 0;
+    char block[kBlockBytes];
+    for (;;) {
+        const ssize_t n = ::read(fd, block, sizeof block);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            return false;
+        if (n == 0)
+            break;
+        total += static_cast<size_t>(n);
+        if (total > maxBytes)
+            return false;
+        pending.append(block, static_cast<size_t>(n));
+        const size_t end = PieceEnd(pending);
+        if (end == 0)
+            continue;
+        if (!piece(std::string_view(pending).substr(0, end)))
+            return true;
+        pending.erase(0, end);
+    }
+    if (!pending.empty())
+        piece(pending);
+    return true;
+}
+
+// The file's encoding: from its mark, or judged from all its bytes; and the length of the mark.
+std::optional<DiskMark> EncodingOf(int fd, size_t maxBytes)
+{
+    std::optional<DiskMark> mark;
+    UnmarkedEncodingJudge judge;
+    bool first = true;
+    const bool read = ForEachPiece(fd, maxBytes, [&](std::string_view piece) {
+        if (first) {
+            first = false;
+            mark = MarkOf(piece);
+            if (mark)
+                return false;
+        }
+        judge.Add(piece);
+        return true;
+    });
+    if (!read)
+        return std::nullopt;
+    return mark ? mark : DiskMark{0, judge.Result()};
+}
+
+bool TakeLines(int fd, size_t maxBytes, const TakeDiskLine& take)
+{
+    const std::optional<DiskMark> form = EncodingOf(fd, maxBytes);
+    if (!form)
+        return false;
+    bool first = true;
+    return ForEachPiece(fd, maxBytes, [&](std::string_view piece) {
+        if (first) {
+            first = false;
+            piece.remove_prefix(form->length);
+        }
+        const std::string text = DecodeDiskPiece(piece, form->encoding);
+        for (std::string_view rest = text; !rest.empty();)
+            if (!take(TakeLine(rest), form->encoding))
+                return false;
+        return true;
+    });
+}
+
+} // namespace
+
+bool ReadDiskTextLines(const std::string& path, size_t maxBytes, const TakeDiskLine& take)
+{
+    // Not blocking, so a named pipe is refused below instead of waiting for a writer forever.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0)
+        return false;
+    struct stat info {};
+    const bool regular = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) &&
+                         static_cast<size_t>(info.st_size) <= maxBytes;
+    const bool read = regular && TakeLines(fd, maxBytes, take);
+    ::close(fd);
+    return read;
+}
+
+} // namespace platform

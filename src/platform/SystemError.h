@@ -1,0 +1,31 @@
+#pragma once
+// The system's reason for a failed file operation, for messages that tell the user why.
+
+#include <cerrno>
+#include <string>
+#include <string_view>
+
+namespace platform {
+
+// The system's words for an error number, in the user's language where the system has them.
+std::string SystemErrorText(int error);
+
+// The message, and on a line of its own the system's reason when there is one (error not 0).
+std::string WithSystemReason(std::string_view message, int error);
+
+// A file operation's result with the system's error number it failed with (0 when it gave none).
+struct Attempted {
+    bool ok;
+    int error;
+};
+
+// Runs an operation that reports a failure with false and the system's error number in errno.
+template <class Operation>
+Attempted Attempt(Operation&& operation)
+{
+    errno = 0;
+    const bool ok = operation();
+    return {ok, ok ? 0 : errno};
+}
+
+} // namespace platform
