@@ -3,6 +3,8 @@
 #include "app/CurrentClass.h"
 #include "app/Form_SetWord.h"
 
+#include <set>
+
 namespace {
 
 constexpr COLORREF kWhite = RGB(255, 255, 255);
@@ -127,6 +129,23 @@ TEST_F(ClassPreviewTest, ARowThatNamesNoRowShowsAnEmptyClass)
     EXPECT_EQ(At(NearLeft(), frame.top), kWhite);
     EXPECT_EQ(At(frame.left, secondRule - 3), kWhite);
     EXPECT_EQ(g_nItemSpecial, 0);
+}
+
+// The title and the text before each line are smoothed, as the class dialog draws them: their edges
+// take shades between the text's colour and the background. Drawn sharp, they had those two
+// colours alone, and bold Chinese filled in.
+TEST_F(ClassPreviewTest, TheTitleAndThePrefixAreSmoothed)
+{
+    Start("COL_CLASS_TITLE=今日要事 Priorities\r\nCOL_CLASS_FONT_NAME=微软雅黑\r\nCOL_CLASS_FONT_BOLD=1\r\n"
+          "COL_CLASS_FONT_SIZE=12\r\nCOL_UNDONE_TEXT=[完成]\r\nCOL_LINE_FONT_NAME=Tahoma\r\n");
+    for (int id : {IDC_PREVIEW_TITLE, IDC_PREVIEW_PREFIX}) {
+        const CRect label = Rect(id);
+        std::set<COLORREF> colours;
+        for (int y = label.top; y < label.bottom; ++y)
+            for (int x = label.left; x < label.right; ++x)
+                colours.insert(At(x, y));
+        EXPECT_GT(colours.size(), 8u) << id;
+    }
 }
 
 TEST_F(ClassPreviewTest, TheItemSymbolAndSignShowTheirWholePictures)
