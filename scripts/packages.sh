@@ -1,7 +1,7 @@
 # Debian packages the project needs, installed quietly and only when missing.
 # Sourced by test.sh and run.sh; both run as root on a fresh Debian 12 machine.
 
-BUILD_PACKAGES=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-translations-l10n libicu-dev
+BUILD_PACKAGES=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-translations-l10n libicu-dev libfontconfig-dev
                 fonts-wqy-microhei fonts-wine fonts-liberation2)
 TEST_PACKAGES=(libgtest-dev libgmock-dev libbenchmark-dev zlib1g-dev unzip python3
                zip libxml2-dev libreoffice-writer-nogui poppler-utils)

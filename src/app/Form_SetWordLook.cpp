@@ -57,6 +57,10 @@ void CForm_SetWord::StyleDateLabels()
 
 void CForm_SetWord::StylePreviewCaption()
 {
+    // Smoothed as the class dialog's and the table dialog's samples are: drawn sharp, an
+    // emboldened Chinese character fills in.
+    m_labelTitle.SetFontStyle(FST_ANTIALIAS);
+    m_labelPrefix.SetFontStyle(FST_ANTIALIAS);
     m_labelTitle.m_textColour = RGB(0x37, 0x63, 0x9A);
     m_labelTitle.RedrawWindow();
 }

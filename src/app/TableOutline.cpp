@@ -70,7 +70,8 @@ TableOutline ClassTableOutline(const CRect& inside, const CRect& frame, const Cl
         {{left, frame.bottom}, {right, frame.bottom}, bottom},
         {{left, firstRule}, {right, firstRule}, t.bLineMiddle && table},
         {{left, secondRule}, {right, secondRule}, t.bLineMiddle && table},
-        {{left + kNumberColumnX, firstRule}, {left + kNumberColumnX, secondRule}, t.bInsertACol && table},
+        // Below the first rule, so switched off (white) it leaves the rule whole.
+        {{left + kNumberColumnX, firstRule + 1}, {left + kNumberColumnX, secondRule}, t.bInsertACol && table},
     };
     return outline;
 }

@@ -14,6 +14,12 @@ ControlTemplate WithPicture(ControlTemplate button, UINT bitmap);
 // The pictures of the font-style and border check boxes are 16 pixels square: this many dialog
 // units of a static beside a check box.
 inline constexpr int kStylePictureSize = 10;
+// Such a picture: the bitmap resource shown without its background, so it never hides the caption
+// beside it.
+ControlTemplate StylePicture(UINT bitmap, int x, int y);
+// A static for the picture of an item symbol or special sign the program shows later: the picture
+// keeps to the rectangle and shows without its background, over a frame or a row as well.
+ControlTemplate SignPicture(int id, int x, int y, int cx, int cy);
 
 DialogTemplate MainWindowTemplate();
 DialogTemplate SaveConfigTemplate();

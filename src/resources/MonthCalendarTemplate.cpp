@@ -71,9 +71,9 @@ std::vector<ControlTemplate> RowControls()
         controls.push_back({C::Button, kMonthRowRadioIds[row], number + ")", 302, y, 30, 10,
                             kRadio | (row == 0 ? WS_GROUP : 0)});
         controls.push_back({C::Button, kMonthRowAddIds[row], number, 336, y, 24, 10, kCheck});
-        controls.push_back({C::Static, kMonthRowWeekendSignPictureIds[row], "", 362, y - 1, 12, 12, SS_BITMAP});
+        controls.push_back(SignPicture(kMonthRowWeekendSignPictureIds[row], 362, y - 1, 12, 12));
         controls.push_back({C::Static, kMonthRowWeekendIds[row], "例如1", 376, y - 2, 60, 13, SS_LEFT});
-        controls.push_back({C::Static, kMonthRowWeekdaySignPictureIds[row], "", 440, y - 1, 12, 12, SS_BITMAP});
+        controls.push_back(SignPicture(kMonthRowWeekdaySignPictureIds[row], 440, y - 1, 12, 12));
         controls.push_back({C::Static, kMonthRowWeekdayIds[row], "例如1", 454, y - 2, 60, 13, SS_LEFT});
         controls.push_back({C::Button, kMonthRow21DaysIds[row], "21 Days.", 518, y, 50, 10, kCheck | WS_DISABLED});
     }

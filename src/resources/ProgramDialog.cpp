@@ -1,6 +1,7 @@
 #include "resources/DialogTemplates.h"
 
 #include "platform/ui/WinMessages.h"
+#include "resources/ResourceIds.h"
 
 #include <string>
 
@@ -21,6 +22,18 @@ ControlTemplate PictureStatic(int id, UINT bitmap, int x, int y, int cx, int cy)
 {
     // "#302" names bitmap resource 302.
     return {ControlClass::Static, id, "#" + std::to_string(bitmap), x, y, cx, cy, SS_BITMAP};
+}
+
+ControlTemplate StylePicture(UINT bitmap, int x, int y)
+{
+    ControlTemplate picture = PictureStatic(IDC_STATIC, bitmap, x, y, kStylePictureSize, kStylePictureSize);
+    picture.exStyle = WS_EX_TRANSPARENT;
+    return picture;
+}
+
+ControlTemplate SignPicture(int id, int x, int y, int cx, int cy)
+{
+    return {ControlClass::Static, id, "", x, y, cx, cy, SS_BITMAP | SS_REALSIZECONTROL, WS_EX_TRANSPARENT};
 }
 
 ControlTemplate WithPicture(ControlTemplate button, UINT bitmap)

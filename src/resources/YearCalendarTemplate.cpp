@@ -21,7 +21,7 @@ void AddStyleChecks(std::vector<ControlTemplate>& controls, const int* ids, int 
     const int widths[] = {32, 32, 40};
     for (int index = 0; index < 3; ++index) {
         if (pictures) {
-            controls.push_back(PictureStatic(IDC_STATIC, bitmaps[index], x, y, kStylePictureSize, kStylePictureSize));
+            controls.push_back(StylePicture(bitmaps[index], x, y));
             x += kStylePictureSize + 1;
         }
         controls.push_back({C::Button, ids[index], captions[index], x, y, widths[index], 10, kCheck});

@@ -1,7 +1,8 @@
 // The pictures the templates put on the font-style check boxes of the monthly calendar (in place
 // of their captions) and beside the style and border check boxes of the class, table, heading,
 // text line and yearly calendar dialogs, each found in the window as the shipped picture's exact
-// pixels.
+// pixels; the pictures beside check boxes show without their background and leave the captions
+// whole.
 #include "app/CurrentClass.h"
 #include "app/window/AppFixture.h"
 #include "dialogs/calendar/Form_CalendarSettings.h"
@@ -18,17 +19,21 @@
 #include "settings/SettingsRecords.h"
 #include "support/BmpFile.h"
 
+#include <algorithm>
+
 namespace {
 
-// Where the control, or the dialog for no control, shows every pixel of the picture.
+// Where the control, or the dialog for no control, shows every pixel of the picture but its
+// background (the colour of its top-left pixel).
 bool ShowsPicture(const platform::ui::WindowPicture& window, const BmpPixels& picture)
 {
+    const COLORREF background = picture.Pixel(0, 0);
     for (int top = 0; top + picture.height <= window.Height(); ++top)
         for (int left = 0; left + picture.width <= window.Width(); ++left) {
             bool all = true;
             for (int y = 0; y < picture.height && all; ++y)
                 for (int x = 0; x < picture.width && all; ++x)
-                    all = window.Pixel(left + x, top + y) == picture.Pixel(x, y);
+                    all = picture.Pixel(x, y) == background || window.Pixel(left + x, top + y) == picture.Pixel(x, y);
             if (all)
                 return true;
         }
@@ -59,6 +64,37 @@ protected:
         });
         dialog.DoModal();
     }
+
+    // Every dark pixel of each check box drawn alone (its caption's ink) is dark in the dialog
+    // too: no picture beside it covers any of it. The caption is smoothed, over another
+    // background when the box is drawn alone, so dark is judged loosely.
+    template <typename Dialog>
+    void ExpectWholeCaptions(int cancel, const std::vector<int>& checks)
+    {
+        Dialog dialog;
+        driver->Expect(dialog.GetTemplateId(), [&](DialogProbe& p) {
+            const platform::ui::WindowPicture whole = platform::ui::CaptureWindow(p.Dialog());
+            for (int id : checks) {
+                CRect place;
+                p.Item(id)->GetWindowRect(&place);
+                p.Dialog().ScreenToClient(&place);
+                const platform::ui::WindowPicture alone = platform::ui::CaptureWindow(*p.Item(id));
+                const auto darkest = [](COLORREF c) { return std::max({GetRValue(c), GetGValue(c), GetBValue(c)}); };
+                int ink = 0;
+                for (int y = 0; y < alone.Height(); ++y)
+                    for (int x = 0; x < alone.Width(); ++x) {
+                        if (darkest(alone.Pixel(x, y)) >= 0x60)
+                            continue;
+                        ++ink;
+                        ASSERT_LT(darkest(whole.Pixel(place.left + x, place.top + y)), 0x90)
+                            << "dialog " << dialog.GetTemplateId() << ", check box " << id << " at " << x << "," << y;
+                    }
+                EXPECT_GT(ink, 10) << "dialog " << dialog.GetTemplateId() << ", check box " << id;
+            }
+            p.Click(cancel);
+        });
+        dialog.DoModal();
+    }
 };
 
 } // namespace
@@ -79,4 +115,17 @@ TEST_F(StylePicturesTest, CheckBoxesShowTheirTemplatesPictures)
     ExpectPictures<CForm_AddText>(IDC_TEXT_CANCEL, {{0, IDB_STYLE_BOLD}, {0, IDB_STYLE_ITALIC}, {0, IDB_STYLE_UNDERLINE}});
     ExpectPictures<CForm_CalendarSettings>(IDC_CAL_CANCEL,
                                            {{0, IDB_STYLE_BOLD}, {0, IDB_STYLE_ITALIC}, {0, IDB_STYLE_STRIKE_OUT}});
+}
+
+// 265's pictures stood on the last column of "B" and the right half of "U".
+TEST_F(StylePicturesTest, PicturesBesideCheckBoxesLeaveTheirCaptionsWhole)
+{
+    g_bAddClass = 1;
+    ExpectWholeCaptions<CForm_Date_Font>(IDC_HEADING_CANCEL, {IDC_HEADING_BOLD, IDC_HEADING_ITALIC, IDC_HEADING_UNDERLINE});
+    ExpectWholeCaptions<CForm_AddText>(IDC_TEXT_CANCEL, {IDC_HEADING_BOLD, IDC_HEADING_ITALIC, IDC_HEADING_UNDERLINE});
+    ExpectWholeCaptions<CForm_DailyDiary>(IDC_DIARY_CANCEL, {IDC_CLASS_LINE_ITALIC, IDC_CLASS_LINE_STRIKE});
+    ExpectWholeCaptions<CForm_Table>(IDC_DIARY_CANCEL, {IDC_TABLE_TOP, IDC_TABLE_MIDDLE, IDC_TABLE_BOTTOM});
+    ExpectWholeCaptions<CForm_Table_ALine>(IDC_DIARY_CANCEL, {IDC_LINE_TABLE_TOP, IDC_LINE_TABLE_BOTTOM});
+    ExpectWholeCaptions<CForm_CalendarSettings>(
+        IDC_CAL_CANCEL, {kYearCalendarStyleIds[0], kYearCalendarStyleIds[1], kYearCalendarStyleIds[2]});
 }

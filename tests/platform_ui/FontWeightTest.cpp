@@ -31,6 +31,21 @@ int Ink(const char* face, int weight, const char* text)
     return canvas.Count(RGB(0, 0, 0));
 }
 
+// The width of the stem of an "l" drawn sharp at that cell: its black pixels across the middle of
+// its height.
+int StemWidth(const char* face, int cell, int weight)
+{
+    CFont font;
+    font.CreateFont(cell, 0, 0, 0, weight, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, face);
+    Canvas canvas(60, 60);
+    CFont* previous = canvas.dc.SelectObject(&font);
+    canvas.dc.SetBkMode(TRANSPARENT);
+    canvas.dc.TextOut(10, 5, "l");
+    canvas.dc.SelectObject(previous);
+    const int middle = canvas.Ink().CenterPoint().y;
+    return canvas.Count(RGB(0, 0, 0), CRect(0, middle, 60, middle + 1));
+}
+
 constexpr UINT kLabelDialog = 9311;
 constexpr int kLabel = 1001;
 
@@ -147,4 +162,19 @@ TEST(FontWeights, TheWeightAskedIsTheFacesNearestOnTheSameSideOfSixHundred)
         for (const auto& [requested, asked] : c.asked)
             EXPECT_EQ(platform::ui::detail::WeightToAsk(c.face, requested), asked)
                 << "request " << requested << " of a face with " << c.face.size() << " weights";
+}
+
+// A missing face stands in as the same Latin face under every desktop language, one with a bold
+// style of its own, whose stems are twice the regular's. Under a Chinese desktop the font matcher
+// picked WenQuanYi, whose Latin letters have no bold: emboldened (stems of 3 pixels for 2) they
+// read as regular beside its emboldened Chinese (2 for 1). CMakeLists.txt runs these cases under a
+// Chinese desktop too.
+TEST(FontWeights, LatinLettersOfAMissingFaceAreBoldUnderEveryLanguage)
+{
+    for (const char* face : {"微软雅黑", "Microsoft Sans Serif", "宋体"})
+        for (int cell : {24, 28, 40}) {
+            const int regular = StemWidth(face, cell, FW_NORMAL);
+            EXPECT_GE(regular, 2) << face << " at " << cell;
+            EXPECT_GE(StemWidth(face, cell, FW_BOLD), 2 * regular) << face << " at " << cell;
+        }
 }

@@ -1,6 +1,6 @@
 // What a user sees of a window's state: a disabled dialog keeps its look but refuses input, a
 // dialog without a sizing frame keeps its size, read-only edits look read-only, bitmap statics
-// show their whole bitmap, a bitmap button shows its picture in place of its caption, progress
+// keep their pictures to their rectangles, a bitmap button shows its picture in place of its caption, progress
 // bars carry no text, and the wait cursor.
 #include "platform/ui/Dialog.h"
 #include "platform/ui/DialogTemplate.h"
@@ -20,11 +20,14 @@
 #include <QMouseEvent>
 #include <QProgressBar>
 #include <gtest/gtest.h>
+#include <map>
+#include <vector>
 
 namespace {
 
 constexpr UINT kLookDialog = 9402, kSizingDialog = 9403, kPictureDialog = 9404, kPictureResource = 9405;
-constexpr int kButton = 1001, kReadOnly = 1002, kPicture = 1003, kResourcePicture = 1004, kText = 1005, kBar = 1006;
+constexpr int kButton = 1001, kReadOnly = 1002, kPicture = 1003, kResourcePicture = 1004, kText = 1005, kBar = 1006,
+              kFitted = 1007, kTransparent = 1008;
 
 class LookDialog : public CDialog {
     RV_DECLARE_MESSAGE_MAP()
@@ -56,18 +59,13 @@ void RegisterLookDialogs()
     dialog.id = kPictureDialog;
     dialog.controls = {
         {ControlClass::Static, kPicture, "", 10, 10, 13, 12, SS_BITMAP},
-        {ControlClass::Static, kResourcePicture, "#" + std::to_string(kPictureResource), 40, 10, 10, 10, SS_BITMAP},
-        {ControlClass::Static, kText, "text", 60, 10, 20, 8, SS_LEFT},
+        {ControlClass::Static, kResourcePicture, "#" + std::to_string(kPictureResource), 35, 10, 10, 10, SS_BITMAP},
+        {ControlClass::Static, kFitted, "", 60, 10, 13, 12, SS_BITMAP | SS_REALSIZECONTROL},
+        {ControlClass::Static, kTransparent, "", 85, 10, 13, 12, SS_BITMAP | SS_REALSIZECONTROL, WS_EX_TRANSPARENT},
+        {ControlClass::Static, kText, "text", 110, 10, 20, 8, SS_LEFT},
         {ControlClass::Progress, kBar, "", 10, 40, 100, 10, 0},
     };
     RegisterDialogTemplate(dialog);
-}
-
-CSize SizeOfItem(CWnd& dialog, int id)
-{
-    CRect rect;
-    dialog.GetDlgItem(id)->GetWindowRect(&rect);
-    return rect.Size();
 }
 
 QWidget* WidgetOfItem(CWnd& dialog, int id)
@@ -195,7 +193,10 @@ TEST(WindowLook, WaitCursorWhileTheObjectLives)
     EXPECT_FALSE(IsWaitCursorShown());
 }
 
-TEST(WindowLook, BitmapStaticsTakeTheSizeOfTheirBitmapOtherStaticsKeepTheirs)
+// A picture never reaches past its static: it is cut at the edges, or with SS_REALSIZECONTROL
+// scaled down whole into the rectangle; with WS_EX_TRANSPARENT its background (its top-left
+// pixel's colour) lets the dialog show through.
+TEST(WindowLook, BitmapStaticsKeepTheirPicturesToTheirRectangles)
 {
     TempFolder folder;
     WriteSolidBmp(folder.File("wide.bmp"), 40, 24, RGB(255, 0, 0));
@@ -203,22 +204,65 @@ TEST(WindowLook, BitmapStaticsTakeTheSizeOfTheirBitmapOtherStaticsKeepTheirs)
     RegisterLookDialogs();
     LookDialog dialog(kPictureDialog);
     ASSERT_TRUE(dialog.Create(kPictureDialog));
-    EXPECT_EQ(SizeOfItem(dialog, kResourcePicture), CSize(40, 24)) << "the template's bitmap";
+    std::map<int, CRect> places;
+    for (int id : {kPicture, kResourcePicture, kFitted, kTransparent, kText}) {
+        dialog.GetDlgItem(id)->GetWindowRect(&places[id]);
+        dialog.ScreenToClient(&places[id]);
+    }
 
-    const CSize textSize = SizeOfItem(dialog, kText);
-    CRect before;
-    dialog.GetDlgItem(kPicture)->GetWindowRect(&before);
+    // White, a blue square in the middle and a black bottom-right corner.
+    constexpr COLORREF kWhite = RGB(255, 255, 255), kBlue = RGB(0, 0, 255), kBlack = RGB(0, 0, 0);
+    std::vector<DWORD> pixels(32 * 32, 0xFFFFFF);
+    for (int y = 0; y < 32; ++y)
+        for (int x = 0; x < 32; ++x)
+            pixels[static_cast<size_t>(y * 32 + x)] = x >= 28 && y >= 28                   ? 0x000000
+                                                      : x >= 8 && x < 24 && y >= 8 && y < 24 ? 0x0000FF
+                                                                                             : 0xFFFFFF;
     CBitmap square;
-    const std::vector<DWORD> pixels(32 * 32, 0x00FF00);
     ASSERT_TRUE(square.CreateBitmap(32, 32, 1, 32, pixels.data()));
-    const HBITMAP bitmap = static_cast<HBITMAP>(square.GetSafeHandle());
-    static_cast<CStatic*>(dialog.GetDlgItem(kPicture))->SetBitmap(bitmap);
-    static_cast<CStatic*>(dialog.GetDlgItem(kText))->SetBitmap(bitmap);
-    EXPECT_EQ(SizeOfItem(dialog, kPicture), CSize(32, 32)) << "grown from 13 x 12 dialog units";
-    EXPECT_EQ(SizeOfItem(dialog, kText), textSize);
-    CRect after;
-    dialog.GetDlgItem(kPicture)->GetWindowRect(&after);
-    EXPECT_EQ(after.TopLeft(), before.TopLeft()) << "its top-left corner stays";
+    for (int id : {kPicture, kFitted, kTransparent, kText})
+        static_cast<CStatic*>(dialog.GetDlgItem(id))->SetBitmap(static_cast<HBITMAP>(square.GetSafeHandle()));
+    dialog.ShowWindow(SW_SHOW);
+    const platform::ui::WindowPicture picture = platform::ui::CaptureWindow(dialog);
+    const COLORREF face = GetSysColor(COLOR_BTNFACE);
+
+    for (const auto& [id, place] : places) {
+        CRect after;
+        dialog.GetDlgItem(id)->GetWindowRect(&after);
+        dialog.ScreenToClient(&after);
+        EXPECT_EQ(after, place) << id << " keeps its rectangle";
+        CRect around = place;
+        around.InflateRect(8, 8);
+        for (int y = around.top; y < around.bottom; ++y)
+            for (int x = around.left; x < around.right; ++x) {
+                if (!place.PtInRect(CPoint(x, y))) {
+                    ASSERT_EQ(picture.Pixel(x, y), face) << id << " at " << x << "," << y;
+                }
+            }
+    }
+    const auto count = [&](int id, COLORREF colour) {
+        int found = 0;
+        const CRect& place = places[id];
+        for (int y = place.top; y < place.bottom; ++y)
+            for (int x = place.left; x < place.right; ++x)
+                found += picture.Pixel(x, y) == colour ? 1 : 0;
+        return found;
+    };
+    const CRect resource = places[kResourcePicture];
+    EXPECT_EQ(count(kResourcePicture, RGB(255, 0, 0)), resource.Width() * resource.Height()) << "cut at its edges";
+    EXPECT_GT(count(kPicture, kWhite), 0);
+    EXPECT_GT(count(kPicture, kBlue), 0);
+    EXPECT_EQ(count(kPicture, kBlack), 0) << "the corner lies past the edges";
+    for (int id : {kFitted, kTransparent}) {
+        ASSERT_LT(places[id].Width(), 32) << id;
+        ASSERT_LT(places[id].Height(), 32) << id;
+        EXPECT_GT(count(id, kBlue), 0) << id;
+        EXPECT_GT(count(id, kBlack), 0) << id << ": the whole picture, scaled down";
+    }
+    EXPECT_GT(count(kFitted, kWhite), 0);
+    EXPECT_EQ(count(kTransparent, kWhite), 0) << "its background left out";
+    EXPECT_GT(count(kTransparent, face), 0);
+    EXPECT_EQ(count(kText, kBlue), 0) << "a text static shows no picture";
 }
 
 TEST(WindowLook, ProgressBarsShowNoTextOfTheirOwn)

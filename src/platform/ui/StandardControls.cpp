@@ -66,10 +66,10 @@ HBITMAP Show(QWidget* widget, HBITMAP bitmap)
     const HBITMAP previous = ShownBitmap(widget);
     widget->setProperty(kBitmapProperty, QVariant::fromValue(reinterpret_cast<quintptr>(bitmap)));
     const QImage* image = ImageOf(bitmap);
-    const QPixmap pixmap = image ? QPixmap::fromImage(*image) : QPixmap();
     if (qobject_cast<QLabel*>(widget)) {
-        ShowStaticPicture(widget, pixmap);
+        ShowStaticPicture(widget, image ? *image : QImage());
     } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+        const QPixmap pixmap = image ? QPixmap::fromImage(*image) : QPixmap();
         button->setIcon(QIcon(pixmap));
         button->setIconSize(pixmap.size());
     }

@@ -3,6 +3,8 @@
 #include "app/CurrentClass.h"
 #include "app/Form_SetWord.h"
 
+#include <set>
+
 namespace {
 
 constexpr COLORREF kWhite = RGB(255, 255, 255);
@@ -129,10 +131,45 @@ TEST_F(ClassPreviewTest, ARowThatNamesNoRowShowsAnEmptyClass)
     EXPECT_EQ(g_nItemSpecial, 0);
 }
 
-TEST_F(ClassPreviewTest, TheItemSymbolAndSignShowTheirWholePictures)
+// The title and the text before each line are smoothed, as the class dialog draws them: their edges
+// take shades between the text's colour and the background. Drawn sharp, they had those two
+// colours alone, and bold Chinese filled in.
+TEST_F(ClassPreviewTest, TheTitleAndThePrefixAreSmoothed)
 {
-    Start("COL_bItemSpecial=1\r\nCOL_ItemSpecial=3\r\nCOL_bSpecialSign=1\r\nCOL_SpecialSign=22\r\n");
-    // Both sit in 13 x 12 dialog units; the pictures are 32 x 32.
-    EXPECT_EQ(Rect(IDC_PREVIEW_ITEM_SYMBOL).Size(), CSize(32, 32));
-    EXPECT_EQ(Rect(IDC_PREVIEW_SIGN).Size(), CSize(32, 32));
+    Start("COL_CLASS_TITLE=今日要事 Priorities\r\nCOL_CLASS_FONT_NAME=微软雅黑\r\nCOL_CLASS_FONT_BOLD=1\r\n"
+          "COL_CLASS_FONT_SIZE=12\r\nCOL_UNDONE_TEXT=[完成]\r\nCOL_LINE_FONT_NAME=Tahoma\r\n");
+    for (int id : {IDC_PREVIEW_TITLE, IDC_PREVIEW_PREFIX}) {
+        const CRect label = Rect(id);
+        std::set<COLORREF> colours;
+        for (int y = label.top; y < label.bottom; ++y)
+            for (int x = label.left; x < label.right; ++x)
+                colours.insert(At(x, y));
+        EXPECT_GT(colours.size(), 8u) << id;
+    }
+}
+
+// The item symbol and the sign keep to the 13 x 12 dialog units their template gives, scaled
+// down whole, and show no background of their own: the rule they stand on runs on through them as
+// it does further on. The white squares of their 32 x 32 pictures broke it, and so did the
+// switched-off number column between them.
+TEST_F(ClassPreviewTest, TheItemSymbolAndSignKeepToTheirPlacesAndLeaveTheRuleWhole)
+{
+    for (const char* keys : {"line_type=dashSmallGap\r\n",
+                             "line_type=dashSmallGap\r\nCOL_bItemSpecial=1\r\nCOL_ItemSpecial=3\r\n"
+                             "COL_bSpecialSign=1\r\nCOL_SpecialSign=22\r\n"}) {
+        Start(keys);
+        const CRect symbol = Rect(IDC_PREVIEW_ITEM_SYMBOL), sign = Rect(IDC_PREVIEW_SIGN);
+        EXPECT_EQ(symbol.Size(), CSize(23, 21)) << keys;
+        EXPECT_EQ(sign.Size(), CSize(23, 21)) << keys;
+        ASSERT_TRUE(symbol.top <= firstRule && firstRule < symbol.bottom) << "the pictures stand on the rule";
+        for (int x = symbol.left; x < sign.right; ++x)
+            EXPECT_EQ(At(x, firstRule) == kLine, At(x + 200, firstRule) == kLine) << keys << " at " << x;
+    }
+    // The sign is shown whole: its red flag's ink, scaled down, lies inside its place.
+    const CRect sign = Rect(IDC_PREVIEW_SIGN);
+    int red = 0;
+    for (int y = sign.top; y < sign.bottom; ++y)
+        for (int x = sign.left; x < sign.right; ++x)
+            red += GetRValue(At(x, y)) > 150 && GetGValue(At(x, y)) < 80 && GetBValue(At(x, y)) < 80 ? 1 : 0;
+    EXPECT_GT(red, 10);
 }

@@ -112,7 +112,7 @@ void ShowTemplatePicture(QWidget* label, const ControlTemplate& c)
         return;
     const HBITMAP bitmap = LoadBitmapResource(static_cast<UINT>(std::atoi(c.text.c_str() + 1)));
     if (const QImage* image = ImageOf(bitmap))
-        ShowStaticPicture(label, QPixmap::fromImage(*image));
+        ShowStaticPicture(label, *image);
     DeleteObject(bitmap);
 }
 
@@ -285,15 +285,15 @@ void DialogWidget::paintEvent(QPaintEvent* event)
     PaintBackground(this, painter, event->rect());
 }
 
-void ShowStaticPicture(QWidget* widget, const QPixmap& picture)
+void ShowStaticPicture(QWidget* widget, const QImage& picture)
 {
-    auto* label = qobject_cast<QLabel*>(widget);
+    auto* label = dynamic_cast<StaticLabel*>(widget);
     if (!label)
         return;
-    label->setPixmap(picture);
     const WindowRecord* record = RecordOf(HandleOf(label));
-    if (record && !picture.isNull() && (record->style & SS_TYPEMASK) == SS_BITMAP)
-        label->resize(picture.size());
+    if (!record || (record->style & SS_TYPEMASK) != SS_BITMAP)
+        return;
+    label->ShowPicture(picture, (record->style & SS_REALSIZECONTROL) != 0, (record->exStyle & WS_EX_TRANSPARENT) != 0);
 }
 
 QWidget* CreateControl(const ControlTemplate& c, QWidget* dialog, const BaseUnits& units)

@@ -4,7 +4,7 @@
 #include "platform/ui/DialogTemplate.h"
 #include "platform/ui/qt/DialogUnits.h"
 
-#include <QPixmap>
+#include <QImage>
 #include <QWidget>
 
 namespace platform::ui::detail {
@@ -26,9 +26,10 @@ protected:
 // buttons, as Windows draws them. False for a widget that is no edit.
 bool SetEditReadOnly(QWidget* edit, bool readOnly);
 
-// Shows a picture on a static; one of the bitmap kind takes the picture's size, as the
-// desktop's does.
-void ShowStaticPicture(QWidget* label, const QPixmap& picture);
+// Shows a picture on a bitmap static within its rectangle (see StaticLabel): fitted to it with
+// SS_REALSIZECONTROL, without its background with WS_EX_TRANSPARENT. Other statics keep their
+// text, as on Windows.
+void ShowStaticPicture(QWidget* label, const QImage& picture);
 
 // Makes the widget of one template control inside a dialog, registered as a window.
 QWidget* CreateControl(const ControlTemplate& control, QWidget* dialog, const BaseUnits& units);

@@ -1,12 +1,11 @@
 #include "platform/ui/qt/FontFaces.h"
 
 #include "platform/ui/qt/BitmapBold.h"
+#include "platform/ui/qt/LatinStandIn.h"
 #include "platform/ui/qt/SfntTables.h"
 
 #include <QFile>
-#include <QFont>
 #include <QFontDatabase>
-#include <QFontInfo>
 #include <QHash>
 #include <QPainterPath>
 #include <QRawFont>
@@ -31,13 +30,6 @@ bool IsSymbolFamily(const QString& family)
     return systems.contains(QFontDatabase::Symbol) || !systems.contains(QFontDatabase::Latin);
 }
 
-QString DefaultSansFamily()
-{
-    QFont sans;
-    sans.setStyleHint(QFont::SansSerif);
-    sans.setFamily(QStringLiteral("sans-serif"));
-    return QFontInfo(sans).family();
-}
 
 struct PackagedFace {
     QString path;
@@ -129,11 +121,12 @@ QString UsableFamily(const QString& face)
     static QHash<QString, QString> usable;
     if (const auto found = usable.constFind(face); found != usable.constEnd())
         return *found;
-    QFont font;
-    font.setFamily(face);
-    const QString matched = QFontInfo(font).family();
-    const bool standIn = matched.compare(face, Qt::CaseInsensitive) != 0;
-    const QString family = standIn && IsSymbolFamily(matched) ? DefaultSansFamily() : face;
+    QString family = face;
+    if (!QFontDatabase::hasFamily(face)) {
+        family = LatinStandIn(face);
+        if (family.isEmpty() || IsSymbolFamily(family))
+            family = LatinStandIn(QStringLiteral("sans-serif"));
+    }
     usable.insert(face, family);
     return family;
 }

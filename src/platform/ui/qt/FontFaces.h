@@ -12,9 +12,10 @@ namespace platform::ui::detail {
 // emboldened outlines at its own (bold) advances.
 void RegisterPackagedFonts();
 
-// The family to ask for a Windows face: the face itself, unless it is missing and the font
-// matcher would stand a symbol face in for it; then the default sans face, so letters stay
-// letters.
+// The family to ask for a Windows face: the face itself when installed; else the face the font
+// matcher stands in for it in Latin text under any desktop language (other scripts fall back
+// from there as ever), or the default sans face where that would be a symbol face, so letters
+// stay letters.
 QString UsableFamily(const QString& face);
 
 } // namespace platform::ui::detail

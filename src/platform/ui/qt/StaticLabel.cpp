@@ -6,10 +6,44 @@
 #include <QStyle>
 
 namespace platform::ui::detail {
+namespace {
+
+QImage WithoutBackground(const QImage& picture)
+{
+    QImage image = picture.convertToFormat(QImage::Format_ARGB32);
+    if (image.isNull())
+        return image;
+    const QRgb background = image.pixel(0, 0);
+    for (int y = 0; y < image.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < image.width(); ++x)
+            if (line[x] == background)
+                line[x] = qRgba(0, 0, 0, 0);
+    }
+    return image;
+}
+
+} // namespace
+
+void StaticLabel::ShowPicture(const QImage& picture, bool fitted, bool transparent)
+{
+    m_picture = transparent ? WithoutBackground(picture) : picture;
+    m_fitted = fitted;
+    update();
+}
 
 void StaticLabel::paintEvent(QPaintEvent* event)
 {
-    if (!wordWrap() || text().isEmpty() || !pixmap().isNull()) {
+    if (!m_picture.isNull()) {
+        QPainter painter(this);
+        const bool shrunk = m_fitted && m_picture.size().boundedTo(size()) != m_picture.size();
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        painter.drawImage(QRect(QPoint(0, 0), shrunk ? m_picture.size().scaled(size(), Qt::KeepAspectRatio)
+                                                     : m_picture.size()),
+                          m_picture);
+        return;
+    }
+    if (!wordWrap() || text().isEmpty()) {
         QLabel::paintEvent(event);
         return;
     }
