@@ -5,6 +5,7 @@
 #include "GenerationFixture.h"
 #include "SampleDesigns.h"
 #include "app/generation/RunInputs.h"
+#include "platform/TextLines.h"
 #include "settings/DesignFile.h"
 
 #include <random>
@@ -71,16 +72,11 @@ void ExpectSameRun(const DocxRunDesign& a, const DocxRunDesign& b)
     EXPECT_EQ(a.nLastQuarter, b.nLastQuarter);
 }
 
-// The lines of a design file, without their CR LF.
+// The lines of a design file, without their ends.
 std::vector<std::string> LinesOf(const std::string& text)
 {
-    std::vector<std::string> lines;
-    size_t start = 0;
-    for (size_t end = text.find("\r\n"); end != std::string::npos; end = text.find("\r\n", start)) {
-        lines.push_back(text.substr(start, end - start));
-        start = end + 2;
-    }
-    return lines;
+    const std::vector<std::string_view> lines = platform::SplitLines(text);
+    return {lines.begin(), lines.end()};
 }
 
 bool IsKeyLine(const std::string& line)

@@ -38,6 +38,20 @@ protected:
 
     GenerationJob Job() const { return {Program(), m_out, BuildRunDesign(m_rows, {"2", "3"}), {}, {}, {}}; }
 
+    // The document part the worker writes for a prepared job, read before the archive takes it.
+    std::string DocumentPartOf(GenerationJob& job)
+    {
+        std::string body;
+        EXPECT_EQ(GenerateDocx(job,
+                               [&](GenerationPhase phase) {
+                                   if (phase == GenerationPhase::CreateDocx)
+                                       body = Folder().Read("out/" + fs::path(job.runFolder).filename().string() +
+                                                            "/my_diary/word/document.xml");
+                               }),
+                  GenerationStatus::Done);
+        return body;
+    }
+
     std::string m_out;
 };
 
@@ -149,15 +163,7 @@ TEST_F(GenerationRunTest, SettingsChangedAfterTheJobIsTakenDoNotReachTheDocument
             for (BYTE& weekday : g_abUncheckedWeek)
                 weekday = 0;
         }
-        std::string body;
-        EXPECT_EQ(GenerateDocx(job,
-                                [&](GenerationPhase phase) {
-                                    if (phase == GenerationPhase::CreateDocx)
-                                        body = Folder().Read("out/" + fs::path(job.runFolder).filename().string() +
-                                                             "/my_diary/word/document.xml");
-                                }),
-                  GenerationStatus::Done);
-        return body;
+        return DocumentPartOf(job);
     };
     const std::string plain = bodyOf(false);
     ASSERT_NE(plain.find("BOOKMARK_Date007"), std::string::npos);
@@ -201,14 +207,7 @@ TEST_F(GenerationRunTest, ARunAcrossNewYearMakesEveryPartForTheYearItWasTakenIn)
     GenerationJob job = Job();
     ASSERT_EQ(PrepareGeneration(job), GenerationStatus::Done);
     platform::SetFixedClock(noon(2028, 1, 1));   // 2028 has a 29 February
-    std::string body;
-    ASSERT_EQ(GenerateDocx(job,
-                           [&](GenerationPhase phase) {
-                               if (phase == GenerationPhase::CreateDocx)
-                                   body = Folder().Read("out/" + fs::path(job.runFolder).filename().string() +
-                                                        "/my_diary/word/document.xml");
-                           }),
-              GenerationStatus::Done);
+    const std::string body = DocumentPartOf(job);
 
     // 365 days, each heading and each calendar cell in a bookmark of the same number.
     for (const char* name : {"BOOKMARK_Date", "BOOKMARK_Calendar"}) {
@@ -244,14 +243,8 @@ TEST_F(GenerationRunTest, EachDayOfALeapYearTakesItsOwnMottoFromALongFile)
     g_addText.LOOP = 1;
 
     GenerationJob job = Job();
-    std::string body;
-    ASSERT_EQ(GenerateDiary(job,
-                            [&](GenerationPhase phase) {
-                                if (phase == GenerationPhase::CreateDocx)
-                                    body = Folder().Read("out/" + fs::path(job.runFolder).filename().string() +
-                                                         "/my_diary/word/document.xml");
-                            }),
-              GenerationStatus::Done);
+    ASSERT_EQ(PrepareGeneration(job), GenerationStatus::Done);
+    const std::string body = DocumentPartOf(job);
     std::vector<std::string> mottos;
     const std::string start = "<w:t>motto ";
     for (size_t at = body.find(start); at != std::string::npos; at = body.find(start, at + 1)) {
