@@ -5,9 +5,9 @@
 #include "app/Form_SelectConfig.h"
 #include "app/Form_SetWord.h"
 #include "app/ProgramVersion.h"
+#include "app/SaveTelling.h"
 #include "platform/Files.h"
 #include "platform/Profile.h"
-#include "platform/SystemError.h"
 #include "platform/ui/App.h"
 #include "settings/DesignFile.h"
 #include "settings/IniFile.h"
@@ -57,14 +57,9 @@ BOOL CForm_SetWord::SaveConfig()
 bool CForm_SetWord::SaveConfigFile()
 {
     ReadTitleControls();
-    const platform::Attempted saved =
-        platform::Attempt([&] { return WriteDesignFile(g_strConfigPath, ReadClassListModel(), ReadOutlineLevels()); });
-    if (!saved.ok) {
-        CString message;
-        message.Format("无法保存文件 '%s'。", g_strConfigPath.GetString());
-        MessageBox(platform::WithSystemReason(message.str(), saved.error).c_str(), "保存设置", MB_OK | MB_ICONERROR);
+    if (!SaveTelling(*this, g_strConfigPath, "保存设置",
+                     [&] { return WriteDesignFile(g_strConfigPath, ReadClassListModel(), ReadOutlineLevels()); }))
         return false;
-    }
     WriteConfigPath(ConfigPathFile(), g_strConfigPath);
     UpdateWindowTitle(g_strConfigPath);
     platform::RemoveFile((g_strExeFolder + "config/month_template.txt").str());

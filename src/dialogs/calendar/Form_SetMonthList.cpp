@@ -2,8 +2,8 @@
 // The file is always written whole from the rows, through a new file that replaces the old.
 #include "dialogs/calendar/Form_SetMonth.h"
 
+#include "app/SaveTelling.h"
 #include "dialogs/diary/Fomr_AddDateFormat.h"
-#include "platform/SystemError.h"
 #include "platform/ui/Menu.h"
 #include "resources/DateDialogIds.h"
 #include "resources/ResourceIds.h"
@@ -16,15 +16,10 @@ constexpr int kNumberColumn = 1;
 constexpr int kSampleColumn = 2;
 constexpr int kPatternColumn = 3;
 
-// Writes the list; a failure is told with the system's reason, and the old file stays.
+// Writes the list; a failure is told, and the old file stays.
 bool SaveFormats(CWnd& dialog, const CString& file, const std::vector<CString>& formats)
 {
-    const platform::Attempted saved = platform::Attempt([&] { return WriteDateFormats(file, formats); });
-    if (!saved.ok) {
-        const std::string message = "无法保存文件 '" + file.str() + "'。";
-        dialog.MessageBox(platform::WithSystemReason(message, saved.error).c_str(), "日期格式", MB_OK | MB_ICONERROR);
-    }
-    return saved.ok;
+    return SaveTelling(dialog, file, "日期格式", [&] { return WriteDateFormats(file, formats); });
 }
 
 } // namespace

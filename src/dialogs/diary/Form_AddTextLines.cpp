@@ -4,8 +4,8 @@
 
 #include "app/DesktopOpening.h"
 #include "app/Form_SetWord.h"
+#include "app/SaveTelling.h"
 #include "dialogs/diary/Form_AddText_Edit.h"
-#include "platform/SystemError.h"
 #include "platform/ui/CommonDialogs.h"
 #include "platform/ui/MessageBox.h"
 #include "resources/HeadingDialogIds.h"
@@ -166,10 +166,7 @@ void CForm_AddText::OnSave()
     const CString path = m_editPath.GetWindowText();
     if (path.IsEmpty())
         return;
-    const platform::Attempted saved = platform::Attempt([&] { return WriteMottoFile(path.str(), g_vecTextLines); });
-    if (!saved.ok)
-        MessageBox(platform::WithSystemReason(("无法保存文件 '" + path + "'。").str(), saved.error).c_str(), "Add Text",
-                   MB_OK | MB_ICONERROR);
+    SaveTelling(*this, path, "Add Text", [&] { return WriteMottoFile(path.str(), g_vecTextLines); });
 }
 
 // The file and its folder open as the main window opens the document, and a failure is told the
