@@ -45,3 +45,25 @@ TEST(TextOrder, ChineseFollowsTheUsersLanguage)
     EXPECT_EQ(lstrcmp("北京", "上海"), expected);
     EXPECT_EQ(lstrcmp("上海", "北京"), -expected);
 }
+
+TEST(TextOrder, LatinComesBeforeHanAccentsBeforeCaseAndHyphensOnlyBreakTies)
+{
+    const Order orders[] = {
+        {"zebra", "阿姨", -1},       // Latin before Han in every language, Chinese included
+        {"Zz", "中国", -1},
+        {"9", "a", -1},
+        {"eclair", "Éclair", -1},    // an accent counts after the letters, never before them
+        {"Éclair", "eclairs", -1},
+        {"éclair", "Eclair", 1},     // the accent decides before the case
+        {"coa", "co-op", -1},        // a hyphen is passed over as a word sort does
+        {"co-op", "cop", -1},
+        {"co-op", "coop", -1},       // and breaks the tie of texts otherwise equal
+        {"dona", "don't", -1},       // so is an apostrophe
+        {"don't", "donuts", -1},
+        {"co-op", "co-op", 0},
+    };
+    for (const Order& order : orders) {
+        EXPECT_EQ(lstrcmp(order.a, order.b), order.sign) << order.a << " vs " << order.b;
+        EXPECT_EQ(lstrcmp(order.b, order.a), -order.sign) << order.b << " vs " << order.a;
+    }
+}
