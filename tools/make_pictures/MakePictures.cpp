@@ -13,6 +13,7 @@
 #include "app/generation/GenerationRun.h"
 #include "app/generation/RunInputs.h"
 #include "platform/Files.h"
+#include "platform/ui/CommonDialogs.h"
 #include "platform/ui/DC.h"
 #include "platform/ui/Images.h"
 #include "platform/ui/Picture.h"
@@ -25,6 +26,7 @@
 #include "settings/DesignFile.h"
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstdint>
 #include <filesystem>
 #include <string>
@@ -47,17 +49,28 @@ struct Size {
     int height = 0;
 };
 
-// A fresh program folder holding the checkout's config/, the sample as the current design and
-// the other samples as known designs, made the current folder. Its name is what the pictures
-// show of paths.
+// The home whose paths the pictures show: make_pictures.sh makes one that looks like a Chinese
+// user's (a home of its own in a mount namespace); run alone, the tool makes its folders in the
+// temporary folder.
+fs::path PictureHome()
+{
+    const char* home = std::getenv("ROROVAVOZIR_PICTURE_HOME");
+    return home && *home ? fs::path(home) : fs::temp_directory_path();
+}
+
+// A fresh program folder in the home holding the checkout's config/, the sample as the current
+// design and the other samples as known designs, made the current folder; the output folder is
+// the default one in the home's documents folder.
 fs::path EnterProgramFolder(const fs::path& checkout)
 {
-    const fs::path folder = fs::temp_directory_path() / "Rorovavozir";
+    const fs::path home = PictureHome();
+    const fs::path folder = home / "Rorovavozir";
     fs::remove_all(folder);
-    fs::create_directories(folder / "out");
+    fs::create_directories(folder);
+    static const platform::ui::DocumentsFolderOverride documents((home / "文档").string().c_str());
     fs::copy(checkout / "config", folder / "config", fs::copy_options::recursive);
     fs::copy_file(checkout / kSample, folder / "ZaDuzed_Simple.ini");
-    std::string known = "[Main]\r\nStartShow=0\r\nOutFolder=" + (folder / "out").string() + "\r\n";
+    std::string known = "[Main]\r\nStartShow=0\r\n";
     int number = 0;
     for (const char* name : kKnownDesigns) {
         fs::copy_file(checkout / "config/samples" / name, folder / name);
