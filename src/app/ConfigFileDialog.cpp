@@ -2,6 +2,7 @@
 
 #include "app/ConfigPathFile.h"
 #include "app/KnownConfigFiles.h"
+#include "app/SaveTelling.h"
 #include "platform/Files.h"
 #include "resources/ResourceIds.h"
 
@@ -76,6 +77,17 @@ int CConfigFileDialog::ClickedSelectedRow(const NMHDR* header) const
 {
     const int row = reinterpret_cast<const NMITEMACTIVATE*>(header)->iItem;
     return row >= 0 && m_list.GetItemState(row, LVIS_SELECTED) ? row : -1;
+}
+
+int CConfigFileDialog::SelectedRow() const
+{
+    return m_list.GetNextItem(-1, LVNI_SELECTED);
+}
+
+void CConfigFileDialog::DeleteRowFile(int row)
+{
+    if (DeleteTelling(*this, RowPath(row)))
+        m_list.DeleteItem(row);
 }
 
 CString CConfigFileDialog::PathBoxFolder() const

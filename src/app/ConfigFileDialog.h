@@ -24,6 +24,11 @@ protected:
     CString RowPath(int row) const;
     // The row a click hit when that row is selected; -1 otherwise.
     int ClickedSelectedRow(const NMHDR* header) const;
+    // The selected row (the list selects one at most); -1 with none.
+    int SelectedRow() const;
+    // Deletes the row's file, then the row; a file that cannot be deleted is told and keeps its
+    // row, so the stored list keeps naming it.
+    void DeleteRowFile(int row);
     // The path box's text up to and including its last separator; empty without one.
     CString PathBoxFolder() const;
 

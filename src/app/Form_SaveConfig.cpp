@@ -2,8 +2,6 @@
 
 #include "app/AppGlobals.h"
 #include "app/KnownConfigFiles.h"
-#include "platform/Files.h"
-#include "platform/SystemError.h"
 #include "platform/ui/CommonDialogs.h"
 #include "resources/ResourceIds.h"
 #include "settings/Settings.h"
@@ -48,24 +46,12 @@ void CForm_SaveConfig::OnButtonChooseFile()
     m_pathBox.SetWindowText(g_strConfigPath);
 }
 
-// Acts on the selected row alone, and keeps its row when its file could not be deleted; that is
-// told as the program's other failures are, with the system's reason.
+// Acts on the selected row alone (not on a row clicked earlier).
 void CForm_SaveConfig::OnButtonDelete()
 {
-    for (int row = m_list.GetItemCount() - 1; row >= 0; --row) {
-        if (!m_list.GetItemState(row, LVIS_SELECTED))
-            continue;
-        const CString path = RowPath(row);
-        if (MessageBox("Are you sure you want to delete file:" + path, "Question", MB_YESNOCANCEL) != IDYES)
-            return;
-        const platform::Attempted deleted = platform::Attempt([&] { return platform::RemoveFile(path.str()); });
-        if (deleted.ok)
-            m_list.DeleteItem(row);
-        else
-            MessageBox(platform::WithSystemReason(("无法删除文件 '" + path + "'。").str(), deleted.error).c_str(), "删除文件",
-                       MB_OK | MB_ICONERROR);
-        return;
-    }
+    const int row = SelectedRow();
+    if (row >= 0 && MessageBox("Are you sure you want to delete file:" + RowPath(row), "Question", MB_YESNOCANCEL) == IDYES)
+        DeleteRowFile(row);
 }
 
 // An empty box is refused; a bare name is taken in the program folder. The list gets the name

@@ -1,6 +1,5 @@
 #include "app/Form_SelectConfig.h"
 
-#include "platform/Files.h"
 #include "platform/ui/CommonDialogs.h"
 #include "resources/ResourceIds.h"
 #include "settings/Settings.h"
@@ -42,18 +41,12 @@ void CForm_SelectConfig::OnButtonChooseFile()
     AppendRow(dialog.GetPathName());
 }
 
-// Removes the selected rows from the last up, then deletes the file of the last one removed.
+// Deletes without asking.
 void CForm_SelectConfig::OnButtonDelete()
 {
-    CString removed;
-    for (int row = m_list.GetItemCount() - 1; row >= 0; --row) {
-        if (!m_list.GetItemState(row, LVIS_SELECTED))
-            continue;
-        removed = RowPath(row);
-        m_list.DeleteItem(row);
-    }
-    if (!removed.IsEmpty())
-        platform::RemoveFile(removed.str());
+    const int row = SelectedRow();
+    if (row >= 0)
+        DeleteRowFile(row);
     m_pathBox.SetWindowText("");
 }
 

@@ -1,6 +1,7 @@
 #pragma once
-// A save the user asked for, whose failure is told in the program's words with the system's
-// reason, the old file being kept by every writer the program has.
+// What the user asked to be done to a file (a save, a deletion), whose failure is told in the
+// program's words with the system's reason and the error icon. A failed save keeps the old file
+// with every writer the program has.
 
 #include "platform/CString.h"
 
@@ -11,3 +12,7 @@ class CWnd;
 // Runs `save` (false on failure, errno telling why); a failure is told over the owner as
 // "无法保存文件 '<file>'。" under the caption. True when saved.
 bool SaveTelling(CWnd& owner, const CString& file, const char* caption, const std::function<bool()>& save);
+
+// Deletes the file; a failure is told over the owner as "无法删除文件 '<file>'。" under "删除文件".
+// True when deleted.
+bool DeleteTelling(CWnd& owner, const CString& file);

@@ -310,6 +310,34 @@ TEST_F(CalendarDialogsTest, TheTwentyOneDayCounterStaysInOneRowAndRestDaysAreChe
     EXPECT_EQ(days, 366);
 }
 
+// The count reaches its row when the edit loses the focus, which neither Enter nor a click the
+// focus stays through gives: both take the count typed last, by the edit's own rule.
+TEST_F(CalendarDialogsTest, EnterAndOkTakeTheRestDaysTypedLast)
+{
+    const struct {
+        const char* typed;
+        int stored;
+    } cases[] = {{"5", 5}, {"366", 366}, {"", 0}, {"3a", 1}, {"367", 1}};
+    for (const auto& c : cases)
+        for (const bool enter : {true, false}) {
+            SCOPED_TRACE(std::string("\"") + c.typed + (enter ? "\" and Enter" : "\" and 确定"));
+            g_monthCalendar = MonthCalendarDefaults();
+            g_monthCalendar.b21Days[1] = 1;
+            g_monthCalendar.i21DaysNotWorkDays[0] = g_monthCalendar.i21DaysNotWorkDays[1] = 2;
+            EXPECT_EQ(Run<CForm_MonthOfCalendar>([&](DialogProbe& p) {
+                          p.Click(kMonthRowRadioIds[1]);
+                          p.Type(IDC_MC_REST_DAYS, c.typed);
+                          if (enter)
+                              p.PressEnter();
+                          else
+                              p.Click(IDC_CAL_OK);
+                      }),
+                      IDOK);
+            EXPECT_EQ(g_monthCalendarEdit.i21DaysNotWorkDays[1], c.stored);
+            EXPECT_EQ(g_monthCalendarEdit.i21DaysNotWorkDays[0], 2) << "another row keeps its count";
+        }
+}
+
 TEST_F(CalendarDialogsTest, TheSignPickerOpensOnTheSelectedRowsOwnSign)
 {
     g_monthCalendar = MonthCalendarDefaults();

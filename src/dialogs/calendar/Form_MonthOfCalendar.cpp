@@ -273,8 +273,11 @@ void CForm_MonthOfCalendar::SaveSettings()
     m.bAddMonthOfCalendar = Flag(Checked(IDC_MC_APPLY));
 }
 
+// The rest-day count reaches its row when its edit loses the focus, which Enter does not take:
+// the count typed last is taken here as leaving the edit would.
 void CForm_MonthOfCalendar::OnOK()
 {
+    OnRestDaysKillFocus();
     SaveSettings();
     EndDialog(IDOK);
 }

@@ -6,6 +6,7 @@
 #include "platform/Files.h"
 
 #include <cstring>
+#include <memory>
 
 namespace {
 
@@ -153,24 +154,39 @@ TEST_F(ConfigDialogsTest, SaveDialogDeletesTheSelectedRowsFileAfterAsking)
     EXPECT_EQ(Stored(), std::vector<std::string>{File("b.ini")});
 }
 
-TEST_F(ConfigDialogsTest, SaveDialogReportsAFailedDeletionAndKeepsTheRow)
+// 214 asks first and 215 does not; either tells a file it could not delete as an error under the
+// name of what failed, and keeps its row and so its entry in the stored list.
+TEST_F(ConfigDialogsTest, BothDialogsReportAFailedDeletionAndKeepTheRow)
 {
-    Write("a.ini", "");
-    CForm_SaveConfig dialog;
-    boxes->Answer(IDYES);
-    driver->Expect(IDD_SAVE_CONFIG, [&](DialogProbe& p) {
-        ClickListRow(p.Dialog(), IDC_CONFIG_LIST, 0);
-        platform::RemoveFile(File("a.ini"));   // gone before the user confirms
-        p.Click(IDC_SAVE_DELETE);
-        EXPECT_EQ(ConfigDialog(p).m_list.GetItemCount(), 1);
-        p.Click(IDC_CONFIG_CANCEL);
-    });
-    dialog.DoModal();
-    EXPECT_EQ(MessageTexts(), (std::vector<std::string>{"Are you sure you want to delete file:" + File("a.ini"),
-                                                        "无法删除文件 '" + File("a.ini") + "'。\n" + std::strerror(ENOENT)}));
-    // An error, told as the program's other errors are: under the name of what failed.
-    EXPECT_EQ(boxes->Shown()[1].caption, "删除文件");
-    EXPECT_EQ(boxes->Shown()[1].type & 0xF0u, MB_ICONERROR);
+    for (const bool save : {true, false}) {
+        SCOPED_TRACE(save ? "save dialog" : "open dialog");
+        Write("a.ini", "");
+        std::unique_ptr<CConfigFileDialog> dialog;
+        if (save)
+            dialog = std::make_unique<CForm_SaveConfig>();
+        else
+            dialog = std::make_unique<CForm_SelectConfig>();
+        if (save)
+            boxes->Answer(IDYES);
+        const size_t shownBefore = boxes->Shown().size();
+        driver->Expect(save ? IDD_SAVE_CONFIG : IDD_SELECT_CONFIG, [&](DialogProbe& p) {
+            ClickListRow(p.Dialog(), IDC_CONFIG_LIST, 0);
+            platform::RemoveFile(File("a.ini"));   // gone before the user deletes it
+            p.Click(save ? IDC_SAVE_DELETE : IDC_SELECT_DELETE);
+            EXPECT_EQ(ConfigDialog(p).m_list.GetItemCount(), 1);
+            p.Click(IDC_CONFIG_CANCEL);
+        });
+        dialog->DoModal();
+        ASSERT_EQ(boxes->Shown().size(), shownBefore + (save ? 2u : 1u));
+        if (save) {
+            EXPECT_EQ(boxes->Shown()[shownBefore].text, "Are you sure you want to delete file:" + File("a.ini"));
+        }
+        const auto& told = boxes->Shown().back();
+        EXPECT_EQ(told.text, "无法删除文件 '" + File("a.ini") + "'。\n" + std::strerror(ENOENT));
+        EXPECT_EQ(told.caption, "删除文件");
+        EXPECT_EQ(told.type & 0xF0u, MB_ICONERROR);
+        EXPECT_EQ(Stored(), std::vector<std::string>{File("a.ini")});
+    }
 }
 
 TEST_F(ConfigDialogsTest, SaveDialogChoosesAFileThroughTheSaveAsDialog)
