@@ -15,12 +15,14 @@ constexpr size_t kBlockBytes = 64 * 1024;
 
 // Where the bytes can be cut after a line end: past the last LF, or past the last CR whose next
 // unit is known (a CR LF pair is never cut); 0 when there is no such place. Whole units only, so
-// a UTF-16 character is never cut (a byte 0A or 0D inside one is no line end).
-size_t PieceEnd(std::string_view bytes, DiskForm form)
+// a UTF-16 character is never cut (a byte 0A or 0D inside one is no line end). The first `known`
+// bytes held no such place when last searched (but for a CR as their last whole unit), so a long
+// line is searched once, not once a block.
+size_t PieceEnd(std::string_view bytes, size_t known, DiskForm form)
 {
     const size_t width = CodeUnitBytes(form);
     const size_t units = bytes.size() / width;
-    for (size_t i = units; i > 0; --i) {
+    for (size_t i = units; i > 0 && i >= known / width; --i) {
         const char32_t unit = CodeUnitAt(bytes, (i - 1) * width, form);
         if (unit == U'\n' || (unit == U'\r' && i < units))
             return i * width;
@@ -49,8 +51,9 @@ bool ForEachPiece(int fd, size_t maxBytes, DiskForm form, const std::function<bo
         total += static_cast<size_t>(n);
         if (total > maxBytes)
             return false;
+        const size_t known = pending.size();
         pending.append(block, static_cast<size_t>(n));
-        const size_t end = PieceEnd(pending, form);
+        const size_t end = PieceEnd(pending, known, form);
         if (end == 0)
             continue;
         if (!piece(std::string_view(pending).substr(0, end)))
