@@ -1,8 +1,8 @@
 #pragma once
 // A motto text file: one motto a line, in the system code page (GB18030 on disk; a file in
 // UTF-8, or in UTF-16 behind its byte order mark, reads too). Every line is a motto, so the files
-// we write are marked by GB18030's byte order mark rather than a line. The text lines dialog shows, deletes and writes back its lines;
-// a generation run reads it again.
+// we write are marked by GB18030's byte order mark rather than a line. The text lines dialog
+// shows, deletes and writes back its lines; a generation run reads it again.
 
 #include "settings/TextLineRecord.h"
 
