@@ -4,9 +4,6 @@
 #include "app/generation/PageFormat.h"
 #include "app/generation/RunInputs.h"
 #include "support/Gb18030Characters.h"
-#include "support/Utf16Bytes.h"
-
-#include <optional>
 
 // What the page format makes of the settings; plain copies need no test of their own.
 TEST_F(GenerationTest, PageFormatSettlesFacesSizesAndSwitches)
@@ -120,7 +117,6 @@ TEST_F(GenerationTest, ARunKeepsTheFirstMottosOfALongFileAsTheWholeFileReadsThem
         const char* name;
         std::string prefix, lineEnd, words, last;
         std::string expectedWords;
-        std::optional<bool> utf16BigEndian = std::nullopt;   // the whole file in UTF-16, with its mark
     };
     const Shape shapes[] = {
         {"short lines", "", "\n", "motto", "", "motto"},
@@ -130,8 +126,6 @@ TEST_F(GenerationTest, ARunKeepsTheFirstMottosOfALongFileAsTheWholeFileReadsThem
         {"UTF-8 Chinese, a GB18030 line at the end", "", "\n", learnUtf8, "\xC4\xE3\xBA\xC3\n",
          Gb18030ToUtf8(learnUtf8)},
         {"UTF-8 Chinese", "", "\n", learnUtf8, "", learnUtf8},
-        {"UTF-16", "", "\r\n", "上善 😀", "", "上善 😀", false},   // "x" is 1 byte as GB18030, 2 here
-        {"UTF-16 big-endian", "", "\n", "上善 😀", "", "上善 😀", true},
     };
     g_bAddTextPerDay = 1;
     g_addText.FileName = Folder().File("motto.txt");
@@ -139,8 +133,7 @@ TEST_F(GenerationTest, ARunKeepsTheFirstMottosOfALongFileAsTheWholeFileReadsThem
         std::string file = shape.prefix;
         for (int n = 1; n <= kLines; ++n)
             file += " " + shape.words + " " + std::to_string(n) + shape.lineEnd + "x" + shape.lineEnd + shape.lineEnd;
-        file += shape.last;
-        Folder().Write("motto.txt", shape.utf16BigEndian ? Utf16Bytes(file, *shape.utf16BigEndian) : file);
+        Folder().Write("motto.txt", file + shape.last);
         const DocxRunDesign design = BuildRunDesign(m_rows, {});
         ASSERT_EQ(design.textLines.size(), 366u) << shape.name;
         for (int n = 1; n <= 366; ++n) {
