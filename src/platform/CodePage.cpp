@@ -144,14 +144,15 @@ void AppendUtf8(std::string& out, char32_t code)
     }
 }
 
-// UTF-16 without its byte order mark to UTF-8; a lone surrogate or an odd last byte becomes U+FFFD.
-std::string DecodeUtf16(std::string_view bytes, bool bigEndian)
+bool IsUtf16(DiskForm form)
 {
-    const auto unit = [&](size_t i) -> char32_t {
-        const auto first = static_cast<unsigned char>(bytes[i]);
-        const auto second = static_cast<unsigned char>(bytes[i + 1]);
-        return static_cast<char32_t>(bigEndian ? (first << 8 | second) : (second << 8 | first));
-    };
+    return form == DiskForm::Utf16Le || form == DiskForm::Utf16Be;
+}
+
+// UTF-16 without its byte order mark to UTF-8; a lone surrogate or an odd last byte becomes U+FFFD.
+std::string DecodeUtf16(std::string_view bytes, DiskForm form)
+{
+    const auto unit = [&](size_t i) { return CodeUnitAt(bytes, i, form); };
     const auto isHigh = [](char32_t u) { return u >= 0xD800 && u <= 0xDBFF; };
     const auto isLow = [](char32_t u) { return u >= 0xDC00 && u <= 0xDFFF; };
     std::string out;
@@ -200,12 +201,38 @@ bool IsValidUtf8(std::string_view bytes)
     return true;
 }
 
+DiskEncoding CountedAs(DiskForm form)
+{
+    return form == DiskForm::Utf8 ? DiskEncoding::Utf8 : DiskEncoding::Gb18030;
+}
+
+size_t CodeUnitBytes(DiskForm form)
+{
+    return IsUtf16(form) ? 2 : 1;
+}
+
+char32_t CodeUnitAt(std::string_view bytes, size_t offset, DiskForm form)
+{
+    const auto byte = [&](size_t k) { return static_cast<char32_t>(static_cast<unsigned char>(bytes[offset + k])); };
+    if (form == DiskForm::Utf16Le)
+        return byte(1) << 8 | byte(0);
+    if (form == DiskForm::Utf16Be)
+        return byte(0) << 8 | byte(1);
+    return byte(0);
+}
+
 std::optional<DiskMark> MarkOf(std::string_view bytes)
 {
+    // Neither UTF-16 mark begins GB18030 or UTF-8 text. What Windows calls "Unicode" text is read
+    // as the code page text its programs' profile functions make of it, and written back so.
     if (bytes.starts_with(kUtf8Bom))
-        return DiskMark{kUtf8Bom.size(), DiskEncoding::Utf8};
+        return DiskMark{kUtf8Bom.size(), DiskForm::Utf8};
     if (bytes.starts_with(kGb18030Bom))
-        return DiskMark{kGb18030Bom.size(), DiskEncoding::Gb18030};
+        return DiskMark{kGb18030Bom.size(), DiskForm::Gb18030};
+    if (bytes.starts_with(kUtf16LeBom))
+        return DiskMark{kUtf16LeBom.size(), DiskForm::Utf16Le};
+    if (bytes.starts_with(kUtf16BeBom))
+        return DiskMark{kUtf16BeBom.size(), DiskForm::Utf16Be};
     return std::nullopt;
 }
 
@@ -226,18 +253,20 @@ void UnmarkedEncodingJudge::Add(std::string_view piece)
 // Valid UTF-8 alone proves little: hundreds of common characters are GB byte pairs that are
 // also UTF-8 (学习 is D1 A7 CF B0). Taken for UTF-8, GB text reads as Cyrillic, Greek or rare
 // characters, which no one writing Chinese types; UTF-8 text reads as Chinese.
-DiskEncoding UnmarkedEncodingJudge::Result() const
+DiskForm UnmarkedEncodingJudge::Result() const
 {
     if (!m_validUtf8)
-        return DiskEncoding::Gb18030;
+        return DiskForm::Gb18030;
     if (m_ascii || m_chinese.Result())
-        return DiskEncoding::Utf8;
-    return m_gbFailures != 0 ? DiskEncoding::Utf8 : DiskEncoding::Gb18030;
+        return DiskForm::Utf8;
+    return m_gbFailures != 0 ? DiskForm::Utf8 : DiskForm::Gb18030;
 }
 
-std::string DecodeDiskPiece(std::string_view piece, DiskEncoding encoding)
+std::string DecodeDiskPiece(std::string_view piece, DiskForm form)
 {
-    if (encoding == DiskEncoding::Gb18030)
+    if (IsUtf16(form))
+        return DecodeUtf16(piece, form);
+    if (form == DiskForm::Gb18030)
         return DecodeGb18030(piece);
     if (IsValidUtf8(piece))
         return std::string(piece);
@@ -247,21 +276,17 @@ std::string DecodeDiskPiece(std::string_view piece, DiskEncoding encoding)
 
 DecodedText DecodeDiskText(std::string_view bytes)
 {
-    // Neither mark begins GB18030 or UTF-8 text. What Windows calls "Unicode" text is read as the
-    // code page text its programs' profile functions make of it, and written back so.
-    if (bytes.starts_with(kUtf16LeBom) || bytes.starts_with(kUtf16BeBom))
-        return {DecodeUtf16(bytes.substr(2), bytes.starts_with(kUtf16BeBom)), DiskEncoding::Gb18030};
     const std::optional<DiskMark> mark = MarkOf(bytes);
-    DiskEncoding encoding = DiskEncoding::Utf8;
+    DiskForm form = DiskForm::Utf8;
     if (mark) {
         bytes.remove_prefix(mark->length);
-        encoding = mark->encoding;
+        form = mark->form;
     } else {
         UnmarkedEncodingJudge judge;
         judge.Add(bytes);
-        encoding = judge.Result();
+        form = judge.Result();
     }
-    return {DecodeDiskPiece(bytes, encoding), encoding};
+    return {DecodeDiskPiece(bytes, form), CountedAs(form)};
 }
 
 std::string EncodeMarkedGb18030(std::string_view utf8)

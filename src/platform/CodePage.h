@@ -29,21 +29,31 @@ bool IsValidUtf8(std::string_view bytes);
 // Decodes a whole file's bytes; a UTF-8, GB18030 or UTF-16 byte order mark is dropped.
 DecodedText DecodeDiskText(std::string_view bytes);
 
-// The same decoding for a file read a piece at a time. Each piece ends between two characters
-// of either encoding, as a line end does (no byte of a line end is ever part of a character).
+// The same decoding for a file read a piece at a time. Each piece ends between two characters,
+// as a line end does: in GB18030 and UTF-8 no byte of a line end is ever part of a character;
+// in UTF-16 a piece ends on a whole line end unit (see CodeUnitAt).
 
-// A byte order mark at the start of a file's bytes settles its encoding.
+// How a file's bytes spell its text. UTF-16, known by its mark only, counts as code page text.
+enum class DiskForm { Gb18030, Utf8, Utf16Le, Utf16Be };
+DiskEncoding CountedAs(DiskForm form);
+
+// The bytes of one code unit (2 in UTF-16, else 1) and the unit at a byte offset; line ends
+// are the units '\r' and '\n', never half of a surrogate pair.
+size_t CodeUnitBytes(DiskForm form);
+char32_t CodeUnitAt(std::string_view bytes, size_t offset, DiskForm form);
+
+// A byte order mark at the start of a file's bytes settles its form.
 struct DiskMark {
     size_t length;
-    DiskEncoding encoding;
+    DiskForm form;
 };
 std::optional<DiskMark> MarkOf(std::string_view bytes);
 
-// The encoding of a file without a mark, judged from all its pieces in file order.
+// The form of a file without a mark (GB18030 or UTF-8), judged from all its pieces in file order.
 class UnmarkedEncodingJudge {
 public:
     void Add(std::string_view piece);
-    DiskEncoding Result() const;
+    DiskForm Result() const;
 
 private:
     bool m_validUtf8 = true;
@@ -52,8 +62,9 @@ private:
     size_t m_gbFailures = 0;   // of the pieces read as GB18030, while that can still decide
 };
 
-// A piece of a file (its mark taken off) in UTF-8, given the file's encoding.
-std::string DecodeDiskPiece(std::string_view piece, DiskEncoding encoding);
+// A piece of a file (its mark taken off) in UTF-8, given the file's form. A lone surrogate or
+// an odd last byte of UTF-16 becomes U+FFFD.
+std::string DecodeDiskPiece(std::string_view piece, DiskForm form);
 
 // GB18030 to UTF-8 with no guessing; a byte that is no character becomes U+FFFD and counts
 // in `failures`. A byte 0x80 where a character begins is code page 936's euro sign: it reads

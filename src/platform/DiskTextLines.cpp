@@ -14,21 +14,26 @@ namespace {
 constexpr size_t kBlockBytes = 64 * 1024;
 
 // Where the bytes can be cut after a line end: past the last LF, or past the last CR whose next
-// byte is known (a CR LF pair is never cut); 0 when there is no such place.
-size_t PieceEnd(std::string_view bytes)
+// unit is known (a CR LF pair is never cut); 0 when there is no such place. Whole units only, so
+// a UTF-16 character is never cut (a byte 0A or 0D inside one is no line end). The first `known`
+// bytes held no such place when last searched (but for a CR as their last whole unit), so a long
+// line is searched once, not once a block.
+size_t PieceEnd(std::string_view bytes, size_t known, DiskForm form)
 {
-    for (size_t i = bytes.size(); i > 0; --i) {
-        const char ch = bytes[i - 1];
-        if (ch == '\n' || (ch == '\r' && i < bytes.size()))
-            return i;
+    const size_t width = CodeUnitBytes(form);
+    const size_t units = bytes.size() / width;
+    for (size_t i = units; i > 0 && i >= known / width; --i) {
+        const char32_t unit = CodeUnitAt(bytes, (i - 1) * width, form);
+        if (unit == U'\n' || (unit == U'\r' && i < units))
+            return i * width;
     }
     return 0;
 }
 
-// The file's bytes from its start, in pieces that end after a line end (the last one at the end
-// of the file), until `piece` returns false. False when a read fails or the file has grown past
-// maxBytes.
-bool ForEachPiece(int fd, size_t maxBytes, const std::function<bool(std::string_view)>& piece)
+// The file's bytes from its start, in pieces that end after a line end of the given form (the
+// last one at the end of the file), until `piece` returns false. False when a read fails or the
+// file has grown past maxBytes.
+bool ForEachPiece(int fd, size_t maxBytes, DiskForm form, const std::function<bool(std::string_view)>& piece)
 {
     if (::lseek(fd, 0, SEEK_SET) != 0)
         return false;
@@ -46,8 +51,9 @@ bool ForEachPiece(int fd, size_t maxBytes, const std::function<bool(std::string_
         total += static_cast<size_t>(n);
         if (total > maxBytes)
             return false;
+        const size_t known = pending.size();
         pending.append(block, static_cast<size_t>(n));
-        const size_t end = PieceEnd(pending);
+        const size_t end = PieceEnd(pending, known, form);
         if (end == 0)
             continue;
         if (!piece(std::string_view(pending).substr(0, end)))
@@ -59,13 +65,14 @@ bool ForEachPiece(int fd, size_t maxBytes, const std::function<bool(std::string_
     return true;
 }
 
-// The file's encoding: from its mark, or judged from all its bytes; and the length of the mark.
-std::optional<DiskMark> EncodingOf(int fd, size_t maxBytes)
+// The file's form: from its mark, or judged from all its bytes; and the length of the mark.
+// No mark has a byte of a line end, so the first piece holds a whole mark whatever the form.
+std::optional<DiskMark> FormOf(int fd, size_t maxBytes)
 {
     std::optional<DiskMark> mark;
     UnmarkedEncodingJudge judge;
     bool first = true;
-    const bool read = ForEachPiece(fd, maxBytes, [&](std::string_view piece) {
+    const bool read = ForEachPiece(fd, maxBytes, DiskForm::Gb18030, [&](std::string_view piece) {
         if (first) {
             first = false;
             mark = MarkOf(piece);
@@ -82,18 +89,19 @@ std::optional<DiskMark> EncodingOf(int fd, size_t maxBytes)
 
 bool TakeLines(int fd, size_t maxBytes, const TakeDiskLine& take)
 {
-    const std::optional<DiskMark> form = EncodingOf(fd, maxBytes);
+    const std::optional<DiskMark> form = FormOf(fd, maxBytes);
     if (!form)
         return false;
+    const DiskEncoding encoding = CountedAs(form->form);
     bool first = true;
-    return ForEachPiece(fd, maxBytes, [&](std::string_view piece) {
+    return ForEachPiece(fd, maxBytes, form->form, [&](std::string_view piece) {
         if (first) {
             first = false;
             piece.remove_prefix(form->length);
         }
-        const std::string text = DecodeDiskPiece(piece, form->encoding);
+        const std::string text = DecodeDiskPiece(piece, form->form);
         for (std::string_view rest = text; !rest.empty();)
-            if (!take(TakeLine(rest), form->encoding))
+            if (!take(TakeLine(rest), encoding))
                 return false;
         return true;
     });

@@ -32,6 +32,9 @@ std::vector<MottoLine> ReadMottoLines(const std::string& path, std::optional<int
         path, kLargestMottoFile, [&](std::string_view line, platform::DiskEncoding encoding) {
             if (lines.size() >= mostKept || (mostSkipped && skipped > *mostSkipped))
                 return false;
+            // The list shows a text up to its first NUL: a motto is what it shows, so a save
+            // never writes a NUL it did not show.
+            line = line.substr(0, line.find('\0'));
             const size_t stored =
                 encoding == platform::DiskEncoding::Utf8 ? line.size() : platform::EncodeGb18030(line).size();
             if (stored < kShortestMotto)

@@ -1,8 +1,8 @@
 #pragma once
 // A motto text file: one motto a line, in the system code page (GB18030 on disk; a file in
-// UTF-8 reads too). Every line is a motto, so the files we write are marked by GB18030's byte
-// order mark rather than a line. The text lines dialog shows, deletes and writes back its lines;
-// a generation run reads it again.
+// UTF-8, or in UTF-16 behind its byte order mark, reads too). Every line is a motto, so the files
+// we write are marked by GB18030's byte order mark rather than a line. The text lines dialog
+// shows, deletes and writes back its lines; a generation run reads it again.
 
 #include "settings/TextLineRecord.h"
 
@@ -11,7 +11,8 @@
 #include <string>
 #include <vector>
 
-// One kept line as read: not trimmed; its length in bytes as stored.
+// One kept line as read, up to a NUL: not trimmed; its length in bytes as stored (UTF-16 text
+// counts as the code page text it is read as).
 struct MottoLine {
     std::string text;
     int length = 0;

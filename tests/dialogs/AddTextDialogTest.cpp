@@ -7,6 +7,7 @@
 #include "settings/SettingsRecords.h"
 #include "support/FakeDesktop.h"
 #include "support/OwnFileMarks.h"
+#include "support/Utf16Bytes.h"
 
 #include <cstring>
 #include <sys/stat.h>
@@ -208,6 +209,27 @@ TEST_F(AddTextDialogTest, TheFileIsSystemCodePageTextAndUtf8FilesReadToo)
     Motto("\xEF\xBB\xBF读书\n");
     EXPECT_EQ(SaveAfter([](DialogProbe& p) { EXPECT_EQ(Rows(p), (std::vector<std::string>{"1|读书|6"})); }),
               kGb18030Bom + platform::EncodeGb18030("读书\r\n"));
+}
+
+// A file a Windows editor saved as "Unicode" shows its text, and "Save" makes it our marked
+// GB18030, which the dialog then shows the same.
+TEST_F(AddTextDialogTest, Utf16FilesShowTheirTextAndSaveAsTextThatReadsBackTheSame)
+{
+    const std::string mottos = "天道酬勤\r\n上善若水 😀\r\n";
+    const std::vector<std::string> rows = {"1|天道酬勤|8", "2|上善若水 😀|13"};
+    for (const bool bigEndian : {false, true}) {
+        SCOPED_TRACE(bigEndian ? "big-endian" : "little-endian");
+        Motto(Utf16Bytes(mottos, bigEndian));
+        EXPECT_EQ(SaveAfter([&](DialogProbe& p) {
+                      EXPECT_EQ(Rows(p), rows);
+                      EXPECT_EQ(Label(p, IDC_TEXT_PREVIEW), "天道酬勤");
+                  }),
+                  kGb18030Bom + platform::EncodeGb18030(mottos));
+        Run([&](DialogProbe& p) {
+            EXPECT_EQ(Rows(p), rows);
+            p.Click(IDC_TEXT_CANCEL);
+        });
+    }
 }
 
 TEST_F(AddTextDialogTest, OkWithoutEditsStoresTheLookUnchangedAndCancelNothing)

@@ -1,14 +1,16 @@
 // Lines read a piece at a time are the lines of the whole file: line ends across the reader's
-// 64 KiB blocks, lines longer than a block, marks, and an encoding that the file's last line
-// decides.
+// 64 KiB blocks, lines longer than a block, marks, an encoding that the file's last line
+// decides, and UTF-16 whose characters hold bytes 0A and 0D.
 #include "platform/DiskTextLines.h"
 #include "support/Gb18030Characters.h"
 #include "support/TempFolder.h"
+#include "support/Utf16Bytes.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
 using namespace platform;
+using namespace std::string_literals;
 
 namespace {
 
@@ -38,6 +40,7 @@ Read Lines(const std::string& path, size_t most = SIZE_MAX, size_t maxBytes = SI
 TEST(DiskTextLines, PiecesGiveTheLinesOfTheWholeFile)
 {
     const std::string learnUtf8 = "学习";   // GB18030 byte pairs as well
+    const std::string cuneiform = "\xF0\x92\xA0\x8D";   // U+1280D
     struct Case {
         const char* name;
         std::string bytes;
@@ -59,6 +62,20 @@ TEST(DiskTextLines, PiecesGiveTheLinesOfTheWholeFile)
          DiskEncoding::Utf8},
         {"UTF-8 Chinese, a Cyrillic line two blocks on", learnUtf8 + "\n" + std::string(2 * kBlock, 'a') + "\nПривет",
          {Gb18030ToUtf8(learnUtf8), std::string(2 * kBlock, 'a'), Gb18030ToUtf8("Привет")}, DiskEncoding::Gb18030},
+        // UTF-16 counts as the code page text it reads as. 上 is 0A 4E little-endian, U+1280D the
+        // pair 0A D8 0D DC: no line ends, though the last bytes like one in their block.
+        {"UTF-16 big-endian", Utf16Bytes("天道酬勤\r\n上善若水 😀\r\n", true), {"天道酬勤", "上善若水 😀"},
+         DiskEncoding::Gb18030},
+        {"UTF-16, bytes 0A and 0D inside characters",
+         Utf16Bytes("x\n上" + std::string(kBlock, 'b') + "\r\n" + cuneiform + std::string(kBlock, 'c'), false),
+         {"x", "上" + std::string(kBlock, 'b'), cuneiform + std::string(kBlock, 'c')}, DiskEncoding::Gb18030},
+        {"UTF-16, a surrogate pair across a block's end",
+         Utf16Bytes("x\n" + std::string(kBlock / 2 - 4, 'a') + "😀\n", false),
+         {"x", std::string(kBlock / 2 - 4, 'a') + "😀"}, DiskEncoding::Gb18030},
+        {"UTF-16, CR LF across a block's end", Utf16Bytes(std::string(kBlock / 2 - 2, 'a') + "\r\nb", true),
+         {std::string(kBlock / 2 - 2, 'a'), "b"}, DiskEncoding::Gb18030},
+        {"UTF-16, lone surrogates and an odd last byte become U+FFFD",
+         "\xFF\xFE" "a\0\x3D\xD8\r\0\n\0\x00\xDE" "b\0\n\0c"s, {"a\uFFFD", "\uFFFDb", "\uFFFD"}, DiskEncoding::Gb18030},
     };
     TempFolder folder;
     for (const Case& c : cases) {

@@ -2,6 +2,7 @@
 #include "settings/MottoFile.h"
 #include "platform/CodePage.h"
 #include "support/TempFolder.h"
+#include "support/Utf16Bytes.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -38,6 +39,25 @@ TEST(TextFileLines, LengthsCountTheBytesAsStored)
     EXPECT_EQ(Read(folder, platform::EncodeGb18030("日记\r\n")).at(0).length, 4);
     EXPECT_EQ(Read(folder, platform::EncodeGb18030("日记")).at(0).text, "日记");
     EXPECT_EQ(Read(folder, "日记\n").at(0).length, 6);
+}
+
+// What a Windows editor saves as "Unicode". Skipping and lengths go by the GB18030 bytes the
+// text takes ("a" is one, 😀 four), and a text ends at a NUL, as the list shows it.
+TEST(TextFileLines, Utf16FilesReadAsTheCodePageTextTheyHold)
+{
+    using namespace std::string_literals;
+    TempFolder folder;
+    for (const bool bigEndian : {false, true}) {
+        SCOPED_TRACE(bigEndian ? "big-endian" : "little-endian");
+        const auto lines = Read(folder, Utf16Bytes("a\r\n天道酬勤\r\n 上善若水 😀\n天道\0酬勤\r\n"s, bigEndian));
+        ASSERT_EQ(lines.size(), 3u);
+        EXPECT_EQ(lines[0].text, "天道酬勤");
+        EXPECT_EQ(lines[0].length, 8);
+        EXPECT_EQ(lines[1].text, "上善若水 😀");
+        EXPECT_EQ(lines[1].length, 14);
+        EXPECT_EQ(lines[2].text, "天道");
+        EXPECT_EQ(lines[2].length, 4);
+    }
 }
 
 TEST(TextFileLines, LongLinesAndEveryKindOfLineEndAreRead)

@@ -4,6 +4,7 @@
 #include "app/generation/GenerationRun.h"
 #include "app/generation/RunInputs.h"
 #include "support/FileSizeLimit.h"
+#include "support/Utf16Bytes.h"
 
 #include <filesystem>
 #include <set>
@@ -254,6 +255,24 @@ TEST_F(GenerationRunTest, EachDayOfALeapYearTakesItsOwnMottoFromALongFile)
     ASSERT_EQ(mottos.size(), 366u);
     for (int day = 1; day <= 366; ++day)
         EXPECT_EQ(mottos[static_cast<size_t>(day - 1)], "motto " + std::to_string(day));
+}
+
+// A motto file a Windows editor saved as "Unicode" gives the days its mottos as written.
+TEST_F(GenerationRunTest, AMottoFileInUtf16GivesTheDaysItsText)
+{
+    g_bAddTextPerDay = 1;
+    g_addText.FileName = Folder().File("motto.txt");
+    for (const bool bigEndian : {false, true}) {
+        SCOPED_TRACE(bigEndian ? "big-endian" : "little-endian");
+        Folder().Write("motto.txt", Utf16Bytes("天道酬勤\r\n上善若水 😀\r\n", bigEndian));
+        GenerationJob job = Job();
+        ASSERT_EQ(PrepareGeneration(job), GenerationStatus::Done);
+        const std::string body = DocumentPartOf(job);
+        const size_t first = body.find("<w:t>天道酬勤</w:t>");
+        const size_t second = body.find("<w:t>上善若水 😀</w:t>");
+        ASSERT_NE(second, std::string::npos);
+        EXPECT_LT(first, second);
+    }
 }
 
 // A disk that fills up during the run is told as the write that failed, with the system's
