@@ -28,6 +28,8 @@ const char* FailureText(GenerationStatus status, DocxRunStatus docxStatus)
         return docxStatus == DocxRunStatus::WriteFailed ? kCannotWrite : kTemplateBroken;
     case GenerationStatus::ZipFailed:
         return "无法打包Word文档，没有生成文档。";
+    case GenerationStatus::DocumentTooLarge:
+        return "无法打包Word文档：日记超过了Word文档（.docx）所能容纳的4 GB，没有生成文档。";
     case GenerationStatus::PublishFailed:
         return "无法在输出路径 '%s' 里保存Word文档。";
     case GenerationStatus::Done:

@@ -99,8 +99,16 @@ GenerationStatus BuildDocumentParts(GenerationJob& job, const RunPaths& paths, c
     if (Stopping(job))
         return GenerationStatus::Stopped;
 
-    if (!Succeeded(job, platform::Attempt([&] { return ZipDocxParts(paths.archive, paths.work); })))
-        return GenerationStatus::ZipFailed;
+    DocxPacking packing = DocxPacking::Failed;
+    if (!Succeeded(job, platform::Attempt([&] {
+            packing = ZipDocxParts(paths.archive, paths.work);
+            return packing == DocxPacking::Packed;
+        }))) {
+        if (packing != DocxPacking::TooLarge)
+            return GenerationStatus::ZipFailed;
+        job.systemError = 0;   // the message says why
+        return GenerationStatus::DocumentTooLarge;
+    }
     if (Stopping(job))
         return GenerationStatus::Stopped;
     const GenerationStatus published = Publish(paths.archive, job);

@@ -25,6 +25,7 @@ enum class GenerationStatus {
     CopyWriteFailed,       // its copy could not be written into the run folder
     DocxFailed,            // the generator stopped; see docxStatus
     ZipFailed,
+    DocumentTooLarge,      // a part, or the archive, is past the 4 GiB that a .docx can hold
     PublishFailed,         // the finished archive could not take its output name
     Stopped,               // asked to stop (the program is closing); nothing was published
 };

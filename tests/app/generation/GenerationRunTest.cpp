@@ -1,6 +1,7 @@
 // A whole run: the .docx lands under a free name and nothing else stays behind; a run that
 // fails leaves no .docx, removes its own folder and touches no file or folder of the user's.
 #include "GenerationFixture.h"
+#include "app/generation/FailureMessage.h"
 #include "app/generation/GenerationRun.h"
 #include "app/generation/RunInputs.h"
 #include "support/FileSizeLimit.h"
@@ -354,4 +355,18 @@ TEST_F(GenerationRunTest, ARunWhoseOutputFolderIsMovedRemovesItsFolderThere)
         fs::remove_all(m_out);
         fs::rename(moved, m_out);
     }
+}
+
+// A document part past the 32 bits of the zip records (a year of 16 MiB mottos) cannot go into a
+// .docx: the user is told so. A sparse part stands in for one written out.
+TEST_F(GenerationRunTest, ADocumentPartPastFourGiBIsToldAsLargerThanADocxHolds)
+{
+    const auto before = Listing(m_out);
+    GenerationJob job = Job();
+    const GenerationStatus status = GenerateDiary(job, [&](GenerationPhase phase) {
+        if (phase == GenerationPhase::CreateDocx)
+            fs::resize_file(job.runFolder + "/my_diary/word/document.xml", std::uintmax_t{1} << 32);
+    });
+    EXPECT_EQ(FailureMessage(status, job), "无法打包Word文档：日记超过了Word文档（.docx）所能容纳的4 GB，没有生成文档。");
+    EXPECT_EQ(Listing(m_out), before);
 }
