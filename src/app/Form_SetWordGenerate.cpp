@@ -9,10 +9,10 @@
 #include "app/Form_SetWord.h"
 #include "app/GenerationState.h"
 #include "app/ThreadFileCompareProgress.h"
+#include "app/generation/FailureMessage.h"
 #include "app/generation/GenerationRun.h"
 #include "app/generation/RunInputs.h"
 #include "platform/Files.h"
-#include "platform/SystemError.h"
 #include "resources/ResourceIds.h"
 #include "settings/Settings.h"
 
@@ -25,46 +25,6 @@ struct GenerationRunState {
 namespace {
 
 constexpr const char* kFailureCaption = "生成Word文档";
-
-// What the user is told when a run cannot make the document; "%s" is the output folder.
-const char* FailureText(GenerationStatus status, DocxRunStatus docxStatus)
-{
-    constexpr const char* kCannotWrite = "无法在输出路径 '%s' 里写文件，没有生成文档。";
-    constexpr const char* kTemplateBroken = "Word模板 (config/template) 不完整，没有生成文档。";
-    switch (status) {
-    case GenerationStatus::NoDiaryDay:
-        return "日期范围里没有要写日记的一天 (请检查日期和星期的设置)，没有生成文档。";
-    case GenerationStatus::SkeletonBroken:
-        return kTemplateBroken;
-    case GenerationStatus::NoOutputName:
-        return "输出路径 '%s' 里 my_diary.docx 和 my_diary1.docx 到 my_diary1000.docx 都已存在。\n"
-               "请选择另一个输出路径，或删除不要的文件。";
-    case GenerationStatus::NoRunFolder:
-    case GenerationStatus::TemplateFilesFailed:
-    case GenerationStatus::CopyWriteFailed:
-        return kCannotWrite;
-    case GenerationStatus::CopyFailed:
-        return "找不到或无法复制Word模板 (config/template)，没有生成文档。";
-    case GenerationStatus::DocxFailed:
-        return docxStatus == DocxRunStatus::WriteFailed ? kCannotWrite : kTemplateBroken;
-    case GenerationStatus::ZipFailed:
-        return "无法打包Word文档，没有生成文档。";
-    case GenerationStatus::PublishFailed:
-        return "无法在输出路径 '%s' 里保存Word文档。";
-    case GenerationStatus::Done:
-    case GenerationStatus::Stopped:
-        break;
-    }
-    return "";
-}
-
-// The text for the run's failure, with the system's reason for it where there is one.
-CString FailureMessage(GenerationStatus status, const GenerationJob& job)
-{
-    CString message;
-    message.Format(FailureText(status, job.docxStatus), job.outFolder.c_str());
-    return platform::WithSystemReason(message.str(), job.systemError).c_str();
-}
 
 // The worker's work.
 void CreateDocxThreadProc(GenerationRunState& run, const std::atomic<bool>& stopRequested)
@@ -121,7 +81,7 @@ void CForm_SetWord::OnButtonGenerate()
     g_nCurrentYear = run->job.design.year;
     const GenerationStatus prepared = PrepareGeneration(run->job);
     if (prepared != GenerationStatus::Done) {
-        MessageBox(FailureMessage(prepared, run->job), kFailureCaption, MB_OK | MB_ICONERROR);
+        MessageBox(FailureMessage(prepared, run->job).c_str(), kFailureCaption, MB_OK | MB_ICONERROR);
         return;
     }
     ReadTitleControls();
@@ -188,7 +148,7 @@ void CForm_SetWord::OnGenerationDone()
         ShowMadeFile();
         m_buttonGenerate.EnableWindow(TRUE);
         if (run->started)
-            MessageBox(FailureMessage(run->status, run->job), kFailureCaption, MB_OK | MB_ICONERROR);
+            MessageBox(FailureMessage(run->status, run->job).c_str(), kFailureCaption, MB_OK | MB_ICONERROR);
     }
     EnableWindow(TRUE);
     m_bGenerationDone = 1;

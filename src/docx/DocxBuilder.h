@@ -178,7 +178,8 @@ public:
     static std::optional<std::string> ExtractBetweenMarkers(const std::string& path, std::string_view startMarker,
                                                             std::string_view endMarker);
     static bool MoveFileText(const std::string& sourcePath, const std::string& destinationPath);
-    // Deletes the folder and everything below it; links are removed, never followed.
+    // Deletes the folder and everything below it; links are removed, never followed, and a link
+    // in the folder's place is removed as a link. True when what the path named is gone.
     static bool DeleteFolder(const std::string& path);
     // Occurrences that do not overlap; 0 for an empty pattern.
     static int CountOccurrences(std::string_view text, std::string_view pattern);

@@ -4,7 +4,7 @@
 
 #include "platform/Clock.h"
 #include "platform/Files.h"
-#include "platform/Folders.h"
+#include "platform/HeldFolder.h"
 
 namespace {
 
@@ -126,17 +126,13 @@ bool CDocxBuilder::MoveFileText(const std::string& sourcePath, const std::string
 
 bool CDocxBuilder::DeleteFolder(const std::string& path)
 {
-    const auto entries = platform::ListFolder(path);
-    if (!entries)
-        return false;
-    for (const platform::FolderEntry& entry : *entries) {
-        const std::string child = platform::JoinPath(path, entry.name);
-        if (entry.isFolder)
-            DeleteFolder(child);
-        else
-            platform::RemoveFile(child);
-    }
-    return platform::RemoveEmptyFolder(path);
+    std::string_view folder = path;
+    while (folder.size() > 1 && platform::LastSeparator(folder) == folder.size() - 1)
+        folder.remove_suffix(1);
+    // The path to the folder is the caller's, links and all; from the folder down none is followed.
+    const size_t separator = platform::LastSeparator(folder);
+    const std::string parent(separator == std::string_view::npos ? "." : folder.substr(0, separator + 1));
+    return platform::HeldFolder::Open(parent).RemoveEntry(std::string(folder.substr(separator + 1)));
 }
 
 int CDocxBuilder::CountOccurrences(std::string_view text, std::string_view pattern)

@@ -6,6 +6,7 @@
 #include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 using B = CDocxBuilder;
@@ -111,6 +112,13 @@ TEST(DocxPartEdits, DeleteFolderRemovesTheTreeButNeverFollowsALink)
     EXPECT_EQ(B::CheckFile(work), -1);
     EXPECT_EQ(folder.Read("outside/keep.txt"), "keep");
     EXPECT_FALSE(B::DeleteFolder(work));
+
+    // A link in the folder's place is removed as a link.
+    ASSERT_EQ(::symlink(outside.c_str(), work.c_str()), 0);
+    EXPECT_TRUE(B::DeleteFolder(work));
+    struct stat info {};
+    EXPECT_NE(::lstat(work.c_str(), &info), 0);
+    EXPECT_EQ(folder.Read("outside/keep.txt"), "keep");
 }
 
 TEST(DocxPartEdits, PackagePartsGainNumberingRelationshipRevisionIdsAndContentType)

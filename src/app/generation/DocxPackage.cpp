@@ -49,16 +49,24 @@ bool DocxPartsLookLikeXml(const std::string& workFolder)
     });
 }
 
-bool ZipDocxParts(const std::string& outputFile, const std::string& workFolder)
+DocxPacking ZipDocxParts(const std::string& outputFile, const std::string& workFolder)
 {
     ZipHandle* zip = ZipCreateFile(outputFile.c_str(), nullptr);
     if (zip == nullptr)
-        return false;
-    bool packed = true;
-    for (const char* part : kParts)
-        packed = packed && ZipAddFile(zip, part, platform::JoinPath(workFolder, part).c_str()) == ZIP_OK;
-    packed = ZipClose(zip) == ZIP_OK && packed;
-    if (!packed)
-        platform::RemoveFile(outputFile);
-    return packed;
+        return DocxPacking::Failed;
+    ZRESULT result = ZIP_OK;
+    for (const char* part : kParts) {
+        result = ZipAddFile(zip, part, platform::JoinPath(workFolder, part).c_str());
+        if (result != ZIP_OK)
+            break;
+    }
+    const ZRESULT closed = ZipClose(zip);
+    if (result == ZIP_OK)
+        result = closed;
+    if (result == ZIP_OK)
+        return DocxPacking::Packed;
+    platform::RemoveFile(outputFile);
+    // Our entry names and their number are fixed, so the writer refuses its arguments only for
+    // sizes past its 32-bit records.
+    return result == ZIP_ERR_ARGS ? DocxPacking::TooLarge : DocxPacking::Failed;
 }

@@ -3,9 +3,15 @@
 
 #include <string>
 
-// The thirteen parts of the package, named as the package wants them. False when the archive
-// cannot be made or any part cannot be added; a partial archive is then removed.
-bool ZipDocxParts(const std::string& outputFile, const std::string& workFolder);
+enum class DocxPacking {
+    Packed,
+    TooLarge,   // a part, or the archive, would pass the 4 GiB the zip records can count
+    Failed,     // the archive could not be made or a part could not be added; errno tells why
+};
+
+// The thirteen parts of the package, named as the package wants them. An archive not packed is
+// removed.
+DocxPacking ZipDocxParts(const std::string& outputFile, const std::string& workFolder);
 
 // True when every one of those parts in the work folder is there and looks like XML: not empty,
 // beginning with "<" and ending with ">" (blanks and a byte order mark aside). Packing anything

@@ -4,6 +4,7 @@
 #include "app/generation/DocxPackage.h"
 #include "app/generation/FolderCopy.h"
 #include "app/generation/OutputName.h"
+#include "app/generation/RunFolder.h"
 #include "docx/DocxBuilder.h"
 #include "platform/Files.h"
 #include "platform/Folders.h"
@@ -11,13 +12,9 @@
 #include "settings/Settings.h"
 
 #include <cerrno>
-#include <cstdio>
-#include <random>
 
 namespace {
 
-// Attempts at a run folder name before giving up: a clash is already rare at the first.
-constexpr int kRunFolderAttempts = 100;
 // Names taken one after another while the archive waits: someone else is filling the folder.
 constexpr int kPublishAttempts = 100;
 
@@ -31,20 +28,6 @@ RunPaths PathsOf(const GenerationJob& job)
     const std::string config = platform::JoinPath(job.runFolder, "config");
     return {config, platform::JoinPath(config, "month_template.txt"), platform::JoinPath(config, "date_template.txt"),
             platform::JoinPath(job.runFolder, "my_diary"), platform::JoinPath(job.runFolder, "my_diary.docx")};
-}
-
-// A folder of our own under the output folder: made here, so removing it can hit nothing else.
-std::string MakeRunFolder(const std::string& outFolder)
-{
-    std::mt19937 random(std::random_device{}());
-    for (int attempt = 0; attempt < kRunFolderAttempts; ++attempt) {
-        char name[32];
-        std::snprintf(name, sizeof name, ".my_diary-%08x", static_cast<unsigned>(random()));
-        const std::string folder = platform::JoinPath(outFolder, name);
-        if (platform::MakeFolder(folder))
-            return folder;
-    }
-    return {};
 }
 
 bool WriteTemplateFiles(const RunPaths& paths, int year)
@@ -116,8 +99,16 @@ GenerationStatus BuildDocumentParts(GenerationJob& job, const RunPaths& paths, c
     if (Stopping(job))
         return GenerationStatus::Stopped;
 
-    if (!Succeeded(job, platform::Attempt([&] { return ZipDocxParts(paths.archive, paths.work); })))
-        return GenerationStatus::ZipFailed;
+    DocxPacking packing = DocxPacking::Failed;
+    if (!Succeeded(job, platform::Attempt([&] {
+            packing = ZipDocxParts(paths.archive, paths.work);
+            return packing == DocxPacking::Packed;
+        }))) {
+        if (packing != DocxPacking::TooLarge)
+            return GenerationStatus::ZipFailed;
+        job.systemError = 0;   // the message says why
+        return GenerationStatus::DocumentTooLarge;
+    }
     if (Stopping(job))
         return GenerationStatus::Stopped;
     const GenerationStatus published = Publish(paths.archive, job);
@@ -155,11 +146,12 @@ GenerationStatus PrepareGeneration(GenerationJob& job)
     if (job.outputFile.empty())
         return GenerationStatus::NoOutputName;
     const platform::Attempted made = platform::Attempt([&] {
-        job.runFolder = MakeRunFolder(job.outFolder);
-        return !job.runFolder.empty();
+        job.heldRunFolder = RunFolder::Make(job.outFolder);
+        return !job.heldRunFolder.Name().empty();
     });
     if (!Succeeded(job, made))
         return GenerationStatus::NoRunFolder;
+    job.runFolder = platform::JoinPath(job.outFolder, job.heldRunFolder.Name());
     if (!Succeeded(job, platform::Attempt([&] { return WriteTemplateFiles(PathsOf(job), job.design.year); }))) {
         DiscardGeneration(job);
         return GenerationStatus::TemplateFilesFailed;
@@ -177,8 +169,7 @@ GenerationStatus GenerateDocx(GenerationJob& job, const PhaseObserver& phaseDone
 
 void DiscardGeneration(GenerationJob& job)
 {
-    if (!job.runFolder.empty())
-        CDocxBuilder::DeleteFolder(job.runFolder);
+    job.heldRunFolder.Remove();
 }
 
 GenerationStatus GenerateDiary(GenerationJob& job, const PhaseObserver& phaseDone)

@@ -2,9 +2,11 @@
 // One generation run, from the gathered design to the .docx in the output folder.
 // Everything the run makes lives in a fresh run folder under the output folder (the template
 // text files, the work copy of the skeleton, the archive being written), which the run removes
-// at its end whatever happens; a finished archive is then renamed to its free output name, so a
-// failed run leaves no .docx behind and never touches a file or folder of the user's.
+// at its end whatever happens (wherever it has been moved, never through a link); a finished
+// archive is then renamed to its free output name, so a failed run leaves no .docx behind and
+// never touches a file or folder of the user's.
 
+#include "app/generation/RunFolder.h"
 #include "docx/DocxRunDesign.h"
 
 #include <functional>
@@ -23,6 +25,7 @@ enum class GenerationStatus {
     CopyWriteFailed,       // its copy could not be written into the run folder
     DocxFailed,            // the generator stopped; see docxStatus
     ZipFailed,
+    DocumentTooLarge,      // a part, or the archive, is past the 4 GiB that a .docx can hold
     PublishFailed,         // the finished archive could not take its output name
     Stopped,               // asked to stop (the program is closing); nothing was published
 };
@@ -39,6 +42,7 @@ struct GenerationJob {
     std::string outputFile;
     DocxRunStatus docxStatus = DocxRunStatus::Done;
     int systemError = 0;   // the system's reason for the step that failed, 0 when it gave none
+    RunFolder heldRunFolder {};   // runFolder held open, for its removal
 };
 
 // Called as each phase ends, for progress and timing.

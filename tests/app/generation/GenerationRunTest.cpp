@@ -1,6 +1,7 @@
 // A whole run: the .docx lands under a free name and nothing else stays behind; a run that
 // fails leaves no .docx, removes its own folder and touches no file or folder of the user's.
 #include "GenerationFixture.h"
+#include "app/generation/FailureMessage.h"
 #include "app/generation/GenerationRun.h"
 #include "app/generation/RunInputs.h"
 #include "support/FileSizeLimit.h"
@@ -312,4 +313,79 @@ TEST_F(GenerationRunTest, ARunThatLosesTheLastFreeNamesSaysEveryNameIsTaken)
         Folder().Write("out/my_diary" + std::to_string(n) + ".docx", "");
     EXPECT_EQ(GenerateDocx(job), GenerationStatus::NoOutputName);
     EXPECT_EQ(Folder().Read("out/my_diary.docx"), "");
+}
+
+// Someone who can write into the output folder puts a link to a folder of the user's in place of
+// the run folder, or of a folder in it, while the run works: the clean-up removes the link as a
+// link, follows no link, and removes the run folder wherever it was moved to.
+TEST_F(GenerationRunTest, ALinkPutInPlaceOfTheRunFolderOrBelowIsRemovedAsALink)
+{
+    const auto before = Listing(m_out);
+    const std::string user = Folder().File("user");
+    fs::create_directories(user + "/sub");
+    Folder().Write("user/a.txt", "a");
+    Folder().Write("user/sub/b.txt", "b");
+    const std::string moved = Folder().File("moved");
+    struct Case {
+        const char* inRunFolder;   // the folder the link takes the place of
+        const char* why;
+    };
+    for (const Case& c : {Case{"", "the run folder"}, Case{"/my_diary/word", "a folder in it"}}) {
+        GenerationJob job = Job();
+        std::string link;
+        const GenerationStatus status = GenerateDiary(job, [&](GenerationPhase phase) {
+            if (phase != GenerationPhase::CreateDocx)
+                return;
+            link = job.runFolder + c.inRunFolder;
+            fs::rename(link, moved);
+            fs::create_directory_symlink(user, link);
+        });
+        EXPECT_NE(status, GenerationStatus::Done) << c.why;
+        EXPECT_FALSE(fs::exists(fs::symlink_status(link))) << c.why;
+        EXPECT_EQ(Listing(user), (std::set<std::string>{"a.txt", "sub", "sub/b.txt"})) << c.why;
+        EXPECT_EQ(Folder().Read("user/sub/b.txt"), "b") << c.why;
+        EXPECT_EQ(Listing(m_out), before) << c.why;
+        fs::remove_all(moved);
+    }
+}
+
+// The output folder is renamed, or renamed and replaced by another, while the run works: the run
+// fails and removes its folder from where the output folder went, touching nothing else.
+TEST_F(GenerationRunTest, ARunWhoseOutputFolderIsMovedRemovesItsFolderThere)
+{
+    const auto before = Listing(m_out);
+    const std::string moved = m_out + "-moved";
+    for (const bool replaced : {false, true}) {
+        GenerationJob job = Job();
+        const GenerationStatus status = GenerateDiary(job, [&](GenerationPhase phase) {
+            if (phase != GenerationPhase::Copy)
+                return;
+            fs::rename(m_out, moved);
+            if (replaced) {
+                fs::create_directory(m_out);
+                Folder().Write("out/new.txt", "new");
+            }
+        });
+        EXPECT_NE(status, GenerationStatus::Done) << replaced;
+        EXPECT_EQ(Listing(moved), before) << replaced;
+        if (replaced) {
+            EXPECT_EQ(Listing(m_out), std::set<std::string>{"new.txt"});
+        }
+        fs::remove_all(m_out);
+        fs::rename(moved, m_out);
+    }
+}
+
+// A document part past the 32 bits of the zip records (a year of 16 MiB mottos) cannot go into a
+// .docx: the user is told so. A sparse part stands in for one written out.
+TEST_F(GenerationRunTest, ADocumentPartPastFourGiBIsToldAsLargerThanADocxHolds)
+{
+    const auto before = Listing(m_out);
+    GenerationJob job = Job();
+    const GenerationStatus status = GenerateDiary(job, [&](GenerationPhase phase) {
+        if (phase == GenerationPhase::CreateDocx)
+            fs::resize_file(job.runFolder + "/my_diary/word/document.xml", std::uintmax_t{1} << 32);
+    });
+    EXPECT_EQ(FailureMessage(status, job), "无法打包Word文档：日记超过了Word文档（.docx）所能容纳的4 GB，没有生成文档。");
+    EXPECT_EQ(Listing(m_out), before);
 }

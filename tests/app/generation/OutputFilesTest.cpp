@@ -70,7 +70,7 @@ TEST_F(GenerationTest, FolderCopyTakesTheWholeTreeButHiddenFolders)
 TEST_F(GenerationTest, PackageHoldsTheThirteenPartsUnderTheirNames)
 {
     const std::string docx = Folder().File("parts.docx");
-    ASSERT_TRUE(ZipDocxParts(docx, Program() + "/config/template"));
+    ASSERT_EQ(ZipDocxParts(docx, Program() + "/config/template"), DocxPacking::Packed);
     EXPECT_EQ(Output("unzip -Z1 '" + docx + "'"),
               "[Content_Types].xml\n_rels/.rels\ndocProps/app.xml\ndocProps/core.xml\nword/document.xml\n"
               "word/fontTable.xml\nword/numbering.xml\nword/settings.xml\nword/styles.xml\nword/webSettings.xml\n"
@@ -78,6 +78,6 @@ TEST_F(GenerationTest, PackageHoldsTheThirteenPartsUnderTheirNames)
     EXPECT_NE(Output("unzip -tq '" + docx + "'").find("No errors"), std::string::npos);
 
     fs::remove(Program() + "/config/template/word/styles.xml");
-    EXPECT_FALSE(ZipDocxParts(Folder().File("broken.docx"), Program() + "/config/template"));
+    EXPECT_EQ(ZipDocxParts(Folder().File("broken.docx"), Program() + "/config/template"), DocxPacking::Failed);
     EXPECT_FALSE(fs::exists(Folder().File("broken.docx")));
 }

@@ -1,0 +1,49 @@
+#include "app/generation/FailureMessage.h"
+
+#include "platform/CString.h"
+#include "platform/SystemError.h"
+
+namespace {
+
+// "%s" is the output folder.
+const char* FailureText(GenerationStatus status, DocxRunStatus docxStatus)
+{
+    constexpr const char* kCannotWrite = "无法在输出路径 '%s' 里写文件，没有生成文档。";
+    constexpr const char* kTemplateBroken = "Word模板 (config/template) 不完整，没有生成文档。";
+    switch (status) {
+    case GenerationStatus::NoDiaryDay:
+        return "日期范围里没有要写日记的一天 (请检查日期和星期的设置)，没有生成文档。";
+    case GenerationStatus::SkeletonBroken:
+        return kTemplateBroken;
+    case GenerationStatus::NoOutputName:
+        return "输出路径 '%s' 里 my_diary.docx 和 my_diary1.docx 到 my_diary1000.docx 都已存在。\n"
+               "请选择另一个输出路径，或删除不要的文件。";
+    case GenerationStatus::NoRunFolder:
+    case GenerationStatus::TemplateFilesFailed:
+    case GenerationStatus::CopyWriteFailed:
+        return kCannotWrite;
+    case GenerationStatus::CopyFailed:
+        return "找不到或无法复制Word模板 (config/template)，没有生成文档。";
+    case GenerationStatus::DocxFailed:
+        return docxStatus == DocxRunStatus::WriteFailed ? kCannotWrite : kTemplateBroken;
+    case GenerationStatus::ZipFailed:
+        return "无法打包Word文档，没有生成文档。";
+    case GenerationStatus::DocumentTooLarge:
+        return "无法打包Word文档：日记超过了Word文档（.docx）所能容纳的4 GB，没有生成文档。";
+    case GenerationStatus::PublishFailed:
+        return "无法在输出路径 '%s' 里保存Word文档。";
+    case GenerationStatus::Done:
+    case GenerationStatus::Stopped:
+        break;
+    }
+    return "";
+}
+
+} // namespace
+
+std::string FailureMessage(GenerationStatus status, const GenerationJob& job)
+{
+    CString message;
+    message.Format(FailureText(status, job.docxStatus), job.outFolder.c_str());
+    return platform::WithSystemReason(message.str(), job.systemError);
+}

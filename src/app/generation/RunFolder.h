@@ -1,0 +1,26 @@
+#pragma once
+// The run's own folder under the output folder, where it keeps all it makes. It is held open
+// from the moment it is made, so its removal reaches the folder the run made and nothing else:
+// wherever the folder has been moved, and never through a symbolic link put in its place.
+
+#include "platform/HeldFolder.h"
+
+#include <string>
+
+class RunFolder {
+public:
+    // A fresh hidden folder of a random name in the output folder; its name is empty when none
+    // could be made, errno telling why.
+    static RunFolder Make(const std::string& outFolder);
+
+    const std::string& Name() const { return m_name; }
+
+    // Removes the folder with everything in it, and a symbolic link found under its name in the
+    // folder it was made in; then holds nothing, so a second call does nothing.
+    void Remove();
+
+private:
+    platform::HeldFolder m_outFolder;   // followed wherever it is renamed to, as the folder is
+    platform::HeldFolder m_folder;
+    std::string m_name;
+};

@@ -1,0 +1,131 @@
+#include "platform/HeldFolder.h"
+
+#include <cerrno>
+#include <dirent.h>
+#include <fcntl.h>
+#include <string_view>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <utility>
+#include <vector>
+
+namespace platform {
+
+namespace {
+
+constexpr int kFolderFlags = O_RDONLY | O_DIRECTORY | O_CLOEXEC;
+
+// One entry of the folder: a name that walks no path.
+bool IsEntryName(std::string_view name)
+{
+    return !name.empty() && name != "." && name != ".." && name.find('/') == std::string_view::npos;
+}
+
+bool SameFile(const struct stat& a, const struct stat& b)
+{
+    return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
+}
+
+// The names in the folder, read through a descriptor of their own, which the listing takes.
+std::vector<std::string> EntryNames(int folder)
+{
+    std::vector<std::string> names;
+    const int listed = ::openat(folder, ".", kFolderFlags);
+    DIR* listing = listed >= 0 ? ::fdopendir(listed) : nullptr;
+    if (listing == nullptr) {
+        if (listed >= 0)
+            ::close(listed);
+        return names;
+    }
+    while (const dirent* entry = ::readdir(listing))
+        if (IsEntryName(entry->d_name))
+            names.emplace_back(entry->d_name);
+    ::closedir(listing);
+    return names;
+}
+
+} // namespace
+
+HeldFolder::~HeldFolder()
+{
+    if (m_fd >= 0)
+        ::close(m_fd);
+}
+
+HeldFolder::HeldFolder(HeldFolder&& other) noexcept : m_fd(std::exchange(other.m_fd, -1)) {}
+
+HeldFolder& HeldFolder::operator=(HeldFolder&& other) noexcept
+{
+    HeldFolder gone(std::move(*this));
+    m_fd = std::exchange(other.m_fd, -1);
+    return *this;
+}
+
+HeldFolder HeldFolder::Open(const std::string& path)
+{
+    return HeldFolder(::open(path.c_str(), kFolderFlags));
+}
+
+HeldFolder HeldFolder::MakeFolder(const std::string& name) const
+{
+    if (!IsEntryName(name)) {
+        errno = EINVAL;
+        return {};
+    }
+    if (::mkdirat(m_fd, name.c_str(), 0755) != 0)
+        return {};
+    // Something put in its place at once is not held, and not removed either.
+    return HeldFolder(::openat(m_fd, name.c_str(), kFolderFlags | O_NOFOLLOW));
+}
+
+bool HeldFolder::RemoveEntry(const std::string& name) const
+{
+    struct stat seen {};
+    if (!IsEntryName(name)) {
+        errno = EINVAL;
+        return false;
+    }
+    if (::fstatat(m_fd, name.c_str(), &seen, AT_SYMLINK_NOFOLLOW) != 0)
+        return false;
+    if (!S_ISDIR(seen.st_mode))
+        return ::unlinkat(m_fd, name.c_str(), 0) == 0;
+    const HeldFolder folder(::openat(m_fd, name.c_str(), kFolderFlags | O_NOFOLLOW));
+    struct stat opened {};
+    if (!folder.IsOpen() || ::fstat(folder.m_fd, &opened) != 0 || !SameFile(opened, seen)) {
+        // Replaced since it was looked at: a link or a file goes as itself, a folder stays.
+        return ::unlinkat(m_fd, name.c_str(), 0) == 0;
+    }
+    folder.RemoveContents();
+    return ::unlinkat(m_fd, name.c_str(), AT_REMOVEDIR) == 0;
+}
+
+bool HeldFolder::RemoveLink(const std::string& name) const
+{
+    struct stat seen {};
+    return IsEntryName(name) && ::fstatat(m_fd, name.c_str(), &seen, AT_SYMLINK_NOFOLLOW) == 0 &&
+           S_ISLNK(seen.st_mode) && ::unlinkat(m_fd, name.c_str(), 0) == 0;
+}
+
+bool HeldFolder::Remove() const
+{
+    RemoveContents();
+    struct stat self {};
+    const HeldFolder parent(::openat(m_fd, "..", kFolderFlags));
+    if (!parent.IsOpen() || ::fstat(m_fd, &self) != 0)
+        return false;
+    for (const std::string& name : EntryNames(parent.m_fd)) {
+        struct stat entry {};
+        if (::fstatat(parent.m_fd, name.c_str(), &entry, AT_SYMLINK_NOFOLLOW) == 0 && SameFile(entry, self))
+            return ::unlinkat(parent.m_fd, name.c_str(), AT_REMOVEDIR) == 0;
+    }
+    errno = ENOENT;
+    return false;
+}
+
+void HeldFolder::RemoveContents() const
+{
+    for (const std::string& name : EntryNames(m_fd))
+        RemoveEntry(name);
+}
+
+} // namespace platform

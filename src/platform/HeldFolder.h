@@ -1,0 +1,45 @@
+#pragma once
+// A folder held open by its descriptor. Its entries are reached through the folder itself, never
+// through a path, and no symbolic link met is followed: removing what the program made through
+// one cannot be redirected by a link put in place of the folder or of anything in it, and the
+// folder is still reached when it, or a folder above it, has been renamed or moved.
+
+#include <string>
+
+namespace platform {
+
+class HeldFolder {
+public:
+    HeldFolder() = default;
+    ~HeldFolder();
+    HeldFolder(HeldFolder&& other) noexcept;
+    HeldFolder& operator=(HeldFolder&& other) noexcept;
+    HeldFolder(const HeldFolder&) = delete;
+    HeldFolder& operator=(const HeldFolder&) = delete;
+
+    // The folder a path names; links along the path are followed, as for any path the user
+    // gives. Not open on failure, errno telling why (as for every failure here).
+    static HeldFolder Open(const std::string& path);
+    bool IsOpen() const { return m_fd >= 0; }
+
+    // Makes a new folder of that name in this one and holds it; not open when anything holds the
+    // name, a dangling link included.
+    HeldFolder MakeFolder(const std::string& name) const;
+
+    // Removes the entry of that name (one name, no path): a folder with everything below it,
+    // anything else, a symbolic link included, by itself. True when it was removed.
+    bool RemoveEntry(const std::string& name) const;
+    // Removes the entry only when it is a symbolic link.
+    bool RemoveLink(const std::string& name) const;
+    // Removes this folder with everything in it from the folder that holds it now, under the
+    // name it has now: found through its own parent entry, which no link can redirect.
+    bool Remove() const;
+
+private:
+    explicit HeldFolder(int fd) : m_fd(fd) {}
+    void RemoveContents() const;
+
+    int m_fd = -1;
+};
+
+} // namespace platform

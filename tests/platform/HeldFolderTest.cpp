@@ -1,0 +1,58 @@
+// Removing through a held folder reaches what it held and nothing a link points at.
+#include "platform/HeldFolder.h"
+#include "support/TempFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+namespace fs = std::filesystem;
+using platform::HeldFolder;
+
+namespace {
+
+bool Present(const std::string& path)
+{
+    return fs::exists(fs::symlink_status(path));
+}
+
+} // namespace
+
+// The folder and the one above it are renamed, and a folder of the old name takes their place:
+// the held folder is removed where it went, the newcomer stays.
+TEST(HeldFolder, AMovedFolderIsRemovedWhereItWent)
+{
+    TempFolder folder;
+    fs::create_directory(folder.File("out"));
+    const HeldFolder out = HeldFolder::Open(folder.File("out"));
+    const HeldFolder run = out.MakeFolder("run");
+    ASSERT_TRUE(run.IsOpen());
+    folder.Write("out/run/made.txt", "made");
+    fs::rename(folder.File("out"), folder.File("moved"));
+    fs::rename(folder.File("moved/run"), folder.File("moved/renamed"));
+    fs::create_directories(folder.File("out/run"));
+
+    EXPECT_TRUE(run.Remove());
+    EXPECT_TRUE(fs::is_empty(folder.File("moved")));
+    EXPECT_TRUE(fs::is_directory(folder.File("out/run")));
+    EXPECT_FALSE(run.Remove());
+}
+
+// Tree removal, links below and in place included, is tested through DeleteFolder (docx).
+TEST(HeldFolder, NamesAreOneFreeEntryAndOnlyLinksGoAsLinks)
+{
+    TempFolder folder;
+    folder.Write("file", "");
+    fs::create_directories(folder.File("folder/sub"));
+    fs::create_symlink("gone", folder.File("dangling"));
+    const HeldFolder held = HeldFolder::Open(folder.Path());
+    for (const char* taken : {"file", "folder", "dangling", "folder/new"})
+        EXPECT_FALSE(held.MakeFolder(taken).IsOpen()) << taken;
+    for (const char* notOneEntry : {"folder/sub", "..", "."})
+        EXPECT_FALSE(held.RemoveEntry(notOneEntry)) << notOneEntry;
+    for (const char* notALink : {"file", "folder", "missing"})
+        EXPECT_FALSE(held.RemoveLink(notALink)) << notALink;
+    EXPECT_TRUE(held.RemoveLink("dangling"));
+    EXPECT_TRUE(Present(folder.File("file")) && Present(folder.File("folder/sub")));
+    EXPECT_FALSE(Present(folder.File("dangling")) || Present(folder.File("gone")));
+}
