@@ -108,6 +108,11 @@ CString IniSection::TextOr(const char* key, const char* defaultValue) const
     return value.IsEmpty() ? CString(defaultValue) : value;
 }
 
+CString IniSection::TextIfPresent(const char* key, const char* kept) const
+{
+    return IniKeyExists(m_file, m_section, key) ? Text(key) : CString(kept);
+}
+
 CString IniSection::Caption(const char* key) const
 {
     return CaptionOf(Text(key));

@@ -42,6 +42,8 @@ public:
     // A design's texts are taken settled, so a loaded design is what its save reads back as.
     CString Text(const char* key) const { return SettledText(ReadIniString(m_file, m_section, key)); }
     CString TextOr(const char* key, const char* defaultValue) const;
+    // Where an empty value means something (no background), only a missing key keeps the field.
+    CString TextIfPresent(const char* key, const char* kept) const;
     BYTE Bool(const char* key) const { return ReadIniBool(m_file, m_section, key); }
     BYTE Bool2(const char* key, BYTE defaultValue) const { return ReadIniBool2(m_file, m_section, key, defaultValue); }
     int Int(const char* key, int defaultValue) const { return ReadIniIntValue(m_file, m_section, key, defaultValue); }
