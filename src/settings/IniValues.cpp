@@ -85,6 +85,11 @@ CString SettledText(const CString& text)
     }
 }
 
+CString SettledCaption(const CString& caption)
+{
+    return CaptionOf(SettledText(caption));
+}
+
 bool WriteIniInt(const char* file, const char* section, const char* key, int value)
 {
     CString text;
@@ -115,5 +120,5 @@ CString IniSection::TextIfPresent(const char* key, const char* kept) const
 
 CString IniSection::Caption(const char* key) const
 {
-    return CaptionOf(Text(key));
+    return SettledCaption(ReadIniString(m_file, m_section, key));
 }

@@ -28,6 +28,9 @@ CString ReadIniCaption(const char* file, const char* section, const char* key);
 // away the blanks round a value and a pair of quotes round it, so a value stored as `"  a  "`
 // reads as `  a  ` and, saved and read again, as `a`.
 CString SettledText(const CString& text);
+// A caption as a save and a read give it back: settled, with the one leading blank the load puts
+// back (" [ 第 " reads back as " [ 第").
+CString SettledCaption(const CString& caption);
 
 bool WriteIniInt(const char* file, const char* section, const char* key, int value);
 bool WriteIniText(const char* file, const char* section, const char* key, const CString& value);
