@@ -163,17 +163,3 @@ TEST_F(DesignFile, AnEmptyTableBackgroundLoadsAsNone)
         EXPECT_EQ(g_textTable.table_bk_color, c.text);
     }
 }
-
-TEST_F(DesignFile, NoTableBackgroundSavesAndLoadsAsNone)
-{
-    Folder().Write("none.ini", "[Main]\r\nDate_table_bk_color=\r\nText_table_bk_color=\r\n");
-    ClassListModel rows;
-    OutlineLevelTexts levels = LoadDesignFile(File("none.ini").c_str(), rows);
-    ASSERT_TRUE(WriteDesignFile(File("a.ini").c_str(), rows, levels));
-    ResetAll();
-    levels = LoadDesignFile(File("a.ini").c_str(), rows);
-    EXPECT_EQ(g_dateTable.table_bk_color, "");
-    EXPECT_EQ(g_textTable.table_bk_color, "");
-    ASSERT_TRUE(WriteDesignFile(File("b.ini").c_str(), rows, levels));
-    EXPECT_EQ(Folder().Read("a.ini"), Folder().Read("b.ini"));
-}
