@@ -198,8 +198,11 @@ private:
 
     // At start: the stored path, which may name no design; only a first start takes the default.
     void InitStartConfigPath();
-    // At start: the stored design, unless there is none or it holds no design (then told).
+    // At start: the stored design, unless there is none or it holds no design (then told); the
+    // load runs in every case, on no file where there is none.
     void LoadStartConfig();
+    // Loads a design's settings and classes and shows them; the current path stays as it is.
+    void ShowLoadedDesign(const CString& file);
     // False, with the file and the reason told, when the file holds no design.
     bool CanLoadDesign(const CString& path);
 

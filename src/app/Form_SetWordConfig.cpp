@@ -15,17 +15,23 @@
 
 void CForm_SetWord::LoadConfig()
 {
-    const OutlineLevelTexts levels = LoadDesignSettings(g_strConfigPath);
+    ShowLoadedDesign(g_strConfigPath);
+    InitConfigPath();
+}
+
+// No file gives every setting what its load makes of a missing key.
+void CForm_SetWord::ShowLoadedDesign(const CString& file)
+{
+    const OutlineLevelTexts levels = LoadDesignSettings(file);
     m_editTitle.SetWindowText(g_strTitle);
     m_checkAddDate.SetCheck(g_bAddDateInTitle ? BST_CHECKED : BST_UNCHECKED);
     ShowOutlineLevels(levels);
     ApplyMonthFormatSample();
     ApplyDateFormatSample();
-    LoadClassListFromIni(g_strConfigPath);
+    LoadClassListFromIni(file);
     m_nCurrentRow = -1;
     ShowDayCount();
     ShowDateRange(g_strMonthFormat, g_strDayFormat, g_strWeekEnd, g_strRestDay);
-    InitConfigPath();
 }
 
 BOOL CForm_SetWord::SaveConfig()
@@ -129,14 +135,18 @@ void CForm_SetWord::InitStartConfigPath()
 }
 
 // A design that cannot be loaded is told and taken as no design, so no start ever stops on it;
-// the path file still names it for a start after the file was mended.
+// the path file still names it for a start after the file was mended. Without a design the load
+// still runs, on no file, so a new design starts as a file without keys loads: the start values
+// leave the heading sizes and the yearly calendar's colours empty.
 void CForm_SetWord::LoadStartConfig()
 {
     if (!g_strConfigPath.IsEmpty() && !CanLoadDesign(g_strConfigPath)) {
         g_strConfigPath.Empty();
         SetTitleWithoutConfig();
     }
-    if (!g_strConfigPath.IsEmpty())
+    if (g_strConfigPath.IsEmpty())
+        ShowLoadedDesign(CString());
+    else
         LoadConfig();
 }
 

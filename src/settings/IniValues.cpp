@@ -85,6 +85,11 @@ CString SettledText(const CString& text)
     }
 }
 
+CString SettledCaption(const CString& caption)
+{
+    return CaptionOf(SettledText(caption));
+}
+
 bool WriteIniInt(const char* file, const char* section, const char* key, int value)
 {
     CString text;
@@ -108,7 +113,12 @@ CString IniSection::TextOr(const char* key, const char* defaultValue) const
     return value.IsEmpty() ? CString(defaultValue) : value;
 }
 
+CString IniSection::TextIfPresent(const char* key, const char* kept) const
+{
+    return IniKeyExists(m_file, m_section, key) ? Text(key) : CString(kept);
+}
+
 CString IniSection::Caption(const char* key) const
 {
-    return CaptionOf(Text(key));
+    return SettledCaption(ReadIniString(m_file, m_section, key));
 }

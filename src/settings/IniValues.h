@@ -28,6 +28,9 @@ CString ReadIniCaption(const char* file, const char* section, const char* key);
 // away the blanks round a value and a pair of quotes round it, so a value stored as `"  a  "`
 // reads as `  a  ` and, saved and read again, as `a`.
 CString SettledText(const CString& text);
+// A caption as a save and a read give it back: settled, with the one leading blank the load puts
+// back (" [ 第 " reads back as " [ 第").
+CString SettledCaption(const CString& caption);
 
 bool WriteIniInt(const char* file, const char* section, const char* key, int value);
 bool WriteIniText(const char* file, const char* section, const char* key, const CString& value);
@@ -42,6 +45,8 @@ public:
     // A design's texts are taken settled, so a loaded design is what its save reads back as.
     CString Text(const char* key) const { return SettledText(ReadIniString(m_file, m_section, key)); }
     CString TextOr(const char* key, const char* defaultValue) const;
+    // Where an empty value means something (no background), only a missing key keeps the field.
+    CString TextIfPresent(const char* key, const char* kept) const;
     BYTE Bool(const char* key) const { return ReadIniBool(m_file, m_section, key); }
     BYTE Bool2(const char* key, BYTE defaultValue) const { return ReadIniBool2(m_file, m_section, key, defaultValue); }
     int Int(const char* key, int defaultValue) const { return ReadIniIntValue(m_file, m_section, key, defaultValue); }

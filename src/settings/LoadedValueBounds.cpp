@@ -79,7 +79,8 @@ void BoundTable(TableLineSettings& table, const TableLineSettings& defaults)
 {
     Bound(table.line_color, IsColourText, defaults.line_color);
     Bound(table.line_type, IsLineTypeName, defaults.line_type);
-    // An empty background reads back as the record's own, so a bad one becomes that too.
+    // A bad background becomes the record's own, as a missing key leaves it at the first load;
+    // an empty one is no background and stays.
     Bound(table.table_bk_color, IsColourText, defaults.table_bk_color);
 }
 

@@ -28,7 +28,8 @@ void LoadTable(const char* file, const char* section, const char* prefix, TableL
     t.bTable = ini.BoolDefault(Key(prefix, "bTable").c_str(), 0);
     t.line_type = ini.TextOr(Key(prefix, "line_type").c_str(), t.line_type);
     t.line_color = ini.TextOr(Key(prefix, "line_color").c_str(), t.line_color);
-    t.table_bk_color = ini.TextOr(Key(prefix, "table_bk_color").c_str(), t.table_bk_color);
+    // The table dialog stores an empty background for none.
+    t.table_bk_color = ini.TextIfPresent(Key(prefix, "table_bk_color").c_str(), t.table_bk_color);
     t.bLineTop = ini.BoolDefault(Key(prefix, "bLineTop").c_str(), t.bLineTop);
     t.bLineBottom = ini.BoolDefault(Key(prefix, "bLineBottom").c_str(), t.bLineBottom);
     t.bLineLeft = ini.BoolDefault(Key(prefix, "bLineLeft").c_str(), t.bLineLeft);

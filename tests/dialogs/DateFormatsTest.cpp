@@ -106,20 +106,24 @@ TEST_F(DateDialogTest, AFormatFileThatCouldNotBeReadIsKept)
     }
 }
 
-TEST_F(DateDialogTest, CaptionsAreStoredEmptyWhenOffOrBlank)
+// Stored as a save of the design reads them back: the blanks and quotes round a text go, a caption
+// keeps its one leading blank.
+TEST_F(DateDialogTest, CaptionsAreStoredEmptyWhenOffOrBlankAndAsTheirSaveReadsBack)
 {
     g_dayCaptions.DEFERENCE = 1;
     RunDialog([](DialogProbe& p) {
         SetCheck(p, IDC_SM_REST_DAY, false);
         p.Type(IDC_SM_WEEKEND_TEXT, "   ");
-        p.Type(IDC_SM_QUARTER_TEXT, "Q");
+        p.Type(IDC_SM_NUMBER_AFTER, "\"天 ] \"");
+        p.Type(IDC_SM_QUARTER_TEXT, " Q ");
         p.Click(IDC_SM_OK);
     });
     EXPECT_EQ(g_strRestDay, "");
     EXPECT_EQ(g_strRestDayBack, "");
     EXPECT_EQ(g_bShowRestDay, 0);
     EXPECT_EQ(g_strWeekEnd, "");
-    EXPECT_EQ(g_strHadBeenDays, " [ 第 ");
+    EXPECT_EQ(g_strHadBeenDays, " [ 第") << "shown as \" [ 第 \"";
+    EXPECT_EQ(g_dayCaptions.HadBeenDays, " [ 第");
     EXPECT_EQ(g_dayCaptions.HadBeenDays_Back, " 天 ]");
     EXPECT_EQ(g_strQuarterText, "Q");
     EXPECT_EQ(g_dayCaptions.DEFERENCE, 1);

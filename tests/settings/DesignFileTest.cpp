@@ -133,3 +133,33 @@ TEST_F(DesignFile, ASaveTheUserNamedReplacesAFileThatHoldsNoDesign)
     LoadDesignFile(File("design.ini").c_str(), rows);
     EXPECT_EQ(g_strTitle, "新的");
 }
+
+// The table dialog stores an empty background for none: a key there with an empty value loads as
+// no background, also over a design that had one; only a missing key keeps the field, and a bad
+// value is the record's own.
+TEST_F(DesignFile, AnEmptyTableBackgroundLoadsAsNone)
+{
+    const struct {
+        const char* line;   // the two keys' line, "" for none
+        const char* date;
+        const char* text;
+    } cases[] = {
+        {"table_bk_color=\r\n", "", ""},
+        {"table_bk_color=\"  \"\r\n", "", ""},
+        {"", "123456", "654321"},
+        {"table_bk_color=blue\r\n", "F9F9F2", "F1F1E4"},
+        {"table_bk_color=ABCDEF\r\n", "ABCDEF", "ABCDEF"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.line);
+        ResetAll();
+        g_dateTable.table_bk_color = "123456";   // the design opened before
+        g_textTable.table_bk_color = "654321";
+        const std::string line = c.line;
+        Folder().Write("design.ini", "[Main]\r\n" + (line.empty() ? "" : "Date_" + line + "Text_" + line));
+        ClassListModel rows;
+        LoadDesignFile(File("design.ini").c_str(), rows);
+        EXPECT_EQ(g_dateTable.table_bk_color, c.date);
+        EXPECT_EQ(g_textTable.table_bk_color, c.text);
+    }
+}

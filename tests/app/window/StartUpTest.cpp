@@ -1,9 +1,11 @@
 // What the main window starts on: the design the configuration path file names, a new design
-// with its dates when it names none, and never a file that holds no design.
+// with its dates, after a load on no file, when it names none, and never a file that holds no
+// design.
 #include "AppFixture.h"
 #include "app/Form_SetWord.h"
 #include "platform/Profile.h"
 #include "resources/DateDialogIds.h"
+#include "settings/SettingsRecords.h"
 #include "support/Utf16Bytes.h"
 
 #include <filesystem>
@@ -30,6 +32,13 @@ protected:
             EXPECT_EQ(window->m_listClasses.GetItemCount(), 0);
             EXPECT_EQ(g_strConfigPath, "");
             EXPECT_EQ(window->GetWindowText(), "Rorovavozir 1.9.4 ");
+            // The load ran first, on no file: what it makes of every key missing.
+            EXPECT_EQ(g_strMonthsFontSize, "11");
+            EXPECT_EQ(g_strDaysFontSize, "11");
+            EXPECT_EQ(g_calendarStyle.week_bk_color, "808080");
+            EXPECT_EQ(g_calendarStyle.day1To5_font_color, "3A5FCD");
+            EXPECT_EQ(g_calendarStyle.line_type, "dotted");
+            EXPECT_EQ(g_calendarStyle.font_name, "Microsoft Sans Serif");
             p.Click(IDC_SM_CANCEL);
         });
     }
