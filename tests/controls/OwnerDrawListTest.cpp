@@ -4,9 +4,11 @@
 #include "platform/ui/DC.h"
 #include "platform/ui/SysColors.h"
 #include "platform/ui/TestHooks.h"
+#include "platform/ui/TestWindows.h"
 #include "support/Printers.h"
 
 using platform::ui::CaptureWindow;
+using platform::ui::SimulateMouse;
 
 namespace {
 
@@ -33,6 +35,35 @@ protected:
             for (int x = area.left; x < area.right; ++x)
                 count += picture.Pixel(x, y) == colour ? 1 : 0;
         return count;
+    }
+    // Mouse input on the header, at a point of its middle row.
+    void OnHeader(UINT message, int x)
+    {
+        CRect client;
+        list.m_header.GetClientRect(&client);
+        SimulateMouse(list.m_header, message, POINT{x, client.Height() / 2});
+    }
+    void DoubleClickDivider(int x)
+    {
+        for (UINT message : {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_LBUTTONUP})
+            OnHeader(message, x);
+    }
+    int RightEdge(int column)
+    {
+        CRect item;
+        list.m_header.GetItemRect(column, &item);
+        return item.right;
+    }
+    // The pixels of the area that are not the colour.
+    int InkedIn(const CRect& area, COLORREF background)
+    {
+        return area.Width() * area.Height() - CountIn(CaptureWindow(list), area, background);
+    }
+    int CellInk(int row, int column)
+    {
+        CRect label;
+        list.GetSubItemRect(row, column, LVIR_LABEL, label);
+        return InkedIn(label, list.GetBkColor());
     }
     COwnerDrawList list;
 };
@@ -169,4 +200,57 @@ TEST_F(OwnerDrawListTest, ACellShowsTwoHundredFiftyFiveCharactersOfItsText)
     };
     EXPECT_GT(inked(200, 254), 0) << "far more than 255 bytes of the text";
     EXPECT_EQ(inked(256, 300), 0) << "nothing after the 255th character";
+}
+
+TEST_F(OwnerDrawListTest, ADraggedDividerSizesItsColumnAndTheRowsAreDrawnAtTheNewWidth)
+{
+    list.SetColColor(1, RGB(0, 200, 0));
+    OnHeader(WM_LBUTTONDOWN, 80);
+    OnHeader(WM_MOUSEMOVE, 100);
+    OnHeader(WM_MOUSEMOVE, 130);
+    OnHeader(WM_LBUTTONUP, 130);
+    EXPECT_EQ(list.GetColumnWidth(0), 130);
+    EXPECT_EQ(list.GetColumnWidth(1), 80);
+    const auto picture = CaptureWindow(list);
+    CRect row;
+    list.GetItemRect(0, &row, LVIR_BOUNDS);
+    EXPECT_NE(picture.Pixel(120, row.top + 1), RGB(0, 200, 0)) << "column 0 covers what column 1 did";
+    EXPECT_EQ(picture.Pixel(132, row.top + 1), RGB(0, 200, 0));
+    EXPECT_EQ(picture.Pixel(208, row.top + 1), RGB(0, 200, 0));
+}
+
+TEST_F(OwnerDrawListTest, ADoubleClickOnADividerFitsTheColumnToItsTextsAsTheyAreDrawn)
+{
+    list.SetRowHeight(22);
+    list.SetItemText(1, 0, "今日要事 Priorities");
+    // How much the text inks when whole, in a column wider than any of it.
+    list.SetColumnWidth(0, 300);
+    const int whole = CellInk(1, 0);
+    list.SetColumnWidth(0, 40);
+    ASSERT_LT(CellInk(1, 0), whole) << "cut";
+    DoubleClickDivider(40);
+    const int fitted = list.GetColumnWidth(0);
+    EXPECT_EQ(CellInk(1, 0), whole) << "fitted width " << fitted;
+    EXPECT_LT(fitted, 300) << "and no wider than the text and its margins";
+    list.SetColumnWidth(0, fitted - 8);
+    EXPECT_LT(CellInk(1, 0), whole) << "snug";
+
+    // A column with empty cells fits its caption.
+    list.SetHeaderBackground(139, 137, 137, 0);
+    list.SetHeaderTextColor(RGB(255, 255, 255));
+    for (int row = 0; row < 3; ++row)
+        list.SetItemText(row, 2, "");
+    list.SetColumnWidth(2, 200);
+    CRect caption;
+    list.m_header.GetItemRect(2, &caption);
+    const auto captionInk = [&] {
+        list.m_header.GetItemRect(2, &caption);
+        return CountIn(CaptureWindow(list.m_header), caption, RGB(255, 255, 255));
+    };
+    const int shown = captionInk();
+    list.SetColumnWidth(2, 8);
+    ASSERT_LT(captionInk(), shown);
+    DoubleClickDivider(RightEdge(2));
+    EXPECT_EQ(captionInk(), shown);
+    EXPECT_LT(list.GetColumnWidth(2), 60);
 }
