@@ -4,9 +4,11 @@
 #include "platform/ui/DC.h"
 #include "platform/ui/SysColors.h"
 #include "platform/ui/TestHooks.h"
+#include "platform/ui/TestWindows.h"
 #include "support/Printers.h"
 
 using platform::ui::CaptureWindow;
+using platform::ui::SimulateMouse;
 
 namespace {
 
@@ -33,6 +35,22 @@ protected:
             for (int x = area.left; x < area.right; ++x)
                 count += picture.Pixel(x, y) == colour ? 1 : 0;
         return count;
+    }
+    // A double click on the header's divider right of the column.
+    void DoubleClickDivider(int column)
+    {
+        CRect client, item;
+        list.m_header.GetClientRect(&client);
+        list.m_header.GetItemRect(column, &item);
+        for (UINT message : {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_LBUTTONUP})
+            SimulateMouse(list.m_header, message, POINT{item.right, client.Height() / 2});
+    }
+    // The pixels of a cell that are not the list's background.
+    int CellInk(int row, int column)
+    {
+        CRect label;
+        list.GetSubItemRect(row, column, LVIR_LABEL, label);
+        return label.Width() * label.Height() - CountIn(CaptureWindow(list), label, list.GetBkColor());
     }
     COwnerDrawList list;
 };
@@ -169,4 +187,38 @@ TEST_F(OwnerDrawListTest, ACellShowsTwoHundredFiftyFiveCharactersOfItsText)
     };
     EXPECT_GT(inked(200, 254), 0) << "far more than 255 bytes of the text";
     EXPECT_EQ(inked(256, 300), 0) << "nothing after the 255th character";
+}
+
+TEST_F(OwnerDrawListTest, ADoubleClickOnADividerFitsTheColumnToItsTextsAsTheyAreDrawn)
+{
+    list.SetRowHeight(22);
+    list.SetItemText(1, 0, "今日要事 Priorities");
+    // How much the text inks when whole, in a column wider than any of it.
+    list.SetColumnWidth(0, 300);
+    const int whole = CellInk(1, 0);
+    list.SetColumnWidth(0, 40);
+    ASSERT_LT(CellInk(1, 0), whole) << "cut";
+    DoubleClickDivider(0);
+    const int fitted = list.GetColumnWidth(0);
+    EXPECT_EQ(CellInk(1, 0), whole) << "fitted width " << fitted;
+    list.SetColumnWidth(0, fitted - 8);
+    EXPECT_LT(CellInk(1, 0), whole) << "and no wider than the text and its margins";
+
+    // A column with empty cells fits its caption.
+    list.SetHeaderBackground(139, 137, 137, 0);
+    list.SetHeaderTextColor(RGB(255, 255, 255));
+    for (int row = 0; row < 3; ++row)
+        list.SetItemText(row, 2, "");
+    list.SetColumnWidth(2, 200);
+    const auto captionInk = [&] {
+        CRect caption;
+        list.m_header.GetItemRect(2, &caption);
+        return CountIn(CaptureWindow(list.m_header), caption, RGB(255, 255, 255));
+    };
+    const int shown = captionInk();
+    list.SetColumnWidth(2, 8);
+    ASSERT_LT(captionInk(), shown);
+    DoubleClickDivider(2);
+    EXPECT_EQ(captionInk(), shown);
+    EXPECT_LT(list.GetColumnWidth(2), 60);
 }

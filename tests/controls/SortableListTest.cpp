@@ -5,6 +5,7 @@
 #include "platform/ui/App.h"
 #include "platform/ui/SysColors.h"
 #include "platform/ui/TestHooks.h"
+#include "platform/ui/TestWindows.h"
 #include "support/Printers.h"
 #include "support/TempFolder.h"
 
@@ -194,4 +195,23 @@ TEST_F(SortableListTest, WidthsAreSavedInTheProfileAndOnlyAMatchingBlockIsRestor
         list.RestoreColumnWidths();
         EXPECT_EQ(list.GetColumnWidth(0), 50);
     }
+}
+
+TEST_F(SortableListTest, AWidthTheUserDraggedIsTheOneSaved)
+{
+    TempFolder folder(true);
+    CWinApp app;
+    app.m_strProfileName = folder.File("profile.ini");
+    list.SetColumnHeadings("A,50;B,0;C,70");
+    CHeaderCtrl& header = *list.GetHeaderCtrl();
+    CRect client;
+    header.GetClientRect(&client);
+    const int middle = client.Height() / 2;
+    // B, hidden, ends where A does: the drag takes A's divider.
+    platform::ui::SimulateMouse(header, WM_LBUTTONDOWN, POINT{50, middle});
+    platform::ui::SimulateMouse(header, WM_MOUSEMOVE, POINT{75, middle});
+    platform::ui::SimulateMouse(header, WM_LBUTTONUP, POINT{90, middle});
+    list.SaveColumnWidths();
+    EXPECT_EQ(app.GetProfileBinary("ListCtrls", std::to_string(kList).c_str()),
+              (std::vector<BYTE>{3, 0, 0, 0, 90, 0, 0, 0, 0, 0, 0, 0, 70, 0, 0, 0}));
 }

@@ -10,6 +10,9 @@ RV_MESSAGE_MAP(COwnerDrawHeader, CHeaderCtrl,
 
 namespace {
 
+// A caption aligned to a side keeps this far from it.
+constexpr int kCaptionMargin = 3;
+
 // Fills rows top..bottom (both included) from left to right, each row one step darker.
 void FillGradient(CDC& dc, int left, int right, int top, int bottom, const COwnerDrawHeader& header)
 {
@@ -25,6 +28,23 @@ void FillGradient(CDC& dc, int left, int right, int top, int bottom, const COwne
 }
 
 } // namespace
+
+void COwnerDrawHeader::CreateCaptionFont(CFont& font) const
+{
+    font.CreateFont(m_fontHeight, m_fontWidth, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, "宋体");
+}
+
+int COwnerDrawHeader::CaptionWidth(int column, CDC& dc) const
+{
+    if (column < 0 || column >= static_cast<int>(m_captions.size()))
+        return 0;
+    CFont font;
+    CreateCaptionFont(font);
+    CFont* previous = dc.SelectObject(&font);
+    const int width = dc.GetTextExtent(m_captions[static_cast<size_t>(column)]).cx + 2 * kCaptionMargin;
+    dc.SelectObject(previous);
+    return width;
+}
 
 int ScaleHeaderHeight(int height, float scale)
 {
@@ -59,16 +79,16 @@ void COwnerDrawHeader::OnPaint()
         dc.SetBkMode(TRANSPARENT);
         dc.SetTextColor(m_textColour);
         CFont font;
-        font.CreateFont(m_fontHeight, m_fontWidth, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, "宋体");
+        CreateCaptionFont(font);
         CFont* previous = dc.SelectObject(&font);
         const char digit = i < m_alignDigits.GetLength() ? m_alignDigits.GetAt(i) : '1';
         UINT align = DT_CENTER;
         if (digit == '0') {
             align = DT_LEFT;
-            item.left += 3;
+            item.left += kCaptionMargin;
         } else if (digit == '2') {
             align = DT_RIGHT;
-            item.right -= 3;
+            item.right -= kCaptionMargin;
         }
         TEXTMETRIC metrics;
         dc.GetTextMetrics(&metrics);

@@ -20,9 +20,15 @@ public:
     int m_fontWidth = 0;
     COLORREF m_textColour = 0;
 
+    // What a column needs to show its caption whole, in the caption font on the DC.
+    int CaptionWidth(int column, CDC& dc) const;
+
 protected:
     void OnPaint();
     LRESULT OnLayout(WPARAM wParam, LPARAM lParam);
+
+private:
+    void CreateCaptionFont(CFont& font) const;
 };
 
 // The header height the list gets: the default height times the factor (widened to double

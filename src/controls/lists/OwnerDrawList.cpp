@@ -5,14 +5,19 @@
 #include "platform/ui/HeaderCtrl.h"
 #include "platform/ui/SysColors.h"
 
+#include <algorithm>
+
 RV_MESSAGE_MAP(COwnerDrawList, CListCtrl,
                msgmap::Message(WM_MEASUREITEM, &T::OnMeasureItem),
-               msgmap::MeasureItemReflect(&T::MeasureItem))
+               msgmap::MeasureItemReflect(&T::MeasureItem),
+               msgmap::Notify(HDN_DIVIDERDBLCLICK, 0, &T::OnDividerDoubleClick))
 
 namespace {
 
 // A cell shows at most this many characters of its text.
 constexpr size_t kCellCharacters = 255;
+// Text aligned left starts this far into its cell; a fitted column leaves as much on the right.
+constexpr int kCellTextMargin = 6;
 
 // One entry per column (or cell): setting again replaces the colour.
 void Put(std::vector<ListColourEntry>& entries, int column, int row, COLORREF colour)
@@ -148,6 +153,45 @@ void COwnerDrawList::MeasureItem(LPMEASUREITEMSTRUCT item)
         item->itemHeight = static_cast<UINT>(m_rowHeight);
 }
 
+CString COwnerDrawList::CellText(int row, int column) const
+{
+    const CString whole = GetItemText(row, column);
+    return whole.Left(static_cast<int>(platform::Utf8CharactersLength(whole.str(), kCellCharacters)));
+}
+
+void COwnerDrawList::CreateCellFont(CFont& font) const
+{
+    font.CreateFont(m_fontHeight + 3, m_fontWidth, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, "Fixedsys");
+}
+
+// The cells are drawn in a font of the list's own, so the list view's fit (in the list's font)
+// would cut them.
+int COwnerDrawList::FittingWidth(int column)
+{
+    CClientDC dc(this);
+    int width = m_header.CaptionWidth(column, dc);
+    CFont font;
+    CreateCellFont(font);
+    CFont* previous = dc.SelectObject(&font);
+    CRect label;
+    for (int row = 0; row < GetItemCount(); ++row) {
+        if (!GetSubItemRect(row, column, LVIR_LABEL, label))
+            break;
+        // Column 0's label starts a little into the column.
+        const int indent = GetColumnWidth(column) - label.Width();
+        width = std::max(width, indent + dc.GetTextExtent(CellText(row, column)).cx + 2 * kCellTextMargin);
+    }
+    dc.SelectObject(previous);
+    return width;
+}
+
+void COwnerDrawList::OnDividerDoubleClick(NMHDR* notice, LRESULT* result)
+{
+    const int column = reinterpret_cast<NMHEADER*>(notice)->iItem;
+    SetColumnWidth(column, FittingWidth(column));
+    *result = 0;
+}
+
 void COwnerDrawList::DrawItem(LPDRAWITEMSTRUCT item)
 {
     CDC* dc = CDC::FromHandle(item->hDC);
@@ -159,8 +203,7 @@ void COwnerDrawList::DrawItem(LPDRAWITEMSTRUCT item)
         CRect label;
         if (!GetSubItemRect(row, c, LVIR_LABEL, label))
             continue;
-        const CString whole = GetItemText(row, c);
-        const CString text = whole.Left(static_cast<int>(platform::Utf8CharactersLength(whole.str(), kCellCharacters)));
+        const CString text = CellText(row, c);
 
         CRect background = label;
         if (c == 0)
@@ -183,7 +226,7 @@ void COwnerDrawList::DrawItem(LPDRAWITEMSTRUCT item)
         int shift = 0;
         if (digit == '0') {
             align = DT_LEFT;
-            shift = 6;
+            shift = kCellTextMargin;
         } else if (digit == '2') {
             align = DT_RIGHT;
         }
@@ -195,7 +238,7 @@ void COwnerDrawList::DrawItem(LPDRAWITEMSTRUCT item)
         if (FindItemTextColor(c, row, colour))
             dc->SetTextColor(colour);
         CFont font;
-        font.CreateFont(m_fontHeight + 3, m_fontWidth, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, "Fixedsys");
+        CreateCellFont(font);
         dc->SelectObject(&font);
         dc->DrawText(text, -1, &label, align);
         dc->SelectStockObject(SYSTEM_FONT);

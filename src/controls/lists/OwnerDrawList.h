@@ -1,7 +1,8 @@
 #pragma once
 // The report list of every list of the program: it paints every cell itself, with background
 // and text colours per list, per column and per cell, its own colours for selected rows, a
-// fixed row height and per-column alignment, under a gradient header.
+// fixed row height and per-column alignment, under a gradient header. A double click on a
+// divider of the header fits the column to its caption and cells as they are drawn.
 
 #include "controls/lists/OwnerDrawHeader.h"
 #include "platform/ui/ListCtrl.h"
@@ -68,4 +69,11 @@ protected:
     LRESULT OnMeasureItem(WPARAM wParam, LPARAM lParam);
     // The list's own rows.
     void MeasureItem(LPMEASUREITEMSTRUCT item);
+    void OnDividerDoubleClick(NMHDR* notice, LRESULT* result);
+
+private:
+    // The part of a cell's text that is drawn.
+    CString CellText(int row, int column) const;
+    void CreateCellFont(CFont& font) const;
+    int FittingWidth(int column);
 };

@@ -14,6 +14,9 @@ constexpr int LVCFMT_RIGHT = 0x0001;
 constexpr int LVCFMT_CENTER = 0x0002;
 constexpr int LVCFMT_JUSTIFYMASK = 0x0003;
 
+// SetColumnWidth: as wide as the column's widest cell text needs.
+constexpr int LVSCW_AUTOSIZE = -1;
+
 // Which fields of a column record count.
 constexpr UINT LVCF_FMT = 0x0001;
 constexpr UINT LVCF_WIDTH = 0x0002;
@@ -171,6 +174,15 @@ struct HDITEM {
     int fmt = 0;
 };
 using LPHDITEM = HDITEM*;
+
+// HDN_DIVIDERDBLCLICK: the item whose right divider was double-clicked.
+struct NMHEADER {
+    NMHDR hdr;
+    int iItem = 0;
+    int iButton = 0;
+    HDITEM* pitem = nullptr;
+};
+using LPNMHEADER = NMHEADER*;
 
 // An opaque place in a sequence, as MFC's iteration functions hand it out.
 struct PositionTag;

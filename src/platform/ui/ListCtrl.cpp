@@ -87,7 +87,7 @@ BOOL CListCtrl::SetColumnWidth(int column, int width)
     if (!list || !list->Header()->Has(column))
         return FALSE;
     HeaderItem item = list->Header()->Item(column);
-    item.width = width < 0 ? 0 : width;
+    item.width = width == LVSCW_AUTOSIZE ? list->FittingWidth(column) : std::max(width, 0);
     list->Header()->Update(column, item);
     return TRUE;
 }
@@ -457,6 +457,13 @@ LRESULT CListCtrl::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     ListViewWidget* list = List(this);
     if (message == WM_WINDOWPOSCHANGED && list) {
         list->WindowPosChanged();
+        return 0;
+    }
+    // A double click on a divider of the header fits the column to its texts.
+    const auto* notice = reinterpret_cast<const NMHEADER*>(lParam);
+    if (message == WM_NOTIFY && list && notice && notice->hdr.hwndFrom == list->Header()->Handle() &&
+        notice->hdr.code == HDN_DIVIDERDBLCLICK) {
+        SetColumnWidth(notice->iItem, LVSCW_AUTOSIZE);
         return 0;
     }
     return CWnd::DefWindowProc(message, wParam, lParam);

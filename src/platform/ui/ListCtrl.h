@@ -4,7 +4,9 @@
 // Windows sends them. With LVS_OWNERDRAWFIXED the rows are drawn by DrawItem, their height
 // asked with WM_MEASUREITEM (again whenever the list gets WM_WINDOWPOSCHANGED). Other lists
 // tell the parent NM_CUSTOMDRAW for the whole paint, each row and, when asked, each cell; a
-// list that maps WM_ERASEBKGND erases its own background.
+// list that maps WM_ERASEBKGND erases its own background. The user sizes columns by dragging
+// the header's dividers; a double click on one (HDN_DIVIDERDBLCLICK from the header, id 0) fits
+// the column to its texts unless the list's map answers it.
 
 #include "platform/ui/CommCtrl.h"
 #include "platform/ui/GdiDefs.h"
@@ -23,6 +25,7 @@ public:
     // FALSE once the column does not exist.
     BOOL GetColumn(int column, LVCOLUMN* info) const;
     int GetColumnWidth(int column) const;
+    // LVSCW_AUTOSIZE fits the column to its widest cell text; other widths below 0 hide it.
     BOOL SetColumnWidth(int column, int width);
     CHeaderCtrl* GetHeaderCtrl() const;
 

@@ -12,6 +12,8 @@ using namespace platform::ui::detail;
 namespace {
 
 int g_failures = 0;
+// Between a press and its release a move is a drag: the button is held.
+bool g_leftHeld = false;
 
 int QtKeyOf(UINT virtualKey)
 {
@@ -44,15 +46,16 @@ void SimulateMouse(CWnd& window, UINT message, POINT client)
     QWidget* target = QWidget::mouseGrabber() ? QWidget::mouseGrabber() : widget;
     QEvent::Type type = QEvent::MouseMove;
     Qt::MouseButton button = Qt::NoButton;
-    Qt::MouseButtons held = Qt::NoButton;
-    if (message == WM_LBUTTONDOWN) {
-        type = QEvent::MouseButtonPress;
+    if (message == WM_LBUTTONDOWN || message == WM_LBUTTONDBLCLK) {
+        type = message == WM_LBUTTONDOWN ? QEvent::MouseButtonPress : QEvent::MouseButtonDblClick;
         button = Qt::LeftButton;
-        held = Qt::LeftButton;
+        g_leftHeld = true;
     } else if (message == WM_LBUTTONUP) {
         type = QEvent::MouseButtonRelease;
         button = Qt::LeftButton;
+        g_leftHeld = false;
     }
+    const Qt::MouseButtons held = g_leftHeld ? Qt::LeftButton : Qt::NoButton;
     QMouseEvent event(type, QPointF(target->mapFromGlobal(global)), QPointF(global), button, held, Qt::NoModifier);
     QCoreApplication::sendEvent(target, &event);
 }

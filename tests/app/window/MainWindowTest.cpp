@@ -456,3 +456,27 @@ TEST_F(MainWindowTest, ToolbarCommandsAndOpenFolderRefreshThePreview)
         EXPECT_EQ(Text(IDC_PREVIEW_PREFIX), prefix) << command;
     }
 }
+
+TEST_F(MainWindowTest, TheUserWidensClassColumnsByTheirDividersAndHiddenOnesStayHidden)
+{
+    StartPrepared();
+    COwnerDrawList& list = window->m_listClasses;
+    CRect client, size;
+    list.m_header.GetClientRect(&client);
+    // The font size column ends where the hidden title colour column does.
+    list.m_header.GetItemRect(kCellClassFontSize, &size);
+    const int middle = client.Height() / 2;
+    platform::ui::SimulateMouse(list.m_header, WM_LBUTTONDOWN, POINT{size.right, middle});
+    platform::ui::SimulateMouse(list.m_header, WM_MOUSEMOVE, POINT{size.right + 20, middle});
+    platform::ui::SimulateMouse(list.m_header, WM_LBUTTONUP, POINT{size.right + 40, middle});
+    EXPECT_EQ(list.GetColumnWidth(kCellClassFontSize), 65 + 40);
+    EXPECT_EQ(list.GetColumnWidth(kCellClassFontColor), 0);
+
+    // Hidden columns are the program's: they show and hide with "Show All List Columns".
+    DialogProbe probe(*window);
+    probe.Click(IDC_CHECK_ALL_COLUMNS);
+    EXPECT_EQ(list.GetColumnWidth(kCellClassFontColor), 45);
+    probe.Click(IDC_CHECK_ALL_COLUMNS);
+    EXPECT_EQ(list.GetColumnWidth(kCellClassFontColor), 0);
+    EXPECT_EQ(list.GetColumnWidth(kCellClassFontSize), 65 + 40) << "what the user set stays";
+}

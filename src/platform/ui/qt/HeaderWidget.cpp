@@ -11,12 +11,18 @@
 #include <QPaintEvent>
 #include <QPointer>
 #include <algorithm>
+#include <cstdlib>
 
 namespace platform::ui::detail {
 namespace {
 
 // Captions keep this far from the item's sides, as the Windows header does.
 constexpr int kTextMargin = 6;
+// A divider is taken hold of this many pixels either side of a column's right edge.
+constexpr int kDividerReach = 4;
+// A drag leaves a column no narrower than this (unless it was narrower), so it stays in sight
+// and its divider apart from its neighbour's: at width 0 the user could not take hold of it again.
+constexpr int kLeastDraggedWidth = 2 * kDividerReach + 1;
 
 int AlignmentOf(int fmt)
 {
@@ -33,6 +39,8 @@ HeaderWidget::HeaderWidget(QWidget* parent) : QWidget(parent)
 {
     m_handle = Register(this, WindowKind::Header, 0, WS_CHILD | WS_VISIBLE, 0);
     installEventFilter(&EventBridge::Instance());
+    // The pointer over a divider shows that it can be dragged.
+    setMouseTracking(true);
 }
 
 void HeaderWidget::Insert(int index, HeaderItem item)
@@ -47,6 +55,7 @@ void HeaderWidget::Remove(int index)
 {
     m_items.erase(m_items.begin() + index);
     m_pressed = -1;
+    m_tracked = -1;
     update();
     if (onChanged)
         onChanged();
@@ -87,6 +96,40 @@ int HeaderWidget::ItemAt(const QPoint& point) const
         if (Item(i).width > 0 && ItemRect(i).contains(point))
             return i;
     return -1;
+}
+
+int HeaderWidget::DividerAt(const QPoint& point) const
+{
+    int found = -1;
+    int nearest = kDividerReach;
+    int edge = 0;
+    for (int i = 0; i < Count(); ++i) {
+        edge += Item(i).width;
+        const int distance = std::abs(point.x() - edge);
+        if (Item(i).width > 0 && distance <= nearest) {
+            found = i;
+            nearest = distance;
+        }
+    }
+    return found;
+}
+
+void HeaderWidget::ShowDividerCursor(const QPoint& point)
+{
+    if (m_tracked >= 0 || DividerAt(point) >= 0)
+        setCursor(Qt::SplitHCursor);
+    else
+        unsetCursor();
+}
+
+void HeaderWidget::Track(int x)
+{
+    HeaderItem item = Item(m_tracked);
+    const int width = std::max(m_leastWidth, x - m_grip - ItemRect(m_tracked).left());
+    if (width == item.width)
+        return;
+    item.width = width;
+    Update(m_tracked, item);
 }
 
 void HeaderWidget::paintEvent(QPaintEvent*)
@@ -147,19 +190,63 @@ void HeaderWidget::mousePressEvent(QMouseEvent* event)
 {
     if (event->button() != Qt::LeftButton)
         return;
-    m_pressed = ItemAt(event->position().toPoint());
+    const QPoint at = event->position().toPoint();
+    m_tracked = DividerAt(at);
+    if (m_tracked >= 0) {
+        const QRect item = ItemRect(m_tracked);
+        m_grip = at.x() - (item.left() + item.width());
+        m_leastWidth = std::min(kLeastDraggedWidth, item.width());
+        ShowDividerCursor(at);
+        return;
+    }
+    m_pressed = ItemAt(at);
     update();
+}
+
+void HeaderWidget::mouseMoveEvent(QMouseEvent* event)
+{
+    const QPoint at = event->position().toPoint();
+    // A drag whose release went elsewhere is over.
+    if (!(event->buttons() & Qt::LeftButton))
+        m_tracked = -1;
+    if (m_tracked >= 0)
+        Track(at.x());
+    ShowDividerCursor(at);
 }
 
 void HeaderWidget::mouseReleaseEvent(QMouseEvent* event)
 {
-    if (event->button() != Qt::LeftButton || m_pressed < 0)
+    if (event->button() != Qt::LeftButton)
+        return;
+    if (m_tracked >= 0) {
+        Track(event->position().toPoint().x());
+        m_tracked = -1;
+        ShowDividerCursor(event->position().toPoint());
+        return;
+    }
+    if (m_pressed < 0)
         return;
     const int pressed = m_pressed;
     m_pressed = -1;
     update();
     if (ItemAt(event->position().toPoint()) == pressed && onClicked)
         onClicked(pressed);
+}
+
+void HeaderWidget::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    const int divider = event->button() == Qt::LeftButton ? DividerAt(event->position().toPoint()) : -1;
+    const HWND parent = HandleOf(parentWidget());
+    if (divider < 0 || !parent) {
+        QWidget::mouseDoubleClickEvent(event);
+        return;
+    }
+    NMHEADER notice;
+    notice.hdr.hwndFrom = m_handle;
+    notice.hdr.idFrom = 0;
+    notice.hdr.code = HDN_DIVIDERDBLCLICK;
+    notice.iItem = divider;
+    Deliver(parent, WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&notice));
 }
 
 } // namespace platform::ui::detail

@@ -1,5 +1,8 @@
 #pragma once
-// Private to the window layer: the widget of a header control, a row of column captions.
+// Private to the window layer: the widget of a header control, a row of column captions. The
+// user drags the divider right of a column to size it, and a double click on a divider tells
+// the parent (HDN_DIVIDERDBLCLICK). A column of width 0 has no divider of its own: the visible
+// column at the same edge owns it, so a hidden column stays hidden.
 
 #include "platform/ui/CommCtrl.h"
 
@@ -42,16 +45,26 @@ public:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
     int ItemAt(const QPoint& point) const;
+    // The visible column whose right edge is nearest the point, within reach; -1 for none.
+    int DividerAt(const QPoint& point) const;
+    void ShowDividerCursor(const QPoint& point);
+    // The tracked column's right edge follows the pointer.
+    void Track(int x);
     // WM_DRAWITEM to the list for an owner-drawn item; the edges go on afterwards.
     void DrawByOwner(QPainter& painter, int index, const QRect& item);
 
     HWND m_handle = nullptr;
     std::vector<HeaderItem> m_items;
     int m_pressed = -1;
+    int m_tracked = -1;       // the column whose divider is dragged
+    int m_grip = 0;           // how far right of the divider the pointer took hold
+    int m_leastWidth = 0;
 };
 
 } // namespace platform::ui::detail

@@ -17,10 +17,6 @@
 namespace platform::ui::detail {
 namespace {
 
-// Text keeps this far from a cell's sides: little in column 0, whose label has its own indent.
-constexpr int kFirstTextMargin = 2;
-constexpr int kTextMargin = 6;
-
 int AlignmentOf(int column, int fmt)
 {
     if (column == 0)

@@ -253,6 +253,16 @@ std::optional<QRect> ListViewWidget::CellRect(int item, int subItem, UINT area)
     return QRect(labelLeft, column.top(), column.left() + column.width() - labelLeft, column.height());
 }
 
+int ListViewWidget::FittingWidth(int column) const
+{
+    int widest = 0;
+    for (int item = 0; item < m_data.RowCount(); ++item)
+        widest = std::max(widest, fontMetrics().horizontalAdvance(QString::fromStdString(m_data.Text(item, column))));
+    if (column > 0)
+        return widest + 2 * kTextMargin;
+    return kFirstColumnIndent + StateImageWidth() + ImageSize().width() + widest + 2 * kFirstTextMargin;
+}
+
 int ListViewWidget::HitTest(const QPoint& point, UINT* flags, int* subItem)
 {
     *flags = LVHT_NOWHERE;

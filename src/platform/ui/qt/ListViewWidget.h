@@ -53,6 +53,8 @@ public:
     int CountPerPage();
     QRect RowBounds(int item);
     QRect ColumnBounds(int item, int column);
+    // LVSCW_AUTOSIZE: the width that shows the column's widest cell text whole.
+    int FittingWidth(int column) const;
     // LVIR_BOUNDS, LVIR_ICON or LVIR_LABEL of a cell; none for a missing item or column.
     std::optional<QRect> CellRect(int item, int subItem, UINT area);
     // The item under a point (-1 for none), with LVHT_ flags and the column.
@@ -74,6 +76,10 @@ protected:
     void wheelEvent(QWheelEvent* event) override;
 
 private:
+    // Text keeps this far from a cell's sides: little in column 0, whose label has its own indent.
+    static constexpr int kFirstTextMargin = 2;
+    static constexpr int kTextMargin = 6;
+
     // HDM_LAYOUT to the header: where it goes and where the rows begin.
     void LayoutHeader();
     // WM_MEASUREITEM to the parent for the height of owner-drawn rows.
