@@ -189,13 +189,19 @@ public:
     // --- Numbering part ---
 
     // Numbered list k (an entry of ListStyles) is instance 22 + k: of its own copy of abstract
-    // numbering 0, or of its item style's abstract numbering, started again at 1.
+    // numbering 0 (OwnAbstractId), or of its item style's abstract numbering, started again at 1.
     static bool WriteNumberingXml(const std::string& numberingPath, const std::vector<int>& listStyles,
                                   const std::string& itemNumberFragmentPath);
     // The item-number styles are numbering instances 1..21, of abstract numberings 2001..2021;
     // the numbered lists of the body follow them.
     static constexpr int kItemStyles = 21;
     static constexpr int kItemStyleAbstractBase = 2000;
+    // The id of list k's own copy of abstract numbering 0: k, stepping over the item styles' ids,
+    // so that a long run (thousands of lists) defines none of them twice.
+    static constexpr int OwnAbstractId(int list)
+    {
+        return list <= kItemStyleAbstractBase ? list : list + kItemStyles;
+    }
     // One numbering instance of the abstract numbering.
     static std::string GetNumXml(int instanceId, int abstractId);
     static std::string GetNumPrXml(int instanceId);

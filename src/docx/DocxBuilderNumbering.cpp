@@ -31,7 +31,7 @@ bool CDocxBuilder::WriteNumberingXml(const std::string& numberingPath, const std
         char nsid[16];
         std::snprintf(nsid, sizeof nsid, "%08X", static_cast<unsigned>(k + 1));
         std::string copy = ReplaceFirst(*abstract, "w:abstractNumId=\"0\"",
-                                        "w:abstractNumId=\"" + std::to_string(k) + "\"");
+                                        "w:abstractNumId=\"" + std::to_string(OwnAbstractId(k)) + "\"");
         copy = ReplaceFirst(copy, "w:nsid w:val=\"0E417332\"", std::string("w:nsid w:val=\"") + nsid + "\"");
         copy = ReplaceFirst(copy, "w:tmpl w:val=\"21681F22\"", std::string("w:tmpl w:val=\"") + nsid + "\"");
         rest += copy + "\n";
@@ -42,7 +42,7 @@ bool CDocxBuilder::WriteNumberingXml(const std::string& numberingPath, const std
     // on from the table before; its instance starts it again.
     for (int k = 0; k < count; ++k) {
         const int style = listStyles[static_cast<size_t>(k)];
-        rest += style == 0 ? GetNumXml(kItemStyles + 1 + k, k)
+        rest += style == 0 ? GetNumXml(kItemStyles + 1 + k, OwnAbstractId(k))
                            : GetNumOverrideXml(kItemStyles + 1 + k, kItemStyleAbstractBase + style);
     }
     rest += "</w:numbering>\n";

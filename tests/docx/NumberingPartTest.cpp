@@ -6,6 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <map>
+#include <ostream>
 #include <regex>
 
 using B = CDocxBuilder;
@@ -135,3 +138,126 @@ TEST(NumberingPart, OverrideInstanceRestartsAllNineLevels)
     EXPECT_EQ(xml.find("w:ilvl=\"9\""), std::string::npos);
     EXPECT_EQ(docxcheck::XmlError("<r xmlns:w=\"w\">" + xml + "</r>"), "");
 }
+
+namespace {
+
+// The item-number style a long run numbers its c-th styled table of day d in: all 21 come round.
+int StyleOf(int day, int c)
+{
+    return 1 + (day + c) % B::kItemStyles;
+}
+
+struct LongRun {
+    const char* name;
+    int ownPerDay;      // tables numbered as a list of their own
+    int styledPerDay;   // tables numbered in an item style
+    int days;
+};
+
+void PrintTo(const LongRun& run, std::ostream* out)
+{
+    *out << run.name;
+}
+
+// The numbering part as its elements: every abstract numbering and every instance, by id, in order.
+struct Elements {
+    std::vector<std::pair<int, std::string>> abstracts;
+    std::vector<std::pair<int, std::string>> instances;
+};
+
+std::vector<std::pair<int, std::string>> Split(const std::string& text, const std::string& open,
+                                               const std::string& close)
+{
+    std::vector<std::pair<int, std::string>> found;
+    for (size_t at = text.find(open); at != std::string::npos; at = text.find(open, at + 1)) {
+        const size_t end = text.find(close, at);
+        if (end == std::string::npos)
+            break;
+        found.emplace_back(std::stoi(text.substr(at + open.size(), 12)), text.substr(at, end + close.size() - at));
+    }
+    return found;
+}
+
+Elements Parse(const std::string& numbering)
+{
+    return {Split(numbering, "<w:abstractNum w:abstractNumId=\"", "</w:abstractNum>"),
+            Split(numbering, "<w:num w:numId=\"", "</w:num>")};
+}
+
+std::string Hex8(int value)
+{
+    char text[16];
+    std::snprintf(text, sizeof text, "%08X", static_cast<unsigned>(value));
+    return text;
+}
+
+} // namespace
+
+class NumberingPartLongRun : public ::testing::TestWithParam<LongRun> {};
+
+// However long the run, no abstract numbering id is defined twice (the copies for the lists of
+// their own must step over the item styles' 2001..2021), every instance refers to one that exists
+// and is of its table's own style, and every table starts again at 1.
+TEST_P(NumberingPartLongRun, EveryTableKeepsItsOwnNumbering)
+{
+    const LongRun run = GetParam();
+    std::vector<int> listStyles;
+    for (int day = 0; day < run.days; ++day) {
+        listStyles.insert(listStyles.end(), static_cast<size_t>(run.ownPerDay), 0);
+        for (int c = 0; c < run.styledPerDay; ++c)
+            listStyles.push_back(StyleOf(day, c));
+    }
+    ASSERT_GT(listStyles.size(), 2021u);
+
+    Package package;
+    const Elements fragment = Parse(docxcheck::ReadFile(package.word + "/numbering_item_number.xml"));
+    ASSERT_EQ(fragment.abstracts.size(), 21u);
+    const std::string skeleton = Parse(package.Numbering()).abstracts.at(0).second;
+    ASSERT_TRUE(package.Write(listStyles));
+    const std::string numbering = package.Numbering();
+    const Elements part = Parse(numbering);
+
+    std::map<int, std::string> abstracts;
+    std::vector<int> twice;
+    for (const auto& [id, text] : part.abstracts)
+        if (!abstracts.emplace(id, text).second)
+            twice.push_back(id);
+    EXPECT_EQ(twice, std::vector<int>{});
+
+    ASSERT_EQ(part.instances.size(), B::kItemStyles + listStyles.size());
+    std::map<int, int> uses;   // abstract id -> instances of the lists that refer to it
+    std::vector<std::string> wrong;
+    for (size_t i = 0; i < part.instances.size(); ++i) {
+        const auto& [instance, text] = part.instances[i];
+        const int abstractId = std::stoi(text.substr(text.find("<w:abstractNumId w:val=\"") + 24));
+        const auto found = abstracts.find(abstractId);
+        const int k = static_cast<int>(i) - B::kItemStyles;   // the list, or below 0 for a style's own
+        const int style = k < 0 ? static_cast<int>(i) + 1 : listStyles[static_cast<size_t>(k)];
+        std::string expected;
+        if (style != 0) {
+            expected = fragment.abstracts[static_cast<size_t>(style - 1)].second;
+        } else {
+            ++uses[abstractId];
+            const std::string id = "w:abstractNumId=\"" + std::to_string(abstractId) + "\"";
+            expected = B::ReplaceAll(B::ReplaceAll(B::ReplaceAll(skeleton, "w:abstractNumId=\"0\"", id),
+                                                   "0E417332", Hex8(k + 1)),
+                                     "21681F22", Hex8(k + 1));
+        }
+        const bool restarts = k < 0 || style == 0 || B::CountOccurrences(text, "<w:startOverride w:val=\"1\"/>") == 9;
+        if (instance != static_cast<int>(i) + 1 || found == abstracts.end() || found->second != expected || !restarts)
+            wrong.push_back("instance " + std::to_string(instance) + " (list " + std::to_string(k) + ", style " +
+                            std::to_string(style) + ") -> abstract " + std::to_string(abstractId));
+    }
+    EXPECT_TRUE(wrong.empty()) << wrong.size() << " wrong, the first " << wrong.front();
+    for (const auto& [id, count] : uses)
+        EXPECT_EQ(count, 1) << "abstract numbering " << id << " is shared by lists of their own";
+    EXPECT_LT(numbering.rfind("</w:abstractNum>"), numbering.find("<w:num "));
+    EXPECT_EQ(docxcheck::XmlError(numbering), "");
+}
+
+// The largest design is 30 classes on every day of a leap year.
+INSTANTIATE_TEST_SUITE_P(Runs, NumberingPartLongRun,
+                         ::testing::Values(LongRun{"OneNumberedFiveStyledAYear", 1, 5, 365},
+                                           LongRun{"ThirtyNumberedALeapYear", 30, 0, 366},
+                                           LongRun{"FiveNumberedTwentyFiveStyledALeapYear", 5, 25, 366}),
+                         [](const auto& test) { return std::string(test.param.name); });
