@@ -160,3 +160,25 @@ TEST(DocxValidity, AssembledDocumentIsValidWordprocessingML)
     EXPECT_EQ(docxcheck::ValidatorFindings(docx), "[]");
     EXPECT_GE(docxcheck::PdfPages(docx, folder.Path()), 2);
 }
+
+// The numbering part of the largest run, 30 numbered classes on every day of a leap year (10,980
+// lists, every third in an item style), defines each abstract numbering once, and the validator
+// takes every id it holds.
+TEST(DocxValidity, NumberingPartOfTheLargestRunIsValid)
+{
+    if (!docxcheck::ValidatorInstalled())
+        GTEST_SKIP() << "the schema validator is not installed (test.sh installs it)";
+    TempFolder folder;
+    const std::string package = folder.File("my_diary");
+    docxcheck::CopySkeleton(package);
+    std::vector<int> listStyles(30 * 366);
+    for (size_t k = 0; k < listStyles.size(); k += 3)
+        listStyles[k] = 1 + static_cast<int>(k) % CDocxBuilder::kItemStyles;
+    const std::string word = package + "/word";
+    ASSERT_TRUE(CDocxBuilder::WritePackageParts(word + "/_rels/document.xml.rels", word + "/settings.xml",
+                                                package + "/[Content_Types].xml", word + "/numbering.xml",
+                                                listStyles, word + "/numbering_item_number.xml"));
+    const std::string docx = folder.File("my_diary.docx");
+    ASSERT_TRUE(docxcheck::PackFolder(package, docx));
+    EXPECT_EQ(docxcheck::ValidatorFindings(docx), "[]");
+}
