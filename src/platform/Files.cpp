@@ -160,16 +160,21 @@ bool ReplaceFileWith(const std::string& target, const std::string& fresh)
 
 RenameResult RenameNoReplace(const std::string& from, const std::string& to)
 {
-    if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0)
+    return RenameNoReplaceAt(AT_FDCWD, from, to);
+}
+
+RenameResult RenameNoReplaceAt(int fromFolder, const std::string& from, const std::string& to)
+{
+    if (::renameat2(fromFolder, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0)
         return RenameResult::Done;
     if (errno == EEXIST)
         return RenameResult::Taken;
     if (errno != EINVAL && errno != ENOSYS)
         return RenameResult::Failed;
     // A file system without that rename: a hard link is refused just the same when the name is taken.
-    if (::link(from.c_str(), to.c_str()) != 0)
+    if (::linkat(fromFolder, from.c_str(), AT_FDCWD, to.c_str(), 0) != 0)
         return errno == EEXIST ? RenameResult::Taken : RenameResult::Failed;
-    ::unlink(from.c_str());
+    ::unlinkat(fromFolder, from.c_str(), 0);
     return RenameResult::Done;
 }
 

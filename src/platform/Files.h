@@ -46,6 +46,8 @@ bool ReplaceFileWith(const std::string& target, const std::string& fresh);
 enum class RenameResult { Done, Taken, Failed };
 // Renames only while `to` does not exist: a file that appears there meanwhile is never replaced.
 RenameResult RenameNoReplace(const std::string& from, const std::string& to);
+// The same for the entry `from` of the folder open as `fromFolder`: no link is followed to it.
+RenameResult RenameNoReplaceAt(int fromFolder, const std::string& from, const std::string& to);
 
 bool RemoveFile(const std::string& path);
 

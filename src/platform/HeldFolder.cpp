@@ -78,6 +78,24 @@ HeldFolder HeldFolder::MakeFolder(const std::string& name) const
     return HeldFolder(::openat(m_fd, name.c_str(), kFolderFlags | O_NOFOLLOW));
 }
 
+FileHandle HeldFolder::MakeFile(const std::string& name) const
+{
+    if (!IsEntryName(name)) {
+        errno = EINVAL;
+        return kInvalidFileHandle;
+    }
+    return ::openat(m_fd, name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+}
+
+RenameResult HeldFolder::MoveEntry(const std::string& name, const std::string& path) const
+{
+    if (!IsEntryName(name)) {
+        errno = EINVAL;
+        return RenameResult::Failed;
+    }
+    return RenameNoReplaceAt(m_fd, name, path);
+}
+
 bool HeldFolder::RemoveEntry(const std::string& name) const
 {
     struct stat seen {};

@@ -4,6 +4,9 @@
 // one cannot be redirected by a link put in place of the folder or of anything in it, and the
 // folder is still reached when it, or a folder above it, has been renamed or moved.
 
+#include "platform/FileHandle.h"
+#include "platform/Files.h"
+
 #include <string>
 
 namespace platform {
@@ -25,6 +28,11 @@ public:
     // Makes a new folder of that name in this one and holds it; not open when anything holds the
     // name, a dangling link included.
     HeldFolder MakeFolder(const std::string& name) const;
+    // Makes a new file of that name in this one, open for writing; invalid when anything holds
+    // the name, a link included, so no file that was there is ever written.
+    FileHandle MakeFile(const std::string& name) const;
+    // Moves the entry of that name to the path while nothing holds the path.
+    RenameResult MoveEntry(const std::string& name, const std::string& path) const;
 
     // Removes the entry of that name (one name, no path): a folder with everything below it,
     // anything else, a symbolic link included, by itself. True when it was removed.

@@ -56,3 +56,29 @@ TEST(HeldFolder, NamesAreOneFreeEntryAndOnlyLinksGoAsLinks)
     EXPECT_TRUE(Present(folder.File("file")) && Present(folder.File("folder/sub")));
     EXPECT_FALSE(Present(folder.File("dangling")) || Present(folder.File("gone")));
 }
+
+// A file is made only new: nothing that holds the name, a link to a file of the user's included,
+// is opened; the file made moves out only to a free name.
+TEST(HeldFolder, FilesAreMadeNewAndMoveOutOnlyToAFreeName)
+{
+    TempFolder folder;
+    folder.Write("kept", "the user's");
+    fs::create_symlink(folder.File("kept"), folder.File("link"));
+    fs::create_directory(folder.File("folder"));
+    const HeldFolder held = HeldFolder::Open(folder.Path());
+    for (const char* taken : {"kept", "link", "folder", "../kept", "sub/new"}) {
+        const platform::FileHandle handle = held.MakeFile(taken);
+        EXPECT_EQ(handle, platform::kInvalidFileHandle) << taken;
+        platform::CloseFileHandle(handle);
+    }
+    EXPECT_EQ(folder.Read("kept"), "the user's");
+
+    const platform::FileHandle made = held.MakeFile("made");
+    ASSERT_NE(made, platform::kInvalidFileHandle);
+    EXPECT_EQ(platform::WriteFileHandle(made, "new", 3), 3u);
+    platform::CloseFileHandle(made);
+    EXPECT_EQ(held.MoveEntry("made", folder.File("kept")), platform::RenameResult::Taken);
+    EXPECT_EQ(held.MoveEntry("made", folder.File("folder/moved")), platform::RenameResult::Done);
+    EXPECT_EQ(folder.Read("folder/moved"), "new");
+    EXPECT_EQ(folder.Read("kept"), "the user's");
+}

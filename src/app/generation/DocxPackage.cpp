@@ -49,9 +49,9 @@ bool DocxPartsLookLikeXml(const std::string& workFolder)
     });
 }
 
-DocxPacking ZipDocxParts(const std::string& outputFile, const std::string& workFolder)
+DocxPacking ZipDocxParts(platform::FileHandle archive, const std::string& workFolder)
 {
-    ZipHandle* zip = ZipCreateFile(outputFile.c_str(), nullptr);
+    ZipHandle* zip = ZipCreateHandle(archive, nullptr);
     if (zip == nullptr)
         return DocxPacking::Failed;
     ZRESULT result = ZIP_OK;
@@ -65,7 +65,6 @@ DocxPacking ZipDocxParts(const std::string& outputFile, const std::string& workF
         result = closed;
     if (result == ZIP_OK)
         return DocxPacking::Packed;
-    platform::RemoveFile(outputFile);
     // Our entry names and their number are fixed, so the writer refuses its arguments only for
     // sizes past its 32-bit records.
     return result == ZIP_ERR_ARGS ? DocxPacking::TooLarge : DocxPacking::Failed;

@@ -1,6 +1,8 @@
 #pragma once
 // Packs the parts of a finished work folder into the .docx with our zip writer.
 
+#include "platform/FileHandle.h"
+
 #include <string>
 
 enum class DocxPacking {
@@ -9,9 +11,9 @@ enum class DocxPacking {
     Failed,     // the archive could not be made or a part could not be added; errno tells why
 };
 
-// The thirteen parts of the package, named as the package wants them. An archive not packed is
-// removed.
-DocxPacking ZipDocxParts(const std::string& outputFile, const std::string& workFolder);
+// Packs the thirteen parts of the package, named as the package wants them, into the archive
+// open for writing, which stays the caller's to close and, when not packed, to remove.
+DocxPacking ZipDocxParts(platform::FileHandle archive, const std::string& workFolder);
 
 // True when every one of those parts in the work folder is there and looks like XML: not empty,
 // beginning with "<" and ending with ">" (blanks and a byte order mark aside). Packing anything

@@ -17,17 +17,19 @@ namespace {
 
 // Names taken one after another while the archive waits: someone else is filling the folder.
 constexpr int kPublishAttempts = 100;
+// The archive's name in the run folder until it takes its output name.
+constexpr const char* kArchive = "my_diary.docx";
 
 // Where a run keeps its files, all in its own folder: the two template text files too.
 struct RunPaths {
-    std::string config, strMonthTemplateFile, strDateTemplateFile, work, archive;
+    std::string config, strMonthTemplateFile, strDateTemplateFile, work;
 };
 
 RunPaths PathsOf(const GenerationJob& job)
 {
     const std::string config = platform::JoinPath(job.runFolder, "config");
     return {config, platform::JoinPath(config, "month_template.txt"), platform::JoinPath(config, "date_template.txt"),
-            platform::JoinPath(job.runFolder, "my_diary"), platform::JoinPath(job.runFolder, "my_diary.docx")};
+            platform::JoinPath(job.runFolder, "my_diary")};
 }
 
 bool WriteTemplateFiles(const RunPaths& paths, int year)
@@ -50,13 +52,28 @@ bool Succeeded(GenerationJob& job, const platform::Attempted& step)
     return step.ok;
 }
 
+// The archive is a new file made in the held run folder: no link put in the folder's place, nor
+// a file found there, is ever written or later removed.
+DocxPacking PackArchive(const RunFolder& folder, const std::string& work)
+{
+    const platform::FileHandle archive = folder.Folder().MakeFile(kArchive);
+    if (archive == platform::kInvalidFileHandle)
+        return DocxPacking::Failed;
+    const DocxPacking packing = ZipDocxParts(archive, work);
+    const int error = errno;
+    const bool closed = platform::CloseFileHandle(archive);
+    if (packing != DocxPacking::Packed)
+        errno = error;
+    return packing == DocxPacking::Packed && !closed ? DocxPacking::Failed : packing;
+}
+
 // Renames the archive to the output name, or to the next free one should the chosen name have
 // been taken meanwhile; the rename itself never replaces a file, so one made in between is safe.
-GenerationStatus Publish(const std::string& archive, GenerationJob& job)
+GenerationStatus Publish(GenerationJob& job)
 {
     for (int attempt = 0; attempt < kPublishAttempts; ++attempt) {
         errno = 0;
-        const platform::RenameResult result = platform::RenameNoReplace(archive, job.outputFile);
+        const platform::RenameResult result = job.heldRunFolder.Folder().MoveEntry(kArchive, job.outputFile);
         if (result == platform::RenameResult::Done)
             return GenerationStatus::Done;
         if (result == platform::RenameResult::Failed) {
@@ -101,7 +118,7 @@ GenerationStatus BuildDocumentParts(GenerationJob& job, const RunPaths& paths, c
 
     DocxPacking packing = DocxPacking::Failed;
     if (!Succeeded(job, platform::Attempt([&] {
-            packing = ZipDocxParts(paths.archive, paths.work);
+            packing = PackArchive(job.heldRunFolder, paths.work);
             return packing == DocxPacking::Packed;
         }))) {
         if (packing != DocxPacking::TooLarge)
@@ -111,7 +128,7 @@ GenerationStatus BuildDocumentParts(GenerationJob& job, const RunPaths& paths, c
     }
     if (Stopping(job))
         return GenerationStatus::Stopped;
-    const GenerationStatus published = Publish(paths.archive, job);
+    const GenerationStatus published = Publish(job);
     if (published != GenerationStatus::Done)
         return published;
     Notify(phaseDone, GenerationPhase::Zip);

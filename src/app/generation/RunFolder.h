@@ -14,6 +14,9 @@ public:
     static RunFolder Make(const std::string& outFolder);
 
     const std::string& Name() const { return m_name; }
+    // The folder itself, wherever it is now: what the run makes in it goes through this, so a
+    // link put in its place is never written through.
+    const platform::HeldFolder& Folder() const { return m_folder; }
 
     // Removes the folder with everything in it, and a symbolic link found under its name in the
     // folder it was made in; then holds nothing, so a second call does nothing.

@@ -316,8 +316,9 @@ TEST_F(GenerationRunTest, ARunThatLosesTheLastFreeNamesSaysEveryNameIsTaken)
 }
 
 // Someone who can write into the output folder puts a link to a folder of the user's in place of
-// the run folder, or of a folder in it, while the run works: the clean-up removes the link as a
-// link, follows no link, and removes the run folder wherever it was moved to.
+// the run folder, or of a folder in it, while the run works: the archive is not written through
+// the link (over the user's file of its name), the clean-up removes the link as a link, follows
+// no link, and removes the run folder wherever it was moved to.
 TEST_F(GenerationRunTest, ALinkPutInPlaceOfTheRunFolderOrBelowIsRemovedAsALink)
 {
     const auto before = Listing(m_out);
@@ -325,6 +326,7 @@ TEST_F(GenerationRunTest, ALinkPutInPlaceOfTheRunFolderOrBelowIsRemovedAsALink)
     fs::create_directories(user + "/sub");
     Folder().Write("user/a.txt", "a");
     Folder().Write("user/sub/b.txt", "b");
+    Folder().Write("user/my_diary.docx", "a diary written in");   // the name of the run's archive
     const std::string moved = Folder().File("moved");
     struct Case {
         const char* inRunFolder;   // the folder the link takes the place of
@@ -342,8 +344,9 @@ TEST_F(GenerationRunTest, ALinkPutInPlaceOfTheRunFolderOrBelowIsRemovedAsALink)
         });
         EXPECT_NE(status, GenerationStatus::Done) << c.why;
         EXPECT_FALSE(fs::exists(fs::symlink_status(link))) << c.why;
-        EXPECT_EQ(Listing(user), (std::set<std::string>{"a.txt", "sub", "sub/b.txt"})) << c.why;
+        EXPECT_EQ(Listing(user), (std::set<std::string>{"a.txt", "my_diary.docx", "sub", "sub/b.txt"})) << c.why;
         EXPECT_EQ(Folder().Read("user/sub/b.txt"), "b") << c.why;
+        EXPECT_EQ(Folder().Read("user/my_diary.docx"), "a diary written in") << c.why;
         EXPECT_EQ(Listing(m_out), before) << c.why;
         fs::remove_all(moved);
     }

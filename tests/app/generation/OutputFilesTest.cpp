@@ -70,7 +70,9 @@ TEST_F(GenerationTest, FolderCopyTakesTheWholeTreeButHiddenFolders)
 TEST_F(GenerationTest, PackageHoldsTheThirteenPartsUnderTheirNames)
 {
     const std::string docx = Folder().File("parts.docx");
-    ASSERT_EQ(ZipDocxParts(docx, Program() + "/config/template"), DocxPacking::Packed);
+    const platform::FileHandle archive = platform::CreateFileForWriting(docx.c_str());
+    ASSERT_EQ(ZipDocxParts(archive, Program() + "/config/template"), DocxPacking::Packed);
+    platform::CloseFileHandle(archive);
     EXPECT_EQ(Output("unzip -Z1 '" + docx + "'"),
               "[Content_Types].xml\n_rels/.rels\ndocProps/app.xml\ndocProps/core.xml\nword/document.xml\n"
               "word/fontTable.xml\nword/numbering.xml\nword/settings.xml\nword/styles.xml\nword/webSettings.xml\n"
@@ -78,6 +80,7 @@ TEST_F(GenerationTest, PackageHoldsTheThirteenPartsUnderTheirNames)
     EXPECT_NE(Output("unzip -tq '" + docx + "'").find("No errors"), std::string::npos);
 
     fs::remove(Program() + "/config/template/word/styles.xml");
-    EXPECT_EQ(ZipDocxParts(Folder().File("broken.docx"), Program() + "/config/template"), DocxPacking::Failed);
-    EXPECT_FALSE(fs::exists(Folder().File("broken.docx")));
+    const platform::FileHandle broken = platform::CreateFileForWriting(Folder().File("broken.docx").c_str());
+    EXPECT_EQ(ZipDocxParts(broken, Program() + "/config/template"), DocxPacking::Failed);
+    platform::CloseFileHandle(broken);
 }
