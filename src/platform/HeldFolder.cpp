@@ -21,6 +21,15 @@ bool IsEntryName(std::string_view name)
     return !name.empty() && name != "." && name != ".." && name.find('/') == std::string_view::npos;
 }
 
+// A name handed to the folder's operations: one entry, or EINVAL.
+bool NamesOneEntry(std::string_view name)
+{
+    if (IsEntryName(name))
+        return true;
+    errno = EINVAL;
+    return false;
+}
+
 bool SameFile(const struct stat& a, const struct stat& b)
 {
     return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
@@ -68,10 +77,8 @@ HeldFolder HeldFolder::Open(const std::string& path)
 
 HeldFolder HeldFolder::MakeFolder(const std::string& name) const
 {
-    if (!IsEntryName(name)) {
-        errno = EINVAL;
+    if (!NamesOneEntry(name))
         return {};
-    }
     if (::mkdirat(m_fd, name.c_str(), 0755) != 0)
         return {};
     // Something put in its place at once is not held, and not removed either.
@@ -80,29 +87,23 @@ HeldFolder HeldFolder::MakeFolder(const std::string& name) const
 
 FileHandle HeldFolder::MakeFile(const std::string& name) const
 {
-    if (!IsEntryName(name)) {
-        errno = EINVAL;
+    if (!NamesOneEntry(name))
         return kInvalidFileHandle;
-    }
     return ::openat(m_fd, name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
 }
 
 RenameResult HeldFolder::MoveEntry(const std::string& name, const std::string& path) const
 {
-    if (!IsEntryName(name)) {
-        errno = EINVAL;
+    if (!NamesOneEntry(name))
         return RenameResult::Failed;
-    }
     return RenameNoReplaceAt(m_fd, name, path);
 }
 
 bool HeldFolder::RemoveEntry(const std::string& name) const
 {
     struct stat seen {};
-    if (!IsEntryName(name)) {
-        errno = EINVAL;
+    if (!NamesOneEntry(name))
         return false;
-    }
     if (::fstatat(m_fd, name.c_str(), &seen, AT_SYMLINK_NOFOLLOW) != 0)
         return false;
     if (!S_ISDIR(seen.st_mode))
@@ -120,7 +121,7 @@ bool HeldFolder::RemoveEntry(const std::string& name) const
 bool HeldFolder::RemoveLink(const std::string& name) const
 {
     struct stat seen {};
-    return IsEntryName(name) && ::fstatat(m_fd, name.c_str(), &seen, AT_SYMLINK_NOFOLLOW) == 0 &&
+    return NamesOneEntry(name) && ::fstatat(m_fd, name.c_str(), &seen, AT_SYMLINK_NOFOLLOW) == 0 &&
            S_ISLNK(seen.st_mode) && ::unlinkat(m_fd, name.c_str(), 0) == 0;
 }
 
