@@ -35,7 +35,7 @@ std::vector<std::string> DateLines(const std::string& text)
 
 class BodyWriter {
 public:
-    BodyWriter(CDocxBuilder& builder, const DocxRunDesign& design, const std::string& documentPath)
+    BodyWriter(CDocxBuilder& builder, const DocxRunDesign& design, const platform::FilePlace& documentPath)
         : m_builder(builder), m_design(design), m_format(design.pageFormat), m_out(documentPath),
           m_year(design.year)
     {
@@ -258,8 +258,8 @@ private:
 
 } // namespace
 
-bool CDocxBuilder::WriteDocumentBody(const std::string& dateTemplatePath, const std::string& monthTemplatePath,
-                                     const std::string& documentPath, const DocxRunDesign& design)
+bool CDocxBuilder::WriteDocumentBody(const platform::FilePlace& dateTemplatePath, const platform::FilePlace& monthTemplatePath,
+                                     const platform::FilePlace& documentPath, const DocxRunDesign& design)
 {
     BodyWriter body(*this, design, documentPath);
     body.TitleAndYearCalendar();
@@ -270,9 +270,9 @@ bool CDocxBuilder::WriteDocumentBody(const std::string& dateTemplatePath, const 
     std::vector<MonthLabel> labels;
     if (!ReadLinesIntoArray(labels, monthTemplatePath))
         return false;
-    const auto dates = platform::ReadFileBytes(dateTemplatePath);
+    const auto dates = dateTemplatePath.Read();
     if (!dates) {
-        std::printf("Failed to open file: %s\r\n", dateTemplatePath.c_str());
+        std::printf("Failed to open file: %s\r\n", dateTemplatePath.Path().c_str());
         return false;
     }
     body.DailyPages(labels, DateLines(*dates));

@@ -55,12 +55,12 @@ std::vector<std::string> RevisionIdValues(const std::string& settings)
 
 } // namespace
 
-bool CDocxBuilder::LoadRsids(const std::string& settingsPath)
+bool CDocxBuilder::LoadRsids(const platform::FilePlace& settingsPath)
 {
     m_rsid.fill(std::string(kUnsetRsid));
-    const auto settings = platform::ReadFileBytes(settingsPath);
+    const auto settings = settingsPath.Read();
     if (!settings) {
-        std::printf("Failed to open file:%s\n", settingsPath.c_str());
+        std::printf("Failed to open file:%s\n", settingsPath.Path().c_str());
         return false;
     }
     // The list's values go to ids 1, 3, 2, 4, 5 in this order.
@@ -105,9 +105,9 @@ int CDocxBuilder::NextListId(const DiaryClassRecord& c)
     return id;
 }
 
-bool CDocxBuilder::AppendToFile(const std::string& path, std::string_view text)
+bool CDocxBuilder::AppendToFile(const platform::FilePlace& path, std::string_view text)
 {
-    return platform::AppendFileBytes(path, text);
+    return path.Append(text);
 }
 
 int CDocxBuilder::GetCurrentYear()
@@ -158,11 +158,9 @@ int CDocxBuilder::CheckFileExists(const std::string& path)
     return CheckFile(path);
 }
 
-int CDocxBuilder::DeleteFileIfExists(const std::string& path)
+int CDocxBuilder::DeleteFileIfExists(const platform::FilePlace& path)
 {
-    if (CheckFile(path) != 0)
-        return 0;
-    return platform::RemoveFile(path) ? 0 : -1;
+    return path.Remove() || errno == ENOENT ? 0 : -1;
 }
 
 int CDocxBuilder::CreateEmptyFile(const std::string& path)
@@ -174,9 +172,9 @@ int CDocxBuilder::CreateEmptyFile(const std::string& path)
     return 1;
 }
 
-int CDocxBuilder::GetMaxRelationshipId(const std::string& relsPath)
+int CDocxBuilder::GetMaxRelationshipId(const platform::FilePlace& relsPath)
 {
-    const auto rels = platform::ReadFileBytes(relsPath);
+    const auto rels = relsPath.Read();
     if (!rels)
         return 1;
     int highest = 0;

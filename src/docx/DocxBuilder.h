@@ -9,9 +9,12 @@
 // - every text and attribute value it is given is escaped on the way in (callers pass raw
 //   user text), and an element whose value would be empty is left out, as the schema wants;
 // - flags are bytes that count as set when they are 1, unless a comment says otherwise.
+// - a file is a platform::FilePlace: a plain path, or a path below the run's held folder that no
+//   link can redirect.
 // Revision ids are "00000000" until LoadRsids reads the skeleton's own.
 
 #include "docx/DocxRunDesign.h"
+#include "platform/FilePlace.h"
 #include "platform/WinTypes.h"
 #include "settings/DiaryRecords.h"
 #include "settings/SettingsRecords.h"
@@ -51,7 +54,7 @@ public:
 
     // Reads the five revision ids from the settings part's revision-id list; false when the
     // part cannot be read (the ids keep "00000000").
-    bool LoadRsids(const std::string& settingsPath);
+    bool LoadRsids(const platform::FilePlace& settingsPath);
     // Revision id 1..5: 1 rsidR, 2 rsidRDefault, 3 rsidP, 4 rsidRPr, 5 the calendars' fifth.
     const std::string& Rsid(int number) const;
     // Advances the numbered-list counter first when the flag is 1; returns the counter.
@@ -65,7 +68,7 @@ public:
     // One entry per numbered list so far: 0 for a list of its own, else its item style.
     const std::vector<int>& ListStyles() const { return m_listStyles; }
 
-    static bool AppendToFile(const std::string& path, std::string_view text);
+    static bool AppendToFile(const platform::FilePlace& path, std::string_view text);
     // The clock's year. A run reads it once, as its design is gathered, and uses that year throughout.
     static int GetCurrentYear();
 
@@ -79,10 +82,10 @@ public:
     static int CreateFolder(const std::string& path);            // 0 done, 1 failed
     static int CheckFile(const std::string& path);               // 0 exists, -1 not (or empty path)
     static int CheckFileExists(const std::string& path);
-    static int DeleteFileIfExists(const std::string& path);      // 0 when missing or removed
+    static int DeleteFileIfExists(const platform::FilePlace& path);      // 0 when missing or removed
     static int CreateEmptyFile(const std::string& path);         // 0 done, 1 failed (traced)
     // The highest "rId" number of a relationships part; 0 when none, 1 when unreadable.
-    static int GetMaxRelationshipId(const std::string& relsPath);
+    static int GetMaxRelationshipId(const platform::FilePlace& relsPath);
     static int ParseRelationshipId(std::string_view line);
     // Runs the command line through the shell and waits for it; 0 when the command ran, -1 when
     // it could not be started.
@@ -119,14 +122,14 @@ public:
     static std::string ToLowerCopy(std::string_view text);
     static std::string GetFolderOfPath(std::string_view path);
     // Appends the records' texts to a motto file, in the disk code page; false when unwritable.
-    static bool WriteTextLinesToFile(const std::string& path, const std::vector<TextLineRecord>& lines);
+    static bool WriteTextLinesToFile(const platform::FilePlace& path, const std::vector<TextLineRecord>& lines);
 
     // --- Template text files and day enumeration ---
 
     // Both return 0, or -1 when the file could not be written.
-    static int WriteMonthTemplateFile(const std::string& path, const std::string& monthFormat, int firstMonth,
+    static int WriteMonthTemplateFile(const platform::FilePlace& path, const std::string& monthFormat, int firstMonth,
                                       int lastMonth, BYTE upper, int year);
-    static int WriteDateTemplateFile(const std::string& path, const std::string& dayFormat, BYTE daysLeft,
+    static int WriteDateTemplateFile(const platform::FilePlace& path, const std::string& dayFormat, BYTE daysLeft,
                                      const std::string& daysLeftPrefix, const std::string& daysLeftSuffix,
                                      const std::string& weekendText, int year, BYTE weekNumber, int startMonth,
                                      int endMonth, int startDay, int endDay, int dayNumber,
@@ -143,7 +146,7 @@ public:
                                                      int dayNumber, const std::string& dayNumberPrefix,
                                                      const std::string& dayNumberSuffix);
     // Appends up to twelve labels of the month template; false when it cannot be read.
-    static bool ReadLinesIntoArray(std::vector<MonthLabel>& labels, const std::string& path);
+    static bool ReadLinesIntoArray(std::vector<MonthLabel>& labels, const platform::FilePlace& path);
 
     static int IsLeapYear(int year);
     static int GetDaysInYear(int year);
@@ -160,24 +163,24 @@ public:
 
     // Head: the document part up to and including <w:body>; tail: everything after it. Both
     // append to their file; false when the part is unreadable or holds no <w:body>.
-    static bool SplitTemplateHead(const std::string& documentPath, const std::string& headPath);
-    static bool SplitTemplateTail(const std::string& documentPath, const std::string& tailPath);
+    static bool SplitTemplateHead(const platform::FilePlace& documentPath, const platform::FilePlace& headPath);
+    static bool SplitTemplateTail(const platform::FilePlace& documentPath, const platform::FilePlace& tailPath);
     // Adds the numbering relationship, five revision ids and the numbering content type, then
     // rewrites the numbering part; false at the first part that could not be edited.
-    static bool WritePackageParts(const std::string& relsPath, const std::string& settingsPath,
-                                  const std::string& contentTypesPath, const std::string& numberingPath,
-                                  const std::vector<int>& listStyles, const std::string& itemNumberFragmentPath);
+    static bool WritePackageParts(const platform::FilePlace& relsPath, const platform::FilePlace& settingsPath,
+                                  const platform::FilePlace& contentTypesPath, const platform::FilePlace& numberingPath,
+                                  const std::vector<int>& listStyles, const platform::FilePlace& itemNumberFragmentPath);
     // Dates the core properties' creation and modification with the moment; false when the part
     // cannot be rewritten or lacks either date.
-    static bool WriteCreationTime(const std::string& corePropertiesPath, std::time_t moment);
+    static bool WriteCreationTime(const platform::FilePlace& corePropertiesPath, std::time_t moment);
     // Inserts the text before the first marker of every line holding it; false (file untouched)
     // when the file cannot be read or holds no marker.
-    static bool InsertBeforeMarker(const std::string& path, std::string_view text, std::string_view marker);
+    static bool InsertBeforeMarker(const platform::FilePlace& path, std::string_view text, std::string_view marker);
     // The text from the start marker through the first end marker after it; "" when the pair is
     // not there; nothing when the file cannot be read.
-    static std::optional<std::string> ExtractBetweenMarkers(const std::string& path, std::string_view startMarker,
+    static std::optional<std::string> ExtractBetweenMarkers(const platform::FilePlace& path, std::string_view startMarker,
                                                             std::string_view endMarker);
-    static bool MoveFileText(const std::string& sourcePath, const std::string& destinationPath);
+    static bool MoveFileText(const platform::FilePlace& sourcePath, const platform::FilePlace& destinationPath);
     // Deletes the folder and everything below it; links are removed, never followed, and a link
     // in the folder's place is removed as a link. True when what the path named is gone.
     static bool DeleteFolder(const std::string& path);
@@ -190,8 +193,8 @@ public:
 
     // Numbered list k (an entry of ListStyles) is instance 22 + k: of its own copy of abstract
     // numbering 0 (OwnAbstractId), or of its item style's abstract numbering, started again at 1.
-    static bool WriteNumberingXml(const std::string& numberingPath, const std::vector<int>& listStyles,
-                                  const std::string& itemNumberFragmentPath);
+    static bool WriteNumberingXml(const platform::FilePlace& numberingPath, const std::vector<int>& listStyles,
+                                  const platform::FilePlace& itemNumberFragmentPath);
     // The item-number styles are numbering instances 1..21, of abstract numberings 2001..2021;
     // the numbered lists of the body follow them.
     static constexpr int kItemStyles = 21;
@@ -338,13 +341,13 @@ public:
     // Turns the skeleton copied into the work folder into the diary: splits the document part,
     // writes the body, then adds the numbering relationship, revision ids, content type and
     // numbering part. Nothing is changed unless every part it needs is there and whole.
-    DocxRunStatus CreateDocx(const std::string& monthTemplatePath, const std::string& dateTemplatePath,
-                             const std::string& documentPath, const std::string& settingsPath,
-                             const std::string& workFolder, const DocxRunDesign& design);
+    DocxRunStatus CreateDocx(const platform::FilePlace& monthTemplatePath, const platform::FilePlace& dateTemplatePath,
+                             const platform::FilePlace& documentPath, const platform::FilePlace& settingsPath,
+                             const platform::FilePlace& workFolder, const DocxRunDesign& design);
     // Appends the whole body to the document part; false when a template text file cannot be
     // read or the part cannot be written.
-    bool WriteDocumentBody(const std::string& dateTemplatePath, const std::string& monthTemplatePath,
-                           const std::string& documentPath, const DocxRunDesign& design);
+    bool WriteDocumentBody(const platform::FilePlace& dateTemplatePath, const platform::FilePlace& monthTemplatePath,
+                           const platform::FilePlace& documentPath, const DocxRunDesign& design);
 
 private:
     // `<w:p` with revision ids 1..3, left open for the caller to end.

@@ -6,15 +6,15 @@
 
 #include <cstdio>
 
-bool CDocxBuilder::WriteNumberingXml(const std::string& numberingPath, const std::vector<int>& listStyles,
-                                     const std::string& itemNumberFragmentPath)
+bool CDocxBuilder::WriteNumberingXml(const platform::FilePlace& numberingPath, const std::vector<int>& listStyles,
+                                     const platform::FilePlace& itemNumberFragmentPath)
 {
     const auto declaration = ExtractBetweenMarkers(numberingPath, "<?xml", "?>");
     const auto root = ExtractBetweenMarkers(numberingPath, "<w:numbering", "wordml\">");
     const auto abstract = ExtractBetweenMarkers(numberingPath, "<w:abstractNum w:abstractNumId=\"0\">",
                                                 "</w:abstractNum>");
     if (!declaration || declaration->empty() || !root || root->empty() || !abstract || abstract->empty() ||
-        CheckFile(itemNumberFragmentPath) != 0)
+        !itemNumberFragmentPath.Read())
         return false;
 
     DeleteFileIfExists(numberingPath);

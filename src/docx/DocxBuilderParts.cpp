@@ -32,24 +32,23 @@ size_t BodyEnd(const std::string& document)
 
 } // namespace
 
-bool CDocxBuilder::SplitTemplateHead(const std::string& documentPath, const std::string& headPath)
+bool CDocxBuilder::SplitTemplateHead(const platform::FilePlace& documentPath, const platform::FilePlace& headPath)
 {
-    const auto document = platform::ReadFileBytes(documentPath);
+    const auto document = documentPath.Read();
     const size_t end = document ? BodyEnd(*document) : std::string::npos;
     return end != std::string::npos && AppendToFile(headPath, std::string_view(*document).substr(0, end));
 }
 
-bool CDocxBuilder::SplitTemplateTail(const std::string& documentPath, const std::string& tailPath)
+bool CDocxBuilder::SplitTemplateTail(const platform::FilePlace& documentPath, const platform::FilePlace& tailPath)
 {
-    const auto document = platform::ReadFileBytes(documentPath);
+    const auto document = documentPath.Read();
     const size_t end = document ? BodyEnd(*document) : std::string::npos;
     return end != std::string::npos && AppendToFile(tailPath, std::string_view(*document).substr(end));
 }
 
-bool CDocxBuilder::WritePackageParts(const std::string& relsPath, const std::string& settingsPath,
-                                     const std::string& contentTypesPath, const std::string& numberingPath,
-                                     const std::vector<int>& listStyles,
-                                     const std::string& itemNumberFragmentPath)
+bool CDocxBuilder::WritePackageParts(const platform::FilePlace& relsPath, const platform::FilePlace& settingsPath,
+                                     const platform::FilePlace& contentTypesPath, const platform::FilePlace& numberingPath,
+                                     const std::vector<int>& listStyles, const platform::FilePlace& itemNumberFragmentPath)
 {
     const std::string relationship = ReplaceFirst(std::string(kNumberingRelationship), "rId",
                                                   "rId" + std::to_string(GetMaxRelationshipId(relsPath) + 1));
@@ -59,9 +58,9 @@ bool CDocxBuilder::WritePackageParts(const std::string& relsPath, const std::str
            WriteNumberingXml(numberingPath, listStyles, itemNumberFragmentPath);
 }
 
-bool CDocxBuilder::WriteCreationTime(const std::string& corePropertiesPath, std::time_t moment)
+bool CDocxBuilder::WriteCreationTime(const platform::FilePlace& corePropertiesPath, std::time_t moment)
 {
-    auto text = platform::ReadFileBytes(corePropertiesPath);
+    auto text = corePropertiesPath.Read();
     if (!text)
         return false;
     const std::string stamp = platform::FormatTime("%Y-%m-%dT%H:%M:%SZ", platform::UniversalTime(moment), 32);
@@ -73,12 +72,12 @@ bool CDocxBuilder::WriteCreationTime(const std::string& corePropertiesPath, std:
             return false;
         text->replace(start + 1, end - start - 1, stamp);
     }
-    return platform::WriteFileReplacing(corePropertiesPath, *text);
+    return corePropertiesPath.Replace(*text);
 }
 
-bool CDocxBuilder::InsertBeforeMarker(const std::string& path, std::string_view text, std::string_view marker)
+bool CDocxBuilder::InsertBeforeMarker(const platform::FilePlace& path, std::string_view text, std::string_view marker)
 {
-    const auto original = platform::ReadFileBytes(path);
+    const auto original = path.Read();
     if (!original || marker.empty())
         return false;
     std::string edited;
@@ -97,13 +96,13 @@ bool CDocxBuilder::InsertBeforeMarker(const std::string& path, std::string_view 
         edited.append(line.substr(0, at)).append(text).append(line.substr(at));
         inserted = true;
     }
-    return inserted && platform::WriteFileReplacing(path, edited);
+    return inserted && path.Replace(edited);
 }
 
-std::optional<std::string> CDocxBuilder::ExtractBetweenMarkers(const std::string& path, std::string_view startMarker,
+std::optional<std::string> CDocxBuilder::ExtractBetweenMarkers(const platform::FilePlace& path, std::string_view startMarker,
                                                                std::string_view endMarker)
 {
-    const auto text = platform::ReadFileBytes(path);
+    const auto text = path.Read();
     if (!text)
         return std::nullopt;
     const size_t start = startMarker.empty() ? std::string::npos : text->find(startMarker);
@@ -115,12 +114,12 @@ std::optional<std::string> CDocxBuilder::ExtractBetweenMarkers(const std::string
     return text->substr(start, end + endMarker.size() - start);
 }
 
-bool CDocxBuilder::MoveFileText(const std::string& sourcePath, const std::string& destinationPath)
+bool CDocxBuilder::MoveFileText(const platform::FilePlace& sourcePath, const platform::FilePlace& destinationPath)
 {
-    const auto text = platform::ReadFileBytes(sourcePath);
+    const auto text = sourcePath.Read();
     if (!text || !AppendToFile(destinationPath, *text))
         return false;
-    platform::RemoveFile(sourcePath);
+    sourcePath.Remove();
     return true;
 }
 

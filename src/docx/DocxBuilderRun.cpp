@@ -11,44 +11,45 @@
 namespace {
 
 struct RunPaths {
-    std::string rels, contentTypes, numbering, fragment, documentHead, documentTail, coreProperties;
+    platform::FilePlace rels, contentTypes, numbering, fragment, documentHead, documentTail, coreProperties;
 };
 
-RunPaths PathsOf(const std::string& workFolder)
+RunPaths PathsOf(const platform::FilePlace& workFolder)
 {
-    const std::string word = platform::JoinPath(workFolder, "word");
-    return {word + "/_rels/document.xml.rels", platform::JoinPath(workFolder, "[Content_Types].xml"),
-            word + "/numbering.xml",           word + "/numbering_item_number.xml",
-            word + "/document_temp.xml",       word + "/document_end.xml",
-            platform::JoinPath(workFolder, "docProps/core.xml")};
+    const platform::FilePlace word = workFolder.Below("word");
+    return {word.Below("_rels/document.xml.rels"), workFolder.Below("[Content_Types].xml"),
+            word.Below("numbering.xml"),           word.Below("numbering_item_number.xml"),
+            word.Below("document_temp.xml"),       word.Below("document_end.xml"),
+            workFolder.Below("docProps/core.xml")};
 }
 
 // A part and the texts the edits need to find in it, each pair in this order.
 struct PartCheck {
-    const std::string& path;
+    const platform::FilePlace& path;
     std::vector<std::pair<std::string_view, std::string_view>> markers;
 };
 
 DocxRunStatus Check(const PartCheck& part)
 {
-    const auto text = platform::ReadFileBytes(part.path);
+    const auto text = part.path.Read();
     if (!text) {
-        std::printf("Failed to open file: %s\r\n", part.path.c_str());
+        std::printf("Failed to open file: %s\r\n", part.path.Path().c_str());
         return DocxRunStatus::MissingPart;
     }
     for (const auto& [start, end] : part.markers) {
         const size_t at = text->find(start);
         if (at == std::string::npos || text->find(end, at + start.size()) == std::string::npos) {
             std::printf("Part without %.*s: %s\r\n", static_cast<int>(start.size()), start.data(),
-                        part.path.c_str());
+                        part.path.Path().c_str());
             return DocxRunStatus::BrokenPart;
         }
     }
     return DocxRunStatus::Done;
 }
 
-DocxRunStatus CheckInputs(const std::string& monthTemplatePath, const std::string& dateTemplatePath,
-                          const std::string& documentPath, const std::string& settingsPath, const RunPaths& paths)
+DocxRunStatus CheckInputs(const platform::FilePlace& monthTemplatePath, const platform::FilePlace& dateTemplatePath,
+                          const platform::FilePlace& documentPath, const platform::FilePlace& settingsPath,
+                          const RunPaths& paths)
 {
     const PartCheck parts[] = {
         {documentPath, {{"<w:body>", ""}}},
@@ -70,9 +71,10 @@ DocxRunStatus CheckInputs(const std::string& monthTemplatePath, const std::strin
 
 } // namespace
 
-DocxRunStatus CDocxBuilder::CreateDocx(const std::string& monthTemplatePath, const std::string& dateTemplatePath,
-                                       const std::string& documentPath, const std::string& settingsPath,
-                                       const std::string& workFolder, const DocxRunDesign& design)
+DocxRunStatus CDocxBuilder::CreateDocx(const platform::FilePlace& monthTemplatePath,
+                                       const platform::FilePlace& dateTemplatePath,
+                                       const platform::FilePlace& documentPath, const platform::FilePlace& settingsPath,
+                                       const platform::FilePlace& workFolder, const DocxRunDesign& design)
 {
     const RunPaths paths = PathsOf(workFolder);
     if (const DocxRunStatus status = CheckInputs(monthTemplatePath, dateTemplatePath, documentPath, settingsPath, paths);
@@ -84,7 +86,7 @@ DocxRunStatus CDocxBuilder::CreateDocx(const std::string& monthTemplatePath, con
     DeleteFileIfExists(paths.documentHead);
     DeleteFileIfExists(paths.documentTail);
     if (!SplitTemplateHead(documentPath, paths.documentHead) || !SplitTemplateTail(documentPath, paths.documentTail) ||
-        !platform::RemoveFile(documentPath) || !MoveFileText(paths.documentHead, documentPath))
+        !documentPath.Remove() || !MoveFileText(paths.documentHead, documentPath))
         return DocxRunStatus::WriteFailed;
 
     if (!WriteDocumentBody(dateTemplatePath, monthTemplatePath, documentPath, design) ||

@@ -22,9 +22,8 @@ enum class Echo { No, Yes };
 
 // A line break that a format ("%n") or a caption brings along would split one day into two.
 // Echoed lines go to standard output too, one a line, whether the file could be written or not.
-int WriteLines(const std::string& path, const std::vector<std::string>& lines, const char* lineEnd, Echo echo)
+int WriteLines(const platform::FilePlace& path, const std::vector<std::string>& lines, const char* lineEnd, Echo echo)
 {
-    CDocxBuilder::DeleteFileIfExists(path);
     std::string text;
     for (std::string line : lines) {
         std::replace_if(line.begin(), line.end(), [](char ch) { return ch == '\r' || ch == '\n'; }, ' ');
@@ -32,9 +31,9 @@ int WriteLines(const std::string& path, const std::vector<std::string>& lines, c
             std::printf("%s\n", line.c_str());
         text += line + lineEnd;
     }
-    if (CDocxBuilder::CreateEmptyFile(path) != 0 || !CDocxBuilder::AppendToFile(path, text)) {
+    if (!path.Replace(text)) {
         const int error = errno;   // the reason the run tells, whatever printing leaves there
-        std::printf("Do not  to open file: %s\r\n", path.c_str());
+        std::printf("Do not  to open file: %s\r\n", path.Path().c_str());
         errno = error;
         return -1;
     }
@@ -53,7 +52,7 @@ std::string Caption(const std::string& prefix, int number, const std::string& su
 
 } // namespace
 
-int CDocxBuilder::WriteMonthTemplateFile(const std::string& path, const std::string& monthFormat, int firstMonth,
+int CDocxBuilder::WriteMonthTemplateFile(const platform::FilePlace& path, const std::string& monthFormat, int firstMonth,
                                          int lastMonth, BYTE upper, int year)
 {
     return WriteLines(path, BuildMonthLabels(monthFormat, firstMonth, lastMonth, upper, year), "\r\n", Echo::Yes);
@@ -73,7 +72,7 @@ std::vector<std::string> CDocxBuilder::BuildMonthLabels(const std::string& month
     return labels;
 }
 
-int CDocxBuilder::WriteDateTemplateFile(const std::string& path, const std::string& dayFormat, BYTE daysLeft,
+int CDocxBuilder::WriteDateTemplateFile(const platform::FilePlace& path, const std::string& dayFormat, BYTE daysLeft,
                                         const std::string& daysLeftPrefix, const std::string& daysLeftSuffix,
                                         const std::string& weekendText, int year, BYTE weekNumber, int startMonth,
                                         int endMonth, int startDay, int endDay, int dayNumber,
@@ -141,11 +140,11 @@ std::vector<std::string> CDocxBuilder::BuildDayCaptions(const std::string& dayFo
     return lines;
 }
 
-bool CDocxBuilder::ReadLinesIntoArray(std::vector<MonthLabel>& labels, const std::string& path)
+bool CDocxBuilder::ReadLinesIntoArray(std::vector<MonthLabel>& labels, const platform::FilePlace& path)
 {
-    const auto text = platform::ReadFileBytes(path);
+    const auto text = path.Read();
     if (!text) {
-        std::printf("Failed to open file:%s\n", path.c_str());
+        std::printf("Failed to open file:%s\n", path.Path().c_str());
         return false;
     }
     // Every line is a label, however short: the body takes the label of a month by its position.

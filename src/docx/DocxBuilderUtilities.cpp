@@ -77,7 +77,7 @@ std::string CDocxBuilder::GetFolderOfPath(std::string_view path)
     return separator == std::string_view::npos ? std::string() : std::string(path.substr(0, separator + 1));
 }
 
-bool CDocxBuilder::WriteTextLinesToFile(const std::string& path, const std::vector<TextLineRecord>& lines)
+bool CDocxBuilder::WriteTextLinesToFile(const platform::FilePlace& path, const std::vector<TextLineRecord>& lines)
 {
     std::string text;
     for (const TextLineRecord& line : lines)

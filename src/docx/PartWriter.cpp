@@ -9,8 +9,8 @@ constexpr size_t kChunkBytes = size_t{1} << 20;
 
 } // namespace
 
-PartWriter::PartWriter(const std::string& path)
-    : m_file(platform::OpenFileForAppending(path.c_str())), m_written(m_file != platform::kInvalidFileHandle)
+PartWriter::PartWriter(const platform::FilePlace& part)
+    : m_file(part.OpenForAppending()), m_written(m_file != platform::kInvalidFileHandle)
 {
     // Room for a full chunk and the day that passes the limit, so the chunk rarely grows.
     m_chunk.reserve(kChunkBytes + kChunkBytes / 4);

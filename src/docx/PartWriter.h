@@ -4,6 +4,7 @@
 // in memory at once and the part is not opened again for every day.
 
 #include "platform/FileHandle.h"
+#include "platform/FilePlace.h"
 
 #include <string>
 #include <string_view>
@@ -12,8 +13,8 @@ namespace docx {
 
 class PartWriter {
 public:
-    // Continues the part at the path, which must exist.
-    explicit PartWriter(const std::string& path);
+    // Continues the part, which must exist.
+    explicit PartWriter(const platform::FilePlace& part);
     ~PartWriter();
     PartWriter(const PartWriter&) = delete;
     PartWriter& operator=(const PartWriter&) = delete;

@@ -63,9 +63,20 @@ std::optional<std::string> ReadFileBytes(const std::string& path, size_t maxByte
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0)
         return std::nullopt;
+    std::optional<std::string> bytes = ReadOpenFile(fd, maxBytes);
+    const int error = errno;
+    ::close(fd);
+    errno = error;
+    return bytes;
+}
+
+std::optional<std::string> ReadOpenFile(int fd, size_t maxBytes)
+{
     struct stat info {};
-    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) || static_cast<size_t>(info.st_size) > maxBytes) {
-        ::close(fd);
+    if (::fstat(fd, &info) != 0)
+        return std::nullopt;
+    if (!S_ISREG(info.st_mode) || static_cast<size_t>(info.st_size) > maxBytes) {
+        errno = S_ISDIR(info.st_mode) ? EISDIR : EINVAL;
         return std::nullopt;
     }
     std::string bytes;
@@ -75,7 +86,6 @@ std::optional<std::string> ReadFileBytes(const std::string& path, size_t maxByte
         if (n < 0) {
             if (errno == EINTR)
                 continue;
-            ::close(fd);
             return std::nullopt;
         }
         if (n == 0)
@@ -83,11 +93,10 @@ std::optional<std::string> ReadFileBytes(const std::string& path, size_t maxByte
         bytes.append(buffer, static_cast<size_t>(n));
         // The file may have grown since it was measured.
         if (bytes.size() > maxBytes) {
-            ::close(fd);
+            errno = EFBIG;
             return std::nullopt;
         }
     }
-    ::close(fd);
     return bytes;
 }
 

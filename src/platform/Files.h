@@ -24,6 +24,8 @@ bool IsReadOnlyFile(const std::string& path);
 // The bytes of a regular file; nothing for anything else (a folder, a device, a named pipe)
 // and for a file of more than maxBytes.
 std::optional<std::string> ReadFileBytes(const std::string& path, size_t maxBytes = SIZE_MAX);
+// The same for a file open for reading, which stays open.
+std::optional<std::string> ReadOpenFile(int fd, size_t maxBytes = SIZE_MAX);
 
 // Replaces the file whole through a temporary file and a rename, keeping its permissions,
 // so a failure leaves the old file as it was. Refuses a read-only file. A symbolic link is

@@ -5,6 +5,7 @@
 #include <fcntl.h>
 #include <string_view>
 #include <sys/stat.h>
+#include <time.h>
 #include <unistd.h>
 #include <utility>
 #include <vector>
@@ -75,14 +76,39 @@ HeldFolder HeldFolder::Open(const std::string& path)
     return HeldFolder(::open(path.c_str(), kFolderFlags));
 }
 
-HeldFolder HeldFolder::MakeFolder(const std::string& name) const
+HeldFolder HeldFolder::MakeFolder(const std::string& name, const std::function<void()>& beforeHolding) const
 {
     if (!NamesOneEntry(name))
         return {};
-    if (::mkdirat(m_fd, name.c_str(), 0755) != 0)
+    timespec before {};
+    ::clock_gettime(CLOCK_REALTIME_COARSE, &before);
+    if (::mkdirat(m_fd, name.c_str(), 0700) != 0)
         return {};
-    // Something put in its place at once is not held, and not removed either.
-    return HeldFolder(::openat(m_fd, name.c_str(), kFolderFlags | O_NOFOLLOW));
+    if (beforeHolding)
+        beforeHolding();
+    // Someone who may write here can have put a folder of the user's in its place by now: that is
+    // not held, and neither is anything but a folder.
+    HeldFolder made(::openat(m_fd, name.c_str(), kFolderFlags | O_NOFOLLOW));
+    if (!made.IsOpen() || !made.IsNewAndOurs(before)) {
+        errno = EEXIST;
+        return {};
+    }
+    // Made private whatever the user's file mask let through.
+    if (::fchmod(made.m_fd, 0700) != 0)
+        return {};
+    return made;
+}
+
+bool HeldFolder::IsNewAndOurs(const timespec& since) const
+{
+    struct statx info {};
+    if (::statx(m_fd, "", AT_EMPTY_PATH, STATX_BASIC_STATS | STATX_BTIME, &info) != 0)
+        return false;
+    // Where the file system keeps no birth time, the other marks of a folder just made remain.
+    const bool bornSince = (info.stx_mask & STATX_BTIME) == 0 || info.stx_btime.tv_sec > since.tv_sec ||
+                           (info.stx_btime.tv_sec == since.tv_sec && info.stx_btime.tv_nsec >= since.tv_nsec);
+    return S_ISDIR(info.stx_mode) && info.stx_uid == ::geteuid() && (info.stx_mode & 077) == 0 && bornSince &&
+           EntryNames(m_fd).empty();
 }
 
 FileHandle HeldFolder::MakeFile(const std::string& name) const
@@ -97,6 +123,21 @@ RenameResult HeldFolder::MoveEntry(const std::string& name, const std::string& p
     if (!NamesOneEntry(name))
         return RenameResult::Failed;
     return RenameNoReplaceAt(m_fd, name, path);
+}
+
+bool HeldFolder::IsAt(const std::string& path) const
+{
+    struct stat atPath {};
+    struct stat self {};
+    return ::stat(path.c_str(), &atPath) == 0 && ::fstat(m_fd, &self) == 0 && SameFile(atPath, self);
+}
+
+bool HeldFolder::HoldsAs(const std::string& name, const HeldFolder& folder) const
+{
+    struct stat entry {};
+    struct stat self {};
+    return NamesOneEntry(name) && ::fstatat(m_fd, name.c_str(), &entry, AT_SYMLINK_NOFOLLOW) == 0 &&
+           ::fstat(folder.m_fd, &self) == 0 && SameFile(entry, self);
 }
 
 bool HeldFolder::RemoveEntry(const std::string& name) const
@@ -139,6 +180,22 @@ bool HeldFolder::Remove() const
     }
     errno = ENOENT;
     return false;
+}
+
+HeldFolder HeldFolder::FolderOf(std::string_view path, std::string& last) const
+{
+    HeldFolder folder(::fcntl(m_fd, F_DUPFD_CLOEXEC, 0));
+    for (size_t slash = path.find('/'); folder.IsOpen() && slash != std::string_view::npos; slash = path.find('/')) {
+        const std::string name(path.substr(0, slash));
+        path.remove_prefix(slash + 1);
+        if (!NamesOneEntry(name))
+            return {};
+        folder = HeldFolder(::openat(folder.m_fd, name.c_str(), kFolderFlags | O_NOFOLLOW));
+    }
+    last = path;
+    if (!NamesOneEntry(last))
+        return {};
+    return folder;
 }
 
 void HeldFolder::RemoveContents() const

@@ -7,7 +7,10 @@
 #include "platform/FileHandle.h"
 #include "platform/Files.h"
 
+#include <ctime>
+#include <functional>
 #include <string>
+#include <string_view>
 
 namespace platform {
 
@@ -25,14 +28,22 @@ public:
     static HeldFolder Open(const std::string& path);
     bool IsOpen() const { return m_fd >= 0; }
 
-    // Makes a new folder of that name in this one and holds it; not open when anything holds the
-    // name, a dangling link included.
-    HeldFolder MakeFolder(const std::string& name) const;
+    // Makes a new private folder (0700) of that name in this one and holds it; not open when
+    // anything holds the name, a dangling link included. Held only when what holds the name once
+    // it is opened is the folder made: ours, private, empty and born since; anything put in its
+    // place meanwhile is left alone (EEXIST). beforeHolding runs between making and holding, for
+    // tests that put something in its place there.
+    HeldFolder MakeFolder(const std::string& name, const std::function<void()>& beforeHolding = {}) const;
     // Makes a new file of that name in this one, open for writing; invalid when anything holds
     // the name, a link included, so no file that was there is ever written.
     FileHandle MakeFile(const std::string& name) const;
     // Moves the entry of that name to the path while nothing holds the path.
     RenameResult MoveEntry(const std::string& name, const std::string& path) const;
+
+    // True when the path leads to this folder, links along it followed.
+    bool IsAt(const std::string& path) const;
+    // True when the entry of that name is the folder itself, not a link to it.
+    bool HoldsAs(const std::string& name, const HeldFolder& folder) const;
 
     // Removes the entry of that name (one name, no path): a folder with everything below it,
     // anything else, a symbolic link included, by itself. True when it was removed.
@@ -44,8 +55,13 @@ public:
     bool Remove() const;
 
 private:
+    friend class FilePlace;
     explicit HeldFolder(int fd) : m_fd(fd) {}
+    // The folder holding the last entry of the relative path, reached one entry at a time
+    // without following a link; `last` becomes that entry's name.
+    HeldFolder FolderOf(std::string_view path, std::string& last) const;
     void RemoveContents() const;
+    bool IsNewAndOurs(const timespec& since) const;
 
     int m_fd = -1;
 };

@@ -1,9 +1,9 @@
 #include "app/generation/DocxPackage.h"
 
-#include "platform/Files.h"
 #include "zip/Zip.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <iterator>
 #include <string_view>
 
@@ -39,24 +39,37 @@ bool LooksLikeXml(std::string_view text)
     return first != std::string_view::npos && text[first] == '<' && text[last] == '>';
 }
 
+// The part is opened through its place, so no link put in a folder's place is read through.
+ZRESULT AddPart(ZipHandle* zip, const char* name, const platform::FilePlace& part)
+{
+    const platform::FileHandle source = part.OpenForReading();
+    if (source == platform::kInvalidFileHandle)
+        return ZIP_ERR_OPEN_FILE;
+    const ZRESULT result = ZipAddHandle(zip, name, source);
+    const int error = errno;
+    platform::CloseFileHandle(source);
+    errno = error;
+    return result;
+}
+
 } // namespace
 
-bool DocxPartsLookLikeXml(const std::string& workFolder)
+bool DocxPartsLookLikeXml(const platform::FilePlace& workFolder)
 {
     return std::all_of(std::begin(kParts), std::end(kParts), [&](const char* part) {
-        const auto bytes = platform::ReadFileBytes(platform::JoinPath(workFolder, part));
+        const auto bytes = workFolder.Below(part).Read();
         return bytes && LooksLikeXml(*bytes);
     });
 }
 
-DocxPacking ZipDocxParts(platform::FileHandle archive, const std::string& workFolder)
+DocxPacking ZipDocxParts(platform::FileHandle archive, const platform::FilePlace& workFolder)
 {
     ZipHandle* zip = ZipCreateHandle(archive, nullptr);
     if (zip == nullptr)
         return DocxPacking::Failed;
     ZRESULT result = ZIP_OK;
     for (const char* part : kParts) {
-        result = ZipAddFile(zip, part, platform::JoinPath(workFolder, part).c_str());
+        result = AddPart(zip, part, workFolder.Below(part));
         if (result != ZIP_OK)
             break;
     }

@@ -2,6 +2,7 @@
 // Packs the parts of a finished work folder into the .docx with our zip writer.
 
 #include "platform/FileHandle.h"
+#include "platform/FilePlace.h"
 
 #include <string>
 
@@ -13,9 +14,9 @@ enum class DocxPacking {
 
 // Packs the thirteen parts of the package, named as the package wants them, into the archive
 // open for writing, which stays the caller's to close and, when not packed, to remove.
-DocxPacking ZipDocxParts(platform::FileHandle archive, const std::string& workFolder);
+DocxPacking ZipDocxParts(platform::FileHandle archive, const platform::FilePlace& workFolder);
 
 // True when every one of those parts in the work folder is there and looks like XML: not empty,
 // beginning with "<" and ending with ">" (blanks and a byte order mark aside). Packing anything
 // else would give a document that no reader opens.
-bool DocxPartsLookLikeXml(const std::string& workFolder);
+bool DocxPartsLookLikeXml(const platform::FilePlace& workFolder);

@@ -32,6 +32,10 @@ const char* FailureText(GenerationStatus status, DocxRunStatus docxStatus)
         return "无法打包Word文档：日记超过了Word文档（.docx）所能容纳的4 GB，没有生成文档。";
     case GenerationStatus::PublishFailed:
         return "无法在输出路径 '%s' 里保存Word文档。";
+    case GenerationStatus::OutputFolderMoved:
+        return "输出路径 '%s' 在生成时被改名、移走或替换，没有生成文档。";
+    case GenerationStatus::RunFolderChanged:
+        return "输出路径 '%s' 里本次生成用的文件夹在生成时被移走、替换或放进了链接，没有生成文档。";
     case GenerationStatus::Done:
     case GenerationStatus::Stopped:
         break;

@@ -1,6 +1,8 @@
 #pragma once
 // Copies a folder with everything below it.
 
+#include "platform/FilePlace.h"
+
 #include <string>
 
 enum class FolderCopyResult {
@@ -10,6 +12,6 @@ enum class FolderCopyResult {
 };
 
 // Makes the destination when missing and copies every file and sub-folder of the source into
-// it, overwriting; sub-folders whose names begin with "." are left out. Stops at the first
-// failure.
-FolderCopyResult CopyFolderTree(const std::string& destination, const std::string& source);
+// it, each file made new in place of one of its name; sub-folders whose names begin with "." are
+// left out. Stops at the first failure.
+FolderCopyResult CopyFolderTree(const platform::FilePlace& destination, const std::string& source);

@@ -20,22 +20,23 @@ constexpr int kPublishAttempts = 100;
 // The archive's name in the run folder until it takes its output name.
 constexpr const char* kArchive = "my_diary.docx";
 
-// Where a run keeps its files, all in its own folder: the two template text files too.
+// Where a run keeps its files, all in its own folder, the two template text files too: every one
+// reached through the held folder, so no link put in its place, or below it, is followed.
 struct RunPaths {
-    std::string config, strMonthTemplateFile, strDateTemplateFile, work;
+    platform::FilePlace config, strMonthTemplateFile, strDateTemplateFile, work;
 };
 
 RunPaths PathsOf(const GenerationJob& job)
 {
-    const std::string config = platform::JoinPath(job.runFolder, "config");
-    return {config, platform::JoinPath(config, "month_template.txt"), platform::JoinPath(config, "date_template.txt"),
-            platform::JoinPath(job.runFolder, "my_diary")};
+    const platform::FilePlace config(job.heldRunFolder.Folder(), "config");
+    return {config, config.Below("month_template.txt"), config.Below("date_template.txt"),
+            platform::FilePlace(job.heldRunFolder.Folder(), "my_diary")};
 }
 
 bool WriteTemplateFiles(const RunPaths& paths, int year)
 {
     // A caption whose texts are empty is left out by the writer, so both captions go in as on.
-    return platform::MakeFolder(paths.config) &&
+    return paths.config.MakeFolder() &&
            CDocxBuilder::WriteMonthTemplateFile(paths.strMonthTemplateFile, g_strMonthFormat.str(), g_nMonthStart,
                                                 g_nMonthEnd, g_bMonthUpper, year) == 0 &&
            CDocxBuilder::WriteDateTemplateFile(paths.strDateTemplateFile, g_strDayFormat.str(), 1, g_strRestDay.str(),
@@ -54,7 +55,7 @@ bool Succeeded(GenerationJob& job, const platform::Attempted& step)
 
 // The archive is a new file made in the held run folder: no link put in the folder's place, nor
 // a file found there, is ever written or later removed.
-DocxPacking PackArchive(const RunFolder& folder, const std::string& work)
+DocxPacking PackArchive(const RunFolder& folder, const platform::FilePlace& work)
 {
     const platform::FileHandle archive = folder.Folder().MakeFile(kArchive);
     if (archive == platform::kInvalidFileHandle)
@@ -71,6 +72,16 @@ DocxPacking PackArchive(const RunFolder& folder, const std::string& work)
 // been taken meanwhile; the rename itself never replaces a file, so one made in between is safe.
 GenerationStatus Publish(GenerationJob& job)
 {
+    // The archive takes its name by the output folder's path: told apart from a failed rename
+    // when that path no longer leads to the folder the run was made in.
+    if (!job.heldRunFolder.OutputFolderInPlace(job.outFolder)) {
+        job.systemError = 0;
+        return GenerationStatus::OutputFolderMoved;
+    }
+    if (!job.heldRunFolder.InPlace()) {
+        job.systemError = 0;
+        return GenerationStatus::RunFolderChanged;
+    }
     for (int attempt = 0; attempt < kPublishAttempts; ++attempt) {
         errno = 0;
         const platform::RenameResult result = job.heldRunFolder.Folder().MoveEntry(kArchive, job.outputFile);
@@ -103,10 +114,10 @@ void Notify(const PhaseObserver& phaseDone, GenerationPhase phase)
 // given its output name.
 GenerationStatus BuildDocumentParts(GenerationJob& job, const RunPaths& paths, const PhaseObserver& phaseDone)
 {
-    const std::string word = platform::JoinPath(paths.work, "word");
+    const platform::FilePlace word = paths.work.Below("word");
     const bool created = Succeeded(job, platform::Attempt([&] {
         job.docxStatus = CDocxBuilder().CreateDocx(paths.strMonthTemplateFile, paths.strDateTemplateFile,
-                                                   word + "/document.xml", word + "/settings.xml", paths.work,
+                                                   word.Below("document.xml"), word.Below("settings.xml"), paths.work,
                                                    job.design);
         return job.docxStatus == DocxRunStatus::Done;
     }));
@@ -153,6 +164,16 @@ GenerationStatus CopyAndBuild(GenerationJob& job, const PhaseObserver& phaseDone
     return BuildDocumentParts(job, paths, phaseDone);
 }
 
+// A link, or a file, met where the run made a folder or file of its own can only have been put in
+// the run folder, which is what the user is told of; the system's reason stays.
+GenerationStatus Blamed(GenerationStatus status, const GenerationJob& job)
+{
+    const bool runStep = status == GenerationStatus::CopyWriteFailed || status == GenerationStatus::DocxFailed ||
+                         status == GenerationStatus::ZipFailed;
+    return runStep && (job.systemError == ELOOP || job.systemError == ENOTDIR) ? GenerationStatus::RunFolderChanged
+                                                                              : status;
+}
+
 } // namespace
 
 GenerationStatus PrepareGeneration(GenerationJob& job)
@@ -178,7 +199,7 @@ GenerationStatus PrepareGeneration(GenerationJob& job)
 
 GenerationStatus GenerateDocx(GenerationJob& job, const PhaseObserver& phaseDone)
 {
-    const GenerationStatus status = CopyAndBuild(job, phaseDone);
+    const GenerationStatus status = Blamed(CopyAndBuild(job, phaseDone), job);
     DiscardGeneration(job);
     Notify(phaseDone, GenerationPhase::CleanUp);
     return status;

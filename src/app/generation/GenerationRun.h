@@ -27,6 +27,8 @@ enum class GenerationStatus {
     ZipFailed,
     DocumentTooLarge,      // a part, or the archive, is past the 4 GiB that a .docx can hold
     PublishFailed,         // the finished archive could not take its output name
+    OutputFolderMoved,     // the output folder was renamed or replaced while the run worked
+    RunFolderChanged,      // the run folder was moved or replaced, or a link put in it
     Stopped,               // asked to stop (the program is closing); nothing was published
 };
 

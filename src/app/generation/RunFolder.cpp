@@ -27,6 +27,16 @@ RunFolder RunFolder::Make(const std::string& outFolder)
     return made;
 }
 
+bool RunFolder::OutputFolderInPlace(const std::string& outFolder) const
+{
+    return m_outFolder.IsAt(outFolder);
+}
+
+bool RunFolder::InPlace() const
+{
+    return m_outFolder.HoldsAs(m_name, m_folder);
+}
+
 void RunFolder::Remove()
 {
     if (m_folder.IsOpen()) {

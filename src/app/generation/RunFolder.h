@@ -18,6 +18,11 @@ public:
     // link put in its place is never written through.
     const platform::HeldFolder& Folder() const { return m_folder; }
 
+    // True while the output folder's path leads to the folder the run was made in.
+    bool OutputFolderInPlace(const std::string& outFolder) const;
+    // True while the run folder's name in the output folder holds the folder itself.
+    bool InPlace() const;
+
     // Removes the folder with everything in it, and a symbolic link found under its name in the
     // folder it was made in; then holds nothing, so a second call does nothing.
     void Remove();
