@@ -190,7 +190,13 @@ HeldFolder HeldFolder::FolderOf(std::string_view path, std::string& last) const
         path.remove_prefix(slash + 1);
         if (!NamesOneEntry(name))
             return {};
-        folder = HeldFolder(::openat(folder.m_fd, name.c_str(), kFolderFlags | O_NOFOLLOW));
+        HeldFolder next(::openat(folder.m_fd, name.c_str(), kFolderFlags | O_NOFOLLOW));
+        // A link on the way is told as one, as it is at the end of a path.
+        struct stat seen {};
+        if (!next.IsOpen() && errno == ENOTDIR &&
+            ::fstatat(folder.m_fd, name.c_str(), &seen, AT_SYMLINK_NOFOLLOW) == 0 && S_ISLNK(seen.st_mode))
+            errno = ELOOP;
+        folder = std::move(next);
     }
     last = path;
     if (!NamesOneEntry(last))
