@@ -14,11 +14,12 @@ namespace fs = std::filesystem;
 
 namespace {
 
+// Links are listed as themselves, not as what they lead to.
 std::set<std::string> Listing(const std::string& folder)
 {
     std::set<std::string> names;
     for (const auto& entry : fs::recursive_directory_iterator(folder))
-        names.insert(fs::relative(entry.path(), folder).string());
+        names.insert(entry.path().lexically_relative(folder).string());
     return names;
 }
 
