@@ -199,7 +199,7 @@ HeldFolder HeldFolder::FolderOf(std::string_view path, std::string& last) const
         folder = std::move(next);
     }
     last = path;
-    if (!NamesOneEntry(last))
+    if (!folder.IsOpen() || !NamesOneEntry(last))
         return {};
     return folder;
 }

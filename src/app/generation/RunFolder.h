@@ -9,7 +9,8 @@
 
 class RunFolder {
 public:
-    // A fresh hidden folder of a random name in the output folder; its name is empty when none
+    // A fresh private hidden folder of a random name in the output folder; a folder put in the
+    // place of one being made is left alone and another name taken. Its name is empty when none
     // could be made, errno telling why.
     static RunFolder Make(const std::string& outFolder);
 
