@@ -4,6 +4,7 @@
 #include "platform/ui/qt/ControlFactory.h"
 #include "platform/ui/qt/DialogManager.h"
 #include "platform/ui/qt/EventBridge.h"
+#include "platform/ui/qt/OwnedWindow.h"
 #include "platform/ui/qt/WindowAccess.h"
 #include "platform/ui/qt/WindowRecord.h"
 
@@ -12,7 +13,6 @@
 #include <QComboBox>
 #include <QEventLoop>
 #include <QLineEdit>
-#include <QWindow>
 #include <stdexcept>
 #include <string>
 
@@ -53,11 +53,7 @@ HWND CDialog::BuildWindow(CWnd* owner)
     record->ownFont = std::make_unique<CFont>();
     record->ownFont->CreatePointFont(dialog->fontPoints * 10, dialog->fontFace.c_str());
     record->font = record->ownFont.get();
-    if (QWidget* ownerWidget = owner ? WidgetOf(owner->m_hWnd) : nullptr) {
-        widget->winId();
-        if (widget->windowHandle() && ownerWidget->window()->windowHandle())
-            widget->windowHandle()->setTransientParent(ownerWidget->window()->windowHandle());
-    }
+    KeepWithOwner(*widget, owner ? WidgetOf(owner->m_hWnd) : nullptr);
     for (const ControlTemplate& control : dialog->controls) {
         CreateControl(control, widget, units);
         if (control.cls == ControlClass::Button && (control.style & BS_TYPEMASK) == BS_DEFPUSHBUTTON &&
@@ -87,6 +83,7 @@ INT_PTR CDialog::DoModal()
         owner = nullptr;
     CancelMouseMode();
     const HWND window = BuildWindow(owner);
+    KeepModalWithOwner(*WidgetOf(window), owner ? WidgetOf(owner->m_hWnd) : nullptr);
     m_running = true;
     m_result = IDCANCEL;
     SendMessage(WM_INITDIALOG, 0, 0);
