@@ -14,6 +14,13 @@ fi
 
 source scripts/packages.sh
 ensure_packages "${BUILD_PACKAGES[@]}"
+# With an X display (XWayland in a Wayland session too) the program runs on X11; without one it
+# needs Qt's Wayland plugin.
+if [ -z "${DISPLAY:-}" ] && ! ensure_packages qt6-wayland; then
+  echo "This Wayland session has no X display (XWayland) and Qt's Wayland plugin is not installed:" \
+       "install the package qt6-wayland (as root: apt-get install qt6-wayland), or turn XWayland on." >&2
+  exit 1
+fi
 
 cmake -S . -B build/program -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DROROVAVOZIR_TESTS=OFF \
       -DROROVAVOZIR_BENCH=OFF >/dev/null

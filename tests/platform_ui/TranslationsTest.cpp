@@ -1,8 +1,10 @@
 // The standard dialogs speak the desktop's language. CTest runs this under a Chinese and a German
 // locale besides the usual one (tests/platform_ui/CMakeLists.txt).
+#include "platform/ui/CommonDialogs.h"
 #include "platform/ui/MessageBox.h"
 
 #include <QApplication>
+#include <QFileDialog>
 #include <QLocale>
 #include <QMessageBox>
 #include <QPushButton>
@@ -34,4 +36,39 @@ TEST(Translations, MessageBoxButtonsSpeakTheDesktopLanguage)
     });
     EXPECT_EQ(MessageBox(nullptr, "?", "Rorovavozir", MB_OKCANCEL), IDCANCEL);
     EXPECT_EQ(shown, words->second);
+}
+
+// A file dialog given no title of its own shows the toolkit's, translated; a given one stays.
+TEST(Translations, FileDialogsWithoutATitleSpeakTheDesktopLanguage)
+{
+    const std::map<std::string, std::vector<std::string>> expected = {{"zh", {"打开", "另存为", "Sava As"}},
+                                                                      {"de", {"Öffnen", "Speichern unter", "Sava As"}},
+                                                                      {"en", {"Open", "Save As", "Sava As"}},
+                                                                      {"C", {"Open", "Save As", "Sava As"}}};
+    const std::string language = QLocale::system().name().section('_', 0, 0).toStdString();
+    const auto titles = expected.find(language);
+    if (titles == expected.end())
+        GTEST_SKIP() << "no expected titles for the desktop's language " << language;
+
+    std::vector<std::string> shown;
+    const auto takeTitle = [&] {
+        QTimer::singleShot(0, [&] {
+            for (QWidget* widget : QApplication::topLevelWidgets()) {
+                auto* dialog = qobject_cast<QFileDialog*>(widget);
+                if (dialog && dialog->isVisible()) {
+                    shown.push_back(dialog->windowTitle().toStdString());
+                    dialog->reject();
+                }
+            }
+        });
+    };
+    takeTitle();
+    CFileDialog(TRUE, nullptr, nullptr, OFN_HIDEREADONLY, "txt Files(*.txt)|*.txt||").DoModal();
+    takeTitle();
+    CFileDialog(FALSE, "ini", "your_diary", 0, "ini(*.ini)|*.ini||").DoModal();
+    takeTitle();
+    CFileDialog titled(FALSE, "ini", "your_diary", 0, "ini(*.ini)|*.ini||");
+    titled.m_ofn.lpstrTitle = "Sava As";
+    titled.DoModal();
+    EXPECT_EQ(shown, titles->second);
 }

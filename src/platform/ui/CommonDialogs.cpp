@@ -1,6 +1,8 @@
 #include "platform/ui/CommonDialogs.h"
 
+#include "platform/ui/App.h"
 #include "platform/ui/TestHooks.h"
+#include "platform/ui/qt/OwnedWindow.h"
 #include "platform/ui/qt/WindowAccess.h"
 
 #include <QColorDialog>
@@ -74,10 +76,22 @@ void AddFolderStatusLine(QFileDialog& dialog, const CString& initialFolder)
     QObject::connect(&dialog, &QFileDialog::directoryEntered, status, &QLabel::setText);
 }
 
-// Runs a Qt dialog modal to its owner only, as on Windows.
-int RunOwned(QDialog& dialog, CWnd* owner)
+// As the framework does for a common dialog without a parent, the active window owns it.
+CWnd* OwnerOf(CWnd* parent)
+{
+    if (parent)
+        return parent;
+    if (CWnd* active = CWnd::GetActiveWindow())
+        return active;
+    return AfxGetMainWnd();
+}
+
+// Runs a Qt dialog modal to its owner only, as on Windows, over the owner and tied to it.
+int RunOwned(QDialog& dialog, CWnd* parent)
 {
     platform::ui::detail::CancelMouseMode();
+    CWnd* owner = OwnerOf(parent);
+    platform::ui::detail::KeepModalWithOwner(dialog, owner ? platform::ui::detail::WidgetOf(owner->m_hWnd) : nullptr);
     const bool disable = owner && owner->IsWindowEnabled();
     if (disable)
         owner->EnableWindow(FALSE);
@@ -117,8 +131,8 @@ INT_PTR CFileDialog::DoModal()
         return answer->result;
     }
     platform::ui::EnsureApplication();
-    QFileDialog dialog(nullptr, Utf8(m_ofn.lpstrTitle.IsEmpty() ? CString(m_open ? "Open" : "Save As") : m_ofn.lpstrTitle),
-                       Utf8(m_ofn.lpstrInitialDir), QtFilter(m_filter));
+    // Without a title of its own the dialog keeps the toolkit's, in the desktop's language.
+    QFileDialog dialog(nullptr, Utf8(m_ofn.lpstrTitle), Utf8(m_ofn.lpstrInitialDir), QtFilter(m_filter));
     dialog.setAcceptMode(m_open ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
     dialog.setFileMode(m_open ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
     dialog.setDefaultSuffix(Utf8(m_defaultExtension));

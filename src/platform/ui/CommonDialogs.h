@@ -1,6 +1,7 @@
 #pragma once
 // The common dialogs: open and save file dialogs, the folder browser and the colour dialog,
-// each modal to its owner. Tests install a recorder that answers them instead.
+// each modal to its owner (without one, the active window) and kept over it. Tests install a
+// recorder that answers them instead.
 
 #include "platform/CString.h"
 #include "platform/ui/Wnd.h"
@@ -16,7 +17,7 @@ constexpr DWORD CC_FULLOPEN = 0x00000002;
 constexpr DWORD CC_ANYCOLOR = 0x00000100;
 
 struct OPENFILENAME {
-    CString lpstrTitle;        // empty: "Open" or "Save As"
+    CString lpstrTitle;        // empty: the toolkit's "Open" or "Save As" in the desktop's language
     CString lpstrInitialDir;
     DWORD Flags = 0;
 };

@@ -4,6 +4,8 @@
 #include "platform/ui/qt/ControlFactory.h"
 #include "platform/ui/qt/DialogManager.h"
 #include "platform/ui/qt/EventBridge.h"
+#include "platform/ui/qt/FixedSizeStates.h"
+#include "platform/ui/qt/OwnedWindow.h"
 #include "platform/ui/qt/WindowAccess.h"
 #include "platform/ui/qt/WindowRecord.h"
 
@@ -12,7 +14,6 @@
 #include <QComboBox>
 #include <QEventLoop>
 #include <QLineEdit>
-#include <QWindow>
 #include <stdexcept>
 #include <string>
 
@@ -35,6 +36,7 @@ HWND CDialog::BuildWindow(CWnd* owner)
         throw std::runtime_error("no dialog template " + std::to_string(m_templateId));
     auto* widget = new DialogWidget;
     widget->setWindowFlags(Qt::Dialog | ((dialog->style & WS_SYSMENU) ? Qt::WindowCloseButtonHint : Qt::WindowFlags()) |
+                           ((dialog->style & WS_MINIMIZEBOX) ? Qt::WindowMinimizeButtonHint : Qt::WindowFlags()) |
                            Qt::WindowTitleHint | Qt::CustomizeWindowHint);
     const QFont font = DialogFont(dialog->fontFace, dialog->fontPoints);
     widget->setFont(font);
@@ -42,8 +44,10 @@ HWND CDialog::BuildWindow(CWnd* owner)
     const QRect size = DialogUnitsToPixels(units, 0, 0, dialog->cx, dialog->cy);
     widget->resize(size.width(), size.height());
     // Without a sizing frame the user can neither drag the size nor maximise; the program still can.
-    if (!(dialog->style & WS_THICKFRAME))
+    if (!(dialog->style & WS_THICKFRAME)) {
         widget->setFixedSize(size.size());
+        KeepFixedSizeWindowNormal(*widget, (dialog->style & WS_MINIMIZEBOX) != 0);
+    }
     widget->setWindowTitle(QString::fromStdString(dialog->caption));
     const HWND window = Register(widget, WindowKind::Dialog, m_templateId, dialog->style, dialog->exStyle);
     widget->installEventFilter(&EventBridge::Instance());
@@ -53,11 +57,7 @@ HWND CDialog::BuildWindow(CWnd* owner)
     record->ownFont = std::make_unique<CFont>();
     record->ownFont->CreatePointFont(dialog->fontPoints * 10, dialog->fontFace.c_str());
     record->font = record->ownFont.get();
-    if (QWidget* ownerWidget = owner ? WidgetOf(owner->m_hWnd) : nullptr) {
-        widget->winId();
-        if (widget->windowHandle() && ownerWidget->window()->windowHandle())
-            widget->windowHandle()->setTransientParent(ownerWidget->window()->windowHandle());
-    }
+    KeepWithOwner(*widget, owner ? WidgetOf(owner->m_hWnd) : nullptr);
     for (const ControlTemplate& control : dialog->controls) {
         CreateControl(control, widget, units);
         if (control.cls == ControlClass::Button && (control.style & BS_TYPEMASK) == BS_DEFPUSHBUTTON &&
@@ -87,6 +87,7 @@ INT_PTR CDialog::DoModal()
         owner = nullptr;
     CancelMouseMode();
     const HWND window = BuildWindow(owner);
+    KeepModalWithOwner(*WidgetOf(window), owner ? WidgetOf(owner->m_hWnd) : nullptr);
     m_running = true;
     m_result = IDCANCEL;
     SendMessage(WM_INITDIALOG, 0, 0);

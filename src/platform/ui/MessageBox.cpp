@@ -2,6 +2,7 @@
 
 #include "platform/ui/TestHooks.h"
 #include "platform/ui/Wnd.h"
+#include "platform/ui/qt/OwnedWindow.h"
 #include "platform/ui/qt/WindowAccess.h"
 
 #include <QEventLoop>
@@ -61,6 +62,7 @@ int MessageBox(HWND owner, LPCTSTR text, LPCTSTR caption, UINT type)
         dialog.setDefaultButton(choices[1].button);
     // Modal to its owner only, as on Windows: the owner is disabled while the box is up.
     CWnd* ownerWindow = CWnd::FromHandle(owner);
+    platform::ui::detail::KeepModalWithOwner(dialog, ownerWindow ? platform::ui::detail::WidgetOf(owner) : nullptr);
     const bool disable = ownerWindow && ownerWindow->IsWindowEnabled();
     if (disable)
         ownerWindow->EnableWindow(FALSE);

@@ -5,12 +5,12 @@
 #include "platform/ui/qt/EventBridge.h"
 #include "platform/ui/qt/GdiAccess.h"
 #include "platform/ui/qt/GdiRecord.h"
+#include "platform/ui/qt/OwnedWindow.h"
 #include "platform/ui/qt/WindowAccess.h"
 #include "platform/ui/qt/WindowRecord.h"
 
 #include <QApplication>
 #include <QPaintEvent>
-#include <QWindow>
 #include <map>
 #include <optional>
 #include <string>
@@ -122,11 +122,7 @@ BOOL CWnd::CreateEx(DWORD exStyle, LPCTSTR className, LPCTSTR windowName, DWORD 
     // top-level window.
     QWidget* owner = TopLevelOf(parent);
     RecordOf(window)->owner = HandleOf(owner);
-    if (owner) {
-        widget->winId();
-        if (widget->windowHandle() && owner->windowHandle())
-            widget->windowHandle()->setTransientParent(owner->windowHandle());
-    }
+    KeepWithOwner(*widget, owner);
     SubclassWindow(window);
     if (Deliver(window, WM_CREATE, 0, 0) == -1) {
         Destroy(window);

@@ -7,6 +7,7 @@
 #include "platform/ui/qt/Translations.h"
 #include "platform/ui/qt/WindowAccess.h"
 #include "platform/ui/qt/WindowRecord.h"
+#include "platform/ui/qt/WindowSystem.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -48,12 +49,13 @@ void EnsureApplication()
 {
     if (QCoreApplication::instance())
         return;
-    if (!std::getenv("DISPLAY") && !std::getenv("WAYLAND_DISPLAY") && !std::getenv("QT_QPA_PLATFORM"))
-        ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    const bool chosen = ChooseWindowSystem();
     static int argc = 1;
     static char name[] = "Rorovavozir";
     static char* argv[] = {name, nullptr};
     auto* app = new QApplication(argc, argv);
+    if (chosen)
+        ForgetWindowSystemChoice();
     InstallDesktopTranslations(*app);
     app->installEventFilter(&DialogKeys::Instance());
     RegisterPackagedFonts();

@@ -1,0 +1,150 @@
+// Windows opened for an owner stay with the owner's window: transient for it (what the desktop
+// reads to place a window over another and keep it above it), modal to it in the toolkit's terms,
+// and the owner disabled while they run. A common dialog without a parent belongs to the active
+// window, as the one that 214's "选择文件" opens.
+#include "platform/ui/CommonDialogs.h"
+#include "platform/ui/Dialog.h"
+#include "platform/ui/DialogTemplate.h"
+#include "platform/ui/MessageBox.h"
+#include "platform/ui/TestHooks.h"
+#include "platform/ui/qt/WindowAccess.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QTimer>
+#include <QWindow>
+#include <functional>
+#include <gtest/gtest.h>
+#include <string>
+
+using platform::ui::detail::WidgetOf;
+
+namespace {
+
+constexpr UINT kOwnerDialog = 9401;
+
+class OwnerDialog : public CDialog {
+public:
+    explicit OwnerDialog(CWnd* parent = nullptr) : CDialog(kOwnerDialog, parent) {}
+};
+
+void RegisterOwnerDialog()
+{
+    DialogTemplate dialog;
+    dialog.id = kOwnerDialog;
+    dialog.caption = "保存";
+    dialog.cx = 200;
+    dialog.cy = 100;
+    dialog.controls = {{ControlClass::Button, IDCANCEL, "取消", 120, 70, 50, 14, BS_PUSHBUTTON}};
+    RegisterDialogTemplate(dialog);
+}
+
+// What the owner and the desktop see while the window runs.
+struct WhileOpen {
+    bool shown = false;
+    bool ownerEnabled = true;
+    bool transientForOwner = false;
+    bool modalToOwner = false;
+};
+
+struct OwnedCase {
+    std::string name;
+    std::function<void(CWnd& owner)> open;
+};
+
+void PrintTo(const OwnedCase& ownedCase, std::ostream* out)
+{
+    *out << ownedCase.name;
+}
+
+class OwnedWindows : public ::testing::TestWithParam<OwnedCase> {};
+
+// The owner is a dialog the user is working in: shown and active.
+TEST_P(OwnedWindows, StayOverTheirOwnerWhileItIsDisabled)
+{
+    RegisterOwnerDialog();
+    OwnerDialog owner;
+    ASSERT_TRUE(owner.Create(kOwnerDialog));
+    QWidget* ownerWidget = WidgetOf(owner.m_hWnd);
+    ownerWidget->show();
+    ownerWidget->activateWindow();
+    ASSERT_TRUE(platform::ui::PumpEventsUntil([&] { return QApplication::activeWindow() == ownerWidget; }, 2000));
+
+    WhileOpen seen;
+    QTimer::singleShot(0, [&] {
+        for (QWidget* widget : QApplication::topLevelWidgets()) {
+            auto* dialog = qobject_cast<QDialog*>(widget);
+            if (!dialog || !dialog->isVisible())
+                continue;
+            seen.shown = true;
+            seen.ownerEnabled = owner.IsWindowEnabled() != FALSE;
+            seen.transientForOwner = dialog->windowHandle() &&
+                                     dialog->windowHandle()->transientParent() == ownerWidget->windowHandle();
+            seen.modalToOwner = dialog->windowModality() == Qt::WindowModal;
+            dialog->reject();
+        }
+    });
+    GetParam().open(owner);
+
+    EXPECT_TRUE(seen.shown);
+    EXPECT_FALSE(seen.ownerEnabled) << "the owner takes clicks under its dialog";
+    EXPECT_TRUE(seen.transientForOwner) << "the desktop may put the dialog anywhere, and the owner over it";
+    EXPECT_TRUE(seen.modalToOwner);
+    EXPECT_TRUE(owner.IsWindowEnabled()) << "enabled again after";
+    owner.DestroyWindow();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    CommonDialogsAndMessageBoxes, OwnedWindows,
+    ::testing::Values(
+        OwnedCase{"SaveAsWithoutAParent",
+                  [](CWnd&) {
+                      CFileDialog dialog(FALSE, "ini", "your_diary", 0, "ini(*.ini)|*.ini||");
+                      dialog.m_ofn.lpstrTitle = "Sava As";
+                      dialog.DoModal();
+                  }},
+        OwnedCase{"OpenWithItsOwner",
+                  [](CWnd& owner) {
+                      CFileDialog dialog(TRUE, nullptr, nullptr, OFN_HIDEREADONLY, "ini(*.ini,*.INI)|*.ini;*.INI||",
+                                         &owner);
+                      dialog.DoModal();
+                  }},
+        OwnedCase{"FolderBrowser",
+                  [](CWnd& owner) {
+                      CString chosen;
+                      BrowseForFolder(&owner, "Please select path:", "/tmp", chosen);
+                  }},
+        OwnedCase{"ColourDialog",
+                  [](CWnd& owner) {
+                      CColorDialog dialog(RGB(1, 2, 3), CC_FULLOPEN | CC_ANYCOLOR, &owner);
+                      dialog.DoModal();
+                  }},
+        OwnedCase{"MessageBox", [](CWnd& owner) { owner.MessageBox("Are you sure?", "Question", MB_YESNOCANCEL); }}),
+    [](const ::testing::TestParamInfo<OwnedCase>& param) { return param.param.name; });
+
+// A templated dialog run modally is modal to its owner's window as well as transient for it.
+TEST(OwnedWindows, ModalDialogIsModalToItsOwnersWindow)
+{
+    RegisterOwnerDialog();
+    OwnerDialog owner;
+    ASSERT_TRUE(owner.Create(kOwnerDialog));
+    WidgetOf(owner.m_hWnd)->show();
+    std::vector<std::string> failures;
+    platform::ui::ModalDriver driver([&](const std::string& failure) { failures.push_back(failure); });
+    OwnerDialog child(&owner);
+    Qt::WindowModality modality = Qt::NonModal;
+    QWindow* transientParent = nullptr;
+    driver.Expect(kOwnerDialog, [&](platform::ui::DialogProbe& probe) {
+        QWidget* widget = WidgetOf(child.m_hWnd);
+        modality = widget->windowModality();
+        transientParent = widget->windowHandle()->transientParent();
+        probe.Click(IDCANCEL);
+    });
+    EXPECT_EQ(child.DoModal(), IDCANCEL);
+    EXPECT_EQ(modality, Qt::WindowModal);
+    EXPECT_EQ(transientParent, WidgetOf(owner.m_hWnd)->windowHandle());
+    EXPECT_TRUE(failures.empty());
+    owner.DestroyWindow();
+}
+
+} // namespace
