@@ -862,6 +862,10 @@ void CancelMouseMode()
 {
     if (QWidget* holder = g_capture ? g_capture.data() : g_pressed.data())
         Deliver(HandleOf(holder), WM_CANCELMODE, 0, 0);
+    // An open popup of the toolkit keeps every click from the dialog; it hides, as the toolkit
+    // hides it for a window it opens itself. A disabled popup could not be closed.
+    while (QWidget* popup = QApplication::activePopupWidget())
+        popup->hide();
 }
 
 void LetGoOfMouse(QWidget* widget)
