@@ -1,5 +1,5 @@
-// Where the colour popup opens on a desktop of two screens of other sizes than the classic
-// 1024 x 768: under its button, moved only to stay on its button's screen.
+// Where the colour popup opens on screens of other sizes than the classic 1024 x 768: under its
+// button, moved only to stay on its button's screen.
 #include "ColourDialog.h"
 #include "platform/ui/TestWindows.h"
 #include "platform_ui/TwoScreens.h"
@@ -29,7 +29,7 @@ protected:
 
 TEST_F(ColourOnScreensTest, OpensBelowTheButtonAndStaysOnTheScreen)
 {
-    SKIP_UNLESS_ON_TWO_SCREENS();
+    SKIP_UNLESS_ON_A_1600_BY_1000_SCREEN();
     auto [button, window] = OpenedAt(100, 100);
     EXPECT_EQ(window.TopLeft(), CPoint(button.left, button.bottom));
     // The class dialog's right-hand colour button, well inside a wide screen.

@@ -1,4 +1,4 @@
-// The desktop's screens as the window layer reports them, on the two-screen desktop.
+// The desktop's screens as the window layer reports them.
 #include "HostDialog.h"
 #include "TwoScreens.h"
 #include "platform/ui/Monitors.h"
@@ -23,7 +23,7 @@ CRect ScreenOf(CWnd& window, DWORD fallback)
 
 TEST(Screens, TheMetricsAnswerThePrimaryScreen)
 {
-    SKIP_UNLESS_ON_TWO_SCREENS();
+    SKIP_UNLESS_ON_A_1600_BY_1000_SCREEN();
     EXPECT_EQ(GetSystemMetrics(SM_CXSCREEN), 1600);
     EXPECT_EQ(GetSystemMetrics(SM_CYSCREEN), 1000);
 }
