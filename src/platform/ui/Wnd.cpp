@@ -764,8 +764,10 @@ void CWnd::CenterWindow(CWnd* alternateOwner)
     if (!widget)
         return;
     QWidget* over = Widget(alternateOwner ? alternateOwner : GetParent());
-    const QRect area = over ? over->frameGeometry()
-                            : (widget->screen() ? widget->screen()->availableGeometry() : QRect(0, 0, 1024, 768));
+    // Without an owner, the free area of the window's screen; with no screen at all it stays.
+    if (!over && !widget->screen())
+        return;
+    const QRect area = over ? over->frameGeometry() : widget->screen()->availableGeometry();
     widget->move(area.center() - QPoint(widget->width() / 2, widget->height() / 2));
 }
 
