@@ -67,19 +67,6 @@ TEST_F(ColourTest, AClickOnAColourCountsWhereverTheDesktopPutThePopup)
     }
 }
 
-TEST_F(ColourTest, AClickBesideThePopupCancelsIt)
-{
-    dialog.button.SetColor(kOutsideTable);
-    CColourDropDown* popup = Open();
-    ASSERT_NE(popup, nullptr);
-    QWidget* widget = WidgetOf(popup->m_hWnd);
-    widget->move(widget->pos() + QPoint(50, 50));
-    // Just left of the popup, inside where it asked to be.
-    ClickOnPopup(*popup, POINT{-10, 10});
-    EXPECT_EQ(Popup(), nullptr);
-    EXPECT_EQ(dialog.messages.back(), Sent(WM_COLOUR_SELENDCANCEL, kOutsideTable));
-}
-
 TEST_F(ColourTest, MoreColoursOpensAColourDialogThatTakesTheClicks)
 {
     dialog.button.SetCustomText("More colores...");

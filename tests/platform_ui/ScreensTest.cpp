@@ -4,8 +4,6 @@
 #include "platform/ui/Monitors.h"
 #include "platform/ui/SysColors.h"
 
-#include <cstdlib>
-
 namespace {
 
 const CRect kLeft(0, 0, 1600, 1000), kRight(1600, 0, 2880, 1024);
@@ -56,29 +54,5 @@ TEST_F(HostDialogTest, AWindowIsOnTheScreenThatHoldsMostOfIt)
     for (const auto& c : cases) {
         dialog.SetWindowPos(nullptr, c.x, c.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
         EXPECT_EQ(ScreenOf(dialog, c.fallback), c.screen) << c.x << "," << c.y << " fallback " << c.fallback;
-    }
-}
-
-TEST(Screens, AScreenThatIsNoneHasNoInformation)
-{
-    MONITORINFO info;
-    EXPECT_FALSE(GetMonitorInfo(nullptr, &info));
-    EXPECT_EQ(MonitorFromWindow(nullptr, MONITOR_DEFAULTTONULL), nullptr);
-}
-
-TEST_F(HostDialogTest, AWindowWithoutAnOwnerIsCentredOnItsOwnScreen)
-{
-    SKIP_UNLESS_ON_TWO_SCREENS();
-    const struct {
-        int x, y;
-        CPoint centre;
-    } cases[] = {{100, 100, kLeft.CenterPoint()}, {2300, 600, kRight.CenterPoint()}};
-    for (const auto& c : cases) {
-        dialog.SetWindowPos(nullptr, c.x, c.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
-        dialog.CenterWindow();
-        CRect place;
-        dialog.GetWindowRect(&place);
-        EXPECT_LE(std::abs(place.CenterPoint().x - c.centre.x), 1) << c.x;
-        EXPECT_LE(std::abs(place.CenterPoint().y - c.centre.y), 1) << c.x;
     }
 }
