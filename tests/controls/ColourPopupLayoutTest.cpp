@@ -139,31 +139,6 @@ TEST_F(ColourTest, TheOpeningColourChoosesItsBox)
     }
 }
 
-TEST_F(ColourTest, OpensBelowTheButtonAndStaysOnTheScreen)
-{
-    const auto opened = [this](int x, int y) {
-        dialog.MoveWindow(x, y, 400, 200);
-        CRect button;
-        dialog.button.GetWindowRect(&button);
-        CColourDropDown* popup = Open();
-        EXPECT_NE(popup, nullptr);
-        const CRect window = popup ? popup->m_WindowRect : CRect();
-        if (popup)
-            platform::ui::SimulateKey(*popup, VK_ESCAPE);
-        return std::make_pair(button, window);
-    };
-    auto [button, window] = opened(100, 100);
-    EXPECT_EQ(window.TopLeft(), CPoint(button.left, button.bottom));
-    std::tie(button, window) = opened(1000, 100);
-    EXPECT_EQ(window.right, 1024) << "moved left by what passed the right edge";
-    EXPECT_EQ(window.top, button.bottom);
-    std::tie(button, window) = opened(-200, 100);
-    EXPECT_EQ(window.left, 0);
-    std::tie(button, window) = opened(100, 700);
-    EXPECT_EQ(window.bottom, button.top) << "above the button";
-    EXPECT_EQ(window.left, button.left);
-}
-
 TEST_F(ColourTest, ChosenCellLooksSunkenAndTheCurrentOneRaised)
 {
     dialog.button.SetColor(CColourDropDown::CellColour(13));

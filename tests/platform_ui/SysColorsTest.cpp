@@ -43,19 +43,13 @@ TEST(SysColors, BrushesAreSharedFillWithTheirColourAndSurviveDeletion)
     EXPECT_EQ(canvas.Count(RGB(212, 208, 200)), 16);
 }
 
-TEST(SysColors, MetricsAreFixedAndTheScreenSizeCanBeSet)
+// The screen's size is the real one: ScreensTest.
+TEST(SysColors, MetricsAreFixed)
 {
     EXPECT_EQ(GetSystemMetrics(SM_CXEDGE), 2);
     EXPECT_EQ(GetSystemMetrics(SM_CYEDGE), 2);
     EXPECT_EQ(GetSystemMetrics(SM_CXICON), 32);
     EXPECT_EQ(GetSystemMetrics(SM_CYICON), 32);
-    EXPECT_EQ(GetSystemMetrics(SM_CXSCREEN), 1024);
-    EXPECT_EQ(GetSystemMetrics(SM_CYSCREEN), 768);
-
-    platform::ui::SetScreenSize(1920, 1080);
-    EXPECT_EQ(GetSystemMetrics(SM_CXSCREEN), 1920);
-    EXPECT_EQ(GetSystemMetrics(SM_CYSCREEN), 1080);
-    platform::ui::SetScreenSize(1024, 768);
 }
 
 TEST(SysColors, MessageFontIsTheClassicTahoma)

@@ -1,5 +1,6 @@
 #include "controls/ColourButton/ColourDropDown.h"
 
+#include "platform/ui/Monitors.h"
 #include "platform/ui/SysColors.h"
 #include "platform/ui/WndClass.h"
 
@@ -199,14 +200,16 @@ void CColourDropDown::LayoutWindow()
         m_WindowRect.bottom += m_CustomTextRect.Height() + 2 * m;
     }
 
-    // Keep the popup on the screen; below the bottom edge it goes above its button instead.
-    const int screenWidth = GetSystemMetrics(SM_CXSCREEN);
-    const int screenHeight = GetSystemMetrics(SM_CYSCREEN);
-    if (m_WindowRect.right > screenWidth)
-        m_WindowRect.OffsetRect(screenWidth - m_WindowRect.right, 0);
-    if (m_WindowRect.left < 0)
-        m_WindowRect.OffsetRect(-m_WindowRect.left, 0);
-    if (m_WindowRect.bottom > screenHeight) {
+    // Keep the popup on the part of its button's screen that panels leave free; below its bottom
+    // edge the popup goes above its button instead.
+    MONITORINFO screen;
+    const bool onScreen = GetMonitorInfo(MonitorFromWindow(m_pParent->m_hWnd, MONITOR_DEFAULTTONEAREST), &screen);
+    const CRect area = onScreen ? CRect(screen.rcWork) : m_WindowRect;
+    if (m_WindowRect.right > area.right)
+        m_WindowRect.OffsetRect(area.right - m_WindowRect.right, 0);
+    if (m_WindowRect.left < area.left)
+        m_WindowRect.OffsetRect(area.left - m_WindowRect.left, 0);
+    if (m_WindowRect.bottom > area.bottom) {
         CRect button;
         m_pParent->GetWindowRect(&button);
         m_WindowRect.OffsetRect(0, -(button.Height() + m_WindowRect.Height()));

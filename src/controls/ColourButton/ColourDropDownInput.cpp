@@ -75,9 +75,10 @@ void CColourDropDown::OnMouseMove(UINT, CPoint point)
 void CColourDropDown::OnLButtonUp(UINT, CPoint point)
 {
     Default();
-    CPoint screen = point;
-    ClientToScreen(&screen);
-    EndSelection(m_WindowRect.PtInRect(screen) ? WM_COLOUR_SELENDOK : WM_COLOUR_SELENDCANCEL);
+    // Judged on the popup's own area: the window system may have put it elsewhere than it asked.
+    CRect client;
+    GetClientRect(&client);
+    EndSelection(client.PtInRect(point) ? WM_COLOUR_SELENDOK : WM_COLOUR_SELENDCANCEL);
 }
 
 CColourDropDown::Place CColourDropDown::FirstOf(std::initializer_list<int> boxes) const

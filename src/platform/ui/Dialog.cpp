@@ -35,9 +35,15 @@ HWND CDialog::BuildWindow(CWnd* owner)
     if (!dialog)
         throw std::runtime_error("no dialog template " + std::to_string(m_templateId));
     auto* widget = new DialogWidget;
-    widget->setWindowFlags(Qt::Dialog | ((dialog->style & WS_SYSMENU) ? Qt::WindowCloseButtonHint : Qt::WindowFlags()) |
-                           ((dialog->style & WS_MINIMIZEBOX) ? Qt::WindowMinimizeButtonHint : Qt::WindowFlags()) |
-                           Qt::WindowTitleHint | Qt::CustomizeWindowHint);
+    // Without a caption the dialog shows no title bar: a desktop would fill an empty one with the
+    // program's name.
+    const Qt::WindowFlags titleBar =
+        (dialog->style & WS_CAPTION)
+            ? ((dialog->style & WS_SYSMENU) ? Qt::WindowCloseButtonHint : Qt::WindowFlags()) |
+                  ((dialog->style & WS_MINIMIZEBOX) ? Qt::WindowMinimizeButtonHint : Qt::WindowFlags()) |
+                  Qt::WindowTitleHint
+            : Qt::FramelessWindowHint;
+    widget->setWindowFlags(Qt::Dialog | titleBar | Qt::CustomizeWindowHint);
     const QFont font = DialogFont(dialog->fontFace, dialog->fontPoints);
     widget->setFont(font);
     const BaseUnits units = BaseUnitsOf(font);

@@ -132,15 +132,15 @@ CMenu* CWnd::GetSystemMenu(BOOL revert) const
 
 namespace platform::ui::detail {
 
-void ShowSystemMenu(HWND window)
+void ShowSystemMenu(HWND window, const POINT* at)
 {
     WindowRecord* record = RecordOf(window);
     CWnd* object = record ? record->Object() : nullptr;
     CMenu* menu = object ? object->GetSystemMenu(FALSE) : nullptr;
     if (!menu || !record->widget)
         return;
-    const QPoint corner = record->widget->mapToGlobal(QPoint(0, 0));
-    const UINT command = menu->Choose(corner.x(), corner.y(), object);
+    const QPoint place = at ? QPoint(at->x, at->y) : record->widget->mapToGlobal(QPoint(0, 0));
+    const UINT command = menu->Choose(place.x(), place.y(), object);
     if (command != 0 && RecordOf(window))
         Deliver(window, WM_SYSCOMMAND, command, 0);
 }

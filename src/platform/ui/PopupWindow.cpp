@@ -10,6 +10,7 @@
 #include "platform/ui/qt/WindowRecord.h"
 
 #include <QApplication>
+#include <QMouseEvent>
 #include <QPaintEvent>
 #include <map>
 #include <optional>
@@ -30,14 +31,16 @@ std::map<std::string, WindowClass>& Classes()
     return classes;
 }
 
-// A Qt::Tool window, not a Qt::Popup: Qt's popup mode would close the window on a click
-// outside by itself and take the clicks of any dialog the popup opens. The popup's own
-// handling decides when it ends, from the messages the layer sends it.
+// The toolkit's popup, tied to its owner's window: desktops that place windows themselves (any
+// Wayland session) put it where it was asked relative to its owner, and it has the mouse and the
+// keys while it is open, as a popup holding the capture does. Its own handling decides when it
+// ends, from the messages the layer sends it; the toolkit only hides it when a dialog opens over
+// it or the desktop dismisses it.
 class PopupWidget : public QWidget {
 public:
     explicit PopupWidget(std::optional<COLORREF> background)
     {
-        setWindowFlags(Qt::Tool | Qt::FramelessWindowHint);
+        setWindowFlags(Qt::Popup | Qt::FramelessWindowHint);
         // Moves without a button held reach the window too, as WM_MOUSEMOVE does.
         setMouseTracking(true);
         setFocusPolicy(Qt::StrongFocus);
@@ -53,6 +56,8 @@ public:
     }
 
 protected:
+    // A press outside does not close it: the release there is the popup's to judge.
+    void mousePressEvent(QMouseEvent* event) override { event->accept(); }
     void paintEvent(QPaintEvent*) override
     {
         WindowRecord* record = RecordOf(HandleOf(this));

@@ -2,6 +2,8 @@
 
 #include "platform/ui/qt/GdiRecord.h"
 
+#include <QGuiApplication>
+#include <QScreen>
 #include <array>
 
 using namespace platform::ui::detail;
@@ -42,15 +44,11 @@ bool Known(int index)
     return index >= 0 && index < static_cast<int>(kScheme.size());
 }
 
-struct ScreenSize {
-    int width = 1024;
-    int height = 768;
-};
-
-ScreenSize& Screen()
+// The primary screen as it is now; no screen (no display at all) measures 0.
+QSize PrimaryScreen()
 {
-    static ScreenSize screen;
-    return screen;
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? screen->geometry().size() : QSize();
 }
 
 } // namespace
@@ -77,8 +75,8 @@ HBRUSH GetSysColorBrush(int index)
 int GetSystemMetrics(int index)
 {
     switch (index) {
-    case SM_CXSCREEN: return Screen().width;
-    case SM_CYSCREEN: return Screen().height;
+    case SM_CXSCREEN: return PrimaryScreen().width();
+    case SM_CYSCREEN: return PrimaryScreen().height();
     case SM_CXICON:
     case SM_CYICON: return 32;
     case SM_CXEDGE:
@@ -98,12 +96,3 @@ BOOL SystemParametersInfo(UINT action, UINT, NONCLIENTMETRICS* metrics, UINT)
     metrics->lfMessageFont.lfFaceName = "Tahoma";
     return TRUE;
 }
-
-namespace platform::ui {
-
-void SetScreenSize(int width, int height)
-{
-    Screen() = {width, height};
-}
-
-} // namespace platform::ui

@@ -1,6 +1,7 @@
 #pragma once
 // System colours and metrics from one fixed table (the classic Windows scheme), so that
-// drawings are the same on every machine.
+// drawings are the same on every machine; only the screen's size is the real one (the
+// primary screen; Monitors.h tells the screen a window is on).
 
 #include "platform/ui/GdiDefs.h"
 
@@ -19,10 +20,3 @@ struct NONCLIENTMETRICS {
 
 // SPI_GETNONCLIENTMETRICS only: the classic 8-point Tahoma of Windows 2000.
 BOOL SystemParametersInfo(UINT action, UINT size, NONCLIENTMETRICS* metrics, UINT winIni);
-
-namespace platform::ui {
-
-// The screen size the metrics report; a fixed 1024 x 768 until the layer is told otherwise.
-void SetScreenSize(int width, int height);
-
-} // namespace platform::ui

@@ -764,8 +764,10 @@ void CWnd::CenterWindow(CWnd* alternateOwner)
     if (!widget)
         return;
     QWidget* over = Widget(alternateOwner ? alternateOwner : GetParent());
-    const QRect area = over ? over->frameGeometry()
-                            : (widget->screen() ? widget->screen()->availableGeometry() : QRect(0, 0, 1024, 768));
+    // Without an owner, the free area of the window's screen; with no screen at all it stays.
+    if (!over && !widget->screen())
+        return;
+    const QRect area = over ? over->frameGeometry() : widget->screen()->availableGeometry();
     widget->move(area.center() - QPoint(widget->width() / 2, widget->height() / 2));
 }
 
@@ -862,6 +864,10 @@ void CancelMouseMode()
 {
     if (QWidget* holder = g_capture ? g_capture.data() : g_pressed.data())
         Deliver(HandleOf(holder), WM_CANCELMODE, 0, 0);
+    // An open popup of the toolkit keeps every click from the dialog; it hides, as the toolkit
+    // hides it for a window it opens itself. A disabled popup could not be closed.
+    while (QWidget* popup = QApplication::activePopupWidget())
+        popup->hide();
 }
 
 void LetGoOfMouse(QWidget* widget)

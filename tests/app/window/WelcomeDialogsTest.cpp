@@ -6,7 +6,12 @@
 #include "platform/Files.h"
 #include "platform/ui/Menu.h"
 #include "platform/ui/StandardControls.h"
+#include "platform/ui/TestHooks.h"
+#include "platform/ui/qt/WindowAccess.h"
 #include "resources/DialogTemplates.h"
+
+#include <QTest>
+#include <QWindow>
 
 namespace {
 
@@ -130,4 +135,25 @@ TEST_F(AppTest, TheMainWindowsHelpAndAboutButtonsOpenTheirDialogs)
     ClickCommand(window, static_cast<int>(ID_TOOLBAR_HELP));
     ClickCommand(window, static_cast<int>(ID_TOOLBAR_ABOUT));
     EXPECT_EQ(driver->Ran(), (std::vector<UINT>{IDD_WELCOME, IDD_ABOUTBOX}));
+}
+
+// The desktop keeps Alt+Space for its own menu: a right click on the start picture opens the
+// dialog's system menu, whose About item opens About.
+TEST_F(WelcomeDialogTest, ARightClickOnThePictureOffersTheSystemMenuWithAbout)
+{
+    Open();
+    dialog->ShowWindow(SW_SHOW);
+    platform::ui::PopupMenuRecorder menus;
+    menus.Choose(IDM_ABOUTBOX);
+    int abouts = 0;
+    driver->Expect(IDD_ABOUTBOX, [&](DialogProbe& p) {
+        ++abouts;
+        p.Click(IDOK);
+    });
+    QWidget* picture = platform::ui::detail::WidgetOf(dialog->GetDlgItem(IDC_START_PICTURE)->m_hWnd);
+    QTest::mouseClick(picture->window()->windowHandle(), Qt::RightButton, Qt::NoModifier,
+                      picture->mapTo(picture->window(), QPoint(10, 10)));
+    ASSERT_EQ(menus.Shown().size(), 1u);
+    EXPECT_EQ(menus.Shown()[0].back(), "关于 Rorovavozir(&A)...");
+    EXPECT_EQ(abouts, 1);
 }

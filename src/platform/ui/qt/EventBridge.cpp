@@ -14,6 +14,7 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -251,7 +252,8 @@ bool EventBridge::eventFilter(QObject* watched, QEvent* event)
                 Bridge(each, WM_SYSCOLORCHANGE, 0, 0);
         return false;
     case QEvent::Close:
-        if (record->widget->isWindow() && !record->dying) {
+        // The toolkit hides a popup itself (see PopupWindow.cpp); the popup decides its own end.
+        if (record->widget->isWindow() && !record->dying && record->kind != WindowKind::Popup) {
             event->ignore();
             Deliver(window, WM_CLOSE, 0, 0);
             return true;
@@ -268,9 +270,36 @@ DialogKeys& DialogKeys::Instance()
     return keys;
 }
 
+namespace {
+
+// Desktops keep Alt+Space and the title bar for their own window menu, so a dialog's system menu
+// also opens by a right click where the dialog takes no input (its face, a label, a picture) and
+// by the context-menu key.
+bool ShowSystemMenuFor(QWidget* target, const QContextMenuEvent& event)
+{
+    const HWND dialog = HandleOf(target);
+    const WindowRecord* record = RecordOf(dialog);
+    if (!record || record->kind != WindowKind::Dialog || !(record->style & WS_SYSMENU))
+        return false;
+    if (event.reason() != QContextMenuEvent::Mouse) {
+        ShowSystemMenu(dialog);
+        return true;
+    }
+    const QWidget* child = target->childAt(event.pos());
+    if (child && child->focusPolicy() != Qt::NoFocus)
+        return false;
+    const POINT at{event.globalPos().x(), event.globalPos().y()};
+    ShowSystemMenu(dialog, &at);
+    return true;
+}
+
+} // namespace
+
 bool DialogKeys::eventFilter(QObject* watched, QEvent* event)
 {
     const QEvent::Type type = event->type();
+    if (type == QEvent::ContextMenu && watched->isWidgetType())
+        return ShowSystemMenuFor(static_cast<QWidget*>(watched), *static_cast<QContextMenuEvent*>(event));
     if (type != QEvent::KeyPress && type != QEvent::MouseButtonPress && type != QEvent::MouseButtonRelease &&
         type != QEvent::MouseMove && type != QEvent::MouseButtonDblClick)
         return false;
@@ -293,7 +322,8 @@ bool DialogKeys::eventFilter(QObject* watched, QEvent* event)
     if (type != QEvent::KeyPress)
         return false;
     const int key = static_cast<QKeyEvent*>(event)->key();
-    if (key == Qt::Key_Space && (static_cast<QKeyEvent*>(event)->modifiers() & Qt::AltModifier)) {
+    const Qt::KeyboardModifiers held = static_cast<QKeyEvent*>(event)->modifiers();
+    if ((key == Qt::Key_Space && (held & Qt::AltModifier)) || (key == Qt::Key_F10 && (held & Qt::ShiftModifier))) {
         const HWND dialog = DialogOf(OwningWindow(qobject_cast<QWidget*>(watched)));
         WindowRecord* record = RecordOf(dialog);
         if (!record || !(record->style & WS_SYSMENU))
@@ -302,8 +332,7 @@ bool DialogKeys::eventFilter(QObject* watched, QEvent* event)
         return true;
     }
     // Qt tries the access keys before the key press gets here: what arrives matched none.
-    const Qt::KeyboardModifiers modifiers = static_cast<QKeyEvent*>(event)->modifiers();
-    if ((modifiers & Qt::AltModifier) && !(modifiers & Qt::ControlModifier) &&
+    if ((held & Qt::AltModifier) && !(held & Qt::ControlModifier) &&
         ((key >= Qt::Key_A && key <= Qt::Key_Z) || (key >= Qt::Key_0 && key <= Qt::Key_9))) {
         const auto character = static_cast<WORD>(std::tolower(static_cast<int>(VirtualKeyOf(key))));
         if (const HWND focused = OwningWindow(watched))

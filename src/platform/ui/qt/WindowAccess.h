@@ -27,7 +27,8 @@ void OverlayChanged(HWND window, const QRect& area);
 
 // The mouse as Windows hands it out: a window a button goes down on holds it until the button
 // comes up. A modal dialog or message box about to open takes it away: the window holding it
-// (by SetCapture, else by a press) gets WM_CANCELMODE, whose default handling lets go of it.
+// (by SetCapture, else by a press) gets WM_CANCELMODE, whose default handling lets go of it, and
+// the toolkit's open popups hide.
 void NoteMouseButton(QWidget* widget, bool down);
 void CancelMouseMode();
 void LetGoOfMouse(QWidget* widget);

@@ -1,0 +1,74 @@
+// What a dialog asks of the desktop's title bar: none without a caption, for the desktop would
+// fill an empty one with the program's name.
+#include "platform/ui/Dialog.h"
+#include "platform/ui/DialogTemplate.h"
+#include "TwoScreens.h"
+#include "platform/ui/TestHooks.h"
+#include "platform/ui/qt/WindowAccess.h"
+
+#include <QWindow>
+#include <cstdio>
+#include <gtest/gtest.h>
+#include <string>
+
+namespace {
+
+constexpr UINT kTitleDialog = 9411;
+
+// The height of the title bar and frame the window manager put above the window, from what it
+// tells the X server (_NET_FRAME_EXTENTS: left, right, top, bottom); -1 before it says.
+int FrameTop(const QWindow& window)
+{
+    const std::string command = "xprop -id " + std::to_string(window.winId()) + " _NET_FRAME_EXTENTS";
+    FILE* pipe = popen(command.c_str(), "r");
+    if (!pipe)
+        return -1;
+    char line[256] = {};
+    const bool read = std::fgets(line, sizeof line, pipe) != nullptr;
+    pclose(pipe);
+    int left = 0, right = 0, top = -1, bottom = 0;
+    if (!read || std::sscanf(line, "_NET_FRAME_EXTENTS(CARDINAL) = %d, %d, %d, %d", &left, &right, &top, &bottom) != 4)
+        return -1;
+    return top;
+}
+
+} // namespace
+
+TEST(TitleBar, OnlyADialogWithACaptionHasOneAndOnlyASystemMenuGivesItAClosingBox)
+{
+    const struct {
+        DWORD style;
+        bool frameless, title, close;
+    } cases[] = {
+        {0, true, false, false},
+        {WS_SYSMENU, true, false, false},
+        {WS_CAPTION, false, true, false},
+        {WS_CAPTION | WS_SYSMENU, false, true, true},
+    };
+    for (const auto& c : cases) {
+        DialogTemplate dialogTemplate;
+        dialogTemplate.id = kTitleDialog;
+        dialogTemplate.caption = "";
+        dialogTemplate.cx = 100;
+        dialogTemplate.cy = 40;
+        dialogTemplate.style = c.style;
+        RegisterDialogTemplate(dialogTemplate);
+        CDialog dialog(kTitleDialog);
+        ASSERT_TRUE(dialog.Create(kTitleDialog));
+        dialog.ShowWindow(SW_SHOW);
+        // What the platform hands the desktop.
+        const QWindow* window = platform::ui::detail::WidgetOf(dialog.m_hWnd)->windowHandle();
+        ASSERT_NE(window, nullptr);
+        const Qt::WindowFlags flags = window->flags();
+        EXPECT_EQ(flags.testFlag(Qt::FramelessWindowHint), c.frameless) << std::hex << c.style;
+        EXPECT_EQ(flags.testFlag(Qt::WindowTitleHint), c.title) << std::hex << c.style;
+        EXPECT_EQ(flags.testFlag(Qt::WindowCloseButtonHint), c.close) << std::hex << c.style;
+        EXPECT_EQ(window->type(), Qt::Dialog);
+        if (TestDesktop() == "openbox-1600x1000") {
+            int top = -1;
+            platform::ui::PumpEventsUntil([&] { return (top = FrameTop(*window)) >= 0; });
+            EXPECT_EQ(top > 1, c.title) << "the window manager's title bar, style " << std::hex << c.style;
+        }
+        dialog.DestroyWindow();
+    }
+}
