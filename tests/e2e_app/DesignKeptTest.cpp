@@ -4,6 +4,7 @@
 #include "app/Form_SetWord.h"
 #include "app/RorovavozirApp.h"
 #include "app/window/AppFixture.h"
+#include "platform/Files.h"
 #include "support/FileSizeLimit.h"
 
 #include <cstring>
@@ -166,4 +167,23 @@ TEST_F(DesignKeptTest, ASaveThatDidNotHappenLeavesTheDesignOnTheFileItsTitleShow
     });
     EXPECT_EQ(Read("other.ini"), kOtherDesign);
     EXPECT_EQ(Read("ZaDuzed_Simple.ini"), PreparedConfig());
+}
+
+// A program folder that takes no write: the path file's failure is told once, however many of its
+// values the session writes (the current path at a first start, the welcome switch, the list of
+// known files, the output folder as the window closes).
+TEST_F(DesignKeptTest, APathFileThatTakesNoWriteIsToldOnce)
+{
+    platform::RemoveFile(ConfigPathIni());
+    FileSizeLimit full(16);
+    driver->Expect(IDD_WELCOME, [](DialogProbe& p) {
+        p.Click(IDC_CHECK_NO_SHOW);
+        p.Click(IDC_BUTTON_NEXT);
+    });
+    Run([&](CForm_SetWord& window, DialogProbe& p) {
+        EXPECT_EQ(window.GetWindowText(), "Rorovavozir 1.9.4  " + Current());
+        ExpectProposed(Current());
+        p.PressCloseBox();
+    });
+    EXPECT_EQ(MessageTexts(), std::vector<std::string>{FailedSave(ConfigPathIni())});
 }
