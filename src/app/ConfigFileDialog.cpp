@@ -54,7 +54,9 @@ void CConfigFileDialog::OnDestroy()
     std::vector<CString> paths;
     for (int row = 0; row < m_list.GetItemCount(); ++row)
         paths.push_back(RowPath(row));
-    WriteConfigPathList(ConfigPathFile(), paths);
+    // Told over the opener, which stays.
+    PathFileSaveTelling(m_pParentWnd != nullptr ? *m_pParentWnd : *this,
+                        [&] { return WriteConfigPathList(ConfigPathFile(), paths); });
     Default();
 }
 

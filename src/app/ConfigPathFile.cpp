@@ -37,9 +37,9 @@ void ReadStartShow()
     g_bStartShow = ReadIniIntValue(ConfigPathFile(), kMainSection, "StartShow", 1) != 0 ? 1 : 0;
 }
 
-void WriteStartShow()
+bool WriteStartShow()
 {
-    WriteIniInt(ConfigPathFile(), kMainSection, "StartShow", g_bStartShow);
+    return WriteIniInt(ConfigPathFile(), kMainSection, "StartShow", g_bStartShow);
 }
 
 CString ReadOutFolder()

@@ -19,7 +19,7 @@ bool HasConfigPath(const char* file);
 
 // StartShow: an empty value counts as 1; any value other than 0 shows the welcome window.
 void ReadStartShow();
-void WriteStartShow();
+bool WriteStartShow();
 
 CString ReadOutFolder();
 bool WriteOutFolder(const char* file, const CString& folder);

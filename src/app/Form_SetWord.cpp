@@ -156,7 +156,6 @@ BOOL CForm_SetWord::OnInitDialog()
 BOOL CForm_SetWord::DestroyWindow()
 {
     StopGeneration();
-    SaveConfig();
     return CDialog::DestroyWindow();
 }
 

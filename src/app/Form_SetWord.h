@@ -29,12 +29,14 @@ public:
     explicit CForm_SetWord(CWnd* parent = nullptr);
     ~CForm_SetWord() override;
 
-    // Saves the configuration (asking for the file), then destroys the window whatever the save did.
+    // Stops a run still working, then destroys the window. The design was saved as the window
+    // closed (OnCancel), since a window whose save failed must stay open.
     BOOL DestroyWindow() override;
 
     // Configuration files (Form_SetWordConfig.cpp).
     void LoadConfig();
     BOOL SaveConfig();
+    // Ends the process once the design is saved or the user chose not to save it.
     void SaveAndExit();
     void OpenConfig();
     // Runs once an opened design is loaded and shown; nothing needs it yet.
@@ -162,6 +164,8 @@ protected:
     void DoDataExchange(CDataExchange* dx) override;
     // Enter never closes the main window.
     void OnOK() override {}
+    // Esc, the close box and the desktop's close: the window closes as SaveAndExit ends the process.
+    void OnCancel() override;
 
 private:
     void OnDestroy();
@@ -224,7 +228,17 @@ private:
     void InvalidatePreviewArea();
     CRect PreviewInside() const;
 
+    // How a save ended: Failed only when the design could not be written.
+    enum class SaveOutcome { Saved, Cancelled, NotSaved, Failed };
+    SaveOutcome SaveDesign();
+    SaveOutcome SaveToChosenFile();
     bool SaveConfigFile();
+    // Saves before the program ends; false when the save failed and the program must go on.
+    bool SaveBeforeLeaving();
+    // The current path names a file, else it becomes the default; the title shows it.
+    void MakeConfigPathValid();
+    // Writes the current path as the path file's Config_Path; a failure is told once.
+    void StoreConfigPath();
     void CreateToolbar();
     // The normal and the hot pictures 1 to count of "config/pic/toolbar_32/".
     void LoadToolbarImages(int count);

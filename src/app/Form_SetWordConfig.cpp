@@ -16,7 +16,7 @@
 void CForm_SetWord::LoadConfig()
 {
     ShowLoadedDesign(g_strConfigPath);
-    InitConfigPath();
+    MakeConfigPathValid();
 }
 
 // No file gives every setting what its load makes of a missing key.
@@ -36,26 +36,43 @@ void CForm_SetWord::ShowLoadedDesign(const CString& file)
 
 BOOL CForm_SetWord::SaveConfig()
 {
+    return SaveDesign() == SaveOutcome::Saved ? TRUE : FALSE;
+}
+
+// A save that does not happen leaves the design on the file its title shows: the path the save
+// dialog left (a failed one, one the user would not replace, or one chosen before 取消) would be
+// proposed by the next save, and a cancel there forgot the design when it named no file.
+CForm_SetWord::SaveOutcome CForm_SetWord::SaveDesign()
+{
     SaveOutFolder();
     if (m_labelStart.GetWindowTextLength() == 0 || m_listClasses.GetItemCount() == 0)
-        return FALSE;
-    CForm_SaveConfig dialog(this);
-    if (dialog.DoModal() != IDOK) {
-        if (!CIniFile().FileExists(g_strConfigPath)) {
-            g_strConfigPath.Empty();
-            WriteConfigPath(ConfigPathFile(), g_strConfigPath);
-        }
-        return FALSE;
+        return SaveOutcome::NotSaved;
+    const CString shown = g_strConfigPath;
+    const SaveOutcome outcome = SaveToChosenFile();
+    if (outcome == SaveOutcome::Saved)
+        return outcome;
+    g_strConfigPath = shown;
+    if (outcome == SaveOutcome::Cancelled && !CIniFile().FileExists(g_strConfigPath)) {
+        g_strConfigPath.Empty();
+        StoreConfigPath();
     }
+    return outcome;
+}
+
+CForm_SetWord::SaveOutcome CForm_SetWord::SaveToChosenFile()
+{
+    CForm_SaveConfig dialog(this);
+    if (dialog.DoModal() != IDOK)
+        return SaveOutcome::Cancelled;
     if (g_strConfigPath.IsEmpty())
-        return FALSE;
+        return SaveOutcome::NotSaved;
     if (CIniFile().FileExists(g_strConfigPath)) {
         CString question;
         question.Format("替换文件 '%s' ?", g_strConfigPath.GetString());
         if (MessageBox(question, "保存设置", MB_YESNO) != IDYES)
-            return FALSE;
+            return SaveOutcome::NotSaved;
     }
-    return SaveConfigFile() ? TRUE : FALSE;
+    return SaveConfigFile() ? SaveOutcome::Saved : SaveOutcome::Failed;
 }
 
 // The design goes to a new file that then replaces the old one, so a failed save keeps the old
@@ -66,7 +83,7 @@ bool CForm_SetWord::SaveConfigFile()
     if (!SaveTelling(*this, g_strConfigPath, "保存设置",
                      [&] { return WriteDesignFile(g_strConfigPath, ReadClassListModel(), ReadOutlineLevels()); }))
         return false;
-    WriteConfigPath(ConfigPathFile(), g_strConfigPath);
+    StoreConfigPath();
     UpdateWindowTitle(g_strConfigPath);
     platform::RemoveFile((g_strExeFolder + "config/month_template.txt").str());
     platform::RemoveFile((g_strExeFolder + "config/date_template.txt").str());
@@ -75,9 +92,23 @@ bool CForm_SetWord::SaveConfigFile()
 
 void CForm_SetWord::SaveAndExit()
 {
+    if (SaveBeforeLeaving())
+        AfxExitProcess(0);
+}
+
+// The program ends once the design is saved or the user chose not to save it (or there is none
+// to save); a save that failed keeps the window, so the design can be saved elsewhere. A run
+// still working is stopped first, so none publishes a document while the program is leaving.
+bool CForm_SetWord::SaveBeforeLeaving()
+{
     StopGeneration();
-    SaveConfig();
-    AfxExitProcess(0);
+    return SaveDesign() != SaveOutcome::Failed;
+}
+
+void CForm_SetWord::OnCancel()
+{
+    if (SaveBeforeLeaving())
+        CDialog::OnCancel();
 }
 
 void CForm_SetWord::OpenConfig()
@@ -92,7 +123,7 @@ void CForm_SetWord::OpenConfig()
         g_strConfigPath = current;
         return;
     }
-    WriteConfigPath(ConfigPathFile(), g_strConfigPath);
+    StoreConfigPath();
     LoadConfig();
     ColorListRows();
     UpdateMoveButtons();
@@ -110,11 +141,24 @@ void CForm_SetWord::InitConfigPath()
 {
     const CString file = ConfigPathFile();
     g_strConfigPath = CIniFile().FileExists(file) ? ReadConfigPath(file) : CString();
-    if (g_strConfigPath.IsEmpty()) {
+    MakeConfigPathValid();
+}
+
+// Judged on the path in memory, never read back from the path file: a path file that could not
+// take the path of a design just opened still names the previous one, whose file a save would
+// then have replaced with this design.
+void CForm_SetWord::MakeConfigPathValid()
+{
+    if (g_strConfigPath.IsEmpty() || !CIniFile().FileExists(g_strConfigPath)) {
         g_strConfigPath = DefaultConfigPath();
-        WriteConfigPath(file, g_strConfigPath);
+        StoreConfigPath();
     }
     UpdateWindowTitle(g_strConfigPath);
+}
+
+void CForm_SetWord::StoreConfigPath()
+{
+    PathFileSaveTelling(*this, [] { return WriteConfigPath(ConfigPathFile(), g_strConfigPath); });
 }
 
 // Only a first start, whose configuration path file names no configuration yet, takes the

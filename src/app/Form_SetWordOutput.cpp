@@ -4,6 +4,7 @@
 #include "app/ConfigPathFile.h"
 #include "app/DesktopOpening.h"
 #include "app/Form_SetWord.h"
+#include "app/SaveTelling.h"
 #include "platform/Files.h"
 #include "platform/ui/CommonDialogs.h"
 
@@ -45,7 +46,8 @@ void CForm_SetWord::ShowStoredOutFolder()
 
 void CForm_SetWord::SaveOutFolder()
 {
-    WriteOutFolder(ConfigPathFile(), m_editOutFolder.GetWindowText());
+    const CString folder = m_editOutFolder.GetWindowText();
+    PathFileSaveTelling(*this, [&] { return WriteOutFolder(ConfigPathFile(), folder); });
 }
 
 void CForm_SetWord::OnButtonChoosePath()

@@ -2,12 +2,22 @@
 
 #include "app/AboutDlg.h"
 #include "app/ConfigPathFile.h"
+#include "app/SaveTelling.h"
 #include "platform/ui/DC.h"
 #include "platform/ui/Images.h"
 #include "platform/ui/Menu.h"
 #include "platform/ui/Resources.h"
 #include "resources/ResourceIds.h"
 #include "settings/Settings.h"
+
+namespace {
+
+void StoreStartShow(CWnd& owner)
+{
+    PathFileSaveTelling(owner, [] { return WriteStartShow(); });
+}
+
+} // namespace
 
 RV_MESSAGE_MAP(CRorovavozirDlg, CDialog,
                msgmap::Message(WM_SYSCOMMAND, &T::OnSysCommandMessage),
@@ -107,12 +117,12 @@ void CRorovavozirDlg::ShowStartPicture(int number)
 void CRorovavozirDlg::OnCheckNoShow()
 {
     g_bStartShow = m_checkNoShow.GetCheck() == BST_CHECKED ? 0 : 1;
-    WriteStartShow();
+    StoreStartShow(*this);
 }
 
 void CRorovavozirDlg::OnButtonNext()
 {
-    WriteStartShow();
+    StoreStartShow(*this);
     EndDialog(IDOK);
 }
 

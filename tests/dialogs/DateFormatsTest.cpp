@@ -7,8 +7,11 @@
 #include "platform/Files.h"
 #include "platform/Profile.h"
 #include "settings/SettingsRecords.h"
+#include "support/FileSizeLimit.h"
 #include "support/OwnFileMarks.h"
 #include "support/Utf16Bytes.h"
+
+#include <cstring>
 
 namespace {
 
@@ -104,6 +107,22 @@ TEST_F(DateDialogTest, AFormatFileThatCouldNotBeReadIsKept)
         EXPECT_EQ(MessageTexts().back(), "无法保存文件 '" + FormatFile() + "'。");
         EXPECT_TRUE(Read("config/date_format.ini") == unread) << "the file is as it was";
     }
+}
+
+// The list shows what the dialog holds, not what the file took back: the design's own format is
+// listed and chosen also when a full disk kept it out of the file.
+TEST_F(DateDialogTest, TheDesignsFormatIsListedAlsoWhenTheFileCouldNotTakeIt)
+{
+    g_strConfigPath = File("design.ini");
+    g_strDayFormat = "%d.%m.%Y";
+    Write("config/date_format.ini", "[Main]\r\nDateFormat1=%m\r\n");
+    FileSizeLimit full(16);
+    RunDialog([](DialogProbe& p) {
+        EXPECT_EQ(Patterns(p), (std::vector<std::string>{"%m", "%d.%m.%Y"}));
+        EXPECT_EQ(static_cast<CListCtrl*>(p.Item(IDC_SM_FORMAT_LIST))->GetNextItem(-1, LVNI_SELECTED), 1);
+        p.Click(IDC_SM_CANCEL);
+    });
+    EXPECT_EQ(MessageTexts(), std::vector<std::string>{"无法保存文件 '" + FormatFile() + "'。\n" + std::strerror(EFBIG)});
 }
 
 // Stored as a save of the design reads them back: the blanks and quotes round a text go, a caption

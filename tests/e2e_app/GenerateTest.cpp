@@ -335,7 +335,7 @@ TEST_F(GenerateTest, LeavingDuringARunStopsItAndLeavesNoFile)
         if (exit != ID_TOOLBAR_EXIT)
             driver->Expect(IDD_SAVE_CONFIG, [](DialogProbe& save) { save.Click(IDC_CONFIG_CANCEL); });
         if (exit == 0) {
-            window->DestroyWindow();
+            DialogProbe(*window).PressCloseBox();
         } else {
             platform::ui::ExitCatcher catcher;
             EXPECT_THROW(window->SendMessage(WM_COMMAND, MAKEWPARAM(static_cast<WORD>(exit), BN_CLICKED), 0),

@@ -109,8 +109,7 @@ BOOL CForm_SetMonth::OnInitDialog()
     FillDateCombos();
     SetUpFormatList();
     // A new template shows the default daily format, so that is the one the file must hold.
-    SyncDateFormatFile(g_strConfigPath.IsEmpty() ? CString(kDefaultDayFormat) : g_strDayFormat);
-    LoadDateFormats();
+    ShowFormatRows(SyncDateFormatFile(g_strConfigPath.IsEmpty() ? CString(kDefaultDayFormat) : g_strDayFormat));
     ShowMonthFormatCaptions();
     m_strDayFormat = g_strDayFormat;
     if (g_strConfigPath.IsEmpty()) {

@@ -15,6 +15,7 @@
 
 #include <array>
 #include <utility>
+#include <vector>
 
 // The daily format of a new template.
 inline constexpr const char* kDefaultDayFormat = "%Y年%m月%d日,%A";
@@ -103,8 +104,12 @@ private:
 
     // The format list and its file (Form_SetMonthList.cpp).
     void SetUpFormatList();
-    void SyncDateFormatFile(const CString& format);
+    // The formats the list is to show: the file's, with the format added (to the file too) when
+    // missing.
+    std::vector<CString> SyncDateFormatFile(const CString& format);
+    // The list shows the file's formats.
     void LoadDateFormats();
+    void ShowFormatRows(const std::vector<CString>& formats);
     // A row with the next number, the sample and the pattern; returns its index.
     int AppendFormatRow(const CString& pattern);
     // The same, then the row is selected.

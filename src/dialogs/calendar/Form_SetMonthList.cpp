@@ -39,22 +39,30 @@ void CForm_SetMonth::SetUpFormatList()
                                    LVS_EX_CHECKBOXES);
 }
 
-// The format the dialog shows must be in the list; it is added to the file when missing.
-void CForm_SetMonth::SyncDateFormatFile(const CString& format)
+// The format the dialog shows must be in the list; it is added to the file when missing. The list
+// is shown from memory, not read back, so the design's format is listed (and selected) also when
+// the file could not take it, which is told.
+std::vector<CString> CForm_SetMonth::SyncDateFormatFile(const CString& format)
 {
     CString wanted = format;
     wanted.Trim();
     std::vector<CString> formats = ReadDateFormats(FormatFile());
     if (wanted.IsEmpty() || std::find(formats.begin(), formats.end(), wanted) != formats.end())
-        return;
+        return formats;
     formats.push_back(wanted);
     SaveFormats(*this, FormatFile(), formats);
+    return formats;
 }
 
 void CForm_SetMonth::LoadDateFormats()
 {
+    ShowFormatRows(ReadDateFormats(FormatFile()));
+}
+
+void CForm_SetMonth::ShowFormatRows(const std::vector<CString>& formats)
+{
     m_listFormats.DeleteAllItems();
-    for (const CString& format : ReadDateFormats(FormatFile()))
+    for (const CString& format : formats)
         AppendFormatRow(format);
 }
 

@@ -32,6 +32,7 @@ protected:
     {
         ResetAllSettings();
         g_nSaveConfirmChoice = 1;
+        g_bPathFileFailureTold = false;
         platform::SetFixedClock(static_cast<std::time_t>(civil::DaysFromCivil(2026, 6, 15)) * 86400 + 12 * 3600);
         m_folder = std::make_unique<TempFolder>(true);
         g_strExeFolder = m_folder->Path() + "/";
