@@ -1,6 +1,7 @@
 #include "platform/ui/CommonDialogs.h"
 
 #include "platform/ui/TestHooks.h"
+#include "platform/ui/qt/ModalOwner.h"
 #include "platform/ui/qt/WindowAccess.h"
 
 #include <QColorDialog>
@@ -78,15 +79,11 @@ void AddFolderStatusLine(QFileDialog& dialog, const CString& initialFolder)
 int RunOwned(QDialog& dialog, CWnd* owner)
 {
     platform::ui::detail::CancelMouseMode();
-    const bool disable = owner && owner->IsWindowEnabled();
-    if (disable)
-        owner->EnableWindow(FALSE);
+    const platform::ui::detail::ModalOwnerScope ownerScope(owner, &dialog);
     QEventLoop loop;
     QObject::connect(&dialog, &QDialog::finished, &loop, &QEventLoop::quit);
     dialog.show();
     loop.exec();
-    if (disable && CWnd::IsWindow(owner->m_hWnd))
-        owner->EnableWindow(TRUE);
     return dialog.result();
 }
 

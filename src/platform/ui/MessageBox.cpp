@@ -2,6 +2,7 @@
 
 #include "platform/ui/TestHooks.h"
 #include "platform/ui/Wnd.h"
+#include "platform/ui/qt/ModalOwner.h"
 #include "platform/ui/qt/WindowAccess.h"
 
 #include <QEventLoop>
@@ -60,16 +61,11 @@ int MessageBox(HWND owner, LPCTSTR text, LPCTSTR caption, UINT type)
     if (type & MB_DEFBUTTON2 && choices.size() > 1)
         dialog.setDefaultButton(choices[1].button);
     // Modal to its owner only, as on Windows: the owner is disabled while the box is up.
-    CWnd* ownerWindow = CWnd::FromHandle(owner);
-    const bool disable = ownerWindow && ownerWindow->IsWindowEnabled();
-    if (disable)
-        ownerWindow->EnableWindow(FALSE);
+    const platform::ui::detail::ModalOwnerScope ownerScope(CWnd::FromHandle(owner), &dialog);
     QEventLoop loop;
     QObject::connect(&dialog, &QDialog::finished, &loop, &QEventLoop::quit);
     dialog.show();
     loop.exec();
-    if (disable && CWnd::IsWindow(owner))
-        ownerWindow->EnableWindow(TRUE);
     const QMessageBox::StandardButton pressed = dialog.standardButton(dialog.clickedButton());
     for (const Choice& choice : choices)
         if (pressed == choice.button)
