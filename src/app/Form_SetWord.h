@@ -262,10 +262,12 @@ private:
     void OnGenerationDone();
     void ShowMadeFile();
     void LockForGeneration();
+    LRESULT OnEnable(WPARAM enabled, LPARAM);
 
     std::shared_ptr<GenerationRunState> m_run;
     std::unique_ptr<CThreadFileCompareProgress> m_progress;
     CString m_strMadeFile;   // the document of the last run that succeeded
+    bool m_bRunHoldsWindow = false;   // the run disabled the window and nothing has enabled it since
     // Last, so it stops and joins its worker before anything the worker's completion uses goes.
     platform::ui::BackgroundTask m_generation;
 };

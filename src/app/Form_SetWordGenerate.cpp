@@ -105,10 +105,19 @@ void CForm_SetWord::LockForGeneration()
     outputFile->SetWindowText("");
     outputFile->SetReadOnly(TRUE);
     GetDlgItem(IDC_BUTTON_OPEN_FILE)->EnableWindow(FALSE);
+    m_bRunHoldsWindow = IsWindowEnabled() != FALSE;
     EnableWindow(FALSE);
     m_buttonGenerate.EnableWindow(FALSE);
     m_buttonGenerate.Invalidate();
     m_buttonGenerate.UpdateWindow();
+}
+
+// Whoever enables the window (the progress window's OK, a dialog ending) takes it from the run.
+LRESULT CForm_SetWord::OnEnable(WPARAM enabled, LPARAM)
+{
+    if (enabled != FALSE)
+        m_bRunHoldsWindow = false;
+    return 0;
 }
 
 LRESULT CForm_SetWord::OnStartGenerationWorker(WPARAM, LPARAM)
@@ -150,7 +159,10 @@ void CForm_SetWord::OnGenerationDone()
         if (run->started)
             MessageBox(FailureMessage(run->status, run->job).c_str(), kFailureCaption, MB_OK | MB_ICONERROR);
     }
-    EnableWindow(TRUE);
+    // Given back only by the run that took it: a window the user has had since stays as the
+    // dialogs over it leave it.
+    if (m_bRunHoldsWindow)
+        EnableWindow(TRUE);
     m_bGenerationDone = 1;
     m_progress.reset();
 }

@@ -3,7 +3,8 @@
 #include "app/GenerationState.h"
 #include "resources/ResourceIds.h"
 
-CThreadFileCompareProgress::CThreadFileCompareProgress(CWnd* mainWindow) : m_dialog(mainWindow)
+CThreadFileCompareProgress::CThreadFileCompareProgress(CWnd* mainWindow)
+    : m_dialog(mainWindow), m_pMainWindow(mainWindow)
 {
     g_bCancelGeneration = 0;
 }
@@ -15,7 +16,8 @@ CThreadFileCompareProgress::~CThreadFileCompareProgress()
 
 BOOL CThreadFileCompareProgress::InitInstance()
 {
-    m_dialog.Create(IDD_PROGRESS, nullptr);
+    // Owned by the window it reports on, so the desktop never stacks that window over it.
+    m_dialog.Create(IDD_PROGRESS, m_pMainWindow);
     m_dialog.CenterWindow();
     m_dialog.ShowWindow(SW_SHOWNORMAL);
     return TRUE;

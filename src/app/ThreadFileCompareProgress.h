@@ -14,9 +14,12 @@ public:
     CThreadFileCompareProgress(const CThreadFileCompareProgress&) = delete;
     CThreadFileCompareProgress& operator=(const CThreadFileCompareProgress&) = delete;
 
-    // Shows the progress window, centred on the screen, without an owner.
+    // Shows the progress window, centred over the main window, which owns it.
     BOOL InitInstance();
     int ExitInstance();
 
     CFormFileCompareProgress m_dialog;
+
+private:
+    CWnd* m_pMainWindow;
 };

@@ -292,3 +292,14 @@ TEST_F(AddTextDialogTest, TheBoxAndTheDetailOpenFromTheDialog)
     });
     EXPECT_EQ(g_textTable.bLineTop, 0) << "the box dialog's OK stays when the text dialog is cancelled";
 }
+
+// Text an input method commits to the read-only path box never becomes the motto file.
+TEST_F(AddTextDialogTest, ThePathBoxTakesNoInputMethodText)
+{
+    Motto("one\r\ntwo\r\n");
+    Run([](DialogProbe& p) {
+        p.CommitInputMethodText(IDC_TEXT_PATH, "日记");
+        p.Click(IDC_TEXT_OK);
+    });
+    EXPECT_EQ(g_addText.FileName, File("motto.txt"));
+}

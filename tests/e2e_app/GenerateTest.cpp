@@ -6,6 +6,7 @@
 #include "app/Form_SetWord.h"
 #include "app/GenerationState.h"
 #include "app/window/AppFixture.h"
+#include "resources/ResourceIds.h"
 #include "resources/DiaryDialogIds.h"
 #include "support/DocxCheck.h"
 #include "support/FileSizeLimit.h"
@@ -97,6 +98,29 @@ protected:
         return false;
     }
     bool WorkerBegun() const { return RunFolderLeft("my_diary"); }
+    // Starts runs of a long design until one is caught with its worker under way and its end
+    // not yet seen; `success` answers that run's success dialog.
+    bool CatchARun(const platform::ui::ModalHandler& success)
+    {
+        const std::string design = Read("config/samples/FullYear_AllCalendars.ini");
+        for (int attempt = 0; attempt < 5; ++attempt) {
+            Start(design);
+            driver->Expect(IDD_CONGRATULATION, success);
+            Press();
+            platform::ui::PumpEventsUntil([&] { return WorkerBegun() || window->m_bGenerationDone == 1; });
+            if (WorkerBegun() && window->m_bGenerationDone == 0)
+                return true;
+            if (!WaitForTheRun())
+                return false;
+            fs::remove(Out() + "/my_diary.docx");
+            window.reset();
+        }
+        return false;
+    }
+    void PressProgressOk()
+    {
+        window->ProgressWindow()->SendMessage(WM_COMMAND, MAKEWPARAM(static_cast<WORD>(IDC_PROGRESS_OK), BN_CLICKED), 0);
+    }
 
     std::unique_ptr<CForm_SetWord> window;
     std::vector<std::string> shownInFolder;
@@ -432,5 +456,40 @@ TEST_F(GenerateTest, AFullDiskIsToldWithTheSystemsReason)
     EXPECT_EQ(boxes->Shown()[0].text,
               "无法在输出路径 '" + Out() + "' 里写文件，没有生成文档。\n" + std::strerror(EFBIG));
     EXPECT_TRUE(Listing(Out()).empty());
+    EXPECT_TRUE(window->IsWindowEnabled());
+}
+
+// The progress window's OK gave the window back, the user opened 编辑... on row 2, and the run
+// ended under that dialog: the window stays the dialog's until it closes, so no click reaches
+// another row and 开始生成Word文档 cannot open the save question over it.
+TEST_F(GenerateTest, ARunEndingUnderAnOpenDialogLeavesTheWindowToTheDialog)
+{
+    ASSERT_TRUE(CatchARun([](DialogProbe& p) { p.Click(IDC_CONGRATS_CLOSE); }));
+    EXPECT_EQ(window->ProgressWindow()->GetParent(), window.get()) << "the window it reports on owns it";
+    PressProgressOk();
+    ClickListRow(*window, IDC_LIST_CLASSES, 1);
+    bool ended = false, enabledUnderDialog = true;
+    driver->Expect(IDD_DAILY_DIARY, [&](DialogProbe& p) {
+        ended = p.PumpUntil([&] { return window->m_bGenerationDone == 1 && !window->IsGenerating(); }, 20000);
+        enabledUnderDialog = window->IsWindowEnabled() != FALSE;
+        p.Click(IDC_DIARY_CANCEL);
+    });
+    window->SendMessage(WM_COMMAND, MAKEWPARAM(static_cast<WORD>(IDC_BUTTON_EDIT), BN_CLICKED), 0);
+    ASSERT_TRUE(ended);
+    EXPECT_FALSE(enabledUnderDialog);
+    EXPECT_TRUE(window->IsWindowEnabled()) << "the dialog gives it back as it closes";
+}
+
+// OK pressed while the success dialog is up gives the window back once that dialog is gone.
+TEST_F(GenerateTest, OkUnderTheSuccessDialogWaitsForIt)
+{
+    bool enabledUnderSuccess = true;
+    ASSERT_TRUE(CatchARun([&](DialogProbe& p) {
+        PressProgressOk();
+        enabledUnderSuccess = window->IsWindowEnabled() != FALSE;
+        p.Click(IDC_CONGRATS_CLOSE);
+    }));
+    ASSERT_TRUE(WaitForTheRun());
+    EXPECT_FALSE(enabledUnderSuccess);
     EXPECT_TRUE(window->IsWindowEnabled());
 }

@@ -2,6 +2,7 @@
 
 #include "platform/ui/App.h"
 #include "platform/ui/TestHooks.h"
+#include "platform/ui/qt/ModalOwner.h"
 #include "platform/ui/qt/OwnedWindow.h"
 #include "platform/ui/qt/WindowAccess.h"
 
@@ -92,15 +93,11 @@ int RunOwned(QDialog& dialog, CWnd* parent)
     platform::ui::detail::CancelMouseMode();
     CWnd* owner = OwnerOf(parent);
     platform::ui::detail::KeepModalWithOwner(dialog, owner ? platform::ui::detail::WidgetOf(owner->m_hWnd) : nullptr);
-    const bool disable = owner && owner->IsWindowEnabled();
-    if (disable)
-        owner->EnableWindow(FALSE);
+    const platform::ui::detail::ModalOwnerScope ownerScope(owner, &dialog);
     QEventLoop loop;
     QObject::connect(&dialog, &QDialog::finished, &loop, &QEventLoop::quit);
     dialog.show();
     loop.exec();
-    if (disable && CWnd::IsWindow(owner->m_hWnd))
-        owner->EnableWindow(TRUE);
     return dialog.result();
 }
 

@@ -5,6 +5,7 @@
 #include "platform/ui/qt/DialogManager.h"
 #include "platform/ui/qt/EventBridge.h"
 #include "platform/ui/qt/FixedSizeStates.h"
+#include "platform/ui/qt/ModalOwner.h"
 #include "platform/ui/qt/OwnedWindow.h"
 #include "platform/ui/qt/WindowAccess.h"
 #include "platform/ui/qt/WindowRecord.h"
@@ -98,12 +99,9 @@ INT_PTR CDialog::DoModal()
     m_result = IDCANCEL;
     SendMessage(WM_INITDIALOG, 0, 0);
 
-    // The owner is disabled while the dialog runs, and only if it was enabled before.
-    const bool disableOwner = m_running && owner && owner->IsWindowEnabled();
-    if (disableOwner)
-        owner->EnableWindow(FALSE);
     if (m_running) {
         QWidget* widget = WidgetOf(window);
+        const ModalOwnerScope ownerScope(owner, widget);
         widget->show();
         widget->activateWindow();
         SendMessage(WM_SHOWWINDOW, TRUE, 0);
@@ -115,8 +113,6 @@ INT_PTR CDialog::DoModal()
             m_loop = nullptr;
         }
     }
-    if (disableOwner && IsWindow(owner->m_hWnd))
-        owner->EnableWindow(TRUE);
     if (RecordOf(window)) {
         if (QWidget* widget = WidgetOf(window))
             widget->hide();

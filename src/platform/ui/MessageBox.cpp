@@ -2,6 +2,7 @@
 
 #include "platform/ui/TestHooks.h"
 #include "platform/ui/Wnd.h"
+#include "platform/ui/qt/ModalOwner.h"
 #include "platform/ui/qt/OwnedWindow.h"
 #include "platform/ui/qt/WindowAccess.h"
 
@@ -63,15 +64,11 @@ int MessageBox(HWND owner, LPCTSTR text, LPCTSTR caption, UINT type)
     // Modal to its owner only, as on Windows: the owner is disabled while the box is up.
     CWnd* ownerWindow = CWnd::FromHandle(owner);
     platform::ui::detail::KeepModalWithOwner(dialog, ownerWindow ? platform::ui::detail::WidgetOf(owner) : nullptr);
-    const bool disable = ownerWindow && ownerWindow->IsWindowEnabled();
-    if (disable)
-        ownerWindow->EnableWindow(FALSE);
+    const platform::ui::detail::ModalOwnerScope ownerScope(ownerWindow, &dialog);
     QEventLoop loop;
     QObject::connect(&dialog, &QDialog::finished, &loop, &QEventLoop::quit);
     dialog.show();
     loop.exec();
-    if (disable && CWnd::IsWindow(owner))
-        ownerWindow->EnableWindow(TRUE);
     const QMessageBox::StandardButton pressed = dialog.standardButton(dialog.clickedButton());
     for (const Choice& choice : choices)
         if (pressed == choice.button)

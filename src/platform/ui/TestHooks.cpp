@@ -15,6 +15,7 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QImage>
+#include <QInputMethodEvent>
 #include <QLineEdit>
 #include <QPixmap>
 #include <QThread>
@@ -120,6 +121,18 @@ void DialogProbe::Type(int id, const char* text)
         combo->lineEdit()->setFocus();
         combo->setEditText(QString::fromUtf8(text));
     }
+}
+
+void DialogProbe::CommitInputMethodText(int id, const char* text)
+{
+    CWnd* item = Item(id);
+    QWidget* widget = item ? WidgetOf(item->m_hWnd) : nullptr;
+    if (!widget)
+        return;
+    widget->setFocus();
+    QInputMethodEvent commit(QString(), {});
+    commit.setCommitString(QString::fromUtf8(text));
+    QApplication::sendEvent(widget, &commit);
 }
 
 void DialogProbe::Choose(int id, int index)

@@ -6,6 +6,7 @@
 #include "platform/ui/qt/DialogManager.h"
 #include "platform/ui/qt/InputGate.h"
 #include "platform/ui/qt/ListViewWidget.h"
+#include "platform/ui/qt/ModalOwner.h"
 #include "platform/ui/qt/GdiAccess.h"
 #include "platform/ui/qt/WidgetText.h"
 #include "platform/ui/qt/WindowRecord.h"
@@ -562,10 +563,13 @@ BOOL CWnd::EnableWindow(BOOL enable)
     if (!widget)
         return FALSE;
     const BOOL wasDisabled = IsWindowEnabled() ? FALSE : TRUE;
-    if ((enable != FALSE) == !wasDisabled)
+    WindowRecord* record = RecordOf(m_hWnd);
+    // A window under its own modal dialog takes no input until the last of them ends.
+    record->enableAfterModals = enable != FALSE && RunningModalDialog(m_hWnd) != nullptr;
+    if ((enable != FALSE) == !wasDisabled || record->enableAfterModals)
         return wasDisabled;
     if (IsGatedWindow(widget))
-        RecordOf(m_hWnd)->refusesInput = enable == FALSE;
+        SetRefusesInput(widget, enable == FALSE);
     else
         widget->setEnabled(enable != FALSE);
     SendMessage(WM_ENABLE, enable != FALSE ? TRUE : FALSE, 0);

@@ -242,6 +242,23 @@ TEST_F(ConfigDialogsTest, OpenDialogIgnoresOkWhileThePathBoxIsEmpty)
     EXPECT_EQ(g_strConfigPath, File("a.ini"));
 }
 
+// "riji" and space through an input method: the read-only box keeps its text, so 确定 opens
+// no "日记" in place of the design.
+TEST_F(ConfigDialogsTest, OpenDialogsPathBoxTakesNoInputMethodText)
+{
+    g_strConfigPath = File("a.ini");
+    CForm_SelectConfig dialog;
+    driver->Expect(IDD_SELECT_CONFIG, [&](DialogProbe& p) {
+        p.CommitInputMethodText(IDC_CONFIG_PATH, "日记");
+        EXPECT_EQ(PathBox(p), "");
+        p.Click(IDC_CONFIG_OK);
+        EXPECT_TRUE(p.IsOpen());
+        p.PressEscape();
+    });
+    EXPECT_EQ(dialog.DoModal(), IDCANCEL);
+    EXPECT_EQ(g_strConfigPath, File("a.ini"));
+}
+
 TEST_F(ConfigDialogsTest, OpenDialogDoubleClickAndEnterOpenTheRowAndEnterWithoutOneCancels)
 {
     Write("a.ini", "");

@@ -483,3 +483,21 @@ TEST_F(MainWindowTest, TheUserWidensClassColumnsByTheirDividersAndHiddenOnesStay
     EXPECT_EQ(list.GetColumnWidth(kCellClassFontColor), 0);
     EXPECT_EQ(list.GetColumnWidth(kCellClassFontSize), 65 + 40) << "what the user set stays";
 }
+
+// With 131 open, "jintian" and space after a click on the main window put 今天 nowhere.
+TEST_F(MainWindowTest, UnderItsDialogTheWindowTakesNoInputMethodText)
+{
+    StartPrepared();
+    window->ShowWindow(SW_SHOW);
+    const CString title = Text(IDC_EDIT_TITLE);
+    CString titleUnderDialog;
+    driver->Expect(IDD_SET_MONTH, [&](DialogProbe& p) {
+        DialogProbe(*window).CommitInputMethodText(IDC_EDIT_TITLE, "今天");
+        titleUnderDialog = Text(IDC_EDIT_TITLE);
+        p.Click(IDC_SM_CANCEL);
+    });
+    window->SendMessage(WM_COMMAND, MAKEWPARAM(static_cast<WORD>(ID_TOOLBAR_DATES), BN_CLICKED), 0);
+    EXPECT_EQ(titleUnderDialog, title);
+    DialogProbe(*window).CommitInputMethodText(IDC_EDIT_TITLE, "今天");
+    EXPECT_EQ(Text(IDC_EDIT_TITLE), title + "今天") << "the dialog gone, it takes text again";
+}

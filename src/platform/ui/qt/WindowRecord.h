@@ -40,6 +40,8 @@ struct WindowRecord {
     HICON icons[2] = {nullptr, nullptr};   // small, big
     bool trackLeave = false;
     bool refusesInput = false;            // a disabled top-level window (qt/InputGate)
+    std::vector<QPointer<QWidget>> modalDialogs;   // running over this window, innermost last (qt/ModalOwner)
+    bool enableAfterModals = false;       // an enable waiting for the last of them to end
     bool dying = false;
 
     // The message being handled, for CWnd::Default().
