@@ -141,9 +141,12 @@ QImage& ClientOverlay(HWND window)
     static QImage none;
     if (!record || !record->widget)
         return none;
+    // At the window's resolution, so what is drawn outside a paint is as sharp as a paint.
+    const qreal ratio = record->widget->devicePixelRatioF();
     const QSize size = record->widget->size();
-    if (record->overlay.size() != size) {
-        QImage grown(size, QImage::Format_ARGB32_Premultiplied);
+    if (record->overlay.deviceIndependentSize() != QSizeF(size) || record->overlay.devicePixelRatio() != ratio) {
+        QImage grown(size * ratio, QImage::Format_ARGB32_Premultiplied);
+        grown.setDevicePixelRatio(ratio);
         grown.fill(Qt::transparent);
         QPainter copy(&grown);
         copy.drawImage(0, 0, record->overlay);
