@@ -277,6 +277,34 @@ TEST_P(ScaledDrawing, TextInABitmapFaceKeepsItsSize)
     EXPECT_NEAR(scaled->Ink(), plain->Ink() * Ratio() * Ratio(), plain->Ink() * Ratio() * Ratio() / 4);
 }
 
+// A bold caption with no quality asked for: pixel-exact at 100 %, and smoothed at the device's
+// resolution when scaled, as the desktop's own text is (its strokes never read as doubled pixels).
+TEST_P(ScaledDrawing, CaptionsAreDrawnSmoothAtTheDevicesResolution)
+{
+    const auto shades = [](double ratio) {
+        ScaledCanvas canvas(120, 24, ratio);
+        CFont font;
+        font.CreateFont(-12, 0, 0, 0, FW_BOLD, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, "Tahoma");
+        canvas.dc->SelectObject(&font);
+        canvas.dc->SetBkMode(TRANSPARENT);
+        canvas.dc->TextOut(2, 2, "日记部分设置 Diary");
+        canvas.dc->SelectStockObject(SYSTEM_FONT);
+        canvas.Finish();
+        int black = 0, grey = 0;
+        for (int y = 0; y < canvas.image.height(); ++y)
+            for (int x = 0; x < canvas.image.width(); ++x) {
+                const QRgb pixel = canvas.image.pixel(x, y) & 0xFFFFFF;
+                black += pixel == 0 ? 1 : 0;
+                grey += pixel != 0 && pixel != 0xFFFFFF ? 1 : 0;
+            }
+        return std::make_pair(black, grey);
+    };
+    EXPECT_EQ(shades(1.0).second, 0) << "pixel-exact at 100 %";
+    const auto [black, grey] = shades(Ratio());
+    EXPECT_GT(black, 0);
+    EXPECT_GT(grey, black / 4) << "smoothed edges at " << Ratio();
+}
+
 INSTANTIATE_TEST_SUITE_P(AtScale, ScaledDrawing, testing::Values(1.5, 2.0),
                          [](const testing::TestParamInfo<double>& param) {
                              return param.param == 2.0 ? std::string("200") : std::string("150");

@@ -52,18 +52,28 @@ void DrawScaledWhole(DcPaint& paint, QPointF origin, const QGlyphRun& run, const
 void DrawGlyphs(DcPaint& paint, QPoint baseline, const QString& text, const QFont& font, const QColor& colour,
                 const QRect& reach)
 {
-    paint->setFont(font);
     paint->setPen(colour);
     if (!Scaled(*paint)) {
+        paint->setFont(font);
         paint->drawText(baseline, text);
         return;
     }
-    QTextLayout layout(text, font);
+    // Pixel-exact glyphs keep text as Windows draws it at 100 %; scaled, a face is smoothed as
+    // the desktop's own text is, or its bold strokes read as a picture of 100 % pixels doubled.
+    QFont smoothed = font;
+    smoothed.setStyleStrategy(QFont::PreferAntialias);
+    QTextLayout layout(text, smoothed);
     layout.beginLayout();
     const QTextLine line = layout.createLine();
     layout.endLayout();
+    const QList<QGlyphRun> runs = layout.glyphRuns();
+    if (std::none_of(runs.begin(), runs.end(), BitmapRun)) {
+        paint->setFont(smoothed);
+        paint->drawText(baseline, text);
+        return;
+    }
     const QPointF origin(baseline.x(), baseline.y() - line.ascent());
-    for (const QGlyphRun& run : layout.glyphRuns()) {
+    for (const QGlyphRun& run : runs) {
         if (BitmapRun(run))
             DrawScaledWhole(paint, origin, run, colour, reach);
         else
