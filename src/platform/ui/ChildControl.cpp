@@ -1,6 +1,7 @@
 #include "platform/ui/qt/ChildControl.h"
 
 #include "platform/ui/qt/ControlFactory.h"
+#include "platform/ui/qt/ScrolledDialog.h"
 #include "platform/ui/qt/WindowAccess.h"
 #include "platform/ui/qt/WindowRecord.h"
 
@@ -8,7 +9,7 @@ namespace platform::ui::detail {
 
 BOOL CreateChildControl(CWnd& object, ControlClass cls, DWORD style, const RECT& rect, CWnd* parent, UINT id)
 {
-    QWidget* parentWidget = parent ? WidgetOf(parent->m_hWnd) : nullptr;
+    QWidget* parentWidget = parent ? ClientWidget(WidgetOf(parent->m_hWnd)) : nullptr;
     CREATESTRUCT cs{parent ? parent->m_hWnd : nullptr, rect.bottom - rect.top, rect.right - rect.left, rect.top,
                     rect.left, style, 0};
     if (!parentWidget || object.m_hWnd || !object.PreCreateWindow(cs))

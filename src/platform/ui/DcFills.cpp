@@ -4,7 +4,6 @@
 #include "platform/ui/qt/DcRecord.h"
 #include "platform/ui/qt/PixelPaths.h"
 
-#include <QPolygon>
 
 using namespace platform::ui::detail;
 
@@ -144,16 +143,15 @@ void CDC::DrawFocusRect(LPCRECT rect)
     DcRecord* record = LiveDc(m_hDC);
     if (!record || !rect)
         return;
-    QPolygon dots;
+    std::vector<QPoint> dots;
     for (const QPoint& pixel : RectOutline(RectOf(*rect))) {
         if (((pixel.x() + pixel.y()) & 1) == 0)
-            dots << pixel;
+            dots.push_back(pixel);
     }
     DcPaint paint(record);
-    if (!paint || dots.isEmpty())
+    if (!paint || dots.empty())
         return;
     paint->setCompositionMode(QPainter::RasterOp_NotDestination);
-    paint->setPen(QPen(Qt::black, 0));
-    paint->drawPoints(dots);
-    paint.Touch(dots.boundingRect());
+    for (const QPoint& dot : dots)
+        paint.Fill(QRect(dot, QSize(1, 1)), RGB(0, 0, 0));
 }

@@ -62,6 +62,13 @@ QImage Ink(const QImage& image, COLORREF colour)
     return ink;
 }
 
+// A DC's logical point in the pixels under it, which hold more than one pixel per logical pixel
+// on a scaled desktop.
+QPoint DevicePoint(const QImage& pixels, QPoint origin, QPoint logical)
+{
+    return origin + (QPointF(logical) * pixels.devicePixelRatio()).toPoint();
+}
+
 } // namespace
 
 namespace platform::ui::detail {
@@ -94,14 +101,13 @@ BOOL CDC::BitBlt(int x, int y, int width, int height, CDC* source, int sourceX, 
     if (!pixels)
         return FALSE;
     // A copy first: the source may be the destination itself.
-    const QImage part = Converted(
-        pixels->copy(QRect(origin + QPoint(sourceX, sourceY), QSize(width, height))).convertToFormat(QImage::Format_RGB32),
-        from, to);
+    const QRect area(DevicePoint(*pixels, origin, QPoint(sourceX, sourceY)), QSize(width, height) * pixels->devicePixelRatio());
+    const QImage part = Converted(pixels->copy(area).convertToFormat(QImage::Format_RGB32), from, to);
     DcPaint paint(to);
     if (!paint)
         return FALSE;
     paint->setCompositionMode(mode);
-    paint->drawImage(QPoint(x, y), part);
+    paint->drawImage(QRect(x, y, width, height), part);
     paint.Touch(QRect(x, y, width, height));
     return TRUE;
 }
@@ -113,8 +119,10 @@ COLORREF CDC::GetPixel(int x, int y) const
         return CLR_INVALID;
     QPoint origin;
     const QImage* pixels = record->target->Pixels(record->state, &origin);
-    const QPoint at = origin + QPoint(x, y);
-    if (!pixels || !pixels->valid(at))
+    if (!pixels)
+        return CLR_INVALID;
+    const QPoint at = DevicePoint(*pixels, origin, QPoint(x, y));
+    if (!pixels->valid(at))
         return CLR_INVALID;
     return ColourRefOf(pixels->pixel(at));
 }

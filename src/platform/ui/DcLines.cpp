@@ -45,14 +45,6 @@ QPen WidePen(const DcRecord* dc)
     return QPen(dc->DeviceColour(pen->colour), pen->penWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
 }
 
-QRect Bounds(const std::vector<QPoint>& pixels)
-{
-    QRect bounds;
-    for (const QPoint& pixel : pixels)
-        bounds |= QRect(pixel, QSize(1, 1));
-    return bounds;
-}
-
 // One-pixel pens: the pattern runs from the first pixel; with OPAQUE the gaps take the
 // background colour.
 void Stroke(DcPaint& paint, const DcRecord* dc, const std::vector<QPoint>& pixels)
@@ -61,26 +53,24 @@ void Stroke(DcPaint& paint, const DcRecord* dc, const std::vector<QPoint>& pixel
     if (NullPen(pen) || pixels.empty())
         return;
     const std::span<const int> pattern = Pattern(pen->penStyle);
-    QPolygon on, off;
+    std::vector<QPoint> on, off;
     size_t part = 0;
     int left = pattern.empty() ? 0 : pattern[0];
     for (const QPoint& pixel : pixels) {
         if (pattern.empty() || part % 2 == 0)
-            on << pixel;
+            on.push_back(pixel);
         else
-            off << pixel;
+            off.push_back(pixel);
         if (!pattern.empty() && --left == 0) {
             part = (part + 1) % pattern.size();
             left = pattern[part];
         }
     }
-    paint->setPen(QPen(dc->DeviceColour(pen->colour), 0));
-    paint->drawPoints(on);
-    if (dc->state.bkMode == OPAQUE && !off.isEmpty()) {
-        paint->setPen(QPen(dc->DeviceColour(dc->state.bkColour), 0));
-        paint->drawPoints(off);
-    }
-    paint.Touch(Bounds(pixels));
+    for (const QRect& run : PixelRuns(on))
+        paint.Fill(run, pen->colour);
+    if (dc->state.bkMode == OPAQUE)
+        for (const QRect& run : PixelRuns(off))
+            paint.Fill(run, dc->state.bkColour);
 }
 
 void FillWithBrush(DcPaint& paint, const DcRecord* dc, const QRect& area)

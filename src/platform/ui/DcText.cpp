@@ -4,7 +4,11 @@
 #include "platform/ui/qt/DcRecord.h"
 #include "platform/ui/qt/TextLayout.h"
 
+#include <QFontDatabase>
 #include <QFontInfo>
+#include <QGlyphRun>
+#include <QImage>
+#include <QTextLayout>
 #include <QFontMetrics>
 #include <algorithm>
 
@@ -19,6 +23,64 @@ QString Utf8(LPCTSTR text, int count)
     return count < 0 ? QString::fromUtf8(text) : QString::fromUtf8(text, count);
 }
 
+// A bitmap face has glyphs of one size: on a scaled device the font engine draws them at that
+// size at scaled advances, letters far apart. Its glyphs are drawn at their own size and the
+// picture scaled whole, so they keep their proportions at 100 %; the glyphs other faces stand
+// in with (Chinese) are drawn at the device's resolution.
+bool Scaled(const QPainter& painter)
+{
+    const QTransform& device = painter.deviceTransform();
+    return device.m11() != 1 || device.m22() != 1;
+}
+
+bool BitmapRun(const QGlyphRun& run)
+{
+    return !QFontDatabase::isScalable(run.rawFont().familyName());
+}
+
+void DrawScaledWhole(DcPaint& paint, QPointF origin, const QGlyphRun& run, const QColor& colour, const QRect& reach)
+{
+    QImage picture(reach.size(), QImage::Format_ARGB32_Premultiplied);
+    picture.fill(Qt::transparent);
+    QPainter glyphs(&picture);
+    glyphs.setPen(colour);
+    glyphs.drawGlyphRun(origin - reach.topLeft(), run);
+    glyphs.end();
+    paint->drawImage(reach, picture);
+}
+
+void DrawGlyphs(DcPaint& paint, QPoint baseline, const QString& text, const QFont& font, const QColor& colour,
+                const QRect& reach)
+{
+    paint->setPen(colour);
+    if (!Scaled(*paint)) {
+        paint->setFont(font);
+        paint->drawText(baseline, text);
+        return;
+    }
+    // Pixel-exact glyphs keep text as Windows draws it at 100 %; scaled, a face is smoothed as
+    // the desktop's own text is, or its bold strokes read as a picture of 100 % pixels doubled.
+    QFont smoothed = font;
+    smoothed.setStyleStrategy(QFont::PreferAntialias);
+    QTextLayout layout(text, smoothed);
+    layout.beginLayout();
+    const QTextLine line = layout.createLine();
+    layout.endLayout();
+    const QList<QGlyphRun> runs = layout.glyphRuns();
+    if (std::none_of(runs.begin(), runs.end(), BitmapRun)) {
+        paint->setFont(smoothed);
+        paint->drawText(baseline, text);
+        return;
+    }
+    const QPointF origin(baseline.x(), baseline.y() - line.ascent());
+    for (const QGlyphRun& run : runs) {
+        if (BitmapRun(run))
+            DrawScaledWhole(paint, origin, run, colour, reach);
+        else
+            paint->drawGlyphRun(origin, run);
+    }
+}
+
 // One line of text with its top-left corner at (x, y); OPAQUE fills the line's box first.
 void DrawLine(DcPaint& paint, const DcRecord* dc, QPoint at, const TextLine& line, COLORREF colour, bool opaque)
 {
@@ -26,11 +88,13 @@ void DrawLine(DcPaint& paint, const DcRecord* dc, QPoint at, const TextLine& lin
     const QFontMetrics metrics(font);
     const int width = metrics.horizontalAdvance(line.text);
     const QRect box(at, QSize(width, metrics.height()));
+    // Glyphs may reach a little beyond their advance.
+    const int margin = metrics.height() / 2;
+    const QRect reach = box.adjusted(-margin, 0, margin, 0);
     if (opaque)
         paint.Fill(box, dc->state.bkColour);
-    paint->setFont(font);
-    paint->setPen(dc->DeviceColour(colour));
-    paint->drawText(QPoint(at.x(), at.y() + metrics.ascent()), line.text);
+    DrawGlyphs(paint, QPoint(at.x(), at.y() + metrics.ascent()), line.text, font,
+               dc->DeviceColour(colour), reach);
     if (line.underline >= 0) {
         const int length = line.text.at(line.underline).isHighSurrogate() ? 2 : 1;
         const int left = metrics.horizontalAdvance(line.text.left(line.underline));
@@ -39,9 +103,7 @@ void DrawLine(DcPaint& paint, const DcRecord* dc, QPoint at, const TextLine& lin
                          std::max(1, metrics.lineWidth())),
                    colour);
     }
-    // Glyphs may reach a little beyond their advance.
-    const int margin = metrics.height() / 2;
-    paint.Touch(box.adjusted(-margin, 0, margin, 0));
+    paint.Touch(reach);
 }
 
 int LineX(UINT format, const RECT& rect, int width)

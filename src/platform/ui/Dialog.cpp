@@ -7,6 +7,7 @@
 #include "platform/ui/qt/FixedSizeStates.h"
 #include "platform/ui/qt/ModalOwner.h"
 #include "platform/ui/qt/OwnedWindow.h"
+#include "platform/ui/qt/ScrolledDialog.h"
 #include "platform/ui/qt/WindowAccess.h"
 #include "platform/ui/qt/WindowRecord.h"
 
@@ -58,6 +59,7 @@ HWND CDialog::BuildWindow(CWnd* owner)
     widget->setWindowTitle(QString::fromStdString(dialog->caption));
     const HWND window = Register(widget, WindowKind::Dialog, m_templateId, dialog->style, dialog->exStyle);
     widget->installEventFilter(&EventBridge::Instance());
+    QWidget* client = ClientPageFor(widget, size.size(), WorkAreaFor(owner ? WidgetOf(owner->m_hWnd) : nullptr));
     WindowRecord* record = RecordOf(window);
     record->owner = owner ? owner->m_hWnd : nullptr;
     // The dialog's font, for controls that ask their parent for it.
@@ -66,7 +68,7 @@ HWND CDialog::BuildWindow(CWnd* owner)
     record->font = record->ownFont.get();
     KeepWithOwner(*widget, owner ? WidgetOf(owner->m_hWnd) : nullptr);
     for (const ControlTemplate& control : dialog->controls) {
-        CreateControl(control, widget, units);
+        CreateControl(control, client, units);
         if (control.cls == ControlClass::Button && (control.style & BS_TYPEMASK) == BS_DEFPUSHBUTTON &&
             record->defaultId == 0)
             record->defaultId = static_cast<UINT>(control.id);

@@ -51,4 +51,24 @@ std::vector<QPoint> RectOutline(const QRect& rect)
     return pixels;
 }
 
+std::vector<QRect> PixelRuns(const std::vector<QPoint>& pixels)
+{
+    std::vector<QRect> runs;
+    for (const QPoint& pixel : pixels) {
+        if (!runs.empty()) {
+            QRect& run = runs.back();
+            const bool row = run.height() == 1 && pixel.y() == run.top() &&
+                             (pixel.x() == run.right() + 1 || pixel.x() == run.left() - 1);
+            const bool column = run.width() == 1 && pixel.x() == run.left() &&
+                                (pixel.y() == run.bottom() + 1 || pixel.y() == run.top() - 1);
+            if (row || column) {
+                run |= QRect(pixel, QSize(1, 1));
+                continue;
+            }
+        }
+        runs.emplace_back(pixel, QSize(1, 1));
+    }
+    return runs;
+}
+
 } // namespace platform::ui::detail

@@ -4,6 +4,7 @@
 #include "platform/ui/qt/EventBridge.h"
 #include "platform/ui/qt/FontFaces.h"
 #include "platform/ui/qt/InputGate.h"
+#include "platform/ui/qt/ScrolledDialog.h"
 #include "platform/ui/qt/Translations.h"
 #include "platform/ui/qt/WindowAccess.h"
 #include "platform/ui/qt/WindowRecord.h"
@@ -314,7 +315,8 @@ WindowPicture CaptureWindow(CWnd& window)
     QWidget* widget = WidgetOf(window.m_hWnd);
     if (!widget)
         return {};
-    const QImage image = widget->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    // The whole client area, also the part of a scrolled dialog's page scrolled out of sight.
+    const QImage image = ClientWidget(widget)->grab().toImage().convertToFormat(QImage::Format_RGB32);
     std::vector<COLORREF> pixels;
     pixels.reserve(static_cast<size_t>(image.width()) * static_cast<size_t>(image.height()));
     for (int y = 0; y < image.height(); ++y)

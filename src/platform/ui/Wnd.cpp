@@ -9,6 +9,7 @@
 #include "platform/ui/qt/ModalOwner.h"
 #include "platform/ui/qt/GdiAccess.h"
 #include "platform/ui/qt/WidgetText.h"
+#include "platform/ui/qt/ScrolledDialog.h"
 #include "platform/ui/qt/WindowRecord.h"
 
 #include <QAbstractButton>
@@ -130,6 +131,12 @@ HWND HandleOf(const QWidget* widget)
     return value.isValid() ? RecordOf(reinterpret_cast<WindowRecord*>(value.value<quintptr>())) : nullptr;
 }
 
+void ActAsWindow(QWidget* widget, HWND window)
+{
+    if (WindowRecord* record = RecordOf(window))
+        widget->setProperty(kHandleProperty, QVariant::fromValue(reinterpret_cast<quintptr>(record)));
+}
+
 QPainter* ActivePainter(HWND window)
 {
     WindowRecord* record = RecordOf(window);
@@ -142,9 +149,13 @@ QImage& ClientOverlay(HWND window)
     static QImage none;
     if (!record || !record->widget)
         return none;
-    const QSize size = record->widget->size();
-    if (record->overlay.size() != size) {
-        QImage grown(size, QImage::Format_ARGB32_Premultiplied);
+    // At the window's resolution, so what is drawn outside a paint is as sharp as a paint.
+    const QWidget* client = ClientWidget(record->widget);
+    const qreal ratio = client->devicePixelRatioF();
+    const QSize size = client->size();
+    if (record->overlay.deviceIndependentSize() != QSizeF(size) || record->overlay.devicePixelRatio() != ratio) {
+        QImage grown(size * ratio, QImage::Format_ARGB32_Premultiplied);
+        grown.setDevicePixelRatio(ratio);
         grown.fill(Qt::transparent);
         QPainter copy(&grown);
         copy.drawImage(0, 0, record->overlay);
@@ -156,7 +167,7 @@ QImage& ClientOverlay(HWND window)
 void OverlayChanged(HWND window, const QRect& area)
 {
     if (QWidget* widget = WidgetOf(window))
-        widget->update(area);
+        ClientWidget(widget)->update(area);
 }
 
 LRESULT Deliver(HWND window, UINT message, WPARAM wParam, LPARAM lParam, bool* handled)
@@ -222,7 +233,7 @@ void Destroy(HWND window)
     QPointer<QWidget> widget = record->widget;
     Deliver(window, WM_DESTROY, 0, 0);
     if (widget) {
-        for (QWidget* child : widget->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
+        for (QWidget* child : ClientWidget(widget)->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
             Destroy(HandleOf(child));
     }
     if (!RecordOf(window))
@@ -510,7 +521,7 @@ CWnd* CWnd::GetWindow(UINT relation) const
         return handles;
     };
     if (relation == GW_CHILD) {
-        const auto children = windowsAmong(widget->children());
+        const auto children = windowsAmong(ClientWidget(widget)->children());
         return children.empty() ? nullptr : FromHandle(children.front());
     }
     if (relation == GW_HWNDNEXT && widget->parentWidget()) {
@@ -668,7 +679,7 @@ CFont* CWnd::GetFont() const
 void CWnd::GetClientRect(LPRECT rect) const
 {
     QWidget* widget = Widget(this);
-    QRect client = widget ? widget->rect() : QRect();
+    QRect client = widget ? ClientWidget(widget)->rect() : QRect();
     if (const auto* list = dynamic_cast<const ListViewWidget*>(widget))
         client = list->ClientArea();
     *rect = CRect(0, 0, client.width(), client.height());
@@ -689,7 +700,7 @@ void CWnd::GetWindowRect(LPRECT rect) const
 void CWnd::ScreenToClient(LPPOINT point) const
 {
     if (QWidget* widget = Widget(this)) {
-        const QPoint local = widget->mapFromGlobal(QPoint(point->x, point->y));
+        const QPoint local = ClientWidget(widget)->mapFromGlobal(QPoint(point->x, point->y));
         point->x = local.x();
         point->y = local.y();
     }
@@ -707,7 +718,7 @@ void CWnd::ScreenToClient(LPRECT rect) const
 void CWnd::ClientToScreen(LPPOINT point) const
 {
     if (QWidget* widget = Widget(this)) {
-        const QPoint global = widget->mapToGlobal(QPoint(point->x, point->y));
+        const QPoint global = ClientWidget(widget)->mapToGlobal(QPoint(point->x, point->y));
         point->x = global.x();
         point->y = global.y();
     }
@@ -785,15 +796,16 @@ void CWnd::InvalidateRect(const RECT* rect, BOOL erase)
     WindowRecord* record = RecordOf(m_hWnd);
     if (!record || !record->widget)
         return;
+    QWidget* client = ClientWidget(record->widget);
     const QRect area = rect ? QRect(QPoint(rect->left, rect->top), QPoint(rect->right - 1, rect->bottom - 1))
-                            : record->widget->rect();
+                            : client->rect();
     // Erasing wipes what was drawn outside a paint, as the background erase does on Windows.
     if (erase && !record->overlay.isNull()) {
         QPainter wipe(&record->overlay);
         wipe.setCompositionMode(QPainter::CompositionMode_Clear);
         wipe.fillRect(area, Qt::transparent);
     }
-    record->widget->update(area);
+    client->update(area);
 }
 
 void CWnd::UpdateWindow()

@@ -85,6 +85,7 @@ public:
 
     explicit operator bool() const { return m_painter != nullptr; }
     QPainter* operator->() const { return m_painter; }
+    QPainter& operator*() const { return *m_painter; }
     void Touch(const QRect& area) { m_touched |= area; }
     // Fills and touches.
     void Fill(const QRect& area, COLORREF colour);

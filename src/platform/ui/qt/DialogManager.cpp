@@ -1,6 +1,7 @@
 #include "platform/ui/qt/DialogManager.h"
 
 #include "platform/ui/qt/EventBridge.h"
+#include "platform/ui/qt/ScrolledDialog.h"
 #include "platform/ui/qt/WindowAccess.h"
 #include "platform/ui/qt/WindowRecord.h"
 
@@ -21,7 +22,7 @@ std::vector<HWND> ButtonsOf(HWND dialog)
 {
     std::vector<HWND> buttons;
     if (QWidget* widget = WidgetOf(dialog))
-        for (QWidget* child : widget->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
+        for (QWidget* child : ClientWidget(widget)->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
             if (WindowRecord* record = RecordOf(HandleOf(child)); record && record->kind == WindowKind::Button)
                 buttons.push_back(record);
     return buttons;

@@ -6,6 +6,7 @@
 #include "platform/ui/qt/DialogManager.h"
 #include "platform/ui/qt/CursorRecord.h"
 #include "platform/ui/qt/OwnerDrawButton.h"
+#include "platform/ui/qt/ScrolledDialog.h"
 #include "platform/ui/qt/SystemMenu.h"
 #include "platform/ui/qt/WindowAccess.h"
 #include "platform/ui/qt/WindowRecord.h"
@@ -73,6 +74,9 @@ std::vector<HWND> WindowsWithin(QWidget* widget)
 
 bool Paint(HWND window, QWidget* widget)
 {
+    // A scrolled dialog paints on its page, which covers the dialog's own widget.
+    if (ClientWidget(widget) != widget)
+        return true;
     if (!Maps(window, WM_PAINT))
         return false;
     WindowRecord* record = RecordOf(window);

@@ -13,4 +13,8 @@ std::vector<QPoint> LinePixels(QPoint from, QPoint to);
 // The border pixels of a rectangle, clockwise from the top-left corner, each once.
 std::vector<QPoint> RectOutline(const QRect& rect);
 
+// The pixels as whole logical pixels, neighbours along a row or a column joined, so a pen one
+// pixel wide covers every device pixel of each pixel it lights at any device pixel ratio.
+std::vector<QRect> PixelRuns(const std::vector<QPoint>& pixels);
+
 } // namespace platform::ui::detail

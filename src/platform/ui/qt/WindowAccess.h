@@ -15,6 +15,8 @@ namespace platform::ui::detail {
 // build stops the program when another thread does.
 QWidget* WidgetOf(HWND window);
 HWND HandleOf(const QWidget* widget);
+// Lookups and events on `widget` (a scrolled dialog's page) reach `window` as its own.
+void ActAsWindow(QWidget* widget, HWND window);
 
 // The painter of the paint in progress for that window (set while its paint event runs),
 // or nullptr when the window is not being painted.
