@@ -82,7 +82,7 @@ DialogTemplate MainWindowTemplate()
     dialog.cy = 359;
     dialog.fontFace = "Tahoma";
     dialog.fontPoints = 9;
-    dialog.style = WS_SYSMENU | WS_MINIMIZEBOX;
+    dialog.style = WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
     for (auto part : {DateControls(), DiaryControls(), OutputControls()})
         dialog.controls.insert(dialog.controls.end(), part.begin(), part.end());
     return dialog;

@@ -61,6 +61,13 @@ TEST_F(MainWindowTest, ClassListHas47ColumnsInTheirWidthsWithoutCheckBoxes)
     EXPECT_EQ(list.m_rowHeight, 21);
 }
 
+// The title names the design, and the close box and minimise box are the user's way out.
+TEST_F(MainWindowTest, HasATitleBarWithItsCloseAndMinimiseBoxes)
+{
+    Start();
+    EXPECT_EQ(window->GetStyle() & (WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX), WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX);
+}
+
 TEST_F(MainWindowTest, PreparedConfigurationFillsTheRowsAndColoursTheirCells)
 {
     StartPrepared();
