@@ -179,7 +179,8 @@ public:
                                                             std::string_view endMarker);
     static bool MoveFileText(const std::string& sourcePath, const std::string& destinationPath);
     // Deletes the folder and everything below it; links are removed, never followed, and a link
-    // in the folder's place is removed as a link. True when what the path named is gone.
+    // in the folder's place is removed as a link. A file, or a link to one, is no folder and
+    // stays. True when what the path named is gone.
     static bool DeleteFolder(const std::string& path);
     // Occurrences that do not overlap; 0 for an empty pattern.
     static int CountOccurrences(std::string_view text, std::string_view pattern);

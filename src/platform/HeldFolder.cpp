@@ -21,13 +21,24 @@ bool IsEntryName(std::string_view name)
     return !name.empty() && name != "." && name != ".." && name.find('/') == std::string_view::npos;
 }
 
+// A failure with the system's reason for it.
+bool Refused(int error)
+{
+    errno = error;
+    return false;
+}
+
 // A name handed to the folder's operations: one entry, or EINVAL.
 bool NamesOneEntry(std::string_view name)
 {
-    if (IsEntryName(name))
-        return true;
-    errno = EINVAL;
-    return false;
+    return IsEntryName(name) || Refused(EINVAL);
+}
+
+// A symbolic link in a folder's place: one whose target is a folder, or is gone.
+bool LeadsToAFolderOrNowhere(int folder, const std::string& name, const struct stat& seen)
+{
+    struct stat target {};
+    return S_ISLNK(seen.st_mode) && (::fstatat(folder, name.c_str(), &target, 0) != 0 || S_ISDIR(target.st_mode));
 }
 
 bool SameFile(const struct stat& a, const struct stat& b)
@@ -101,18 +112,32 @@ RenameResult HeldFolder::MoveEntry(const std::string& name, const std::string& p
 
 bool HeldFolder::RemoveEntry(const std::string& name) const
 {
+    return RemoveNamed(name, Removable::Anything);
+}
+
+bool HeldFolder::RemoveFolder(const std::string& name) const
+{
+    return RemoveNamed(name, Removable::FolderOrLink);
+}
+
+bool HeldFolder::RemoveNamed(const std::string& name, Removable removable) const
+{
     struct stat seen {};
     if (!NamesOneEntry(name))
         return false;
     if (::fstatat(m_fd, name.c_str(), &seen, AT_SYMLINK_NOFOLLOW) != 0)
         return false;
-    if (!S_ISDIR(seen.st_mode))
+    if (!S_ISDIR(seen.st_mode)) {
+        if (removable == Removable::FolderOrLink && !LeadsToAFolderOrNowhere(m_fd, name, seen))
+            return Refused(ENOTDIR);
         return ::unlinkat(m_fd, name.c_str(), 0) == 0;
+    }
     const HeldFolder folder(::openat(m_fd, name.c_str(), kFolderFlags | O_NOFOLLOW));
     struct stat opened {};
     if (!folder.IsOpen() || ::fstat(folder.m_fd, &opened) != 0 || !SameFile(opened, seen)) {
-        // Replaced since it was looked at: a link or a file goes as itself, a folder stays.
-        return ::unlinkat(m_fd, name.c_str(), 0) == 0;
+        // Replaced since it was looked at: a link goes as itself, a folder stays, and a file only
+        // where anything may go.
+        return removable == Removable::Anything ? ::unlinkat(m_fd, name.c_str(), 0) == 0 : RemoveLink(name);
     }
     folder.RemoveContents();
     return ::unlinkat(m_fd, name.c_str(), AT_REMOVEDIR) == 0;
@@ -137,8 +162,7 @@ bool HeldFolder::Remove() const
         if (::fstatat(parent.m_fd, name.c_str(), &entry, AT_SYMLINK_NOFOLLOW) == 0 && SameFile(entry, self))
             return ::unlinkat(parent.m_fd, name.c_str(), AT_REMOVEDIR) == 0;
     }
-    errno = ENOENT;
-    return false;
+    return Refused(ENOENT);
 }
 
 void HeldFolder::RemoveContents() const

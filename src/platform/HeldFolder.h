@@ -37,6 +37,9 @@ public:
     // Removes the entry of that name (one name, no path): a folder with everything below it,
     // anything else, a symbolic link included, by itself. True when it was removed.
     bool RemoveEntry(const std::string& name) const;
+    // The same for a folder, or a symbolic link in a folder's place (by itself); anything else,
+    // a file or a link to one, stays (ENOTDIR).
+    bool RemoveFolder(const std::string& name) const;
     // Removes the entry only when it is a symbolic link.
     bool RemoveLink(const std::string& name) const;
     // Removes this folder with everything in it from the folder that holds it now, under the
@@ -44,7 +47,10 @@ public:
     bool Remove() const;
 
 private:
+    enum class Removable { Anything, FolderOrLink };
+
     explicit HeldFolder(int fd) : m_fd(fd) {}
+    bool RemoveNamed(const std::string& name, Removable removable) const;
     void RemoveContents() const;
 
     int m_fd = -1;
