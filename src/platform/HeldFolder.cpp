@@ -4,6 +4,7 @@
 #include <dirent.h>
 #include <fcntl.h>
 #include <string_view>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <utility>
@@ -47,7 +48,7 @@ bool SameFile(const struct stat& a, const struct stat& b)
 }
 
 // The names in the folder, read through a descriptor of their own, which the listing takes.
-std::vector<std::string> EntryNames(int folder)
+std::vector<std::string> NamesIn(int folder)
 {
     std::vector<std::string> names;
     const int listed = ::openat(folder, ".", kFolderFlags);
@@ -86,6 +87,39 @@ HeldFolder HeldFolder::Open(const std::string& path)
     return HeldFolder(::open(path.c_str(), kFolderFlags));
 }
 
+std::vector<std::string> HeldFolder::EntryNames() const
+{
+    return NamesIn(m_fd);
+}
+
+HeldFolder HeldFolder::OpenFolder(const std::string& name) const
+{
+    if (!NamesOneEntry(name))
+        return {};
+    return HeldFolder(::openat(m_fd, name.c_str(), kFolderFlags | O_NOFOLLOW));
+}
+
+bool HeldFolder::IsEntry(const std::string& name, const HeldFolder& folder) const
+{
+    struct stat entry {};
+    struct stat held {};
+    return NamesOneEntry(name) && ::fstatat(m_fd, name.c_str(), &entry, AT_SYMLINK_NOFOLLOW) == 0 &&
+           ::fstat(folder.m_fd, &held) == 0 && SameFile(entry, held);
+}
+
+bool HeldFolder::IsOwn() const
+{
+    struct stat self {};
+    return ::fstat(m_fd, &self) == 0 && self.st_uid == ::geteuid();
+}
+
+bool HeldFolder::MarkInUse() const
+{
+    // A lock of the open folder, not of the process: another descriptor of it in this process
+    // is refused too, and the lock ends with the last descriptor, so a killed run holds none.
+    return ::flock(m_fd, LOCK_EX | LOCK_NB) == 0;
+}
+
 HeldFolder HeldFolder::MakeFolder(const std::string& name) const
 {
     if (!NamesOneEntry(name))
@@ -93,7 +127,7 @@ HeldFolder HeldFolder::MakeFolder(const std::string& name) const
     if (::mkdirat(m_fd, name.c_str(), 0755) != 0)
         return {};
     // Something put in its place at once is not held, and not removed either.
-    return HeldFolder(::openat(m_fd, name.c_str(), kFolderFlags | O_NOFOLLOW));
+    return OpenFolder(name);
 }
 
 FileHandle HeldFolder::MakeFile(const std::string& name) const
@@ -132,7 +166,7 @@ bool HeldFolder::RemoveNamed(const std::string& name, Removable removable) const
             return Refused(ENOTDIR);
         return ::unlinkat(m_fd, name.c_str(), 0) == 0;
     }
-    const HeldFolder folder(::openat(m_fd, name.c_str(), kFolderFlags | O_NOFOLLOW));
+    const HeldFolder folder = OpenFolder(name);
     struct stat opened {};
     if (!folder.IsOpen() || ::fstat(folder.m_fd, &opened) != 0 || !SameFile(opened, seen)) {
         // Replaced since it was looked at: a link goes as itself, a folder stays, and a file only
@@ -157,7 +191,7 @@ bool HeldFolder::Remove() const
     const HeldFolder parent(::openat(m_fd, "..", kFolderFlags));
     if (!parent.IsOpen() || ::fstat(m_fd, &self) != 0)
         return false;
-    for (const std::string& name : EntryNames(parent.m_fd)) {
+    for (const std::string& name : NamesIn(parent.m_fd)) {
         struct stat entry {};
         if (::fstatat(parent.m_fd, name.c_str(), &entry, AT_SYMLINK_NOFOLLOW) == 0 && SameFile(entry, self))
             return ::unlinkat(parent.m_fd, name.c_str(), AT_REMOVEDIR) == 0;
@@ -167,7 +201,7 @@ bool HeldFolder::Remove() const
 
 void HeldFolder::RemoveContents() const
 {
-    for (const std::string& name : EntryNames(m_fd))
+    for (const std::string& name : NamesIn(m_fd))
         RemoveEntry(name);
 }
 

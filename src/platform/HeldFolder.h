@@ -8,6 +8,7 @@
 #include "platform/Files.h"
 
 #include <string>
+#include <vector>
 
 namespace platform {
 
@@ -24,6 +25,21 @@ public:
     // gives. Not open on failure, errno telling why (as for every failure here).
     static HeldFolder Open(const std::string& path);
     bool IsOpen() const { return m_fd >= 0; }
+
+    // The names of its entries, "." and ".." aside.
+    std::vector<std::string> EntryNames() const;
+    // Holds the folder of that name in this one; not open for anything else, a link to a folder
+    // included.
+    HeldFolder OpenFolder(const std::string& name) const;
+    // True when the entry of that name is that folder itself.
+    bool IsEntry(const std::string& name, const HeldFolder& folder) const;
+    // True when the folder belongs to the user the program runs as.
+    bool IsOwn() const;
+    // Marks the folder as in use for as long as this holder keeps it open: a lock that goes with
+    // the process however it ends, and that another holder of the folder, in this process too,
+    // cannot take meanwhile. False, EWOULDBLOCK, while another keeps the mark; false with another
+    // reason where the file system keeps no such marks.
+    bool MarkInUse() const;
 
     // Makes a new folder of that name in this one and holds it; not open when anything holds the
     // name, a dangling link included.

@@ -12,18 +12,6 @@
 
 namespace fs = std::filesystem;
 
-namespace {
-
-std::set<std::string> Listing(const std::string& folder)
-{
-    std::set<std::string> names;
-    for (const auto& entry : fs::recursive_directory_iterator(folder))
-        names.insert(fs::relative(entry.path(), folder).string());
-    return names;
-}
-
-} // namespace
-
 class GenerationRunTest : public GenerationTest {
 protected:
     void SetUp() override
