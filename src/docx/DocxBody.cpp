@@ -5,6 +5,7 @@
 #include "docx/DocxTableWriter.h"
 #include "docx/PartWriter.h"
 #include "platform/Files.h"
+#include "platform/SystemError.h"
 #include "settings/CivilDate.h"
 #include "settings/IniValues.h"
 
@@ -272,6 +273,7 @@ bool CDocxBuilder::WriteDocumentBody(const std::string& dateTemplatePath, const 
         return false;
     const auto dates = platform::ReadFileBytes(dateTemplatePath);
     if (!dates) {
+        const platform::KeptReason kept;
         std::printf("Failed to open file: %s\r\n", dateTemplatePath.c_str());
         return false;
     }

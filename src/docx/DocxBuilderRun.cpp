@@ -5,6 +5,7 @@
 
 #include "platform/Clock.h"
 #include "platform/Files.h"
+#include "platform/SystemError.h"
 
 #include <cstdio>
 
@@ -33,6 +34,7 @@ DocxRunStatus Check(const PartCheck& part)
 {
     const auto text = platform::ReadFileBytes(part.path);
     if (!text) {
+        const platform::KeptReason kept;
         std::printf("Failed to open file: %s\r\n", part.path.c_str());
         return DocxRunStatus::MissingPart;
     }

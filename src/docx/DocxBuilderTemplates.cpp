@@ -4,11 +4,11 @@
 
 #include "platform/Clock.h"
 #include "platform/Files.h"
+#include "platform/SystemError.h"
 #include "settings/CivilDate.h"
 #include "settings/Settings.h"
 
 #include <algorithm>
-#include <cerrno>
 #include <cstdio>
 
 namespace {
@@ -33,9 +33,8 @@ int WriteLines(const std::string& path, const std::vector<std::string>& lines, c
         text += line + lineEnd;
     }
     if (CDocxBuilder::CreateEmptyFile(path) != 0 || !CDocxBuilder::AppendToFile(path, text)) {
-        const int error = errno;   // the reason the run tells, whatever printing leaves there
+        const platform::KeptReason kept;   // the reason the run tells, whatever printing leaves there
         std::printf("Do not  to open file: %s\r\n", path.c_str());
-        errno = error;
         return -1;
     }
     return 0;

@@ -2,6 +2,8 @@
 
 #include "docx/TableSeparator.h"
 
+#include <cerrno>
+
 namespace docx {
 namespace {
 
@@ -10,7 +12,8 @@ constexpr size_t kChunkBytes = size_t{1} << 20;
 } // namespace
 
 PartWriter::PartWriter(const std::string& path)
-    : m_file(platform::OpenFileForAppending(path.c_str())), m_written(m_file != platform::kInvalidFileHandle)
+    : m_file(platform::OpenFileForAppending(path.c_str())), m_written(m_file != platform::kInvalidFileHandle),
+      m_error(m_written ? 0 : errno)
 {
     // Room for a full chunk and the day that passes the limit, so the chunk rarely grows.
     m_chunk.reserve(kChunkBytes + kChunkBytes / 4);
@@ -32,6 +35,8 @@ bool PartWriter::Finish()
     Flush(false);
     const bool closed = platform::CloseFileHandle(m_file);
     m_file = platform::kInvalidFileHandle;
+    if (!m_written)
+        errno = m_error;
     return m_written && closed;
 }
 
@@ -40,8 +45,10 @@ void PartWriter::Flush(bool keepTableEnd)
     // A table end stays in the chunk, so a table that follows still sees it and keeps apart.
     const size_t count = keepTableEnd && EndsWithTable(m_chunk) ? m_chunk.rfind("</w:tbl>") : m_chunk.size();
     // After a failed write the part is lost anyway; the rest is not written.
-    if (m_written)
-        m_written = platform::WriteFileHandle(m_file, m_chunk.data(), count) == count;
+    if (m_written && platform::WriteFileHandle(m_file, m_chunk.data(), count) != count) {
+        m_written = false;
+        m_error = errno;
+    }
     m_chunk.erase(0, count);
 }
 

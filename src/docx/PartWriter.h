@@ -24,7 +24,8 @@ public:
     // Writes the chunk once it is full.
     void FlushIfFull();
     // Writes what is left and closes the part; false when the part could not be opened, any
-    // write fell short or the close reported an error.
+    // write fell short or the close reported an error, errno then telling the first failure's
+    // reason, whatever ran since.
     bool Finish();
 
 private:
@@ -33,6 +34,7 @@ private:
     platform::FileHandle m_file = platform::kInvalidFileHandle;
     std::string m_chunk;
     bool m_written = false;
+    int m_error = 0;   // the reason of the failed open or write
 };
 
 } // namespace docx

@@ -4,6 +4,7 @@
 #include "zip/Zip.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <iterator>
 #include <string_view>
 
@@ -60,9 +61,12 @@ DocxPacking ZipDocxParts(platform::FileHandle archive, const std::string& workFo
         if (result != ZIP_OK)
             break;
     }
+    const int error = errno;
     const ZRESULT closed = ZipClose(zip);
     if (result == ZIP_OK)
         result = closed;
+    else
+        errno = error;   // the reason of the part that failed, not of what closing did after
     if (result == ZIP_OK)
         return DocxPacking::Packed;
     // Our entry names and their number are fixed, so the writer refuses its arguments only for
