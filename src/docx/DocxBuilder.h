@@ -342,10 +342,11 @@ public:
     DocxRunStatus CreateDocx(const std::string& monthTemplatePath, const std::string& dateTemplatePath,
                              const std::string& documentPath, const std::string& settingsPath,
                              const std::string& workFolder, const DocxRunDesign& design);
-    // Appends the whole body to the document part; false when a template text file cannot be
-    // read or the part cannot be written.
-    bool WriteDocumentBody(const std::string& dateTemplatePath, const std::string& monthTemplatePath,
-                           const std::string& documentPath, const DocxRunDesign& design);
+    // Appends the whole body to the document part. WriteFailed when a template text file cannot
+    // be read or the part cannot be written; TooLarge, the part cut back to its head, when it
+    // would pass the design's most bytes.
+    DocxRunStatus WriteDocumentBody(const std::string& dateTemplatePath, const std::string& monthTemplatePath,
+                                    const std::string& documentPath, const DocxRunDesign& design);
 
 private:
     // `<w:p` with revision ids 1..3, left open for the caller to end.

@@ -89,8 +89,10 @@ DocxRunStatus CDocxBuilder::CreateDocx(const std::string& monthTemplatePath, con
         !platform::RemoveFile(documentPath) || !MoveFileText(paths.documentHead, documentPath))
         return DocxRunStatus::WriteFailed;
 
-    if (!WriteDocumentBody(dateTemplatePath, monthTemplatePath, documentPath, design) ||
-        !MoveFileText(paths.documentTail, documentPath) ||
+    if (const DocxRunStatus body = WriteDocumentBody(dateTemplatePath, monthTemplatePath, documentPath, design);
+        body != DocxRunStatus::Done)
+        return body;
+    if (!MoveFileText(paths.documentTail, documentPath) ||
         !WritePackageParts(paths.rels, settingsPath, paths.contentTypes, paths.numbering, ListStyles(), paths.fragment) ||
         !WriteCreationTime(paths.coreProperties, platform::Now()))
         return DocxRunStatus::WriteFailed;
