@@ -5,6 +5,7 @@
 #include "docx/DocxTableWriter.h"
 #include "docx/PartWriter.h"
 #include "platform/Files.h"
+#include "platform/SystemError.h"
 #include "settings/CivilDate.h"
 #include "settings/IniValues.h"
 
@@ -36,7 +37,8 @@ std::vector<std::string> DateLines(const std::string& text)
 class BodyWriter {
 public:
     BodyWriter(CDocxBuilder& builder, const DocxRunDesign& design, const platform::FilePlace& documentPath)
-        : m_builder(builder), m_design(design), m_format(design.pageFormat), m_out(documentPath),
+        : m_builder(builder), m_design(design), m_format(design.pageFormat),
+          m_out(documentPath, design.maxDocumentPartBytes),
           m_year(design.year)
     {
     }
@@ -108,11 +110,16 @@ public:
         CDocxBuilder::GetQuarterSpans(m_quarters, m_design.range.firstMonth, m_design.range.lastMonth,
                                       m_design.range.firstDay, m_year);
         m_addingText = m_design.addText.AddText == 1;
-        for (const std::string& line : lines)
-            Day(line);
+        for (size_t day = 0; day < lines.size() && !m_out.Stopped(); ++day)
+            Day(lines[day]);
     }
 
-    bool Finish() { return m_out.Finish(); }
+    DocxRunStatus Finish()
+    {
+        if (m_out.Finish())
+            return DocxRunStatus::Done;
+        return m_out.TooLarge() ? DocxRunStatus::TooLarge : DocxRunStatus::WriteFailed;
+    }
 
 private:
     const std::string& Rsid(int number) const { return m_builder.Rsid(number); }
@@ -258,8 +265,9 @@ private:
 
 } // namespace
 
-bool CDocxBuilder::WriteDocumentBody(const platform::FilePlace& dateTemplatePath, const platform::FilePlace& monthTemplatePath,
-                                     const platform::FilePlace& documentPath, const DocxRunDesign& design)
+DocxRunStatus CDocxBuilder::WriteDocumentBody(const platform::FilePlace& dateTemplatePath,
+                                              const platform::FilePlace& monthTemplatePath,
+                                              const platform::FilePlace& documentPath, const DocxRunDesign& design)
 {
     BodyWriter body(*this, design, documentPath);
     body.TitleAndYearCalendar();
@@ -269,11 +277,12 @@ bool CDocxBuilder::WriteDocumentBody(const platform::FilePlace& dateTemplatePath
 
     std::vector<MonthLabel> labels;
     if (!ReadLinesIntoArray(labels, monthTemplatePath))
-        return false;
+        return DocxRunStatus::WriteFailed;
     const auto dates = dateTemplatePath.Read();
     if (!dates) {
+        const platform::KeptReason kept;
         std::printf("Failed to open file: %s\r\n", dateTemplatePath.Path().c_str());
-        return false;
+        return DocxRunStatus::WriteFailed;
     }
     body.DailyPages(labels, DateLines(*dates));
     return body.Finish();

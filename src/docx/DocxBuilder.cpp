@@ -7,6 +7,7 @@
 #include "platform/Files.h"
 #include "platform/Folders.h"
 #include "platform/Shell.h"
+#include "platform/SystemError.h"
 #include "settings/DateTimeOper.h"
 
 #include <algorithm>
@@ -168,6 +169,7 @@ int CDocxBuilder::CreateEmptyFile(const std::string& path)
     const int error = platform::CreateEmptyFile(path);
     if (error == 0)
         return 0;
+    const platform::KeptReason kept;
     std::printf("Could not open file (error %d)\n", error);
     return 1;
 }

@@ -182,7 +182,8 @@ public:
                                                             std::string_view endMarker);
     static bool MoveFileText(const platform::FilePlace& sourcePath, const platform::FilePlace& destinationPath);
     // Deletes the folder and everything below it; links are removed, never followed, and a link
-    // in the folder's place is removed as a link. True when what the path named is gone.
+    // in the folder's place is removed as a link. A file, or a link to one, is no folder and
+    // stays. True when what the path named is gone.
     static bool DeleteFolder(const std::string& path);
     // Occurrences that do not overlap; 0 for an empty pattern.
     static int CountOccurrences(std::string_view text, std::string_view pattern);
@@ -344,10 +345,12 @@ public:
     DocxRunStatus CreateDocx(const platform::FilePlace& monthTemplatePath, const platform::FilePlace& dateTemplatePath,
                              const platform::FilePlace& documentPath, const platform::FilePlace& settingsPath,
                              const platform::FilePlace& workFolder, const DocxRunDesign& design);
-    // Appends the whole body to the document part; false when a template text file cannot be
-    // read or the part cannot be written.
-    bool WriteDocumentBody(const platform::FilePlace& dateTemplatePath, const platform::FilePlace& monthTemplatePath,
-                           const platform::FilePlace& documentPath, const DocxRunDesign& design);
+    // Appends the whole body to the document part. WriteFailed when a template text file cannot
+    // be read or the part cannot be written; TooLarge, the part cut back to its head, when it
+    // would pass the design's most bytes.
+    DocxRunStatus WriteDocumentBody(const platform::FilePlace& dateTemplatePath,
+                                    const platform::FilePlace& monthTemplatePath,
+                                    const platform::FilePlace& documentPath, const DocxRunDesign& design);
 
 private:
     // `<w:p` with revision ids 1..3, left open for the caller to end.

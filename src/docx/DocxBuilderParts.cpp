@@ -131,7 +131,7 @@ bool CDocxBuilder::DeleteFolder(const std::string& path)
     // The path to the folder is the caller's, links and all; from the folder down none is followed.
     const size_t separator = platform::LastSeparator(folder);
     const std::string parent(separator == std::string_view::npos ? "." : folder.substr(0, separator + 1));
-    return platform::HeldFolder::Open(parent).RemoveEntry(std::string(folder.substr(separator + 1)));
+    return platform::HeldFolder::Open(parent).RemoveFolder(std::string(folder.substr(separator + 1)));
 }
 
 int CDocxBuilder::CountOccurrences(std::string_view text, std::string_view pattern)

@@ -5,6 +5,7 @@
 
 #include "platform/Clock.h"
 #include "platform/Files.h"
+#include "platform/SystemError.h"
 
 #include <cstdio>
 
@@ -33,6 +34,7 @@ DocxRunStatus Check(const PartCheck& part)
 {
     const auto text = part.path.Read();
     if (!text) {
+        const platform::KeptReason kept;
         std::printf("Failed to open file: %s\r\n", part.path.Path().c_str());
         return DocxRunStatus::MissingPart;
     }
@@ -89,8 +91,10 @@ DocxRunStatus CDocxBuilder::CreateDocx(const platform::FilePlace& monthTemplateP
         !documentPath.Remove() || !MoveFileText(paths.documentHead, documentPath))
         return DocxRunStatus::WriteFailed;
 
-    if (!WriteDocumentBody(dateTemplatePath, monthTemplatePath, documentPath, design) ||
-        !MoveFileText(paths.documentTail, documentPath) ||
+    if (const DocxRunStatus body = WriteDocumentBody(dateTemplatePath, monthTemplatePath, documentPath, design);
+        body != DocxRunStatus::Done)
+        return body;
+    if (!MoveFileText(paths.documentTail, documentPath) ||
         !WritePackageParts(paths.rels, settingsPath, paths.contentTypes, paths.numbering, ListStyles(), paths.fragment) ||
         !WriteCreationTime(paths.coreProperties, platform::Now()))
         return DocxRunStatus::WriteFailed;

@@ -4,11 +4,11 @@
 
 #include "platform/Clock.h"
 #include "platform/Files.h"
+#include "platform/SystemError.h"
 #include "settings/CivilDate.h"
 #include "settings/Settings.h"
 
 #include <algorithm>
-#include <cerrno>
 #include <cstdio>
 
 namespace {
@@ -32,9 +32,8 @@ int WriteLines(const platform::FilePlace& path, const std::vector<std::string>& 
         text += line + lineEnd;
     }
     if (!path.Replace(text)) {
-        const int error = errno;   // the reason the run tells, whatever printing leaves there
+        const platform::KeptReason kept;   // the reason the run tells, whatever printing leaves there
         std::printf("Do not  to open file: %s\r\n", path.Path().c_str());
-        errno = error;
         return -1;
     }
     return 0;

@@ -8,6 +8,7 @@
 #include "settings/SettingsRecords.h"
 #include "settings/TextLineRecord.h"
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -17,6 +18,7 @@ enum class DocxRunStatus {
     MissingPart,   // a part of the skeleton or a template text file cannot be read
     BrokenPart,    // a part lacks what the edits rely on
     WriteFailed,
+    TooLarge,      // the document part would pass what a .docx can hold
 };
 
 struct DocxRunDesign {
@@ -39,4 +41,7 @@ struct DocxRunDesign {
     // Quarters 1..4 of the yearly calendar; 0 and 4 show the whole year.
     int nFirstQuarter = 0;
     int nLastQuarter = 4;
+    // The most bytes the document part may hold: what the zip records count in 32 bits. Tests
+    // lower it, to reach it without writing 4 GiB.
+    std::uint64_t maxDocumentPartBytes = 0xFFFFFFFFu;
 };

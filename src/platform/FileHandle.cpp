@@ -46,6 +46,11 @@ bool SeekFile(FileHandle handle, std::int64_t position)
     return ::lseek(handle, static_cast<off_t>(position), SEEK_SET) == position;
 }
 
+bool TruncateFile(FileHandle handle, std::int64_t size)
+{
+    return ::ftruncate(handle, static_cast<off_t>(size)) == 0;
+}
+
 std::int64_t ReadFileHandle(FileHandle handle, void* buffer, std::size_t size)
 {
     for (;;) {

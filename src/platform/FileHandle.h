@@ -24,6 +24,8 @@ bool CloseFileHandle(FileHandle handle);
 std::optional<std::int64_t> FilePosition(FileHandle handle);
 // Moves to a position counted from the start of the file.
 bool SeekFile(FileHandle handle, std::int64_t position);
+// Cuts the file back to that size.
+bool TruncateFile(FileHandle handle, std::int64_t size);
 
 // Bytes read, 0 at the end, -1 on a failed read.
 std::int64_t ReadFileHandle(FileHandle handle, void* buffer, std::size_t size);

@@ -4,6 +4,7 @@
 #include <dirent.h>
 #include <fcntl.h>
 #include <string_view>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <time.h>
 #include <unistd.h>
@@ -22,13 +23,24 @@ bool IsEntryName(std::string_view name)
     return !name.empty() && name != "." && name != ".." && name.find('/') == std::string_view::npos;
 }
 
+// A failure with the system's reason for it.
+bool Refused(int error)
+{
+    errno = error;
+    return false;
+}
+
 // A name handed to the folder's operations: one entry, or EINVAL.
 bool NamesOneEntry(std::string_view name)
 {
-    if (IsEntryName(name))
-        return true;
-    errno = EINVAL;
-    return false;
+    return IsEntryName(name) || Refused(EINVAL);
+}
+
+// A symbolic link in a folder's place: one whose target is a folder, or is gone.
+bool LeadsToAFolderOrNowhere(int folder, const std::string& name, const struct stat& seen)
+{
+    struct stat target {};
+    return S_ISLNK(seen.st_mode) && (::fstatat(folder, name.c_str(), &target, 0) != 0 || S_ISDIR(target.st_mode));
 }
 
 bool SameFile(const struct stat& a, const struct stat& b)
@@ -37,7 +49,7 @@ bool SameFile(const struct stat& a, const struct stat& b)
 }
 
 // The names in the folder, read through a descriptor of their own, which the listing takes.
-std::vector<std::string> EntryNames(int folder)
+std::vector<std::string> NamesIn(int folder)
 {
     std::vector<std::string> names;
     const int listed = ::openat(folder, ".", kFolderFlags);
@@ -76,6 +88,31 @@ HeldFolder HeldFolder::Open(const std::string& path)
     return HeldFolder(::open(path.c_str(), kFolderFlags));
 }
 
+std::vector<std::string> HeldFolder::EntryNames() const
+{
+    return NamesIn(m_fd);
+}
+
+HeldFolder HeldFolder::OpenFolder(const std::string& name) const
+{
+    if (!NamesOneEntry(name))
+        return {};
+    return HeldFolder(::openat(m_fd, name.c_str(), kFolderFlags | O_NOFOLLOW));
+}
+
+bool HeldFolder::IsOwn() const
+{
+    struct stat self {};
+    return ::fstat(m_fd, &self) == 0 && self.st_uid == ::geteuid();
+}
+
+bool HeldFolder::MarkInUse() const
+{
+    // A lock of the open folder, not of the process: another descriptor of it in this process
+    // is refused too, and the lock ends with the last descriptor, so a killed run holds none.
+    return ::flock(m_fd, LOCK_EX | LOCK_NB) == 0;
+}
+
 HeldFolder HeldFolder::MakeFolder(const std::string& name, const std::function<void()>& beforeHolding) const
 {
     if (!NamesOneEntry(name))
@@ -88,7 +125,7 @@ HeldFolder HeldFolder::MakeFolder(const std::string& name, const std::function<v
         beforeHolding();
     // Someone who may write here can have put a folder of the user's in its place by now: that is
     // not held, and neither is anything but a folder.
-    HeldFolder made(::openat(m_fd, name.c_str(), kFolderFlags | O_NOFOLLOW));
+    HeldFolder made = OpenFolder(name);
     if (!made.IsOpen() || !made.IsNewAndOurs(before)) {
         errno = EEXIST;
         return {};
@@ -108,7 +145,7 @@ bool HeldFolder::IsNewAndOurs(const timespec& since) const
     const bool bornSince = (info.stx_mask & STATX_BTIME) == 0 || info.stx_btime.tv_sec > since.tv_sec ||
                            (info.stx_btime.tv_sec == since.tv_sec && info.stx_btime.tv_nsec >= since.tv_nsec);
     return S_ISDIR(info.stx_mode) && info.stx_uid == ::geteuid() && (info.stx_mode & 077) == 0 && bornSince &&
-           EntryNames(m_fd).empty();
+           NamesIn(m_fd).empty();
 }
 
 FileHandle HeldFolder::MakeFile(const std::string& name) const
@@ -142,18 +179,32 @@ bool HeldFolder::HoldsAs(const std::string& name, const HeldFolder& folder) cons
 
 bool HeldFolder::RemoveEntry(const std::string& name) const
 {
+    return RemoveNamed(name, Removable::Anything);
+}
+
+bool HeldFolder::RemoveFolder(const std::string& name) const
+{
+    return RemoveNamed(name, Removable::FolderOrLink);
+}
+
+bool HeldFolder::RemoveNamed(const std::string& name, Removable removable) const
+{
     struct stat seen {};
     if (!NamesOneEntry(name))
         return false;
     if (::fstatat(m_fd, name.c_str(), &seen, AT_SYMLINK_NOFOLLOW) != 0)
         return false;
-    if (!S_ISDIR(seen.st_mode))
+    if (!S_ISDIR(seen.st_mode)) {
+        if (removable == Removable::FolderOrLink && !LeadsToAFolderOrNowhere(m_fd, name, seen))
+            return Refused(ENOTDIR);
         return ::unlinkat(m_fd, name.c_str(), 0) == 0;
-    const HeldFolder folder(::openat(m_fd, name.c_str(), kFolderFlags | O_NOFOLLOW));
+    }
+    const HeldFolder folder = OpenFolder(name);
     struct stat opened {};
     if (!folder.IsOpen() || ::fstat(folder.m_fd, &opened) != 0 || !SameFile(opened, seen)) {
-        // Replaced since it was looked at: a link or a file goes as itself, a folder stays.
-        return ::unlinkat(m_fd, name.c_str(), 0) == 0;
+        // Replaced since it was looked at: a link goes as itself, a folder stays, and a file only
+        // where anything may go.
+        return removable == Removable::Anything ? ::unlinkat(m_fd, name.c_str(), 0) == 0 : RemoveLink(name);
     }
     folder.RemoveContents();
     return ::unlinkat(m_fd, name.c_str(), AT_REMOVEDIR) == 0;
@@ -173,13 +224,12 @@ bool HeldFolder::Remove() const
     const HeldFolder parent(::openat(m_fd, "..", kFolderFlags));
     if (!parent.IsOpen() || ::fstat(m_fd, &self) != 0)
         return false;
-    for (const std::string& name : EntryNames(parent.m_fd)) {
+    for (const std::string& name : NamesIn(parent.m_fd)) {
         struct stat entry {};
         if (::fstatat(parent.m_fd, name.c_str(), &entry, AT_SYMLINK_NOFOLLOW) == 0 && SameFile(entry, self))
             return ::unlinkat(parent.m_fd, name.c_str(), AT_REMOVEDIR) == 0;
     }
-    errno = ENOENT;
-    return false;
+    return Refused(ENOENT);
 }
 
 HeldFolder HeldFolder::FolderOf(std::string_view path, std::string& last) const
@@ -206,7 +256,7 @@ HeldFolder HeldFolder::FolderOf(std::string_view path, std::string& last) const
 
 void HeldFolder::RemoveContents() const
 {
-    for (const std::string& name : EntryNames(m_fd))
+    for (const std::string& name : NamesIn(m_fd))
         RemoveEntry(name);
 }
 

@@ -11,6 +11,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace platform {
 
@@ -27,6 +28,19 @@ public:
     // gives. Not open on failure, errno telling why (as for every failure here).
     static HeldFolder Open(const std::string& path);
     bool IsOpen() const { return m_fd >= 0; }
+
+    // The names of its entries, "." and ".." aside.
+    std::vector<std::string> EntryNames() const;
+    // Holds the folder of that name in this one; not open for anything else, a link to a folder
+    // included.
+    HeldFolder OpenFolder(const std::string& name) const;
+    // True when the folder belongs to the user the program runs as.
+    bool IsOwn() const;
+    // Marks the folder as in use for as long as this holder keeps it open: a lock that goes with
+    // the process however it ends, and that another holder of the folder, in this process too,
+    // cannot take meanwhile. False, EWOULDBLOCK, while another keeps the mark; false with another
+    // reason where the file system keeps no such marks.
+    bool MarkInUse() const;
 
     // Makes a new private folder (0700) of that name in this one and holds it; not open when
     // anything holds the name, a dangling link included. Held only when what holds the name once
@@ -48,6 +62,9 @@ public:
     // Removes the entry of that name (one name, no path): a folder with everything below it,
     // anything else, a symbolic link included, by itself. True when it was removed.
     bool RemoveEntry(const std::string& name) const;
+    // The same for a folder, or a symbolic link in a folder's place (by itself); anything else,
+    // a file or a link to one, stays (ENOTDIR).
+    bool RemoveFolder(const std::string& name) const;
     // Removes the entry only when it is a symbolic link.
     bool RemoveLink(const std::string& name) const;
     // Removes this folder with everything in it from the folder that holds it now, under the
@@ -55,8 +72,11 @@ public:
     bool Remove() const;
 
 private:
+    enum class Removable { Anything, FolderOrLink };
+
     friend class FilePlace;
     explicit HeldFolder(int fd) : m_fd(fd) {}
+    bool RemoveNamed(const std::string& name, Removable removable) const;
     // The folder holding the last entry of the relative path, reached one entry at a time
     // without following a link; `last` becomes that entry's name.
     HeldFolder FolderOf(std::string_view path, std::string& last) const;

@@ -28,4 +28,17 @@ Attempted Attempt(Operation&& operation)
     return {ok, ok ? 0 : errno};
 }
 
+// Holds errno as it was when made and puts it back at its end, so what runs meanwhile (a trace
+// line, a clean-up) keeps the reason a failure left.
+class KeptReason {
+public:
+    KeptReason() : m_error(errno) {}
+    ~KeptReason() { errno = m_error; }
+    KeptReason(const KeptReason&) = delete;
+    KeptReason& operator=(const KeptReason&) = delete;
+
+private:
+    int m_error;
+};
+
 } // namespace platform

@@ -6,6 +6,7 @@
 #include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
+#include <cerrno>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -119,6 +120,22 @@ TEST(DocxPartEdits, DeleteFolderRemovesTheTreeButNeverFollowsALink)
     struct stat info {};
     EXPECT_NE(::lstat(work.c_str(), &info), 0);
     EXPECT_EQ(folder.Read("outside/keep.txt"), "keep");
+}
+
+// What is no folder stays, whatever path leads to it: a file, a link to a file, a named pipe.
+TEST(DocxPartEdits, DeleteFolderKeepsWhatIsNoFolder)
+{
+    TempFolder folder;
+    folder.Write("file.txt", "kept");
+    ASSERT_EQ(::symlink(folder.File("file.txt").c_str(), folder.File("link.txt").c_str()), 0);
+    ASSERT_EQ(::mkfifo(folder.File("pipe").c_str(), 0600), 0);
+    for (const char* name : {"file.txt", "link.txt", "pipe"}) {
+        EXPECT_FALSE(B::DeleteFolder(folder.File(name))) << name;
+        EXPECT_EQ(errno, ENOTDIR) << name;
+    }
+    EXPECT_EQ(folder.Read("link.txt"), "kept");
+    struct stat pipe {};
+    EXPECT_EQ(::lstat(folder.File("pipe").c_str(), &pipe), 0);
 }
 
 TEST(DocxPartEdits, PackagePartsGainNumberingRelationshipRevisionIdsAndContentType)

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <filesystem>
 
 namespace fs = std::filesystem;
@@ -81,4 +82,24 @@ TEST(HeldFolder, FilesAreMadeNewAndMoveOutOnlyToAFreeName)
     EXPECT_EQ(held.MoveEntry("made", folder.File("folder/moved")), platform::RenameResult::Done);
     EXPECT_EQ(folder.Read("folder/moved"), "new");
     EXPECT_EQ(folder.Read("kept"), "the user's");
+}
+
+// The in-use mark belongs to the holder, not to the process: a second holder in the same process
+// is refused while the first lives, and takes it once the first is gone.
+TEST(HeldFolder, AFolderMarkedInUseIsRefusedToEveryOtherHolderUntilTheMarkerGoes)
+{
+    TempFolder folder;
+    fs::create_directory(folder.File("run"));
+    fs::create_directory_symlink(folder.File("run"), folder.File("link"));
+    const HeldFolder out = HeldFolder::Open(folder.Path());
+    HeldFolder first = out.OpenFolder("run");
+    const HeldFolder second = out.OpenFolder("run");
+    ASSERT_TRUE(first.MarkInUse());
+    EXPECT_FALSE(second.MarkInUse());
+    EXPECT_EQ(errno, EWOULDBLOCK);
+    EXPECT_TRUE(out.HoldsAs("run", second));
+    EXPECT_FALSE(out.HoldsAs("link", second));
+    EXPECT_FALSE(out.OpenFolder("link").IsOpen());
+    first = HeldFolder();
+    EXPECT_TRUE(second.MarkInUse());
 }

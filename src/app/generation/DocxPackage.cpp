@@ -73,9 +73,12 @@ DocxPacking ZipDocxParts(platform::FileHandle archive, const platform::FilePlace
         if (result != ZIP_OK)
             break;
     }
+    const int error = errno;
     const ZRESULT closed = ZipClose(zip);
     if (result == ZIP_OK)
         result = closed;
+    else
+        errno = error;   // the reason of the part that failed, not of what closing did after
     if (result == ZIP_OK)
         return DocxPacking::Packed;
     // Our entry names and their number are fixed, so the writer refuses its arguments only for

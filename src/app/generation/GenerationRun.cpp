@@ -99,6 +99,12 @@ GenerationStatus Publish(GenerationJob& job)
     return GenerationStatus::PublishFailed;
 }
 
+GenerationStatus TooLargeForADocx(GenerationJob& job)
+{
+    job.systemError = 0;   // the message says why
+    return GenerationStatus::DocumentTooLarge;
+}
+
 bool Stopping(const GenerationJob& job)
 {
     return job.stopRequested && job.stopRequested();
@@ -122,7 +128,7 @@ GenerationStatus BuildDocumentParts(GenerationJob& job, const RunPaths& paths, c
         return job.docxStatus == DocxRunStatus::Done;
     }));
     if (!created)
-        return GenerationStatus::DocxFailed;
+        return job.docxStatus == DocxRunStatus::TooLarge ? TooLargeForADocx(job) : GenerationStatus::DocxFailed;
     Notify(phaseDone, GenerationPhase::CreateDocx);
     if (Stopping(job))
         return GenerationStatus::Stopped;
@@ -132,10 +138,7 @@ GenerationStatus BuildDocumentParts(GenerationJob& job, const RunPaths& paths, c
             packing = PackArchive(job.heldRunFolder, paths.work);
             return packing == DocxPacking::Packed;
         }))) {
-        if (packing != DocxPacking::TooLarge)
-            return GenerationStatus::ZipFailed;
-        job.systemError = 0;   // the message says why
-        return GenerationStatus::DocumentTooLarge;
+        return packing == DocxPacking::TooLarge ? TooLargeForADocx(job) : GenerationStatus::ZipFailed;
     }
     if (Stopping(job))
         return GenerationStatus::Stopped;

@@ -1,12 +1,47 @@
 #include "app/generation/RunFolder.h"
 
+#include <cerrno>
 #include <cstdio>
 #include <random>
+#include <string_view>
 
 namespace {
 
 // Attempts at a name before giving up: a clash is already rare at the first.
 constexpr int kAttempts = 100;
+// A run folder's name: this, then eight lower-case hexadecimal digits.
+constexpr std::string_view kNamePrefix = ".my_diary-";
+constexpr size_t kNameDigits = 8;
+
+bool IsRunFolderName(std::string_view name)
+{
+    return name.size() == kNamePrefix.size() + kNameDigits && name.substr(0, kNamePrefix.size()) == kNamePrefix &&
+           name.find_first_not_of("0123456789abcdef", kNamePrefix.size()) == std::string_view::npos;
+}
+
+// Marks a folder just made as its run's. A run clearing what gone runs left may have opened it
+// first and taken the mark, to remove it: the name is then given up for another.
+bool Claim(const platform::HeldFolder& outFolder, const std::string& name, const platform::HeldFolder& folder)
+{
+    if (!folder.MarkInUse() && errno == EWOULDBLOCK)
+        return false;
+    // Where the file system keeps no marks, no other run can take one to remove the folder.
+    return outFolder.HoldsAs(name, folder);
+}
+
+// The run folders that runs now gone left in the output folder: of this naming, the user's own,
+// and marked by no run, in this process or another. A folder being made is marked before its
+// run uses it, and a run that clears it holds the mark while it does.
+void RemoveAbandoned(const platform::HeldFolder& outFolder)
+{
+    for (const std::string& name : outFolder.EntryNames()) {
+        if (!IsRunFolderName(name))
+            continue;
+        const platform::HeldFolder folder = outFolder.OpenFolder(name);
+        if (folder.IsOpen() && folder.IsOwn() && folder.MarkInUse())
+            folder.Remove();
+    }
+}
 
 } // namespace
 
@@ -16,13 +51,17 @@ RunFolder RunFolder::Make(const std::string& outFolder)
     made.m_outFolder = platform::HeldFolder::Open(outFolder);
     if (!made.m_outFolder.IsOpen())
         return made;
+    RemoveAbandoned(made.m_outFolder);
     std::mt19937 random(std::random_device{}());
     for (int attempt = 0; attempt < kAttempts && !made.m_folder.IsOpen(); ++attempt) {
-        char name[32];
-        std::snprintf(name, sizeof name, ".my_diary-%08x", static_cast<unsigned>(random()));
-        made.m_folder = made.m_outFolder.MakeFolder(name);
-        if (made.m_folder.IsOpen())
+        char digits[kNameDigits + 1];
+        std::snprintf(digits, sizeof digits, "%08x", static_cast<unsigned>(random()));
+        const std::string name = std::string(kNamePrefix) + digits;
+        platform::HeldFolder folder = made.m_outFolder.MakeFolder(name);
+        if (folder.IsOpen() && Claim(made.m_outFolder, name, folder)) {
+            made.m_folder = std::move(folder);
             made.m_name = name;
+        }
     }
     return made;
 }

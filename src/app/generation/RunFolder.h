@@ -1,7 +1,9 @@
 #pragma once
 // The run's own folder under the output folder, where it keeps all it makes. It is held open
 // from the moment it is made, so its removal reaches the folder the run made and nothing else:
-// wherever the folder has been moved, and never through a symbolic link put in its place.
+// wherever the folder has been moved, and never through a symbolic link put in its place. It is
+// marked as in use while it is held, so a run that is killed, or a program that crashes, leaves
+// a folder that the next run can tell from one whose run still works.
 
 #include "platform/HeldFolder.h"
 
@@ -9,9 +11,10 @@
 
 class RunFolder {
 public:
-    // A fresh private hidden folder of a random name in the output folder; a folder put in the
-    // place of one being made is left alone and another name taken. Its name is empty when none
-    // could be made, errno telling why.
+    // A fresh private hidden folder of a random name in the output folder, marked as in use; a
+    // folder put in the place of one being made is left alone and another name taken. Its name
+    // is empty when none could be made, errno telling why. First removes the run folders that
+    // runs now gone left there (the user's own, of this naming, no longer marked).
     static RunFolder Make(const std::string& outFolder);
 
     const std::string& Name() const { return m_name; }

@@ -12,18 +12,6 @@
 
 namespace fs = std::filesystem;
 
-namespace {
-
-std::set<std::string> Listing(const std::string& folder)
-{
-    std::set<std::string> names;
-    for (const auto& entry : fs::recursive_directory_iterator(folder))
-        names.insert(fs::relative(entry.path(), folder).string());
-    return names;
-}
-
-} // namespace
-
 class GenerationRunTest : public GenerationTest {
 protected:
     void SetUp() override
@@ -389,6 +377,26 @@ TEST_F(GenerationRunTest, ADocumentPartPastFourGiBIsToldAsLargerThanADocxHolds)
         if (phase == GenerationPhase::CreateDocx)
             fs::resize_file(job.runFolder + "/my_diary/word/document.xml", std::uintmax_t{1} << 32);
     });
+    EXPECT_EQ(FailureMessage(status, job), "无法打包Word文档：日记超过了Word文档（.docx）所能容纳的4 GB，没有生成文档。");
+    EXPECT_EQ(Listing(m_out), before);
+}
+
+// A document part that would pass what a .docx holds is stopped at the bound, not written out to
+// be refused when packed: the bound lowered to 1 MiB for a year of 2 MB, with files past 1 MiB
+// refused by the system (EFBIG), so a part written past the bound would fail as a write.
+TEST_F(GenerationRunTest, ADocumentPartIsStoppedAtTheBoundADocxHolds)
+{
+    const auto before = Listing(m_out);
+    g_nMonthEnd = 12;
+    g_nDayEnd = 31;
+    constexpr rlim_t kBound = 1 << 20;
+    GenerationJob job = Job();
+    job.design.maxDocumentPartBytes = kBound;
+    GenerationStatus status = GenerationStatus::Done;
+    {
+        const FileSizeLimit limit(kBound);
+        status = GenerateDiary(job);
+    }
     EXPECT_EQ(FailureMessage(status, job), "无法打包Word文档：日记超过了Word文档（.docx）所能容纳的4 GB，没有生成文档。");
     EXPECT_EQ(Listing(m_out), before);
 }

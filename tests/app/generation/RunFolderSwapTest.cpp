@@ -14,15 +14,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// Links are listed as themselves, not as what they lead to.
-std::set<std::string> Listing(const std::string& folder)
-{
-    std::set<std::string> names;
-    for (const auto& entry : fs::recursive_directory_iterator(folder))
-        names.insert(entry.path().lexically_relative(folder).string());
-    return names;
-}
-
 // The folder's tree again under decoy, each file a link to the private file.
 void MakeDecoy(const std::string& from, const std::string& decoy, const std::string& privateFile)
 {
