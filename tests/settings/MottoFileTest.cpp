@@ -4,7 +4,6 @@
 #include "support/TempFolder.h"
 #include "support/Utf16Bytes.h"
 
-#include <cerrno>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
@@ -87,36 +86,3 @@ TEST(TextFileLines, OnlyARegularFileOfBoundedSizeIsRead)
     EXPECT_TRUE(Read(folder, std::string(17 * 1024 * 1024, 'x')).empty());
 }
 
-// What a save writes the readers take whole: a file of exactly the bound is written and read back;
-// one byte more is refused before anything is written (EFBIG), and the readers say the same of
-// such a file instead of reading no line.
-TEST(TextFileLines, TheSaveAndTheReadersShareOneSizeBound)
-{
-    TempFolder folder;
-    folder.Write("motto.txt", "kept\n");
-    // The mark takes 4 bytes and the line end 2.
-    const size_t fitting = kMaxMottoFileBytes - 6;
-    for (const size_t length : {fitting, fitting + 1}) {
-        SCOPED_TRACE(length);
-        const std::string text(length, 'x');
-        errno = 0;
-        const bool written = WriteMottoFile(folder.File("motto.txt"), {{1, text, 0}});
-        const int writeError = errno;
-        std::vector<TextLineRecord> lines;
-        const int error = ReadTextFileLines(folder.File("motto.txt"), lines);
-        if (length == fitting) {
-            EXPECT_TRUE(written);
-            EXPECT_EQ(error, 0);
-            ASSERT_EQ(lines.size(), 1u);
-            EXPECT_TRUE(lines[0].text == text);
-        } else {
-            EXPECT_FALSE(written);
-            EXPECT_EQ(writeError, EFBIG);
-            EXPECT_EQ(lines.size(), 1u) << "the file of the earlier save is kept";
-        }
-    }
-    folder.Write("motto.txt", std::string(kMaxMottoFileBytes + 1, 'x'));
-    std::vector<TextLineRecord> lines;
-    EXPECT_EQ(ReadTextFileLines(folder.File("motto.txt"), lines), EFBIG);
-    EXPECT_EQ(ReadMottoLines(folder.File("motto.txt")).error, EFBIG);
-}

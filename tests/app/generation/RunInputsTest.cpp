@@ -3,10 +3,7 @@
 #include "GenerationFixture.h"
 #include "app/generation/PageFormat.h"
 #include "app/generation/RunInputs.h"
-#include "settings/MottoFile.h"
 #include "support/Gb18030Characters.h"
-
-#include <cerrno>
 
 // What the page format makes of the settings; plain copies need no test of their own.
 TEST_F(GenerationTest, PageFormatSettlesFacesSizesAndSwitches)
@@ -102,13 +99,6 @@ TEST_F(GenerationTest, DesignSnapshotSettlesWhatTheWindowsWould)
     EXPECT_EQ(withMotto.addText.AddText, 1);
     ASSERT_EQ(withMotto.textLines.size(), 2u);
     EXPECT_EQ(withMotto.textLines[1].text, "Be kind");
-
-    int mottoError = -1;
-    EXPECT_EQ(BuildRunDesign(m_rows, {}, &mottoError).textLines.size(), 2u);
-    EXPECT_EQ(mottoError, 0);
-    Folder().Write("motto.txt", std::string(kMaxMottoFileBytes + 1, 'x'));
-    EXPECT_TRUE(BuildRunDesign(m_rows, {}, &mottoError).textLines.empty());
-    EXPECT_EQ(mottoError, EFBIG) << "told, not read as no mottos";
 
     g_bAddTextPerDay = 0;
     EXPECT_EQ(BuildRunDesign(m_rows, {}).addText.AddText, 0);
