@@ -14,7 +14,9 @@
 #include "app/generation/RunInputs.h"
 #include "platform/Files.h"
 #include "resources/ResourceIds.h"
+#include "settings/MottoFile.h"
 #include "settings/Settings.h"
+#include "settings/SettingsRecords.h"
 
 struct GenerationRunState {
     GenerationJob job;
@@ -77,7 +79,14 @@ void CForm_SetWord::OnButtonGenerate()
     auto run = std::make_shared<GenerationRunState>();
     run->job.programFolder = g_strExeFolder.str();
     run->job.outFolder = g_strOutFolder.str();
-    run->job.design = BuildRunDesign(ReadClassListModel(), ReadOutlineLevels());
+    int mottoError = 0;
+    run->job.design = BuildRunDesign(ReadClassListModel(), ReadOutlineLevels(), &mottoError);
+    // The user asked for mottos: a diary without them is no diary of this design.
+    if (mottoError != 0) {
+        const std::string text = UnreadMottoFileMessage(g_addText.FileName.str(), mottoError);
+        MessageBox((text + "\n没有生成文档。").c_str(), kFailureCaption, MB_OK | MB_ICONERROR);
+        return;
+    }
     g_nCurrentYear = run->job.design.year;
     const GenerationStatus prepared = PrepareGeneration(run->job);
     if (prepared != GenerationStatus::Done) {

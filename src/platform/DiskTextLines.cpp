@@ -49,8 +49,10 @@ bool ForEachPiece(int fd, size_t maxBytes, DiskForm form, const std::function<bo
         if (n == 0)
             break;
         total += static_cast<size_t>(n);
-        if (total > maxBytes)
+        if (total > maxBytes) {
+            errno = EFBIG;
             return false;
+        }
         const size_t known = pending.size();
         pending.append(block, static_cast<size_t>(n));
         const size_t end = PieceEnd(pending, known, form);
@@ -116,10 +118,18 @@ bool ReadDiskTextLines(const std::string& path, size_t maxBytes, const TakeDiskL
     if (fd < 0)
         return false;
     struct stat info {};
-    const bool regular = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) &&
-                         static_cast<size_t>(info.st_size) <= maxBytes;
-    const bool read = regular && TakeLines(fd, maxBytes, take);
+    bool read = ::fstat(fd, &info) == 0;
+    if (read && !S_ISREG(info.st_mode)) {
+        read = false;
+        errno = S_ISDIR(info.st_mode) ? EISDIR : EINVAL;
+    } else if (read && static_cast<size_t>(info.st_size) > maxBytes) {
+        read = false;
+        errno = EFBIG;
+    }
+    read = read && TakeLines(fd, maxBytes, take);
+    const int error = errno;
     ::close(fd);
+    errno = error;
     return read;
 }
 

@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <climits>
+#include <cstdlib>
 #include <cstdio>
 #include <fcntl.h>
 #include <stdio.h>
@@ -23,6 +24,34 @@ bool WriteAll(int fd, std::string_view bytes)
         bytes.remove_prefix(static_cast<size_t>(n));
     }
     return true;
+}
+
+// A file made under a name no other file has, open for writing; no name and -1 when none could be.
+struct NewFile {
+    std::string name;
+    int fd = -1;
+};
+
+NewFile MakeNewFileBeside(const std::string& path)
+{
+    std::string name = path + ".XXXXXX";
+    const int fd = ::mkostemp(name.data(), O_CLOEXEC);
+    if (fd < 0)
+        return {};
+    return {std::move(name), fd};
+}
+
+// A rename lasts through a power cut once its folder's entries are on the disk. The file is in
+// place already, so a folder that cannot be synced fails nothing.
+void SyncFolderOf(const std::string& path)
+{
+    const size_t slash = path.rfind(kPathSeparator);
+    const std::string folder = slash == std::string::npos ? "." : slash == 0 ? "/" : path.substr(0, slash);
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return;
+    ::fsync(fd);
+    ::close(fd);
 }
 
 // A failure with the system's reason for it, as the system would give it.
@@ -105,6 +134,7 @@ bool WriteFileReplacing(const std::string& path, std::string_view bytes)
     const std::optional<std::string> target = LinkTarget(path);
     if (!target)
         return Refused(ELOOP);
+    mode_t mode = 0644;
     struct stat info {};
     if (::stat(target->c_str(), &info) == 0) {
         if (S_ISDIR(info.st_mode))
@@ -113,18 +143,28 @@ bool WriteFileReplacing(const std::string& path, std::string_view bytes)
             return Refused(EINVAL);
         if ((info.st_mode & S_IWUSR) == 0)
             return Refused(EACCES);
+        mode = info.st_mode & 07777;
     }
-    const std::string temp = MakeTemporaryBeside(*target);
-    if (temp.empty())
+    const NewFile fresh = MakeNewFileBeside(*target);
+    if (fresh.fd < 0)
         return false;
-    const int fd = ::open(temp.c_str(), O_WRONLY | O_CLOEXEC);
-    const bool written = fd >= 0 && WriteAll(fd, bytes);
-    const bool closed = fd >= 0 && ::close(fd) == 0;
-    if (!written || !closed || !ReplaceFileWith(*target, temp)) {
-        const int error = errno;
-        ::unlink(temp.c_str());
+    // The bytes reach the disk before the name does: after a crash the file is the old one or the
+    // new one, whole, on file systems that do not keep the two in order.
+    bool done = WriteAll(fresh.fd, bytes) && ::fchmod(fresh.fd, mode) == 0 && ::fsync(fresh.fd) == 0;
+    int error = done ? 0 : errno;
+    if (::close(fresh.fd) != 0 && done) {
+        done = false;
+        error = errno;
+    }
+    if (done && ::rename(fresh.name.c_str(), target->c_str()) != 0) {
+        done = false;
+        error = errno;
+    }
+    if (!done) {
+        ::unlink(fresh.name.c_str());
         return Refused(error);
     }
+    SyncFolderOf(*target);
     return true;
 }
 
@@ -150,21 +190,10 @@ std::optional<std::string> LinkTarget(const std::string& path)
 
 std::string MakeTemporaryBeside(const std::string& path)
 {
-    std::string temp = path + ".XXXXXX";
-    const int fd = ::mkstemp(temp.data());
-    if (fd < 0)
-        return {};
-    ::close(fd);
-    return temp;
-}
-
-bool ReplaceFileWith(const std::string& target, const std::string& fresh)
-{
-    mode_t mode = 0644;
-    struct stat info {};
-    if (::stat(target.c_str(), &info) == 0)
-        mode = info.st_mode & 07777;
-    return ::chmod(fresh.c_str(), mode) == 0 && ::rename(fresh.c_str(), target.c_str()) == 0;
+    const NewFile made = MakeNewFileBeside(path);
+    if (made.fd >= 0)
+        ::close(made.fd);
+    return made.name;
 }
 
 RenameResult RenameNoReplace(const std::string& from, const std::string& to)

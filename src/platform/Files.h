@@ -28,7 +28,9 @@ std::optional<std::string> ReadFileBytes(const std::string& path, size_t maxByte
 std::optional<std::string> ReadOpenFile(int fd, size_t maxBytes = SIZE_MAX);
 
 // Replaces the file whole through a temporary file and a rename, keeping its permissions,
-// so a failure leaves the old file as it was. Refuses a read-only file. A symbolic link is
+// so a failure leaves the old file as it was. The new bytes are synced before the rename and the
+// folder after it, so a crash or power cut leaves the old file or the new one, never a part.
+// Every file the program replaces goes through here. Refuses a read-only file. A symbolic link is
 // followed: its target is replaced and the link stays; a loop of links is refused. On failure
 // errno tells why (a refusal as the system's own: EACCES, ELOOP, EISDIR).
 bool WriteFileReplacing(const std::string& path, std::string_view bytes);
@@ -40,10 +42,6 @@ std::optional<std::string> LinkTarget(const std::string& path);
 // Makes a new empty file of a name no other file has, in the folder of `path` and beginning
 // with its name; "" when none can be made.
 std::string MakeTemporaryBeside(const std::string& path);
-
-// Moves `fresh` over `target`, giving it the permissions `target` has (or the usual ones for a
-// new file), so a save through a temporary file leaves the file as the user set it up.
-bool ReplaceFileWith(const std::string& target, const std::string& fresh);
 
 enum class RenameResult { Done, Taken, Failed };
 // Renames only while `to` does not exist: a file that appears there meanwhile is never replaced.

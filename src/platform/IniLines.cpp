@@ -39,6 +39,13 @@ std::string_view ValueAsRead(std::string_view written)
     return value;
 }
 
+std::string ValueToWrite(std::string_view value)
+{
+    if (ValueAsRead(value).size() == value.size())
+        return std::string(value);
+    return "\"" + std::string(value) + "\"";
+}
+
 std::string FoldCase(std::string_view name)
 {
     std::string folded(name);

@@ -19,6 +19,11 @@ std::optional<std::string_view> KeyOf(std::string_view line);
 // round it and without one pair of quotes (" or ') round what is left.
 std::string_view ValueAsRead(std::string_view written);
 
+// What to write after "=" so that a read gives the value back: the value itself, or, where a read
+// would change it (blanks at its ends, one pair of quotes round it), the value inside one more
+// pair of double quotes, which the read takes away.
+std::string ValueToWrite(std::string_view value);
+
 // Section and key names compare without regard to ASCII letter case.
 std::string FoldCase(std::string_view name);
 

@@ -128,6 +128,13 @@ ProfileFileState GetProfileFileState(const std::string& file)
     return cache.Read(file).state;
 }
 
+bool ProfileValuesReadAsWritten(const std::string& file)
+{
+    ProfileCache& cache = ProfileCache::Instance();
+    std::lock_guard<std::mutex> lock(cache.Mutex());
+    return cache.Read(file).document.ValuesReadAsWritten();
+}
+
 bool ReadsAsProfile(ProfileFileState state)
 {
     return state == ProfileFileState::Missing || state == ProfileFileState::Read;
@@ -140,7 +147,7 @@ bool WritePrivateProfileString(std::string_view section, std::string_view key,
         return false;
     section = TrimBlanks(section);
     key = TrimBlanks(key);
-    std::string newLine = std::string(key) + "=" + OneLine(value);
+    std::string newLine = std::string(key) + "=" + ValueToWrite(OneLine(value));
     if (WriteIntoBatch(file, section, key, newLine))
         return true;
 
@@ -156,7 +163,7 @@ bool WritePrivateProfileString(std::string_view section, std::string_view key,
     const auto bytes = Serialize(text);
     if (!bytes || !WriteFileReplacing(file, *bytes))
         return false;
-    cache.Store(file, ProfileDocument(std::move(text), DiskEncoding::Gb18030));
+    cache.Store(file, ProfileDocument(std::move(text), DiskEncoding::Gb18030, true));
     return true;
 }
 

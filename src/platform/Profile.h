@@ -3,7 +3,8 @@
 // section and key names compare without regard to letter case; a value read loses its
 // surrounding blanks and one pair of enclosing quotes; a missing file, section or key reads
 // as the default; a write creates the file and the section, ends every line with CR LF and
-// leaves every other line, comments included, as it was.
+// leaves every other line, comments included, as it was. Unlike Windows, a write puts a value
+// that a read would change inside one more pair of quotes, so every value reads back as written.
 // On disk the files are GB18030 (UTF-8 files are read too); the text here is UTF-8.
 
 #include <cstddef>
@@ -29,6 +30,11 @@ enum class ProfileFileState {
 
 // How the file reads as a profile now.
 ProfileFileState GetProfileFileState(const std::string& file);
+
+// True when the file was written with every value a read would change inside one more pair of
+// quotes (it says so below its mark), so each value reads back as it was written. Files written
+// before hold their values bare.
+bool ProfileValuesReadAsWritten(const std::string& file);
 
 // Missing or read as INI text: what a write may build on without the user naming the file.
 bool ReadsAsProfile(ProfileFileState state);

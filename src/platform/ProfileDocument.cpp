@@ -34,8 +34,8 @@ bool IsBlankOrComment(std::string_view line)
 
 } // namespace
 
-ProfileDocument::ProfileDocument(std::string utf8, DiskEncoding encoding)
-    : m_text(std::move(utf8)), m_encoding(encoding)
+ProfileDocument::ProfileDocument(std::string utf8, DiskEncoding encoding, bool valuesReadAsWritten)
+    : m_text(std::move(utf8)), m_encoding(encoding), m_valuesReadAsWritten(valuesReadAsWritten)
 {
     // Files are read and written within a few MiB, so line positions fit 32 bits.
     if (m_text.size() > std::numeric_limits<uint32_t>::max())
@@ -53,8 +53,8 @@ ProfileDocument::ProfileDocument(std::string utf8, DiskEncoding encoding)
 
 ProfileDocument ProfileDocument::FromBytes(std::string_view bytes)
 {
-    DecodedText decoded = DecodeProfileText(bytes);
-    return ProfileDocument(std::move(decoded.utf8), decoded.encoding);
+    ProfileText decoded = DecodeProfileText(bytes);
+    return ProfileDocument(std::move(decoded.utf8), decoded.encoding, decoded.valuesReadAsWritten);
 }
 
 std::string_view ProfileDocument::Line(size_t index) const

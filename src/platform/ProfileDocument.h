@@ -17,14 +17,16 @@ namespace platform {
 class ProfileDocument {
 public:
     ProfileDocument() = default;
-    // Text in UTF-8 whose file is in the given encoding.
-    ProfileDocument(std::string utf8, DiskEncoding encoding);
+    // Text in UTF-8 whose file is in the given encoding, and whether the file says that its values
+    // stand as written (see ProfileMarker).
+    ProfileDocument(std::string utf8, DiskEncoding encoding, bool valuesReadAsWritten = false);
     // A file's bytes, decoded as ProfileMarker says.
     static ProfileDocument FromBytes(std::string_view bytes);
 
     size_t LineCount() const { return m_lines.size(); }
     std::string_view Line(size_t index) const;
     DiskEncoding Encoding() const { return m_encoding; }
+    bool ValuesReadAsWritten() const { return m_valuesReadAsWritten; }
 
     // The line of a key: names compare without letter case, a key counts in every section of
     // its name, and the first occurrence in the file wins.
@@ -57,6 +59,7 @@ private:
     std::vector<Key> m_keys;            // the first line of each key, by section and name
     DiskEncoding m_encoding = DiskEncoding::Gb18030;
     bool m_iniText = true;
+    bool m_valuesReadAsWritten = false;
 };
 
 } // namespace platform

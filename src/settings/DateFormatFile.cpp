@@ -1,6 +1,7 @@
 #include "settings/DateFormatFile.h"
 
 #include "platform/Files.h"
+#include "platform/IniLines.h"
 #include "platform/Profile.h"
 #include "platform/ProfileMarker.h"
 #include "settings/IniFile.h"
@@ -39,7 +40,7 @@ bool WriteDateFormats(const CString& file, const std::vector<CString>& formats)
         return false;
     std::string text = std::string("[") + kSection + "]\r\n";
     for (size_t index = 0; index < formats.size(); ++index)
-        text += (KeyOf(index) + "=" + formats[index] + "\r\n").str();
+        text += KeyOf(index).str() + "=" + platform::ValueToWrite(formats[index].str()) + "\r\n";
     return platform::WriteFileReplacing(file.str(), platform::EncodeProfileText(text));
 }
 

@@ -20,6 +20,11 @@ bool CIniFile::FileExists(const char* path) const
     return path != nullptr && platform::PathExists(path);
 }
 
+bool IniValuesReadAsWritten(const char* file)
+{
+    return platform::ProfileValuesReadAsWritten(file ? file : "");
+}
+
 bool IniKeyExists(const char* file, const char* section, const char* key)
 {
     // No value holds a line break, so this default comes back only for a missing key.

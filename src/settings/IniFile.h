@@ -19,5 +19,9 @@ public:
     bool FileExists(const char* path) const;
 };
 
+// TRUE when the file's values read back as they were written: it was written since a value that a
+// read would change goes inside one more pair of quotes. Files written before hold them bare.
+bool IniValuesReadAsWritten(const char* file);
+
 // TRUE when the section holds the key, even with an empty value.
 bool IniKeyExists(const char* file, const char* section, const char* key);

@@ -1,5 +1,6 @@
 #include "settings/IniValues.h"
 
+#include "platform/CodePage.h"
 #include "platform/IniLines.h"
 #include "settings/IniFile.h"
 
@@ -87,7 +88,9 @@ CString SettledText(const CString& text)
 
 CString SettledCaption(const CString& caption)
 {
-    return CaptionOf(SettledText(caption));
+    // The blank must not push it past what a read of its save keeps.
+    return platform::CutToEncodedBytes(CaptionOf(SettledText(caption)).str(), CIniFile::kMaxValueBytes,
+                                       platform::DiskEncoding::Gb18030);
 }
 
 bool WriteIniInt(const char* file, const char* section, const char* key, int value)
@@ -107,6 +110,19 @@ bool WriteIniOneZero(const char* file, const char* section, const char* key, BYT
     return CIniFile().WriteString(file, section, key, flag != 0 ? "1" : "0");
 }
 
+bool IniSection::ValuesReadAsWritten() const
+{
+    if (!m_valuesReadAsWritten)
+        m_valuesReadAsWritten = IniValuesReadAsWritten(m_file);
+    return *m_valuesReadAsWritten;
+}
+
+CString IniSection::Text(const char* key) const
+{
+    const CString value = ReadIniString(m_file, m_section, key);
+    return ValuesReadAsWritten() ? value : SettledText(value);
+}
+
 CString IniSection::TextOr(const char* key, const char* defaultValue) const
 {
     const CString value = Text(key);
@@ -120,5 +136,6 @@ CString IniSection::TextIfPresent(const char* key, const char* kept) const
 
 CString IniSection::Caption(const char* key) const
 {
-    return SettledCaption(ReadIniString(m_file, m_section, key));
+    const CString value = ReadIniString(m_file, m_section, key);
+    return ValuesReadAsWritten() ? value : SettledCaption(value);
 }

@@ -5,6 +5,8 @@
 #include "platform/CString.h"
 #include "platform/WinTypes.h"
 
+#include <optional>
+
 // The integer value of a text as atoi gives it: leading digits after an optional sign,
 // 0 when there are none; values past the int range are held at its ends.
 int ParseInt(const char* text);
@@ -24,12 +26,12 @@ BYTE ReadIniBoolDefault(const char* file, const char* section, const char* key, 
 // value gets one blank in front again.
 CString ReadIniCaption(const char* file, const char* section, const char* key);
 
-// A text as a save and a read give it back, as often as it takes to stay the same: a read takes
-// away the blanks round a value and a pair of quotes round it, so a value stored as `"  a  "`
-// reads as `  a  ` and, saved and read again, as `a`.
+// A text of a file written bare, as saving and reading it gave it back, as often as it takes to stay
+// the same: such a read takes away the blanks round a value and a pair of quotes round it, so a
+// value stored as `"  a  "` reads as `  a  ` and, saved and read again, as `a`.
 CString SettledText(const CString& text);
-// A caption as a save and a read give it back: settled, with the one leading blank the load puts
-// back (" [ 第 " reads back as " [ 第").
+// A caption of such a file: settled, with the one leading blank the load puts back (" [ 第 " reads
+// back as " [ 第"), within the bytes a read keeps.
 CString SettledCaption(const CString& caption);
 
 bool WriteIniInt(const char* file, const char* section, const char* key, int value);
@@ -42,8 +44,10 @@ class IniSection {
 public:
     IniSection(const char* file, const char* section) : m_file(file), m_section(section) {}
 
-    // A design's texts are taken settled, so a loaded design is what its save reads back as.
-    CString Text(const char* key) const { return SettledText(ReadIniString(m_file, m_section, key)); }
+    // A design's texts read back as they were written. A file written before values were quoted
+    // gives them settled, as it always loaded, and its captions their leading blank back; either
+    // way a loaded design is what its save reads back as.
+    CString Text(const char* key) const;
     CString TextOr(const char* key, const char* defaultValue) const;
     // Where an empty value means something (no background), only a missing key keeps the field.
     CString TextIfPresent(const char* key, const char* kept) const;
@@ -64,8 +68,11 @@ public:
 
 private:
     void Note(bool written) { m_allWritten = m_allWritten && written; }
+    // Asked once, by the first text read: a section that only writes never reads the file.
+    bool ValuesReadAsWritten() const;
 
     const char* m_file;
     const char* m_section;
+    mutable std::optional<bool> m_valuesReadAsWritten;
     bool m_allWritten = true;
 };

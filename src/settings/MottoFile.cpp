@@ -3,15 +3,14 @@
 #include "platform/CodePage.h"
 #include "platform/DiskTextLines.h"
 #include "platform/Files.h"
+#include "platform/SystemError.h"
 
+#include <cerrno>
 #include <string_view>
 
 namespace {
 
 constexpr size_t kShortestMotto = 2;
-// A day takes one motto, so even a leap year of long mottos is far below this; anything larger
-// is no motto file (a disk image, a device) and reading it would only stall the run.
-constexpr size_t kLargestMottoFile = 16 * 1024 * 1024;
 constexpr std::string_view kWhiteSpace = " \t\r\n\v\f";
 
 std::string Trimmed(std::string_view text)
@@ -24,33 +23,46 @@ std::string Trimmed(std::string_view text)
 
 } // namespace
 
-std::vector<MottoLine> ReadMottoLines(const std::string& path, std::optional<int> mostSkipped, size_t mostKept)
+MottoFileLines ReadMottoLines(const std::string& path, std::optional<int> mostSkipped, size_t mostKept)
 {
     std::vector<MottoLine> lines;
     int skipped = 0;
-    const bool read = platform::ReadDiskTextLines(
-        path, kLargestMottoFile, [&](std::string_view line, platform::DiskEncoding encoding) {
-            if (lines.size() >= mostKept || (mostSkipped && skipped > *mostSkipped))
-                return false;
-            // The list shows a text up to its first NUL: a motto is what it shows, so a save
-            // never writes a NUL it did not show.
-            line = line.substr(0, line.find('\0'));
-            const size_t stored =
-                encoding == platform::DiskEncoding::Utf8 ? line.size() : platform::EncodeGb18030(line).size();
-            if (stored < kShortestMotto)
-                ++skipped;
-            else
-                lines.push_back({std::string(line), static_cast<int>(stored)});
-            return true;
-        });
-    return read ? lines : std::vector<MottoLine>();
+    const platform::Attempted read = platform::Attempt([&] {
+        return platform::ReadDiskTextLines(
+            path, kMaxMottoFileBytes, [&](std::string_view line, platform::DiskEncoding encoding) {
+                if (lines.size() >= mostKept || (mostSkipped && skipped > *mostSkipped))
+                    return false;
+                // The list shows a text up to its first NUL: a motto is what it shows, so a save
+                // never writes a NUL it did not show.
+                line = line.substr(0, line.find('\0'));
+                const size_t stored =
+                    encoding == platform::DiskEncoding::Utf8 ? line.size() : platform::EncodeGb18030(line).size();
+                if (stored < kShortestMotto)
+                    ++skipped;
+                else
+                    lines.push_back({std::string(line), static_cast<int>(stored)});
+                return true;
+            });
+    });
+    if (!read.ok)
+        return {{}, read.error != 0 ? read.error : EIO};
+    return {std::move(lines), 0};
 }
 
-void ReadTextFileLines(const std::string& path, std::vector<TextLineRecord>& lines, size_t mostKept)
+int ReadTextFileLines(const std::string& path, std::vector<TextLineRecord>& lines, size_t mostKept)
 {
+    MottoFileLines read = ReadMottoLines(path, std::nullopt, mostKept);
     int kept = 0;
-    for (const MottoLine& line : ReadMottoLines(path, std::nullopt, mostKept))
+    for (const MottoLine& line : read.lines)
         lines.push_back({++kept, Trimmed(line.text), line.length});
+    return read.error;
+}
+
+std::string UnreadMottoFileMessage(const std::string& path, int error)
+{
+    if (error == EFBIG)
+        return "文本文件 '" + path + "' 超过了16 MB，无法读取。";
+    return platform::WithSystemReason("无法读取文本文件 '" + path + "'。", error);
 }
 
 bool WriteMottoFile(const std::string& path, const std::vector<TextLineRecord>& lines)
@@ -59,6 +71,11 @@ bool WriteMottoFile(const std::string& path, const std::vector<TextLineRecord>& 
     for (const TextLineRecord& line : lines)
         text += Trimmed(line.text) + "\r\n";
     // The mark tells our GB18030 from UTF-8 that has the same bytes; an empty file needs none.
-    return !path.empty() &&
-           platform::WriteFileReplacing(path, text.empty() ? std::string() : platform::EncodeMarkedGb18030(text));
+    const std::string bytes = text.empty() ? std::string() : platform::EncodeMarkedGb18030(text);
+    // A file the readers refuse would read as no mottos, and its next save would write none.
+    if (bytes.size() > kMaxMottoFileBytes) {
+        errno = EFBIG;
+        return false;
+    }
+    return !path.empty() && platform::WriteFileReplacing(path, bytes);
 }

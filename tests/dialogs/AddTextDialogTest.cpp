@@ -4,11 +4,13 @@
 #include "dialogs/diary/Form_AddText.h"
 #include "platform/CodePage.h"
 #include "resources/HeadingDialogIds.h"
+#include "settings/MottoFile.h"
 #include "settings/SettingsRecords.h"
 #include "support/FakeDesktop.h"
 #include "support/OwnFileMarks.h"
 #include "support/Utf16Bytes.h"
 
+#include <cerrno>
 #include <cstring>
 #include <sys/stat.h>
 
@@ -302,4 +304,63 @@ TEST_F(AddTextDialogTest, ThePathBoxTakesNoInputMethodText)
         p.Click(IDC_TEXT_OK);
     });
     EXPECT_EQ(g_addText.FileName, File("motto.txt"));
+}
+
+// What "Save" writes, the dialog and a run read back whole. 256 lines of 65535 bytes and LF fill
+// the 16 MiB the readers take; with CR LF behind the mark they would pass it by 260 bytes, so that
+// save is refused before anything is written; with one line fewer they fit and are saved.
+TEST_F(AddTextDialogTest, ASaveThatWouldPassTheSizeBoundIsRefusedAndOneWithinItReadsBackWhole)
+{
+    const std::string line(65535, 'x');
+    std::string lines;
+    for (int i = 0; i < 256; ++i)
+        lines += line + "\n";
+    ASSERT_EQ(lines.size(), kMaxMottoFileBytes);
+    Motto(lines);
+    Run([&](DialogProbe& p) {
+        EXPECT_EQ(Of(p).m_listLines.GetItemCount(), 256);
+        p.Click(IDC_TEXT_SAVE);
+        EXPECT_TRUE(Read("motto.txt") == lines) << "the file was written over";
+        ClickListRow(p.Dialog(), IDC_TEXT_LINES, 0);
+        p.Click(IDC_TEXT_DELETE);
+        p.Click(IDC_TEXT_SAVE);
+        p.Click(IDC_TEXT_CANCEL);
+    });
+    ASSERT_EQ(boxes->Shown().size(), 1u);
+    EXPECT_EQ(boxes->Shown()[0].text, "无法保存文件 '" + File("motto.txt") + "'。\n" + std::strerror(EFBIG));
+    std::vector<TextLineRecord> readBack;
+    EXPECT_EQ(ReadTextFileLines(File("motto.txt"), readBack), 0);
+    EXPECT_EQ(readBack.size(), 255u);
+    Run([](DialogProbe& p) {
+        EXPECT_EQ(Of(p).m_listLines.GetItemCount(), 255);
+        p.Click(IDC_TEXT_CANCEL);
+    });
+    EXPECT_EQ(boxes->Shown().size(), 1u);
+}
+
+// A file past the bound is told where it is opened, from the settings and with "选择文本文件",
+// never shown as an empty list that "Save" writes over with no line.
+TEST_F(AddTextDialogTest, AFilePastTheSizeBoundIsToldAsTooLargeAndNeverSavedOver)
+{
+    const std::string big = std::string(kMaxMottoFileBytes, 'x') + "\n";
+    Motto(big);
+    Write("chosen.txt", big);
+    commonDialogs->Answer({IDOK, File("chosen.txt").c_str()});
+    Run([](DialogProbe& p) {
+        p.Click(IDC_TEXT_SAVE);
+        p.Click(IDC_TEXT_CHOOSE_FILE);
+        p.Click(IDC_TEXT_SAVE);
+        p.Click(IDC_TEXT_OK);
+    });
+    std::vector<std::string> told;
+    for (const auto& box : boxes->Shown())
+        told.push_back(box.text);
+    const auto tooLarge = [this](const char* name) { return "文本文件 '" + File(name) + "' 超过了16 MB，无法读取。"; };
+    const auto notSaved = [this](const char* name) {
+        return "无法保存文件 '" + File(name) + "'。\n" + std::strerror(EFBIG);
+    };
+    EXPECT_EQ(told, (std::vector<std::string>{tooLarge("motto.txt"), notSaved("motto.txt"), tooLarge("chosen.txt"),
+                                              notSaved("chosen.txt")}));
+    EXPECT_TRUE(Read("motto.txt") == big);
+    EXPECT_TRUE(Read("chosen.txt") == big);
 }

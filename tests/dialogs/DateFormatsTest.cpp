@@ -125,9 +125,9 @@ TEST_F(DateDialogTest, TheDesignsFormatIsListedAlsoWhenTheFileCouldNotTakeIt)
     EXPECT_EQ(MessageTexts(), std::vector<std::string>{"无法保存文件 '" + FormatFile() + "'。\n" + std::strerror(EFBIG)});
 }
 
-// Stored as a save of the design reads them back: the blanks and quotes round a text go, a caption
-// keeps its one leading blank.
-TEST_F(DateDialogTest, CaptionsAreStoredEmptyWhenOffOrBlankAndAsTheirSaveReadsBack)
+// Stored as typed, blanks and quotes round a text included, since a save of the design reads them
+// back so.
+TEST_F(DateDialogTest, CaptionsAreStoredEmptyWhenOffOrBlankAndOtherwiseAsTyped)
 {
     g_dayCaptions.DEFERENCE = 1;
     RunDialog([](DialogProbe& p) {
@@ -141,10 +141,10 @@ TEST_F(DateDialogTest, CaptionsAreStoredEmptyWhenOffOrBlankAndAsTheirSaveReadsBa
     EXPECT_EQ(g_strRestDayBack, "");
     EXPECT_EQ(g_bShowRestDay, 0);
     EXPECT_EQ(g_strWeekEnd, "");
-    EXPECT_EQ(g_strHadBeenDays, " [ 第") << "shown as \" [ 第 \"";
-    EXPECT_EQ(g_dayCaptions.HadBeenDays, " [ 第");
-    EXPECT_EQ(g_dayCaptions.HadBeenDays_Back, " 天 ]");
-    EXPECT_EQ(g_strQuarterText, "Q");
+    EXPECT_EQ(g_strHadBeenDays, " [ 第 ");
+    EXPECT_EQ(g_dayCaptions.HadBeenDays, " [ 第 ");
+    EXPECT_EQ(g_dayCaptions.HadBeenDays_Back, "\"天 ] \"");
+    EXPECT_EQ(g_strQuarterText, " Q ");
     EXPECT_EQ(g_dayCaptions.DEFERENCE, 1);
 
     RunDialog([](DialogProbe& p) {

@@ -287,6 +287,22 @@ TEST_F(GenerateTest, MissingMottoFileGivesADocumentWithoutMottoLines)
     EXPECT_TRUE(boxes->Shown().empty());
 }
 
+// The user asked for mottos: a motto file the run cannot read whole is told, and no diary is made
+// without them.
+TEST_F(GenerateTest, AMottoFileTooLargeToReadIsToldAndNothingIsWritten)
+{
+    Write("big.txt", std::string((16 << 20) + 1, 'x'));
+    Start(PreparedConfig() + "[Main]\r\nTXT_AddText=1\r\nTXT_FileName=" + File("big.txt") + "\r\n");
+    g_bAddTextPerDay = 1;
+    Press();
+    ASSERT_EQ(boxes->Shown().size(), 1u);
+    EXPECT_EQ(boxes->Shown()[0].caption, "生成Word文档");
+    EXPECT_EQ(boxes->Shown()[0].text, "文本文件 '" + File("big.txt") + "' 超过了16 MB，无法读取。\n没有生成文档。");
+    EXPECT_FALSE(window->IsGenerating());
+    EXPECT_TRUE(window->IsWindowEnabled());
+    EXPECT_TRUE(Listing(Out()).empty());
+}
+
 TEST_F(GenerateTest, OkBeforeTheWorkMakesNothingAndGivesTheWholeWindowBack)
 {
     Start();

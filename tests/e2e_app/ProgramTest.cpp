@@ -6,10 +6,12 @@
 #include "app/window/AppFixture.h"
 #include "platform/CodePage.h"
 #include "platform/Files.h"
+#include "platform/IniLines.h"
 #include "settings/ClassListModel.h"
 
 #include <functional>
 #include <map>
+#include <set>
 #include <sstream>
 
 namespace {
@@ -232,10 +234,14 @@ TEST_F(ProgramTest, AWindowsFileInTheGb2312CodePageOpensAndSavesBackWithoutLosin
     EXPECT_FALSE(platform::IsValidUtf8(savedBytes)) << "saved back in the same code page";
     const Sections before = ParseIni(windowsText);
     const Sections after = ParseIni(platform::DecodeDiskText(savedBytes).utf8);
+    // As a read gives the values; a caption keeps the blank its load put in front, which the save
+    // now writes inside quotes.
+    const std::set<std::string> captions = {"RestDay", "RestDay_Back", "HadBeenDays", "HadBeenDays_Back", "WeekEnd"};
     for (const auto& [section, keys] : before)
         for (const auto& [key, value] : keys) {
             ASSERT_TRUE(after.count(section) && after.at(section).count(key)) << section << "/" << key;
-            EXPECT_EQ(after.at(section).at(key), value) << section << "/" << key;
+            const std::string expected = section == "Main" && captions.count(key) ? " " + value : value;
+            EXPECT_EQ(platform::ValueAsRead(after.at(section).at(key)), expected) << section << "/" << key;
         }
 }
 

@@ -83,8 +83,8 @@ TEST(ProfileFiles, AFileThatWasNotReadIsNeverWrittenAndNoWriteGrowsOnePastTheBou
         EXPECT_TRUE(folder.Read("unread.ini") == unread) << "the file is as it was";
     }
 
-    // Room for the program's mark line, not for 64 more bytes.
-    const std::string full = FileOfSize(kMaxProfileFileBytes - 64);
+    // Room for the program's mark lines, not for 64 more bytes.
+    const std::string full = FileOfSize(kMaxProfileFileBytes - kProfileMarkerLine.size() - 8);
     folder.Write("full.ini", full);
     EXPECT_FALSE(WritePrivateProfileString("Main", "B", std::string(64, 'x'), folder.File("full.ini")));
     EXPECT_TRUE(folder.Read("full.ini") == full) << "the file is as it was";

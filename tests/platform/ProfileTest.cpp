@@ -85,9 +85,9 @@ TEST(Profile, WriteCreatesFileAndSectionWithCrLfAndKeepsOtherLines)
     ASSERT_TRUE(WritePrivateProfileString("Main", "B", " two", file));
     ASSERT_TRUE(WritePrivateProfileString("LIST0", "COL_ID", "1", file));
     ASSERT_TRUE(WritePrivateProfileString("main", "a", "changed", file));
-    EXPECT_EQ(folder.Read("new.ini"), kProfileMarkerLine + "[Main]\r\na=changed\r\nB= two\r\n[LIST0]\r\nCOL_ID=1\r\n");
-    // A leading blank is stored but, as on Windows, not read back.
-    EXPECT_EQ(Get(file, "Main", "B"), "two");
+    EXPECT_EQ(folder.Read("new.ini"), kProfileMarkerLine + "[Main]\r\na=changed\r\nB=\" two\"\r\n[LIST0]\r\nCOL_ID=1\r\n");
+    // A leading blank is stored inside quotes, so unlike on Windows it is read back.
+    EXPECT_EQ(Get(file, "Main", "B"), " two");
 
     folder.Write("kept.ini", "; keep me\n[Main]\nX=1\n\n[Other]\nY=2\n");
     ASSERT_TRUE(WritePrivateProfileString("Main", "Z", "3", folder.File("kept.ini")));
@@ -221,4 +221,50 @@ TEST(Profile, WriteThroughALoopOfLinksIsRefused)
     char target[16] = {};
     EXPECT_EQ(::readlink(folder.File("a.ini").c_str(), target, sizeof target - 1), 5);
     EXPECT_STREQ(target, "b.ini");
+}
+
+// A value a read would change (blanks at its ends, one pair of quotes round it) is written inside one
+// more pair of quotes, which the read takes away: every value reads back as written, through a
+// single write and through a batch alike. The Windows writer wrote them bare, and they came back
+// without their blanks and quotes.
+TEST(Profile, EveryValueReadsBackAsWritten)
+{
+    TempFolder folder;
+    const std::string values[] = {
+        "\"Gratitude\"", "  \"Spring\"  ", " [ 第 ", "tab\t", "'single'", "\"\"", " ", "\"", "\"unclosed", "'mixed\"",
+        "\"a\" and \"b\"", "“中文引号”", "plain", "",
+    };
+    const std::string single = folder.File("single.ini"), batched = folder.File("batched.ini");
+    {
+        platform::ProfileBatch batch(batched);
+        for (size_t i = 0; i < std::size(values); ++i)
+            ASSERT_TRUE(WritePrivateProfileString("Main", "K" + std::to_string(i), values[i], batched));
+        ASSERT_TRUE(batch.Publish());
+    }
+    for (size_t i = 0; i < std::size(values); ++i) {
+        const std::string key = "K" + std::to_string(i);
+        ASSERT_TRUE(WritePrivateProfileString("Main", key.c_str(), values[i], single));
+        EXPECT_EQ(Get(single, "Main", key.c_str()), values[i]);
+        EXPECT_EQ(Get(batched, "Main", key.c_str()), values[i]);
+    }
+    // Bare where a read gives the value back, so such files read as before everywhere.
+    const std::string text = folder.Read("single.ini");
+    for (const char* line : {"K1=\"  \"Spring\"  \"\r\n", "K8=\"unclosed\r\n", "K12=plain\r\n"})
+        EXPECT_NE(text.find(line), std::string::npos) << line;
+}
+
+// Only a file written so says that its values stand as written; files written before, by this
+// program or the Windows one, held theirs bare. A write marks the file it writes.
+TEST(Profile, OnlyFilesWrittenNowSayTheirValuesStandAsWritten)
+{
+    TempFolder folder;
+    folder.Write("before.ini", "; -*- coding: gb18030 -*-\r\n[Main]\r\nTitle=\"  a  \"\r\n");
+    folder.Write("windows.ini", "[Main]\r\nTitle=\"  a  \"\r\n");
+    for (const char* name : {"before.ini", "windows.ini", "missing.ini"})
+        EXPECT_FALSE(platform::ProfileValuesReadAsWritten(folder.File(name))) << name;
+    ASSERT_TRUE(WritePrivateProfileString("Main", "Other", "1", folder.File("before.ini")));
+    EXPECT_TRUE(platform::ProfileValuesReadAsWritten(folder.File("before.ini")));
+    EXPECT_EQ(folder.Read("before.ini"), kProfileMarkerLine + "[Main]\r\nTitle=\"  a  \"\r\nOther=1\r\n");
+    folder.Write("copy.ini", folder.Read("before.ini"));
+    EXPECT_TRUE(platform::ProfileValuesReadAsWritten(folder.File("copy.ini"))) << "read from the disk";
 }

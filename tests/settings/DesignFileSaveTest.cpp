@@ -105,13 +105,14 @@ TEST_F(DesignFileSave, ThirtyClassesWriteAsKeyByKeyAndLoadBack)
     ASSERT_EQ(loaded.size(), rows.size());
     for (size_t i = 0; i < rows.size(); ++i) {
         for (size_t cell = kCellTitleFlag; cell < kClassColumns; ++cell) {
-            if (cell != kCellTitle && cell != kCellItemNumber) {   // titles lose blanks; numbering stops at five
+            if (cell != kCellTitle && cell != kCellItemNumber) {   // titles below; numbering stops at five
                 EXPECT_EQ(loaded[i].cells[cell], rows[i].cells[cell]) << "class " << i << " cell " << cell;
             }
         }
     }
     EXPECT_EQ(loaded[0].cells[kCellTitle], "读书 笔记");
-    EXPECT_EQ(loaded[3].cells[kCellTitle], "quoted");
+    EXPECT_EQ(loaded[1].cells[kCellTitle], "  leading blanks");
+    EXPECT_EQ(loaded[3].cells[kCellTitle], "\"quoted\"");
     EXPECT_EQ(loaded[4].cells[kCellTitle], "[Main]");
     EXPECT_EQ(loaded[7].cells[kCellTitle], "討論 記住");
 }

@@ -23,7 +23,7 @@ TEST(IniFile, WriteThenReadAcrossLetterCaseAndLeadingBlanks)
     const std::string file = folder.File("config.ini");
     const CIniFile ini;
     ASSERT_TRUE(ini.WriteString(file.c_str(), "Main", "RestDay", " [ 还剩"));
-    EXPECT_EQ(ini.GetString(file.c_str(), "MAIN", "restday"), "[ 还剩");
+    EXPECT_EQ(ini.GetString(file.c_str(), "MAIN", "restday"), " [ 还剩") << "kept inside quotes";
     ASSERT_TRUE(ini.WriteString(file.c_str(), "main", "RESTDAY", "x"));
     EXPECT_EQ(folder.Read("config.ini"), kProfileMarkerLine + "[Main]\r\nRESTDAY=x\r\n");
 }

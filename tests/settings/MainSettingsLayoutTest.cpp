@@ -111,8 +111,8 @@ TEST_F(SettingsTest, FlagsAreWrittenAsDigitsAndOutlineLevelsDefaultToTwoAndThree
     g_bShowAllMonths = 0;
     ASSERT_TRUE(SaveMainSettings(File("config.ini").c_str(), {"", "4"}));
     const std::string bytes = Folder().Read("config.ini");
-    // " [ 还剩" in the GB18030 bytes of the file, its leading blank kept.
+    // " [ 还剩" in the GB18030 bytes of the file, its leading blank kept inside quotes.
     for (const char* line : {"\r\nAddDateInTitle=1\r\n", "\r\nShowAllMonths=0\r\n", "\r\nMonths_Grade=2\r\n",
-                             "\r\nDays_Grade=4\r\n", "\r\nRestDay= [ \xBB\xB9\xCA\xA3\r\n", "\r\nMonth_Format=%b %Y\r\n"})
+                             "\r\nDays_Grade=4\r\n", "\r\nRestDay=\" [ \xBB\xB9\xCA\xA3\"\r\n", "\r\nMonth_Format=%b %Y\r\n"})
         EXPECT_NE(bytes.find(line), std::string::npos) << line;
 }

@@ -1,5 +1,5 @@
 // Section Main written and read back: every setting and record survives, apart from the
-// asymmetries the file format has (leading blanks, keys written but not read).
+// asymmetries the file format has (keys written but not read, empty values that take defaults).
 #include "SettingsFixture.h"
 #include "platform/CodePage.h"
 #include "settings/MainSettings.h"
@@ -249,8 +249,8 @@ TEST_F(SettingsTest, KnownAsymmetriesOfTheFileFormat)
     OutlineLevelTexts levels;
     LoadAll(file, &levels);
 
-    EXPECT_EQ(g_strTitle, "leading blanks");
-    EXPECT_EQ(g_strWeekEnd, " no blank");
+    EXPECT_EQ(g_strTitle, "  leading blanks") << "kept inside quotes";
+    EXPECT_EQ(g_strWeekEnd, "no blank") << "a caption reads back as written";
     EXPECT_EQ(g_strRestDay, "");
     EXPECT_EQ(g_strUncheckedWeekFontColor, "666666");
     EXPECT_EQ(g_calendarStyle.month_bk_color, "FFFFFF");

@@ -85,3 +85,4 @@ TEST(TextFileLines, OnlyARegularFileOfBoundedSizeIsRead)
     }
     EXPECT_TRUE(Read(folder, std::string(17 * 1024 * 1024, 'x')).empty());
 }
+

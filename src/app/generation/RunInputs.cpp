@@ -46,7 +46,7 @@ int ComputeLastQuarter()
     return QuarterOfRange(g_nMonthEnd, 4, 4);
 }
 
-DocxRunDesign BuildRunDesign(const ClassListModel& rows, const OutlineLevelTexts& levels)
+DocxRunDesign BuildRunDesign(const ClassListModel& rows, const OutlineLevelTexts& levels, int* mottoError)
 {
     if (g_strMonthFormat.IsEmpty())
         g_strMonthFormat = "%B %Y";
@@ -64,8 +64,10 @@ DocxRunDesign BuildRunDesign(const ClassListModel& rows, const OutlineLevelTexts
     g_addText.AddText = g_bAddTextPerDay == 1 ? 1 : 0;
     if (g_addText.AddText == 1 && CDocxBuilder::CheckFile(g_addText.FileName.str()) != 0)
         g_addText.AddText = 0;
-    if (g_addText.AddText == 1)
-        ReadTextFileLines(g_addText.FileName.str(), design.textLines, kMostDiaryDays);
+    const int unread =
+        g_addText.AddText == 1 ? ReadTextFileLines(g_addText.FileName.str(), design.textLines, kMostDiaryDays) : 0;
+    if (mottoError != nullptr)
+        *mottoError = unread;
     g_addText.FontSizeCopy = FontSizeToHalfPoints(g_addText.FontSize);
     design.addText = g_addText;
 

@@ -17,5 +17,7 @@ int ComputeLastQuarter();
 
 // Everything the run writes. On the way it settles what the windows would: an empty month
 // format becomes "%B %Y", empty heading fonts "Tahoma", the added-text switch goes off when its
-// file is not there, and the added-text size is also kept in half-points.
-DocxRunDesign BuildRunDesign(const ClassListModel& rows, const OutlineLevelTexts& levels);
+// file is not there, and the added-text size is also kept in half-points. A motto file that is
+// there but cannot be read whole gives no motto, and its reason (EFBIG: too large) goes to
+// mottoError when given, else 0.
+DocxRunDesign BuildRunDesign(const ClassListModel& rows, const OutlineLevelTexts& levels, int* mottoError = nullptr);

@@ -1,5 +1,6 @@
 #include "controls/PicCtrl/PictureBox.h"
 
+#include "platform/Files.h"
 #include "platform/ui/MessageBox.h"
 #include "platform/ui/Resources.h"
 
@@ -125,15 +126,15 @@ BOOL CPictureBox::SaveToFile(const CString& path)
 {
     if (!m_pPicture)
         return FALSE;
-    std::ofstream file(path.GetString(), std::ios::binary | std::ios::trunc);
-    if (!file) {
+    std::vector<BYTE> bytes;
+    m_pPicture->SaveAsFile(bytes);
+    // Replaced whole, so a failed write keeps the file that was there.
+    const std::string_view written(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+    if (!platform::WriteFileReplacing(path.str(), written)) {
         ShowFileError(path);
         return FALSE;
     }
-    std::vector<BYTE> bytes;
-    m_pPicture->SaveAsFile(bytes);
-    file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    return file.good() ? TRUE : FALSE;
+    return TRUE;
 }
 
 BOOL CPictureBox::DrawBitmapResource(CDC* dc, UINT bitmapId, int x, int y)

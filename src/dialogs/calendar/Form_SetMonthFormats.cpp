@@ -5,7 +5,6 @@
 #include "resources/DateDialogIds.h"
 #include "settings/DateTimeOper.h"
 #include "settings/DialogHelpers.h"
-#include "settings/IniValues.h"
 #include "settings/Settings.h"
 #include "settings/SettingsRecords.h"
 
@@ -319,9 +318,9 @@ bool CForm_SetMonth::CheckCaptionPairs()
 
 void CForm_SetMonth::StoreCaptions()
 {
-    // As a save reads them back, so the document made now is the one the saved design makes.
+    // As typed: a save writes them so that they read back so.
     const auto caption = [this](int check, int edit) {
-        return IsChecked(check) ? SettledCaption(ItemText(edit)) : CString();
+        return IsChecked(check) && !Trimmed(ItemText(edit)).IsEmpty() ? ItemText(edit) : CString();
     };
     g_bCalendarFormat2Bit = IsChecked(IDC_SM_TWO_DIGITS) ? 1 : 0;
     g_strRestDay = caption(IDC_SM_REST_DAY, IDC_SM_REST_BEFORE);
@@ -332,7 +331,7 @@ void CForm_SetMonth::StoreCaptions()
     g_bShowHadBeenDays = IsChecked(IDC_SM_DAY_NUMBER) ? 1 : 0;
     g_strWeekEnd = caption(IDC_SM_WEEKEND, IDC_SM_WEEKEND_TEXT);
     g_nWeeklyNumber = IsChecked(IDC_SM_WEEKLY_NUMBER) ? 1 : 0;
-    g_strQuarterText = SettledText(ItemText(IDC_SM_QUARTER_TEXT));
+    g_strQuarterText = ItemText(IDC_SM_QUARTER_TEXT);
 }
 
 void CForm_SetMonth::StoreCaptionStyle()

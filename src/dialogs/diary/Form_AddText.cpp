@@ -96,8 +96,7 @@ BOOL CForm_AddText::OnInitDialog()
     m_editPath.SetWindowText(path);
     LoadSettings();
     LoadTextFile(path, m_listLines);
-    g_vecTextLines.clear();
-    ReadTextFileLines(path.str(), g_vecTextLines);
+    ReadWorkingList(path);
     ShowCount();
     Check(IDC_TEXT_TABLE, g_textTable.bTable == 1);
     Enable(IDC_TEXT_TABLE_BUTTON, g_textTable.bTable == 1);

@@ -38,6 +38,9 @@ public:
     COwnerDrawList m_listLines;
     CImageButton m_buttonTable;   // 1038: the box round the motto line (dialog 259)
     int m_nCurrentRow = 0;
+    // Why the file shown could not be read into the working list (0: it was): "Save" then
+    // refuses, since it would write the file's lines over with none.
+    int m_nReadError = 0;
 
 protected:
     BOOL OnInitDialog() override;
@@ -66,6 +69,8 @@ private:
     void ShowCount();
     void ShowRow(int row);
     void SelectRow(int row);
+    // The working list from the file; a file that gives none is told.
+    void ReadWorkingList(const CString& path);
     // The preview in the look the controls show now.
     void ShowPreview();
 };

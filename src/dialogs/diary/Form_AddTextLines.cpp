@@ -13,6 +13,7 @@
 #include "settings/MottoFile.h"
 
 #include <algorithm>
+#include <cerrno>
 
 namespace {
 
@@ -23,7 +24,7 @@ constexpr int kMostSkippedLines = 100;
 
 void CForm_AddText::LoadTextFile(const CString& path, CListCtrl& list)
 {
-    for (const MottoLine& line : ReadMottoLines(path.str(), kMostSkippedLines)) {
+    for (const MottoLine& line : ReadMottoLines(path.str(), kMostSkippedLines).lines) {
         const int row = list.GetItemCount();
         CString number, count;
         number.Format("%d", row + 1);
@@ -46,12 +47,19 @@ void CForm_AddText::OnSelectTextFile()
     LoadTextFile(path, m_listLines);
     ShowCount();
     m_nCurrentRow = 0;
-    g_vecTextLines.clear();
-    ReadTextFileLines(path.str(), g_vecTextLines);
+    ReadWorkingList(path);
     if (m_listLines.GetItemCount() > 0) {
         ShowRow(0);
         SelectRow(0);
     }
+}
+
+void CForm_AddText::ReadWorkingList(const CString& path)
+{
+    g_vecTextLines.clear();
+    m_nReadError = ReadTextFileLines(path.str(), g_vecTextLines);
+    if (m_nReadError != 0)
+        MessageBox(UnreadMottoFileMessage(path.str(), m_nReadError).c_str(), "Add Text", MB_OK | MB_ICONERROR);
 }
 
 void CForm_AddText::ShowCount()
@@ -166,7 +174,10 @@ void CForm_AddText::OnSave()
     const CString path = m_editPath.GetWindowText();
     if (path.IsEmpty())
         return;
-    SaveTelling(*this, path, "Add Text", [&] { return WriteMottoFile(path.str(), g_vecTextLines); });
+    SaveTelling(*this, path, "Add Text", [&] {
+        errno = m_nReadError;
+        return m_nReadError == 0 && WriteMottoFile(path.str(), g_vecTextLines);
+    });
 }
 
 // The file and its folder open as the main window opens the document, and a failure is told the

@@ -243,3 +243,31 @@ TEST_F(DesignFixedPoint, RandomMutationsOfASample)
             return;
     }
 }
+
+// Texts typed with blanks at their ends or inside a pair of quotes (a page title, a class title,
+// a caption, the quarter word) make the same document before a save and after it and a restart:
+// the save writes them so that they read back as typed. They used to come back without them.
+TEST_F(DesignFixedPoint, TextsWithBlanksAndQuotesAtTheirEndsReadBackAsTyped)
+{
+    ResetAllSettings();
+    ClassListModel rows;
+    const OutlineLevelTexts levels =
+        LoadDesignFile(Folder().File("config/samples/FullYear_AllCalendars.ini").c_str(), rows);
+    ASSERT_FALSE(rows.empty());
+    g_strTitle = "  \"Spring\"  ";
+    rows[0].cells[kCellTitle] = "\"Gratitude\"";
+    g_strHadBeenDays = g_dayCaptions.HadBeenDays = " [ 第 ";
+    g_strWeekEnd = g_dayCaptions.WeekEnd = "'周末'";
+    g_strQuarterText = " Q ";
+    const DocxRunDesign typed = BuildRunDesign(rows, levels);
+    ASSERT_TRUE(WriteDesignFile(Folder().File("typed.ini").c_str(), rows, levels));
+
+    const Loaded reopened = LoadAndSave(Folder(), Folder().File("typed.ini"), "again.ini");
+    EXPECT_EQ(reopened.run.title, "  \"Spring\"   ");
+    EXPECT_EQ(reopened.rows[0].cells[kCellTitle], "\"Gratitude\"");
+    EXPECT_EQ(g_strHadBeenDays, " [ 第 ");
+    EXPECT_EQ(g_strWeekEnd, "'周末'");
+    EXPECT_EQ(g_strQuarterText, " Q ");
+    ExpectSameRun(typed, reopened.run);
+    ExpectSameLines(Folder().Read("typed.ini"), reopened.saved);
+}
