@@ -1,5 +1,7 @@
 #include "platform/ui/qt/FixedSizeStates.h"
 
+#include "platform/ui/qt/NativeWindow.h"
+
 #include <QEvent>
 #include <QTimer>
 #include <QWidget>
@@ -18,9 +20,12 @@ public:
     StateKeeper(QWidget& window, bool minimisable)
         : QObject(&window), m_window(window), m_fixed(window.size()), m_minimisable(minimisable)
     {
-        QWindow* handle = window.windowHandle();
-        handle->installEventFilter(this);
-        connect(handle, &QWindow::windowStateChanged, this, &StateKeeper::Asked);
+    }
+
+    void Watch(QWindow& handle)
+    {
+        handle.installEventFilter(this);
+        connect(&handle, &QWindow::windowStateChanged, this, &StateKeeper::Asked);
     }
 
     bool eventFilter(QObject*, QEvent* event) override
@@ -71,9 +76,8 @@ private:
 
 void KeepFixedSizeWindowNormal(QWidget& window, bool minimisable)
 {
-    window.winId();
-    if (window.windowHandle())
-        new StateKeeper(window, minimisable);
+    auto* keeper = new StateKeeper(window, minimisable);
+    OnNativeWindow(window, [keeper](QWindow& handle) { keeper->Watch(handle); });
 }
 
 } // namespace platform::ui::detail

@@ -1,5 +1,8 @@
 #include "platform/ui/qt/OwnedWindow.h"
 
+#include "platform/ui/qt/NativeWindow.h"
+
+#include <QPointer>
 #include <QWidget>
 #include <QWindow>
 
@@ -9,10 +12,10 @@ void KeepWithOwner(QWidget& window, const QWidget* owner)
 {
     if (!owner)
         return;
-    window.winId();
-    QWindow* ownerWindow = owner->window()->windowHandle();
-    if (window.windowHandle() && ownerWindow)
-        window.windowHandle()->setTransientParent(ownerWindow);
+    OnNativeWindow(window, [owner = QPointer<const QWidget>(owner)](QWindow& handle) {
+        if (QWindow* ownerWindow = owner ? owner->window()->windowHandle() : nullptr)
+            handle.setTransientParent(ownerWindow);
+    });
 }
 
 void KeepModalWithOwner(QWidget& window, const QWidget* owner)
