@@ -1,6 +1,7 @@
 // Where the colour popup opens on screens of other sizes than the classic 1024 x 768: under its
 // button, moved only to stay on its button's screen.
 #include "ColourDialog.h"
+#include "platform/ui/TestHooks.h"
 #include "platform/ui/TestWindows.h"
 #include "platform_ui/TwoScreens.h"
 
@@ -14,6 +15,14 @@ protected:
     std::pair<CRect, CRect> OpenedAt(int x, int y)
     {
         dialog.MoveWindow(x, y, 400, 200);
+        // A window manager answers a move later; the popup and the test read the place it settled at.
+        platform::ui::PumpEventsUntil(
+            [&] {
+                CRect placed;
+                dialog.GetWindowRect(&placed);
+                return placed.TopLeft() == CPoint(x, y);
+            },
+            300);
         CRect button;
         dialog.button.GetWindowRect(&button);
         CColourDropDown* popup = Open();
