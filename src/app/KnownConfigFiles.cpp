@@ -54,14 +54,13 @@ std::vector<CString> ReadConfigPathList(const char* configPathFile)
 
 bool WriteConfigPathList(const char* configPathFile, const std::vector<CString>& paths)
 {
-    const CIniFile ini;
-    bool written = true;
+    std::vector<std::pair<CString, CString>> keys;
     for (int index = 0; index < kMaxKnownConfigFiles; ++index) {
         const size_t at = static_cast<size_t>(index);
-        written = ini.WriteString(configPathFile, kMainSection, ConfigKey(index), at < paths.size() ? paths[at] : "") &&
-                  written;
+        keys.emplace_back(ConfigKey(index), at < paths.size() ? paths[at] : CString());
     }
-    return written;
+    // One replacement of the file, not one (and its sync) for each of the keys.
+    return CIniFile().WriteStrings(configPathFile, kMainSection, keys);
 }
 
 CString FirstFreeConfigName()

@@ -143,12 +143,28 @@ bool ReadsAsProfile(ProfileFileState state)
 bool WritePrivateProfileString(std::string_view section, std::string_view key,
                                std::string_view value, const std::string& file)
 {
-    if (!UsableName(section, "]\r\n") || !UsableName(key, "=\r\n"))
+    const ProfileKeyValue keyValue{key, value};
+    return WritePrivateProfileStrings(section, {&keyValue, 1}, file);
+}
+
+bool WritePrivateProfileStrings(std::string_view section, std::span<const ProfileKeyValue> keys,
+                                const std::string& file)
+{
+    if (!UsableName(section, "]\r\n"))
         return false;
+    for (const ProfileKeyValue& keyValue : keys)
+        if (!UsableName(keyValue.key, "=\r\n"))
+            return false;
     section = TrimBlanks(section);
-    key = TrimBlanks(key);
-    std::string newLine = std::string(key) + "=" + ValueToWrite(OneLine(value));
-    if (WriteIntoBatch(file, section, key, newLine))
+    std::vector<std::pair<std::string_view, std::string>> lines;
+    for (const ProfileKeyValue& keyValue : keys) {
+        const std::string_view key = TrimBlanks(keyValue.key);
+        lines.emplace_back(key, std::string(key) + "=" + ValueToWrite(OneLine(keyValue.value)));
+    }
+    bool batched = !lines.empty();
+    for (auto& [key, line] : lines)
+        batched = WriteIntoBatch(file, section, key, line) && batched;
+    if (batched)
         return true;
 
     ProfileCache& cache = ProfileCache::Instance();
@@ -158,7 +174,8 @@ bool WritePrivateProfileString(std::string_view section, std::string_view key,
     if (!ReadsAsProfile(state))
         return false;
     IniWriter writer(LinesOf(doc));
-    writer.Write(section, key, std::move(newLine));
+    for (auto& [key, line] : lines)
+        writer.Write(section, key, std::move(line));
     std::string text = TextOf(writer.Lines());
     const auto bytes = Serialize(text);
     if (!bytes || !WriteFileReplacing(file, *bytes))

@@ -8,6 +8,7 @@
 // On disk the files are GB18030 (UTF-8 files are read too); the text here is UTF-8.
 
 #include <cstddef>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -51,6 +52,15 @@ std::string GetPrivateProfileString(std::string_view section, std::string_view k
 // become blanks, so a value can never add lines of its own.
 bool WritePrivateProfileString(std::string_view section, std::string_view key,
                                std::string_view value, const std::string& file);
+
+struct ProfileKeyValue {
+    std::string_view key;
+    std::string_view value;
+};
+
+// Writes the keys into the section as that many single writes would, with the file replaced once.
+bool WritePrivateProfileStrings(std::string_view section, std::span<const ProfileKeyValue> keys,
+                                const std::string& file);
 
 // Writes a file whole in one go: from its start the batch holds the file, as empty, in memory,
 // and every WritePrivateProfileString to that path, from any thread, goes there; reads still

@@ -15,6 +15,15 @@ bool CIniFile::WriteString(const char* file, const char* section, const char* ke
                                                file ? file : "");
 }
 
+bool CIniFile::WriteStrings(const char* file, const char* section,
+                            const std::vector<std::pair<CString, CString>>& keyValues) const
+{
+    std::vector<platform::ProfileKeyValue> keys;
+    for (const auto& [key, value] : keyValues)
+        keys.push_back({key.str(), value.str()});
+    return platform::WritePrivateProfileStrings(section ? section : "", keys, file ? file : "");
+}
+
 bool CIniFile::FileExists(const char* path) const
 {
     return path != nullptr && platform::PathExists(path);

@@ -3,6 +3,9 @@
 
 #include "platform/CString.h"
 
+#include <utility>
+#include <vector>
+
 class CIniFile {
 public:
     // A value read keeps at most this many bytes (as stored), cut at a character boundary.
@@ -15,6 +18,9 @@ public:
     CString GetString(const char* file, const char* section, const char* key) const;
     // TRUE exactly when the value was written; the file and the section are made as needed.
     bool WriteString(const char* file, const char* section, const char* key, const char* value) const;
+    // TRUE when every key was written, the file replaced once for all of them.
+    bool WriteStrings(const char* file, const char* section,
+                      const std::vector<std::pair<CString, CString>>& keyValues) const;
     // TRUE when a file or folder of that path exists.
     bool FileExists(const char* path) const;
 };

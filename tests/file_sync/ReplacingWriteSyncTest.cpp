@@ -114,6 +114,23 @@ TEST_F(ReplacingWriteSync, ProfileWritesGoTheSameWay)
     ExpectSyncedReplace(g_calls, Real("sub/design.ini"), Real("sub"));
 }
 
+// Many keys at once (the 200 known designs of the save and open dialogs) replace the file once,
+// with the bytes that as many single writes leave.
+TEST_F(ReplacingWriteSync, ManyKeysAreOneReplaceOfTheSingleWritesBytes)
+{
+    const std::string start = "[Main]\r\nConfig_Path=a.ini\r\nCONFIG1=old\r\n[Other]\r\nCONFIG0=kept\r\n";
+    m_folder.Write("sub/singly.ini", start);
+    m_folder.Write("sub/together.ini", start);
+    const std::vector<platform::ProfileKeyValue> keys = {
+        {"CONFIG0", "b.ini"}, {"CONFIG1", ""}, {"CONFIG2", "  \"c d\"  "}, {"Config_Path", "e.ini"}};
+    for (const auto& [key, value] : keys)
+        ASSERT_TRUE(platform::WritePrivateProfileString("Main", key, value, m_folder.File("sub/singly.ini")));
+    g_calls.clear();
+    ASSERT_TRUE(platform::WritePrivateProfileStrings("Main", keys, m_folder.File("sub/together.ini")));
+    ExpectSyncedReplace(g_calls, Real("sub/together.ini"), Real("sub"));
+    EXPECT_EQ(m_folder.Read("sub/together.ini"), m_folder.Read("sub/singly.ini"));
+}
+
 // A disk that cannot take the bytes fails the save before the rename: the old file stays whole and
 // no temporary file is left.
 TEST_F(ReplacingWriteSync, AFailedSyncKeepsTheOldFile)
