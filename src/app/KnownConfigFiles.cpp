@@ -2,11 +2,13 @@
 
 #include "platform/Files.h"
 #include "platform/Folders.h"
+#include "platform/SystemError.h"
 #include "settings/IniFile.h"
 #include "settings/MainSettings.h"
 #include "settings/Settings.h"
 
 #include <algorithm>
+#include <optional>
 #include <string>
 
 namespace {
@@ -36,19 +38,42 @@ std::vector<CString> ProgramFolderIniFiles()
     return files;
 }
 
+// The list that the path file could not take, kept for the rest of the run: the next dialog shows
+// what the user left in the last one, not the older list the file still holds.
+struct UnstoredList {
+    std::string file;
+    std::vector<CString> paths;
+};
+std::optional<UnstoredList>& Unstored()
+{
+    static std::optional<UnstoredList> list;
+    return list;
+}
+
+std::vector<CString> StoredPaths(const char* configPathFile)
+{
+    if (Unstored() && Unstored()->file == configPathFile)
+        return Unstored()->paths;
+    std::vector<CString> paths;
+    const CIniFile ini;
+    for (int index = 0; index < kMaxKnownConfigFiles; ++index) {
+        CString path = ini.GetString(configPathFile, kMainSection, ConfigKey(index));
+        if (path.IsEmpty())
+            break;
+        paths.push_back(std::move(path));
+    }
+    return paths;
+}
+
 } // namespace
 
 std::vector<CString> ReadConfigPathList(const char* configPathFile)
 {
     std::vector<CString> paths = ProgramFolderIniFiles();
     const CIniFile ini;
-    for (int index = 0; index < kMaxKnownConfigFiles; ++index) {
-        const CString path = ini.GetString(configPathFile, kMainSection, ConfigKey(index));
-        if (path.IsEmpty())
-            break;
+    for (const CString& path : StoredPaths(configPathFile))
         if (std::find(paths.begin(), paths.end(), path) == paths.end() && ini.FileExists(path))
             paths.push_back(path);
-    }
     return paths;
 }
 
@@ -60,7 +85,14 @@ bool WriteConfigPathList(const char* configPathFile, const std::vector<CString>&
         keys.emplace_back(ConfigKey(index), at < paths.size() ? paths[at] : CString());
     }
     // One replacement of the file, not one (and its sync) for each of the keys.
-    return CIniFile().WriteStrings(configPathFile, kMainSection, keys);
+    const bool written = CIniFile().WriteStrings(configPathFile, kMainSection, keys);
+    if (written) {
+        Unstored().reset();
+    } else {
+        const platform::KeptReason kept;   // for the message that tells the failure
+        Unstored() = UnstoredList{configPathFile, paths};
+    }
+    return written;
 }
 
 CString FirstFreeConfigName()

@@ -14,7 +14,8 @@ inline constexpr int kMaxKnownConfigFiles = 200;
 std::vector<CString> ReadConfigPathList(const char* configPathFile);
 
 // Empties CONFIG0 to CONFIG199, then stores the paths in order from CONFIG0. True when every
-// key was written.
+// key was written; otherwise the list is kept in memory and read in place of the file's for the
+// rest of the run (until a write works).
 bool WriteConfigPathList(const char* configPathFile, const std::vector<CString>& paths);
 
 // The first "NewDiary%d.ini" of the program folder, for 1 to 1000, that names nothing yet;

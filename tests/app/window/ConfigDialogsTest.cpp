@@ -4,6 +4,7 @@
 #include "app/Form_SaveConfirm.h"
 #include "app/Form_SelectConfig.h"
 #include "platform/Files.h"
+#include "support/FileSizeLimit.h"
 
 #include <cstring>
 #include <memory>
@@ -301,6 +302,46 @@ TEST_F(ConfigDialogsTest, OpenDialogChoosesAFileAndListsIt)
     EXPECT_EQ(g_strConfigPath, File("config/chosen.ini"));
     EXPECT_EQ(commonDialogs->Requests().at(0).kind, platform::ui::CommonDialogKind::OpenFile);
     EXPECT_EQ(Stored(), std::vector<std::string>{File("config/chosen.ini")});
+}
+
+// The list the path file could not take is the one the next dialog shows, so a design kept outside
+// the program folder stays within reach for the rest of the run; a write that works again lets
+// the file speak.
+TEST_F(ConfigDialogsTest, TheKnownFilesAPathFileCouldNotTakeAreStillListed)
+{
+    Write("config/chosen.ini", "");
+    Write("config/config_path.ini", "[Main]\r\nCONFIG0=" + File("config/old.ini") + "\r\n");
+    Write("config/old.ini", "");
+    const auto listed = [&] {
+        std::vector<std::string> rows;
+        CForm_SelectConfig dialog;
+        driver->Expect(IDD_SELECT_CONFIG, [&](DialogProbe& p) {
+            auto& list = ConfigDialog(p).m_list;
+            for (int row = 0; row < list.GetItemCount(); ++row)
+                rows.push_back(list.GetItemText(row, 2).str());
+            p.Click(IDC_CONFIG_CANCEL);
+        });
+        dialog.DoModal();
+        return rows;
+    };
+    commonDialogs->Answer({IDOK, File("config/chosen.ini")});
+    boxes->Answer(IDOK);
+    {
+        FileSizeLimit full(16);
+        CForm_SelectConfig dialog;
+        driver->Expect(IDD_SELECT_CONFIG, [&](DialogProbe& p) {
+            p.Click(IDC_SELECT_CHOOSE_FILE);
+            p.Click(IDC_CONFIG_OK);
+        });
+        EXPECT_EQ(dialog.DoModal(), IDOK);
+        EXPECT_EQ(boxes->Shown().size(), 1u) << "the failed write is told";
+        EXPECT_EQ(listed(), (std::vector<std::string>{File("config/old.ini"), File("config/chosen.ini")}));
+    }
+    EXPECT_EQ(Stored(), std::vector<std::string>{File("config/old.ini")});
+    EXPECT_EQ(listed(), (std::vector<std::string>{File("config/old.ini"), File("config/chosen.ini")}));
+    EXPECT_EQ(Stored(), (std::vector<std::string>{File("config/old.ini"), File("config/chosen.ini")}));
+    Write("config/config_path.ini", "[Main]\r\nCONFIG0=" + File("config/old.ini") + "\r\n");
+    EXPECT_EQ(listed(), std::vector<std::string>{File("config/old.ini")});
 }
 
 TEST_F(ConfigDialogsTest, OpenDialogDeletesTheSelectedFileWithoutAsking)
