@@ -5,6 +5,8 @@
 #include "platform/ui/TestWindows.h"
 #include "platform_ui/TwoScreens.h"
 
+#include <chrono>
+#include <optional>
 #include <utility>
 
 namespace {
@@ -15,14 +17,21 @@ protected:
     std::pair<CRect, CRect> OpenedAt(int x, int y)
     {
         dialog.MoveWindow(x, y, 400, 200);
-        // A window manager answers a move later; the popup and the test read the place it settled at.
+        // A window manager answers moves later, the answers to earlier ones too: the popup and the
+        // test read the place once it has held for a while.
+        using Clock = std::chrono::steady_clock;
+        std::optional<Clock::time_point> placedSince;
         platform::ui::PumpEventsUntil(
             [&] {
                 CRect placed;
                 dialog.GetWindowRect(&placed);
-                return placed.TopLeft() == CPoint(x, y);
+                if (placed.TopLeft() != CPoint(x, y))
+                    placedSince.reset();
+                else if (!placedSince)
+                    placedSince = Clock::now();
+                return placedSince && Clock::now() - *placedSince >= std::chrono::milliseconds(150);
             },
-            300);
+            1000);
         CRect button;
         dialog.button.GetWindowRect(&button);
         CColourDropDown* popup = Open();
