@@ -66,19 +66,13 @@ private:
 
 } // namespace
 
-class AbandonedRunFolderTest : public GenerationTest {
+class AbandonedRunFolderTest : public OutputFolderTest {
 protected:
     void SetUp() override
     {
-        GenerationTest::SetUp();
-        m_out = Folder().File("out");
-        fs::create_directory(m_out);
+        OutputFolderTest::SetUp();
         Folder().Write("out/notes.txt", "the user's");
     }
-
-    GenerationJob Job() const { return {Program(), m_out, BuildRunDesign(m_rows, {"2", "3"}), {}, {}, {}}; }
-
-    std::string m_out;
 };
 
 TEST_F(AbandonedRunFolderTest, TheNextRunRemovesAKilledRunsFolderButNoneWhoseRunStillWorks)

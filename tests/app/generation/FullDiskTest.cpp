@@ -12,11 +12,11 @@
 
 namespace fs = std::filesystem;
 
-class FullDiskTest : public GenerationTest {
+class FullDiskTest : public OutputFolderTest {
 protected:
     void SetUp() override
     {
-        GenerationTest::SetUp();
+        OutputFolderTest::SetUp();
         // A whole year, its calendars and planners first: they pass the part writer's chunk, so
         // the disk fills while they are written too.
         g_nMonthEnd = 12;
@@ -27,8 +27,6 @@ protected:
         g_monthCalendar.bAddMonthOfCalendar = 1;
         for (BYTE& line : g_monthCalendar.bAddLine)
             line = 1;
-        m_out = Folder().File("out");
-        fs::create_directory(m_out);
     }
 
     // Room in steps of `fine` up to `coarseFrom` (the template text files and the skeleton's
@@ -53,7 +51,7 @@ protected:
         bool done = false;
         for (size_t room : rooms) {
             withRoom(room, [&] {
-                GenerationJob job = {Program(), m_out, BuildRunDesign(m_rows, {"2", "3"}), {}, {}, {}};
+                GenerationJob job = Job();
                 const GenerationStatus status = GenerateDiary(job);
                 done = status == GenerationStatus::Done;
                 if (!done) {
@@ -70,8 +68,6 @@ protected:
         EXPECT_TRUE(done) << "no run was done with the most room";
         return failures;
     }
-
-    std::string m_out;
 };
 
 // A real full disk (ENOSPC): a small file system of its own as the output folder.

@@ -2,6 +2,8 @@
 // A program folder of its own (the shipped config/ copied in, the current folder), the settings
 // as at start-up with a short date range of 2026, and one diary class.
 
+#include "app/generation/GenerationRun.h"
+#include "app/generation/RunInputs.h"
 #include "platform/Clock.h"
 #include "settings/CivilDate.h"
 #include "settings/ClassCells.h"
@@ -69,4 +71,20 @@ protected:
 
 private:
     std::unique_ptr<TempFolder> m_folder;
+};
+
+// Runs into the folder "out" of the program folder, made empty before each test.
+class OutputFolderTest : public GenerationTest {
+protected:
+    void SetUp() override
+    {
+        GenerationTest::SetUp();
+        m_out = Folder().File("out");
+        std::filesystem::create_directory(m_out);
+    }
+
+    // A run of the design as the settings now hold it.
+    GenerationJob Job() const { return {Program(), m_out, BuildRunDesign(m_rows, {"2", "3"}), {}, {}, {}}; }
+
+    std::string m_out;
 };

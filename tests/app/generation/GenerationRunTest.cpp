@@ -12,21 +12,17 @@
 
 namespace fs = std::filesystem;
 
-class GenerationRunTest : public GenerationTest {
+class GenerationRunTest : public OutputFolderTest {
 protected:
     void SetUp() override
     {
-        GenerationTest::SetUp();
-        m_out = Folder().File("out");
-        fs::create_directory(m_out);
+        OutputFolderTest::SetUp();
         // Folders of the user's that happen to bear the names of the run's working folders.
         fs::create_directories(m_out + "/my_diary/word");
         Folder().Write("out/my_diary/word/mine.txt", "mine");
         fs::create_directories(m_out + "/config");
         Folder().Write("out/config/date_template.txt", "mine");
     }
-
-    GenerationJob Job() const { return {Program(), m_out, BuildRunDesign(m_rows, {"2", "3"}), {}, {}, {}}; }
 
     // The document part the worker writes for a prepared job, read before the archive takes it.
     std::string DocumentPartOf(GenerationJob& job)
@@ -41,8 +37,6 @@ protected:
                   GenerationStatus::Done);
         return body;
     }
-
-    std::string m_out;
 };
 
 TEST_F(GenerationRunTest, FinishedRunLeavesOnlyTheDocument)

@@ -29,24 +29,13 @@ void MakeDecoy(const std::string& from, const std::string& decoy, const std::str
 
 } // namespace
 
-class RunFolderSwapTest : public GenerationTest {
+class RunFolderSwapTest : public OutputFolderTest {
 protected:
-    void SetUp() override
-    {
-        GenerationTest::SetUp();
-        m_out = Folder().File("out");
-        fs::create_directory(m_out);
-    }
-
-    GenerationJob Job() const { return {Program(), m_out, BuildRunDesign(m_rows, {"2", "3"}), {}, {}, {}}; }
-
     std::string Told(const char* text) const
     {
         std::string message = text;
         return message.replace(message.find("%s"), 2, m_out);
     }
-
-    std::string m_out;
 };
 
 TEST_F(RunFolderSwapTest, ALinkSwappedInAtAnyStepIsNeverFollowedAndIsTold)
