@@ -130,9 +130,6 @@ HeldFolder HeldFolder::MakeFolder(const std::string& name, const std::function<v
         errno = EEXIST;
         return {};
     }
-    // Made private whatever the user's file mask let through.
-    if (::fchmod(made.m_fd, 0700) != 0)
-        return {};
     return made;
 }
 
@@ -141,11 +138,14 @@ bool HeldFolder::IsNewAndOurs(const timespec& since) const
     struct statx info {};
     if (::statx(m_fd, "", AT_EMPTY_PATH, STATX_BASIC_STATS | STATX_BTIME, &info) != 0)
         return false;
-    // Where the file system keeps no birth time, the other marks of a folder just made remain.
-    const bool bornSince = (info.stx_mask & STATX_BTIME) == 0 || info.stx_btime.tv_sec > since.tv_sec ||
-                           (info.stx_btime.tv_sec == since.tv_sec && info.stx_btime.tv_nsec >= since.tv_nsec);
-    return S_ISDIR(info.stx_mode) && info.stx_uid == ::geteuid() && (info.stx_mode & 077) == 0 && bornSince &&
-           NamesIn(m_fd).empty();
+    // Birth times are rounded (to 10 ms on FAT and exFAT) and the clock read is coarse, so a
+    // folder born up to two seconds before counts as this one; a folder of the user's put in its
+    // place is older. Where no birth time is kept, ours and empty remain. The mode is no sign:
+    // file systems without permissions (USB sticks, Windows shares) give every folder the same.
+    constexpr long long kSlackSeconds = 2;
+    const bool bornSince = (info.stx_mask & STATX_BTIME) == 0 ||
+                           static_cast<long long>(info.stx_btime.tv_sec) >= static_cast<long long>(since.tv_sec) - kSlackSeconds;
+    return S_ISDIR(info.stx_mode) && info.stx_uid == ::geteuid() && bornSince && NamesIn(m_fd).empty();
 }
 
 FileHandle HeldFolder::MakeFile(const std::string& name) const

@@ -44,7 +44,7 @@ public:
 
     // Makes a new private folder (0700) of that name in this one and holds it; not open when
     // anything holds the name, a dangling link included. Held only when what holds the name once
-    // it is opened is the folder made: ours, private, empty and born since; anything put in its
+    // it is opened is the folder made: ours, empty and born since; anything put in its
     // place meanwhile is left alone (EEXIST). beforeHolding runs between making and holding, for
     // tests that put something in its place there.
     HeldFolder MakeFolder(const std::string& name, const std::function<void()>& beforeHolding = {}) const;

@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <functional>
 #include <iostream>
+#include <memory>
 #include <set>
 #include <thread>
 #include <unistd.h>
@@ -54,22 +55,30 @@ TEST(HeldPlaces, AFolderPutInPlaceOfTheOneMadeIsLeftAlone)
          [](const TempFolder& f) {
              fs::create_directory(f.File("theirs"));
              fs::permissions(f.File("theirs"), fs::perms::owner_all);
-             // Born a little before the run's folder: told apart by its birth time alone.
-             std::this_thread::sleep_for(std::chrono::milliseconds(50));
          }},
         {"an empty private folder of another user's", true, [](const TempFolder& f) {
              fs::create_directory(f.File("theirs"));
              fs::permissions(f.File("theirs"), fs::perms::owner_all);
              ASSERT_EQ(::chown(f.File("theirs").c_str(), kOtherUser, kOtherUser), 0);
          }}};
+    // Every folder is made first, then the run's folders more than the two seconds later that
+    // rounded birth times are allowed: an empty folder of the user's is told apart by its birth
+    // time alone.
+    std::vector<std::unique_ptr<TempFolder>> folders;
     for (const Case& c : cases) {
+        folders.push_back(std::make_unique<TempFolder>());
+        fs::create_directory(folders.back()->File("out"));
+        if (!c.needsRoot || ::geteuid() == 0)
+            c.make(*folders.back());
+    }
+    std::this_thread::sleep_for(std::chrono::milliseconds(3100));
+    for (size_t i = 0; i < std::size(cases); ++i) {
+        const Case& c = cases[i];
         if (c.needsRoot && ::geteuid() != 0) {
             std::cout << "Skipped " << c.why << ": only root can give a folder to another user\n";
             continue;
         }
-        TempFolder folder;
-        fs::create_directory(folder.File("out"));
-        c.make(folder);
+        const TempFolder& folder = *folders[i];
         const auto before = Listing(folder.File("theirs"));
         const auto permissions = fs::status(folder.File("theirs")).permissions();
         const HeldFolder out = HeldFolder::Open(folder.File("out"));
