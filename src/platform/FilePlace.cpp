@@ -4,10 +4,12 @@
 #include "platform/Files.h"
 #include "platform/Folders.h"
 #include "platform/HeldFolder.h"
+#include "platform/SystemError.h"
 
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <string>
 #include <unistd.h>
 
 namespace platform {
@@ -18,10 +20,12 @@ constexpr int kNoLink = O_NOFOLLOW | O_CLOEXEC;
 // Closes the descriptor keeping errno, so a failure before it still tells its own reason.
 void CloseKeepingReason(int fd)
 {
-    const int error = errno;
+    const KeptReason kept;
     ::close(fd);
-    errno = error;
 }
+
+// Attempts at a free name for a file's new bytes beside it.
+constexpr int kFreshNameAttempts = 100;
 
 bool WriteAllAndClose(int fd, std::string_view bytes)
 {
@@ -84,15 +88,21 @@ bool FilePlace::Replace(std::string_view bytes) const
         return WriteFileReplacing(m_path, bytes);
     return AtFolder(
         [&](int folder, const char* name) {
-            const std::string fresh = std::string(name) + ".new";
-            const int fd = ::openat(folder, fresh.c_str(), O_WRONLY | O_CREAT | O_EXCL | kNoLink, 0644);
+            // A name of the folder's own that nothing holds: the copied tree may hold "x.new" too.
+            std::string fresh;
+            int fd = -1;
+            for (int attempt = 0; fd < 0 && attempt < kFreshNameAttempts; ++attempt) {
+                fresh = std::string(name) + ".new" + std::to_string(attempt);
+                fd = ::openat(folder, fresh.c_str(), O_WRONLY | O_CREAT | O_EXCL | kNoLink, 0644);
+                if (fd < 0 && errno != EEXIST)
+                    return false;
+            }
             if (fd < 0)
                 return false;
             if (WriteAllAndClose(fd, bytes) && ::renameat(folder, fresh.c_str(), folder, name) == 0)
                 return true;
-            const int error = errno;
+            const KeptReason kept;
             ::unlinkat(folder, fresh.c_str(), 0);
-            errno = error;
             return false;
         },
         false);
@@ -126,11 +136,12 @@ FileHandle FilePlace::OpenForReading() const
         return OpenFileForReading(m_path.c_str());
     return AtFolder(
         [](int folder, const char* name) {
-            const int fd = ::openat(folder, name, O_RDONLY | kNoLink);
+            // Not blocking and a regular file only: a pipe put in a part's place would wait forever.
+            const int fd = ::openat(folder, name, O_RDONLY | O_NONBLOCK | kNoLink);
             struct stat info {};
-            if (fd >= 0 && (::fstat(fd, &info) != 0 || S_ISDIR(info.st_mode))) {
+            if (fd >= 0 && (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode))) {
                 ::close(fd);
-                errno = EISDIR;
+                errno = S_ISDIR(info.st_mode) ? EISDIR : EINVAL;
                 return kInvalidFileHandle;
             }
             return fd;

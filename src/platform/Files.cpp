@@ -1,5 +1,7 @@
 #include "platform/Files.h"
 
+#include "platform/SystemError.h"
+
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
@@ -54,13 +56,6 @@ void SyncFolderOf(const std::string& path)
     ::close(fd);
 }
 
-// A failure with the system's reason for it, as the system would give it.
-bool Refused(int error)
-{
-    errno = error;
-    return false;
-}
-
 } // namespace
 
 bool PathExists(const std::string& path)
@@ -93,9 +88,8 @@ std::optional<std::string> ReadFileBytes(const std::string& path, size_t maxByte
     if (fd < 0)
         return std::nullopt;
     std::optional<std::string> bytes = ReadOpenFile(fd, maxBytes);
-    const int error = errno;
+    const KeptReason kept;
     ::close(fd);
-    errno = error;
     return bytes;
 }
 
@@ -104,8 +98,12 @@ std::optional<std::string> ReadOpenFile(int fd, size_t maxBytes)
     struct stat info {};
     if (::fstat(fd, &info) != 0)
         return std::nullopt;
-    if (!S_ISREG(info.st_mode) || static_cast<size_t>(info.st_size) > maxBytes) {
+    if (!S_ISREG(info.st_mode)) {
         errno = S_ISDIR(info.st_mode) ? EISDIR : EINVAL;
+        return std::nullopt;
+    }
+    if (static_cast<size_t>(info.st_size) > maxBytes) {
+        errno = EFBIG;
         return std::nullopt;
     }
     std::string bytes;
@@ -198,19 +196,19 @@ std::string MakeTemporaryBeside(const std::string& path)
 
 RenameResult RenameNoReplace(const std::string& from, const std::string& to)
 {
-    return RenameNoReplaceAt(AT_FDCWD, from, to);
+    return RenameNoReplaceAt(AT_FDCWD, from, AT_FDCWD, to);
 }
 
-RenameResult RenameNoReplaceAt(int fromFolder, const std::string& from, const std::string& to)
+RenameResult RenameNoReplaceAt(int fromFolder, const std::string& from, int toFolder, const std::string& to)
 {
-    if (::renameat2(fromFolder, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0)
+    if (::renameat2(fromFolder, from.c_str(), toFolder, to.c_str(), RENAME_NOREPLACE) == 0)
         return RenameResult::Done;
     if (errno == EEXIST)
         return RenameResult::Taken;
     if (errno != EINVAL && errno != ENOSYS)
         return RenameResult::Failed;
     // A file system without that rename: a hard link is refused just the same when the name is taken.
-    if (::linkat(fromFolder, from.c_str(), AT_FDCWD, to.c_str(), 0) != 0)
+    if (::linkat(fromFolder, from.c_str(), toFolder, to.c_str(), 0) != 0)
         return errno == EEXIST ? RenameResult::Taken : RenameResult::Failed;
     ::unlinkat(fromFolder, from.c_str(), 0);
     return RenameResult::Done;

@@ -46,8 +46,9 @@ std::string MakeTemporaryBeside(const std::string& path);
 enum class RenameResult { Done, Taken, Failed };
 // Renames only while `to` does not exist: a file that appears there meanwhile is never replaced.
 RenameResult RenameNoReplace(const std::string& from, const std::string& to);
-// The same for the entry `from` of the folder open as `fromFolder`: no link is followed to it.
-RenameResult RenameNoReplaceAt(int fromFolder, const std::string& from, const std::string& to);
+// The same for the entry `from` of the folder open as `fromFolder`, to the entry `to` of the folder
+// open as `toFolder` (either AT_FDCWD for a path): no link is followed to either folder.
+RenameResult RenameNoReplaceAt(int fromFolder, const std::string& from, int toFolder, const std::string& to);
 
 bool RemoveFile(const std::string& path);
 

@@ -1,5 +1,7 @@
 #include "platform/HeldFolder.h"
 
+#include "platform/SystemError.h"
+
 #include <cerrno>
 #include <dirent.h>
 #include <fcntl.h>
@@ -21,13 +23,6 @@ constexpr int kFolderFlags = O_RDONLY | O_DIRECTORY | O_CLOEXEC;
 bool IsEntryName(std::string_view name)
 {
     return !name.empty() && name != "." && name != ".." && name.find('/') == std::string_view::npos;
-}
-
-// A failure with the system's reason for it.
-bool Refused(int error)
-{
-    errno = error;
-    return false;
 }
 
 // A name handed to the folder's operations: one entry, or EINVAL.
@@ -155,11 +150,11 @@ FileHandle HeldFolder::MakeFile(const std::string& name) const
     return ::openat(m_fd, name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
 }
 
-RenameResult HeldFolder::MoveEntry(const std::string& name, const std::string& path) const
+RenameResult HeldFolder::MoveEntry(const std::string& name, const HeldFolder& to, const std::string& newName) const
 {
-    if (!NamesOneEntry(name))
+    if (!NamesOneEntry(name) || !NamesOneEntry(newName))
         return RenameResult::Failed;
-    return RenameNoReplaceAt(m_fd, name, path);
+    return RenameNoReplaceAt(m_fd, name, to.m_fd, newName);
 }
 
 bool HeldFolder::IsAt(const std::string& path) const

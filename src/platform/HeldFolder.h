@@ -51,8 +51,9 @@ public:
     // Makes a new file of that name in this one, open for writing; invalid when anything holds
     // the name, a link included, so no file that was there is ever written.
     FileHandle MakeFile(const std::string& name) const;
-    // Moves the entry of that name to the path while nothing holds the path.
-    RenameResult MoveEntry(const std::string& name, const std::string& path) const;
+    // Moves the entry of that name to the entry `newName` of the folder `to` while nothing holds
+    // that name there.
+    RenameResult MoveEntry(const std::string& name, const HeldFolder& to, const std::string& newName) const;
 
     // True when the path leads to this folder, links along it followed.
     bool IsAt(const std::string& path) const;

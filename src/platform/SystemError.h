@@ -28,6 +28,13 @@ Attempted Attempt(Operation&& operation)
     return {ok, ok ? 0 : errno};
 }
 
+// A failure with the system's reason for it, as the system would give it.
+inline bool Refused(int error)
+{
+    errno = error;
+    return false;
+}
+
 // Holds errno as it was when made and puts it back at its end, so what runs meanwhile (a trace
 // line, a clean-up) keeps the reason a failure left.
 class KeptReason {

@@ -78,8 +78,8 @@ TEST(HeldFolder, FilesAreMadeNewAndMoveOutOnlyToAFreeName)
     ASSERT_NE(made, platform::kInvalidFileHandle);
     EXPECT_EQ(platform::WriteFileHandle(made, "new", 3), 3u);
     platform::CloseFileHandle(made);
-    EXPECT_EQ(held.MoveEntry("made", folder.File("kept")), platform::RenameResult::Taken);
-    EXPECT_EQ(held.MoveEntry("made", folder.File("folder/moved")), platform::RenameResult::Done);
+    EXPECT_EQ(held.MoveEntry("made", held, "kept"), platform::RenameResult::Taken);
+    EXPECT_EQ(held.MoveEntry("made", HeldFolder::Open(folder.File("folder")), "moved"), platform::RenameResult::Done);
     EXPECT_EQ(folder.Read("folder/moved"), "new");
     EXPECT_EQ(folder.Read("kept"), "the user's");
 }

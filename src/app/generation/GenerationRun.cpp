@@ -72,8 +72,8 @@ DocxPacking PackArchive(const RunFolder& folder, const platform::FilePlace& work
 // been taken meanwhile; the rename itself never replaces a file, so one made in between is safe.
 GenerationStatus Publish(GenerationJob& job)
 {
-    // The archive takes its name by the output folder's path: told apart from a failed rename
-    // when that path no longer leads to the folder the run was made in.
+    // The archive goes into the folder the run was made in, wherever it is now; that its path
+    // leads elsewhere is told as such rather than as a failed rename.
     if (!job.heldRunFolder.OutputFolderInPlace(job.outFolder)) {
         job.systemError = 0;
         return GenerationStatus::OutputFolderMoved;
@@ -84,7 +84,8 @@ GenerationStatus Publish(GenerationJob& job)
     }
     for (int attempt = 0; attempt < kPublishAttempts; ++attempt) {
         errno = 0;
-        const platform::RenameResult result = job.heldRunFolder.Folder().MoveEntry(kArchive, job.outputFile);
+        const platform::RenameResult result =
+            job.heldRunFolder.MoveOut(kArchive, job.outputFile.substr(platform::LastSeparator(job.outputFile) + 1));
         if (result == platform::RenameResult::Done)
             return GenerationStatus::Done;
         if (result == platform::RenameResult::Failed) {

@@ -71,6 +71,11 @@ bool RunFolder::OutputFolderInPlace(const std::string& outFolder) const
     return m_outFolder.IsAt(outFolder);
 }
 
+platform::RenameResult RunFolder::MoveOut(const std::string& name, const std::string& newName) const
+{
+    return m_folder.MoveEntry(name, m_outFolder, newName);
+}
+
 bool RunFolder::InPlace() const
 {
     return m_outFolder.HoldsAs(m_name, m_folder);

@@ -26,6 +26,9 @@ public:
     bool OutputFolderInPlace(const std::string& outFolder) const;
     // True while the run folder's name in the output folder holds the folder itself.
     bool InPlace() const;
+    // Moves its entry of that name into the output folder it was made in, under `newName`, while
+    // nothing holds that name there.
+    platform::RenameResult MoveOut(const std::string& name, const std::string& newName) const;
 
     // Removes the folder with everything in it, and a symbolic link found under its name in the
     // folder it was made in; then holds nothing, so a second call does nothing.
