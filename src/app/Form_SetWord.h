@@ -262,6 +262,8 @@ private:
     void OnGenerationDone();
     void ShowMadeFile();
     void LockForGeneration();
+    void ShowWindowAsBeforeTheRun();
+    void EndRunHold();
     LRESULT OnEnable(WPARAM enabled, LPARAM);
 
     std::shared_ptr<GenerationRunState> m_run;

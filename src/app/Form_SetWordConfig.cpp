@@ -98,11 +98,19 @@ void CForm_SetWord::SaveAndExit()
 
 // The program ends once the design is saved or the user chose not to save it (or there is none
 // to save); a save that failed keeps the window, so the design can be saved elsewhere. A run
-// still working is stopped first, so none publishes a document while the program is leaving.
+// still working is stopped first, so none publishes a document while the program is leaving;
+// when the window stays, it is as before that run, ready for another.
 bool CForm_SetWord::SaveBeforeLeaving()
 {
+    const bool running = m_run != nullptr;
     StopGeneration();
-    return SaveDesign() != SaveOutcome::Failed;
+    if (SaveDesign() != SaveOutcome::Failed)
+        return true;
+    if (running) {
+        ShowWindowAsBeforeTheRun();
+        EndRunHold();
+    }
+    return false;
 }
 
 void CForm_SetWord::OnCancel()

@@ -161,13 +161,23 @@ void CForm_SetWord::OnGenerationDone()
     } else {
         // Given up before the work, or failed: the window is as it was before the run.
         m_progress.reset();
-        g_strOutputFile = m_strMadeFile;
-        g_strOutputPath = m_strMadeFile;
-        ShowMadeFile();
-        m_buttonGenerate.EnableWindow(TRUE);
+        ShowWindowAsBeforeTheRun();
         if (run->started)
             MessageBox(FailureMessage(run->status, run->job).c_str(), kFailureCaption, MB_OK | MB_ICONERROR);
     }
+    EndRunHold();
+}
+
+void CForm_SetWord::ShowWindowAsBeforeTheRun()
+{
+    g_strOutputFile = m_strMadeFile;
+    g_strOutputPath = m_strMadeFile;
+    ShowMadeFile();
+    m_buttonGenerate.EnableWindow(TRUE);
+}
+
+void CForm_SetWord::EndRunHold()
+{
     // Given back only by the run that took it: a window the user has had since stays as the
     // dialogs over it leave it.
     if (m_bRunHoldsWindow)

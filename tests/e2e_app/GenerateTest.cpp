@@ -347,6 +347,27 @@ TEST_F(GenerateTest, OkDuringTheWorkGivesTheWindowBackWhileTheRunGoesOn)
 }
 
 // The close box, "退出" and "保存和退出", once the progress window's OK has given the window back.
+// A close during a run whose save fails keeps the window as before that run: the run is stopped,
+// and 1122 and the output file are the user's again for another.
+TEST_F(GenerateTest, AFailedSaveAtClosingDuringARunLeavesTheWindowReadyForAnother)
+{
+    ASSERT_TRUE(CatchARun([](DialogProbe& p) { p.Click(IDC_CONGRATS_CLOSE); }));
+    PressProgressOk();
+    driver->Expect(IDD_SAVE_CONFIG, [this](DialogProbe& save) {
+        save.Type(IDC_CONFIG_PATH, File("no such folder/design.ini").c_str());
+        save.Click(IDC_CONFIG_OK);
+    });
+    DialogProbe(*window).PressCloseBox();
+    ASSERT_TRUE(window->IsWindowVisible()) << "a failed save keeps the window";
+    EXPECT_FALSE(window->IsGenerating());
+    EXPECT_FALSE(RunFolderLeft());
+    EXPECT_TRUE(window->IsWindowEnabled());
+    EXPECT_TRUE(Enabled(IDC_BUTTON_GENERATE));
+    Press();   // its success dialog is the one queued for the stopped run
+    ASSERT_TRUE(WaitForTheRun());
+    EXPECT_TRUE(fs::exists(Out() + "/my_diary.docx"));
+}
+
 TEST_F(GenerateTest, LeavingDuringARunStopsItAndLeavesNoFile)
 {
     const std::string design = Read("config/samples/FullYear_AllCalendars.ini");
