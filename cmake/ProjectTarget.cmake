@@ -53,7 +53,9 @@ function(rorovavozir_tests name folder)
   rorovavozir_strict(${name})
   # gtest_discover_tests splits any list among the properties into words, so every property
   # holds one value: the checkout reaches the tests compiled in (RV_SOURCE_DIR_DEFAULT).
-  set(environment "QT_QPA_PLATFORM=offscreen")
+  # A screen of a common desktop's size: Qt's offscreen default, 800 x 800, would put the main
+  # window, wider than that, in the scrolled page of a dialog larger than its screen.
+  set(environment "QT_QPA_PLATFORM=offscreen:configfile=${CMAKE_SOURCE_DIR}/tests/support/desktop_screen.json")
   if(arg_SLOW)
     gtest_discover_tests(${name} TEST_FILTER "${arg_SLOW}"
       WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}

@@ -25,7 +25,8 @@ mkdir -p "$ROROVAVOZIR_PICTURE_HOME"
 cd "$(dirname "$0")/../.."
 checkout=$PWD
 tool=${1:-build}/tools/make_pictures/make_pictures
-export QT_QPA_PLATFORM=offscreen
+# A screen the main window fits, so no window is drawn on the scrolled page of a small screen.
+export QT_QPA_PLATFORM=offscreen:configfile=$checkout/tests/support/desktop_screen.json
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"; umount --lazy "$real_home" && rmdir "$real_home"' EXIT
