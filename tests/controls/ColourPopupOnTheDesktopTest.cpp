@@ -1,6 +1,7 @@
 // The colour popup as a desktop sees it: the toolkit's popup tied to the dialog, which the
 // desktop may put elsewhere than asked; clicks count where it really is.
 #include "ColourDialog.h"
+#include "platform/ui/TestHooks.h"
 #include "platform/ui/TestWindows.h"
 #include "platform/ui/qt/WindowAccess.h"
 
@@ -46,6 +47,23 @@ TEST_F(ColourTest, OpensAsTheToolkitsPopupTiedToItsDialog)
     EXPECT_EQ(QApplication::activePopupWidget(), widget) << "it has the mouse and the keys";
     platform::ui::SimulateKey(*popup, VK_ESCAPE);
     EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+}
+
+// A desktop that dismisses the popup itself (a Wayland compositor, on a click outside it) ends
+// it as a cancel: hidden but alive, it kept its button pressed and the colour it showed.
+TEST_F(ColourTest, APopupTheDesktopDismissesEndsAsACancel)
+{
+    dialog.button.SetColor(kOutsideTable);
+    CColourDropDown* popup = Open();
+    ASSERT_NE(popup, nullptr);
+    const HWND window = popup->m_hWnd;
+    dialog.messages.clear();
+    WidgetOf(window)->close();
+    EXPECT_TRUE(platform::ui::PumpEventsUntil([&] { return !CWnd::IsWindow(window); }, 1000)) << "the popup ended";
+    EXPECT_EQ(dialog.button.GetColor(), kOutsideTable);
+    ASSERT_FALSE(dialog.messages.empty());
+    EXPECT_EQ(dialog.messages.back(), Sent(WM_COLOUR_SELENDCANCEL, kOutsideTable));
+    EXPECT_NE(Open(), nullptr) << "the button opens it again";
 }
 
 TEST_F(ColourTest, AClickOnAColourCountsWhereverTheDesktopPutThePopup)

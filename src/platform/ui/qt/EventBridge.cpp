@@ -256,13 +256,20 @@ bool EventBridge::eventFilter(QObject* watched, QEvent* event)
                 Bridge(each, WM_SYSCOLORCHANGE, 0, 0);
         return false;
     case QEvent::Close:
-        // The toolkit hides a popup itself (see PopupWindow.cpp); the popup decides its own end.
-        if (record->widget->isWindow() && !record->dying && record->kind != WindowKind::Popup) {
-            event->ignore();
-            Deliver(window, WM_CLOSE, 0, 0);
-            return true;
+        if (record->dying || !record->widget->isWindow())
+            return false;
+        if (record->kind == WindowKind::Popup) {
+            // The toolkit hides a popup the desktop dismissed (a compositor does, on a click
+            // outside it): the popup hears it as the user going elsewhere and ends itself, later,
+            // since it may destroy its window.
+            QMetaObject::invokeMethod(
+                QCoreApplication::instance(), [window] { Deliver(window, WM_ACTIVATEAPP, FALSE, 0); },
+                Qt::QueuedConnection);
+            return false;
         }
-        return false;
+        event->ignore();
+        Deliver(window, WM_CLOSE, 0, 0);
+        return true;
     default:
         return false;
     }
