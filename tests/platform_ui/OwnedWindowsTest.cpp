@@ -119,7 +119,10 @@ INSTANTIATE_TEST_SUITE_P(
                       CColorDialog dialog(RGB(1, 2, 3), CC_FULLOPEN | CC_ANYCOLOR, &owner);
                       dialog.DoModal();
                   }},
-        OwnedCase{"MessageBox", [](CWnd& owner) { owner.MessageBox("Are you sure?", "Question", MB_YESNOCANCEL); }}),
+        OwnedCase{"MessageBox", [](CWnd& owner) { owner.MessageBox("Are you sure?", "Question", MB_YESNOCANCEL); }},
+        // A control telling its own failure: its top-level window is the owner, as on Windows.
+        OwnedCase{"MessageBoxOfAControl",
+                  [](CWnd& owner) { owner.GetDlgItem(IDCANCEL)->MessageBox("Cannot open", "Error", MB_OK); }}),
     [](const ::testing::TestParamInfo<OwnedCase>& param) { return param.param.name; });
 
 // A templated dialog run modally is modal to its owner's window as well as transient for it.

@@ -96,7 +96,9 @@ INT_PTR CDialog::DoModal()
         owner = nullptr;
     CancelMouseMode();
     const HWND window = BuildWindow(owner);
-    KeepModalWithOwner(*WidgetOf(window), owner ? WidgetOf(owner->m_hWnd) : nullptr);
+    // Tied to its owner as it was built; modal to it in the toolkit's terms too.
+    if (owner)
+        WidgetOf(window)->setWindowModality(Qt::WindowModal);
     m_running = true;
     m_result = IDCANCEL;
     SendMessage(WM_INITDIALOG, 0, 0);

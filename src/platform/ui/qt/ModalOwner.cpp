@@ -3,12 +3,26 @@
 #include "platform/ui/qt/WindowAccess.h"
 #include "platform/ui/qt/WindowRecord.h"
 
+#include <QWidget>
 #include <algorithm>
 
 namespace platform::ui::detail {
 
-ModalOwnerScope::ModalOwnerScope(CWnd* owner, QWidget* dialog) : m_dialog(dialog)
+namespace {
+
+// As on Windows, a child window given as the owner (a link label telling its failure) stands for
+// its top-level window, which is the one that must refuse input.
+CWnd* TopLevelOwner(CWnd* owner)
 {
+    const QWidget* widget = owner ? WidgetOf(owner->m_hWnd) : nullptr;
+    return widget ? CWnd::FromHandle(HandleOf(widget->window())) : nullptr;
+}
+
+} // namespace
+
+ModalOwnerScope::ModalOwnerScope(CWnd* given, QWidget* dialog) : m_dialog(dialog)
+{
+    CWnd* owner = TopLevelOwner(given);
     WindowRecord* record = owner ? RecordOf(owner->m_hWnd) : nullptr;
     if (!record)
         return;
