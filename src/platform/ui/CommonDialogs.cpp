@@ -1,6 +1,5 @@
 #include "platform/ui/CommonDialogs.h"
 
-#include "platform/ui/App.h"
 #include "platform/ui/TestHooks.h"
 #include "platform/ui/qt/ModalOwner.h"
 #include "platform/ui/qt/OwnedWindow.h"
@@ -77,21 +76,11 @@ void AddFolderStatusLine(QFileDialog& dialog, const CString& initialFolder)
     QObject::connect(&dialog, &QFileDialog::directoryEntered, status, &QLabel::setText);
 }
 
-// As the framework does for a common dialog without a parent, the active window owns it.
-CWnd* OwnerOf(CWnd* parent)
-{
-    if (parent)
-        return parent;
-    if (CWnd* active = CWnd::GetActiveWindow())
-        return active;
-    return AfxGetMainWnd();
-}
-
 // Runs a Qt dialog modal to its owner only, as on Windows, over the owner and tied to it.
 int RunOwned(QDialog& dialog, CWnd* parent)
 {
     platform::ui::detail::CancelMouseMode();
-    CWnd* owner = OwnerOf(parent);
+    CWnd* owner = platform::ui::detail::ModalOwnerFor(parent);
     platform::ui::detail::KeepModalWithOwner(dialog, owner ? platform::ui::detail::WidgetOf(owner->m_hWnd) : nullptr);
     const platform::ui::detail::ModalOwnerScope ownerScope(owner, &dialog);
     QEventLoop loop;

@@ -89,9 +89,7 @@ BOOL CDialog::Create(UINT templateId, CWnd* parent)
 
 INT_PTR CDialog::DoModal()
 {
-    CWnd* owner = m_pParentWnd ? m_pParentWnd : CWnd::GetActiveWindow();
-    if (!owner)
-        owner = AfxGetMainWnd();
+    CWnd* owner = ModalOwnerFor(m_pParentWnd);
     if (owner == this)
         owner = nullptr;
     CancelMouseMode();

@@ -1,5 +1,6 @@
 #include "platform/ui/qt/ModalOwner.h"
 
+#include "platform/ui/Wnd.h"
 #include "platform/ui/qt/WindowAccess.h"
 #include "platform/ui/qt/WindowRecord.h"
 
@@ -47,6 +48,15 @@ ModalOwnerScope::~ModalOwnerScope()
         record->enableAfterModals = false;
         record->Object()->EnableWindow(TRUE);
     }
+}
+
+CWnd* ModalOwnerFor(CWnd* parent)
+{
+    if (parent)
+        return parent;
+    if (CWnd* active = CWnd::GetActiveWindow())
+        return active;
+    return AfxGetMainWnd();
 }
 
 QWidget* RunningModalDialog(HWND window)

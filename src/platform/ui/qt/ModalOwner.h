@@ -25,6 +25,10 @@ private:
     bool m_disabledOwner = false;
 };
 
+// The owner of a modal window given that parent: the parent, else as the framework does, the
+// active window, else the main window.
+CWnd* ModalOwnerFor(CWnd* parent);
+
 // The innermost modal dialog running over the window, or nullptr.
 QWidget* RunningModalDialog(HWND window);
 
