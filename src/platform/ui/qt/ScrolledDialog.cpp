@@ -1,11 +1,11 @@
 #include "platform/ui/qt/ScrolledDialog.h"
 
+#include "platform/ui/Monitors.h"
 #include "platform/ui/qt/ControlFactory.h"
 #include "platform/ui/qt/EventBridge.h"
 #include "platform/ui/qt/WindowAccess.h"
 
 #include <QApplication>
-#include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QStyle>
@@ -29,6 +29,8 @@ QSize FrameAllowance(const QWidget* dialog)
 
 QWidget* ClientPageFor(QWidget* dialog, QSize client, const QRect& workArea)
 {
+    if (workArea.isEmpty())   // on no screen: nothing to fit
+        return dialog;
     const QSize frame = FrameAllowance(dialog);
     const QSize room = workArea.size() - frame;
     if (client.width() <= room.width() && client.height() <= room.height())
@@ -66,8 +68,12 @@ QWidget* ClientWidget(QWidget* window)
 
 QRect WorkAreaFor(const QWidget* owner)
 {
-    const QScreen* screen = owner && owner->screen() ? owner->screen() : QGuiApplication::primaryScreen();
-    return screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
+    MONITORINFO screen;
+    if (!GetMonitorInfo(MonitorFromWindow(owner ? HandleOf(owner->window()) : nullptr, MONITOR_DEFAULTTONEAREST),
+                        &screen))
+        return {};
+    const RECT& work = screen.rcWork;
+    return QRect(work.left, work.top, work.right - work.left, work.bottom - work.top);
 }
 
 } // namespace platform::ui::detail

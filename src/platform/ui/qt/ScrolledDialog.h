@@ -16,7 +16,8 @@ QWidget* ClientPageFor(QWidget* dialog, QSize client, const QRect& workArea);
 // The widget that holds a window's client area: a scrolled dialog's page, else the window's own.
 QWidget* ClientWidget(QWidget* window);
 
-// The work area of the screen a window over `owner` opens on (the primary screen's without one).
+// The work area of the screen that holds most of `owner` (the primary screen without one); empty
+// on no screen.
 QRect WorkAreaFor(const QWidget* owner);
 
 } // namespace platform::ui::detail
