@@ -53,8 +53,10 @@ CForm_SetWord::SaveOutcome CForm_SetWord::SaveDesign()
         return outcome;
     g_strConfigPath = shown;
     if (outcome == SaveOutcome::Cancelled && !CIniFile().FileExists(g_strConfigPath)) {
+        // Its file gone (deleted in 214 itself, say), the design has none, and the title says so.
         g_strConfigPath.Empty();
         StoreConfigPath();
+        SetTitleWithoutConfig();
     }
     return outcome;
 }

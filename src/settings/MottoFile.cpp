@@ -61,7 +61,7 @@ int ReadTextFileLines(const std::string& path, std::vector<TextLineRecord>& line
 std::string UnreadMottoFileMessage(const std::string& path, int error)
 {
     if (error == EFBIG)
-        return "文本文件 '" + path + "' 超过了16 MB，无法读取。";
+        return "文本文件 '" + path + "' 超过了" + std::to_string(kMaxMottoFileBytes >> 20) + " MB，无法读取。";
     return platform::WithSystemReason("无法读取文本文件 '" + path + "'。", error);
 }
 

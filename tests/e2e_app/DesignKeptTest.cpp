@@ -169,6 +169,33 @@ TEST_F(DesignKeptTest, ASaveThatDidNotHappenLeavesTheDesignOnTheFileItsTitleShow
     EXPECT_EQ(Read("ZaDuzed_Simple.ini"), PreparedConfig());
 }
 
+// 214 deleting the design's own file, then cancelled: the design has no file, and its title says
+// so instead of naming the deleted one.
+TEST_F(DesignKeptTest, ASaveCancelledAfterDeletingTheDesignsFileLeavesItWithoutOne)
+{
+    Run([&](CForm_SetWord& window, DialogProbe& p) {
+        const CString withoutFile = [&] {
+            window.SetTitleWithoutConfig();
+            const CString title = window.GetWindowText();
+            window.UpdateWindowTitle(Current().c_str());
+            return title;
+        }();
+        boxes->Answer(IDYES);
+        driver->Expect(IDD_SAVE_CONFIG, [&](DialogProbe& save) {
+            ClickListRow(save.Dialog(), IDC_CONFIG_LIST, 0);
+            ASSERT_EQ(save.Item(IDC_CONFIG_PATH)->GetWindowText(), Current());
+            save.Click(IDC_SAVE_DELETE);
+            save.Click(IDC_CONFIG_CANCEL);
+        });
+        Command(window, ID_TOOLBAR_SAVE);
+        EXPECT_EQ(g_strConfigPath, "");
+        EXPECT_EQ(window.GetWindowText(), withoutFile);
+        ExpectProposed(File("NewDiary1.ini"));
+        p.PressCloseBox();
+    });
+    EXPECT_EQ(Ini(ConfigPathIni(), "Main", "Config_Path"), "");
+}
+
 // A program folder that takes no write: the path file's failure is told once, however many of its
 // values the session writes (the current path at a first start, the welcome switch, the list of
 // known files, the output folder as the window closes).
