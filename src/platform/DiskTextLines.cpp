@@ -1,5 +1,6 @@
 #include "platform/DiskTextLines.h"
 
+#include "platform/SystemError.h"
 #include "platform/TextLines.h"
 
 #include <cerrno>
@@ -127,9 +128,8 @@ bool ReadDiskTextLines(const std::string& path, size_t maxBytes, const TakeDiskL
         errno = EFBIG;
     }
     read = read && TakeLines(fd, maxBytes, take);
-    const int error = errno;
+    const KeptReason kept;
     ::close(fd);
-    errno = error;
     return read;
 }
 

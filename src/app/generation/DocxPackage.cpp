@@ -1,5 +1,6 @@
 #include "app/generation/DocxPackage.h"
 
+#include "platform/SystemError.h"
 #include "zip/Zip.h"
 
 #include <algorithm>
@@ -46,9 +47,8 @@ ZRESULT AddPart(ZipHandle* zip, const char* name, const platform::FilePlace& par
     if (source == platform::kInvalidFileHandle)
         return ZIP_ERR_OPEN_FILE;
     const ZRESULT result = ZipAddHandle(zip, name, source);
-    const int error = errno;
+    const platform::KeptReason kept;
     platform::CloseFileHandle(source);
-    errno = error;
     return result;
 }
 
