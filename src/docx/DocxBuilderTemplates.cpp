@@ -13,7 +13,7 @@
 
 namespace {
 
-// Longest formatted month label and day caption, in bytes.
+// Longest formatted month label and day caption, in bytes as stored.
 constexpr size_t kMonthLabelLength = 150;
 constexpr size_t kDayCaptionLength = 500;
 constexpr size_t kMostLabels = 12;

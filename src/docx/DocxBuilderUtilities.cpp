@@ -10,7 +10,7 @@
 
 namespace {
 
-// strftime results of FormatNow are at most this long.
+// strftime results of FormatNow take at most this many bytes as stored.
 constexpr size_t kNowLength = 19;
 
 int HexDigit(char c)

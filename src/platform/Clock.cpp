@@ -1,5 +1,7 @@
 #include "platform/Clock.h"
 
+#include "platform/CodePage.h"
+
 #include <atomic>
 #include <clocale>
 #include <locale.h>
@@ -54,13 +56,17 @@ std::time_t NormaliseLocalTime(std::tm& time)
     return std::mktime(&time);
 }
 
-std::string FormatTime(const char* pattern, const std::tm& time, size_t maxLength)
+std::string FormatTime(const char* pattern, const std::tm& time, size_t maxStoredBytes)
 {
     if (pattern == nullptr || *pattern == '\0')
         return {};
-    std::vector<char> buffer(maxLength + 1);
+    // No character takes more than one and a half times its stored bytes in UTF-8.
+    std::vector<char> buffer(2 * maxStoredBytes + 1);
     const size_t length = ::strftime_l(buffer.data(), buffer.size(), pattern, &time, CLocale());
-    return std::string(buffer.data(), length);
+    std::string text(buffer.data(), length);
+    if (EncodedLength(text, DiskEncoding::Gb18030) > maxStoredBytes)
+        return {};
+    return text;
 }
 
 } // namespace platform

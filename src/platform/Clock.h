@@ -19,7 +19,8 @@ std::tm UniversalTime(std::time_t moment);
 std::time_t NormaliseLocalTime(std::tm& time);
 
 // strftime in the C locale, so "%a %A %b %B" give the English names whatever the
-// user's locale. Returns "" when the result would need more than maxLength bytes.
-std::string FormatTime(const char* pattern, const std::tm& time, size_t maxLength);
+// user's locale. Returns "" when the result would take more than maxStoredBytes bytes as
+// stored (GB18030, as the program's files hold texts), whatever its length in UTF-8.
+std::string FormatTime(const char* pattern, const std::tm& time, size_t maxStoredBytes);
 
 } // namespace platform

@@ -320,6 +320,11 @@ size_t Utf8CharactersLength(std::string_view utf8, size_t maxCharacters)
     return end;
 }
 
+size_t EncodedLength(std::string_view utf8, DiskEncoding encoding)
+{
+    return encoding == DiskEncoding::Utf8 ? utf8.size() : EncodeGb18030(utf8).size();
+}
+
 std::string CutToEncodedBytes(std::string_view utf8, size_t maxBytes, DiskEncoding encoding)
 {
     if (encoding == DiskEncoding::Utf8)

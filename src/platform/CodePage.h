@@ -78,6 +78,9 @@ std::string EncodeGb18030(std::string_view utf8);
 // program marks the plain text files it writes, whose every line is text.
 std::string EncodeMarkedGb18030(std::string_view utf8);
 
+// The bytes a UTF-8 text takes in the given encoding (broken UTF-8 counts as U+FFFD there).
+size_t EncodedLength(std::string_view utf8, DiskEncoding encoding);
+
 // The longest start of a UTF-8 text whose form in the given encoding takes at most
 // maxBytes bytes; never splits a character.
 std::string CutToEncodedBytes(std::string_view utf8, size_t maxBytes, DiskEncoding encoding);

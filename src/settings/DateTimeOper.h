@@ -20,11 +20,12 @@ public:
     int GetDaysBetweenEx(int year1, int year2, int month1, int month2, int day1, int day2,
                          const BYTE weekdayFlags[7]) const;
 
+    // Formatted dates take at most 49 or 199 bytes as stored (GB18030); a longer one is "".
     CString FormatNow(const char* pattern) const;                 // at most 49 bytes
     CString GetNowString(const char* pattern) const;              // at most 199 bytes
     CString GetNowString2(const char* pattern) const;             // at most 199 bytes
-    CString FormatMonthDay(const char* pattern, int month, int day) const;
-    CString FormatMonth(const char* pattern, int monthFromZero) const;
+    CString FormatMonthDay(const char* pattern, int month, int day) const;   // at most 199 bytes
+    CString FormatMonth(const char* pattern, int monthFromZero) const;       // at most 49 bytes
     // Now formatted, then text1 followed by "1" when text1 is not empty, then text2.
     CString FormatNowWithSuffix(const char* pattern, const char* text1, const char* text2) const;
 

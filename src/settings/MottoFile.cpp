@@ -35,8 +35,7 @@ MottoFileLines ReadMottoLines(const std::string& path, std::optional<int> mostSk
                 // The list shows a text up to its first NUL: a motto is what it shows, so a save
                 // never writes a NUL it did not show.
                 line = line.substr(0, line.find('\0'));
-                const size_t stored =
-                    encoding == platform::DiskEncoding::Utf8 ? line.size() : platform::EncodeGb18030(line).size();
+                const size_t stored = platform::EncodedLength(line, encoding);
                 if (stored < kShortestMotto)
                     ++skipped;
                 else

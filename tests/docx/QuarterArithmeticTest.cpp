@@ -137,6 +137,7 @@ TEST_F(QuarterArithmetic, TimeAndTextUtilities)
     EXPECT_EQ(B::GetCurrentMonth(), 6);
     EXPECT_EQ(B::FormatNow("%Y-%m-%d"), "2023-06-15");
     EXPECT_EQ(B::FormatNow("%Y-%m-%d %Y-%m-%d"), "");   // longer than 19 characters
+    EXPECT_EQ(B::FormatNow("%Y年%m月%d日 %a"), "2023年06月15日 Thu");   // 18 bytes as stored, 21 in UTF-8
     EXPECT_EQ(B::GetCurrentYear(), 2023);
     EXPECT_EQ(B::ToUpperCopy("June 六月 abc"), "JUNE 六月 ABC");
     EXPECT_EQ(B::ToLowerCopy("June 六月 ABC z"), "june 六月 abc z");
