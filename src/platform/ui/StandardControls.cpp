@@ -8,6 +8,7 @@
 #include "platform/ui/qt/ChildControl.h"
 #include "platform/ui/qt/ControlFactory.h"
 #include "platform/ui/qt/GdiAccess.h"
+#include "platform/ui/qt/StoredByteLimit.h"
 #include "platform/ui/qt/WindowAccess.h"
 #include "platform/ui/qt/WindowRecord.h"
 
@@ -146,6 +147,12 @@ BOOL CEdit::SetReadOnly(BOOL readOnly)
     if (!SetEditReadOnly(WidgetOf(m_hWnd), readOnly != FALSE))
         return FALSE;
     return ModifyStyle(readOnly ? 0 : ES_READONLY, readOnly ? ES_READONLY : 0), TRUE;
+}
+
+void CEdit::SetLimitText(UINT maxStoredBytes)
+{
+    if (auto* line = As<QLineEdit>(this))
+        StoredByteLimit::Apply(*line, maxStoredBytes);
 }
 
 // ---- combo box ----------------------------------------------------------------------------

@@ -31,6 +31,11 @@ class CEdit : public CWnd {
     RV_DECLARE_MESSAGE_MAP()
 public:
     BOOL SetReadOnly(BOOL readOnly = TRUE);
+    // What the user types or pastes takes at most this many bytes as the program stores the
+    // text (GB18030), as EM_LIMITTEXT counts the bytes of an edit of the Windows program: typed
+    // text past it is refused and pasted text cut, never inside a character. Text the program
+    // sets is not cut, as on Windows. Single-line edits only.
+    void SetLimitText(UINT maxStoredBytes);
 };
 
 class CComboBox : public CWnd {

@@ -12,6 +12,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -121,6 +122,16 @@ void DialogProbe::Type(int id, const char* text)
     } else if (auto* combo = qobject_cast<QComboBox*>(widget); combo && combo->lineEdit()) {
         combo->lineEdit()->setFocus();
         combo->setEditText(QString::fromUtf8(text));
+    }
+}
+
+void DialogProbe::Paste(int id, const char* text)
+{
+    CWnd* item = Item(id);
+    if (auto* edit = item ? qobject_cast<QLineEdit*>(WidgetOf(item->m_hWnd)) : nullptr) {
+        edit->setFocus();
+        QGuiApplication::clipboard()->setText(QString::fromUtf8(text));
+        edit->paste();
     }
 }
 

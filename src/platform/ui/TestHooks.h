@@ -25,6 +25,9 @@ public:
     void Click(int id);
     // Types a text into an edit control (or a drop-down combo box's edit).
     void Type(int id, const char* text);
+    // Pastes a text at an edit's cursor, as Ctrl+V does (the cursor stands after the text the
+    // program or Type put there).
+    void Paste(int id, const char* text);
     // Puts the focus on a control and commits a text to it as an input method does once the
     // user chose a candidate (pinyin through ibus or fcitx).
     void CommitInputMethodText(int id, const char* text);

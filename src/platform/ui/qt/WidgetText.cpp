@@ -1,5 +1,7 @@
 #include "platform/ui/qt/WidgetText.h"
 
+#include "platform/ui/qt/StoredByteLimit.h"
+
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QGroupBox>
@@ -44,7 +46,7 @@ void SetWidgetText(QWidget* widget, const QString& text)
     else if (auto* button = qobject_cast<QAbstractButton*>(widget))
         button->setText(text);
     else if (auto* edit = qobject_cast<QLineEdit*>(widget))
-        edit->setText(text);
+        StoredByteLimit::SetProgramText(*edit, text);
     else if (auto* group = qobject_cast<QGroupBox*>(widget))
         group->setTitle(text);
     else if (auto* multi = qobject_cast<QPlainTextEdit*>(widget))
