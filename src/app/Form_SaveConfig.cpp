@@ -5,6 +5,7 @@
 #include "platform/ui/CommonDialogs.h"
 #include "resources/ResourceIds.h"
 #include "settings/Settings.h"
+#include "settings/ui/ProfileValueEdits.h"
 
 RV_MESSAGE_MAP(CForm_SaveConfig, CConfigFileDialog,
                msgmap::Notify(NM_CLICK, IDC_CONFIG_LIST, &T::OnClickList),
@@ -22,6 +23,7 @@ BOOL CForm_SaveConfig::OnInitDialog()
     if (g_strConfigPath.IsEmpty())
         g_strConfigPath = FirstFreeConfigName();
     CConfigFileDialog::OnInitDialog();
+    LimitToProfileValue(*this, {IDC_CONFIG_PATH});
     m_pathBox.SetWindowText(g_strConfigPath);
     ModifyStyleEx(0, WS_EX_APPWINDOW);
     return TRUE;

@@ -14,6 +14,7 @@
 #include "settings/DateTimeOper.h"
 #include "settings/Settings.h"
 #include "settings/SettingsRecords.h"
+#include "settings/ui/ProfileValueEdits.h"
 
 RV_MESSAGE_MAP(CForm_SetWord, CDialog,
                msgmap::Simple(WM_DESTROY, &T::OnDestroy),
@@ -100,6 +101,7 @@ void CForm_SetWord::DoDataExchange(CDataExchange* dx)
 BOOL CForm_SetWord::OnInitDialog()
 {
     CDialog::OnInitDialog();
+    LimitToProfileValue(*this, {IDC_EDIT_TITLE, IDC_EDIT_OUT_FOLDER});
     SetIcon(m_hIcon, TRUE);
     SetApplicationIcon(m_hIcon);
     m_labelLine.SetWindowText("这里将会是您在Word日记里输入的内容.(请设置格式)");

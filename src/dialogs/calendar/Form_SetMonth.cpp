@@ -7,6 +7,7 @@
 #include "settings/DateTimeOper.h"
 #include "settings/DialogHelpers.h"
 #include "settings/Settings.h"
+#include "settings/ui/ProfileValueEdits.h"
 
 namespace {
 
@@ -104,6 +105,8 @@ void CForm_SetMonth::DoDataExchange(CDataExchange* dx)
 BOOL CForm_SetMonth::OnInitDialog()
 {
     CDialog::OnInitDialog();
+    LimitToProfileValue(*this, {IDC_SM_CUSTOM_FORMAT, IDC_SM_QUARTER_TEXT, IDC_SM_REST_BEFORE, IDC_SM_REST_AFTER,
+                                IDC_SM_NUMBER_BEFORE, IDC_SM_NUMBER_AFTER, IDC_SM_WEEKEND_TEXT});
     m_nYear = CDateTimeOper().GetCurrentYear();
     StyleControls();
     FillDateCombos();

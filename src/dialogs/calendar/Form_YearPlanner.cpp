@@ -11,6 +11,7 @@
 #include "settings/Settings.h"
 #include "settings/SettingsRecords.h"
 #include "settings/ui/ComboHelpers.h"
+#include "settings/ui/ProfileValueEdits.h"
 
 namespace {
 
@@ -94,6 +95,7 @@ CColorButton& CForm_YearPlanner::Colour(int id)
 BOOL CForm_YearPlanner::OnInitDialog()
 {
     CDiaryDialog::OnInitDialog();
+    LimitToProfileValue(*this, {IDC_YP_ONE_PAGE_FORMAT});
     for (CThemedGroupBox& group : m_groups)
         group.SetBold(TRUE, TRUE);
     GetDlgItem(IDC_YP_FRAME)->ShowWindow(SW_HIDE);

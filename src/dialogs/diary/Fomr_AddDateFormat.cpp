@@ -3,6 +3,7 @@
 #include "dialogs/calendar/Form_SetMonth.h"
 #include "resources/DateDialogIds.h"
 #include "resources/ResourceIds.h"
+#include "settings/IniFile.h"
 
 #include <array>
 #include <string>
@@ -104,6 +105,8 @@ BOOL CFomr_AddDateFormat::OnInitDialog()
     CDialog::OnInitDialog();
     m_listSamples.SubclassDlgItem(IDC_ADF_SAMPLES, this);
     m_editPattern.SubclassDlgItem(IDC_ADF_PATTERN, this);
+    // Its pattern, at most twice as long ("d" is "%d"), is a value of the format file.
+    m_editPattern.SetLimitText(CIniFile::kMaxValueBytes / 2);
     FillSampleList();
     return TRUE;
 }

@@ -12,6 +12,7 @@
 #include "settings/IniValues.h"
 #include "settings/ui/ComboHelpers.h"
 #include "settings/ui/DialogPictures.h"
+#include "settings/ui/ProfileValueEdits.h"
 
 namespace {
 
@@ -118,6 +119,7 @@ void CForm_DailyDiary::DoDataExchange(CDataExchange* dx)
 BOOL CForm_DailyDiary::OnInitDialog()
 {
     CDiaryDialog::OnInitDialog();
+    LimitToProfileValue(*this, {IDC_CLASS_TITLE, IDC_CLASS_PREFIX});
     GetDlgItem(IDC_CLASS_SAMPLE_FRAME)->ShowWindow(SW_HIDE);
     m_sampleLine.SetWindowText(kSampleLineText);
 
