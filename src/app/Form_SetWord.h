@@ -228,13 +228,20 @@ private:
     void InvalidatePreviewArea();
     CRect PreviewInside() const;
 
-    // How a save ended: Failed only when the design could not be written.
-    enum class SaveOutcome { Saved, Cancelled, NotSaved, Failed };
+    // How a save ended: Failed only when the design could not be written; Incomplete when it
+    // lacks its date range or its classes.
+    enum class SaveOutcome { Saved, Cancelled, NotSaved, Incomplete, Failed };
     SaveOutcome SaveDesign();
     SaveOutcome SaveToChosenFile();
     bool SaveConfigFile();
-    // Saves before the program ends; false when the save failed and the program must go on.
+    // Saves before the program ends; false when the save failed or cannot happen and the program
+    // must go on.
     bool SaveBeforeLeaving();
+    bool SavedForLeaving();
+    // What keeps the design from being saved, as the user is told it; null when nothing does.
+    const char* MissingForSave() const;
+    static constexpr const char* kNoDateRange = "Please click button : 'Settings' for month and date .";
+    static constexpr const char* kNoClasses = "Please click button : 'Add' for Daily Diary. ";
     // The current path names a file, else it becomes the default; the title shows it.
     void MakeConfigPathValid();
     // Writes the current path as the path file's Config_Path; a failure is told once.

@@ -45,8 +45,8 @@ BOOL CForm_SetWord::SaveConfig()
 CForm_SetWord::SaveOutcome CForm_SetWord::SaveDesign()
 {
     SaveOutFolder();
-    if (m_labelStart.GetWindowTextLength() == 0 || m_listClasses.GetItemCount() == 0)
-        return SaveOutcome::NotSaved;
+    if (MissingForSave() != nullptr)
+        return SaveOutcome::Incomplete;
     const CString shown = g_strConfigPath;
     const SaveOutcome outcome = SaveToChosenFile();
     if (outcome == SaveOutcome::Saved)
@@ -106,13 +106,26 @@ bool CForm_SetWord::SaveBeforeLeaving()
 {
     const bool running = m_run != nullptr;
     StopGeneration();
-    if (SaveDesign() != SaveOutcome::Failed)
+    if (SavedForLeaving())
         return true;
     if (running) {
         ShowWindowAsBeforeTheRun();
         EndRunHold();
     }
     return false;
+}
+
+// Classes without a date range, which the save cannot take, are told why, as 保存 tells it, and
+// kept: the save returned without a word and the classes went with the window. A design without
+// classes holds nothing a design file would keep.
+bool CForm_SetWord::SavedForLeaving()
+{
+    const SaveOutcome outcome = SaveDesign();
+    if (outcome == SaveOutcome::Incomplete && m_listClasses.GetItemCount() > 0) {
+        MessageBox(MissingForSave());
+        return false;
+    }
+    return outcome != SaveOutcome::Failed;
 }
 
 void CForm_SetWord::OnCancel()
@@ -237,15 +250,20 @@ void CForm_SetWord::SetTitleWithoutConfig()
 
 void CForm_SetWord::CheckAndSaveConfig()
 {
-    if (m_labelStart.GetWindowTextLength() == 0) {
-        MessageBox("Please click button : 'Settings' for month and date .");
-        return;
-    }
-    if (m_listClasses.GetItemCount() == 0) {
-        MessageBox("Please click button : 'Add' for Daily Diary. ");
+    if (const char* missing = MissingForSave()) {
+        MessageBox(missing);
         return;
     }
     SaveConfig();
+}
+
+const char* CForm_SetWord::MissingForSave() const
+{
+    if (m_labelStart.GetWindowTextLength() == 0)
+        return kNoDateRange;
+    if (m_listClasses.GetItemCount() == 0)
+        return kNoClasses;
+    return nullptr;
 }
 
 // A design without a file and without classes; the date range is chosen at once.

@@ -8,12 +8,6 @@
 #include "settings/DialogHelpers.h"
 #include "settings/SettingsRecords.h"
 
-namespace {
-
-constexpr const char* kNoDateRange = "Please click button : 'Settings' for month and date .";
-
-} // namespace
-
 void CForm_SetWord::OnButtonMonthFormat()
 {
     g_strMonthSampleText = m_labelMonthSample.GetWindowText();

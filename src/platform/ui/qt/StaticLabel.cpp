@@ -3,7 +3,6 @@
 #include "platform/ui/qt/TextLayout.h"
 
 #include <QPainter>
-#include <QStyle>
 
 namespace platform::ui::detail {
 namespace {
@@ -21,6 +20,15 @@ QImage WithoutBackground(const QImage& picture)
                 line[x] = qRgba(0, 0, 0, 0);
     }
     return image;
+}
+
+int LineLeft(const QRect& area, Qt::Alignment alignment, int width)
+{
+    if (alignment & Qt::AlignHCenter)
+        return area.left() + (area.width() - width) / 2;
+    if (alignment & Qt::AlignRight)
+        return area.right() + 1 - width;
+    return area.left();
 }
 
 } // namespace
@@ -43,7 +51,7 @@ void StaticLabel::paintEvent(QPaintEvent* event)
                           m_picture);
         return;
     }
-    if (!wordWrap() || text().isEmpty()) {
+    if (text().isEmpty()) {
         QLabel::paintEvent(event);
         return;
     }
@@ -51,14 +59,17 @@ void StaticLabel::paintEvent(QPaintEvent* event)
     drawFrame(&painter);
     const QRect area = contentsRect();
     const QFontMetrics metrics(font());
-    const std::vector<TextLine> lines = LayoutText(text(), DT_WORDBREAK | DT_NOPREFIX, area.width(), metrics);
+    const UINT format = wordWrap() ? DT_WORDBREAK | DT_NOPREFIX : DT_NOPREFIX;
+    const std::vector<TextLine> lines = LayoutText(text(), format, area.width(), metrics);
     const int height = metrics.height() * static_cast<int>(lines.size());
     int top = alignment() & Qt::AlignVCenter ? area.top() + (area.height() - height) / 2 : area.top();
-    const Qt::Alignment horizontal = alignment() & Qt::AlignHorizontal_Mask;
+    painter.setPen(palette().color(foregroundRole()));
+    // Every line stands on the font's own baseline, as DrawText puts it. Laid out whole, a line
+    // with glyphs of a taller fallback face (Chinese beside Latin) went down by the difference, and
+    // a static one line high cut off its descenders.
     for (const TextLine& line : lines) {
-        const QRect box(area.left(), top, area.width(), metrics.height());
-        style()->drawItemText(&painter, box, static_cast<int>(horizontal | Qt::AlignTop), palette(), isEnabled(),
-                              line.text, foregroundRole());
+        const int left = LineLeft(area, alignment(), metrics.horizontalAdvance(line.text));
+        painter.drawText(QPoint(left, top + metrics.ascent()), line.text);
         top += metrics.height();
     }
 }

@@ -1,8 +1,9 @@
 #pragma once
 // Private to the window layer: the widget of a static. A wrapping static (SS_LEFT) breaks its
 // lines where Windows does, between words and between East Asian characters, and keeps a word
-// whole however long (Qt would break an address after its "/" or "?"). A picture keeps to the
-// static's rectangle, so it never covers a caption, a frame or a row beside it.
+// whole however long (Qt would break an address after its "/" or "?"). Every line stands on the
+// font's own baseline, whatever faces draw its characters. A picture keeps to the static's
+// rectangle, so it never covers a caption, a frame or a row beside it.
 
 #include <QImage>
 #include <QLabel>
