@@ -4,7 +4,7 @@
 BUILD_PACKAGES=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-translations-l10n libicu-dev libfontconfig-dev
                 fonts-wqy-microhei fonts-wine fonts-liberation2)
 TEST_PACKAGES=(libgtest-dev libgmock-dev libbenchmark-dev zlib1g-dev unzip python3
-               zip libxml2-dev libreoffice-writer-nogui poppler-utils xvfb xauth openbox x11-utils
+               zip libxml2-dev libreoffice-writer-nogui poppler-utils xvfb xauth openbox x11-utils libxcb1-dev
                weston qt6-wayland)
 
 ensure_packages() {

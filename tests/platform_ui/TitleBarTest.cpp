@@ -3,6 +3,7 @@
 #include "platform/ui/Dialog.h"
 #include "platform/ui/DialogTemplate.h"
 #include "TwoScreens.h"
+#include "XProperties.h"
 #include "platform/ui/TestHooks.h"
 #include "platform/ui/qt/WindowAccess.h"
 
@@ -19,15 +20,9 @@ constexpr UINT kTitleDialog = 9411;
 // tells the X server (_NET_FRAME_EXTENTS: left, right, top, bottom); -1 before it says.
 int FrameTop(const QWindow& window)
 {
-    const std::string command = "xprop -id " + std::to_string(window.winId()) + " _NET_FRAME_EXTENTS";
-    FILE* pipe = popen(command.c_str(), "r");
-    if (!pipe)
-        return -1;
-    char line[256] = {};
-    const bool read = std::fgets(line, sizeof line, pipe) != nullptr;
-    pclose(pipe);
     int left = 0, right = 0, top = -1, bottom = 0;
-    if (!read || std::sscanf(line, "_NET_FRAME_EXTENTS(CARDINAL) = %d, %d, %d, %d", &left, &right, &top, &bottom) != 4)
+    if (std::sscanf(XProperties(&window, "_NET_FRAME_EXTENTS").c_str(),
+                    "_NET_FRAME_EXTENTS(CARDINAL) = %d, %d, %d, %d", &left, &right, &top, &bottom) != 4)
         return -1;
     return top;
 }

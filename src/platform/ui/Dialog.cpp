@@ -4,7 +4,6 @@
 #include "platform/ui/qt/ControlFactory.h"
 #include "platform/ui/qt/DialogManager.h"
 #include "platform/ui/qt/EventBridge.h"
-#include "platform/ui/qt/FixedSizeStates.h"
 #include "platform/ui/qt/ModalOwner.h"
 #include "platform/ui/qt/OwnedWindow.h"
 #include "platform/ui/qt/ScrolledDialog.h"
@@ -52,10 +51,8 @@ HWND CDialog::BuildWindow(CWnd* owner)
     const QRect size = DialogUnitsToPixels(units, 0, 0, dialog->cx, dialog->cy);
     widget->resize(size.width(), size.height());
     // Without a sizing frame the user can neither drag the size nor maximise; the program still can.
-    if (!(dialog->style & WS_THICKFRAME)) {
+    if (!(dialog->style & WS_THICKFRAME))
         widget->setFixedSize(size.size());
-        KeepFixedSizeWindowNormal(*widget, (dialog->style & WS_MINIMIZEBOX) != 0);
-    }
     widget->setWindowTitle(QString::fromStdString(dialog->caption));
     const HWND window = Register(widget, WindowKind::Dialog, m_templateId, dialog->style, dialog->exStyle);
     widget->installEventFilter(&EventBridge::Instance());

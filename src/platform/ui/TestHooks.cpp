@@ -2,6 +2,7 @@
 
 #include "platform/ui/Dialog.h"
 #include "platform/ui/qt/EventBridge.h"
+#include "platform/ui/qt/FixedSizeStates.h"
 #include "platform/ui/qt/FontFaces.h"
 #include "platform/ui/qt/InputGate.h"
 #include "platform/ui/qt/ScrolledDialog.h"
@@ -62,6 +63,7 @@ void EnsureApplication()
     InstallDesktopTranslations(*app);
     app->installEventFilter(&DialogKeys::Instance());
     RegisterPackagedFonts();
+    KeepEveryWindowsStates(*app);
     // Installed last, so it sees input first.
     app->installEventFilter(&InputGate::Instance());
 }

@@ -1,29 +1,32 @@
 #include "platform/ui/qt/FixedSizeStates.h"
 
 #include "platform/ui/qt/NativeWindow.h"
+#include "platform/ui/qt/OwnedStates.h"
 
+#include <QCoreApplication>
 #include <QEvent>
+#include <QLayout>
 #include <QTimer>
 #include <QWidget>
 #include <QWindow>
+#include <utility>
 
 namespace platform::ui::detail {
 
 namespace {
 
 constexpr Qt::WindowStates kLarger = Qt::WindowMaximized | Qt::WindowFullScreen;
+constexpr char kKeeperName[] = "rvStateKeeper";
 
 // Lives with the window; watches its states as asked (the signal) and as the desktop applied
 // them (the window's state change event).
 class StateKeeper : public QObject {
 public:
-    StateKeeper(QWidget& window, bool minimisable)
-        : QObject(&window), m_window(window), m_fixed(window.size()), m_minimisable(minimisable)
-    {
-    }
+    explicit StateKeeper(QWidget& window) : QObject(&window), m_window(window) { setObjectName(kKeeperName); }
 
     void Watch(QWindow& handle)
     {
+        m_states = handle.windowStates();
         handle.installEventFilter(this);
         connect(&handle, &QWindow::windowStateChanged, this, &StateKeeper::Asked);
     }
@@ -36,48 +39,104 @@ public:
     }
 
 private:
-    // Before the desktop answers a maximise, the size limits go, so the size it gives is taken.
-    void Asked(Qt::WindowState state)
+    bool Fixed() const { return m_window.minimumSize() == m_window.maximumSize(); }
+
+    bool Minimisable() const { return m_window.windowFlags().testFlag(Qt::WindowMinimizeButtonHint); }
+
+    void Asked(Qt::WindowState)
     {
-        if ((state & kLarger) && !m_lifted) {
+        QWindow& handle = *m_window.windowHandle();
+        const Qt::WindowStates before = std::exchange(m_states, handle.windowStates());
+        // Before the desktop answers a maximise, the size limits go, so the size it gives is taken;
+        // a layout that fixes the size would put them back at its next change.
+        if ((m_states & kLarger) && !m_lifted && Fixed()) {
             m_lifted = true;
             m_fixed = m_window.size();
+            if (QLayout* layout = m_window.layout()) {
+                m_layoutConstraint = layout->sizeConstraint();
+                layout->setSizeConstraint(QLayout::SetNoConstraint);
+            }
             m_window.setMinimumSize(0, 0);
             m_window.setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
         }
-        if ((state & Qt::WindowMinimized) && !m_minimisable)
-            QTimer::singleShot(0, this, [this] {
-                // Shown anew: a compositor has no request that brings a minimised window back.
-                m_window.hide();
-                m_window.showNormal();
-                m_window.activateWindow();
-            });
+        const bool minimised = m_states & Qt::WindowMinimized;
+        if (minimised && !(before & Qt::WindowMinimized)) {
+            MinimiseOwnedWindows(handle);
+            if (!Minimisable())
+                QTimer::singleShot(0, this, [this] { ComeBackUnlessWithOwner(); });
+        } else if (!minimised && (before & Qt::WindowMinimized)) {
+            QTimer::singleShot(0, this, [this] { BringBackGroup(*m_window.windowHandle()); });
+        }
+    }
+
+    // Asked once the window manager has also minimised its owner, if it does.
+    void ComeBackUnlessWithOwner()
+    {
+        const QWindow& handle = *m_window.windowHandle();
+        if (!(handle.windowStates() & Qt::WindowMinimized) || OwnerMinimised(handle))
+            return;
+        BringBack(m_window);
+        m_window.raise();
+        m_window.activateWindow();
     }
 
     // Once the desktop has it maximised, it is asked back; once normal, the size is fixed again.
     void Applied(Qt::WindowStates states)
     {
+        if (!m_lifted)
+            return;
         if (states & kLarger)
             QTimer::singleShot(0, this, [this] { m_window.windowHandle()->setWindowStates(Qt::WindowNoState); });
-        else if (m_lifted && !(states & Qt::WindowMinimized))
-            QTimer::singleShot(0, this, [this] {
-                m_lifted = false;
-                m_window.setFixedSize(m_fixed);
-            });
+        else if (!(states & Qt::WindowMinimized))
+            QTimer::singleShot(0, this, [this] { FixAgain(); });
+    }
+
+    void FixAgain()
+    {
+        if (!m_lifted)
+            return;
+        m_lifted = false;
+        m_window.setFixedSize(m_fixed);
+        if (QLayout* layout = m_window.layout())
+            layout->setSizeConstraint(m_layoutConstraint);
     }
 
     QWidget& m_window;
+    Qt::WindowStates m_states;
     QSize m_fixed;
-    bool m_minimisable;
+    QLayout::SizeConstraint m_layoutConstraint = QLayout::SetDefaultConstraint;
     bool m_lifted = false;
+};
+
+// Popups and tool tips are no desktop's to maximise or minimise.
+bool TakesDesktopStates(const QWidget& widget)
+{
+    return widget.isWindow() && widget.windowType() != Qt::Popup && widget.windowType() != Qt::ToolTip;
+}
+
+// Installed on the application: gives each top-level window its keeper at its first show.
+class EveryWindowWatch : public QObject {
+public:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() != QEvent::Show || !watched->isWidgetType())
+            return false;
+        auto* widget = static_cast<QWidget*>(watched);
+        if (TakesDesktopStates(*widget) &&
+            !widget->findChild<QObject*>(kKeeperName, Qt::FindDirectChildrenOnly)) {
+            auto* keeper = new StateKeeper(*widget);
+            OnNativeWindow(*widget, [keeper](QWindow& handle) { keeper->Watch(handle); });
+        }
+        return false;
+    }
 };
 
 } // namespace
 
-void KeepFixedSizeWindowNormal(QWidget& window, bool minimisable)
+void KeepEveryWindowsStates(QCoreApplication& application)
 {
-    auto* keeper = new StateKeeper(window, minimisable);
-    OnNativeWindow(window, [keeper](QWindow& handle) { keeper->Watch(handle); });
+    static EveryWindowWatch watch;
+    application.installEventFilter(&watch);
 }
 
 } // namespace platform::ui::detail

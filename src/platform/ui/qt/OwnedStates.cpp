@@ -1,0 +1,79 @@
+#include "platform/ui/qt/OwnedStates.h"
+
+#include <QApplication>
+#include <QWidget>
+#include <QWindow>
+
+namespace platform::ui::detail {
+
+namespace {
+
+bool Minimised(const QWindow& window)
+{
+    return (window.windowStates() & Qt::WindowMinimized) != 0;
+}
+
+const QWindow* Outermost(const QWindow& window)
+{
+    const QWindow* outermost = &window;
+    while (outermost->transientParent())
+        outermost = outermost->transientParent();
+    return outermost;
+}
+
+bool OwnedBy(const QWindow& window, const QWindow& owner)
+{
+    for (const QWindow* each = window.transientParent(); each; each = each->transientParent())
+        if (each == &owner)
+            return true;
+    return false;
+}
+
+// Popups and tool tips belong to no window manager's group: they close instead.
+bool GoesWithItsGroup(const QWidget& widget)
+{
+    return widget.isWindow() && widget.windowType() != Qt::Popup && widget.windowType() != Qt::ToolTip &&
+           widget.windowHandle();
+}
+
+} // namespace
+
+bool OwnerMinimised(const QWindow& window)
+{
+    for (const QWindow* each = window.transientParent(); each; each = each->transientParent())
+        if (Minimised(*each))
+            return true;
+    return false;
+}
+
+void MinimiseOwnedWindows(const QWindow& owner)
+{
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        if (GoesWithItsGroup(*widget) && widget->isVisible() && OwnedBy(*widget->windowHandle(), owner) &&
+            !Minimised(*widget->windowHandle()))
+            widget->windowHandle()->setWindowStates(widget->windowHandle()->windowStates() | Qt::WindowMinimized);
+}
+
+void BringBackGroup(const QWindow& window)
+{
+    const QWindow* outermost = Outermost(window);
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (!GoesWithItsGroup(*widget) || !widget->isVisible() || !Minimised(*widget->windowHandle()))
+            continue;
+        if (widget->windowHandle() == outermost || OwnedBy(*widget->windowHandle(), *outermost))
+            BringBack(*widget);
+    }
+}
+
+void BringBack(QWidget& window)
+{
+    if (QGuiApplication::platformName() == "wayland") {
+        // A compositor has no request that brings a minimised window back.
+        window.hide();
+        window.showNormal();
+        return;
+    }
+    window.windowHandle()->setWindowStates(window.windowHandle()->windowStates() & ~Qt::WindowMinimized);
+}
+
+} // namespace platform::ui::detail
