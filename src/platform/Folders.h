@@ -4,11 +4,18 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace platform {
 
 bool MakeFolder(const std::string& path);
+
+// The folder of that name in the program's state of the user who runs it ($XDG_STATE_HOME, by
+// default ~/.local/state, then "rorovavozir"), made private when missing. "" when there is no
+// such home, when the folder cannot be made, or when it is not the user's alone: what is kept
+// there is trusted as the user's own.
+std::string UserStateFolder(std::string_view name);
 
 // Removes a folder that is already empty.
 bool RemoveEmptyFolder(const std::string& path);

@@ -8,6 +8,7 @@
 #include <string_view>
 #include <sys/file.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <time.h>
 #include <unistd.h>
 #include <utility>
@@ -99,6 +100,22 @@ bool HeldFolder::IsOwn() const
 {
     struct stat self {};
     return ::fstat(m_fd, &self) == 0 && self.st_uid == ::geteuid();
+}
+
+std::optional<FolderIdentity> HeldFolder::Identity() const
+{
+    struct statx info {};
+    if (::statx(m_fd, "", AT_EMPTY_PATH, STATX_INO | STATX_BTIME, &info) != 0)
+        return std::nullopt;
+    FolderIdentity identity;
+    identity.device = ::makedev(info.stx_dev_major, info.stx_dev_minor);
+    identity.inode = info.stx_ino;
+    identity.birthKnown = (info.stx_mask & STATX_BTIME) != 0;
+    if (identity.birthKnown) {
+        identity.bornSeconds = info.stx_btime.tv_sec;
+        identity.bornNanoseconds = info.stx_btime.tv_nsec;
+    }
+    return identity;
 }
 
 bool HeldFolder::MarkInUse() const

@@ -9,11 +9,25 @@
 
 #include <ctime>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace platform {
+
+// What tells a folder from every other one while it exists, and, where the file system keeps a
+// birth time, from any folder made later in its place: a rename keeps it, and another folder
+// renamed in under the same name has its own.
+struct FolderIdentity {
+    unsigned long long device = 0;
+    unsigned long long inode = 0;
+    long long bornSeconds = 0;
+    unsigned bornNanoseconds = 0;
+    bool birthKnown = false;
+
+    bool operator==(const FolderIdentity&) const = default;
+};
 
 class HeldFolder {
 public:
@@ -36,6 +50,8 @@ public:
     HeldFolder OpenFolder(const std::string& name) const;
     // True when the folder belongs to the user the program runs as.
     bool IsOwn() const;
+    // Nothing when the folder cannot be looked at.
+    std::optional<FolderIdentity> Identity() const;
     // Marks the folder as in use for as long as this holder keeps it open: a lock that goes with
     // the process however it ends, and that another holder of the folder, in this process too,
     // cannot take meanwhile. False, EWOULDBLOCK, while another keeps the mark; false with another

@@ -9,6 +9,39 @@
 
 namespace fs = std::filesystem;
 
+namespace {
+
+// The program's state of the user (the run folders' records) for every test program that makes
+// folders: a temporary folder of the process's own from its start, never the real home's.
+class TestStateHome {
+public:
+    TestStateHome() : m_owner(::getpid())
+    {
+        std::string pattern = (fs::temp_directory_path() / "rorovavozir-state-XXXXXX").string();
+        if (::mkdtemp(pattern.data()) == nullptr)
+            throw std::runtime_error("cannot make a temporary state folder");
+        m_path = pattern;
+        ::setenv("XDG_STATE_HOME", m_path.c_str(), 1);
+    }
+    ~TestStateHome()
+    {
+        // A forked child that ends through exit leaves its parent's folder alone.
+        std::error_code ignored;
+        if (::getpid() == m_owner)
+            fs::remove_all(m_path, ignored);
+    }
+    TestStateHome(const TestStateHome&) = delete;
+    TestStateHome& operator=(const TestStateHome&) = delete;
+
+private:
+    pid_t m_owner;
+    std::string m_path;
+};
+
+const TestStateHome kStateHome;
+
+} // namespace
+
 std::string SourceDir()
 {
     const char* fromEnvironment = std::getenv("RV_SOURCE_DIR");

@@ -1,6 +1,7 @@
 #pragma once
 // A fresh folder per test, made the current folder for the test's life, so no test writes
-// into the checkout. With withConfig the shipped config/ folder is copied into it.
+// into the checkout. With withConfig the shipped config/ folder is copied into it. A test program
+// that uses it keeps the user's program state ($XDG_STATE_HOME) in a temporary folder of its own.
 
 #include <string>
 

@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <random>
+#include <set>
 #include <string_view>
 
 namespace {
@@ -29,18 +30,27 @@ bool Claim(const platform::HeldFolder& outFolder, const std::string& name, const
     return outFolder.HoldsAs(name, folder);
 }
 
-// The run folders that runs now gone left in the output folder: of this naming, the user's own,
-// and marked by no run, in this process or another. A folder being made is marked before its
-// run uses it, and a run that clears it holds the mark while it does.
-void RemoveAbandoned(const platform::HeldFolder& outFolder)
+// The run folders that the user's runs now gone left in the output folder: recorded as made by
+// one, still the user's, and marked by no run, in this process or another. A folder made is
+// recorded before it is marked, and a run that clears it holds the mark while it does. Anything
+// else of this naming stays, whatever it holds. Records whose folder is no longer here go.
+void RemoveAbandoned(const platform::HeldFolder& outFolder, const RunFolderRecords& records)
 {
+    // Read before the listing: a folder is made before its record, so every folder recorded by
+    // now is listed unless it has gone.
+    std::set<RunFolderRecords::Record> unseen = records.All();
     for (const std::string& name : outFolder.EntryNames()) {
         if (!IsRunFolderName(name))
             continue;
         const platform::HeldFolder folder = outFolder.OpenFolder(name);
-        if (folder.IsOpen() && folder.IsOwn() && folder.MarkInUse())
-            folder.Remove();
+        const RunFolderRecords::Record record = records.Of(folder);
+        if (!folder.IsOpen() || record.empty() || unseen.erase(record) == 0)
+            continue;
+        if (folder.IsOwn() && folder.MarkInUse() && folder.Remove())
+            records.Drop(record);
     }
+    for (const RunFolderRecords::Record& gone : unseen)
+        records.Drop(gone);
 }
 
 } // namespace
@@ -51,16 +61,24 @@ RunFolder RunFolder::Make(const std::string& outFolder)
     made.m_outFolder = platform::HeldFolder::Open(outFolder);
     if (!made.m_outFolder.IsOpen())
         return made;
-    RemoveAbandoned(made.m_outFolder);
+    made.m_records = RunFolderRecords(made.m_outFolder);
+    RemoveAbandoned(made.m_outFolder, made.m_records);
     std::mt19937 random(std::random_device{}());
     for (int attempt = 0; attempt < kAttempts && !made.m_folder.IsOpen(); ++attempt) {
         char digits[kNameDigits + 1];
         std::snprintf(digits, sizeof digits, "%08x", static_cast<unsigned>(random()));
         const std::string name = std::string(kNamePrefix) + digits;
         platform::HeldFolder folder = made.m_outFolder.MakeFolder(name);
-        if (folder.IsOpen() && Claim(made.m_outFolder, name, folder)) {
+        if (!folder.IsOpen())
+            continue;
+        // Recorded before it is claimed: a clearing run that takes the mark first removes it.
+        const RunFolderRecords::Record record = made.m_records.Add(folder);
+        if (Claim(made.m_outFolder, name, folder)) {
             made.m_folder = std::move(folder);
             made.m_name = name;
+            made.m_record = record;
+        } else {
+            made.m_records.Drop(record);
         }
     }
     return made;
@@ -84,7 +102,9 @@ bool RunFolder::InPlace() const
 void RunFolder::Remove()
 {
     if (m_folder.IsOpen()) {
-        m_folder.Remove();
+        // A folder that could not be removed keeps its record, for the next run to clear.
+        if (m_folder.Remove())
+            m_records.Drop(m_record);
         m_outFolder.RemoveLink(m_name);
     }
     *this = RunFolder();

@@ -3,8 +3,11 @@
 // from the moment it is made, so its removal reaches the folder the run made and nothing else:
 // wherever the folder has been moved, and never through a symbolic link put in its place. It is
 // marked as in use while it is held, so a run that is killed, or a program that crashes, leaves
-// a folder that the next run can tell from one whose run still works.
+// a folder that the next run can tell from one whose run still works; and it is recorded in the
+// user's own state (`RunFolderRecords`), so that run can tell it from a folder renamed in under
+// such a name.
 
+#include "app/generation/RunFolderRecords.h"
 #include "platform/HeldFolder.h"
 
 #include <string>
@@ -14,7 +17,7 @@ public:
     // A fresh private hidden folder of a random name in the output folder, marked as in use; a
     // folder put in the place of one being made is left alone and another name taken. Its name
     // is empty when none could be made, errno telling why. First removes the run folders that
-    // runs now gone left there (the user's own, of this naming, no longer marked).
+    // the user's runs now gone left there (recorded, the user's own, no longer marked).
     static RunFolder Make(const std::string& outFolder);
 
     const std::string& Name() const { return m_name; }
@@ -38,4 +41,6 @@ private:
     platform::HeldFolder m_outFolder;   // followed wherever it is renamed to, as the folder is
     platform::HeldFolder m_folder;
     std::string m_name;
+    RunFolderRecords m_records;
+    RunFolderRecords::Record m_record;   // empty when the folder could not be recorded
 };
