@@ -26,9 +26,6 @@ struct GenerationRunState;
 class CForm_SetWord : public CDialog {
     RV_DECLARE_MESSAGE_MAP()
 public:
-    // What the user is told when the design lacks a date range or a class.
-    static constexpr const char* kNoDateRange = "Please click button : 'Settings' for month and date .";
-    static constexpr const char* kNoClasses = "Please click button : 'Add' for Daily Diary. ";
     explicit CForm_SetWord(CWnd* parent = nullptr);
     ~CForm_SetWord() override;
 
@@ -243,6 +240,8 @@ private:
     bool SavedForLeaving();
     // What keeps the design from being saved, as the user is told it; null when nothing does.
     const char* MissingForSave() const;
+    static constexpr const char* kNoDateRange = "Please click button : 'Settings' for month and date .";
+    static constexpr const char* kNoClasses = "Please click button : 'Add' for Daily Diary. ";
     // The current path names a file, else it becomes the default; the title shows it.
     void MakeConfigPathValid();
     // Writes the current path as the path file's Config_Path; a failure is told once.

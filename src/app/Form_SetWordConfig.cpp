@@ -115,13 +115,13 @@ bool CForm_SetWord::SaveBeforeLeaving()
     return false;
 }
 
-// A design the save cannot take (no date range, no class) is told why, as 保存 tells it, and the
-// window stays: the save returned without a word and the session's changes went with the window.
-// 退出 still ends without a save.
+// Classes without a date range, which the save cannot take, are told why, as 保存 tells it, and
+// kept: the save returned without a word and the classes went with the window. A design without
+// classes holds nothing a design file would keep.
 bool CForm_SetWord::SavedForLeaving()
 {
     const SaveOutcome outcome = SaveDesign();
-    if (outcome == SaveOutcome::Incomplete) {
+    if (outcome == SaveOutcome::Incomplete && m_listClasses.GetItemCount() > 0) {
         MessageBox(MissingForSave());
         return false;
     }
