@@ -242,3 +242,37 @@ TEST_F(RefusedInput, ACompositionDrawnWhenTheWindowStartsRefusingInputIsTheEdits
         }
     }
 }
+
+// Pinyin "xin" drawn as 新, then Esc: ibus clears it, yet commits it at the next focus change (a
+// click on 确定). That commit is dropped; a candidate chosen is the edit's text, Esc or not.
+TEST_F(RefusedInput, ACommitOfACompositionTheInputMethodClearedIsDropped)
+{
+    enum class Step { Draw, Esc, Commit, CommitOther };
+    const struct {
+        const char* name;
+        std::vector<Step> steps;
+        const char* text;
+    } cases[] = {
+        {"Esc, then a focus change", {Step::Draw, Step::Esc, Step::Commit}, ""},
+        {"a candidate chosen", {Step::Draw, Step::Commit}, "新"},
+        {"drawn again after Esc, then chosen", {Step::Draw, Step::Esc, Step::Draw, Step::Commit}, "新"},
+        {"another word after Esc", {Step::Draw, Step::Esc, Step::CommitOther}, "心"},
+        {"chosen again without a composition", {Step::Draw, Step::Esc, Step::Commit, Step::Commit}, "新"},
+        {"committed without a composition", {Step::Commit}, "新"},
+    };
+    for (const auto& sequence : cases) {
+        for (const int id : {kLine, kMulti, kCombo}) {
+            owner.GetDlgItem(id)->SetWindowText("");
+            DialogProbe probe(owner);
+            for (const Step step : sequence.steps) {
+                switch (step) {
+                case Step::Draw: probe.ComposeInputMethodText(id, "新"); break;
+                case Step::Esc: probe.ComposeInputMethodText(id, ""); break;
+                case Step::Commit: probe.CommitInputMethodText(id, "新"); break;
+                case Step::CommitOther: probe.CommitInputMethodText(id, "心"); break;
+                }
+            }
+            EXPECT_EQ(owner.GetDlgItem(id)->GetWindowText(), sequence.text) << sequence.name << ", edit " << id;
+        }
+    }
+}

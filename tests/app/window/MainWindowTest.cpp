@@ -541,3 +541,23 @@ TEST_F(MainWindowTest, ATitleBeingComposedWhenADialogOpensKeepsWhatItDraws)
         EXPECT_EQ(Ini(File("ZaDuzed_Simple.ini"), "Main", "Title"), "日记学习") << open.name;
     }
 }
+
+// 保存, then in 214's path box after "…/日记本.ini": "x" drawn as 新, Esc, and 确定, at whose
+// focus change ibus commits the 新 it cleared. The design is saved as 日记本.ini.
+TEST_F(MainWindowTest, ACompositionClearedWithEscIsNotInTheSavedDesignsName)
+{
+    StartPrepared();
+    const std::string typed = File("日记本.ini");
+    driver->Expect(IDD_SAVE_CONFIG, [&](DialogProbe& p) {
+        p.Type(IDC_CONFIG_PATH, typed.c_str());
+        p.ComposeInputMethodText(IDC_CONFIG_PATH, "新");
+        p.ComposeInputMethodText(IDC_CONFIG_PATH, "");
+        EXPECT_EQ(p.Item(IDC_CONFIG_PATH)->GetWindowText(), typed);
+        p.CommitInputMethodText(IDC_CONFIG_PATH, "新");
+        EXPECT_EQ(p.Item(IDC_CONFIG_PATH)->GetWindowText(), typed);
+        p.Click(IDC_CONFIG_OK);
+    });
+    window->SendMessage(WM_COMMAND, MAKEWPARAM(ID_TOOLBAR_SAVE, BN_CLICKED), 0);
+    EXPECT_EQ(g_strConfigPath, typed);
+    EXPECT_EQ(Ini(typed, "Main", "Title"), "Prepared");
+}

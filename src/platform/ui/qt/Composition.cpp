@@ -17,15 +17,31 @@ public:
     bool eventFilter(QObject*, QEvent* event) override
     {
         if (event->type() == QEvent::InputMethod)
-            Follow(static_cast<const QInputMethodEvent&>(*event));
+            Follow(static_cast<QInputMethodEvent&>(*event));
         return false;
     }
 
 private:
-    void Follow(const QInputMethodEvent& event) { m_drawn = event.preeditString(); }
+    void Follow(QInputMethodEvent& event);
 
     QString m_drawn;
+    QString m_cleared;   // what the input method took away undrawn, with nothing drawn since
 };
+
+// A commit of what the input method cleared, before it drew anything again, is stale: ibus
+// takes a composition away on Esc yet commits it at the next focus change (a click on 确定).
+// A commit follows what is drawn, so a chosen candidate is never taken for one.
+void CompositionWatch::Follow(QInputMethodEvent& event)
+{
+    const bool clears = event.preeditString().isEmpty() && event.commitString().isEmpty();
+    if (!m_cleared.isEmpty() && event.commitString() == m_cleared)
+        event.setCommitString(QString());
+    if (!clears)
+        m_cleared.clear();
+    else if (!m_drawn.isEmpty())
+        m_cleared = m_drawn;
+    m_drawn = event.preeditString();
+}
 
 // The layer's classes have no meta-objects of their own, so a cast by the toolkit's would take
 // any child.

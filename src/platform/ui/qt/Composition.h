@@ -7,7 +7,8 @@ class QWidget;
 
 namespace platform::ui::detail {
 
-// Follows the composition of an edit (single- or multi-line, or a drop-down combo box's edit).
+// Follows the composition of an edit (single- or multi-line, or a drop-down combo box's edit),
+// and drops a commit of a composition the input method cleared undrawn (Esc).
 void WatchComposition(QWidget* edit);
 
 // Commits the composition drawn in the window's focused edit, so that it becomes the edit's text.
