@@ -30,7 +30,7 @@ private:
 
 // A commit of what the input method cleared, before it drew anything again, is stale: ibus
 // takes a composition away on Esc yet commits it at the next focus change (a click on 确定).
-// A commit follows what is drawn, so a chosen candidate is never taken for one.
+// A chosen candidate is committed while it is drawn, so it is never taken for one.
 void CompositionWatch::Follow(QInputMethodEvent& event)
 {
     const bool clears = event.preeditString().isEmpty() && event.commitString().isEmpty();
@@ -63,15 +63,17 @@ void WatchComposition(QWidget* edit)
 void FinishComposition(QWidget* window)
 {
     QWidget* focus = window->focusWidget();
-    if (focus == nullptr)
+    const CompositionWatch* watch = focus != nullptr ? WatchOf(*focus) : nullptr;
+    // The input method is asked only when an edit draws a composition: Qt's Wayland input
+    // context crashes on a commit where the compositor gives it no text input (headless weston).
+    if (watch == nullptr || watch->Drawn().isEmpty())
         return;
     // The input method commits what it draws, and forgets it.
     if (focus == QApplication::focusWidget())
         QGuiApplication::inputMethod()->commit();
     // One that did not (none is attached, or the window is not the active one) leaves the edit to
     // commit it itself; should the input method commit it later, the gate drops it.
-    const CompositionWatch* watch = WatchOf(*focus);
-    if (watch == nullptr || watch->Drawn().isEmpty())
+    if (watch->Drawn().isEmpty())
         return;
     QInputMethodEvent commit;
     commit.setCommitString(watch->Drawn());
