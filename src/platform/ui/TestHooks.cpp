@@ -47,6 +47,19 @@ struct RecorderState {
 
 RecorderState* g_recorder = nullptr;
 
+// Puts the focus on the control and sends it an input method's event as Qt delivers one from ibus
+// or fcitx: the composition it draws now and the text it commits.
+void SendInputMethodEvent(CWnd* item, const QString& composition, const QString& commit)
+{
+    QWidget* widget = item ? WidgetOf(item->m_hWnd) : nullptr;
+    if (!widget)
+        return;
+    widget->setFocus();
+    QInputMethodEvent event(composition, {});
+    event.setCommitString(commit);
+    QApplication::sendEvent(widget, &event);
+}
+
 } // namespace
 
 void EnsureApplication()
@@ -139,14 +152,12 @@ void DialogProbe::Paste(int id, const char* text)
 
 void DialogProbe::CommitInputMethodText(int id, const char* text)
 {
-    CWnd* item = Item(id);
-    QWidget* widget = item ? WidgetOf(item->m_hWnd) : nullptr;
-    if (!widget)
-        return;
-    widget->setFocus();
-    QInputMethodEvent commit(QString(), {});
-    commit.setCommitString(QString::fromUtf8(text));
-    QApplication::sendEvent(widget, &commit);
+    SendInputMethodEvent(Item(id), QString(), QString::fromUtf8(text));
+}
+
+void DialogProbe::ComposeInputMethodText(int id, const char* text)
+{
+    SendInputMethodEvent(Item(id), QString::fromUtf8(text), QString());
 }
 
 void DialogProbe::Choose(int id, int index)

@@ -31,6 +31,9 @@ public:
     // Puts the focus on a control and commits a text to it as an input method does once the
     // user chose a candidate (pinyin through ibus or fcitx).
     void CommitInputMethodText(int id, const char* text);
+    // Puts the focus on a control and draws a composition in it as an input method does while the
+    // user types pinyin ("xuexi" draws 学习); an empty text clears it, as Esc does.
+    void ComposeInputMethodText(int id, const char* text);
     // Picks an item of a combo box's list.
     void Choose(int id, int index);
     void PressEnter();

@@ -508,3 +508,56 @@ TEST_F(MainWindowTest, UnderItsDialogTheWindowTakesNoInputMethodText)
     DialogProbe(*window).CommitInputMethodText(IDC_EDIT_TITLE, "今天");
     EXPECT_EQ(Text(IDC_EDIT_TITLE), title + "今天") << "the dialog gone, it takes text again";
 }
+
+// "xuexi" typed in the title without choosing a candidate, then 设置 or 保存: 学习, drawn in the
+// title, is its text while the dialog is open and after, and the design saves it.
+TEST_F(MainWindowTest, ATitleBeingComposedWhenADialogOpensKeepsWhatItDraws)
+{
+    const struct {
+        const char* name;
+        UINT command;
+        UINT dialog;
+        int close;
+    } opens[] = {{"设置", ID_TOOLBAR_DATES, IDD_SET_MONTH, IDC_SM_CANCEL},
+                 {"保存", ID_TOOLBAR_SAVE, IDD_SAVE_CONFIG, IDC_CONFIG_OK}};
+    StartPrepared();
+    window->ShowWindow(SW_SHOW);
+    for (const auto& open : opens) {
+        window->GetDlgItem(IDC_EDIT_TITLE)->SetWindowText("日记");
+        DialogProbe(*window).ComposeInputMethodText(IDC_EDIT_TITLE, "学习");
+        CString whileOpen;
+        driver->Expect(open.dialog, [&](DialogProbe& p) {
+            whileOpen = Text(IDC_EDIT_TITLE);
+            p.Click(open.close);
+        });
+        boxes->Answer(IDYES);   // replace the design's file
+        window->SendMessage(WM_COMMAND, MAKEWPARAM(static_cast<WORD>(open.command), BN_CLICKED), 0);
+        EXPECT_EQ(whileOpen, "日记学习") << open.name;
+        EXPECT_EQ(Text(IDC_EDIT_TITLE), "日记学习") << open.name;
+
+        driver->Expect(IDD_SAVE_CONFIG, [](DialogProbe& p) { p.Click(IDC_CONFIG_OK); });
+        boxes->Answer(IDYES);
+        window->SendMessage(WM_COMMAND, MAKEWPARAM(ID_TOOLBAR_SAVE, BN_CLICKED), 0);
+        EXPECT_EQ(Ini(File("ZaDuzed_Simple.ini"), "Main", "Title"), "日记学习") << open.name;
+    }
+}
+
+// 保存, then in 214's path box after "…/日记本.ini": "x" drawn as 新, Esc, and 确定, at whose
+// focus change ibus commits the 新 it cleared. The design is saved as 日记本.ini.
+TEST_F(MainWindowTest, ACompositionClearedWithEscIsNotInTheSavedDesignsName)
+{
+    StartPrepared();
+    const std::string typed = File("日记本.ini");
+    driver->Expect(IDD_SAVE_CONFIG, [&](DialogProbe& p) {
+        p.Type(IDC_CONFIG_PATH, typed.c_str());
+        p.ComposeInputMethodText(IDC_CONFIG_PATH, "新");
+        p.ComposeInputMethodText(IDC_CONFIG_PATH, "");
+        EXPECT_EQ(p.Item(IDC_CONFIG_PATH)->GetWindowText(), typed);
+        p.CommitInputMethodText(IDC_CONFIG_PATH, "新");
+        EXPECT_EQ(p.Item(IDC_CONFIG_PATH)->GetWindowText(), typed);
+        p.Click(IDC_CONFIG_OK);
+    });
+    window->SendMessage(WM_COMMAND, MAKEWPARAM(ID_TOOLBAR_SAVE, BN_CLICKED), 0);
+    EXPECT_EQ(g_strConfigPath, typed);
+    EXPECT_EQ(Ini(typed, "Main", "Title"), "Prepared");
+}

@@ -3,6 +3,7 @@
 #include "platform/ui/Gdi.h"
 #include "platform/ui/Resources.h"
 #include "platform/ui/SysColors.h"
+#include "platform/ui/qt/Composition.h"
 #include "platform/ui/qt/GdiAccess.h"
 #include "platform/ui/qt/EventBridge.h"
 #include "platform/ui/qt/ListViewWidget.h"
@@ -169,6 +170,7 @@ QWidget* MakeEdit(const ControlTemplate& c, QWidget* parent)
     else
         edit = new QLineEdit(QString::fromStdString(c.text), parent);
     SetEditReadOnly(edit, (c.style & ES_READONLY) != 0);
+    WatchComposition(edit);
     return edit;
 }
 
@@ -177,6 +179,8 @@ QWidget* MakeComboBox(const ControlTemplate& c, QWidget* parent)
     auto* combo = new QComboBox(parent);
     combo->setEditable((c.style & 0x3) == CBS_DROPDOWN);
     combo->setInsertPolicy(QComboBox::NoInsert);
+    if (combo->isEditable())
+        WatchComposition(combo);
     return combo;
 }
 

@@ -1,5 +1,6 @@
 #include "platform/ui/qt/InputGate.h"
 
+#include "platform/ui/qt/Composition.h"
 #include "platform/ui/qt/ModalOwner.h"
 #include "platform/ui/qt/WindowAccess.h"
 #include "platform/ui/qt/WindowRecord.h"
@@ -151,6 +152,8 @@ void SetRefusesInput(QWidget* window, bool refuses)
     WindowRecord* record = RecordOf(HandleOf(window));
     if (record == nullptr || record->refusesInput == refuses)
         return;
+    if (refuses)
+        FinishComposition(window);
     record->refusesInput = refuses;
     const QWidget* focus = QApplication::focusWidget();
     if (focus != nullptr && focus->window() == window)

@@ -21,7 +21,8 @@ public:
 
 // Top-level windows are disabled through the gate; controls are greyed as usual.
 bool IsGatedWindow(const QWidget* widget);
-// Opens or closes the gate of a top-level window; an input method attached inside lets go.
+// Opens or closes the gate of a top-level window. Before it closes, the composition drawn in the
+// window's focused edit is committed; after, an input method attached inside lets go.
 void SetRefusesInput(QWidget* window, bool refuses);
 
 } // namespace platform::ui::detail
