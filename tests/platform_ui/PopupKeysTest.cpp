@@ -1,6 +1,7 @@
 // While a popup is open (a menu, a drop-down list, a popup the program made), its keys are its
 // own: Return chooses the highlighted item and Esc closes that popup alone, the dialog under it
 // untouched. Keys are given as the window system gives them, to the dialog's window.
+#include "PopupDriving.h"
 #include "platform/ui/Dialog.h"
 #include "platform/ui/DialogTemplate.h"
 #include "platform/ui/Menu.h"
@@ -92,13 +93,6 @@ private:
 RV_MESSAGE_MAP(KeysDialog, CDialog, msgmap::CommandRange(kFirstItem, kSecondItem, &T::OnItem),
                msgmap::Message(WM_SYSCOMMAND, &T::OnSysCommand))
 
-// The key as the window system gives it: to the window that has the keyboard, which hands it to
-// the open popup.
-void Press(QWidget* window, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
-{
-    QTest::keyClick(window->windowHandle(), key, modifiers);
-}
-
 // The menu key: the window system asks the focused control for its context menu.
 void PressMenuKey()
 {
@@ -133,25 +127,6 @@ std::string PopupKeysHeard(KeysDialog& dialog)
     const std::vector<UINT>& keys = dialog.popup.keys;
     return std::find(keys.begin(), keys.end(), VK_RETURN) != keys.end() ? "Return" : "";
 }
-
-// While it lives, looks every 10 ms for an open popup and hands it over, with the number of
-// looks that found it open before.
-class PopupWatch {
-public:
-    explicit PopupWatch(std::function<void(QWidget& popup, int looks)> found)
-    {
-        QObject::connect(&m_timer, &QTimer::timeout, [this, found = std::move(found)] {
-            if (QWidget* popup = QApplication::activePopupWidget())
-                found(*popup, m_looks++);
-        });
-        m_timer.start(10);
-    }
-    int Looks() const { return m_looks; }
-
-private:
-    QTimer m_timer;
-    int m_looks = 0;
-};
 
 struct PopupCase {
     std::string name;
@@ -206,7 +181,7 @@ protected:
         PopupWatch watch([&](QWidget& popup, int looks) {
             if (looks == 0)
                 for (Qt::Key key : keys)
-                    Press(widget, key);
+                    Press(*widget, key);
             else if (looks > kPatience)
                 popup.close();
         });
@@ -239,7 +214,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         PopupCase{"SystemMenuByShiftF10",
                   kButton,
-                  [](KeysDialog& dialog) { Press(WidgetOf(dialog.m_hWnd), Qt::Key_F10, Qt::ShiftModifier); },
+                  [](KeysDialog& dialog) { Press(*WidgetOf(dialog.m_hWnd), Qt::Key_F10, Qt::ShiftModifier); },
                   Heard,
                   "system " + std::to_string(SC_CLOSE) + ";"},
         PopupCase{"SystemMenuByTheMenuKey",
@@ -263,7 +238,7 @@ INSTANTIATE_TEST_SUITE_P(
         PopupCase{"EditsOwnMenu", kTitle, [](KeysDialog&) { PressMenuKey(); }, SelectedTitle, "My diary"},
         PopupCase{"DropDownList",
                   kList,
-                  [](KeysDialog& dialog) { Press(WidgetOf(dialog.m_hWnd), Qt::Key_Down, Qt::AltModifier); },
+                  [](KeysDialog& dialog) { Press(*WidgetOf(dialog.m_hWnd), Qt::Key_Down, Qt::AltModifier); },
                   ListChoice,
                   "two"},
         PopupCase{"PopupOfTheProgram",
@@ -303,7 +278,7 @@ TEST_P(MenuKeys, ShiftF10OpensTheMenuTheMenuKeyOpens)
     const std::string byMenuKey = MenuOpenedBy(PressMenuKey);
     ASSERT_FALSE(byMenuKey.empty());
     EXPECT_EQ(byMenuKey == systemMenu, GetParam() != kTitle) << byMenuKey;
-    EXPECT_EQ(MenuOpenedBy([&] { Press(widget, Qt::Key_F10, Qt::ShiftModifier); }), byMenuKey);
+    EXPECT_EQ(MenuOpenedBy([&] { Press(*widget, Qt::Key_F10, Qt::ShiftModifier); }), byMenuKey);
     EXPECT_EQ(dialog.GetDlgItem(kTitle)->GetWindowText(), "My diary");
 }
 
