@@ -1,6 +1,7 @@
 // The colour popup as a desktop sees it: the toolkit's popup tied to the dialog, which the
 // desktop may put elsewhere than asked; clicks count where it really is.
 #include "ColourDialog.h"
+#include "platform_ui/DesktopView.h"
 #include "platform/ui/TestHooks.h"
 #include "platform/ui/TestWindows.h"
 #include "platform/ui/qt/WindowAccess.h"
@@ -114,4 +115,37 @@ TEST_F(ColourTest, MoreColoursOpensAColourDialogThatTakesTheClicks)
     EXPECT_FALSE(popupInTheWay) << "the dialog takes the clicks";
     EXPECT_EQ(Popup(), nullptr);
     EXPECT_EQ(dialog.button.GetColor(), RGB(10, 20, 30));
+}
+
+// The popup is hidden while its colour dialog runs and no desktop keeps a window with it: the
+// dialog belongs to the button's dialog, which refuses input under it and which one click must
+// not put over it.
+TEST_F(ColourTest, MoreColoursOpensAColourDialogThatStaysOverTheButtonsDialog)
+{
+    dialog.button.SetCustomText("More colores...");
+    QWidget* dialogWidget = WidgetOf(dialog.m_hWnd);
+    dialogWidget->activateWindow();
+    CColourDropDown* popup = Open();
+    ASSERT_NE(popup, nullptr);
+    bool dialogSeen = false, buttonsDialogEnabled = true;
+    DesktopView seen;
+    QTimer watcher;
+    QObject::connect(&watcher, &QTimer::timeout, [&] {
+        auto* colours = qobject_cast<QColorDialog*>(QApplication::activeModalWidget());
+        if (!colours || !colours->isVisible())
+            return;
+        watcher.stop();
+        dialogSeen = true;
+        buttonsDialogEnabled = dialog.IsWindowEnabled() != FALSE;
+        seen = AsTheDesktopSees(*colours, *dialogWidget);
+        colours->reject();
+    });
+    watcher.start(10);
+    ClickOnPopup(*popup, Centre(*popup, kCustom));
+    ASSERT_TRUE(dialogSeen);
+    EXPECT_FALSE(buttonsDialogEnabled);
+    EXPECT_TRUE(seen.transientForOwner);
+    EXPECT_TRUE(seen.modal);
+    EXPECT_TRUE(seen.keptAboveOwner) << "a click on the button's dialog buries the colour dialog";
+    EXPECT_TRUE(dialog.IsWindowEnabled());
 }

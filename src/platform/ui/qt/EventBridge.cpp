@@ -12,9 +12,7 @@
 #include "platform/ui/qt/WindowRecord.h"
 
 #include <QAbstractButton>
-#include <QAbstractItemView>
 #include <QApplication>
-#include <QComboBox>
 #include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -304,6 +302,24 @@ bool ShowSystemMenuFor(QWidget* target, const QContextMenuEvent& event)
     return true;
 }
 
+// A popup's key goes to the popup alone; a popup the program made sees it first in its
+// PreTranslateMessage, as the window holding the keys.
+bool PopupKey(QWidget* target, QEvent* event)
+{
+    const WindowRecord* record = RecordOf(OwningWindow(target));
+    return record && record->kind == WindowKind::Popup && PreTranslate(target, event);
+}
+
+// Shift+F10 is the keyboard's form of the menu key: the focused control is asked for its context
+// menu where its text cursor is, as the window system asks it for the menu key. A control without
+// a menu of its own leaves the event to its dialog, whose system menu opens.
+void AskForContextMenu(QWidget* focus, Qt::KeyboardModifiers held)
+{
+    const QPoint at = focus->inputMethodQuery(Qt::ImCursorRectangle).toRect().center();
+    QContextMenuEvent menu(QContextMenuEvent::Keyboard, at, focus->mapToGlobal(at), held);
+    QCoreApplication::sendEvent(focus, &menu);
+}
+
 } // namespace
 
 bool DialogKeys::eventFilter(QObject* watched, QEvent* event)
@@ -311,14 +327,30 @@ bool DialogKeys::eventFilter(QObject* watched, QEvent* event)
     const QEvent::Type type = event->type();
     if (type == QEvent::ContextMenu && watched->isWidgetType())
         return ShowSystemMenuFor(static_cast<QWidget*>(watched), *static_cast<QContextMenuEvent*>(event));
+    // The window system gives a key to a window, first to ask for shortcuts, then as the press,
+    // which the window hands on to a widget: a popup open at the start owns the key, also when it
+    // closes on it before any widget has it (a drop-down list closes on Esc as shortcuts are asked
+    // for, and the press then goes to its combo box).
+    if ((type == QEvent::ShortcutOverride || type == QEvent::KeyPress) && watched->isWindowType()) {
+        const bool popupOpen = QApplication::activePopupWidget() || (type == QEvent::KeyPress && m_popupAtKeyStart);
+        m_popupAtKeyStart = type == QEvent::ShortcutOverride && popupOpen;
+        m_keyForPopup = type == QEvent::KeyPress && popupOpen ? event : nullptr;
+        return false;
+    }
     if (type != QEvent::KeyPress && type != QEvent::MouseButtonPress && type != QEvent::MouseButtonRelease &&
         type != QEvent::MouseMove && type != QEvent::MouseButtonDblClick)
         return false;
     if (!watched->isWidgetType())
         return false;
+    auto* target = static_cast<QWidget*>(watched);
+    if (type == QEvent::KeyPress) {
+        const bool forPopup = event == m_keyForPopup || QApplication::activePopupWidget();
+        m_keyForPopup = nullptr;
+        if (forPopup)
+            return PopupKey(target, event);
+    }
     // Qt hands an ignored event on to the parents; the dialog manager sees it once, at the
     // widget that got it first.
-    auto* target = static_cast<QWidget*>(watched);
     if (type == QEvent::KeyPress && QApplication::focusWidget() && target != QApplication::focusWidget())
         return false;
     if (type != QEvent::KeyPress) {
@@ -334,8 +366,12 @@ bool DialogKeys::eventFilter(QObject* watched, QEvent* event)
         return false;
     const int key = static_cast<QKeyEvent*>(event)->key();
     const Qt::KeyboardModifiers held = static_cast<QKeyEvent*>(event)->modifiers();
-    if ((key == Qt::Key_Space && (held & Qt::AltModifier)) || (key == Qt::Key_F10 && (held & Qt::ShiftModifier))) {
-        const HWND dialog = DialogOf(OwningWindow(qobject_cast<QWidget*>(watched)));
+    if (key == Qt::Key_F10 && (held & Qt::ShiftModifier)) {
+        AskForContextMenu(target, held);
+        return true;
+    }
+    if (key == Qt::Key_Space && (held & Qt::AltModifier)) {
+        const HWND dialog = DialogOf(OwningWindow(target));
         WindowRecord* record = RecordOf(dialog);
         if (!record || !(record->style & WS_SYSMENU))
             return false;
@@ -352,13 +388,8 @@ bool DialogKeys::eventFilter(QObject* watched, QEvent* event)
     }
     if (key != Qt::Key_Return && key != Qt::Key_Enter && key != Qt::Key_Escape)
         return false;
-    auto* focus = qobject_cast<QWidget*>(watched);
-    // An open drop-down list takes its own Enter and Esc.
-    for (QWidget* w = focus; w; w = w->parentWidget())
-        if (auto* combo = qobject_cast<QComboBox*>(w); combo && combo->view() && combo->view()->isVisible())
-            return false;
-    const HWND dialog = DialogOf(OwningWindow(focus));
-    return dialog && DialogKey(dialog, focus, key);
+    const HWND dialog = DialogOf(OwningWindow(target));
+    return dialog && DialogKey(dialog, target, key);
 }
 
 } // namespace platform::ui::detail

@@ -16,11 +16,18 @@ public:
 };
 
 // Installed on the application: the dialog keys (Enter, Esc) and PreTranslateMessage,
-// which on Windows run before the focused control sees a message.
+// which on Windows run before the focused control sees a message. While a popup is open (a menu,
+// a drop-down list, a popup the program made) its keys are its own.
 class DialogKeys : public QObject {
 public:
     static DialogKeys& Instance();
     bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    // Whether a popup was open when the window system began to give the key now given, and that
+    // key's press while it is handed on.
+    bool m_popupAtKeyStart = false;
+    const QEvent* m_keyForPopup = nullptr;
 };
 
 // The window whose object should see a message aimed at a widget: the widget's own, or the

@@ -1,6 +1,7 @@
 #include "platform/ui/qt/ModalOwner.h"
 
 #include "platform/ui/Wnd.h"
+#include "platform/ui/qt/OwnedWindow.h"
 #include "platform/ui/qt/WindowAccess.h"
 #include "platform/ui/qt/WindowRecord.h"
 
@@ -12,11 +13,12 @@ namespace platform::ui::detail {
 namespace {
 
 // As on Windows, a child window given as the owner (a link label telling its failure) stands for
-// its top-level window, which is the one that must refuse input.
+// its top-level window, which is the one that must refuse input; a popup (the colour popup
+// running its colour dialog) for the window it belongs to.
 CWnd* TopLevelOwner(CWnd* owner)
 {
-    const QWidget* widget = owner ? WidgetOf(owner->m_hWnd) : nullptr;
-    return widget ? CWnd::FromHandle(HandleOf(widget->window())) : nullptr;
+    const QWidget* widget = owner ? OwnerWindowOf(WidgetOf(owner->m_hWnd)) : nullptr;
+    return widget ? CWnd::FromHandle(HandleOf(widget)) : nullptr;
 }
 
 } // namespace
