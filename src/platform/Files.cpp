@@ -75,12 +75,6 @@ bool IsDirectory(const std::string& path)
     return ::stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
 }
 
-bool IsReadOnlyFile(const std::string& path)
-{
-    struct stat info {};
-    return ::stat(path.c_str(), &info) == 0 && (info.st_mode & S_IWUSR) == 0;
-}
-
 std::optional<std::string> ReadFileBytes(const std::string& path, size_t maxBytes)
 {
     // Not blocking, so a named pipe is refused below instead of waiting for a writer forever.
@@ -141,6 +135,10 @@ bool WriteFileReplacing(const std::string& path, std::string_view bytes)
             return Refused(EINVAL);
         if ((info.st_mode & S_IWUSR) == 0)
             return Refused(EACCES);
+        // A rename needs only the folder's permission: another user's file in a folder we may
+        // write would become ours.
+        if (::faccessat(AT_FDCWD, target->c_str(), W_OK, AT_EACCESS) != 0)
+            return false;
         mode = info.st_mode & 07777;
     }
     const NewFile fresh = MakeNewFileBeside(*target);
