@@ -4,11 +4,18 @@
 #include "support/TempFolder.h"
 
 #include <cerrno>
+#include <csignal>
+#include <cstdio>
+#include <fcntl.h>
 #include <filesystem>
 #include <functional>
 #include <grp.h>
 #include <gtest/gtest.h>
+#include <regex>
+#include <set>
 #include <string>
+#include <sys/file.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -42,6 +49,14 @@ uid_t OwnerOf(const std::string& path)
 {
     struct stat info {};
     return ::stat(path.c_str(), &info) == 0 ? info.st_uid : static_cast<uid_t>(-1);
+}
+
+std::set<std::string> Listing(const std::string& folder)
+{
+    std::set<std::string> names;
+    for (const auto& entry : fs::directory_iterator(folder))
+        names.insert(entry.path().filename().string());
+    return names;
 }
 
 } // namespace
@@ -88,4 +103,66 @@ TEST(ReplacingWrite, AFileTheUserCannotWriteInPlaceIsNotReplaced)
             fs::remove(file);
         }
     }
+}
+
+// A save killed while it writes its new file leaves that file, under the program's naming, and the
+// design whole; the next replace of any file in that folder removes it.
+TEST(ReplacingWrite, AKilledSavesNewFileIsRemovedByTheNextReplaceInItsFolder)
+{
+    TempFolder folder;
+    folder.Write("design.ini", "old");
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        // Past 16 KiB the system ends the process in the middle of the write, with no core.
+        const rlimit noCore{0, 0}, limit{16384, 16384};
+        ::setrlimit(RLIMIT_CORE, &noCore);
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+        std::signal(SIGXFSZ, SIG_DFL);
+        WriteFileReplacing(folder.File("design.ini"), std::string(65536, 'x'));
+        ::_exit(0);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGXFSZ);
+    EXPECT_EQ(folder.Read("design.ini"), "old");
+    const std::set<std::string> left = Listing(folder.Path());
+    ASSERT_EQ(left.size(), 2u);
+    EXPECT_TRUE(std::regex_match(*left.begin(), std::regex("\\.design\\.ini\\.rvnew-[A-Za-z0-9]{6}"))) << *left.begin();
+
+    ASSERT_TRUE(WriteFileReplacing(folder.File("motto.txt"), "line"));
+    EXPECT_EQ(Listing(folder.Path()), (std::set<std::string>{"design.ini", "motto.txt"}));
+}
+
+// Only a regular file of the naming that is the user's and that no save holds is a killed save's:
+// a held one, a link (and what it leads to), a folder, another user's file and names that are near
+// but not the same stay.
+TEST(ReplacingWrite, WhatIsNoKilledSavesNewFileStays)
+{
+    TempFolder folder;
+    folder.Write(".killed.ini.rvnew-Ab12Cd", "part");
+    folder.Write("kept.txt", "kept");
+    folder.Write(".live.ini.rvnew-Ab12Cd", "being written");
+    const int live = ::open(folder.File(".live.ini.rvnew-Ab12Cd").c_str(), O_RDONLY | O_CLOEXEC);
+    ASSERT_EQ(::flock(live, LOCK_EX), 0);
+    fs::create_symlink("kept.txt", folder.File(".link.ini.rvnew-Ab12Cd"));
+    fs::create_directory(folder.File(".folder.ini.rvnew-Ab12Cd"));
+    for (const char* near : {"near.ini.rvnew-Ab12Cd", ".near.ini.rvnew-Ab12C", ".near.ini.rvnew-Ab12Cd~",
+                             ".near.ini.rvnew-Ab_2Cd", ".near.ini.rvnew_Ab12Cd", ".rvnew-Ab12Cd"})
+        folder.Write(near, "the user's");
+    if (::geteuid() == 0) {
+        folder.Write(".theirs.ini.rvnew-Ab12Cd", "another user's");
+        ASSERT_EQ(::chown(folder.File(".theirs.ini.rvnew-Ab12Cd").c_str(), kNobody, kNoGroup), 0);
+    } else {
+        std::printf("A file of another user's is not tried: only root can give one away here.\n");
+    }
+    std::set<std::string> expected = Listing(folder.Path());
+    expected.erase(".killed.ini.rvnew-Ab12Cd");
+    expected.insert("design.ini");
+
+    ASSERT_TRUE(WriteFileReplacing(folder.File("design.ini"), "new"));
+    EXPECT_EQ(Listing(folder.Path()), expected);
+    EXPECT_EQ(folder.Read("kept.txt"), "kept");
+    EXPECT_EQ(folder.Read(".live.ini.rvnew-Ab12Cd"), "being written");
+    ::close(live);
 }
