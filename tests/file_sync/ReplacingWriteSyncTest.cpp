@@ -1,11 +1,15 @@
 // A replaced file survives a crash or power cut just after its save: its new bytes reach the disk
 // before the rename puts them in the old file's place, and the folder after it. Seen at the system
-// calls every replacing write makes (designs, the path and date format files, motto files).
+// calls every replacing write makes (designs, the path and date format files, motto files); the
+// fuzz targets' scratch inputs make no sync.
+#include "FuzzScratch.h"
 #include "platform/Files.h"
 #include "platform/Profile.h"
 #include "support/TempFolder.h"
 
+#include <algorithm>
 #include <cerrno>
+#include <cstdint>
 #include <fcntl.h>
 #include <filesystem>
 #include <functional>
@@ -176,3 +180,16 @@ TEST_F(ReplacingWriteSync, ALiveSavesNewFileIsNeverTakenForAKilledOnes)
     EXPECT_EQ(entries, 2);
 }
 
+// The fuzz targets' inputs are scratch, written without a sync; each is read as written, also
+// after one of the same size.
+TEST_F(ReplacingWriteSync, FuzzInputsAreWrittenWithoutASync)
+{
+    for (const std::string title : {"one", "two"}) {
+        SCOPED_TRACE(title);
+        const std::string input = "[Main]\r\nTitle=" + title + "\r\n";
+        const std::string file = WriteDesignInput(reinterpret_cast<const std::uint8_t*>(input.data()), input.size());
+        EXPECT_EQ(platform::GetPrivateProfileString("Main", "Title", "", 1024, file), title);
+    }
+    EXPECT_TRUE(std::none_of(g_calls.begin(), g_calls.end(), [](const std::string& call) { return call.starts_with("fsync"); }))
+        << testing::PrintToString(g_calls);
+}
