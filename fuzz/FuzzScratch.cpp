@@ -4,7 +4,9 @@
 #include "platform/Folders.h"
 
 #include <cstdlib>
-#include <string_view>
+#include <filesystem>
+#include <fstream>
+#include <system_error>
 
 namespace {
 
@@ -37,10 +39,21 @@ const std::string& ScratchFolder()
 
 std::string WriteDesignInput(const std::uint8_t* data, std::size_t size)
 {
-    // Each write makes a new file that replaces the old one, so the profile functions' cache,
-    // which checks the file's identity, never serves an older input.
+    // Each input is a new file made while the last one still holds its number, so the profile
+    // functions' cache, which checks the file's identity, never serves an older input. Scratch
+    // bytes are written plainly: no sync, and the last file goes before the rename, since a
+    // rename over a file makes ext4 flush the new one's bytes.
     static const std::string file = DesignFile();
-    if (!platform::WriteFileReplacing(file, std::string_view(reinterpret_cast<const char*>(data), size)))
+    static const std::string next = file + ".next";
+    std::ofstream out(next, std::ios::binary | std::ios::trunc);
+    out.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
+    out.close();
+    if (!out)
+        std::abort();
+    std::error_code error;
+    std::filesystem::remove(file, error);
+    std::filesystem::rename(next, file, error);
+    if (error)
         std::abort();
     return file;
 }

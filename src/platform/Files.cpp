@@ -1,5 +1,6 @@
 #include "platform/Files.h"
 
+#include "platform/ReplacementFile.h"
 #include "platform/SystemError.h"
 
 #include <cerrno>
@@ -28,32 +29,73 @@ bool WriteAll(int fd, std::string_view bytes)
     return true;
 }
 
-// A file made under a name no other file has, open for writing; no name and -1 when none could be.
-struct NewFile {
+struct FolderEntry {
+    std::string folder;
     std::string name;
-    int fd = -1;
 };
 
-NewFile MakeNewFileBeside(const std::string& path)
-{
-    std::string name = path + ".XXXXXX";
-    const int fd = ::mkostemp(name.data(), O_CLOEXEC);
-    if (fd < 0)
-        return {};
-    return {std::move(name), fd};
-}
-
-// A rename lasts through a power cut once its folder's entries are on the disk. The file is in
-// place already, so a folder that cannot be synced fails nothing.
-void SyncFolderOf(const std::string& path)
+FolderEntry FolderEntryOf(const std::string& path)
 {
     const size_t slash = path.rfind(kPathSeparator);
-    const std::string folder = slash == std::string::npos ? "." : slash == 0 ? "/" : path.substr(0, slash);
+    if (slash == std::string::npos)
+        return {".", path};
+    return {slash == 0 ? "/" : path.substr(0, slash), path.substr(slash + 1)};
+}
+
+// Open for reaching its entries. A folder the user may write but not list is held all the same,
+// and then it is neither swept nor synced.
+int OpenFolderForEntries(const std::string& folder)
+{
     const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0)
-        return;
-    ::fsync(fd);
-    ::close(fd);
+    if (fd >= 0 || errno != EACCES)
+        return fd;
+    return ::open(folder.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+}
+
+// Why the entry may not be replaced, 0 when it may; `mode` becomes its permissions.
+int ReplaceRefusal(int folder, const std::string& name, mode_t& mode)
+{
+    struct stat info {};
+    if (::fstatat(folder, name.c_str(), &info, 0) != 0)
+        return 0;
+    if (S_ISDIR(info.st_mode))
+        return EISDIR;
+    if (!S_ISREG(info.st_mode))
+        return EINVAL;
+    if ((info.st_mode & S_IWUSR) == 0)
+        return EACCES;
+    // A rename needs only the folder's permission: another user's file in a folder we may write
+    // would become ours.
+    if (::faccessat(folder, name.c_str(), W_OK, AT_EACCESS) != 0)
+        return errno;
+    mode = info.st_mode & 07777;
+    return 0;
+}
+
+bool ReplaceEntry(int folder, const std::string& name, std::string_view bytes)
+{
+    mode_t mode = 0644;
+    if (const int refusal = ReplaceRefusal(folder, name, mode))
+        return Refused(refusal);
+    RemoveAbandonedReplacements(folder);
+    const ReplacementFile fresh = MakeReplacementFile(folder, name);
+    if (fresh.fd < 0)
+        return false;
+    // The bytes reach the disk before the name does: after a crash the file is the old one or the
+    // new one, whole, on file systems that do not keep the two in order. The new file stays open,
+    // and so locked, until renamed.
+    const bool done = WriteAll(fresh.fd, bytes) && ::fchmod(fresh.fd, mode) == 0 && ::fsync(fresh.fd) == 0 &&
+                      ::renameat(folder, fresh.name.c_str(), folder, name.c_str()) == 0;
+    const KeptReason kept;
+    if (!done)
+        ::unlinkat(folder, fresh.name.c_str(), 0);
+    ::close(fresh.fd);
+    if (done) {
+        // A rename lasts through a power cut once the folder's entries are on the disk. The file
+        // is in place already, so a folder that cannot be synced fails nothing.
+        ::fsync(folder);
+    }
+    return done;
 }
 
 } // namespace
@@ -73,12 +115,6 @@ bool IsDirectory(const std::string& path)
 {
     struct stat info {};
     return ::stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
-}
-
-bool IsReadOnlyFile(const std::string& path)
-{
-    struct stat info {};
-    return ::stat(path.c_str(), &info) == 0 && (info.st_mode & S_IWUSR) == 0;
 }
 
 std::optional<std::string> ReadFileBytes(const std::string& path, size_t maxBytes)
@@ -132,38 +168,16 @@ bool WriteFileReplacing(const std::string& path, std::string_view bytes)
     const std::optional<std::string> target = LinkTarget(path);
     if (!target)
         return Refused(ELOOP);
-    mode_t mode = 0644;
-    struct stat info {};
-    if (::stat(target->c_str(), &info) == 0) {
-        if (S_ISDIR(info.st_mode))
-            return Refused(EISDIR);
-        if (!S_ISREG(info.st_mode))
-            return Refused(EINVAL);
-        if ((info.st_mode & S_IWUSR) == 0)
-            return Refused(EACCES);
-        mode = info.st_mode & 07777;
-    }
-    const NewFile fresh = MakeNewFileBeside(*target);
-    if (fresh.fd < 0)
+    const FolderEntry entry = FolderEntryOf(*target);
+    if (entry.name.empty())
+        return Refused(EISDIR);
+    const int folder = OpenFolderForEntries(entry.folder);
+    if (folder < 0)
         return false;
-    // The bytes reach the disk before the name does: after a crash the file is the old one or the
-    // new one, whole, on file systems that do not keep the two in order.
-    bool done = WriteAll(fresh.fd, bytes) && ::fchmod(fresh.fd, mode) == 0 && ::fsync(fresh.fd) == 0;
-    int error = done ? 0 : errno;
-    if (::close(fresh.fd) != 0 && done) {
-        done = false;
-        error = errno;
-    }
-    if (done && ::rename(fresh.name.c_str(), target->c_str()) != 0) {
-        done = false;
-        error = errno;
-    }
-    if (!done) {
-        ::unlink(fresh.name.c_str());
-        return Refused(error);
-    }
-    SyncFolderOf(*target);
-    return true;
+    const bool done = ReplaceEntry(folder, entry.name, bytes);
+    const KeptReason kept;
+    ::close(folder);
+    return done;
 }
 
 std::optional<std::string> LinkTarget(const std::string& path)
@@ -188,10 +202,12 @@ std::optional<std::string> LinkTarget(const std::string& path)
 
 std::string MakeTemporaryBeside(const std::string& path)
 {
-    const NewFile made = MakeNewFileBeside(path);
-    if (made.fd >= 0)
-        ::close(made.fd);
-    return made.name;
+    std::string name = path + ".XXXXXX";
+    const int fd = ::mkostemp(name.data(), O_CLOEXEC);
+    if (fd < 0)
+        return {};
+    ::close(fd);
+    return name;
 }
 
 RenameResult RenameNoReplace(const std::string& from, const std::string& to)

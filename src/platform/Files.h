@@ -17,10 +17,6 @@ bool PathExists(const std::string& path);      // files and folders alike
 bool NameTaken(const std::string& path);
 bool IsDirectory(const std::string& path);
 
-// A file counts as read-only when its owner may not write it, whoever we are
-// (as the Windows attribute does, even for an administrator).
-bool IsReadOnlyFile(const std::string& path);
-
 // The bytes of a regular file; nothing for anything else (a folder, a device, a named pipe)
 // and for a file of more than maxBytes.
 std::optional<std::string> ReadFileBytes(const std::string& path, size_t maxBytes = SIZE_MAX);
@@ -30,9 +26,11 @@ std::optional<std::string> ReadOpenFile(int fd, size_t maxBytes = SIZE_MAX);
 // Replaces the file whole through a temporary file and a rename, keeping its permissions,
 // so a failure leaves the old file as it was. The new bytes are synced before the rename and the
 // folder after it, so a crash or power cut leaves the old file or the new one, never a part.
-// Every file the program replaces goes through here. Refuses a read-only file. A symbolic link is
+// Every file the program replaces goes through here. Refuses a read-only file: one whose owner may
+// not write it, whoever we are (as the Windows attribute does, even for an administrator), and one
+// we could not write in place, though the folder would take a new file. A symbolic link is
 // followed: its target is replaced and the link stays; a loop of links is refused. On failure
-// errno tells why (a refusal as the system's own: EACCES, ELOOP, EISDIR).
+// errno tells why (a refusal as the system's own: EACCES, EPERM, EROFS, ELOOP, EISDIR).
 bool WriteFileReplacing(const std::string& path, std::string_view bytes);
 
 // The path a chain of symbolic links ends at; the path itself when it is no link. Nothing for a

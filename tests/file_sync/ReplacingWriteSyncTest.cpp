@@ -1,13 +1,20 @@
 // A replaced file survives a crash or power cut just after its save: its new bytes reach the disk
 // before the rename puts them in the old file's place, and the folder after it. Seen at the system
-// calls every replacing write makes (designs, the path and date format files, motto files).
+// calls every replacing write makes (designs, the path and date format files, motto files); the
+// fuzz targets' scratch inputs make no sync.
+#include "FuzzScratch.h"
 #include "platform/Files.h"
 #include "platform/Profile.h"
 #include "support/TempFolder.h"
 
+#include <algorithm>
 #include <cerrno>
+#include <cstdint>
+#include <fcntl.h>
 #include <filesystem>
+#include <functional>
 #include <gtest/gtest.h>
+#include <regex>
 #include <string>
 #include <unistd.h>
 #include <utility>
@@ -17,6 +24,7 @@ namespace {
 
 std::vector<std::string> g_calls;   // "fsync <path>", "rename <from> <to>", in order
 int g_failingSync = 0;              // an error number the next fsync fails with, 0 for none
+std::function<void()> g_duringSync; // runs once at the next fsync, before it
 
 std::string PathOf(int fd)
 {
@@ -28,14 +36,21 @@ std::string Canonical(const std::string& path)
     return std::filesystem::weakly_canonical(std::filesystem::absolute(path)).string();
 }
 
+std::string PathAt(int folder, const char* name)
+{
+    return Canonical(folder == AT_FDCWD || *name == '/' ? name : PathOf(folder) + "/" + name);
+}
+
 } // namespace
 
 extern "C" int __real_fsync(int fd);
-extern "C" int __real_rename(const char* from, const char* to);
+extern "C" int __real_renameat(int fromFolder, const char* from, int toFolder, const char* to);
 
 extern "C" int __wrap_fsync(int fd)
 {
     g_calls.push_back("fsync " + PathOf(fd));
+    if (const std::function<void()> during = std::exchange(g_duringSync, nullptr))
+        during();
     if (g_failingSync != 0) {
         errno = std::exchange(g_failingSync, 0);
         return -1;
@@ -43,10 +58,10 @@ extern "C" int __wrap_fsync(int fd)
     return __real_fsync(fd);
 }
 
-extern "C" int __wrap_rename(const char* from, const char* to)
+extern "C" int __wrap_renameat(int fromFolder, const char* from, int toFolder, const char* to)
 {
-    g_calls.push_back("rename " + Canonical(from) + " " + Canonical(to));
-    return __real_rename(from, to);
+    g_calls.push_back("rename " + PathAt(fromFolder, from) + " " + PathAt(toFolder, to));
+    return __real_renameat(fromFolder, from, toFolder, to);
 }
 
 namespace {
@@ -67,12 +82,16 @@ protected:
     TempFolder m_folder;
 };
 
-// The new file is synced under its temporary name, renamed over the file, then its folder synced.
+// The new file is synced under its own name, "." + the file's name + ".rvnew-" + six letters or
+// digits, renamed over the file, then its folder synced.
 void ExpectSyncedReplace(const std::vector<std::string>& calls, const std::string& target, const std::string& folder)
 {
     ASSERT_EQ(calls.size(), 3u);
     const std::string fresh = calls[0].substr(std::string("fsync ").size());
-    EXPECT_EQ(fresh.rfind(target + ".", 0), 0u) << calls[0];
+    const std::filesystem::path replaced(target);
+    const std::string start = (replaced.parent_path() / ("." + replaced.filename().string() + ".rvnew-")).string();
+    EXPECT_EQ(fresh.rfind(start, 0), 0u) << calls[0];
+    EXPECT_TRUE(std::regex_match(fresh.substr(start.size()), std::regex("[A-Za-z0-9]{6}"))) << calls[0];
     EXPECT_EQ(calls[1], "rename " + fresh + " " + target);
     EXPECT_EQ(calls[2], "fsync " + folder);
 }
@@ -144,4 +163,33 @@ TEST_F(ReplacingWriteSync, AFailedSyncKeepsTheOldFile)
     EXPECT_EQ(m_folder.Read("sub/target.ini"), "old");
     const auto entries = std::distance(std::filesystem::directory_iterator(m_folder.File("sub")), {});
     EXPECT_EQ(entries, 1);
+}
+
+// A replace in the folder while another save is between its synced new file and the rename leaves
+// that file alone: both saves end whole.
+TEST_F(ReplacingWriteSync, ALiveSavesNewFileIsNeverTakenForAKilledOnes)
+{
+    m_folder.Write("sub/target.ini", "old");
+    bool otherSaved = false;
+    g_duringSync = [&] { otherSaved = platform::WriteFileReplacing(m_folder.File("sub/other.ini"), "other bytes"); };
+    ASSERT_TRUE(platform::WriteFileReplacing(m_folder.File("sub/target.ini"), "new bytes"));
+    EXPECT_TRUE(otherSaved);
+    EXPECT_EQ(m_folder.Read("sub/target.ini"), "new bytes");
+    EXPECT_EQ(m_folder.Read("sub/other.ini"), "other bytes");
+    const auto entries = std::distance(std::filesystem::directory_iterator(m_folder.File("sub")), {});
+    EXPECT_EQ(entries, 2);
+}
+
+// The fuzz targets' inputs are scratch, written without a sync; each is read as written, also
+// after one of the same size.
+TEST_F(ReplacingWriteSync, FuzzInputsAreWrittenWithoutASync)
+{
+    for (const std::string title : {"one", "two"}) {
+        SCOPED_TRACE(title);
+        const std::string input = "[Main]\r\nTitle=" + title + "\r\n";
+        const std::string file = WriteDesignInput(reinterpret_cast<const std::uint8_t*>(input.data()), input.size());
+        EXPECT_EQ(platform::GetPrivateProfileString("Main", "Title", "", 1024, file), title);
+    }
+    EXPECT_TRUE(std::none_of(g_calls.begin(), g_calls.end(), [](const std::string& call) { return call.starts_with("fsync"); }))
+        << testing::PrintToString(g_calls);
 }
