@@ -62,24 +62,6 @@ TEST_F(DocxTemplateFiles, LabelsAndCaptionsAreOfTheYearGiven)
     EXPECT_EQ(days, (std::vector<std::string>{"2023-02-28 Tue1", "2023-03-01 Wed1"}));
 }
 
-// A label keeps up to 150 bytes and a caption 500, as stored (two a Chinese character).
-TEST_F(DocxTemplateFiles, LabelAndCaptionBoundsCountTheBytesAsStored)
-{
-    const auto chinese = [](int count) {
-        std::string text;
-        for (int k = 0; k < count; ++k)
-            text += "勤";
-        return text;
-    };
-    EXPECT_EQ(B::BuildMonthLabels("%m" + chinese(74), 2, 2, 0, 2024), std::vector<std::string>{"02" + chinese(74)});
-    EXPECT_EQ(B::BuildMonthLabels("%m" + chinese(75), 2, 2, 0, 2024), std::vector<std::string>{""});
-    const auto caption = [](const std::string& format) {
-        return B::BuildDayCaptions(format, 0, "", "", "", 2024, 0, 9, 9, 2, 2, 0, "", "")[0];
-    };
-    EXPECT_EQ(caption("%d" + chinese(249)), "02" + chinese(249) + "1");
-    EXPECT_EQ(caption("%d" + chinese(250)), "1");
-}
-
 TEST_F(DocxTemplateFiles, WeekendCaptionCountsWeeksFromTheFirstSaturday)
 {
     // 1 September 2024 is a Sunday.
