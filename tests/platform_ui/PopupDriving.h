@@ -1,7 +1,6 @@
 #pragma once
 // Popups driven as a user drives them: keys as the window system gives them, to a window, which
-// hands them to the open popup; a watch that finds the popup once it is open, also inside the
-// loop of a menu that runs until it closes.
+// hands them to the open popup.
 
 #include "platform/ui/TestHooks.h"
 
@@ -11,7 +10,6 @@
 #include <QWidget>
 #include <QWindow>
 #include <functional>
-#include <utility>
 #include <vector>
 
 inline void Press(QWidget& window, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
@@ -19,33 +17,26 @@ inline void Press(QWidget& window, Qt::Key key, Qt::KeyboardModifiers modifiers 
     QTest::keyClick(window.windowHandle(), key, modifiers);
 }
 
-// While it lives, looks every 10 ms for an open popup and hands it over, with the number of
-// looks that found one open before.
-class PopupWatch {
-public:
-    explicit PopupWatch(std::function<void(QWidget& popup, int looks)> found)
-    {
-        QObject::connect(&m_timer, &QTimer::timeout, [this, found = std::move(found)] {
-            if (QWidget* popup = QApplication::activePopupWidget())
-                found(*popup, m_looks++);
-        });
-        m_timer.start(10);
-    }
-    int Looks() const { return m_looks; }
-
-private:
-    QTimer m_timer;
-    int m_looks = 0;
-};
-
-// Opens a popup and gives it the keys once it is open; true when it opened.
-inline bool ChooseInPopup(QWidget& window, const std::function<void()>& open, const std::vector<Qt::Key>& keys)
+// Opens a popup and, once it is open (also inside the loop of a menu that runs until it closes),
+// gives the window the keys; true when they closed it. A popup they leave open is closed after
+// half a second, so that no test waits for ever.
+inline bool PressInPopup(QWidget& window, const std::function<void()>& open, const std::vector<Qt::Key>& keys)
 {
-    PopupWatch watch([&](QWidget&, int looks) {
-        if (looks == 0)
+    constexpr int kPatience = 50;
+    int looks = 0;
+    QTimer watch;
+    QObject::connect(&watch, &QTimer::timeout, [&] {
+        QWidget* popup = QApplication::activePopupWidget();
+        if (!popup)
+            return;
+        if (looks++ == 0)
             for (Qt::Key key : keys)
                 Press(window, key);
+        else if (looks > kPatience)
+            popup->close();
     });
+    watch.start(10);
     open();
-    return platform::ui::PumpEventsUntil([&] { return watch.Looks() > 0; });
+    const bool closed = platform::ui::PumpEventsUntil([&] { return looks > 0 && !QApplication::activePopupWidget(); });
+    return closed && looks <= kPatience;
 }
