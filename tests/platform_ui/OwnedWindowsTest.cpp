@@ -3,7 +3,6 @@
 // while they run. A common dialog without a parent belongs to the active window, as the one that
 // 214's "选择文件" opens.
 #include "DesktopView.h"
-#include "PopupDriving.h"
 #include "platform/ui/CommonDialogs.h"
 #include "platform/ui/Dialog.h"
 #include "platform/ui/DialogTemplate.h"
@@ -39,24 +38,6 @@ void RegisterOwnerDialog()
     dialog.controls = {{ControlClass::Button, IDCANCEL, "取消", 120, 70, 50, 14, BS_PUSHBUTTON}};
     RegisterDialogTemplate(dialog);
 }
-
-// A popup of the program that, on Return, runs a dialog it owns, as the colour popup runs its
-// colour dialog.
-class OpeningPopup : public CWnd {
-    RV_DECLARE_MESSAGE_MAP()
-
-    void OnKey(UINT key, UINT, UINT)
-    {
-        if (key != VK_RETURN)
-            return;
-        ReleaseCapture();
-        OwnerDialog dialog(this);
-        dialog.DoModal();
-        DestroyWindow();
-    }
-};
-
-RV_MESSAGE_MAP(OpeningPopup, CWnd, msgmap::KeyDown(&T::OnKey))
 
 struct OwnedCase {
     std::string name;
@@ -120,16 +101,15 @@ INSTANTIATE_TEST_SUITE_P(
         // A control telling its own failure: its top-level window is the owner, as on Windows.
         OwnedCase{"MessageBoxOfAControl",
                   [](CWnd& owner) { owner.GetDlgItem(IDCANCEL)->MessageBox("Cannot open", "Error", MB_OK); }},
-        // A popup stands for the window it belongs to, which it is hidden over.
+        // A popup stands for the window it belongs to, as the colour popup for the button's dialog.
         OwnedCase{"DialogOfAPopup",
                   [](CWnd& owner) {
-                      OpeningPopup popup;
-                      PressInPopup(*WidgetOf(owner.m_hWnd),
-                                   [&] {
-                                       popup.CreateEx(0, AfxRegisterWndClass(0, nullptr, nullptr, nullptr), "",
-                                                      WS_POPUP | WS_VISIBLE, 300, 200, 80, 60, owner.m_hWnd, 0);
-                                   },
-                                   {Qt::Key_Return});
+                      CWnd popup;
+                      popup.CreateEx(0, AfxRegisterWndClass(0, nullptr, nullptr, nullptr), "", WS_POPUP | WS_VISIBLE,
+                                     300, 200, 80, 60, owner.m_hWnd, 0);
+                      OwnerDialog dialog(&popup);
+                      dialog.DoModal();
+                      popup.DestroyWindow();
                   }}),
     [](const ::testing::TestParamInfo<OwnedCase>& param) { return param.param.name; });
 
