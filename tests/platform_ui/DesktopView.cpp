@@ -15,9 +15,8 @@
 std::string XProperties(const QWindow* window, const std::string& names)
 {
     QStringList arguments = window ? QStringList{"-id", QString::number(window->winId())} : QStringList{"-root"};
-    arguments += QString::fromStdString(names).split(' ');
     QProcess xprop;
-    xprop.start("xprop", arguments);
+    xprop.start("xprop", arguments + QString::fromStdString(names).split(' '));
     xprop.waitForFinished();
     return xprop.readAllStandardOutput().toStdString();
 }
@@ -26,9 +25,7 @@ std::vector<unsigned long> XWindowList(const std::string& printed)
 {
     std::vector<unsigned long> ids;
     const auto start = printed.find('#');
-    if (start == std::string::npos)
-        return ids;
-    std::istringstream list(printed.substr(start + 1));
+    std::istringstream list(start == std::string::npos ? "" : printed.substr(start + 1));
     for (std::string id; std::getline(list, id, ',');)
         ids.push_back(std::stoul(id, nullptr, 16));
     return ids;
@@ -49,11 +46,10 @@ void SeeAsTheDesktop(QWidget& window, QWidget& owner, DesktopView& view)
     view.modal = XProperties(window.windowHandle(), "_NET_WM_STATE").find("_NET_WM_STATE_MODAL") != std::string::npos;
     owner.raise();
     owner.activateWindow();
-    // The window manager restacks in its own time.
-    platform::ui::PumpEventsUntil([] { return false; }, 300);
+    platform::ui::PumpEventsUntil([] { return false; }, 300); // the window manager restacks in its own time
     const auto stacking = XWindowList(XProperties(nullptr, "_NET_CLIENT_LIST_STACKING")); // bottom first
-    const auto ownerPlace = std::find(stacking.begin(), stacking.end(), owner.winId());
-    view.keptAboveOwner = std::find(ownerPlace, stacking.end(), window.winId()) != stacking.end();
+    view.keptAboveOwner = std::find(std::find(stacking.begin(), stacking.end(), owner.winId()), stacking.end(),
+                                    window.winId()) != stacking.end();
 }
 
 } // namespace

@@ -12,7 +12,6 @@
 #include <QWidget>
 #include <QWindow>
 #include <cstdlib>
-#include <cstring>
 #include <gtest/gtest.h>
 #include <string>
 #include <xcb/xcb.h>
@@ -27,7 +26,6 @@ void RegisterDialog(UINT id, DWORD style)
 {
     DialogTemplate dialog;
     dialog.id = id;
-    dialog.caption = "设置日期范围";
     dialog.cx = 200;
     dialog.cy = 100;
     dialog.style = WS_CAPTION | WS_SYSMENU | style;
@@ -41,9 +39,8 @@ void AskForState(const QWindow& window, bool minimised)
     // A connection of its own, as another program on the desktop would have.
     xcb_connection_t* connection = xcb_connect(nullptr, nullptr);
     const xcb_screen_t* screen = xcb_setup_roots_iterator(xcb_get_setup(connection)).data;
-    const char* type = "WM_CHANGE_STATE";
-    xcb_intern_atom_reply_t* atom = xcb_intern_atom_reply(
-        connection, xcb_intern_atom(connection, 0, static_cast<uint16_t>(std::strlen(type)), type), nullptr);
+    xcb_intern_atom_reply_t* atom =
+        xcb_intern_atom_reply(connection, xcb_intern_atom(connection, 0, 15, "WM_CHANGE_STATE"), nullptr);
     xcb_client_message_event_t message{};
     message.response_type = XCB_CLIENT_MESSAGE;
     message.format = 32;
@@ -105,12 +102,8 @@ TEST_P(MinimiseTogether, AModalWindowAndItsOwnerLeaveAndComeBackTogether)
     const DesktopView seen = WhileModalOver(owner, [&] { dialog.DoModal(); }, [&](QWidget& modal) {
         const QWindow& modalWindow = *modal.windowHandle();
         // The user reaches for a title bar once the window manager has made the window active.
-        ASSERT_TRUE(PumpEventsUntil(
-            [&] {
-                return XWindowList(XProperties(nullptr, "_NET_ACTIVE_WINDOW")) ==
-                       std::vector<unsigned long>{modalWindow.winId()};
-            },
-            3000));
+        const auto active = [&] { return XWindowList(XProperties(nullptr, "_NET_ACTIVE_WINDOW")); };
+        ASSERT_TRUE(PumpEventsUntil([&] { return active() == std::vector<unsigned long>{modalWindow.winId()}; }, 3000));
         const QWindow& minimised = modalMinimised ? modalWindow : *ownerWindow;
         const QWindow& broughtBack = modalMinimised ? *ownerWindow : modalWindow;
         EXPECT_TRUE(Settled(minimised, true, *ownerWindow, modalWindow));

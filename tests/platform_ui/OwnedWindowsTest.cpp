@@ -8,7 +8,6 @@
 #include "platform/ui/DialogTemplate.h"
 #include "platform/ui/MessageBox.h"
 #include "platform/ui/TestHooks.h"
-#include "platform/ui/WndClass.h"
 #include "platform/ui/qt/WindowAccess.h"
 
 #include <QApplication>
@@ -100,17 +99,7 @@ INSTANTIATE_TEST_SUITE_P(
         OwnedCase{"MessageBox", [](CWnd& owner) { owner.MessageBox("Are you sure?", "Question", MB_YESNOCANCEL); }},
         // A control telling its own failure: its top-level window is the owner, as on Windows.
         OwnedCase{"MessageBoxOfAControl",
-                  [](CWnd& owner) { owner.GetDlgItem(IDCANCEL)->MessageBox("Cannot open", "Error", MB_OK); }},
-        // A popup stands for the window it belongs to, as the colour popup for the button's dialog.
-        OwnedCase{"DialogOfAPopup",
-                  [](CWnd& owner) {
-                      CWnd popup;
-                      popup.CreateEx(0, AfxRegisterWndClass(0, nullptr, nullptr, nullptr), "", WS_POPUP | WS_VISIBLE,
-                                     300, 200, 80, 60, owner.m_hWnd, 0);
-                      OwnerDialog dialog(&popup);
-                      dialog.DoModal();
-                      popup.DestroyWindow();
-                  }}),
+                  [](CWnd& owner) { owner.GetDlgItem(IDCANCEL)->MessageBox("Cannot open", "Error", MB_OK); }}),
     [](const ::testing::TestParamInfo<OwnedCase>& param) { return param.param.name; });
 
 // A templated dialog run modally is modal to its owner's window as well as transient for it.
