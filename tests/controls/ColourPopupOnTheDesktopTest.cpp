@@ -118,32 +118,16 @@ TEST_F(ColourTest, MoreColoursOpensAColourDialogThatTakesTheClicks)
 }
 
 // The popup is hidden while its colour dialog runs and no desktop keeps a window with it: the
-// dialog belongs to the button's dialog, which refuses input under it and which one click must
-// not put over it.
+// dialog belongs to the button's dialog.
 TEST_F(ColourTest, MoreColoursOpensAColourDialogThatStaysOverTheButtonsDialog)
 {
     dialog.button.SetCustomText("More colores...");
-    QWidget* dialogWidget = WidgetOf(dialog.m_hWnd);
-    dialogWidget->activateWindow();
+    WidgetOf(dialog.m_hWnd)->activateWindow();
     CColourDropDown* popup = Open();
     ASSERT_NE(popup, nullptr);
-    bool dialogSeen = false, buttonsDialogEnabled = true;
-    DesktopView seen;
-    QTimer watcher;
-    QObject::connect(&watcher, &QTimer::timeout, [&] {
-        auto* colours = qobject_cast<QColorDialog*>(QApplication::activeModalWidget());
-        if (!colours || !colours->isVisible())
-            return;
-        watcher.stop();
-        dialogSeen = true;
-        buttonsDialogEnabled = dialog.IsWindowEnabled() != FALSE;
-        seen = AsTheDesktopSees(*colours, *dialogWidget);
-        colours->reject();
-    });
-    watcher.start(10);
-    ClickOnPopup(*popup, Centre(*popup, kCustom));
-    ASSERT_TRUE(dialogSeen);
-    EXPECT_FALSE(buttonsDialogEnabled);
+    const DesktopView seen = WhileModalOver(dialog, [&] { ClickOnPopup(*popup, Centre(*popup, kCustom)); });
+    ASSERT_TRUE(seen.shown);
+    EXPECT_FALSE(seen.ownerEnabled);
     EXPECT_TRUE(seen.transientForOwner);
     EXPECT_TRUE(seen.modal);
     EXPECT_TRUE(seen.keptAboveOwner) << "a click on the button's dialog buries the colour dialog";

@@ -1,66 +1,77 @@
 #include "DesktopView.h"
 
 #include "platform/ui/TestHooks.h"
+#include "platform/ui/Wnd.h"
+#include "platform/ui/qt/WindowAccess.h"
 
-#include <QGuiApplication>
+#include <QApplication>
 #include <QProcess>
-#include <QRegularExpression>
-#include <QStringList>
+#include <QTimer>
 #include <QWidget>
 #include <QWindow>
+#include <algorithm>
+#include <sstream>
 
-namespace {
-
-// A property as xprop prints it, of the root window when no window is given.
-QString XProperty(const QString& name, const QWidget* window = nullptr)
+std::string XProperties(const QWindow* window, const std::string& names)
 {
-    QStringList arguments{"-notype", name};
-    arguments.prepend(window ? QString::number(window->winId()) : QString("-root"));
-    if (window)
-        arguments.prepend("-id");
+    QStringList arguments = window ? QStringList{"-id", QString::number(window->winId())} : QStringList{"-root"};
     QProcess xprop;
-    xprop.start("xprop", arguments);
+    xprop.start("xprop", arguments + QString::fromStdString(names).split(' '));
     xprop.waitForFinished();
-    return QString::fromLatin1(xprop.readAllStandardOutput());
+    return xprop.readAllStandardOutput().toStdString();
 }
 
-std::vector<unsigned long> WindowIds(const QString& text)
+std::vector<unsigned long> XWindowList(const std::string& printed)
 {
     std::vector<unsigned long> ids;
-    const QRegularExpression id("0x[0-9a-fA-F]+");
-    for (auto match = id.globalMatch(text); match.hasNext();)
-        ids.push_back(match.next().captured().toULong(nullptr, 16));
+    const auto start = printed.find('#');
+    std::istringstream list(start == std::string::npos ? "" : printed.substr(start + 1));
+    for (std::string id; std::getline(list, id, ',');)
+        ids.push_back(std::stoul(id, nullptr, 16));
     return ids;
 }
 
-// Bottom first.
-long StackingPlace(const QWidget& window)
+namespace {
+
+void SeeAsTheDesktop(QWidget& window, QWidget& owner, DesktopView& view)
 {
-    const std::vector<unsigned long> stacking = WindowIds(XProperty("_NET_CLIENT_LIST_STACKING"));
-    for (size_t place = 0; place < stacking.size(); ++place)
-        if (stacking[place] == window.winId())
-            return static_cast<long>(place);
-    return -1;
+    if (QGuiApplication::platformName() != "xcb") {
+        view.transientForOwner = window.windowHandle()->transientParent() == owner.windowHandle();
+        view.modal = window.windowModality() == Qt::WindowModal;
+        view.keptAboveOwner = view.transientForOwner;
+        return;
+    }
+    view.transientForOwner = XWindowList(XProperties(window.windowHandle(), "WM_TRANSIENT_FOR")) ==
+                             std::vector<unsigned long>{owner.winId()};
+    view.modal = XProperties(window.windowHandle(), "_NET_WM_STATE").find("_NET_WM_STATE_MODAL") != std::string::npos;
+    owner.raise();
+    owner.activateWindow();
+    platform::ui::PumpEventsUntil([] { return false; }, 300); // the window manager restacks in its own time
+    const auto stacking = XWindowList(XProperties(nullptr, "_NET_CLIENT_LIST_STACKING")); // bottom first
+    view.keptAboveOwner = std::find(std::find(stacking.begin(), stacking.end(), owner.winId()), stacking.end(),
+                                    window.winId()) != stacking.end();
 }
 
 } // namespace
 
-DesktopView AsTheDesktopSees(QWidget& window, QWidget& owner)
+DesktopView WhileModalOver(CWnd& owner, const std::function<void()>& open,
+                           const std::function<void(QWidget& modal)>& meanwhile)
 {
     DesktopView view;
-    if (QGuiApplication::platformName() != "xcb") {
-        view.transientForOwner = window.windowHandle() && window.windowHandle()->transientParent() == owner.windowHandle();
-        view.modal = window.windowModality() != Qt::NonModal;
-        view.keptAboveOwner = view.transientForOwner;
-        return view;
-    }
-    const std::vector<unsigned long> transientFor = WindowIds(XProperty("WM_TRANSIENT_FOR", &window));
-    view.transientForOwner = transientFor.size() == 1 && transientFor[0] == owner.winId();
-    view.modal = XProperty("_NET_WM_STATE", &window).contains("_NET_WM_STATE_MODAL");
-    owner.raise();
-    owner.activateWindow();
-    // The window manager restacks in its own time: a while to do so.
-    platform::ui::PumpEventsUntil([] { return false; }, 300);
-    view.keptAboveOwner = StackingPlace(window) > StackingPlace(owner) && StackingPlace(owner) >= 0;
+    QTimer watch;
+    QObject::connect(&watch, &QTimer::timeout, [&] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (!modal || !modal->isVisible())
+            return;
+        watch.stop();
+        view.shown = true;
+        if (meanwhile)
+            meanwhile(*modal);
+        view.ownerEnabled = owner.IsWindowEnabled() != FALSE;
+        SeeAsTheDesktop(*modal, *platform::ui::detail::WidgetOf(owner.m_hWnd), view);
+        modal->close();
+    });
+    watch.start(10);
+    open();
     return view;
 }

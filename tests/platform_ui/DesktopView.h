@@ -1,14 +1,31 @@
 #pragma once
-// What the desktop reads of a window opened for an owner. On an X server those are the window
-// manager's own properties; elsewhere the toolkit's ties, which the compositor is given.
+// What the desktop reads of the program's windows: on an X server (under UnderOpenbox.sh) the
+// window manager's properties, as xprop prints them; elsewhere the toolkit's ties.
 
+#include <functional>
+#include <string>
+#include <vector>
+
+class CWnd;
 class QWidget;
+class QWindow;
+
+// xprop's lines for the properties named (blank-separated), of the root window without a window.
+std::string XProperties(const QWindow* window, const std::string& names);
+
+// The window ids a property of windows lists, in its order.
+std::vector<unsigned long> XWindowList(const std::string& printed);
 
 struct DesktopView {
+    bool shown = false;
+    bool ownerEnabled = true;
     bool transientForOwner = false;
     bool modal = false;
     // Still above the owner after the owner was raised and activated, as one click on it does.
     bool keptAboveOwner = false;
 };
 
-DesktopView AsTheDesktopSees(QWidget& window, QWidget& owner);
+// Runs `open`, which runs a modal window over the owner; once that is up, hands it to `meanwhile`,
+// then sees it as the desktop does and closes it.
+DesktopView WhileModalOver(CWnd& owner, const std::function<void()>& open,
+                           const std::function<void(QWidget& modal)>& meanwhile = {});

@@ -1,29 +1,22 @@
-// While a popup is open (a menu, a drop-down list, a popup the program made), its keys are its
-// own: Return chooses the highlighted item and Esc closes that popup alone, the dialog under it
-// untouched. Keys are given as the window system gives them, to the dialog's window.
-#include "PopupDriving.h"
+// While a popup is open (a menu, a drop-down list; the colour popup's tests cover one the program
+// made), its keys are its own: Return chooses the highlighted item and Esc closes that popup alone,
+// the dialog under it untouched. Keys are given as the window system gives them, to the window.
 #include "platform/ui/Dialog.h"
 #include "platform/ui/DialogTemplate.h"
-#include "platform/ui/Menu.h"
 #include "platform/ui/StandardControls.h"
 #include "platform/ui/TestHooks.h"
-#include "platform/ui/WndClass.h"
 #include "platform/ui/qt/WindowAccess.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
-#include <QContextMenuEvent>
 #include <QLineEdit>
-#include <QMenu>
 #include <QTest>
 #include <QTimer>
 #include <QWindow>
-#include <algorithm>
-#include <functional>
 #include <gtest/gtest.h>
+#include <functional>
 #include <string>
-#include <vector>
 
 using platform::ui::detail::WidgetOf;
 
@@ -31,8 +24,6 @@ namespace {
 
 constexpr UINT kKeysDialog = 9404;
 constexpr int kTitle = 1001, kList = 1002, kButton = 1003;
-constexpr UINT kItemMenu = 9405;
-constexpr UINT kAbout = 16, kFirstItem = 501, kSecondItem = 502;
 
 void RegisterKeysDialog()
 {
@@ -42,112 +33,51 @@ void RegisterKeysDialog()
     dialog.cy = 100;
     dialog.style = WS_CAPTION | WS_SYSMENU;
     dialog.controls = {
-        {ControlClass::Edit, kTitle, "", 10, 10, 80, 12, ES_AUTOHSCROLL | WS_TABSTOP},
+        {ControlClass::Edit, kTitle, "My diary", 10, 10, 80, 12, ES_AUTOHSCROLL | WS_TABSTOP},
         {ControlClass::ComboBox, kList, "", 10, 30, 80, 60, CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP},
         {ControlClass::Button, kButton, "Press", 100, 10, 50, 14, BS_PUSHBUTTON | WS_TABSTOP},
         {ControlClass::Button, IDOK, "OK", 40, 80, 50, 14, BS_DEFPUSHBUTTON | WS_TABSTOP},
         {ControlClass::Button, IDCANCEL, "取消", 100, 80, 50, 14, BS_PUSHBUTTON | WS_TABSTOP},
     };
     RegisterDialogTemplate(dialog);
-    RegisterMenuTemplate(MenuTemplate{kItemMenu, {{{kFirstItem, "&First"}, {kSecondItem, "&Second"}}}});
 }
 
-// A popup the program makes itself, as the colour popup is: it ends on Return and on Esc.
-class KeyPopup : public CWnd {
-    RV_DECLARE_MESSAGE_MAP()
-public:
-    std::vector<UINT> keys;
-
-private:
-    void OnKey(UINT key, UINT, UINT)
-    {
-        keys.push_back(key);
-        if (key == VK_RETURN || key == VK_ESCAPE)
-            DestroyWindow();
-    }
-};
-
-RV_MESSAGE_MAP(KeyPopup, CWnd, msgmap::KeyDown(&T::OnKey))
-
-// Notes what reaches it: the dialog's ends, its commands and system commands.
+// Notes the ends that reach it.
 class KeysDialog : public CDialog {
-    RV_DECLARE_MESSAGE_MAP()
 public:
     KeysDialog() : CDialog(kKeysDialog) {}
 
-    std::vector<std::string> heard;
-    KeyPopup popup;
+    std::string heard;
 
-    void OnOK() override { heard.push_back("OK"); }
-    void OnCancel() override { heard.push_back("Cancel"); }
-
-private:
-    void OnItem(UINT id) { heard.push_back("item " + std::to_string(id)); }
-    LRESULT OnSysCommand(WPARAM command, LPARAM)
-    {
-        heard.push_back("system " + std::to_string(command));
-        return 0;
-    }
+    void OnOK() override { heard += "OK;"; }
+    void OnCancel() override { heard += "Cancel;"; }
 };
 
-RV_MESSAGE_MAP(KeysDialog, CDialog, msgmap::CommandRange(kFirstItem, kSecondItem, &T::OnItem),
-               msgmap::Message(WM_SYSCOMMAND, &T::OnSysCommand))
-
-// The menu key: the window system asks the focused control for its context menu.
-void PressMenuKey()
+void Press(QWidget& window, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
 {
-    QWidget* focus = QApplication::focusWidget();
-    ASSERT_NE(focus, nullptr);
-    const QPoint at = focus->rect().center();
-    QContextMenuEvent event(QContextMenuEvent::Keyboard, at, focus->mapToGlobal(at));
-    QCoreApplication::sendEvent(focus, &event);
+    QTest::keyClick(window.windowHandle(), key, modifiers);
 }
 
-std::string Heard(KeysDialog& dialog)
+// What the dialog heard, the edit's selection and the list's choice.
+std::string Seen(KeysDialog& dialog)
 {
-    std::string all;
-    for (const std::string& one : dialog.heard)
-        all += one + ";";
-    return all;
-}
-
-std::string SelectedTitle(KeysDialog& dialog)
-{
-    return qobject_cast<QLineEdit*>(WidgetOf(dialog.GetDlgItem(kTitle)->m_hWnd))->selectedText().toStdString();
-}
-
-std::string ListChoice(KeysDialog& dialog)
-{
-    return qobject_cast<QComboBox*>(WidgetOf(dialog.GetDlgItem(kList)->m_hWnd))->currentText().toStdString();
-}
-
-// The popup closes itself on Esc as on Return, so closing shows it had the key.
-std::string PopupKeysHeard(KeysDialog& dialog)
-{
-    const std::vector<UINT>& keys = dialog.popup.keys;
-    return std::find(keys.begin(), keys.end(), VK_RETURN) != keys.end() ? "Return" : "";
+    const auto* edit = qobject_cast<QLineEdit*>(WidgetOf(dialog.GetDlgItem(kTitle)->m_hWnd));
+    const auto* list = qobject_cast<QComboBox*>(WidgetOf(dialog.GetDlgItem(kList)->m_hWnd));
+    return dialog.heard + "|" + edit->selectedText().toStdString() + "|" + list->currentText().toStdString();
 }
 
 struct PopupCase {
     std::string name;
     int focus;
-    // Opens the popup from the dialog, as the user does.
     std::function<void(KeysDialog&)> open;
-    // What the choice changes, and what it reads after Down then Return.
-    std::function<std::string(KeysDialog&)> seen;
+    // What is seen after Down then Return.
     std::string chosen;
 };
 
-void PrintTo(const PopupCase& popupCase, std::ostream* out)
-{
-    *out << popupCase.name;
-}
-
-// The dialog shown and active, the focus on a control.
-template <typename Param>
-class KeysDialogTest : public ::testing::TestWithParam<Param> {
+class PopupKeys : public ::testing::TestWithParam<PopupCase> {
 protected:
-    void Open(int focus)
+    // The dialog shown and active, the focus on the case's control.
+    void SetUp() override
     {
         RegisterKeysDialog();
         QGuiApplication::clipboard()->clear();
@@ -157,134 +87,59 @@ protected:
         list->AddString("one");
         list->AddString("two");
         list->SetCurSel(0);
-        dialog.GetDlgItem(kTitle)->SetWindowText("My diary");
         widget->show();
         widget->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(widget));
-        dialog.GetDlgItem(focus)->SetFocus();
+        dialog.GetDlgItem(GetParam().focus)->SetFocus();
     }
     void TearDown() override { dialog.DestroyWindow(); }
+
+    // Opens the popup and, once it is open (also inside a menu's loop), gives the dialog's window
+    // Down and the key; true when they closed it. One they leave open is closed after half a second.
+    bool OpenAndPress(Qt::Key key)
+    {
+        constexpr int kPatience = 50;
+        int looks = 0;
+        QTimer watch;
+        QObject::connect(&watch, &QTimer::timeout, [&] {
+            QWidget* popup = QApplication::activePopupWidget();
+            if (popup && looks++ == 0) {
+                Press(*widget, Qt::Key_Down);
+                Press(*widget, key);
+            } else if (popup && looks > kPatience)
+                popup->close();
+        });
+        watch.start(10);
+        GetParam().open(dialog);
+        return platform::ui::PumpEventsUntil([&] { return looks > 0 && !QApplication::activePopupWidget(); }) &&
+               looks <= kPatience;
+    }
 
     KeysDialog dialog;
     QWidget* widget = nullptr;
 };
 
-class PopupKeys : public KeysDialogTest<PopupCase> {
-protected:
-    void SetUp() override { Open(GetParam().focus); }
-
-    // Opens the popup and, once it is open, gives it the keys; true when the keys closed it. A
-    // popup they leave open is closed after half a second, so that no test waits for ever.
-    bool OpenAndPress(const std::vector<Qt::Key>& keys)
-    {
-        constexpr int kPatience = 50;
-        PopupWatch watch([&](QWidget& popup, int looks) {
-            if (looks == 0)
-                for (Qt::Key key : keys)
-                    Press(*widget, key);
-            else if (looks > kPatience)
-                popup.close();
-        });
-        GetParam().open(dialog);
-        const bool closed =
-            platform::ui::PumpEventsUntil([&] { return watch.Looks() > 0 && !QApplication::activePopupWidget(); });
-        return closed && watch.Looks() <= kPatience;
-    }
-};
-
-TEST_P(PopupKeys, ReturnChoosesTheHighlightedItem)
+TEST_P(PopupKeys, EscClosesThePopupAloneAndReturnChooses)
 {
-    ASSERT_TRUE(OpenAndPress({Qt::Key_Down, Qt::Key_Return}));
-    EXPECT_EQ(GetParam().seen(dialog), GetParam().chosen);
+    ASSERT_TRUE(OpenAndPress(Qt::Key_Escape));
+    EXPECT_EQ(Seen(dialog), "||one") << "Esc chose, or reached the dialog";
+    ASSERT_TRUE(OpenAndPress(Qt::Key_Return));
+    EXPECT_EQ(Seen(dialog), GetParam().chosen);
     EXPECT_TRUE(widget->isVisible());
 }
 
-TEST_P(PopupKeys, EscClosesThePopupAloneAfterAnArrowKey)
-{
-    const std::string before = GetParam().seen(dialog);
-    ASSERT_TRUE(OpenAndPress({Qt::Key_Down, Qt::Key_Escape}));
-    EXPECT_EQ(GetParam().seen(dialog), before) << "nothing chosen";
-    EXPECT_EQ(dialog.heard, std::vector<std::string>{}) << "the dialog ended under the popup";
-    EXPECT_TRUE(widget->isVisible());
-    EXPECT_EQ(dialog.GetDlgItem(kTitle)->GetWindowText(), "My diary");
-}
+const auto ShiftF10 = [](KeysDialog& dialog) { Press(*WidgetOf(dialog.m_hWnd), Qt::Key_F10, Qt::ShiftModifier); };
 
 INSTANTIATE_TEST_SUITE_P(
     EveryPopup, PopupKeys,
     ::testing::Values(
-        PopupCase{"SystemMenuByShiftF10",
-                  kButton,
-                  [](KeysDialog& dialog) { Press(*WidgetOf(dialog.m_hWnd), Qt::Key_F10, Qt::ShiftModifier); },
-                  Heard,
-                  "system " + std::to_string(SC_CLOSE) + ";"},
-        PopupCase{"SystemMenuByTheMenuKey",
-                  kButton,
-                  [](KeysDialog& dialog) {
-                      dialog.GetSystemMenu(FALSE)->AppendMenu(MF_STRING, kAbout, "关于 Rorovavozir(&A)...");
-                      PressMenuKey();
-                  },
-                  Heard,
-                  "system " + std::to_string(SC_CLOSE) + ";"},
-        PopupCase{"ContextMenu",
-                  kButton,
-                  [](KeysDialog& dialog) {
-                      CMenu menu;
-                      menu.LoadMenu(kItemMenu);
-                      menu.GetSubMenu(0)->TrackPopupMenu(TPM_LEFTALIGN, 200, 200, &dialog);
-                  },
-                  Heard,
-                  "item " + std::to_string(kFirstItem) + ";"},
-        // With nothing on the clipboard, "Select All" is the edit menu's first item that is enabled.
-        PopupCase{"EditsOwnMenu", kTitle, [](KeysDialog&) { PressMenuKey(); }, SelectedTitle, "My diary"},
-        PopupCase{"DropDownList",
-                  kList,
-                  [](KeysDialog& dialog) { Press(*WidgetOf(dialog.m_hWnd), Qt::Key_Down, Qt::AltModifier); },
-                  ListChoice,
-                  "two"},
-        PopupCase{"PopupOfTheProgram",
-                  kButton,
-                  [](KeysDialog& dialog) {
-                      dialog.popup.CreateEx(0, AfxRegisterWndClass(0, nullptr, nullptr, nullptr), "",
-                                            WS_POPUP | WS_VISIBLE, 300, 200, 80, 60, dialog.m_hWnd, 0);
-                  },
-                  PopupKeysHeard,
-                  "Return"}),
+        // The system menu's first item, 关闭, ends the dialog as a cancel.
+        PopupCase{"SystemMenuByShiftF10", kButton, ShiftF10, "Cancel;||one"},
+        // Shift+F10 in an edit opens the edit's own menu, whose first enabled item with nothing
+        // on the clipboard is "Select All"; the system menu would close the dialog instead.
+        PopupCase{"EditsOwnMenuByShiftF10", kTitle, ShiftF10, "|My diary|one"},
+        PopupCase{"DropDownList", kList,
+                  [](KeysDialog& dialog) { Press(*WidgetOf(dialog.m_hWnd), Qt::Key_Down, Qt::AltModifier); }, "||two"}),
     [](const ::testing::TestParamInfo<PopupCase>& param) { return param.param.name; });
-
-// Shift+F10 is the keyboard's form of the menu key: the menu it opens is the one the menu key
-// opens where the focus is, an edit's own menu in an edit, the dialog's system menu elsewhere.
-class MenuKeys : public KeysDialogTest<int> {
-protected:
-    void SetUp() override { Open(GetParam()); }
-
-    // The texts of the menu the keys open, which is then closed.
-    static std::string MenuOpenedBy(const std::function<void()>& press)
-    {
-        std::string texts;
-        PopupWatch watch([&](QWidget& popup, int) {
-            for (const QAction* action : popup.actions())
-                texts += action->text().toStdString() + ";";
-            popup.close();
-        });
-        press();
-        platform::ui::PumpEventsUntil([&] { return watch.Looks() > 0 && !QApplication::activePopupWidget(); });
-        return texts;
-    }
-};
-
-TEST_P(MenuKeys, ShiftF10OpensTheMenuTheMenuKeyOpens)
-{
-    const std::string systemMenu = "关闭(&C)\tAlt+F4;";
-    const std::string byMenuKey = MenuOpenedBy(PressMenuKey);
-    ASSERT_FALSE(byMenuKey.empty());
-    EXPECT_EQ(byMenuKey == systemMenu, GetParam() != kTitle) << byMenuKey;
-    EXPECT_EQ(MenuOpenedBy([&] { Press(*widget, Qt::Key_F10, Qt::ShiftModifier); }), byMenuKey);
-    EXPECT_EQ(dialog.GetDlgItem(kTitle)->GetWindowText(), "My diary");
-}
-
-INSTANTIATE_TEST_SUITE_P(WhereTheFocusIs, MenuKeys, ::testing::Values(kTitle, kButton),
-                         [](const ::testing::TestParamInfo<int>& param) {
-                             return std::string(param.param == kTitle ? "InAnEdit" : "OnAButton");
-                         });
 
 } // namespace

@@ -3,7 +3,7 @@
 #include "platform/ui/Dialog.h"
 #include "platform/ui/DialogTemplate.h"
 #include "TwoScreens.h"
-#include "XProperties.h"
+#include "DesktopView.h"
 #include "platform/ui/TestHooks.h"
 #include "platform/ui/qt/WindowAccess.h"
 
