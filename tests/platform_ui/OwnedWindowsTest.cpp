@@ -6,11 +6,14 @@
 #include "platform/ui/CommonDialogs.h"
 #include "platform/ui/Dialog.h"
 #include "platform/ui/DialogTemplate.h"
+#include "platform/ui/Menu.h"
 #include "platform/ui/MessageBox.h"
 #include "platform/ui/TestHooks.h"
 #include "platform/ui/qt/WindowAccess.h"
 
 #include <QApplication>
+#include <QTest>
+#include <QTimer>
 #include <QWindow>
 #include <functional>
 #include <gtest/gtest.h>
@@ -21,11 +24,38 @@ using platform::ui::detail::WidgetOf;
 namespace {
 
 constexpr UINT kOwnerDialog = 9401;
+constexpr UINT kItemMenu = 9406;
+constexpr UINT kAboutItem = 16, kMenuItem = 601;
 
+// Its system menu's About and its context menu's item open windows of their own, as the welcome
+// dialog and the date format list do.
 class OwnerDialog : public CDialog {
+    RV_DECLARE_MESSAGE_MAP()
 public:
     explicit OwnerDialog(CWnd* parent = nullptr) : CDialog(kOwnerDialog, parent) {}
+
+private:
+    LRESULT OnSysCommand(WPARAM command, LPARAM)
+    {
+        if (command == kAboutItem)
+            MessageBox("Rorovavozir", "关于", MB_OK);
+        return 0;
+    }
+    void OnMenuItem() { MessageBox("Delete the format?", "Question", MB_YESNO); }
 };
+
+RV_MESSAGE_MAP(OwnerDialog, CDialog, msgmap::Message(WM_SYSCOMMAND, &T::OnSysCommand),
+               msgmap::Command(kMenuItem, &T::OnMenuItem))
+
+// Opens a menu of the owner and chooses in it with keys, as the window system gives them.
+void ChooseInMenu(CWnd& owner, const std::function<void()>& open, std::vector<Qt::Key> keys)
+{
+    QTimer::singleShot(50, [&owner, keys] {
+        for (Qt::Key key : keys)
+            QTest::keyClick(WidgetOf(owner.m_hWnd)->windowHandle(), key);
+    });
+    open();
+}
 
 void RegisterOwnerDialog()
 {
@@ -34,8 +64,10 @@ void RegisterOwnerDialog()
     dialog.caption = "保存";
     dialog.cx = 200;
     dialog.cy = 100;
+    dialog.style = WS_CAPTION | WS_SYSMENU;
     dialog.controls = {{ControlClass::Button, IDCANCEL, "取消", 120, 70, 50, 14, BS_PUSHBUTTON}};
     RegisterDialogTemplate(dialog);
+    RegisterMenuTemplate(MenuTemplate{kItemMenu, {{{kMenuItem, "&Delete"}}}});
 }
 
 struct OwnedCase {
@@ -99,7 +131,21 @@ INSTANTIATE_TEST_SUITE_P(
         OwnedCase{"MessageBox", [](CWnd& owner) { owner.MessageBox("Are you sure?", "Question", MB_YESNOCANCEL); }},
         // A control telling its own failure: its top-level window is the owner, as on Windows.
         OwnedCase{"MessageBoxOfAControl",
-                  [](CWnd& owner) { owner.GetDlgItem(IDCANCEL)->MessageBox("Cannot open", "Error", MB_OK); }}),
+                  [](CWnd& owner) { owner.GetDlgItem(IDCANCEL)->MessageBox("Cannot open", "Error", MB_OK); }},
+        // Windows that a menu's item opens, the menu driven by keys.
+        OwnedCase{"AboutFromTheSystemMenu",
+                  [](CWnd& owner) {
+                      owner.GetSystemMenu(FALSE)->AppendMenu(MF_STRING, kAboutItem, "关于 Rorovavozir(&A)...");
+                      ChooseInMenu(owner, [&] { QTest::keyClick(WidgetOf(owner.m_hWnd)->windowHandle(), Qt::Key_F10, Qt::ShiftModifier); },
+                                   {Qt::Key_Down, Qt::Key_Down, Qt::Key_Return});
+                  }},
+        OwnedCase{"MessageBoxFromAContextMenu",
+                  [](CWnd& owner) {
+                      CMenu menu;
+                      menu.LoadMenu(kItemMenu);
+                      ChooseInMenu(owner, [&] { menu.GetSubMenu(0)->TrackPopupMenu(TPM_LEFTALIGN, 300, 200, &owner); },
+                                   {Qt::Key_Down, Qt::Key_Return});
+                  }}),
     [](const ::testing::TestParamInfo<OwnedCase>& param) { return param.param.name; });
 
 // A templated dialog run modally is modal to its owner's window as well as transient for it.
