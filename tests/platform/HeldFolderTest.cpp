@@ -39,23 +39,6 @@ TEST(HeldFolder, AMovedFolderIsRemovedWhereItWent)
     EXPECT_FALSE(run.Remove());
 }
 
-// A folder keeps its identity when renamed; another folder, put in its place under its name, has
-// its own.
-TEST(HeldFolder, AFolderKeepsItsIdentityThroughARenameAndNoOtherHasIt)
-{
-    TempFolder folder;
-    fs::create_directories(folder.File("run"));
-    fs::create_directories(folder.File("other"));
-    const auto run = HeldFolder::Open(folder.File("run")).Identity();
-    ASSERT_TRUE(run.has_value());
-    fs::rename(folder.File("run"), folder.File("renamed"));
-    fs::rename(folder.File("other"), folder.File("run"));
-
-    EXPECT_EQ(HeldFolder::Open(folder.File("renamed")).Identity(), run);
-    EXPECT_NE(HeldFolder::Open(folder.File("run")).Identity(), run);
-    EXPECT_FALSE(HeldFolder().Identity().has_value());
-}
-
 // Tree removal, links below and in place included, is tested through DeleteFolder (docx).
 TEST(HeldFolder, NamesAreOneFreeEntryAndOnlyLinksGoAsLinks)
 {

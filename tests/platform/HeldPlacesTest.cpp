@@ -2,6 +2,7 @@
 // reach nothing through a link.
 #include "platform/FilePlace.h"
 #include "platform/HeldFolder.h"
+#include "support/FolderListing.h"
 #include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -20,14 +21,6 @@ using platform::FilePlace;
 using platform::HeldFolder;
 
 namespace {
-
-std::set<std::string> Listing(const std::string& folder)
-{
-    std::set<std::string> names;
-    for (const auto& entry : fs::recursive_directory_iterator(folder))
-        names.insert(fs::relative(entry.path(), folder).string());
-    return names;
-}
 
 // A uid that is not ours, for a folder of another user's; only root can give one away.
 constexpr uid_t kOtherUser = 65534;

@@ -11,34 +11,26 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// The program's state of the user (the run folders' records) for every test program that makes
-// folders: a temporary folder of the process's own from its start, never the real home's.
-class TestStateHome {
-public:
-    TestStateHome() : m_owner(::getpid())
-    {
-        std::string pattern = (fs::temp_directory_path() / "rorovavozir-state-XXXXXX").string();
-        if (::mkdtemp(pattern.data()) == nullptr)
-            throw std::runtime_error("cannot make a temporary state folder");
-        m_path = pattern;
-        ::setenv("XDG_STATE_HOME", m_path.c_str(), 1);
-    }
+std::string MakeTemporaryFolder(const char* prefix)
+{
+    std::string pattern = (fs::temp_directory_path() / (std::string(prefix) + "-XXXXXX")).string();
+    if (::mkdtemp(pattern.data()) == nullptr)
+        throw std::runtime_error("cannot make a temporary folder");
+    return pattern;
+}
+
+// Test programs keep the user's program state (run folders' records) in a temporary folder.
+const struct TestStateHome {
+    const pid_t owner = ::getpid();
+    const std::string path = MakeTemporaryFolder("rorovavozir-state");
+    TestStateHome() { ::setenv("XDG_STATE_HOME", path.c_str(), 1); }
     ~TestStateHome()
     {
-        // A forked child that ends through exit leaves its parent's folder alone.
         std::error_code ignored;
-        if (::getpid() == m_owner)
-            fs::remove_all(m_path, ignored);
+        if (::getpid() == owner)   // not in a forked child that ends through exit
+            fs::remove_all(path, ignored);
     }
-    TestStateHome(const TestStateHome&) = delete;
-    TestStateHome& operator=(const TestStateHome&) = delete;
-
-private:
-    pid_t m_owner;
-    std::string m_path;
-};
-
-const TestStateHome kStateHome;
+} kStateHome;
 
 } // namespace
 
@@ -50,10 +42,7 @@ std::string SourceDir()
 
 TempFolder::TempFolder(bool withConfig)
 {
-    std::string pattern = (fs::temp_directory_path() / "rorovavozir-test-XXXXXX").string();
-    if (::mkdtemp(pattern.data()) == nullptr)
-        throw std::runtime_error("cannot make a temporary folder");
-    m_path = pattern;
+    m_path = MakeTemporaryFolder("rorovavozir-test");
     m_previous = fs::current_path().string();
     if (withConfig)
         fs::copy(fs::path(SourceDir()) / "config", fs::path(m_path) / "config", fs::copy_options::recursive);

@@ -10,6 +10,7 @@
 #include "settings/ClassListModel.h"
 #include "settings/Settings.h"
 #include "settings/StartUp.h"
+#include "support/FolderListing.h"
 #include "support/Printers.h"
 #include "support/TempFolder.h"
 
@@ -17,16 +18,6 @@
 
 #include <filesystem>
 #include <memory>
-#include <set>
-
-// Everything below the folder, as paths relative to it; links are listed as themselves.
-inline std::set<std::string> Listing(const std::string& folder)
-{
-    std::set<std::string> names;
-    for (const auto& entry : std::filesystem::recursive_directory_iterator(folder))
-        names.insert(entry.path().lexically_relative(folder).string());
-    return names;
-}
 
 class GenerationTest : public testing::Test {
 protected:
