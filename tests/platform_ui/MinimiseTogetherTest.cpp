@@ -62,13 +62,14 @@ bool InState(const QWindow& window, const std::string& state)
 
 // Asks for the state of one window; true when both windows are in it for the window manager and
 // for the program, and still so once the program has answered. openbox now and then lets a
-// request pass unanswered just after the windows appear; a user would click again, and so does this.
+// request pass unanswered just after the windows appear, for seconds on a busy machine; a user
+// would click again, and so does this.
 bool Settled(const QWindow& asked, bool minimised, const QWindow& owner, const QWindow& modal)
 {
     const std::string state = minimised ? "Iconic" : "Normal";
     const Qt::WindowStates programState = minimised ? Qt::WindowMinimized : Qt::WindowNoState;
     const auto taken = [&] { return InState(owner, state) || InState(modal, state); };
-    for (int attempt = 0; attempt < 3 && !taken(); ++attempt) {
+    for (int attempt = 0; attempt < 12 && !taken(); ++attempt) {
         AskForState(asked, minimised);
         PumpEventsUntil(taken, 2000);
     }

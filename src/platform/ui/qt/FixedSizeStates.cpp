@@ -4,6 +4,7 @@
 #include "platform/ui/qt/OwnedStates.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QEvent>
 #include <QLayout>
 #include <QTimer>
@@ -35,6 +36,8 @@ public:
     {
         if (event->type() == QEvent::WindowStateChange)
             Applied(m_window.windowHandle()->windowStates());
+        else if (event->type() == QEvent::Expose && WindowManagerTellsStates())
+            Exposed();
         return false;
     }
 
@@ -61,13 +64,30 @@ private:
         }
         const bool minimised = m_states & Qt::WindowMinimized;
         if (minimised && !(before & Qt::WindowMinimized)) {
-            MinimiseOwnedWindows(handle);
-            if (!Minimisable())
+            // A window manager may minimise a dialog and its owner one after the other, or the
+            // dialog alone: the group leaves with it. A compositor tells no window that it came
+            // back, so there one without a minimise box comes back at once.
+            if (Minimisable() || WindowManagerTellsStates())
+                MinimiseGroup(handle);
+            else
                 QTimer::singleShot(0, this, [this] { ComeBackUnlessWithOwner(); });
-        } else if (!minimised && (before & Qt::WindowMinimized)) {
+        } else if (!minimised && (before & Qt::WindowMinimized) && !WindowManagerTellsStates()) {
             QTimer::singleShot(0, this, [this] { BringBackGroup(*m_window.windowHandle()); });
         }
     }
+
+    // Under X a window is back when the window manager maps it again: the state read between the
+    // updates of its two properties can say "normal" for a moment while it is being iconified.
+    void Exposed()
+    {
+        const QWindow& handle = *m_window.windowHandle();
+        const bool cameBack = handle.isExposed() && !m_exposed;
+        m_exposed = handle.isExposed();
+        if (cameBack && !(handle.windowStates() & Qt::WindowMinimized))
+            BringBackGroup(handle);
+    }
+
+    static bool WindowManagerTellsStates() { return QGuiApplication::platformName() == "xcb"; }
 
     // Asked once the window manager has also minimised its owner, if it does.
     void ComeBackUnlessWithOwner()
@@ -106,6 +126,7 @@ private:
     QSize m_fixed;
     QLayout::SizeConstraint m_layoutConstraint = QLayout::SetDefaultConstraint;
     bool m_lifted = false;
+    bool m_exposed = false;
 };
 
 // Popups and tool tips are no desktop's to maximise or minimise.

@@ -36,6 +36,13 @@ bool GoesWithItsGroup(const QWidget& widget)
            widget.windowHandle();
 }
 
+// A shown window of the group that the outermost window heads.
+bool InGroup(const QWidget& widget, const QWindow& outermost)
+{
+    return GoesWithItsGroup(widget) && widget.isVisible() &&
+           (widget.windowHandle() == &outermost || OwnedBy(*widget.windowHandle(), outermost));
+}
+
 } // namespace
 
 bool OwnerMinimised(const QWindow& window)
@@ -46,23 +53,20 @@ bool OwnerMinimised(const QWindow& window)
     return false;
 }
 
-void MinimiseOwnedWindows(const QWindow& owner)
+void MinimiseGroup(const QWindow& window)
 {
+    const QWindow& outermost = *Outermost(window);
     for (QWidget* widget : QApplication::topLevelWidgets())
-        if (GoesWithItsGroup(*widget) && widget->isVisible() && OwnedBy(*widget->windowHandle(), owner) &&
-            !Minimised(*widget->windowHandle()))
+        if (InGroup(*widget, outermost) && !Minimised(*widget->windowHandle()))
             widget->windowHandle()->setWindowStates(widget->windowHandle()->windowStates() | Qt::WindowMinimized);
 }
 
 void BringBackGroup(const QWindow& window)
 {
-    const QWindow* outermost = Outermost(window);
-    for (QWidget* widget : QApplication::topLevelWidgets()) {
-        if (!GoesWithItsGroup(*widget) || !widget->isVisible() || !Minimised(*widget->windowHandle()))
-            continue;
-        if (widget->windowHandle() == outermost || OwnedBy(*widget->windowHandle(), *outermost))
+    const QWindow& outermost = *Outermost(window);
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        if (InGroup(*widget, outermost) && Minimised(*widget->windowHandle()))
             BringBack(*widget);
-    }
 }
 
 void BringBack(QWidget& window)

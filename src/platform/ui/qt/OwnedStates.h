@@ -13,8 +13,9 @@ namespace platform::ui::detail {
 // Whether a window that owns this one, directly or through others, is minimised.
 bool OwnerMinimised(const QWindow& window);
 
-// Minimises the shown windows the window owns, as a compositor leaves them on the screen.
-void MinimiseOwnedWindows(const QWindow& owner);
+// Minimises every shown window of the window's group: its owners and the windows they own. A
+// window manager may minimise a dialog and its owner one after the other, or the dialog alone.
+void MinimiseGroup(const QWindow& window);
 
 // Brings back every minimised window of the window's group: its owners and the windows they own.
 void BringBackGroup(const QWindow& window);
