@@ -115,13 +115,15 @@ bool CForm_SetWord::SaveBeforeLeaving()
     return false;
 }
 
-// Classes without a date range, which the save cannot take, are told why, as 保存 tells it, and
-// kept: the save returned without a word and the classes went with the window. A design without
-// classes holds nothing a design file would keep.
+// A design the save cannot take (no date range, no class) is told why, as 保存 tells it, and kept:
+// the save returned without a word and the session's changes went with the window, while its file
+// kept what the window no longer showed. Only a design with neither classes nor a file (a first
+// start without one) holds nothing to keep, and closes at once.
 bool CForm_SetWord::SavedForLeaving()
 {
     const SaveOutcome outcome = SaveDesign();
-    if (outcome == SaveOutcome::Incomplete && m_listClasses.GetItemCount() > 0) {
+    if (outcome == SaveOutcome::Incomplete &&
+        (m_listClasses.GetItemCount() > 0 || CIniFile().FileExists(g_strConfigPath))) {
         MessageBox(MissingForSave());
         return false;
     }
