@@ -44,8 +44,9 @@ bool SameFile(const struct stat& a, const struct stat& b)
     return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
 }
 
-// The names in the folder, read through a descriptor of their own, which the listing takes.
-std::vector<std::string> NamesIn(int folder)
+} // namespace
+
+std::vector<std::string> EntryNamesIn(int folder)
 {
     std::vector<std::string> names;
     const int listed = ::openat(folder, ".", kFolderFlags);
@@ -61,8 +62,6 @@ std::vector<std::string> NamesIn(int folder)
     ::closedir(listing);
     return names;
 }
-
-} // namespace
 
 HeldFolder::~HeldFolder()
 {
@@ -86,7 +85,7 @@ HeldFolder HeldFolder::Open(const std::string& path)
 
 std::vector<std::string> HeldFolder::EntryNames() const
 {
-    return NamesIn(m_fd);
+    return EntryNamesIn(m_fd);
 }
 
 HeldFolder HeldFolder::OpenFolder(const std::string& name) const
@@ -157,7 +156,7 @@ bool HeldFolder::IsNewAndOurs(const timespec& since) const
     constexpr long long kSlackSeconds = 2;
     const bool bornSince = (info.stx_mask & STATX_BTIME) == 0 ||
                            static_cast<long long>(info.stx_btime.tv_sec) >= static_cast<long long>(since.tv_sec) - kSlackSeconds;
-    return S_ISDIR(info.stx_mode) && info.stx_uid == ::geteuid() && bornSince && NamesIn(m_fd).empty();
+    return S_ISDIR(info.stx_mode) && info.stx_uid == ::geteuid() && bornSince && EntryNamesIn(m_fd).empty();
 }
 
 FileHandle HeldFolder::MakeFile(const std::string& name) const
@@ -236,7 +235,7 @@ bool HeldFolder::Remove() const
     const HeldFolder parent(::openat(m_fd, "..", kFolderFlags));
     if (!parent.IsOpen() || ::fstat(m_fd, &self) != 0)
         return false;
-    for (const std::string& name : NamesIn(parent.m_fd)) {
+    for (const std::string& name : EntryNamesIn(parent.m_fd)) {
         struct stat entry {};
         if (::fstatat(parent.m_fd, name.c_str(), &entry, AT_SYMLINK_NOFOLLOW) == 0 && SameFile(entry, self))
             return ::unlinkat(parent.m_fd, name.c_str(), AT_REMOVEDIR) == 0;
@@ -268,7 +267,7 @@ HeldFolder HeldFolder::FolderOf(std::string_view path, std::string& last) const
 
 void HeldFolder::RemoveContents() const
 {
-    for (const std::string& name : NamesIn(m_fd))
+    for (const std::string& name : EntryNamesIn(m_fd))
         RemoveEntry(name);
 }
 

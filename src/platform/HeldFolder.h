@@ -19,6 +19,10 @@ namespace platform {
 // What tells a folder from every other one while it exists, and, where the file system keeps a
 // birth time, from any folder made later in its place: a rename keeps it, and another folder
 // renamed in under the same name has its own.
+// The names in the folder open as `folder` but "." and "..", read through a descriptor of their
+// own, so the listing moves no position the folder's holder shares.
+std::vector<std::string> EntryNamesIn(int folder);
+
 struct FolderIdentity {
     unsigned long long device = 0;
     unsigned long long inode = 0;

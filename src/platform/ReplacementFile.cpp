@@ -1,14 +1,14 @@
 #include "platform/ReplacementFile.h"
 
+#include "platform/HeldFolder.h"
+
 #include <cerrno>
 #include <climits>
-#include <dirent.h>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/random.h>
 #include <sys/stat.h>
 #include <unistd.h>
-#include <vector>
 
 namespace platform {
 namespace {
@@ -69,26 +69,6 @@ void RemoveIfAbandoned(int folder, const std::string& name)
     ::close(fd);
 }
 
-std::vector<std::string> ReplacementNamesIn(int folder)
-{
-    std::vector<std::string> names;
-    // A description of its own, so the listing moves no shared position.
-    const int listed = ::openat(folder, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (listed < 0)
-        return names;
-    DIR* entries = ::fdopendir(listed);
-    if (entries == nullptr) {
-        ::close(listed);
-        return names;
-    }
-    while (const dirent* entry = ::readdir(entries)) {
-        if (IsReplacementName(entry->d_name))
-            names.emplace_back(entry->d_name);
-    }
-    ::closedir(entries);
-    return names;
-}
-
 } // namespace
 
 ReplacementFile MakeReplacementFile(int folder, std::string_view replacedName)
@@ -121,8 +101,9 @@ ReplacementFile MakeReplacementFile(int folder, std::string_view replacedName)
 
 void RemoveAbandonedReplacements(int folder)
 {
-    for (const std::string& name : ReplacementNamesIn(folder))
-        RemoveIfAbandoned(folder, name);
+    for (const std::string& name : EntryNamesIn(folder))
+        if (IsReplacementName(name))
+            RemoveIfAbandoned(folder, name);
 }
 
 } // namespace platform

@@ -15,12 +15,8 @@ TEST(EditLimit, InsertionsAreCutToTheBytesAsStoredBetweenCharacters)
 {
     constexpr UINT kLimitDialog = 9011;
     constexpr int kEdit = 1001;
-    DialogTemplate dialog;
-    dialog.id = kLimitDialog;
-    dialog.cx = 200;
-    dialog.cy = 40;
-    dialog.controls = {{ControlClass::Edit, kEdit, "", 10, 10, 180, 12, ES_AUTOHSCROLL | WS_BORDER}};
-    RegisterDialogTemplate(dialog);
+    RegisterDialogTemplate({.id = kLimitDialog, .cx = 200, .cy = 40,
+                            .controls = {{ControlClass::Edit, kEdit, "", 10, 10, 180, 12, ES_AUTOHSCROLL | WS_BORDER}}});
     CDialog window(kLimitDialog);
     ASSERT_TRUE(window.Create(kLimitDialog));
     CWnd* edit = window.GetDlgItem(kEdit);

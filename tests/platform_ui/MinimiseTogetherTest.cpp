@@ -24,13 +24,8 @@ constexpr UINT kMainWindow = 9421, kModalDialog = 9422;
 
 void RegisterDialog(UINT id, DWORD style)
 {
-    DialogTemplate dialog;
-    dialog.id = id;
-    dialog.cx = 200;
-    dialog.cy = 100;
-    dialog.style = WS_CAPTION | WS_SYSMENU | style;
-    dialog.controls = {{ControlClass::Button, IDCANCEL, "取消", 120, 70, 50, 14, BS_PUSHBUTTON}};
-    RegisterDialogTemplate(dialog);
+    RegisterDialogTemplate({.id = id, .cx = 200, .cy = 100, .style = WS_CAPTION | WS_SYSMENU | style,
+                            .controls = {{ControlClass::Button, IDCANCEL, "取消", 120, 70, 50, 14, BS_PUSHBUTTON}}});
 }
 
 // Asks the window manager, as a panel or a title bar does, to iconify the window or bring it back.

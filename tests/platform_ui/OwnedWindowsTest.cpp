@@ -59,14 +59,8 @@ void ChooseInMenu(CWnd& owner, const std::function<void()>& open, std::vector<Qt
 
 void RegisterOwnerDialog()
 {
-    DialogTemplate dialog;
-    dialog.id = kOwnerDialog;
-    dialog.caption = "保存";
-    dialog.cx = 200;
-    dialog.cy = 100;
-    dialog.style = WS_CAPTION | WS_SYSMENU;
-    dialog.controls = {{ControlClass::Button, IDCANCEL, "取消", 120, 70, 50, 14, BS_PUSHBUTTON}};
-    RegisterDialogTemplate(dialog);
+    RegisterDialogTemplate({.id = kOwnerDialog, .caption = "保存", .cx = 200, .cy = 100, .style = WS_CAPTION | WS_SYSMENU,
+                            .controls = {{ControlClass::Button, IDCANCEL, "取消", 120, 70, 50, 14, BS_PUSHBUTTON}}});
     RegisterMenuTemplate(MenuTemplate{kItemMenu, {{{kMenuItem, "&Delete"}}}});
 }
 

@@ -27,19 +27,15 @@ constexpr int kTitle = 1001, kList = 1002, kButton = 1003;
 
 void RegisterKeysDialog()
 {
-    DialogTemplate dialog;
-    dialog.id = kKeysDialog;
-    dialog.cx = 200;
-    dialog.cy = 100;
-    dialog.style = WS_CAPTION | WS_SYSMENU;
-    dialog.controls = {
-        {ControlClass::Edit, kTitle, "My diary", 10, 10, 80, 12, ES_AUTOHSCROLL | WS_TABSTOP},
-        {ControlClass::ComboBox, kList, "", 10, 30, 80, 60, CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP},
-        {ControlClass::Button, kButton, "Press", 100, 10, 50, 14, BS_PUSHBUTTON | WS_TABSTOP},
-        {ControlClass::Button, IDOK, "OK", 40, 80, 50, 14, BS_DEFPUSHBUTTON | WS_TABSTOP},
-        {ControlClass::Button, IDCANCEL, "取消", 100, 80, 50, 14, BS_PUSHBUTTON | WS_TABSTOP},
-    };
-    RegisterDialogTemplate(dialog);
+    RegisterDialogTemplate(
+        {.id = kKeysDialog, .cx = 200, .cy = 100, .style = WS_CAPTION | WS_SYSMENU,
+         .controls = {
+             {ControlClass::Edit, kTitle, "My diary", 10, 10, 80, 12, ES_AUTOHSCROLL | WS_TABSTOP},
+             {ControlClass::ComboBox, kList, "", 10, 30, 80, 60, CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP},
+             {ControlClass::Button, kButton, "Press", 100, 10, 50, 14, BS_PUSHBUTTON | WS_TABSTOP},
+             {ControlClass::Button, IDOK, "OK", 40, 80, 50, 14, BS_DEFPUSHBUTTON | WS_TABSTOP},
+             {ControlClass::Button, IDCANCEL, "取消", 100, 80, 50, 14, BS_PUSHBUTTON | WS_TABSTOP},
+         }});
 }
 
 // Notes the ends that reach it.

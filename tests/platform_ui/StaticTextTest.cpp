@@ -9,21 +9,15 @@
 
 namespace {
 
-constexpr UINT kStaticDialog = 9361;
+constexpr UINT kStaticDialog = 9371;
 constexpr int kLabel = 1001;
 constexpr const char* kLatin = "yyyy/yy,";
 
 // A static as the date format dialog's hint line is: 8 units high in Tahoma 9.
 platform::ui::WindowPicture StaticPicture(DWORD style, const std::string& text)
 {
-    DialogTemplate dialog;
-    dialog.id = kStaticDialog;
-    dialog.fontFace = "Tahoma";
-    dialog.fontPoints = 9;
-    dialog.cx = 260;
-    dialog.cy = 30;
-    dialog.controls = {{ControlClass::Static, kLabel, text, 7, 7, 246, 8, style}};
-    RegisterDialogTemplate(dialog);
+    RegisterDialogTemplate({.id = kStaticDialog, .cx = 260, .cy = 30, .fontFace = "Tahoma", .fontPoints = 9,
+                            .controls = {{ControlClass::Static, kLabel, text, 7, 7, 246, 8, style}}});
     CDialog window(kStaticDialog);
     EXPECT_TRUE(window.Create(kStaticDialog));
     const platform::ui::WindowPicture picture = platform::ui::CaptureWindow(*window.GetDlgItem(kLabel));

@@ -106,15 +106,6 @@ void DrawLine(DcPaint& paint, const DcRecord* dc, QPoint at, const TextLine& lin
     paint.Touch(reach);
 }
 
-int LineX(UINT format, const RECT& rect, int width)
-{
-    if (format & DT_CENTER)
-        return rect.left + (rect.right - rect.left - width) / 2;
-    if (format & DT_RIGHT)
-        return rect.right - width;
-    return rect.left;
-}
-
 int DrawTextOn(DcRecord* dc, const QString& text, RECT* rect, UINT format)
 {
     const QFontMetrics metrics(dc->Font());
@@ -148,7 +139,7 @@ int DrawTextOn(DcRecord* dc, const QString& text, RECT* rect, UINT format)
         const bool opaque = dc->state.bkMode == OPAQUE;
         int y = top;
         for (const TextLine& line : lines) {
-            const int x = LineX(format, *rect, metrics.horizontalAdvance(line.text));
+            const int x = LineLeft(format, rect->left, rect->right, metrics.horizontalAdvance(line.text));
             DrawLine(paint, dc, QPoint(x, y), line, dc->state.textColour, opaque);
             y += lineHeight;
         }

@@ -22,15 +22,16 @@ struct ControlTemplate {
                                         // creation, in place of its text
 };
 
+// Every field has an initialiser, so a template can name only the fields it sets.
 struct DialogTemplate {
     UINT id = 0;
-    std::string caption;
+    std::string caption {};
     int cx = 0, cy = 0;                 // dialog units
     std::string fontFace = "MS Shell Dlg";
     int fontPoints = 8;
     DWORD style = 0;                    // WS_SYSMENU gives a close box
     DWORD exStyle = 0;
-    std::vector<ControlTemplate> controls;
+    std::vector<ControlTemplate> controls {};
 };
 
 void RegisterDialogTemplate(DialogTemplate dialog);

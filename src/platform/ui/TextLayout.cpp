@@ -171,4 +171,13 @@ std::vector<TextLine> LayoutText(const QString& text, UINT format, int width, co
     return lines;
 }
 
+int LineLeft(UINT format, int left, int right, int width)
+{
+    if (format & DT_CENTER)
+        return left + (right - left - width) / 2;
+    if (format & DT_RIGHT)
+        return right - width;
+    return left;
+}
+
 } // namespace platform::ui::detail

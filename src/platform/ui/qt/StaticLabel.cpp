@@ -22,15 +22,6 @@ QImage WithoutBackground(const QImage& picture)
     return image;
 }
 
-int LineLeft(const QRect& area, Qt::Alignment alignment, int width)
-{
-    if (alignment & Qt::AlignHCenter)
-        return area.left() + (area.width() - width) / 2;
-    if (alignment & Qt::AlignRight)
-        return area.right() + 1 - width;
-    return area.left();
-}
-
 } // namespace
 
 void StaticLabel::ShowPicture(const QImage& picture, bool fitted, bool transparent)
@@ -59,7 +50,8 @@ void StaticLabel::paintEvent(QPaintEvent* event)
     drawFrame(&painter);
     const QRect area = contentsRect();
     const QFontMetrics metrics(font());
-    const UINT format = wordWrap() ? DT_WORDBREAK | DT_NOPREFIX : DT_NOPREFIX;
+    const UINT across = alignment() & Qt::AlignHCenter ? DT_CENTER : alignment() & Qt::AlignRight ? DT_RIGHT : DT_LEFT;
+    const UINT format = (wordWrap() ? DT_WORDBREAK | DT_NOPREFIX : DT_NOPREFIX) | across;
     const std::vector<TextLine> lines = LayoutText(text(), format, area.width(), metrics);
     const int height = metrics.height() * static_cast<int>(lines.size());
     int top = alignment() & Qt::AlignVCenter ? area.top() + (area.height() - height) / 2 : area.top();
@@ -68,7 +60,7 @@ void StaticLabel::paintEvent(QPaintEvent* event)
     // with glyphs of a taller fallback face (Chinese beside Latin) went down by the difference, and
     // a static one line high cut off its descenders.
     for (const TextLine& line : lines) {
-        const int left = LineLeft(area, alignment(), metrics.horizontalAdvance(line.text));
+        const int left = LineLeft(format, area.left(), area.right() + 1, metrics.horizontalAdvance(line.text));
         painter.drawText(QPoint(left, top + metrics.ascent()), line.text);
         top += metrics.height();
     }

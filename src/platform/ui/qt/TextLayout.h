@@ -18,4 +18,8 @@ struct TextLine {
 // DT_END_ELLIPSIS) in a rectangle `width` pixels wide.
 std::vector<TextLine> LayoutText(const QString& text, UINT format, int width, const QFontMetrics& metrics);
 
+// Where DrawText starts a line `width` pixels wide between `left` and `right` (exclusive), by the
+// format's DT_CENTER and DT_RIGHT.
+int LineLeft(UINT format, int left, int right, int width);
+
 } // namespace platform::ui::detail
