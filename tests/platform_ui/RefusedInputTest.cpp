@@ -28,24 +28,17 @@ constexpr int kLine = 1001, kMulti = 1002, kReadOnlyLine = 1003, kReadOnlyMulti 
 
 void RegisterDialogs()
 {
-    DialogTemplate dialog;
-    dialog.id = kOwnerDialog;
-    dialog.caption = "Owner";
-    dialog.cx = 200;
-    dialog.cy = 100;
-    dialog.style = WS_CAPTION | WS_SYSMENU;
-    dialog.controls = {
-        {ControlClass::Edit, kLine, "", 10, 10, 80, 12, ES_AUTOHSCROLL},
-        {ControlClass::Edit, kMulti, "", 100, 10, 80, 30, ES_MULTILINE},
-        {ControlClass::Edit, kReadOnlyLine, "/path", 10, 50, 80, 12, ES_READONLY},
-        {ControlClass::Edit, kReadOnlyMulti, "/path", 100, 50, 80, 30, ES_MULTILINE | ES_READONLY},
-        {ControlClass::ComboBox, kCombo, "", 10, 84, 80, 60, CBS_DROPDOWN},
-    };
-    RegisterDialogTemplate(dialog);
-    dialog.id = kChildDialog;
-    dialog.caption = "Child";
-    dialog.controls = {{ControlClass::Button, IDOK, "OK", 10, 10, 50, 14, BS_DEFPUSHBUTTON}};
-    RegisterDialogTemplate(dialog);
+    RegisterDialogTemplate(
+        {.id = kOwnerDialog, .caption = "Owner", .cx = 200, .cy = 100, .style = WS_CAPTION | WS_SYSMENU,
+         .controls = {
+             {ControlClass::Edit, kLine, "", 10, 10, 80, 12, ES_AUTOHSCROLL},
+             {ControlClass::Edit, kMulti, "", 100, 10, 80, 30, ES_MULTILINE},
+             {ControlClass::Edit, kReadOnlyLine, "/path", 10, 50, 80, 12, ES_READONLY},
+             {ControlClass::Edit, kReadOnlyMulti, "/path", 100, 50, 80, 30, ES_MULTILINE | ES_READONLY},
+             {ControlClass::ComboBox, kCombo, "", 10, 84, 80, 60, CBS_DROPDOWN},
+         }});
+    RegisterDialogTemplate({.id = kChildDialog, .caption = "Child", .cx = 200, .cy = 100, .style = WS_CAPTION | WS_SYSMENU,
+                            .controls = {{ControlClass::Button, IDOK, "OK", 10, 10, 50, 14, BS_DEFPUSHBUTTON}}});
 }
 
 QWidget* Widget(CWnd& window)

@@ -50,12 +50,7 @@ RV_MESSAGE_MAP(SampleDialog, CDialog, msgmap::Simple(WM_PAINT, &T::OnPaint))
 
 void RegisterTextDialog()
 {
-    DialogTemplate dialog;
-    dialog.id = kTextDialog;
-    dialog.caption = "Scaled";
-    dialog.cx = 120;
-    dialog.cy = 40;
-    RegisterDialogTemplate(dialog);
+    RegisterDialogTemplate({.id = kTextDialog, .caption = "Scaled", .cx = 120, .cy = 40});
 }
 
 class ScaledWindows : public testing::Test {

@@ -19,17 +19,12 @@ constexpr int kBottomEdit = 102;
 
 void RegisterDialogs()
 {
-    DialogTemplate tall;
-    tall.id = kTallDialog;
-    tall.caption = "Tall";
-    tall.cx = 300;
-    tall.cy = 500;
-    tall.style = WS_CAPTION | WS_SYSMENU;
-    tall.controls = {
-        {ControlClass::Static, kTopLabel, "top", 10, 10, 100, 10, SS_LEFT},
-        {ControlClass::Edit, kBottomEdit, "", 10, 470, 100, 14, ES_AUTOHSCROLL | WS_BORDER},
-        {ControlClass::Button, IDOK, "OK", 200, 470, 50, 14, BS_DEFPUSHBUTTON},
-    };
+    const DialogTemplate tall{.id = kTallDialog, .caption = "Tall", .cx = 300, .cy = 500, .style = WS_CAPTION | WS_SYSMENU,
+                              .controls = {
+                                  {ControlClass::Static, kTopLabel, "top", 10, 10, 100, 10, SS_LEFT},
+                                  {ControlClass::Edit, kBottomEdit, "", 10, 470, 100, 14, ES_AUTOHSCROLL | WS_BORDER},
+                                  {ControlClass::Button, IDOK, "OK", 200, 470, 50, 14, BS_DEFPUSHBUTTON},
+                              }};
     RegisterDialogTemplate(tall);
     DialogTemplate small = tall;
     small.id = kSmallDialog;
