@@ -241,6 +241,10 @@ private:
     // What keeps the design from being saved, as the user is told it; null when nothing does.
     const char* MissingForSave() const;
     static constexpr const char* kNoDateRange = "Please click button : 'Settings' for month and date .";
+    // Why the window shows no start date, or no month title: kNoDateRange, or a format whose
+    // text passes what the window shows.
+    static const char* NoDateReason();
+    static const char* NoMonthTitleReason();
     static constexpr const char* kNoClasses = "Please click button : 'Add' for Daily Diary. ";
     // The current path names a file, else it becomes the default; the title shows it.
     void MakeConfigPathValid();

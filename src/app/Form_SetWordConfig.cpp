@@ -262,7 +262,7 @@ void CForm_SetWord::CheckAndSaveConfig()
 const char* CForm_SetWord::MissingForSave() const
 {
     if (m_labelStart.GetWindowTextLength() == 0)
-        return kNoDateRange;
+        return NoDateReason();
     if (m_listClasses.GetItemCount() == 0)
         return kNoClasses;
     return nullptr;

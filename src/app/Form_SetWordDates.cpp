@@ -3,6 +3,7 @@
 #include "app/Form_SetWord.h"
 #include "dialogs/calendar/Form_SetMonth.h"
 #include "platform/ui/SysColors.h"
+#include "settings/DateTextBounds.h"
 #include "settings/DateTimeOper.h"
 #include "settings/DialogHelpers.h"
 #include "settings/IniValues.h"
@@ -10,6 +11,7 @@
 #include "settings/ui/ComboHelpers.h"
 
 #include <algorithm>
+#include <string>
 
 namespace {
 
@@ -17,6 +19,16 @@ namespace {
 int SampleHeight(const CString& points)
 {
     return 2 * ParseInt(points);
+}
+
+// `what` names the format and its texts; the bound is told in bytes and in Chinese characters.
+std::string TooLongToShow(const char* what, size_t bound)
+{
+    CString told;
+    told.Format("The %s longer than the %zu bytes (%zu Chinese characters) the windows show: "
+                "choose a shorter one in 'Settings' for month and date .",
+                what, bound, datebounds::ChineseCharacters(bound));
+    return told.str();
 }
 
 
@@ -87,6 +99,21 @@ void CForm_SetWord::ShowDateRange(const CString& monthFormat, const CString& day
     sample += weekEnd;
     m_labelDateSample.SetWindowText(sample);
     m_labelDateSample.RedrawWindow();
+}
+
+const char* CForm_SetWord::NoDateReason()
+{
+    static const std::string tooLong = TooLongToShow("date format gives dates", datebounds::kShownDate);
+    const bool fits = datebounds::Fits(g_strDayFormat, CDateTimeOper().GetCurrentYear(), datebounds::kShownDate);
+    return IsDateRangeSet() && !fits ? tooLong.c_str() : kNoDateRange;
+}
+
+const char* CForm_SetWord::NoMonthTitleReason()
+{
+    static const std::string tooLong = TooLongToShow("month format gives titles", datebounds::kShownMonthTitle);
+    const bool fits =
+        datebounds::Fits(g_strMonthFormat, CDateTimeOper().GetCurrentYear(), datebounds::kShownMonthTitle);
+    return IsDateRangeSet() && !fits ? tooLong.c_str() : kNoDateRange;
 }
 
 void CForm_SetWord::ApplyMonthFormatSample()

@@ -61,7 +61,7 @@ void CForm_SetWord::OnButtonGenerate()
     g_strOutFolder = m_editOutFolder.GetWindowText();
     g_bAddDateInTitle = m_checkAddDate.GetCheck() == BST_CHECKED ? 1 : 0;
     if (m_labelStart.GetWindowTextLength() == 0) {
-        MessageBox(kNoDateRange);
+        MessageBox(NoDateReason());
         return;
     }
     if (m_listClasses.GetItemCount() == 0) {

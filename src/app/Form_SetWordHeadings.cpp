@@ -12,7 +12,7 @@ void CForm_SetWord::OnButtonMonthFormat()
 {
     g_strMonthSampleText = m_labelMonthSample.GetWindowText();
     if (g_strMonthSampleText.IsEmpty()) {
-        MessageBox(kNoDateRange);
+        MessageBox(NoMonthTitleReason());
         OnButtonRefreshPreview();
         return;
     }
@@ -27,7 +27,7 @@ void CForm_SetWord::OnButtonDateFormat()
     g_strDateSampleText = m_labelDateSample.GetWindowText();
     if (g_strDateSampleText.IsEmpty()) {
         OnButtonRefreshPreview();
-        MessageBox(kNoDateRange);
+        MessageBox(NoDateReason());
         return;
     }
     CForm_Date_Font dialog(this);

@@ -6,6 +6,7 @@
 #include "platform/Files.h"
 #include "platform/SystemError.h"
 #include "settings/CivilDate.h"
+#include "settings/DateTextBounds.h"
 #include "settings/Settings.h"
 
 #include <algorithm>
@@ -14,8 +15,8 @@
 namespace {
 
 // Longest formatted month label and day caption, in bytes as stored.
-constexpr size_t kMonthLabelLength = 150;
-constexpr size_t kDayCaptionLength = 500;
+constexpr size_t kMonthLabelLength = datebounds::kWrittenMonthLabel;
+constexpr size_t kDayCaptionLength = datebounds::kWrittenDate;
 constexpr size_t kMostLabels = 12;
 
 enum class Echo { No, Yes };

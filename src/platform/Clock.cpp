@@ -3,6 +3,7 @@
 #include "platform/CodePage.h"
 
 #include <atomic>
+#include <cstdint>
 #include <clocale>
 #include <locale.h>
 #include <vector>
@@ -67,6 +68,22 @@ std::string FormatTime(const char* pattern, const std::tm& time, size_t maxStore
     if (EncodedLength(text, DiskEncoding::Gb18030) > maxStoredBytes)
         return {};
     return text;
+}
+
+size_t FormattedStoredBytes(const char* pattern, const std::tm& time)
+{
+    if (pattern == nullptr || *pattern == '\0')
+        return 0;
+    // Every text then ends in the mark, so a length of 0 only ever means the buffer was short.
+    const std::string marked = std::string(pattern) + "|";
+    constexpr size_t kLongest = size_t{1} << 20;
+    for (size_t size = 256; size <= kLongest; size *= 4) {
+        std::vector<char> buffer(size);
+        const size_t length = ::strftime_l(buffer.data(), size, marked.c_str(), &time, CLocale());
+        if (length != 0)
+            return EncodedLength(std::string(buffer.data(), length - 1), DiskEncoding::Gb18030);
+    }
+    return SIZE_MAX;
 }
 
 } // namespace platform

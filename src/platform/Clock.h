@@ -22,5 +22,7 @@ std::time_t NormaliseLocalTime(std::tm& time);
 // user's locale. Returns "" when the result would take more than maxStoredBytes bytes as
 // stored (GB18030, as the program's files hold texts), whatever its length in UTF-8.
 std::string FormatTime(const char* pattern, const std::tm& time, size_t maxStoredBytes);
+// The length as stored of the pattern's whole text, however long; SIZE_MAX past a mebibyte.
+size_t FormattedStoredBytes(const char* pattern, const std::tm& time);
 
 } // namespace platform

@@ -4,14 +4,15 @@
 #include "platform/Files.h"
 #include "platform/Shell.h"
 #include "settings/CivilDate.h"
+#include "settings/DateTextBounds.h"
 
 #include <ctime>
 #include <utility>
 
 namespace {
 
-constexpr size_t kShortResult = 49;
-constexpr size_t kLongResult = 199;
+constexpr size_t kShortResult = datebounds::kShownMonthTitle;
+constexpr size_t kLongResult = datebounds::kShownDate;
 
 bool HasPattern(const char* pattern)
 {

@@ -12,6 +12,7 @@
 #include "resources/DiaryDialogIds.h"
 #include "settings/SettingsRecords.h"
 #include "support/BmpFile.h"
+#include "support/RepeatedText.h"
 
 #include <filesystem>
 #include <set>
@@ -244,6 +245,33 @@ TEST_F(CalendarDialogsTest, YearPlannerOkKeepsTheRecordAndDefaultKeepsThePages)
     EXPECT_EQ(y.line_type_name_in_xml, "single");
     EXPECT_EQ(y.YearPlanner1Page, 0);
     EXPECT_EQ(y.YearPlannerQuarterPlanner, 1);
+}
+
+// The one-page planner's month titles are shown in 49 bytes at most, two a Chinese character: a
+// longer format is told at 确定, which keeps the dialog open. September is the longest
+// month; unticked, the planner's format is not used.
+TEST_F(CalendarDialogsTest, AOnePagePlannerFormatPastWhatTheWindowsShowIsToldAtOk)
+{
+    const std::string fits = "%B" + Repeated("汉", 20);
+    g_yearPlanner = YearPlannerDefaults();
+    g_yearPlanner.YearPlanner1Page = 1;
+    Run<CForm_YearPlanner>([&](DialogProbe& p) {
+        p.Type(IDC_YP_ONE_PAGE_FORMAT, (fits + "x").c_str());
+        p.Click(IDC_YP_PREVIEW_FORMAT);
+        EXPECT_NE(p.Item(IDC_YP_FORMAT_SAMPLE)->GetWindowText(), "") << "June's title is shown";
+        p.Click(IDC_CAL_OK);
+        ASSERT_TRUE(p.IsOpen());
+        p.Type(IDC_YP_ONE_PAGE_FORMAT, fits.c_str());
+        p.Click(IDC_CAL_OK);
+    });
+    EXPECT_EQ(MessageTexts(), std::vector<std::string>{"一页年计划表的月份格式太长：一个月份标题最多 49 字节，即 24 个汉字"
+                                                       "（一个字母或数字算 1 字节）。请缩短格式。"});
+    EXPECT_EQ(g_yearPlanner.MonthFormat_For1PageYearPlanner, fits);
+
+    g_yearPlanner.YearPlanner1Page = 0;
+    g_yearPlanner.MonthFormat_For1PageYearPlanner = (fits + "x").c_str();
+    EXPECT_EQ(Run<CForm_YearPlanner>([](DialogProbe& p) { p.Click(IDC_CAL_OK); }), IDOK);
+    EXPECT_EQ(MessageTexts().size(), 1u);
 }
 
 TEST_F(CalendarDialogsTest, MonthlyCalendarOkStoresTheRowsAndDerivesTheBottomBorders)

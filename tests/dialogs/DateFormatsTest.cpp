@@ -9,6 +9,7 @@
 #include "settings/SettingsRecords.h"
 #include "support/FileSizeLimit.h"
 #include "support/OwnFileMarks.h"
+#include "support/RepeatedText.h"
 #include "support/Utf16Bytes.h"
 
 #include <cstring>
@@ -255,3 +256,58 @@ TEST_F(DateDialogTest, KeysInTheFormatListChooseTheDailyFormat)
     });
     EXPECT_EQ(g_strDayFormat, "%Y");
 }
+
+namespace {
+
+// A format whose longest text, in bytes as stored, is given: "September" and "Wednesday" are the
+// longest names, two bytes a Chinese character.
+struct FormatLength {
+    const char* why;
+    std::string monthFormat;   // typed as the custom format; "" keeps "%Y-%m"
+    std::string dayFormat;
+    const char* told;          // the status line's text; null when 确定 closes the dialog
+};
+
+class FormatLengths : public DateDialogTest, public testing::WithParamInterface<FormatLength> {};
+
+constexpr const char* kMonthTooLong = "Too long: a month title holds 49 bytes (24 Chinese chars).";
+constexpr const char* kDateTooLong = "Too long: a date holds 199 bytes (99 Chinese chars).";
+
+} // namespace
+
+// The windows show a month title of 49 bytes and a date of 199 at most: a format past that keeps
+// the dialog open with the bound in the status line, also when today's month (June) is short
+// enough.
+TEST_P(FormatLengths, PastWhatTheWindowsShowKeepTheDialogOpen)
+{
+    const FormatLength& format = GetParam();
+    g_strConfigPath = File("design.ini");
+    g_strMonthFormat = "%Y-%m";
+    g_strDayFormat = format.dayFormat;
+    RunDialog([&](DialogProbe& p) {
+        if (!format.monthFormat.empty()) {
+            p.Click(IDC_SM_MONTH_CUSTOM);
+            p.Type(IDC_SM_CUSTOM_FORMAT, format.monthFormat.c_str());
+            p.Click(IDC_SM_PREVIEW_CUSTOM);
+            EXPECT_NE(Text(p, IDC_SM_CUSTOM_PREVIEW), "") << "June's title is shown";
+        }
+        p.Click(IDC_SM_OK);
+        if (format.told == nullptr) {
+            EXPECT_FALSE(p.IsOpen());
+            return;
+        }
+        ASSERT_TRUE(p.IsOpen());
+        EXPECT_EQ(Text(p, IDC_SM_STATUS), format.told) << format.why;
+        p.Click(IDC_SM_CANCEL);
+    });
+    EXPECT_TRUE(MessageTexts().empty());
+    EXPECT_EQ(g_strMonthFormat, format.told != nullptr || format.monthFormat.empty() ? "%Y-%m" : format.monthFormat);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    DateFormats, FormatLengths,
+    testing::Values(FormatLength{"49 bytes in September", "%B" + Repeated("汉", 20), "%Y-%m-%d", nullptr},
+                    FormatLength{"50 bytes in September", "%B" + Repeated("汉", 20) + "x", "%Y-%m-%d", kMonthTooLong},
+                    FormatLength{"199 bytes on a Wednesday of September", "", "%A%B" + Repeated("汉", 90) + "x", nullptr},
+                    FormatLength{"200 bytes on a Wednesday of September", "", "%A%B" + Repeated("汉", 90) + "xx",
+                                 kDateTooLong}));

@@ -10,6 +10,7 @@
 #include "resources/DiaryDialogIds.h"
 #include "support/DocxCheck.h"
 #include "support/FileSizeLimit.h"
+#include "support/RepeatedText.h"
 
 #include <cstring>
 #include <filesystem>
@@ -259,6 +260,43 @@ TEST_F(GenerateTest, ARangeWithoutADiaryDayIsToldAfterTheSaveQuestion)
     EXPECT_NE(boxes->Shown()[0].text.find("没有要写日记的一天"), std::string::npos) << boxes->Shown()[0].text;
     EXPECT_FALSE(window->IsGenerating());
     EXPECT_TRUE(window->IsWindowEnabled());
+    EXPECT_TRUE(Listing(Out()).empty());
+}
+
+// Formats whose texts pass what the windows show (a month title 49 bytes, a date 199, two a
+// Chinese character) and what the document holds (150 and 500): the window tells why it shows no
+// month title or date, and a run whose headings would be left out says so and writes nothing.
+TEST_F(GenerateTest, FormatsTooLongToShowOrWriteAreToldAndNothingIsWritten)
+{
+    const auto withFormat = [](const std::string& key, const std::string& format) {
+        std::string design = PreparedConfig();
+        const size_t at = design.find(key + "=");
+        design.replace(at, design.find("\r\n", at) - at, key + "=" + format);
+        return design;
+    };
+    Start(withFormat("Month_Format", "%Y年%m月 " + Repeated("汉", 160)));
+    EXPECT_EQ(Text(IDC_LABEL_MONTH_SAMPLE), "");
+    window->SendMessage(WM_COMMAND, MAKEWPARAM(static_cast<WORD>(IDC_BUTTON_MONTH_FORMAT), BN_CLICKED), 0);
+    Press();
+    EXPECT_EQ(driver->Ran(), std::vector<UINT>{IDD_SAVE_CONFIRM}) << "no month heading dialog, no success";
+    ASSERT_EQ(boxes->Shown().size(), 2u);
+    EXPECT_EQ(boxes->Shown()[0].text, "The month format gives titles longer than the 49 bytes (24 Chinese characters) "
+                                      "the windows show: choose a shorter one in 'Settings' for month and date .");
+    EXPECT_EQ(boxes->Shown()[1].caption, "生成Word文档");
+    EXPECT_EQ(boxes->Shown()[1].text.substr(0, boxes->Shown()[1].text.find('\n')),
+              "月份格式写出的月份标题超过了 150 字节的上限（75 个汉字，一个字母或数字算 1 字节），"
+              "文档里的月份标题会是空的，没有生成文档。");
+    EXPECT_FALSE(window->IsGenerating());
+    EXPECT_TRUE(window->IsWindowEnabled());
+    EXPECT_TRUE(Listing(Out()).empty());
+    window.reset();
+
+    Start(withFormat("Day_Format", "%Y-%m-%d " + Repeated("汉", 100)));
+    EXPECT_EQ(Text(IDC_LABEL_START), "");
+    Press(0);
+    EXPECT_EQ(boxes->Shown().back().text, "The date format gives dates longer than the 199 bytes (99 Chinese characters) "
+                                          "the windows show: choose a shorter one in 'Settings' for month and date .");
+    EXPECT_EQ(driver->Ran().size(), 1u) << "no save question";
     EXPECT_TRUE(Listing(Out()).empty());
 }
 

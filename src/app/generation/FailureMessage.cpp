@@ -2,8 +2,19 @@
 
 #include "platform/CString.h"
 #include "platform/SystemError.h"
+#include "settings/DateTextBounds.h"
 
 namespace {
+
+// A heading format whose texts pass the bound, and what the user can do about it.
+std::string HeadingTooLong(const char* format, const char* heading, size_t bound, const char* remedy)
+{
+    CString message;
+    message.Format("%s写出的%s超过了 %zu 字节的上限（%zu 个汉字，一个字母或数字算 1 字节），文档里的%s会是空的，"
+                   "没有生成文档。\n%s",
+                   format, heading, bound, datebounds::ChineseCharacters(bound), heading, remedy);
+    return message.str();
+}
 
 // "%s" is the output folder.
 const char* FailureText(GenerationStatus status, DocxRunStatus docxStatus)
@@ -36,6 +47,9 @@ const char* FailureText(GenerationStatus status, DocxRunStatus docxStatus)
         return "输出路径 '%s' 在生成时被改名、移走或替换，没有生成文档。";
     case GenerationStatus::RunFolderChanged:
         return "输出路径 '%s' 里本次生成用的文件夹在生成时被移走、替换或放进了链接，没有生成文档。";
+    case GenerationStatus::MonthLabelTooLong:
+    case GenerationStatus::PlannerLabelTooLong:
+    case GenerationStatus::DateTooLong:
     case GenerationStatus::Done:
     case GenerationStatus::Stopped:
         break;
@@ -47,6 +61,19 @@ const char* FailureText(GenerationStatus status, DocxRunStatus docxStatus)
 
 std::string FailureMessage(GenerationStatus status, const GenerationJob& job)
 {
+    switch (status) {
+    case GenerationStatus::MonthLabelTooLong:
+        return HeadingTooLong("月份格式", "月份标题", datebounds::kWrittenMonthLabel,
+                              "请在“设置模板的日期”里缩短月份格式。");
+    case GenerationStatus::PlannerLabelTooLong:
+        return HeadingTooLong("一页年计划表的月份格式", "月份标题", datebounds::kWrittenMonthLabel,
+                              "请在“年计划表设置”里缩短它。");
+    case GenerationStatus::DateTooLong:
+        return HeadingTooLong("日期格式", "日期", datebounds::kWrittenDate,
+                              "请在“设置模板的日期”里选一个短一些的日期格式。");
+    default:
+        break;
+    }
     CString message;
     message.Format(FailureText(status, job.docxStatus), job.outFolder.c_str());
     return platform::WithSystemReason(message.str(), job.systemError);

@@ -9,6 +9,7 @@
 #include "platform/Files.h"
 #include "platform/Folders.h"
 #include "platform/SystemError.h"
+#include "settings/DateTextBounds.h"
 #include "settings/Settings.h"
 
 #include <cerrno>
@@ -178,12 +179,30 @@ GenerationStatus Blamed(GenerationStatus status, const GenerationJob& job)
                                                                               : status;
 }
 
+// A heading the generator would leave out for its length stops the run: a document without its
+// headings is no success. The daily format is read where the template files read it.
+GenerationStatus CheckHeadingLengths(const DocxRunDesign& design)
+{
+    using datebounds::Fits;
+    if (!Fits(design.calendarStyle.MonthFormat, design.year, datebounds::kWrittenMonthLabel))
+        return GenerationStatus::MonthLabelTooLong;
+    const YearPlannerSettings& planner = design.yearPlanner;
+    if (planner.bYearPlanner == 1 && planner.YearPlanner1Page != 0 &&
+        !Fits(planner.MonthFormat_For1PageYearPlanner, design.year, datebounds::kWrittenMonthLabel))
+        return GenerationStatus::PlannerLabelTooLong;
+    if (!Fits(g_strDayFormat, design.year, datebounds::kWrittenDate))
+        return GenerationStatus::DateTooLong;
+    return GenerationStatus::Done;
+}
+
 } // namespace
 
 GenerationStatus PrepareGeneration(GenerationJob& job)
 {
     if (!RangeHasDiaryDay(job.design.year))
         return GenerationStatus::NoDiaryDay;
+    if (const GenerationStatus headings = CheckHeadingLengths(job.design); headings != GenerationStatus::Done)
+        return headings;
     job.outputFile = ChooseOutputFileName(job.outFolder);
     if (job.outputFile.empty())
         return GenerationStatus::NoOutputName;

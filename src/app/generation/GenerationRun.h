@@ -17,6 +17,11 @@ enum class GenerationPhase { Prepare, Copy, CreateDocx, Zip, CleanUp };
 enum class GenerationStatus {
     Done,
     NoDiaryDay,            // no day of the range gets a page: nothing is written
+    // A format whose texts pass what the generator writes of them, which would leave the
+    // headings empty: nothing is written.
+    MonthLabelTooLong,     // the month format
+    PlannerLabelTooLong,   // the one-page planner's month format
+    DateTooLong,           // the daily format
     SkeletonBroken,        // a part of the skeleton package is missing, empty or no XML
     NoOutputName,          // my_diary.docx and my_diary1 to my_diary1000 are all taken
     NoRunFolder,           // the output folder cannot hold the run's folder

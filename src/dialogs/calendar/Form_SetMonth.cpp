@@ -202,7 +202,7 @@ bool CForm_SetMonth::CheckBeforeClosing()
         ReportEmptyCustomFormat();
         return false;
     }
-    return true;
+    return CheckFormatLengths();
 }
 
 // The controls still stand while their dialog is destroyed; the opener reads the settings

@@ -62,6 +62,8 @@ private:
     void CheckMonthRange();
     void RecountDays();
     void ShowStatus(const char* text, COLORREF colour);
+    // The status line's colour for what keeps the range, or the dialog, from being taken.
+    static constexpr COLORREF kErrorColour = 0x0000FF;
     void ShowCount(int count);
     void ShowStartEndDates();
     void OnStartMonthChange();
@@ -80,6 +82,9 @@ private:
     // The chosen month format; "" when the custom one is chosen and empty.
     CString GetMonthFormat() const;
     void ReportEmptyCustomFormat();
+    // A month or daily format with a text longer than the windows show keeps the dialog open,
+    // with the bound told in the status line and the focus where the format is chosen.
+    bool CheckFormatLengths();
     void ShowMonthPreview();
     void OnFixedMonthFormat();
     void OnCustomMonthFormat();

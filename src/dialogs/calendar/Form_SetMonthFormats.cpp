@@ -3,6 +3,7 @@
 
 #include "controls/ColourButton/ColourMessages.h"
 #include "resources/DateDialogIds.h"
+#include "settings/DateTextBounds.h"
 #include "settings/DateTimeOper.h"
 #include "settings/DialogHelpers.h"
 #include "settings/Settings.h"
@@ -104,6 +105,24 @@ void CForm_SetMonth::ReportEmptyCustomFormat()
 {
     GetDlgItem(IDC_SM_CUSTOM_FORMAT)->SetFocus();
     MessageBox("is empty", "", MB_OK);
+}
+
+bool CForm_SetMonth::CheckFormatLengths()
+{
+    CString told;
+    if (!datebounds::Fits(GetMonthFormat(), m_nYear, datebounds::kShownMonthTitle)) {
+        told.Format("Too long: a month title holds %zu bytes (%zu Chinese chars).", datebounds::kShownMonthTitle,
+                    datebounds::ChineseCharacters(datebounds::kShownMonthTitle));
+        GetDlgItem(IDC_SM_CUSTOM_FORMAT)->SetFocus();
+    } else if (!datebounds::Fits(m_strDayFormat, m_nYear, datebounds::kShownDate)) {
+        told.Format("Too long: a date holds %zu bytes (%zu Chinese chars).", datebounds::kShownDate,
+                    datebounds::ChineseCharacters(datebounds::kShownDate));
+        m_listFormats.SetFocus();
+    } else {
+        return true;
+    }
+    ShowStatus(told, kErrorColour);
+    return false;
 }
 
 void CForm_SetMonth::ShowMonthPreview()

@@ -16,7 +16,6 @@ namespace {
 
 constexpr std::array<int, 7> kWeekdayBoxes{IDC_SM_SUNDAY,   IDC_SM_MONDAY, IDC_SM_TUESDAY,  IDC_SM_WEDNESDAY,
                                            IDC_SM_THURSDAY, IDC_SM_FRIDAY, IDC_SM_SATURDAY};
-constexpr COLORREF kErrorColour = 0x0000FF;
 constexpr COLORREF kStatusColour = 0x7832CD;
 constexpr const char* kRangeError = "start months must be < end months!";
 constexpr int kMaxDayCount = 365;

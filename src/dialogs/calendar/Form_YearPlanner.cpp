@@ -6,6 +6,7 @@
 #include "docx/DocxBuilder.h"
 #include "resources/CalendarDialogIds.h"
 #include "resources/ResourceIds.h"
+#include "settings/DateTextBounds.h"
 #include "settings/DateTimeOper.h"
 #include "settings/DialogHelpers.h"
 #include "settings/Settings.h"
@@ -150,8 +151,26 @@ void CForm_YearPlanner::SaveSettings()
 
 void CForm_YearPlanner::OnOK()
 {
+    if (!CheckMonthFormatLength())
+        return;
     SaveSettings();
     EndDialog(IDOK);
+}
+
+bool CForm_YearPlanner::CheckMonthFormatLength()
+{
+    CWnd* edit = GetDlgItem(IDC_YP_ONE_PAGE_FORMAT);
+    const CString format = TrimString(edit->GetWindowText());
+    if (!Checked(IDC_YP_ONE_PAGE) ||
+        datebounds::Fits(format, CDateTimeOper().GetCurrentYear(), datebounds::kShownMonthTitle))
+        return true;
+    CString told;
+    told.Format("一页年计划表的月份格式太长：一个月份标题最多 %zu 字节，即 %zu 个汉字（一个字母或数字算 1 字节）。"
+                "请缩短格式。",
+                datebounds::kShownMonthTitle, datebounds::ChineseCharacters(datebounds::kShownMonthTitle));
+    MessageBox(told, "年计划表设置", MB_OK | MB_ICONINFORMATION);
+    edit->SetFocus();
+    return false;
 }
 
 void CForm_YearPlanner::ChooseLineType(const CString& name)

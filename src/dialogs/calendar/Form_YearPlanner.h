@@ -41,6 +41,9 @@ protected:
 
 private:
     CColorButton& Colour(int id);
+    // A one-page planner's month format whose titles the windows cannot show whole keeps the
+    // dialog open on its edit, the bound told.
+    bool CheckMonthFormatLength();
     void ChooseLineType(const CString& name);
     void OnDefault();
     void OnPreviewMonthFormat();

@@ -5,6 +5,7 @@
 #include "app/generation/GenerationRun.h"
 #include "app/generation/RunInputs.h"
 #include "support/FileSizeLimit.h"
+#include "support/RepeatedText.h"
 #include "support/Utf16Bytes.h"
 
 #include <filesystem>
@@ -153,6 +154,66 @@ TEST_F(GenerationRunTest, SettingsChangedAfterTheJobIsTakenDoNotReachTheDocument
     ASSERT_NE(plain.find("BOOKMARK_Date007"), std::string::npos);
     EXPECT_EQ(bodyOf(true), plain);
 }
+
+namespace {
+
+// A heading format at the generator's bound, in bytes as stored (two a Chinese character), and
+// where the design holds it.
+struct HeadingLength {
+    const char* why;
+    void (*use)(const std::string& format);
+    std::string atTheBound;   // the format; one byte more is past the bound
+    std::string january;      // its text for January, as the document holds it
+    GenerationStatus refused;
+    const char* told;
+};
+
+class HeadingLengths : public GenerationRunTest, public testing::WithParamInterface<HeadingLength> {};
+
+const std::string kMonthAtTheBound = "%Y年%m月 " + Repeated("汉", 69) + "-";   // 150 bytes
+const std::string kJanuaryAtTheBound = "2026年01月 " + Repeated("汉", 69) + "-";
+
+} // namespace
+
+// A run whose headings a bound would leave out writes nothing and says why; at the bound the
+// headings are there whole.
+TEST_P(HeadingLengths, PastTheGeneratorsBoundWriteNothing)
+{
+    const HeadingLength& heading = GetParam();
+    const auto before = Listing(m_out);
+    heading.use(heading.atTheBound + "x");
+    GenerationJob refused = Job();
+    EXPECT_EQ(GenerateDiary(refused), heading.refused);
+    EXPECT_EQ(Listing(m_out), before);
+    EXPECT_EQ(FailureMessage(heading.refused, refused), heading.told);
+
+    heading.use(heading.atTheBound);
+    GenerationJob job = Job();
+    ASSERT_EQ(PrepareGeneration(job), GenerationStatus::Done);
+    EXPECT_NE(DocumentPartOf(job).find(heading.january), std::string::npos);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    GenerationRun, HeadingLengths,
+    testing::Values(
+        HeadingLength{"month headings", [](const std::string& format) { g_strMonthFormat = format; },
+                      kMonthAtTheBound, kJanuaryAtTheBound, GenerationStatus::MonthLabelTooLong,
+                      "月份格式写出的月份标题超过了 150 字节的上限（75 个汉字，一个字母或数字算 1 字节），"
+                      "文档里的月份标题会是空的，没有生成文档。\n请在“设置模板的日期”里缩短月份格式。"},
+        HeadingLength{"the one-page planner",
+                      [](const std::string& format) {
+                          g_bConfigYearPlanner = 1;
+                          g_yearPlanner.YearPlanner1Page = 1;
+                          g_yearPlanner.MonthFormat_For1PageYearPlanner = format;
+                      },
+                      kMonthAtTheBound, kJanuaryAtTheBound, GenerationStatus::PlannerLabelTooLong,
+                      "一页年计划表的月份格式写出的月份标题超过了 150 字节的上限（75 个汉字，一个字母或数字算 1 字节），"
+                      "文档里的月份标题会是空的，没有生成文档。\n请在“年计划表设置”里缩短它。"},
+        HeadingLength{"date headings", [](const std::string& format) { g_strDayFormat = format; },
+                      "%Y-%m-%d " + Repeated("汉", 244) + "x", "2026-01-01 " + Repeated("汉", 244) + "x",
+                      GenerationStatus::DateTooLong,
+                      "日期格式写出的日期超过了 500 字节的上限（250 个汉字，一个字母或数字算 1 字节），"
+                      "文档里的日期会是空的，没有生成文档。\n请在“设置模板的日期”里选一个短一些的日期格式。"}));
 
 TEST_F(GenerationRunTest, ARangeWithoutADiaryDayWritesNothing)
 {
