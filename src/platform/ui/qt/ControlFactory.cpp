@@ -3,7 +3,6 @@
 #include "platform/ui/Gdi.h"
 #include "platform/ui/Resources.h"
 #include "platform/ui/SysColors.h"
-#include "platform/ui/qt/Composition.h"
 #include "platform/ui/qt/ComboBoxWidget.h"
 #include "platform/ui/qt/GdiAccess.h"
 #include "platform/ui/qt/EventBridge.h"
@@ -171,7 +170,6 @@ QWidget* MakeEdit(const ControlTemplate& c, QWidget* parent)
     else
         edit = new QLineEdit(QString::fromStdString(c.text), parent);
     SetEditReadOnly(edit, (c.style & ES_READONLY) != 0);
-    WatchComposition(edit);
     return edit;
 }
 
@@ -180,8 +178,6 @@ QWidget* MakeComboBox(const ControlTemplate& c, QWidget* parent)
     auto* combo = new ComboBoxWidget(parent);
     combo->setEditable((c.style & 0x3) == CBS_DROPDOWN);
     combo->setInsertPolicy(QComboBox::NoInsert);
-    if (combo->isEditable())
-        WatchComposition(combo);
     return combo;
 }
 
