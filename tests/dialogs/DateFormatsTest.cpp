@@ -6,6 +6,7 @@
 #include "platform/CodePage.h"
 #include "platform/Files.h"
 #include "platform/Profile.h"
+#include "platform/ui/TestWindows.h"
 #include "settings/SettingsRecords.h"
 #include "support/FileSizeLimit.h"
 #include "support/OwnFileMarks.h"
@@ -51,6 +52,12 @@ void PressListKey(DialogProbe& p, WORD key)
     down.hdr.code = LVN_KEYDOWN;
     down.wVKey = key;
     p.Dialog().SendMessage(WM_NOTIFY, IDC_SM_FORMAT_LIST, reinterpret_cast<LPARAM>(&down));
+}
+
+// A key where the focus is, as the user presses it.
+void PressKey(WORD key)
+{
+    platform::ui::SimulateKey(*CWnd::GetFocus(), key);
 }
 
 } // namespace
@@ -214,6 +221,37 @@ TEST_F(DateDialogTest, AddedFormatsJoinTheListOnceAndOnlyANewOneBecomesTheDailyF
     EXPECT_EQ(g_strDayFormat, "%y-%m-%d %a");
     EXPECT_EQ(Read("config/date_format.ini"),
               kProfileMarkerLine + "[Main]\r\nDateFormat1=%d/%m/%Y\r\nDateFormat2=%Y-%m-%d\r\nDateFormat3=%y-%m-%d %a\r\n");
+}
+
+// Tab from the pattern box to the samples, Down, Down: the sample the keys chose is the pattern,
+// and Return adds it.
+TEST_F(DateDialogTest, ASampleChosenWithTheKeysIsTheOneAdded)
+{
+    g_strConfigPath = File("design.ini");
+    g_strDayFormat = "%Y";
+    Write("config/date_format.ini", "[Main]\r\nDateFormat1=%Y\r\n");
+    driver->Expect(IDD_ADD_DATE_FORMAT, [](DialogProbe& p) {
+        // The desktop activates the dialog; the focus is on the pattern box.
+        ASSERT_TRUE(p.PumpUntil([&] { return CWnd::GetFocus() == p.Item(IDC_ADF_PATTERN); }));
+        PressKey(VK_TAB);
+        ASSERT_EQ(CWnd::GetFocus(), p.Item(IDC_ADF_SAMPLES));
+        PressKey(VK_DOWN);
+        EXPECT_EQ(Text(p, IDC_ADF_PATTERN), "aaa d,mmmm,yyyy");
+        PressKey(VK_DOWN);
+        EXPECT_EQ(static_cast<CListBox*>(p.Item(IDC_ADF_SAMPLES))->GetCurSel(), 2);
+        EXPECT_EQ(Text(p, IDC_ADF_PATTERN), "yyyy-m-d aaaa");
+        EXPECT_EQ(Text(p, IDC_ADF_EXAMPLE), "2026-06-15 Monday");
+        PressKey(VK_RETURN);
+    });
+    RunDialog([](DialogProbe& p) {
+        p.Click(IDC_SM_ADD_FORMAT);
+        EXPECT_EQ(Patterns(p), (std::vector<std::string>{"%Y", "%Y-%m-%d %A"}));
+        p.Click(IDC_SM_OK);
+    });
+    EXPECT_EQ(MessageTexts(), std::vector<std::string>{});
+    EXPECT_EQ(g_strDayFormat, "%Y-%m-%d %A");
+    EXPECT_EQ(Read("config/date_format.ini"),
+              kProfileMarkerLine + "[Main]\r\nDateFormat1=%Y\r\nDateFormat2=%Y-%m-%d %A\r\n");
 }
 
 TEST_F(DateDialogTest, DeletingRowsRewritesTheFileAndSelectsTheNewLastRow)

@@ -123,6 +123,9 @@ INT_PTR CFileDialog::DoModal()
     dialog.setFileMode(m_open ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
     dialog.setDefaultSuffix(Utf8(m_defaultExtension));
     dialog.setOption(QFileDialog::DontConfirmOverwrite, (m_ofn.Flags & OFN_OVERWRITEPROMPT) == 0);
+    // The toolkit's own widgets, whatever dialog the desktop's platform theme offers: their edits
+    // are the program's, with the composition watch (a portal's dialog is another process).
+    dialog.setOption(QFileDialog::DontUseNativeDialog, true);
     if (!m_path.IsEmpty())
         dialog.selectFile(Utf8(m_path));
     if (RunOwned(dialog, m_parent) != QDialog::Accepted || dialog.selectedFiles().isEmpty())
@@ -147,6 +150,8 @@ INT_PTR CColorDialog::DoModal()
     }
     platform::ui::EnsureApplication();
     QColorDialog dialog(QColor(GetRValue(m_colour), GetGValue(m_colour), GetBValue(m_colour)));
+    // The toolkit's own widgets, as the file dialogs: its colour box is one of the program's edits.
+    dialog.setOption(QColorDialog::DontUseNativeDialog, true);
     if (RunOwned(dialog, m_parent) != QDialog::Accepted)
         return IDCANCEL;
     const QColor chosen = dialog.selectedColor();
@@ -165,7 +170,7 @@ INT_PTR BrowseForFolder(CWnd* owner, const CString& title, const CString& initia
     QFileDialog dialog(nullptr, Utf8(title), Utf8(initialFolder));
     dialog.setFileMode(QFileDialog::Directory);
     dialog.setOption(QFileDialog::ShowDirsOnly, true);
-    // Qt's own dialog, which can carry the status line.
+    // Qt's own dialog, which can carry the status line and whose path box is the program's edit.
     dialog.setOption(QFileDialog::DontUseNativeDialog, true);
     AddFolderStatusLine(dialog, initialFolder);
     if (RunOwned(dialog, owner) != QDialog::Accepted || dialog.selectedFiles().isEmpty())

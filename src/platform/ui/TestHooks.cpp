@@ -1,6 +1,7 @@
 #include "platform/ui/TestHooks.h"
 
 #include "platform/ui/Dialog.h"
+#include "platform/ui/qt/Composition.h"
 #include "platform/ui/qt/EventBridge.h"
 #include "platform/ui/qt/FixedSizeStates.h"
 #include "platform/ui/qt/FontFaces.h"
@@ -77,6 +78,7 @@ void EnsureApplication()
     app->installEventFilter(&DialogKeys::Instance());
     RegisterPackagedFonts();
     KeepEveryWindowsStates(*app);
+    WatchCompositions(*app);
     // Installed last, so it sees input first.
     app->installEventFilter(&InputGate::Instance());
 }

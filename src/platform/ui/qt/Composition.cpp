@@ -8,22 +8,15 @@
 namespace platform::ui::detail {
 namespace {
 
-class CompositionWatch : public QObject {
+// What an input method drew in one widget, kept with the widget.
+class Composition : public QObject {
 public:
-    explicit CompositionWatch(QWidget* edit) : QObject(edit) { edit->installEventFilter(this); }
+    explicit Composition(QWidget* edit) : QObject(edit) {}
 
     const QString& Drawn() const { return m_drawn; }
-
-    bool eventFilter(QObject*, QEvent* event) override
-    {
-        if (event->type() == QEvent::InputMethod)
-            Follow(static_cast<QInputMethodEvent&>(*event));
-        return false;
-    }
-
-private:
     void Follow(QInputMethodEvent& event);
 
+private:
     QString m_drawn;
     QString m_cleared;   // what the input method took away undrawn, with nothing drawn since
 };
@@ -31,7 +24,7 @@ private:
 // A commit of what the input method cleared, before it drew anything again, is stale: ibus
 // takes a composition away on Esc yet commits it at the next focus change (a click on 确定).
 // A chosen candidate is committed while it is drawn, so it is never taken for one.
-void CompositionWatch::Follow(QInputMethodEvent& event)
+void Composition::Follow(QInputMethodEvent& event)
 {
     const bool clears = event.preeditString().isEmpty() && event.commitString().isEmpty();
     if (!m_cleared.isEmpty() && event.commitString() == m_cleared)
@@ -45,25 +38,43 @@ void CompositionWatch::Follow(QInputMethodEvent& event)
 
 // The layer's classes have no meta-objects of their own, so a cast by the toolkit's would take
 // any child.
-const CompositionWatch* WatchOf(const QWidget& edit)
+Composition* CompositionOf(const QWidget& edit)
 {
-    for (const QObject* child : edit.children())
-        if (const auto* watch = dynamic_cast<const CompositionWatch*>(child))
-            return watch;
+    for (QObject* child : edit.children())
+        if (auto* composition = dynamic_cast<Composition*>(child))
+            return composition;
     return nullptr;
 }
 
+// One watch for the whole process: the input method's text goes to whichever widget has the
+// focus (an edit, the combo box or spin box holding one), made by the layer or by the toolkit.
+class CompositionWatch : public QObject {
+public:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() != QEvent::InputMethod || !watched->isWidgetType())
+            return false;
+        auto* widget = static_cast<QWidget*>(watched);
+        Composition* composition = CompositionOf(*widget);
+        if (composition == nullptr)
+            composition = new Composition(widget);
+        composition->Follow(static_cast<QInputMethodEvent&>(*event));
+        return false;
+    }
+};
+
 } // namespace
 
-void WatchComposition(QWidget* edit)
+void WatchCompositions(QApplication& application)
 {
-    new CompositionWatch(edit);
+    static CompositionWatch watch;
+    application.installEventFilter(&watch);
 }
 
 void FinishComposition(QWidget* window)
 {
     QWidget* focus = window->focusWidget();
-    const CompositionWatch* watch = focus != nullptr ? WatchOf(*focus) : nullptr;
+    const Composition* watch = focus != nullptr ? CompositionOf(*focus) : nullptr;
     // The input method is asked only when an edit draws a composition: Qt's Wayland input
     // context crashes on a commit where the compositor gives it no text input (headless weston).
     if (watch == nullptr || watch->Drawn().isEmpty())

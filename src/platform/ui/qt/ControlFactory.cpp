@@ -3,9 +3,10 @@
 #include "platform/ui/Gdi.h"
 #include "platform/ui/Resources.h"
 #include "platform/ui/SysColors.h"
-#include "platform/ui/qt/Composition.h"
+#include "platform/ui/qt/ComboBoxWidget.h"
 #include "platform/ui/qt/GdiAccess.h"
 #include "platform/ui/qt/EventBridge.h"
+#include "platform/ui/qt/ListBoxWidget.h"
 #include "platform/ui/qt/ListViewWidget.h"
 #include "platform/ui/qt/OwnerDrawButton.h"
 #include "platform/ui/qt/StaticLabel.h"
@@ -23,7 +24,6 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPainter>
 #include <QPaintEvent>
 #include <QPlainTextEdit>
@@ -170,17 +170,14 @@ QWidget* MakeEdit(const ControlTemplate& c, QWidget* parent)
     else
         edit = new QLineEdit(QString::fromStdString(c.text), parent);
     SetEditReadOnly(edit, (c.style & ES_READONLY) != 0);
-    WatchComposition(edit);
     return edit;
 }
 
 QWidget* MakeComboBox(const ControlTemplate& c, QWidget* parent)
 {
-    auto* combo = new QComboBox(parent);
+    auto* combo = new ComboBoxWidget(parent);
     combo->setEditable((c.style & 0x3) == CBS_DROPDOWN);
     combo->setInsertPolicy(QComboBox::NoInsert);
-    if (combo->isEditable())
-        WatchComposition(combo);
     return combo;
 }
 
@@ -249,9 +246,6 @@ void ConnectNotifications(QWidget* widget, HWND window)
             if (combo->lineEdit() && combo->lineEdit()->hasFocus())
                 NotifyCommand(window, CBN_EDITCHANGE);
         });
-    } else if (auto* list = qobject_cast<QListWidget*>(widget)) {
-        QObject::connect(list, &QListWidget::itemClicked, [window] { NotifyCommand(window, LBN_SELCHANGE); });
-        QObject::connect(list, &QListWidget::itemDoubleClicked, [window] { NotifyCommand(window, LBN_DBLCLK); });
     }
 }
 
@@ -313,7 +307,7 @@ QWidget* CreateControlAt(const ControlTemplate& c, QWidget* dialog, const QRect&
     case ControlClass::Button: widget = MakeButton(c, dialog); break;
     case ControlClass::Edit: widget = MakeEdit(c, dialog); break;
     case ControlClass::ComboBox: widget = MakeComboBox(c, dialog); break;
-    case ControlClass::ListBox: widget = new QListWidget(dialog); break;
+    case ControlClass::ListBox: widget = new ListBoxWidget(dialog); break;
     case ControlClass::Progress: widget = MakeProgress(dialog); break;
     case ControlClass::ListView: widget = new ListViewWidget(dialog); break;
     case ControlClass::Toolbar: widget = new ToolbarWidget(dialog); break;

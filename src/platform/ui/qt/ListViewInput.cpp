@@ -1,13 +1,14 @@
 // What a list view does with the mouse and the keys, and what it tells its parent of it, in the
 // order Windows does: a press changes the selection, the click is told on release; every key
-// is told (LVN_KEYDOWN) before the list moves its selection.
+// is told (LVN_KEYDOWN) before the list moves its selection, and a move of the selection by keys
+// is told as the program's own changes are (LVN_ITEMCHANGED), never as a click.
 #include "platform/ui/qt/ListViewWidget.h"
 
 #include "platform/ui/qt/EventBridge.h"
 #include "platform/ui/qt/WindowAccess.h"
 #include "platform/ui/qt/WindowRecord.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QScrollBar>
@@ -184,8 +185,35 @@ void ListViewWidget::keyPressEvent(QKeyEvent* event)
         if ((m_extendedStyle & LVS_EX_CHECKBOXES) && focused >= 0)
             ToggleCheck(focused);
         break;
-    default: event->ignore(); break;
+    default:
+        if (!SearchTyped(*event))
+            event->ignore();
+        break;
     }
+}
+
+// Letters typed in quick succession make one prefix, searched from the focused row on; a first
+// letter searches from the row after it, so typing it again goes on to the next such row.
+bool ListViewWidget::SearchTyped(const QKeyEvent& event)
+{
+    const QString text = event.text();
+    if (text.isEmpty() || !text.front().isPrint() || (event.modifiers() & (Qt::ControlModifier | Qt::AltModifier)))
+        return false;
+    if (!m_typedClock.isValid() || m_typedClock.elapsed() > QApplication::keyboardInputInterval())
+        m_typed.clear();
+    m_typedClock.start();
+    m_typed += text;
+    const int count = m_data.RowCount();
+    const int focused = m_data.NextItem(-1, LVNI_FOCUSED);
+    const int start = m_typed.size() == text.size() ? focused + 1 : std::max(focused, 0);
+    for (int step = 0; step < count; ++step) {
+        const int row = (start + step) % count;
+        if (QString::fromStdString(m_data.Text(row, 0)).startsWith(m_typed, Qt::CaseInsensitive)) {
+            MoveFocus(row);
+            break;
+        }
+    }
+    return true;
 }
 
 void ListViewWidget::wheelEvent(QWheelEvent* event)

@@ -6,12 +6,14 @@
 #include "platform/ui/qt/HeaderWidget.h"
 #include "platform/ui/qt/ListViewData.h"
 
+#include <QElapsedTimer>
 #include <QPointer>
 #include <QWidget>
 #include <optional>
 
 class CDC;
 class CImageList;
+class QKeyEvent;
 class QScrollBar;
 
 namespace platform::ui::detail {
@@ -103,6 +105,9 @@ private:
     // Input and what it tells the parent.
     void Select(int item, Qt::KeyboardModifiers modifiers);
     void MoveFocus(int item);
+    // Typed letters move the focus to a row whose first column starts with them; false for a key
+    // that types nothing.
+    bool SearchTyped(const QKeyEvent& event);
     void ToggleCheck(int item);
     LRESULT Notify(NMHDR& header, UINT code);
     void NotifyActivate(UINT code, const QPoint& point, Qt::KeyboardModifiers modifiers);
@@ -124,6 +129,8 @@ private:
     int m_anchor = -1;                 // where a shift-click range starts
     std::optional<QPoint> m_pressed;   // a press whose click is told on release
     Qt::MouseButton m_pressedButton = Qt::NoButton;
+    QString m_typed;                   // letters typed within the desktop's interval for a search
+    QElapsedTimer m_typedClock;
 };
 
 } // namespace platform::ui::detail
