@@ -164,7 +164,9 @@ HeldFolder HeldFolder::Walk(const std::string& path, std::string& last, LastLink
         const bool isLink = ::fstatat(folder.m_fd, name.c_str(), &seen, AT_SYMLINK_NOFOLLOW) == 0 && S_ISLNK(seen.st_mode);
         const bool isLast = pending.empty();
         if (isLink && IsTrustedLink(seen) && !(isLast && lastLink == LastLink::Kept)) {
-            const std::optional<std::string> target = ++links > kMostLinks ? std::nullopt : LinkTargetAt(folder.m_fd, name);
+            if (++links > kMostLinks)
+                return NotHeld(ELOOP);
+            const std::optional<std::string> target = LinkTargetAt(folder.m_fd, name);
             if (!target)
                 return {};
             if (target->front() == '/')
