@@ -76,7 +76,7 @@ bool FilePlace::Append(std::string_view bytes) const
         return AppendFileBytes(m_path, bytes);
     return AtFolder(
         [&](int folder, const char* name) {
-            const int fd = ::openat(folder, name, O_WRONLY | O_APPEND | O_CREAT | kNoLink, 0644);
+            const int fd = ::openat(folder, name, O_WRONLY | O_APPEND | O_CREAT | kNoLink, 0666);
             return fd >= 0 && WriteAllAndClose(fd, bytes);
         },
         false);
@@ -93,7 +93,7 @@ bool FilePlace::Replace(std::string_view bytes) const
             int fd = -1;
             for (int attempt = 0; fd < 0 && attempt < kFreshNameAttempts; ++attempt) {
                 fresh = std::string(name) + ".new" + std::to_string(attempt);
-                fd = ::openat(folder, fresh.c_str(), O_WRONLY | O_CREAT | O_EXCL | kNoLink, 0644);
+                fd = ::openat(folder, fresh.c_str(), O_WRONLY | O_CREAT | O_EXCL | kNoLink, 0666);
                 if (fd < 0 && errno != EEXIST)
                     return false;
             }

@@ -8,7 +8,7 @@ namespace platform {
 
 bool AppendFileBytes(const std::string& path, std::string_view bytes)
 {
-    const int fd = ::open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0644);
+    const int fd = ::open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0666);
     if (fd < 0)
         return false;
     bool written = true;
@@ -25,7 +25,7 @@ bool AppendFileBytes(const std::string& path, std::string_view bytes)
 
 int CreateEmptyFile(const std::string& path)
 {
-    const int fd = ::open(path.c_str(), O_WRONLY | O_TRUNC | O_CREAT | O_CLOEXEC, 0644);
+    const int fd = ::open(path.c_str(), O_WRONLY | O_TRUNC | O_CREAT | O_CLOEXEC, 0666);
     if (fd < 0)
         return errno;
     ::close(fd);

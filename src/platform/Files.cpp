@@ -1,5 +1,6 @@
 #include "platform/Files.h"
 
+#include "platform/HeldFolder.h"
 #include "platform/ReplacementFile.h"
 #include "platform/SystemError.h"
 
@@ -29,34 +30,13 @@ bool WriteAll(int fd, std::string_view bytes)
     return true;
 }
 
-struct FolderEntry {
-    std::string folder;
-    std::string name;
-};
-
-FolderEntry FolderEntryOf(const std::string& path)
-{
-    const size_t slash = path.rfind(kPathSeparator);
-    if (slash == std::string::npos)
-        return {".", path};
-    return {slash == 0 ? "/" : path.substr(0, slash), path.substr(slash + 1)};
-}
-
-// Open for reaching its entries. A folder the user may write but not list is held all the same,
-// and then it is neither swept nor synced.
-int OpenFolderForEntries(const std::string& folder)
-{
-    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd >= 0 || errno != EACCES)
-        return fd;
-    return ::open(folder.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC);
-}
-
-// Why the entry may not be replaced, 0 when it may; `mode` becomes its permissions.
-int ReplaceRefusal(int folder, const std::string& name, mode_t& mode)
+// Why the entry may not be replaced, 0 when it may; `replaced` becomes the file it replaces, and
+// stays empty for a new file. A symbolic link here is one the user could have been handed (the
+// user's own were followed): it is replaced as itself, as a deleted file would be.
+int ReplaceRefusal(int folder, const std::string& name, std::optional<struct stat>& replaced)
 {
     struct stat info {};
-    if (::fstatat(folder, name.c_str(), &info, 0) != 0)
+    if (::fstatat(folder, name.c_str(), &info, AT_SYMLINK_NOFOLLOW) != 0 || S_ISLNK(info.st_mode))
         return 0;
     if (S_ISDIR(info.st_mode))
         return EISDIR;
@@ -68,28 +48,40 @@ int ReplaceRefusal(int folder, const std::string& name, mode_t& mode)
     // would become ours.
     if (::faccessat(folder, name.c_str(), W_OK, AT_EACCESS) != 0)
         return errno;
-    mode = info.st_mode & 07777;
+    replaced = info;
     return 0;
+}
+
+// The new file takes the replaced file's group, where the user may give it, and its permissions.
+bool TakeOver(int fd, const struct stat& replaced)
+{
+    struct stat made {};
+    if (::fstat(fd, &made) == 0 && made.st_gid != replaced.st_gid)
+        ::fchown(fd, static_cast<uid_t>(-1), replaced.st_gid);
+    return ::fchmod(fd, replaced.st_mode & 07777) == 0;
 }
 
 bool ReplaceEntry(int folder, const std::string& name, std::string_view bytes)
 {
-    mode_t mode = 0644;
-    if (const int refusal = ReplaceRefusal(folder, name, mode))
+    std::optional<struct stat> replaced;
+    if (const int refusal = ReplaceRefusal(folder, name, replaced))
         return Refused(refusal);
-    RemoveAbandonedReplacements(folder);
-    const ReplacementFile fresh = MakeReplacementFile(folder, name);
+    const ReplacementFiles replacements(folder);
+    replacements.RemoveAbandoned();
+    // A new file gets what the user's file mask gives; one that replaces a file stays private
+    // until it has that file's permissions.
+    ReplacementFile fresh = replacements.Make(name, replaced ? 0600 : 0666);
     if (fresh.fd < 0)
         return false;
     // The bytes reach the disk before the name does: after a crash the file is the old one or the
     // new one, whole, on file systems that do not keep the two in order. The new file stays open,
     // and so locked, until renamed.
-    const bool done = WriteAll(fresh.fd, bytes) && ::fchmod(fresh.fd, mode) == 0 && ::fsync(fresh.fd) == 0 &&
-                      ::renameat(folder, fresh.name.c_str(), folder, name.c_str()) == 0;
+    const bool done = WriteAll(fresh.fd, bytes) && (!replaced || TakeOver(fresh.fd, *replaced)) &&
+                      ::fsync(fresh.fd) == 0 && ::renameat(folder, fresh.name.c_str(), folder, name.c_str()) == 0;
     const KeptReason kept;
     if (!done)
         ::unlinkat(folder, fresh.name.c_str(), 0);
-    ::close(fresh.fd);
+    replacements.Forget(fresh);
     if (done) {
         // A rename lasts through a power cut once the folder's entries are on the disk. The file
         // is in place already, so a folder that cannot be synced fails nothing.
@@ -165,39 +157,9 @@ std::optional<std::string> ReadOpenFile(int fd, size_t maxBytes)
 
 bool WriteFileReplacing(const std::string& path, std::string_view bytes)
 {
-    const std::optional<std::string> target = LinkTarget(path);
-    if (!target)
-        return Refused(ELOOP);
-    const FolderEntry entry = FolderEntryOf(*target);
-    if (entry.name.empty())
-        return Refused(EISDIR);
-    const int folder = OpenFolderForEntries(entry.folder);
-    if (folder < 0)
-        return false;
-    const bool done = ReplaceEntry(folder, entry.name, bytes);
-    const KeptReason kept;
-    ::close(folder);
-    return done;
-}
-
-std::optional<std::string> LinkTarget(const std::string& path)
-{
-    // As many links as the system itself follows before it gives up on a loop. Writing to the
-    // path where the chain was given up would put a plain file in place of one of the links.
-    constexpr int kMostLinks = 40;
-    std::string current = path;
-    for (int i = 0; i <= kMostLinks; ++i) {
-        char buffer[PATH_MAX];
-        const ssize_t n = ::readlink(current.c_str(), buffer, sizeof buffer);
-        if (n < 0 || static_cast<size_t>(n) >= sizeof buffer)
-            return current;
-        std::string next(buffer, static_cast<size_t>(n));
-        const size_t slash = current.rfind(kPathSeparator);
-        if (next.front() != kPathSeparator && slash != std::string::npos)
-            next = current.substr(0, slash + 1) + next;
-        current = std::move(next);
-    }
-    return std::nullopt;
+    std::string name;
+    const HeldFolder folder = HeldFolder::OpenHolding(path, name);
+    return folder.IsOpen() && ReplaceEntry(folder.Descriptor(), name, bytes);
 }
 
 std::string MakeTemporaryBeside(const std::string& path)
@@ -232,7 +194,9 @@ RenameResult RenameNoReplaceAt(int fromFolder, const std::string& from, int toFo
 
 bool RemoveFile(const std::string& path)
 {
-    return ::unlink(path.c_str()) == 0;
+    std::string name;
+    const HeldFolder folder = HeldFolder::OpenHolding(path, name, LastLink::Kept);
+    return folder.IsOpen() && ::unlinkat(folder.Descriptor(), name.c_str(), 0) == 0;
 }
 
 std::string CurrentFolder()

@@ -28,14 +28,14 @@ std::optional<std::string> ReadOpenFile(int fd, size_t maxBytes = SIZE_MAX);
 // folder after it, so a crash or power cut leaves the old file or the new one, never a part.
 // Every file the program replaces goes through here. Refuses a read-only file: one whose owner may
 // not write it, whoever we are (as the Windows attribute does, even for an administrator), and one
-// we could not write in place, though the folder would take a new file. A symbolic link is
-// followed: its target is replaced and the link stays; a loop of links is refused. On failure
-// errno tells why (a refusal as the system's own: EACCES, EPERM, EROFS, ELOOP, EISDIR).
+// we could not write in place, though the folder would take a new file. A new file gets the
+// permissions the user's file mask gives; a replaced file keeps its own, and its group where the
+// user may give it. A symbolic link the user or root made is followed: its target is replaced and
+// the link stays; a loop of links is refused. One another user made is never followed: at the end
+// of the path it is replaced as itself, on the way to the file it refuses the write (EACCES), so
+// no link someone else put in a shared folder leads a save to another of the user's files. On
+// failure errno tells why (a refusal as the system's own: EACCES, EPERM, EROFS, ELOOP, EISDIR).
 bool WriteFileReplacing(const std::string& path, std::string_view bytes);
-
-// The path a chain of symbolic links ends at; the path itself when it is no link. Nothing for a
-// chain that never ends (a loop, or more links than the system follows).
-std::optional<std::string> LinkTarget(const std::string& path);
 
 // Makes a new empty file of a name no other file has, in the folder of `path` and beginning
 // with its name; "" when none can be made.
@@ -48,6 +48,8 @@ RenameResult RenameNoReplace(const std::string& from, const std::string& to);
 // open as `toFolder` (either AT_FDCWD for a path): no link is followed to either folder.
 RenameResult RenameNoReplaceAt(int fromFolder, const std::string& from, int toFolder, const std::string& to);
 
+// Removes the path's last entry, a link as itself; links on the way are followed as
+// WriteFileReplacing follows them.
 bool RemoveFile(const std::string& path);
 
 // The process's current folder, ending in the separator.

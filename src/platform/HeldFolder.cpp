@@ -3,6 +3,7 @@
 #include "platform/SystemError.h"
 
 #include <cerrno>
+#include <climits>
 #include <dirent.h>
 #include <fcntl.h>
 #include <string_view>
@@ -44,6 +45,53 @@ bool SameFile(const struct stat& a, const struct stat& b)
     return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
 }
 
+// Folders on the way are held for reaching their entries only: one the user may pass through
+// but not list is still a way.
+constexpr int kWalkFlags = O_PATH | O_DIRECTORY | O_CLOEXEC;
+// As many links as the system itself follows before it gives up on a loop.
+constexpr int kMostLinks = 40;
+
+// A link the user could not have been handed: the user's own, or root's, who needs none to reach
+// any file. A link cannot be changed, only replaced by a new one of whoever replaces it.
+bool IsTrustedLink(const struct stat& link)
+{
+    return link.st_uid == ::geteuid() || link.st_uid == 0;
+}
+
+std::optional<std::string> LinkTargetAt(int folder, const std::string& name)
+{
+    char buffer[PATH_MAX];
+    const ssize_t n = ::readlinkat(folder, name.c_str(), buffer, sizeof buffer);
+    if (n < 0)
+        return std::nullopt;
+    if (n == 0 || static_cast<size_t>(n) >= sizeof buffer) {
+        errno = ENAMETOOLONG;
+        return std::nullopt;
+    }
+    return std::string(buffer, static_cast<size_t>(n));
+}
+
+HeldFolder NotHeld(int error)
+{
+    errno = error;
+    return {};
+}
+
+// Puts the path's entries on top of those still to walk, its first on top. A path that ends
+// in "/" ends in a folder, which "." keeps.
+void PushEntries(std::vector<std::string>& pending, std::string_view path)
+{
+    if (path.ends_with('/'))
+        pending.emplace_back(".");
+    for (size_t end = path.size(); end > 0;) {
+        const size_t slash = path.rfind('/', end - 1);
+        const size_t start = slash == std::string_view::npos ? 0 : slash + 1;
+        if (end > start)
+            pending.emplace_back(path.substr(start, end - start));
+        end = slash == std::string_view::npos ? 0 : slash;
+    }
+}
+
 } // namespace
 
 std::vector<std::string> EntryNamesIn(int folder)
@@ -78,9 +126,90 @@ HeldFolder& HeldFolder::operator=(HeldFolder&& other) noexcept
     return *this;
 }
 
+std::optional<EntryIdentity> IdentityOf(int fd)
+{
+    struct statx info {};
+    if (::statx(fd, "", AT_EMPTY_PATH, STATX_INO | STATX_BTIME, &info) != 0)
+        return std::nullopt;
+    EntryIdentity identity;
+    identity.device = ::makedev(info.stx_dev_major, info.stx_dev_minor);
+    identity.inode = info.stx_ino;
+    identity.birthKnown = (info.stx_mask & STATX_BTIME) != 0;
+    if (identity.birthKnown) {
+        identity.bornSeconds = info.stx_btime.tv_sec;
+        identity.bornNanoseconds = info.stx_btime.tv_nsec;
+    }
+    return identity;
+}
+
+HeldFolder HeldFolder::Walk(const std::string& path, std::string& last, LastLink lastLink)
+{
+    last.clear();
+    if (path.empty())
+        return NotHeld(ENOENT);
+    // The entries still to walk, the next one last.
+    std::vector<std::string> pending;
+    PushEntries(pending, path);
+    HeldFolder folder(::open(path.front() == '/' ? "/" : ".", kWalkFlags));
+    int links = 0;
+    while (folder.IsOpen() && !pending.empty()) {
+        const std::string name = std::move(pending.back());
+        pending.pop_back();
+        if (name == "." || name == "..") {
+            if (name == "..")
+                folder = HeldFolder(::openat(folder.m_fd, "..", kWalkFlags));
+            continue;
+        }
+        struct stat seen {};
+        const bool isLink = ::fstatat(folder.m_fd, name.c_str(), &seen, AT_SYMLINK_NOFOLLOW) == 0 && S_ISLNK(seen.st_mode);
+        const bool isLast = pending.empty();
+        if (isLink && IsTrustedLink(seen) && !(isLast && lastLink == LastLink::Kept)) {
+            if (++links > kMostLinks)
+                return NotHeld(ELOOP);
+            const std::optional<std::string> target = LinkTargetAt(folder.m_fd, name);
+            if (!target)
+                return {};
+            if (target->front() == '/')
+                folder = HeldFolder(::open("/", kWalkFlags));
+            PushEntries(pending, *target);
+            continue;
+        }
+        if (isLast) {
+            last = name;
+            return folder;
+        }
+        if (isLink)
+            return NotHeld(EACCES);
+        folder = HeldFolder(::openat(folder.m_fd, name.c_str(), kWalkFlags | O_NOFOLLOW));
+    }
+    return folder;
+}
+
 HeldFolder HeldFolder::Open(const std::string& path)
 {
-    return HeldFolder(::open(path.c_str(), kFolderFlags));
+    std::string last;
+    const HeldFolder holding = Walk(path, last, LastLink::Followed);
+    if (!holding.IsOpen())
+        return {};
+    if (last.empty())
+        return HeldFolder(::openat(holding.m_fd, ".", kFolderFlags));
+    struct stat seen {};
+    if (::fstatat(holding.m_fd, last.c_str(), &seen, AT_SYMLINK_NOFOLLOW) == 0 && S_ISLNK(seen.st_mode))
+        return NotHeld(EACCES);
+    return HeldFolder(::openat(holding.m_fd, last.c_str(), kFolderFlags | O_NOFOLLOW));
+}
+
+HeldFolder HeldFolder::OpenHolding(const std::string& path, std::string& last, LastLink lastLink)
+{
+    const HeldFolder holding = Walk(path, last, lastLink);
+    if (!holding.IsOpen())
+        return {};
+    if (last.empty())
+        return NotHeld(EISDIR);
+    const int listed = ::openat(holding.m_fd, ".", kFolderFlags);
+    if (listed < 0 && errno != EACCES)
+        return {};
+    return listed >= 0 ? HeldFolder(listed) : HeldFolder(::fcntl(holding.m_fd, F_DUPFD_CLOEXEC, 0));
 }
 
 std::vector<std::string> HeldFolder::EntryNames() const
@@ -99,22 +228,6 @@ bool HeldFolder::IsOwn() const
 {
     struct stat self {};
     return ::fstat(m_fd, &self) == 0 && self.st_uid == ::geteuid();
-}
-
-std::optional<FolderIdentity> HeldFolder::Identity() const
-{
-    struct statx info {};
-    if (::statx(m_fd, "", AT_EMPTY_PATH, STATX_INO | STATX_BTIME, &info) != 0)
-        return std::nullopt;
-    FolderIdentity identity;
-    identity.device = ::makedev(info.stx_dev_major, info.stx_dev_minor);
-    identity.inode = info.stx_ino;
-    identity.birthKnown = (info.stx_mask & STATX_BTIME) != 0;
-    if (identity.birthKnown) {
-        identity.bornSeconds = info.stx_btime.tv_sec;
-        identity.bornNanoseconds = info.stx_btime.tv_nsec;
-    }
-    return identity;
 }
 
 bool HeldFolder::MarkInUse() const
@@ -175,9 +288,10 @@ RenameResult HeldFolder::MoveEntry(const std::string& name, const HeldFolder& to
 
 bool HeldFolder::IsAt(const std::string& path) const
 {
-    struct stat atPath {};
+    const HeldFolder atPath = Open(path);
+    struct stat there {};
     struct stat self {};
-    return ::stat(path.c_str(), &atPath) == 0 && ::fstat(m_fd, &self) == 0 && SameFile(atPath, self);
+    return atPath.IsOpen() && ::fstat(atPath.m_fd, &there) == 0 && ::fstat(m_fd, &self) == 0 && SameFile(there, self);
 }
 
 bool HeldFolder::HoldsAs(const std::string& name, const HeldFolder& folder) const

@@ -16,22 +16,29 @@
 
 namespace platform {
 
-// What tells a folder from every other one while it exists, and, where the file system keeps a
-// birth time, from any folder made later in its place: a rename keeps it, and another folder
-// renamed in under the same name has its own.
 // The names in the folder open as `folder` but "." and "..", read through a descriptor of their
 // own, so the listing moves no position the folder's holder shares.
 std::vector<std::string> EntryNamesIn(int folder);
 
-struct FolderIdentity {
+// What tells a file or folder from every other one while it exists, and, where the file system
+// keeps a birth time, from any made later in its place: a rename keeps it, and another entry
+// renamed in under the same name has its own.
+struct EntryIdentity {
     unsigned long long device = 0;
     unsigned long long inode = 0;
     long long bornSeconds = 0;
     unsigned bornNanoseconds = 0;
     bool birthKnown = false;
 
-    bool operator==(const FolderIdentity&) const = default;
+    bool operator==(const EntryIdentity&) const = default;
 };
+
+// The identity of what `fd` has open; nothing when it cannot be looked at.
+std::optional<EntryIdentity> IdentityOf(int fd);
+
+// Whether a path's last entry, when a symbolic link the user could not have been handed, is
+// followed to its target or taken as the link itself.
+enum class LastLink { Followed, Kept };
 
 class HeldFolder {
 public:
@@ -42,10 +49,21 @@ public:
     HeldFolder(const HeldFolder&) = delete;
     HeldFolder& operator=(const HeldFolder&) = delete;
 
-    // The folder a path names; links along the path are followed, as for any path the user
-    // gives. Not open on failure, errno telling why (as for every failure here).
+    // The folder a path names. A symbolic link on the path is followed only where the user could
+    // not have been handed it: one the user made, or root (who needs no link to reach any file).
+    // One another user made, in a folder others may write, is refused (EACCES, as the system
+    // refuses such links in shared folders). Not open on failure, errno telling why (as for
+    // every failure here).
     static HeldFolder Open(const std::string& path);
+    // The folder holding the path's last entry, reached as Open reaches folders; `last` becomes
+    // that entry's name. A link at the end is followed as Open follows links unless `lastLink`
+    // keeps it; one another user made is never followed, it is the entry itself. A path that ends
+    // in a folder ("/", "a/", "a/..") is refused (EISDIR). A folder the user may write but not
+    // list is held all the same, for reaching its entries only.
+    static HeldFolder OpenHolding(const std::string& path, std::string& last, LastLink lastLink = LastLink::Followed);
     bool IsOpen() const { return m_fd >= 0; }
+    // For operations on its entries that this class does not offer; stays the holder's.
+    int Descriptor() const { return m_fd; }
 
     // The names of its entries, "." and ".." aside.
     std::vector<std::string> EntryNames() const;
@@ -55,7 +73,7 @@ public:
     // True when the folder belongs to the user the program runs as.
     bool IsOwn() const;
     // Nothing when the folder cannot be looked at.
-    std::optional<FolderIdentity> Identity() const;
+    std::optional<EntryIdentity> Identity() const { return IdentityOf(m_fd); }
     // Marks the folder as in use for as long as this holder keeps it open: a lock that goes with
     // the process however it ends, and that another holder of the folder, in this process too,
     // cannot take meanwhile. False, EWOULDBLOCK, while another keeps the mark; false with another
@@ -75,7 +93,7 @@ public:
     // that name there.
     RenameResult MoveEntry(const std::string& name, const HeldFolder& to, const std::string& newName) const;
 
-    // True when the path leads to this folder, links along it followed.
+    // True when the path leads to this folder, links along it followed as Open follows them.
     bool IsAt(const std::string& path) const;
     // True when the entry of that name is the folder itself, not a link to it.
     bool HoldsAs(const std::string& name, const HeldFolder& folder) const;
@@ -98,6 +116,9 @@ private:
     friend class FilePlace;
     explicit HeldFolder(int fd) : m_fd(fd) {}
     bool RemoveNamed(const std::string& name, Removable removable) const;
+    // The folder holding the path's last entry, held for reaching entries only (O_PATH); `last`
+    // stays empty for a path that ends in a folder, which is then the one held.
+    static HeldFolder Walk(const std::string& path, std::string& last, LastLink lastLink);
     // The folder holding the last entry of the relative path, reached one entry at a time
     // without following a link; `last` becomes that entry's name.
     HeldFolder FolderOf(std::string_view path, std::string& last) const;

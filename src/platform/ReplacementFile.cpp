@@ -52,26 +52,14 @@ bool IsOwnRegularFile(const struct stat& info)
     return S_ISREG(info.st_mode) && info.st_uid == ::geteuid();
 }
 
-void RemoveIfAbandoned(int folder, const std::string& name)
-{
-    // Looked at before it is opened, so nothing but a regular file is ever opened.
-    struct stat info {};
-    if (::fstatat(folder, name.c_str(), &info, AT_SYMLINK_NOFOLLOW) != 0 || !IsOwnRegularFile(info))
-        return;
-    const int fd = ::openat(folder, name.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0)
-        return;
-    // The lock is free only when no save holds the file; where the file system keeps no locks
-    // nobody can tell, and the file stays.
-    if (::fstat(fd, &info) == 0 && IsOwnRegularFile(info) && ::flock(fd, LOCK_EX | LOCK_NB) == 0 &&
-        NamesOpenFile(folder, name, fd))
-        ::unlinkat(folder, name.c_str(), 0);
-    ::close(fd);
-}
+// Where the user's state keeps the records of new files.
+constexpr std::string_view kRecordKind = "new-files";
 
 } // namespace
 
-ReplacementFile MakeReplacementFile(int folder, std::string_view replacedName)
+ReplacementFiles::ReplacementFiles(int folder) : m_folder(folder), m_records(kRecordKind, IdentityOf(folder)) {}
+
+ReplacementFile ReplacementFiles::Make(std::string_view replacedName, mode_t mode) const
 {
     const std::string start = "." + std::string(replacedName.substr(0, kMostReplacedNameBytes)) + std::string(kMark);
     constexpr int kMostAttempts = 100;
@@ -80,30 +68,58 @@ ReplacementFile MakeReplacementFile(int folder, std::string_view replacedName)
         if (letters.empty())
             return {};
         std::string name = start + letters;
-        const int fd = ::openat(folder, name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+        const int fd = ::openat(m_folder, name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode);
         if (fd < 0) {
             if (errno == EEXIST)
                 continue;
             return {};
         }
-        // A sweep may have taken the file for a killed save's in the moment before the lock, and
-        // then holds it or has removed it: another is made.
-        const bool unlocked = ::flock(fd, LOCK_EX | LOCK_NB) != 0;
-        if ((unlocked && errno == EWOULDBLOCK) || !NamesOpenFile(folder, name, fd)) {
+        // Locked before it is recorded, so no clearing takes it; where the file system keeps no
+        // locks no clearing can take one either. Someone who may write the folder may have moved
+        // it away meanwhile: another is made.
+        ::flock(fd, LOCK_EX | LOCK_NB);
+        if (!NamesOpenFile(m_folder, name, fd)) {
             ::close(fd);
             continue;
         }
-        return {std::move(name), fd};
+        return {std::move(name), fd, m_records.Add(IdentityOf(fd))};
     }
     errno = EEXIST;
     return {};
 }
 
-void RemoveAbandonedReplacements(int folder)
+void ReplacementFiles::Forget(ReplacementFile& file) const
 {
-    for (const std::string& name : EntryNamesIn(folder))
-        if (IsReplacementName(name))
-            RemoveIfAbandoned(folder, name);
+    m_records.Drop(file.record);
+    ::close(file.fd);
+    file = {};
+}
+
+void ReplacementFiles::RemoveAbandoned() const
+{
+    // Read before the folder is listed: a file is made before its record, so every file recorded
+    // by now is listed unless it has gone.
+    std::set<EntryRecords::Record> unseen = m_records.All();
+    for (const std::string& name : EntryNamesIn(m_folder)) {
+        // Looked at before it is opened, so nothing but a regular file is ever opened.
+        struct stat info {};
+        if (!IsReplacementName(name) || ::fstatat(m_folder, name.c_str(), &info, AT_SYMLINK_NOFOLLOW) != 0 ||
+            !IsOwnRegularFile(info))
+            continue;
+        const int fd = ::openat(m_folder, name.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+        if (fd < 0)
+            continue;
+        const EntryRecords::Record record = m_records.Of(IdentityOf(fd));
+        // The lock is free only when no save holds the file; where the file system keeps no locks
+        // nobody can tell, and the file stays.
+        if (!record.empty() && unseen.erase(record) != 0 && ::fstat(fd, &info) == 0 && IsOwnRegularFile(info) &&
+            ::flock(fd, LOCK_EX | LOCK_NB) == 0 && NamesOpenFile(m_folder, name, fd) &&
+            ::unlinkat(m_folder, name.c_str(), 0) == 0)
+            m_records.Drop(record);
+        ::close(fd);
+    }
+    for (const EntryRecords::Record& gone : unseen)
+        m_records.Drop(gone);
 }
 
 } // namespace platform

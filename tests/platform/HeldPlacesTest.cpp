@@ -3,6 +3,7 @@
 #include "platform/FilePlace.h"
 #include "platform/HeldFolder.h"
 #include "support/FolderListing.h"
+#include "support/OtherUser.h"
 #include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -19,13 +20,6 @@
 namespace fs = std::filesystem;
 using platform::FilePlace;
 using platform::HeldFolder;
-
-namespace {
-
-// A uid that is not ours, for a folder of another user's; only root can give one away.
-constexpr uid_t kOtherUser = 65534;
-
-} // namespace
 
 // Between the making of the run folder and its holding, someone who may write into the output
 // folder renames a folder into its place: it is not held, and stays as it was, contents and
@@ -52,7 +46,7 @@ TEST(HeldPlaces, AFolderPutInPlaceOfTheOneMadeIsLeftAlone)
         {"an empty private folder of another user's", true, [](const TempFolder& f) {
              fs::create_directory(f.File("theirs"));
              fs::permissions(f.File("theirs"), fs::perms::owner_all);
-             ASSERT_EQ(::chown(f.File("theirs").c_str(), kOtherUser, kOtherUser), 0);
+             ASSERT_EQ(::chown(f.File("theirs").c_str(), kOtherUser, kOtherGroup), 0);
          }}};
     // Every folder is made first, then the run's folders more than the two seconds later that
     // rounded birth times are allowed: an empty folder of the user's is told apart by its birth

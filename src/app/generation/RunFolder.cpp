@@ -13,6 +13,8 @@ constexpr int kAttempts = 100;
 // A run folder's name: this, then eight lower-case hexadecimal digits.
 constexpr std::string_view kNamePrefix = ".my_diary-";
 constexpr size_t kNameDigits = 8;
+// Where the user's state keeps the records of run folders.
+constexpr std::string_view kRecordKind = "run-folders";
 
 bool IsRunFolderName(std::string_view name)
 {
@@ -34,22 +36,22 @@ bool Claim(const platform::HeldFolder& outFolder, const std::string& name, const
 // one, still the user's, and marked by no run, in this process or another. A folder made is
 // recorded before it is marked, and a run that clears it holds the mark while it does. Anything
 // else of this naming stays, whatever it holds. Records whose folder is no longer here go.
-void RemoveAbandoned(const platform::HeldFolder& outFolder, const RunFolderRecords& records)
+void RemoveAbandoned(const platform::HeldFolder& outFolder, const platform::EntryRecords& records)
 {
     // Read before the listing: a folder is made before its record, so every folder recorded by
     // now is listed unless it has gone.
-    std::set<RunFolderRecords::Record> unseen = records.All();
+    std::set<platform::EntryRecords::Record> unseen = records.All();
     for (const std::string& name : outFolder.EntryNames()) {
         if (!IsRunFolderName(name))
             continue;
         const platform::HeldFolder folder = outFolder.OpenFolder(name);
-        const RunFolderRecords::Record record = records.Of(folder);
+        const platform::EntryRecords::Record record = records.Of(folder.Identity());
         if (!folder.IsOpen() || record.empty() || unseen.erase(record) == 0)
             continue;
         if (folder.IsOwn() && folder.MarkInUse() && folder.Remove())
             records.Drop(record);
     }
-    for (const RunFolderRecords::Record& gone : unseen)
+    for (const platform::EntryRecords::Record& gone : unseen)
         records.Drop(gone);
 }
 
@@ -61,7 +63,7 @@ RunFolder RunFolder::Make(const std::string& outFolder)
     made.m_outFolder = platform::HeldFolder::Open(outFolder);
     if (!made.m_outFolder.IsOpen())
         return made;
-    made.m_records = RunFolderRecords(made.m_outFolder);
+    made.m_records = platform::EntryRecords(kRecordKind, made.m_outFolder.Identity());
     RemoveAbandoned(made.m_outFolder, made.m_records);
     std::mt19937 random(std::random_device{}());
     for (int attempt = 0; attempt < kAttempts && !made.m_folder.IsOpen(); ++attempt) {
@@ -72,7 +74,7 @@ RunFolder RunFolder::Make(const std::string& outFolder)
         if (!folder.IsOpen())
             continue;
         // Recorded before it is claimed: a clearing run that takes the mark first removes it.
-        const RunFolderRecords::Record record = made.m_records.Add(folder);
+        const platform::EntryRecords::Record record = made.m_records.Add(folder.Identity());
         if (Claim(made.m_outFolder, name, folder)) {
             made.m_folder = std::move(folder);
             made.m_name = name;

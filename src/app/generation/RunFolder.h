@@ -4,10 +4,10 @@
 // wherever the folder has been moved, and never through a symbolic link put in its place. It is
 // marked as in use while it is held, so a run that is killed, or a program that crashes, leaves
 // a folder that the next run can tell from one whose run still works; and it is recorded in the
-// user's own state (`RunFolderRecords`), so that run can tell it from a folder renamed in under
+// user's own state (`platform::EntryRecords`), so that run can tell it from a folder renamed in under
 // such a name.
 
-#include "app/generation/RunFolderRecords.h"
+#include "platform/EntryRecords.h"
 #include "platform/HeldFolder.h"
 
 #include <string>
@@ -41,6 +41,6 @@ private:
     platform::HeldFolder m_outFolder;   // followed wherever it is renamed to, as the folder is
     platform::HeldFolder m_folder;
     std::string m_name;
-    RunFolderRecords m_records;
-    RunFolderRecords::Record m_record;   // empty when the folder could not be recorded
+    platform::EntryRecords m_records;
+    platform::EntryRecords::Record m_record;   // empty when the folder could not be recorded
 };

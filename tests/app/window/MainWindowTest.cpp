@@ -10,6 +10,7 @@
 #include "settings/ClassListModel.h"
 #include "support/FakeDesktop.h"
 #include "support/FileSizeLimit.h"
+#include "support/OtherUser.h"
 
 #include <cstring>
 #include <sys/stat.h>
@@ -299,6 +300,31 @@ TEST_F(MainWindowTest, ASaveThroughALoopOfLinksIsReportedAndChangesNothing)
     struct stat info {};
     ASSERT_EQ(::lstat(File("a.ini").c_str(), &info), 0);
     EXPECT_TRUE(S_ISLNK(info.st_mode));
+}
+
+// In a folder the user shares with a group, another member put a link to a private folder of the
+// user's on the design's path: the save is refused and told with the system's reason, and the
+// user's file it led to stays as it was.
+TEST_F(MainWindowTest, ASaveThroughAnotherUsersLinkIsToldAndChangesNothing)
+{
+    if (!CanActAsAnotherUser())
+        GTEST_SKIP() << "only root can act as another user";
+    StartPrepared();
+    ASSERT_EQ(::chmod(File("").c_str(), 0755), 0);
+    ASSERT_TRUE(platform::MakeFolder(File("home")) && platform::MakeFolder(File("shared")));
+    ASSERT_EQ(::chmod(File("home").c_str(), 0700), 0);
+    Write("home/design.ini", "the user's private design");
+    ASSERT_EQ(::chown(File("shared").c_str(), 0, kOtherGroup), 0);
+    ASSERT_EQ(::chmod(File("shared").c_str(), 0775), 0);
+    ASSERT_EQ(AsOtherUser([&] { return ::symlink(File("home").c_str(), File("shared/designs").c_str()) == 0; }), 0);
+    g_strConfigPath = File("shared/designs/design.ini");
+    boxes->Answer(IDYES);
+    driver->Expect(IDD_SAVE_CONFIG, [](DialogProbe& p) { p.Click(IDC_CONFIG_OK); });
+    EXPECT_FALSE(window->SaveConfig());
+    EXPECT_EQ(MessageTexts(), (std::vector<std::string>{"替换文件 '" + File("shared/designs/design.ini") + "' ?",
+                                                        "无法保存文件 '" + File("shared/designs/design.ini") + "'。\n" +
+                                                            std::strerror(EACCES)}));
+    EXPECT_EQ(Read("home/design.ini"), "the user's private design");
 }
 
 TEST_F(MainWindowTest, ACancelledSaveForgetsAConfigurationThatHasNoFile)

@@ -1,0 +1,150 @@
+// A save into a folder another user may write too (a group folder without the sticky bit), after
+// that user (nobody) has shaped it: what is around the design afterwards, and what became of the
+// user's own files elsewhere.
+#include "platform/Files.h"
+#include "support/FolderListing.h"
+#include "support/OtherUser.h"
+#include "support/TempFolder.h"
+
+#include <cerrno>
+#include <filesystem>
+#include <functional>
+#include <gtest/gtest.h>
+#include <map>
+#include <string>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+using platform::WriteFileReplacing;
+
+namespace {
+
+// The user's private folder "home" (important.txt and design.ini in it) and the folder "shared"
+// that the other user's group may write, holding the user's design, a folder for designs and a
+// file of the user's.
+class SharedFolders {
+public:
+    SharedFolders()
+    {
+        EXPECT_EQ(::chmod(m_folder.Path().c_str(), 0755), 0);
+        fs::create_directory(m_folder.File("home"));
+        EXPECT_EQ(::chmod(m_folder.File("home").c_str(), 0700), 0);
+        m_folder.Write("home/important.txt", "the user's private text");
+        m_folder.Write("home/design.ini", "the user's private design");
+        EXPECT_EQ(::chmod(m_folder.File("home/important.txt").c_str(), 0600), 0);
+        fs::create_directories(m_folder.File("shared/designs"));
+        EXPECT_EQ(::chown(m_folder.File("shared").c_str(), 0, kOtherGroup), 0);
+        EXPECT_EQ(::chmod(m_folder.File("shared").c_str(), 0775), 0);
+        m_folder.Write("shared/shared_design.ini", "the design as saved before");
+        m_folder.Write("shared/thesis.tex", "the user's thesis");
+    }
+
+    const TempFolder& Folder() const { return m_folder; }
+    std::string Shared(const std::string& name) const { return m_folder.File("shared/" + name); }
+
+    std::map<std::string, std::string> HomeFiles() const
+    {
+        std::map<std::string, std::string> files;
+        for (const std::string& name : Listing(m_folder.File("home")))
+            files[name] = m_folder.Read("home/" + name);
+        return files;
+    }
+
+private:
+    TempFolder m_folder;
+};
+
+// What the other user does there, as that user.
+void AsTheOtherUser(const std::function<void()>& shape)
+{
+    EXPECT_EQ(AsOtherUser([&] {
+                  shape();
+                  return true;
+              }),
+              0);
+}
+
+class SharedFolderSave : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        if (!CanActAsAnotherUser())
+            GTEST_SKIP() << "only root can act as another user";
+    }
+};
+
+const std::map<std::string, std::string> kHomeAsItWas = {{"design.ini", "the user's private design"},
+                                                          {"important.txt", "the user's private text"}};
+
+} // namespace
+
+// A link someone else put in a shared folder is never followed: at the design's name it is
+// replaced by the design as a deleted file would be, on the way to it the save is refused with
+// the system's reason; the user's files it leads to stay as they were. The user's own link is
+// followed as ever.
+TEST_F(SharedFolderSave, ALinkAnotherUserPutThereLeadsNowhere)
+{
+    struct Case {
+        const char* why;
+        bool byOtherUser;                       // else the user makes the link
+        const char* link;                       // in "shared"
+        const char* target;                     // in the test's folder
+        const char* saved;                      // the path the user saves, in "shared"
+        int error;
+        std::map<std::string, std::string> home;   // the user's private files afterwards
+    };
+    const Case cases[] = {
+        {"a link to a private file in the design's place", true, "shared_design.ini", "home/important.txt",
+         "shared_design.ini", 0, kHomeAsItWas},
+        {"a link to a private file not yet there", true, "shared_design.ini", "home/new.txt", "shared_design.ini", 0,
+         kHomeAsItWas},
+        {"a link to a private folder on the path", true, "designs", "home", "designs/design.ini", EACCES,
+         kHomeAsItWas},
+        {"a link to a private folder on the path, the file not yet there", true, "designs", "home",
+         "designs/other.ini", EACCES, kHomeAsItWas},
+        {"the user's own link", false, "shared_design.ini", "home/important.txt", "shared_design.ini", 0,
+         {{"design.ini", "the user's private design"}, {"important.txt", "the design"}}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.why);
+        const SharedFolders folders;
+        const std::string link = folders.Shared(c.link);
+        const auto putLink = [&] {
+            fs::rename(link, link + ".old");
+            fs::create_symlink(folders.Folder().File(c.target), link);
+        };
+        if (c.byOtherUser)
+            AsTheOtherUser(putLink);
+        else
+            putLink();
+        const auto shared = Listing(folders.Shared(""));
+
+        errno = 0;
+        EXPECT_EQ(WriteFileReplacing(folders.Shared(c.saved), "the design"), c.error == 0);
+        if (c.error != 0) {
+            EXPECT_EQ(errno, c.error);
+        }
+        EXPECT_EQ(folders.HomeFiles(), c.home);
+        EXPECT_EQ(Listing(folders.Shared("")), shared);
+        if (c.byOtherUser && c.error == 0) {
+            EXPECT_FALSE(fs::is_symlink(link));
+            EXPECT_EQ(folders.Folder().Read(std::string("shared/") + c.saved), "the design");
+        }
+    }
+}
+
+// A file renamed in under the name a save gives its new file is no file a killed save left: the
+// next save leaves it as it is.
+TEST_F(SharedFolderSave, AFileRenamedInUnderTheNewFilesNamingStays)
+{
+    const SharedFolders folders;
+    const std::string renamed = folders.Shared(".shared_design.ini.rvnew-Qx7Zp2");
+    AsTheOtherUser([&] { fs::rename(folders.Shared("thesis.tex"), renamed); });
+    const auto expected = Listing(folders.Shared(""));
+
+    ASSERT_TRUE(WriteFileReplacing(folders.Shared("shared_design.ini"), "the design"));
+    EXPECT_EQ(Listing(folders.Shared("")), expected);
+    EXPECT_EQ(folders.Folder().Read("shared/.shared_design.ini.rvnew-Qx7Zp2"), "the user's thesis");
+    EXPECT_EQ(folders.Folder().Read("shared/shared_design.ini"), "the design");
+}
