@@ -26,7 +26,7 @@ void RegisterDialog(UINT id, const char* caption, DWORD style)
     dialog.caption = caption;
     dialog.cx = 200;
     dialog.cy = 100;
-    dialog.style = WS_SYSMENU | style;
+    dialog.style = WS_CAPTION | WS_SYSMENU | style;
     dialog.controls = {{ControlClass::Static, 1001, "替换文件:", 10, 10, 120, 8, SS_LEFT}};
     RegisterDialogTemplate(dialog);
 }
@@ -79,4 +79,9 @@ const std::vector<WindowKind>& EveryKindOfWindow()
          })},
     };
     return kinds;
+}
+
+void PrintTo(const WindowKind& kind, std::ostream* out)
+{
+    *out << kind.name;
 }

@@ -3,6 +3,7 @@
 // acts on it: the main window (with a minimise box), a dialog of the program's templates over
 // it, and the message box and colour dialog, modal over it.
 #include <functional>
+#include <ostream>
 #include <vector>
 
 class QWidget;
@@ -15,3 +16,5 @@ struct WindowKind {
 };
 
 const std::vector<WindowKind>& EveryKindOfWindow();
+
+void PrintTo(const WindowKind& kind, std::ostream* out);
