@@ -5,18 +5,40 @@
 #include "WindowKinds.h"
 #include "platform/ui/TestHooks.h"
 
+#include <QEvent>
 #include <QGuiApplication>
 #include <QWidget>
 #include <QWindow>
 #include <cstdlib>
 #include <gtest/gtest.h>
+#include <functional>
 #include <string>
+#include <utility>
 
 using platform::ui::PumpEventsUntil;
 
 namespace {
 
 constexpr Qt::WindowStates kLarger = Qt::WindowMaximized | Qt::WindowFullScreen;
+
+// Runs `handle` on each key the window receives, inside the toolkit's delivery of the input.
+class InputHandler : public QObject {
+public:
+    InputHandler(QWindow& window, std::function<void()> handle) : m_handle(std::move(handle))
+    {
+        window.installEventFilter(this);
+    }
+
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::KeyPress)
+            m_handle();
+        return false;
+    }
+
+private:
+    std::function<void()> m_handle;
+};
 
 // Keys go to the compositor's window on the X server once the pointer is in it; a click there
 // could start weston's terminal from its launcher.
@@ -53,6 +75,27 @@ void PressTheCompositorsKeys(QWidget* widget)
     }
 }
 
+// The title bar the toolkit draws asks a minimise from inside the compositor's input, as a key
+// handler does here: the toolkit takes the state back before the program sees that it was asked.
+// A window without a minimise box is back on the screen when it has the keyboard again.
+void MinimiseFromTheCompositorsInput(QWidget* widget)
+{
+    QWindow* window = widget->windowHandle();
+    ASSERT_TRUE(PumpEventsUntil([&] { return window->isExposed() && window->isActive(); }, 10000))
+        << "the window never had the keyboard";
+    bool asked = false, left = false;
+    const auto watch = QObject::connect(window, &QWindow::activeChanged, [&] { left |= !window->isActive(); });
+    InputHandler minimise(*window, [&] {
+        if (!std::exchange(asked, true))
+            window->setWindowState(Qt::WindowMinimized);
+    });
+    ASSERT_TRUE(PressCompositorKeys("shift")) << "xdotool could not send a key";
+    EXPECT_TRUE(PumpEventsUntil([&] { return asked && left && window->isActive(); }, 10000))
+        << (asked ? "" : "never asked; ") << (left ? "" : "never left the screen; ")
+        << (window->isActive() ? "" : "not back with the keyboard");
+    QObject::disconnect(watch);
+}
+
 class CompositorKeys : public ::testing::TestWithParam<WindowKind> {};
 
 TEST_P(CompositorKeys, EveryWindowOutlivesTheCompositorsMaximiseAndFullScreen)
@@ -61,7 +104,16 @@ TEST_P(CompositorKeys, EveryWindowOutlivesTheCompositorsMaximiseAndFullScreen)
     GetParam().show(PressTheCompositorsKeys);
 }
 
-INSTANTIATE_TEST_SUITE_P(EveryKindOfWindow, CompositorKeys, ::testing::ValuesIn(EveryKindOfWindow()),
-                         [](const ::testing::TestParamInfo<WindowKind>& param) { return param.param.name; });
+class TitleBarMinimise : public ::testing::TestWithParam<WindowKind> {};
+
+TEST_P(TitleBarMinimise, AWindowWithoutAMinimiseBoxComesBack)
+{
+    ASSERT_EQ(QGuiApplication::platformName().toStdString(), "wayland");
+    GetParam().show(MinimiseFromTheCompositorsInput);
+}
+
+INSTANTIATE_TEST_SUITE_P(CompositorKeys, TitleBarMinimise, ::testing::ValuesIn(KindsWithoutAMinimiseBox()), KindName());
+
+INSTANTIATE_TEST_SUITE_P(EveryKindOfWindow, CompositorKeys, ::testing::ValuesIn(EveryKindOfWindow()), KindName());
 
 } // namespace

@@ -53,7 +53,6 @@ TEST_P(WaylandOnly, EveryWindowOutlivesTheTitleBarButtons)
     GetParam().show(PressTheTitleBarButtons);
 }
 
-INSTANTIATE_TEST_SUITE_P(EveryKindOfWindow, WaylandOnly, ::testing::ValuesIn(EveryKindOfWindow()),
-                         [](const ::testing::TestParamInfo<WindowKind>& param) { return param.param.name; });
+INSTANTIATE_TEST_SUITE_P(EveryKindOfWindow, WaylandOnly, ::testing::ValuesIn(EveryKindOfWindow()), KindName());
 
 } // namespace

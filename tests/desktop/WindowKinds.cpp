@@ -62,22 +62,31 @@ std::function<void(const WindowAction&)> OverOwner(std::function<void(CWnd& owne
 const std::vector<WindowKind>& EveryKindOfWindow()
 {
     static const std::vector<WindowKind> kinds = {
-        {"MainWindow", OverOwner([](CWnd& owner, const WindowAction& act) { act(WidgetOf(owner.m_hWnd)); })},
-        {"TemplatedDialog", OverOwner([](CWnd& owner, const WindowAction& act) {
+        {"MainWindow", true, OverOwner([](CWnd& owner, const WindowAction& act) { act(WidgetOf(owner.m_hWnd)); })},
+        {"TemplatedDialog", false, OverOwner([](CWnd& owner, const WindowAction& act) {
              CDialog dialog(kFixed);
              ASSERT_TRUE(dialog.Create(kFixed, &owner));
              dialog.ShowWindow(SW_SHOW);
              act(WidgetOf(dialog.m_hWnd));
              dialog.DestroyWindow();
          })},
-        {"MessageBox", OverOwner([](CWnd& owner, const WindowAction& act) {
+        {"MessageBox", false, OverOwner([](CWnd& owner, const WindowAction& act) {
              WhileModal(act, [&] { owner.MessageBox("无法保存文件 'D:\\diary\\NewDiary1.ini'。", nullptr, MB_ICONSTOP); });
          })},
-        {"ColourDialog", OverOwner([](CWnd& owner, const WindowAction& act) {
+        {"ColourDialog", false, OverOwner([](CWnd& owner, const WindowAction& act) {
              CColorDialog dialog(RGB(1, 2, 3), CC_FULLOPEN | CC_ANYCOLOR, &owner);
              WhileModal(act, [&] { dialog.DoModal(); });
          })},
     };
+    return kinds;
+}
+
+std::vector<WindowKind> KindsWithoutAMinimiseBox()
+{
+    std::vector<WindowKind> kinds;
+    for (const WindowKind& kind : EveryKindOfWindow())
+        if (!kind.minimiseBox)
+            kinds.push_back(kind);
     return kinds;
 }
 

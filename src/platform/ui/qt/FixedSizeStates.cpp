@@ -64,10 +64,11 @@ private:
         if (minimised && !(before & Qt::WindowMinimized)) {
             // A window manager may minimise a dialog and its owner one after the other, or the
             // dialog alone: the group leaves with it. A compositor tells no window that it came
-            // back, so there one without a minimise box comes back at once.
-            if (Minimisable() || WindowManagerTellsStates())
+            // back, so there one without a minimise box comes back at once, and one with it
+            // leaves alone: the windows it owns stay to answer for it.
+            if (WindowManagerTellsStates() || (Minimisable() && !OnWayland()))
                 MinimiseGroup(handle);
-            else
+            else if (!Minimisable())
                 QTimer::singleShot(0, this, [this] { ComeBackUnlessWithOwner(); });
         } else if (!minimised && (before & Qt::WindowMinimized) && !WindowManagerTellsStates()) {
             QTimer::singleShot(0, this, [this] { BringBackGroup(*m_window.windowHandle()); });
@@ -89,11 +90,13 @@ private:
 
     static bool OnWayland() { return QGuiApplication::platformName() == "wayland"; }
 
-    // Asked once the window manager has also minimised its owner, if it does.
+    // Asked once the window manager has also minimised its owner, if it does. Under Wayland the
+    // toolkit takes the state back at once, before this when the title bar asked it from inside
+    // the compositor's input, the compositor telling nothing: there the window comes back.
     void ComeBackUnlessWithOwner()
     {
         const QWindow& handle = *m_window.windowHandle();
-        if (!(handle.windowStates() & Qt::WindowMinimized) || OwnerMinimised(handle))
+        if (!OnWayland() && (!(handle.windowStates() & Qt::WindowMinimized) || OwnerMinimised(handle)))
             return;
         BringBack(m_window);
         m_window.raise();
