@@ -43,3 +43,28 @@ start_compositor() {
     return 1
   }
 }
+
+# A compositor in a window of the X server (start_x_server first), as a nested session is: its
+# own keys (Super+Shift+M...) reach it as XTEST keys sent to that window. Ready when its socket
+# rv-wayland is in $desktop_runtime and its window is on the X server.
+start_compositor_on_x_server() {
+  XDG_RUNTIME_DIR=$desktop_runtime DISPLAY=$DISPLAY weston --backend=x11-backend.so --use-pixman \
+    --socket=rv-wayland --width=1600 --height=1000 --idle-time=0 >"$desktop_runtime/weston.log" 2>&1 &
+  desktop_servers+=($!)
+  local reason=""
+  wait_for -S "$desktop_runtime/rv-wayland" || reason="its socket never appeared"
+  [ -n "$reason" ] || compositor_window >/dev/null || reason="its window never appeared on the X server"
+  [ -z "$reason" ] && return 0
+  echo "the compositor did not start: $reason" >&2
+  cat "$desktop_runtime/weston.log" >&2
+  return 1
+}
+
+# Prints the id of the compositor's window on the X server, waiting up to ten seconds for it.
+compositor_window() {
+  for _ in $(seq 100); do
+    DISPLAY=$DISPLAY xdotool search --class '^Weston Compositor$' 2>/dev/null | head -n1 | grep . && return 0
+    sleep 0.1
+  done
+  return 1
+}

@@ -18,6 +18,7 @@ namespace {
 
 constexpr Qt::WindowStates kLarger = Qt::WindowMaximized | Qt::WindowFullScreen;
 constexpr char kKeeperName[] = "rvStateKeeper";
+constexpr QSize kNoLimit(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
 
 // Lives with the window; watches its states as asked (the signal) and as the desktop applied
 // them (the window's state change event).
@@ -38,6 +39,12 @@ public:
             Applied(m_window.windowHandle()->windowStates());
         else if (event->type() == QEvent::Expose && WindowManagerTellsStates())
             Exposed();
+        else if (event->type() == QEvent::Expose && m_askBack)
+            AskBackAfterThisFrame();
+        else if (event->type() == QEvent::Resize && OnWayland())
+            QTimer::singleShot(0, this, [this] { KeepFixedSize(); });
+        if (OnWayland())
+            LeaveTheSizeToTheKeeper();
         return false;
     }
 
@@ -50,26 +57,18 @@ private:
     {
         QWindow& handle = *m_window.windowHandle();
         const Qt::WindowStates before = std::exchange(m_states, handle.windowStates());
-        // Before the desktop answers a maximise, the size limits go, so the size it gives is taken;
-        // a layout that fixes the size would put them back at its next change.
-        if ((m_states & kLarger) && !m_lifted && Fixed()) {
-            m_lifted = true;
-            m_fixed = m_window.size();
-            if (QLayout* layout = m_window.layout()) {
-                m_layoutConstraint = layout->sizeConstraint();
-                layout->setSizeConstraint(QLayout::SetNoConstraint);
-            }
-            m_window.setMinimumSize(0, 0);
-            m_window.setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-        }
+        // Before the desktop answers a maximise, the size limits go, so the size it gives is taken.
+        if (m_states & kLarger)
+            Lift();
         const bool minimised = m_states & Qt::WindowMinimized;
         if (minimised && !(before & Qt::WindowMinimized)) {
             // A window manager may minimise a dialog and its owner one after the other, or the
             // dialog alone: the group leaves with it. A compositor tells no window that it came
-            // back, so there one without a minimise box comes back at once.
-            if (Minimisable() || WindowManagerTellsStates())
+            // back, so there one without a minimise box comes back at once, and one with it
+            // leaves alone: the windows it owns stay to answer for it.
+            if (WindowManagerTellsStates() || (Minimisable() && !OnWayland()))
                 MinimiseGroup(handle);
-            else
+            else if (!Minimisable())
                 QTimer::singleShot(0, this, [this] { ComeBackUnlessWithOwner(); });
         } else if (!minimised && (before & Qt::WindowMinimized) && !WindowManagerTellsStates()) {
             QTimer::singleShot(0, this, [this] { BringBackGroup(*m_window.windowHandle()); });
@@ -89,11 +88,15 @@ private:
 
     static bool WindowManagerTellsStates() { return QGuiApplication::platformName() == "xcb"; }
 
-    // Asked once the window manager has also minimised its owner, if it does.
+    static bool OnWayland() { return QGuiApplication::platformName() == "wayland"; }
+
+    // Asked once the window manager has also minimised its owner, if it does. Under Wayland the
+    // toolkit takes the state back at once, before this when the title bar asked it from inside
+    // the compositor's input, the compositor telling nothing: there the window comes back.
     void ComeBackUnlessWithOwner()
     {
         const QWindow& handle = *m_window.windowHandle();
-        if (!(handle.windowStates() & Qt::WindowMinimized) || OwnerMinimised(handle))
+        if (!OnWayland() && (!(handle.windowStates() & Qt::WindowMinimized) || OwnerMinimised(handle)))
             return;
         BringBack(m_window);
         m_window.raise();
@@ -101,12 +104,33 @@ private:
     }
 
     // Once the desktop has it maximised, it is asked back; once normal, the size is fixed again.
+    // A layout that fixes the size would put the limits back at its next change.
+    void Lift()
+    {
+        if (m_lifted || !Fixed())
+            return;
+        m_lifted = true;
+        m_fixed = m_window.size();
+        if (QLayout* layout = m_window.layout()) {
+            m_layoutConstraint = layout->sizeConstraint();
+            layout->setSizeConstraint(QLayout::SetNoConstraint);
+        }
+        m_window.setMinimumSize(0, 0);
+        m_window.setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    }
+
+    // A state the compositor configured by itself (its own keys) is told by this event alone,
+    // the state's signal coming after it.
     void Applied(Qt::WindowStates states)
     {
+        if (states & kLarger)
+            Lift();
         if (!m_lifted)
             return;
-        if (states & kLarger)
-            QTimer::singleShot(0, this, [this] { m_window.windowHandle()->setWindowStates(Qt::WindowNoState); });
+        if ((states & kLarger) && OnWayland())
+            m_askBack = true;
+        else if (states & kLarger)
+            QTimer::singleShot(0, this, [this] { AskBack(); });
         else if (!(states & Qt::WindowMinimized))
             QTimer::singleShot(0, this, [this] { FixAgain(); });
     }
@@ -119,6 +143,39 @@ private:
         m_window.setFixedSize(m_fixed);
         if (QLayout* layout = m_window.layout())
             layout->setSizeConstraint(m_layoutConstraint);
+        if (OnWayland())
+            LeaveTheSizeToTheKeeper();
+    }
+
+    void AskBack() { m_window.windowHandle()->setWindowStates(Qt::WindowNoState); }
+
+    // A compositor acts on a state asked after the frame that shows the state it configured
+    // (the one this expose paints): weston drops a request to leave a state not yet shown.
+    void AskBackAfterThisFrame()
+    {
+        m_askBack = false;
+        QTimer::singleShot(0, this, [this] { AskBack(); });
+    }
+
+    // The toolkit gives a Wayland window no size outside its native window's limits, and a
+    // compositor that configures one maximised or full screen ends the program unless the next
+    // frame has the size configured: it learns of the state only as it clips the size, too late
+    // to lift the limits. So a fixed window's native window has none, and the keeper keeps its size.
+    void LeaveTheSizeToTheKeeper()
+    {
+        QWindow& handle = *m_window.windowHandle();
+        if (!Fixed() || (handle.minimumSize().isNull() && handle.maximumSize() == kNoLimit))
+            return;
+        handle.setMinimumSize(QSize(0, 0));
+        handle.setMaximumSize(kNoLimit);
+    }
+
+    // A size the compositor configured without a larger state (a drag on the frame) is refused.
+    void KeepFixedSize()
+    {
+        if (!m_lifted && Fixed() && !(m_window.windowHandle()->windowStates() & kLarger) &&
+            m_window.size() != m_window.minimumSize())
+            m_window.resize(m_window.minimumSize());
     }
 
     QWidget& m_window;
@@ -127,6 +184,7 @@ private:
     QLayout::SizeConstraint m_layoutConstraint = QLayout::SetDefaultConstraint;
     bool m_lifted = false;
     bool m_exposed = false;
+    bool m_askBack = false;
 };
 
 // Popups and tool tips are no desktop's to maximise or minimise.

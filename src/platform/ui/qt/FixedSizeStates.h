@@ -11,9 +11,12 @@ namespace platform::ui::detail {
 // Watches every top-level window the application shows, whatever made it (a templated dialog, a
 // message box, a common dialog or a window the toolkit opens from one). A maximise (or full
 // screen) of a fixed-size window is let in at the desktop's size, as the compositor demands, and
-// then undone, the fixed size coming back. A window minimised without a minimise button is
+// then undone, the fixed size coming back; under Wayland, where the toolkit clips a configured
+// size to the native window's limits before the program learns of the state, a fixed window's
+// native window has none and the keeper keeps its size. A window minimised without a minimise button is
 // brought back at once (a modal dialog hidden that way would leave its owner disabled for good),
-// unless it went with its owner: then it comes back with the owner.
+// unless it went with its owner: then it comes back with the owner (outside Wayland, where no
+// window is told it came back).
 void KeepEveryWindowsStates(QCoreApplication& application);
 
 } // namespace platform::ui::detail

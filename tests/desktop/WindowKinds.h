@@ -1,0 +1,31 @@
+#pragma once
+// The kinds of window the program shows under a desktop, each held on the screen while a test
+// acts on it: the main window (with a minimise box), a dialog of the program's templates over
+// it, and the message box and colour dialog, modal over it.
+#include <functional>
+#include <gtest/gtest.h>
+#include <ostream>
+#include <string>
+#include <vector>
+
+class QWidget;
+
+using WindowAction = std::function<void(QWidget* window)>;
+
+struct WindowKind {
+    const char* name;
+    bool minimiseBox;
+    std::function<void(const WindowAction& act)> show;
+};
+
+const std::vector<WindowKind>& EveryKindOfWindow();
+
+// Those the user may not minimise: they have no minimise box of the program's own.
+std::vector<WindowKind> KindsWithoutAMinimiseBox();
+
+void PrintTo(const WindowKind& kind, std::ostream* out);
+
+// Names each case of a test over kinds after its kind.
+struct KindName {
+    std::string operator()(const ::testing::TestParamInfo<WindowKind>& info) const { return info.param.name; }
+};
