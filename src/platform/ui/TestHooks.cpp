@@ -3,6 +3,7 @@
 #include "platform/ui/Dialog.h"
 #include "platform/ui/qt/EventBridge.h"
 #include "platform/ui/qt/FixedSizeStates.h"
+#include "platform/ui/qt/WindowPlaces.h"
 #include "platform/ui/qt/FontFaces.h"
 #include "platform/ui/qt/InputGate.h"
 #include "platform/ui/qt/ScrolledDialog.h"
@@ -77,6 +78,7 @@ void EnsureApplication()
     app->installEventFilter(&DialogKeys::Instance());
     RegisterPackagedFonts();
     KeepEveryWindowsStates(*app);
+    FollowRealWindowPlaces(*app);
     // Installed last, so it sees input first.
     app->installEventFilter(&InputGate::Instance());
 }
