@@ -3,6 +3,11 @@
 #include "platform/ui/DialogTemplate.h"
 #include "platform/ui/TestWindows.h"
 
+#include "platform/ui/qt/WindowAccess.h"
+
+#include <QTest>
+#include <QWidget>
+#include <QWindow>
 #include <iomanip>
 
 RV_MESSAGE_MAP(ColourDialog, CDialog,
@@ -62,4 +67,16 @@ POINT ColourTest::Centre(CColourDropDown& popup, int index)
     CRect box;
     popup.GetBoxRect(index, &box);
     return box.CenterPoint();
+}
+
+void ClickOnPopup(CColourDropDown& popup, POINT client)
+{
+    QWindow* window = platform::ui::detail::WidgetOf(popup.m_hWnd)->windowHandle();
+    ASSERT_NE(window, nullptr);
+    const QPoint at(client.x, client.y);
+    // From the popup's corner: the toolkit drops a move to where the pointer already is, as it
+    // may be after an earlier click at the same place.
+    QTest::mouseMove(window, QPoint(0, 0));
+    QTest::mouseMove(window, at);
+    QTest::mouseClick(window, Qt::LeftButton, Qt::NoModifier, at);
 }

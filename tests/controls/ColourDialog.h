@@ -49,6 +49,9 @@ inline ColourMessage Sent(UINT message, COLORREF colour)
     return {message, colour, kColourButton};
 }
 
+// A click as the window system delivers it, at a point of the popup's client area.
+void ClickOnPopup(CColourDropDown& popup, POINT client);
+
 class ColourTest : public ::testing::Test {
 protected:
     void SetUp() override;

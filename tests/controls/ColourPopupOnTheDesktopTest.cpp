@@ -25,16 +25,6 @@ QWindow* WindowOf(CWnd& window)
     return widget ? widget->windowHandle() : nullptr;
 }
 
-// A click as the window system delivers it, at a point of the popup's client area.
-void ClickOnPopup(CColourDropDown& popup, POINT client)
-{
-    QWindow* window = WindowOf(popup);
-    ASSERT_NE(window, nullptr);
-    const QPoint at(client.x, client.y);
-    QTest::mouseMove(window, at);
-    QTest::mouseClick(window, Qt::LeftButton, Qt::NoModifier, at);
-}
-
 } // namespace
 
 TEST_F(ColourTest, OpensAsTheToolkitsPopupTiedToItsDialog)

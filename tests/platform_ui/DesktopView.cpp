@@ -10,7 +10,10 @@
 #include <QWidget>
 #include <QWindow>
 #include <algorithm>
+#include <cstdlib>
+#include <cstring>
 #include <sstream>
+#include <xcb/xcb.h>
 
 std::string XProperties(const QWindow* window, const std::string& names)
 {
@@ -29,6 +32,39 @@ std::vector<unsigned long> XWindowList(const std::string& printed)
     for (std::string id; std::getline(list, id, ',');)
         ids.push_back(std::stoul(id, nullptr, 16));
     return ids;
+}
+
+QRect XPlace(const QWindow& window)
+{
+    QProcess xwininfo;
+    xwininfo.start("xwininfo", {"-id", QString::number(window.winId())});
+    xwininfo.waitForFinished();
+    const QString printed = QString::fromLocal8Bit(xwininfo.readAllStandardOutput());
+    const auto value = [&](const QString& name) {
+        const qsizetype at = printed.indexOf(name + ":");
+        return at < 0 ? 0 : printed.mid(at + name.size() + 1).section('\n', 0, 0).trimmed().toInt();
+    };
+    return QRect(value("Absolute upper-left X"), value("Absolute upper-left Y"), value("Width"), value("Height"));
+}
+
+void AskWindowManager(const QWindow& window, const char* message, const std::array<std::uint32_t, 5>& data)
+{
+    // A connection of its own, as another program on the desktop would have.
+    xcb_connection_t* connection = xcb_connect(nullptr, nullptr);
+    const xcb_screen_t* screen = xcb_setup_roots_iterator(xcb_get_setup(connection)).data;
+    xcb_intern_atom_reply_t* atom = xcb_intern_atom_reply(
+        connection, xcb_intern_atom(connection, 0, static_cast<std::uint16_t>(std::strlen(message)), message), nullptr);
+    xcb_client_message_event_t event{};
+    event.response_type = XCB_CLIENT_MESSAGE;
+    event.format = 32;
+    event.window = static_cast<xcb_window_t>(window.winId());
+    event.type = atom->atom;
+    std::copy(data.begin(), data.end(), event.data.data32);
+    std::free(atom);
+    xcb_send_event(connection, 0, screen->root, XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
+                   reinterpret_cast<const char*>(&event));
+    xcb_flush(connection);
+    xcb_disconnect(connection);
 }
 
 namespace {

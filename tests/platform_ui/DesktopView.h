@@ -2,6 +2,9 @@
 // What the desktop reads of the program's windows: on an X server (under UnderOpenbox.sh) the
 // window manager's properties, as xprop prints them; elsewhere the toolkit's ties.
 
+#include <QRect>
+#include <array>
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <vector>
@@ -15,6 +18,13 @@ std::string XProperties(const QWindow* window, const std::string& names);
 
 // The window ids a property of windows lists, in its order.
 std::vector<unsigned long> XWindowList(const std::string& printed);
+
+// Where the window's client area really is on the screen, as the X server says (xwininfo).
+QRect XPlace(const QWindow& window);
+
+// Sends the window manager a request about the window, as a panel or a pager does: the message
+// type and its five numbers.
+void AskWindowManager(const QWindow& window, const char* message, const std::array<std::uint32_t, 5>& data);
 
 struct DesktopView {
     bool shown = false;

@@ -9,6 +9,7 @@
 #include "platform/ui/qt/ScrolledDialog.h"
 #include "platform/ui/qt/Translations.h"
 #include "platform/ui/qt/WindowAccess.h"
+#include "platform/ui/qt/WindowPlaces.h"
 #include "platform/ui/qt/WindowRecord.h"
 #include "platform/ui/qt/WindowSystem.h"
 
@@ -79,6 +80,7 @@ void EnsureApplication()
     RegisterPackagedFonts();
     KeepEveryWindowsStates(*app);
     WatchCompositions(*app);
+    FollowRealWindowPlaces(*app);
     // Installed last, so it sees input first.
     app->installEventFilter(&InputGate::Instance());
 }
