@@ -1,4 +1,5 @@
-// Popups and windows placed from a modal dialog open where the dialog really is on the screen:
+// A modal dialog opens over its owner, and popups and windows placed from it open where the dialog
+// really is on the screen:
 // in a dialog just opened, in one opened after the user moved the main window, and after the user
 // moved the dialog, whether or not the window manager tells the program where it put the frame.
 // Places are read from the X server.
@@ -74,6 +75,14 @@ QRect RealPlace(const QWidget& widget)
                  widget.size());
 }
 
+// A user takes a moment to reach for a window's controls, in which the program hears where the
+// window is; the result is not asserted here.
+void TakeAMoment(CWnd& window)
+{
+    platform::ui::PumpEventsUntil(
+        [&] { return Widget(window).mapToGlobal(QPoint(0, 0)) == XPlace(Window(window)).topLeft(); }, 2000);
+}
+
 // What a popup kind opened: where it is, and where it belongs.
 struct Seen {
     QRect place;
@@ -89,6 +98,8 @@ struct PopupKind {
     int slack;
     // Opens the popup; returns once it was measured and closed.
     std::function<Seen(PopupPlaces&)> open;
+    // The dialog itself, whose place after the user moved it is the user's.
+    bool isTheDialog = false;
 };
 
 // When the popup opens: in a dialog just opened, in one opened after its owner moved, in one
@@ -147,8 +158,10 @@ protected:
         ASSERT_TRUE(owner.Create(kOwnerDialog));
         owner.MoveWindow(100, 100, 700, 500);
         ShowFramed(owner);
-        if (GetParam().moment == Moment::OwnerMoved)
+        if (GetParam().moment == Moment::OwnerMoved) {
             MoveAsTheUserDoes(owner, {700, 400});
+            TakeAMoment(owner);
+        }
     }
     void TearDown() override { owner.DestroyWindow(); }
 
@@ -161,9 +174,7 @@ public:
             ShowFramed(dialog);
             if (GetParam().moment == Moment::DialogMoved)
                 MoveAsTheUserDoes(dialog, {900, 500});
-            // A user takes a moment to reach for a control; the result is not asserted here.
-            platform::ui::PumpEventsUntil(
-                [&] { return Widget(dialog).mapToGlobal(QPoint(0, 0)) == XPlace(Window(dialog)).topLeft(); }, 2000);
+            TakeAMoment(dialog);
             seen = GetParam().kind.open(*this);
             dialog.EndDialog(IDCANCEL);
         });
@@ -209,6 +220,15 @@ QWidget* OpenColourDialog()
 }
 
 const PopupKind kKinds[] = {
+    {"TheDialogItself", 40,
+     [](PopupPlaces& t) {
+         // Centred over the window it was opened from, to within the frames' sizes.
+         const QRect place = XPlace(Window(t.dialog));
+         QRect expected(QPoint(), place.size());
+         expected.moveCenter(XPlace(Window(t.owner)).center());
+         return Seen{place, expected};
+     },
+     true},
     {"ColourPopup", 0,
      [](PopupPlaces& t) {
          // Under the button.
@@ -256,7 +276,8 @@ std::vector<PopupCase> Cases()
     std::vector<PopupCase> cases;
     for (const PopupKind& kind : kKinds)
         for (Moment moment : {Moment::New, Moment::OwnerMoved, Moment::DialogMoved})
-            cases.push_back({kind, moment});
+            if (!kind.isTheDialog || moment != Moment::DialogMoved)
+                cases.push_back({kind, moment});
     return cases;
 }
 

@@ -22,6 +22,21 @@ using namespace platform::ui::detail;
 
 RV_MESSAGE_MAP(CDialog, CWnd)
 
+namespace {
+
+// As the framework does, a dialog its program did not place opens centred over its owner's
+// window. Placed before its first show, the window carries the place to the window manager as
+// the program's own: left unplaced, fluxbox put it where its placement rules said, away from the
+// window it was opened from.
+void CentreIfUnplaced(CDialog& dialog, CWnd* owner)
+{
+    const QWidget* ownerWindow = owner ? OwnerWindowOf(WidgetOf(owner->m_hWnd)) : nullptr;
+    if (ownerWindow && !WidgetOf(dialog.m_hWnd)->testAttribute(Qt::WA_Moved))
+        dialog.CenterWindow(CWnd::FromHandle(HandleOf(ownerWindow)));
+}
+
+} // namespace
+
 CDialog::CDialog(UINT templateId, CWnd* parent) : m_templateId(templateId), m_pParentWnd(parent) {}
 
 CDialog::~CDialog()
@@ -81,6 +96,8 @@ BOOL CDialog::Create(UINT templateId, CWnd* parent)
     m_pParentWnd = parent;
     BuildWindow(parent);
     SendMessage(WM_INITDIALOG, 0, 0);
+    if (RecordOf(m_hWnd))
+        CentreIfUnplaced(*this, parent);
     return RecordOf(m_hWnd) != nullptr;
 }
 
@@ -99,6 +116,7 @@ INT_PTR CDialog::DoModal()
     SendMessage(WM_INITDIALOG, 0, 0);
 
     if (m_running) {
+        CentreIfUnplaced(*this, owner);
         QWidget* widget = WidgetOf(window);
         const ModalOwnerScope ownerScope(owner, widget);
         widget->show();
