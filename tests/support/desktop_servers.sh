@@ -1,6 +1,7 @@
-# Sourced by the scripts that run tests on real window systems: an X server and a Wayland
-# compositor without screens of their own, each 1600 x 1000, ended with the script however it
-# ends. Their runtime folder is private to the run.
+# Sourced by the scripts that run tests on real window systems: an X server, a window manager on
+# it and a Wayland compositor without screens of their own, each 1600 x 1000, ended with the script
+# however it ends. Their runtime folder is private to the run. Each start returns once the server
+# answers a client, or fails with the reason: tests run without it would fail for another one.
 source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/packages.sh"
 
 desktop_runtime=$(mktemp -d)
@@ -13,23 +14,48 @@ end_desktop() {
 }
 trap end_desktop EXIT
 
-# Waits up to ten seconds for the test ($1, as `test` takes it: -s for a file with content, -S for
-# a socket) on the path $2.
-wait_for() {
-  for _ in $(seq 100); do
-    [ "$1" "$2" ] && return 0
+# Runs the command until it succeeds, for up to a minute: a machine whose every core is busy can
+# take tens of seconds to start a server.
+wait_until() {
+  local end=$((SECONDS + 60))
+  until "$@"; do
+    [ $SECONDS -lt $end ] || return 1
     sleep 0.1
   done
-  return 1
 }
 
-# Sets DISPLAY. The server picks a free display itself (-displayfd): runs started together by
-# xvfb-run -a could share one.
+# Sets DISPLAY. The server picks a free display itself (-displayfd) and writes it once it takes
+# connections: runs started together by xvfb-run -a could share one.
 start_x_server() {
   Xvfb -displayfd 3 -screen 0 1600x1000x24 -nolisten tcp 3>"$desktop_runtime/display" 2>/dev/null &
   desktop_servers+=($!)
-  wait_for -s "$desktop_runtime/display" || { echo "the X server did not start" >&2; return 1; }
+  wait_until test -s "$desktop_runtime/display" || { echo "the X server did not start" >&2; return 1; }
   DISPLAY=:$(head -n1 "$desktop_runtime/display")
+}
+
+probe_managed() {
+  xprop -display "$DISPLAY" -name rv-window-manager-probe WM_STATE 2>/dev/null | grep -q 'window state'
+}
+
+# Starts openbox on DISPLAY (needs x11-utils). It is ready once it manages a window: a probe
+# window of its own gets the window manager's WM_STATE.
+start_window_manager() {
+  openbox >"$desktop_runtime/openbox.log" 2>&1 &
+  desktop_servers+=($!)
+  xev -display "$DISPLAY" -name rv-window-manager-probe -event structure >/dev/null 2>&1 &
+  local probe=$!
+  wait_until probe_managed
+  local managed=$?
+  kill $probe 2>/dev/null
+  wait $probe 2>/dev/null
+  [ $managed -eq 0 ] && return 0
+  echo "the window manager did not manage a window within a minute" >&2
+  cat "$desktop_runtime/openbox.log" >&2
+  return 1
+}
+
+compositor_answers() {
+  XDG_RUNTIME_DIR=$desktop_runtime WAYLAND_DISPLAY=rv-wayland weston-info >/dev/null 2>&1
 }
 
 # The compositor's socket is rv-wayland in $desktop_runtime, the session's XDG_RUNTIME_DIR.
@@ -37,8 +63,8 @@ start_compositor() {
   XDG_RUNTIME_DIR=$desktop_runtime weston --backend=headless-backend.so --socket=rv-wayland --width=1600 \
     --height=1000 --idle-time=0 >"$desktop_runtime/weston.log" 2>&1 &
   desktop_servers+=($!)
-  wait_for -S "$desktop_runtime/rv-wayland" || {
-    echo "the compositor did not start" >&2
+  wait_until compositor_answers || {
+    echo "the compositor did not answer a client within a minute" >&2
     cat "$desktop_runtime/weston.log" >&2
     return 1
   }
