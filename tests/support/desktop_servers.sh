@@ -14,22 +14,25 @@ end_desktop() {
 }
 trap end_desktop EXIT
 
-# Runs the command until it succeeds, for up to a minute: a machine whose every core is busy can
-# take tens of seconds to start a server.
+# Runs the command (from $2 on) until it succeeds, for up to $1 seconds.
 wait_until() {
-  local end=$((SECONDS + 60))
-  until "$@"; do
+  local end=$((SECONDS + $1))
+  until "${@:2}"; do
     [ $SECONDS -lt $end ] || return 1
     sleep 0.1
   done
 }
 
+# A machine whose every core is busy can take tens of seconds to start a server.
+readonly desktop_start_limit=60
+
 # Sets DISPLAY. The server picks a free display itself (-displayfd) and writes it once it takes
-# connections: runs started together by xvfb-run -a could share one.
+# connections: runs started together by xvfb-run -a could share one. It never resets (-noreset):
+# the reset when its last client leaves (a first xprop) refused the window manager connecting then.
 start_x_server() {
-  Xvfb -displayfd 3 -screen 0 1600x1000x24 -nolisten tcp 3>"$desktop_runtime/display" 2>/dev/null &
+  Xvfb -displayfd 3 -screen 0 1600x1000x24 -nolisten tcp -noreset 3>"$desktop_runtime/display" 2>/dev/null &
   desktop_servers+=($!)
-  wait_until test -s "$desktop_runtime/display" || { echo "the X server did not start" >&2; return 1; }
+  wait_until $desktop_start_limit test -s "$desktop_runtime/display" || { echo "the X server did not start" >&2; return 1; }
   DISPLAY=:$(head -n1 "$desktop_runtime/display")
 }
 
@@ -38,19 +41,23 @@ probe_managed() {
 }
 
 # Starts openbox on DISPLAY (needs x11-utils). It is ready once it manages a window: a probe
-# window of its own gets the window manager's WM_STATE.
+# window of its own gets the window manager's WM_STATE. openbox can lose a window mapped while it
+# is still starting, never managing it: each probe has ten seconds, then a new one is mapped.
 start_window_manager() {
   openbox >"$desktop_runtime/openbox.log" 2>&1 &
   desktop_servers+=($!)
-  xev -display "$DISPLAY" -name rv-window-manager-probe -event structure >/dev/null 2>&1 &
-  local probe=$!
-  wait_until probe_managed
-  local managed=$?
-  kill $probe 2>/dev/null
-  wait $probe 2>/dev/null
-  [ $managed -eq 0 ] && return 0
-  echo "the window manager did not manage a window within a minute" >&2
-  cat "$desktop_runtime/openbox.log" >&2
+  local end=$((SECONDS + desktop_start_limit)) probe
+  while [ $SECONDS -lt $end ]; do
+    xev -display "$DISPLAY" -name rv-window-manager-probe -event structure >"$desktop_runtime/probe.log" 2>&1 &
+    probe=$!
+    wait_until 10 probe_managed
+    local managed=$?
+    kill $probe 2>/dev/null
+    wait $probe 2>/dev/null
+    [ $managed -eq 0 ] && return 0
+  done
+  echo "the window manager did not manage a window within $desktop_start_limit seconds" >&2
+  cat "$desktop_runtime/openbox.log" "$desktop_runtime/probe.log" >&2
   return 1
 }
 
@@ -63,8 +70,8 @@ start_compositor() {
   XDG_RUNTIME_DIR=$desktop_runtime weston --backend=headless-backend.so --socket=rv-wayland --width=1600 \
     --height=1000 --idle-time=0 >"$desktop_runtime/weston.log" 2>&1 &
   desktop_servers+=($!)
-  wait_until compositor_answers || {
-    echo "the compositor did not answer a client within a minute" >&2
+  wait_until $desktop_start_limit compositor_answers || {
+    echo "the compositor did not answer a client within $desktop_start_limit seconds" >&2
     cat "$desktop_runtime/weston.log" >&2
     return 1
   }
