@@ -50,11 +50,11 @@ start_window_manager() {
   while [ $SECONDS -lt $end ]; do
     xev -display "$DISPLAY" -name rv-window-manager-probe -event structure >"$desktop_runtime/probe.log" 2>&1 &
     probe=$!
-    wait_until 10 probe_managed
-    local managed=$?
-    kill $probe 2>/dev/null
-    wait $probe 2>/dev/null
-    [ $managed -eq 0 ] && return 0
+    local managed=1
+    wait_until 10 probe_managed && managed=0
+    kill $probe 2>/dev/null || true
+    wait $probe 2>/dev/null || true
+    [ $managed -eq 1 ] || return 0
   done
   echo "the window manager did not manage a window within $desktop_start_limit seconds" >&2
   cat "$desktop_runtime/openbox.log" "$desktop_runtime/probe.log" >&2
