@@ -1,6 +1,7 @@
-# Sourced by the scripts that run tests on real window systems: an X server and a Wayland
-# compositor without screens of their own, each 1600 x 1000, ended with the script however it
-# ends. Their runtime folder is private to the run.
+# Sourced by the scripts that run tests on real window systems: an X server, a window manager on
+# it and a Wayland compositor without screens of their own, each 1600 x 1000, ended with the script
+# however it ends. Their runtime folder is private to the run. Each start returns once the server
+# answers a client, or fails with the reason: tests run without it would fail for another one.
 source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/packages.sh"
 
 desktop_runtime=$(mktemp -d)
@@ -13,23 +14,55 @@ end_desktop() {
 }
 trap end_desktop EXIT
 
-# Waits up to ten seconds for the test ($1, as `test` takes it: -s for a file with content, -S for
-# a socket) on the path $2.
-wait_for() {
-  for _ in $(seq 100); do
-    [ "$1" "$2" ] && return 0
+# Runs the command (from $2 on) until it succeeds, for up to $1 seconds.
+wait_until() {
+  local end=$((SECONDS + $1))
+  until "${@:2}"; do
+    [ $SECONDS -lt $end ] || return 1
     sleep 0.1
   done
+}
+
+# A machine whose every core is busy can take tens of seconds to start a server.
+readonly desktop_start_limit=60
+
+# Sets DISPLAY. The server picks a free display itself (-displayfd) and writes it once it takes
+# connections: runs started together by xvfb-run -a could share one. It never resets (-noreset):
+# the reset when its last client leaves (a first xprop) refused the window manager connecting then.
+start_x_server() {
+  Xvfb -displayfd 3 -screen 0 1600x1000x24 -nolisten tcp -noreset 3>"$desktop_runtime/display" 2>/dev/null &
+  desktop_servers+=($!)
+  wait_until $desktop_start_limit test -s "$desktop_runtime/display" || { echo "the X server did not start" >&2; return 1; }
+  DISPLAY=:$(head -n1 "$desktop_runtime/display")
+}
+
+probe_managed() {
+  xprop -display "$DISPLAY" -name rv-window-manager-probe WM_STATE 2>/dev/null | grep -q 'window state'
+}
+
+# Starts openbox on DISPLAY (needs x11-utils). It is ready once it manages a window: a probe
+# window of its own gets the window manager's WM_STATE. openbox can lose a window mapped while it
+# is still starting, never managing it: each probe has ten seconds, then a new one is mapped.
+start_window_manager() {
+  openbox >"$desktop_runtime/openbox.log" 2>&1 &
+  desktop_servers+=($!)
+  local end=$((SECONDS + desktop_start_limit)) probe
+  while [ $SECONDS -lt $end ]; do
+    xev -display "$DISPLAY" -name rv-window-manager-probe -event structure >"$desktop_runtime/probe.log" 2>&1 &
+    probe=$!
+    local managed=1
+    wait_until 10 probe_managed && managed=0
+    kill $probe 2>/dev/null || true
+    wait $probe 2>/dev/null || true
+    [ $managed -eq 1 ] || return 0
+  done
+  echo "the window manager did not manage a window within $desktop_start_limit seconds" >&2
+  cat "$desktop_runtime/openbox.log" "$desktop_runtime/probe.log" >&2
   return 1
 }
 
-# Sets DISPLAY. The server picks a free display itself (-displayfd): runs started together by
-# xvfb-run -a could share one.
-start_x_server() {
-  Xvfb -displayfd 3 -screen 0 1600x1000x24 -nolisten tcp 3>"$desktop_runtime/display" 2>/dev/null &
-  desktop_servers+=($!)
-  wait_for -s "$desktop_runtime/display" || { echo "the X server did not start" >&2; return 1; }
-  DISPLAY=:$(head -n1 "$desktop_runtime/display")
+compositor_answers() {
+  XDG_RUNTIME_DIR=$desktop_runtime WAYLAND_DISPLAY=rv-wayland weston-info >/dev/null 2>&1
 }
 
 # The compositor's socket is rv-wayland in $desktop_runtime, the session's XDG_RUNTIME_DIR.
@@ -37,8 +70,8 @@ start_compositor() {
   XDG_RUNTIME_DIR=$desktop_runtime weston --backend=headless-backend.so --socket=rv-wayland --width=1600 \
     --height=1000 --idle-time=0 >"$desktop_runtime/weston.log" 2>&1 &
   desktop_servers+=($!)
-  wait_for -S "$desktop_runtime/rv-wayland" || {
-    echo "the compositor did not start" >&2
+  wait_until $desktop_start_limit compositor_answers || {
+    echo "the compositor did not answer a client within $desktop_start_limit seconds" >&2
     cat "$desktop_runtime/weston.log" >&2
     return 1
   }
