@@ -7,9 +7,21 @@ source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/packages.sh"
 desktop_runtime=$(mktemp -d)
 chmod 700 "$desktop_runtime"
 desktop_servers=()
+# A server that ended and is not yet reaped is a zombie.
+server_ended() {
+  [ ! -e "/proc/$1" ] || grep -q '^State:[[:space:]]*Z' "/proc/$1/status" 2>/dev/null
+}
+
 end_desktop() {
-  [ ${#desktop_servers[@]} -eq 0 ] || kill "${desktop_servers[@]}" 2>/dev/null
-  wait 2>/dev/null
+  # Last started first, each given five seconds: a window manager whose server went first can
+  # hang (fluxbox).
+  local i pid
+  for ((i = ${#desktop_servers[@]} - 1; i >= 0; i--)); do
+    pid=${desktop_servers[i]}
+    kill "$pid" 2>/dev/null || continue
+    wait_until 5 server_ended "$pid" || kill -KILL "$pid" 2>/dev/null
+    wait "$pid" 2>/dev/null || true
+  done
   rm -rf "$desktop_runtime"
 }
 trap end_desktop EXIT
@@ -40,24 +52,27 @@ probe_managed() {
   xprop -display "$DISPLAY" -name rv-window-manager-probe WM_STATE 2>/dev/null | grep -q 'window state'
 }
 
-# Starts openbox on DISPLAY (needs x11-utils). It is ready once it manages a window: a probe
-# window of its own gets the window manager's WM_STATE. openbox can lose a window mapped while it
-# is still starting, never managing it: each probe has ten seconds, then a new one is mapped.
+# Starts the window manager given as the command ($@, openbox when none) on DISPLAY (needs
+# x11-utils). It is ready once it manages a window: a probe window of its own gets the window
+# manager's WM_STATE. openbox can lose a window mapped while it is still starting, never managing
+# it: each probe has ten seconds, then a new one is mapped.
 start_window_manager() {
-  openbox >"$desktop_runtime/openbox.log" 2>&1 &
+  local command=("${@:-openbox}")
+  local log="$desktop_runtime/window-manager.log"
+  NO_AT_BRIDGE=1 "${command[@]}" >"$log" 2>&1 &
   desktop_servers+=($!)
-  local end=$((SECONDS + desktop_start_limit)) probe
+  local end=$((SECONDS + desktop_start_limit)) probe managed
   while [ $SECONDS -lt $end ]; do
     xev -display "$DISPLAY" -name rv-window-manager-probe -event structure >"$desktop_runtime/probe.log" 2>&1 &
     probe=$!
-    local managed=1
+    managed=1
     wait_until 10 probe_managed && managed=0
     kill $probe 2>/dev/null || true
     wait $probe 2>/dev/null || true
     [ $managed -eq 1 ] || return 0
   done
-  echo "the window manager did not manage a window within $desktop_start_limit seconds" >&2
-  cat "$desktop_runtime/openbox.log" "$desktop_runtime/probe.log" >&2
+  echo "the window manager (${command[0]}) did not manage a window within $desktop_start_limit seconds" >&2
+  cat "$log" "$desktop_runtime/probe.log" >&2
   return 1
 }
 
@@ -85,19 +100,15 @@ start_compositor_on_x_server() {
     --socket=rv-wayland --width=1600 --height=1000 --idle-time=0 >"$desktop_runtime/weston.log" 2>&1 &
   desktop_servers+=($!)
   local reason=""
-  wait_for -S "$desktop_runtime/rv-wayland" || reason="its socket never appeared"
-  [ -n "$reason" ] || compositor_window >/dev/null || reason="its window never appeared on the X server"
+  wait_until $desktop_start_limit compositor_answers || reason="it did not answer a client within $desktop_start_limit seconds"
+  [ -n "$reason" ] || wait_until $desktop_start_limit compositor_window >/dev/null || reason="its window never appeared on the X server"
   [ -z "$reason" ] && return 0
   echo "the compositor did not start: $reason" >&2
   cat "$desktop_runtime/weston.log" >&2
   return 1
 }
 
-# Prints the id of the compositor's window on the X server, waiting up to ten seconds for it.
+# Prints the id of the compositor's window on the X server, when it is there.
 compositor_window() {
-  for _ in $(seq 100); do
-    DISPLAY=$DISPLAY xdotool search --class '^Weston Compositor$' 2>/dev/null | head -n1 | grep . && return 0
-    sleep 0.1
-  done
-  return 1
+  DISPLAY=$DISPLAY xdotool search --class '^Weston Compositor$' 2>/dev/null | head -n1 | grep .
 }
