@@ -84,7 +84,10 @@ void MinimiseFromTheCompositorsInput(QWidget* widget)
     ASSERT_TRUE(PumpEventsUntil([&] { return window->isExposed() && window->isActive(); }, 10000))
         << "the window never had the keyboard";
     bool asked = false, left = false;
+    // Leaving shows as the keyboard leaving, or, when the compositor's leave and the program's
+    // showing anew come together, as the window hidden on its way back.
     const auto watch = QObject::connect(window, &QWindow::activeChanged, [&] { left |= !window->isActive(); });
+    const auto hidden = QObject::connect(window, &QWindow::visibleChanged, [&](bool visible) { left |= !visible; });
     InputHandler minimise(*window, [&] {
         if (!std::exchange(asked, true))
             window->setWindowState(Qt::WindowMinimized);
@@ -94,6 +97,7 @@ void MinimiseFromTheCompositorsInput(QWidget* widget)
         << (asked ? "" : "never asked; ") << (left ? "" : "never left the screen; ")
         << (window->isActive() ? "" : "not back with the keyboard");
     QObject::disconnect(watch);
+    QObject::disconnect(hidden);
 }
 
 class CompositorKeys : public ::testing::TestWithParam<WindowKind> {};

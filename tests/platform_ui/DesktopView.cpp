@@ -63,7 +63,8 @@ void AskWindowManager(const QWindow& window, const char* message, const std::arr
     std::free(atom);
     xcb_send_event(connection, 0, screen->root, XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
                    reinterpret_cast<const char*>(&event));
-    xcb_flush(connection);
+    // The server drops what it has not read of a connection that closed, as a busy one may not have.
+    std::free(xcb_get_input_focus_reply(connection, xcb_get_input_focus(connection), nullptr));
     xcb_disconnect(connection);
 }
 

@@ -11,10 +11,8 @@
 
 #include <QWidget>
 #include <QWindow>
-#include <cstdlib>
 #include <gtest/gtest.h>
 #include <string>
-#include <xcb/xcb.h>
 
 using platform::ui::PumpEventsUntil;
 
@@ -28,38 +26,15 @@ void RegisterDialog(UINT id, DWORD style)
                             .controls = {{ControlClass::Button, IDCANCEL, "取消", 120, 70, 50, 14, BS_PUSHBUTTON}}});
 }
 
-// Sends the window manager a message about the window as another program on the desktop (a
-// panel) does, over a connection of its own.
-void SendToWindowManager(const QWindow& window, const std::string& type, uint32_t first)
-{
-    xcb_connection_t* connection = xcb_connect(nullptr, nullptr);
-    const xcb_screen_t* screen = xcb_setup_roots_iterator(xcb_get_setup(connection)).data;
-    xcb_intern_atom_reply_t* atom = xcb_intern_atom_reply(
-        connection, xcb_intern_atom(connection, 0, static_cast<uint16_t>(type.size()), type.c_str()), nullptr);
-    xcb_client_message_event_t message{};
-    message.response_type = XCB_CLIENT_MESSAGE;
-    message.format = 32;
-    message.window = static_cast<xcb_window_t>(window.winId());
-    message.type = atom->atom;
-    message.data.data32[0] = first;
-    std::free(atom);
-    xcb_send_event(connection, 0, screen->root,
-                   XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
-                   reinterpret_cast<const char*>(&message));
-    // The server drops what it has not read of a connection that closed, as a busy one may not have.
-    std::free(xcb_get_input_focus_reply(connection, xcb_get_input_focus(connection), nullptr));
-    xcb_disconnect(connection);
-}
-
 // Asks the window manager, as a panel does, to iconify the window (WM_CHANGE_STATE, as
 // XIconifyWindow sends it) or to bring it back (activating it, as a task bar's click does).
 void AskForState(const QWindow& window, bool minimised)
 {
     constexpr uint32_t kIconicState = 3, kFromAPager = 2;
     if (minimised)
-        SendToWindowManager(window, "WM_CHANGE_STATE", kIconicState);
+        AskWindowManager(window, "WM_CHANGE_STATE", {kIconicState, 0, 0, 0, 0});
     else
-        SendToWindowManager(window, "_NET_ACTIVE_WINDOW", kFromAPager);
+        AskWindowManager(window, "_NET_ACTIVE_WINDOW", {kFromAPager, 0, 0, 0, 0});
 }
 
 bool InState(const QWindow& window, const std::string& state)
