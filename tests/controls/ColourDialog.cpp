@@ -1,10 +1,12 @@
 #include "ColourDialog.h"
 
 #include "platform/ui/DialogTemplate.h"
+#include "platform/ui/TestHooks.h"
 #include "platform/ui/TestWindows.h"
 
 #include "platform/ui/qt/WindowAccess.h"
 
+#include <QGuiApplication>
 #include <QTest>
 #include <QWidget>
 #include <QWindow>
@@ -40,6 +42,13 @@ void ColourTest::SetUp()
     ASSERT_TRUE(dialog.button.SubclassDlgItem(kColourButton, &dialog));
     dialog.MoveWindow(100, 100, 400, 200);
     dialog.ShowWindow(SW_SHOW);
+    // A user clicks in a window the window manager has shown and made active: an activation still
+    // to come closes an open popup, as a click on another window does.
+    if (QGuiApplication::platformName() == "xcb") {
+        const QWindow* window = platform::ui::detail::WidgetOf(dialog.m_hWnd)->windowHandle();
+        ASSERT_TRUE(platform::ui::PumpEventsUntil([&] { return window->isExposed() && window->isActive(); }, 30000))
+            << "the window manager never made the dialog active";
+    }
 }
 
 void ColourTest::TearDown()
