@@ -5,7 +5,7 @@ BUILD_PACKAGES=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-translations-l
                 fonts-wqy-microhei fonts-wine fonts-liberation2)
 TEST_PACKAGES=(libgtest-dev libgmock-dev libbenchmark-dev zlib1g-dev unzip python3
                zip libxml2-dev libreoffice-writer-nogui poppler-utils xvfb xauth openbox x11-utils libxcb1-dev
-               weston qt6-wayland xdotool icewm xfwm4 fluxbox dbus-daemon)
+               weston qt6-wayland xdotool icewm xfwm4 fluxbox dbus-daemon mutter)
 
 ensure_packages() {
   local missing=()

@@ -62,18 +62,18 @@ std::function<void(const WindowAction&)> OverOwner(std::function<void(CWnd& owne
 const std::vector<WindowKind>& EveryKindOfWindow()
 {
     static const std::vector<WindowKind> kinds = {
-        {"MainWindow", true, OverOwner([](CWnd& owner, const WindowAction& act) { act(WidgetOf(owner.m_hWnd)); })},
-        {"TemplatedDialog", false, OverOwner([](CWnd& owner, const WindowAction& act) {
+        {"MainWindow", true, false, OverOwner([](CWnd& owner, const WindowAction& act) { act(WidgetOf(owner.m_hWnd)); })},
+        {"TemplatedDialog", false, false, OverOwner([](CWnd& owner, const WindowAction& act) {
              CDialog dialog(kFixed);
              ASSERT_TRUE(dialog.Create(kFixed, &owner));
              dialog.ShowWindow(SW_SHOW);
              act(WidgetOf(dialog.m_hWnd));
              dialog.DestroyWindow();
          })},
-        {"MessageBox", false, OverOwner([](CWnd& owner, const WindowAction& act) {
+        {"MessageBox", false, true, OverOwner([](CWnd& owner, const WindowAction& act) {
              WhileModal(act, [&] { owner.MessageBox("无法保存文件 'D:\\diary\\NewDiary1.ini'。", nullptr, MB_ICONSTOP); });
          })},
-        {"ColourDialog", false, OverOwner([](CWnd& owner, const WindowAction& act) {
+        {"ColourDialog", false, true, OverOwner([](CWnd& owner, const WindowAction& act) {
              CColorDialog dialog(RGB(1, 2, 3), CC_FULLOPEN | CC_ANYCOLOR, &owner);
              WhileModal(act, [&] { dialog.DoModal(); });
          })},
@@ -86,6 +86,20 @@ std::vector<WindowKind> KindsWithoutAMinimiseBox()
     std::vector<WindowKind> kinds;
     for (const WindowKind& kind : EveryKindOfWindow())
         if (!kind.minimiseBox)
+            kinds.push_back(kind);
+    return kinds;
+}
+
+std::vector<WindowKind> ModalKinds()
+{
+    std::vector<WindowKind> kinds = {
+        {"ModalTemplatedDialog", false, true, OverOwner([](CWnd& owner, const WindowAction& act) {
+             CDialog dialog(kFixed, &owner);
+             WhileModal(act, [&] { dialog.DoModal(); });
+         })},
+    };
+    for (const WindowKind& kind : EveryKindOfWindow())
+        if (kind.modal)
             kinds.push_back(kind);
     return kinds;
 }

@@ -1,7 +1,7 @@
 #pragma once
 // The kinds of window the program shows under a desktop, each held on the screen while a test
 // acts on it: the main window (with a minimise box), a dialog of the program's templates over
-// it, and the message box and colour dialog, modal over it.
+// it, modeless or modal, and the message box and colour dialog, modal over it.
 #include <functional>
 #include <gtest/gtest.h>
 #include <ostream>
@@ -15,6 +15,7 @@ using WindowAction = std::function<void(QWidget* window)>;
 struct WindowKind {
     const char* name;
     bool minimiseBox;
+    bool modal;
     std::function<void(const WindowAction& act)> show;
 };
 
@@ -22,6 +23,10 @@ const std::vector<WindowKind>& EveryKindOfWindow();
 
 // Those the user may not minimise: they have no minimise box of the program's own.
 std::vector<WindowKind> KindsWithoutAMinimiseBox();
+
+// The modal ones, which disable their owner: a dialog of the program's templates, the message box
+// and the colour dialog.
+std::vector<WindowKind> ModalKinds();
 
 void PrintTo(const WindowKind& kind, std::ostream* out);
 

@@ -112,3 +112,20 @@ start_compositor_on_x_server() {
 compositor_window() {
   DISPLAY=$DISPLAY xdotool search --class '^Weston Compositor$' 2>/dev/null | head -n1 | grep .
 }
+
+# mutter as a nested session in a window of the X server (start_x_server first), with the session
+# bus it needs: it minimises the window with the keyboard by itself (Super+H), telling the program
+# nothing. Ready once its socket rv-wayland in $desktop_runtime answers a client.
+start_mutter_on_x_server() {
+  local bus="unix:path=$desktop_runtime/bus"
+  dbus-daemon --session --nofork --address="$bus" >/dev/null 2>&1 &
+  desktop_servers+=($!)
+  wait_until $desktop_start_limit test -S "$desktop_runtime/bus" || { echo "the session bus did not start" >&2; return 1; }
+  XDG_RUNTIME_DIR=$desktop_runtime DBUS_SESSION_BUS_ADDRESS=$bus DISPLAY=$DISPLAY MUTTER_DEBUG_DUMMY_MODE_SPECS=1600x1000 \
+    mutter --nested --wayland --no-x11 --wayland-display=rv-wayland >"$desktop_runtime/mutter.log" 2>&1 &
+  desktop_servers+=($!)
+  wait_until $desktop_start_limit compositor_answers && return 0
+  echo "the compositor (mutter) did not answer a client within $desktop_start_limit seconds" >&2
+  cat "$desktop_runtime/mutter.log" >&2
+  return 1
+}

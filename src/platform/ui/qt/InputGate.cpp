@@ -2,11 +2,13 @@
 
 #include "platform/ui/qt/Composition.h"
 #include "platform/ui/qt/ModalOwner.h"
+#include "platform/ui/qt/OwnedStates.h"
 #include "platform/ui/qt/WindowAccess.h"
 #include "platform/ui/qt/WindowRecord.h"
 
 #include <QApplication>
 #include <QEvent>
+#include <QGuiApplication>
 #include <QInputMethod>
 #include <QInputMethodQueryEvent>
 #include <QLineEdit>
@@ -97,6 +99,12 @@ void HandOnActivation(const QWidget* window)
         return;
     // After Qt has finished activating the window the desktop chose.
     QTimer::singleShot(0, heir, [heir] {
+        if (QGuiApplication::platformName() == "wayland") {
+            // A compositor takes no request to raise or activate a window, and tells none that it
+            // minimised it by itself (mutter's Super+H): shown anew, the heir has the keyboard.
+            BringBack(*heir);
+            return;
+        }
         heir->setWindowState(heir->windowState() & ~Qt::WindowMinimized);
         heir->raise();
         heir->activateWindow();

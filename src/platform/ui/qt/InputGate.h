@@ -12,7 +12,7 @@ namespace platform::ui::detail {
 // Installed on the application: drops input meant for a window whose top level refuses it, and
 // input-method text meant for a read-only edit. A window that refuses input hands its
 // activation on to the dialog that holds it, or else to an enabled window it owns, as Windows
-// activates a disabled window's enabled popup.
+// activates a disabled window's enabled popup; under Wayland that window is shown anew.
 class InputGate : public QObject {
 public:
     static InputGate& Instance();
