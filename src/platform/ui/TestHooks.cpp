@@ -6,6 +6,7 @@
 #include "platform/ui/qt/FixedSizeStates.h"
 #include "platform/ui/qt/FontFaces.h"
 #include "platform/ui/qt/InputGate.h"
+#include "platform/ui/qt/OwnTitleBar.h"
 #include "platform/ui/qt/ScrolledDialog.h"
 #include "platform/ui/qt/Translations.h"
 #include "platform/ui/qt/WindowAccess.h"
@@ -79,6 +80,7 @@ void EnsureApplication()
     app->installEventFilter(&DialogKeys::Instance());
     RegisterPackagedFonts();
     KeepEveryWindowsStates(*app);
+    GiveOwnTitleBars(*app);
     WatchCompositions(*app);
     FollowRealWindowPlaces(*app);
     // Installed last, so it sees input first.

@@ -1,6 +1,7 @@
 #include "platform/ui/TestWindows.h"
 
 #include "platform/ui/qt/EventBridge.h"
+#include "platform/ui/qt/ScrolledDialog.h"
 #include "platform/ui/qt/WindowAccess.h"
 
 #include <QApplication>
@@ -36,7 +37,8 @@ namespace platform::ui {
 
 void SimulateMouse(CWnd& window, UINT message, POINT client)
 {
-    QWidget* widget = WidgetOf(window.m_hWnd);
+    // The client area: a dialog's page where it has one (below the program's title bar).
+    QWidget* widget = ClientWidget(WidgetOf(window.m_hWnd));
     if (!widget)
         return;
     // Windows just shown become active and take the focus once the window system says so.

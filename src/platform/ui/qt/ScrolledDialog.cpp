@@ -3,9 +3,11 @@
 #include "platform/ui/Monitors.h"
 #include "platform/ui/qt/ControlFactory.h"
 #include "platform/ui/qt/EventBridge.h"
+#include "platform/ui/qt/OwnTitleBar.h"
 #include "platform/ui/qt/WindowAccess.h"
 
 #include <QApplication>
+#include <QEvent>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QStyle>
@@ -25,33 +27,66 @@ QSize FrameAllowance(const QWidget* dialog)
     return QSize(2 * border, style->pixelMetric(QStyle::PM_TitleBarHeight) + 2 * border);
 }
 
+// Keeps what holds a resizable dialog's client area filling the dialog below its title bar.
+class FillBelow : public QObject {
+public:
+    FillBelow(QWidget& dialog, QWidget& holder, int top) : QObject(&holder), m_holder(holder), m_top(top)
+    {
+        dialog.installEventFilter(this);
+    }
+
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Resize) {
+            const QSize size = static_cast<QWidget*>(watched)->size();
+            m_holder.setGeometry(0, m_top, size.width(), size.height() - m_top);
+        }
+        return false;
+    }
+
+private:
+    QWidget& m_holder;
+    int m_top;
+};
+
 } // namespace
 
 QWidget* ClientPageFor(QWidget* dialog, QSize client, const QRect& workArea)
 {
-    if (workArea.isEmpty())   // on no screen: nothing to fit
+    const int bar = OwnTitleBarHeight(*dialog);
+    const QSize frame = bar > 0 ? QSize(0, bar) : FrameAllowance(dialog);
+    const QSize room = workArea.isEmpty() ? QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX) : workArea.size() - frame;
+    const bool fits = client.width() <= room.width() && client.height() <= room.height();
+    if (fits && bar == 0)
         return dialog;
-    const QSize frame = FrameAllowance(dialog);
-    const QSize room = workArea.size() - frame;
-    if (client.width() <= room.width() && client.height() <= room.height())
-        return dialog;
-    auto* area = new QScrollArea(dialog);
-    area->setFrameShape(QFrame::NoFrame);
     auto* page = new DialogWidget;
-    page->setFixedSize(client);
-    area->setWidget(page);
-    const int bar = dialog->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
-    const QSize shown(std::min(client.width() + (client.height() > room.height() ? bar : 0), room.width()),
-                      std::min(client.height() + (client.width() > room.width() ? bar : 0), room.height()));
+    QWidget* holder = page;
+    QSize shown = client;
+    if (fits) {
+        page->setParent(dialog);
+    } else {
+        auto* area = new QScrollArea(dialog);
+        area->setFrameShape(QFrame::NoFrame);
+        page->setFixedSize(client);
+        area->setWidget(page);
+        const int scrollBar = dialog->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+        shown = QSize(std::min(client.width() + (client.height() > room.height() ? scrollBar : 0), room.width()),
+                      std::min(client.height() + (client.width() > room.width() ? scrollBar : 0), room.height()));
+        holder = area;
+    }
     const bool fixed = dialog->minimumSize() == dialog->maximumSize();
     dialog->setMinimumSize(0, 0);
-    dialog->resize(shown);
+    dialog->resize(shown + QSize(0, bar));
     if (fixed)
-        dialog->setFixedSize(shown);
-    area->setGeometry(QRect(QPoint(0, 0), shown));
-    const QSize outer = shown + frame;
-    dialog->move(workArea.left() + (workArea.width() - outer.width()) / 2,
-                 workArea.top() + (workArea.height() - outer.height()) / 2);
+        dialog->setFixedSize(shown + QSize(0, bar));
+    holder->setGeometry(QRect(QPoint(0, bar), shown));
+    if (!fixed && bar > 0)
+        new FillBelow(*dialog, *holder, bar);
+    if (!fits) {
+        const QSize outer = shown + frame;
+        dialog->move(workArea.left() + (workArea.width() - outer.width()) / 2,
+                     workArea.top() + (workArea.height() - outer.height()) / 2);
+    }
     dialog->setProperty(kPageProperty, QVariant::fromValue<QObject*>(page));
     ActAsWindow(page, HandleOf(dialog));
     page->installEventFilter(&EventBridge::Instance());

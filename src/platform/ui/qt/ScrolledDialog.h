@@ -9,7 +9,8 @@ namespace platform::ui::detail {
 
 // The widget a dialog of that client size puts its controls on: the dialog itself when it fits
 // the work area with its frame; else a page of that size in a scroll area filling the dialog,
-// which is made as large as the work area allows and placed inside it. Events and lookups on
+// which is made as large as the work area allows and placed inside it. Where the program draws
+// the title bar (Wayland), the page, scrolled or not, stands below it. Events and lookups on
 // the page reach the dialog's window, whose client area the page is.
 QWidget* ClientPageFor(QWidget* dialog, QSize client, const QRect& workArea);
 
