@@ -2,6 +2,7 @@
 
 #include "platform/ui/qt/NativeWindow.h"
 #include "platform/ui/qt/OwnedStates.h"
+#include "platform/ui/qt/WindowSystem.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -87,8 +88,6 @@ private:
     }
 
     static bool WindowManagerTellsStates() { return QGuiApplication::platformName() == "xcb"; }
-
-    static bool OnWayland() { return QGuiApplication::platformName() == "wayland"; }
 
     // Asked once the window manager has also minimised its owner, if it does. Under Wayland the
     // toolkit takes the state back at once, before this when the title bar asked it from inside
@@ -187,12 +186,6 @@ private:
     bool m_askBack = false;
 };
 
-// Popups and tool tips are no desktop's to maximise or minimise.
-bool TakesDesktopStates(const QWidget& widget)
-{
-    return widget.isWindow() && widget.windowType() != Qt::Popup && widget.windowType() != Qt::ToolTip;
-}
-
 // Installed on the application: gives each top-level window its keeper at its first show.
 class EveryWindowWatch : public QObject {
 public:
@@ -201,7 +194,7 @@ public:
         if (event->type() != QEvent::Show || !watched->isWidgetType())
             return false;
         auto* widget = static_cast<QWidget*>(watched);
-        if (TakesDesktopStates(*widget) &&
+        if (IsDesktopWindow(*widget) &&
             !widget->findChild<QObject*>(kKeeperName, Qt::FindDirectChildrenOnly)) {
             auto* keeper = new StateKeeper(*widget);
             OnNativeWindow(*widget, [keeper](QWindow& handle) { keeper->Watch(handle); });

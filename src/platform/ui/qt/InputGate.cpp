@@ -5,10 +5,10 @@
 #include "platform/ui/qt/OwnedStates.h"
 #include "platform/ui/qt/WindowAccess.h"
 #include "platform/ui/qt/WindowRecord.h"
+#include "platform/ui/qt/WindowSystem.h"
 
 #include <QApplication>
 #include <QEvent>
-#include <QGuiApplication>
 #include <QInputMethod>
 #include <QInputMethodQueryEvent>
 #include <QLineEdit>
@@ -99,7 +99,7 @@ void HandOnActivation(const QWidget* window)
         return;
     // After Qt has finished activating the window the desktop chose.
     QTimer::singleShot(0, heir, [heir] {
-        if (QGuiApplication::platformName() == "wayland") {
+        if (OnWayland()) {
             // A compositor takes no request to raise or activate a window, and tells none that it
             // minimised it by itself (mutter's Super+H): shown anew, the heir has the keyboard.
             BringBack(*heir);

@@ -2,6 +2,7 @@
 
 #include "platform/ui/qt/NativeWindow.h"
 #include "platform/ui/qt/ScrolledDialog.h"
+#include "platform/ui/qt/WindowSystem.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -21,11 +22,6 @@ namespace {
 constexpr char kBarName[] = "rvOwnTitleBar";
 // How near a resizable window's edge a press sizes it.
 constexpr int kEdge = 5;
-
-bool OnWayland()
-{
-    return QGuiApplication::platformName() == "wayland";
-}
 
 bool Resizable(const QWidget& window)
 {
@@ -233,8 +229,7 @@ bool MakeRoom(QWidget& window)
 
 bool Titled(const QWidget& widget)
 {
-    return widget.isWindow() && widget.windowType() != Qt::Popup && widget.windowType() != Qt::ToolTip &&
-           !widget.windowFlags().testFlag(Qt::FramelessWindowHint);
+    return IsDesktopWindow(widget) && !widget.windowFlags().testFlag(Qt::FramelessWindowHint);
 }
 
 class EveryTitledWindow : public QObject {

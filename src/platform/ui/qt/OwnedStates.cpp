@@ -1,5 +1,7 @@
 #include "platform/ui/qt/OwnedStates.h"
 
+#include "platform/ui/qt/WindowSystem.h"
+
 #include <QApplication>
 #include <QWidget>
 #include <QWindow>
@@ -29,11 +31,9 @@ bool OwnedBy(const QWindow& window, const QWindow& owner)
     return false;
 }
 
-// Popups and tool tips belong to no window manager's group: they close instead.
 bool GoesWithItsGroup(const QWidget& widget)
 {
-    return widget.isWindow() && widget.windowType() != Qt::Popup && widget.windowType() != Qt::ToolTip &&
-           widget.windowHandle();
+    return IsDesktopWindow(widget) && widget.windowHandle();
 }
 
 // A shown window of the group that the outermost window heads.
@@ -71,7 +71,7 @@ void BringBackGroup(const QWindow& window)
 
 void BringBack(QWidget& window)
 {
-    if (QGuiApplication::platformName() == "wayland") {
+    if (OnWayland()) {
         // A compositor has no request that brings a minimised window back.
         window.hide();
         window.showNormal();

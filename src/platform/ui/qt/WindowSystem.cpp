@@ -1,5 +1,7 @@
 #include "platform/ui/qt/WindowSystem.h"
 
+#include <QGuiApplication>
+#include <QWidget>
 #include <cstdlib>
 
 namespace platform::ui::detail {
@@ -31,6 +33,16 @@ bool ChooseWindowSystem()
 void ForgetWindowSystemChoice()
 {
     ::unsetenv("QT_QPA_PLATFORM");
+}
+
+bool OnWayland()
+{
+    return QGuiApplication::platformName() == "wayland";
+}
+
+bool IsDesktopWindow(const QWidget& widget)
+{
+    return widget.isWindow() && widget.windowType() != Qt::Popup && widget.windowType() != Qt::ToolTip;
 }
 
 } // namespace platform::ui::detail
