@@ -211,6 +211,7 @@ GenerationStatus PrepareGeneration(GenerationJob& job)
         return !job.heldRunFolder.Name().empty();
     });
     if (!Succeeded(job, made)) {
+        DiscardGeneration(job);   // lets go of the output folder and the descriptors put by
         if (job.systemError != ESTALE)
             return GenerationStatus::NoRunFolder;
         job.systemError = 0;   // the message says why
