@@ -27,8 +27,20 @@ RunPaths PathsOf(const platform::FilePlace& workFolder)
 // A part and the texts the edits need to find in it, each pair in this order.
 struct PartCheck {
     const platform::FilePlace& path;
-    std::vector<std::pair<std::string_view, std::string_view>> markers;
+    std::vector<std::pair<std::string, std::string>> markers;
 };
+
+// The numbering part the run writes refers to every item-number style of the fragment, which it
+// copies in whole: each style must be there and closed.
+std::vector<std::pair<std::string, std::string>> ItemStyleMarkers()
+{
+    std::vector<std::pair<std::string, std::string>> markers;
+    for (int style = 1; style <= CDocxBuilder::kItemStyles; ++style)
+        markers.emplace_back("<w:abstractNum w:abstractNumId=\"" +
+                                 std::to_string(CDocxBuilder::kItemStyleAbstractBase + style) + "\"",
+                             "</w:abstractNum>");
+    return markers;
+}
 
 DocxRunStatus Check(const PartCheck& part)
 {
@@ -40,8 +52,9 @@ DocxRunStatus Check(const PartCheck& part)
     }
     for (const auto& [start, end] : part.markers) {
         const size_t at = text->find(start);
-        if (at == std::string::npos || text->find(end, at + start.size()) == std::string::npos) {
-            std::printf("Part without %.*s: %s\r\n", static_cast<int>(start.size()), start.data(),
+        const bool ended = at != std::string::npos && text->find(end, at + start.size()) != std::string::npos;
+        if (!ended) {
+            std::printf("Part without %s: %s\r\n", (at == std::string::npos ? start : end).c_str(),
                         part.path.Path().c_str());
             return DocxRunStatus::BrokenPart;
         }
@@ -53,14 +66,15 @@ DocxRunStatus CheckInputs(const platform::FilePlace& monthTemplatePath, const pl
                           const platform::FilePlace& documentPath, const platform::FilePlace& settingsPath,
                           const RunPaths& paths)
 {
+    // What each edit writes goes inside an element the part opens before it and closes after it.
     const PartCheck parts[] = {
-        {documentPath, {{"<w:body>", ""}}},
-        {settingsPath, {{"</w:rsids>", ""}}},
-        {paths.rels, {{"</Relationships>", ""}}},
-        {paths.contentTypes, {{"</Types>", ""}}},
+        {documentPath, {{"<w:document", "<w:body>"}, {"<w:body>", "</w:body>"}, {"</w:body>", "</w:document>"}}},
+        {settingsPath, {{"<w:rsids>", "</w:rsids>"}}},
+        {paths.rels, {{"<Relationships", "</Relationships>"}}},
+        {paths.contentTypes, {{"<Types", "</Types>"}}},
         {paths.numbering,
          {{"<?xml", "?>"}, {"<w:numbering", "wordml\">"}, {"<w:abstractNum w:abstractNumId=\"0\">", "</w:abstractNum>"}}},
-        {paths.fragment, {}},
+        {paths.fragment, ItemStyleMarkers()},
         {paths.coreProperties, {{"<dcterms:created", "</dcterms:created>"}, {"<dcterms:modified", "</dcterms:modified>"}}},
         {monthTemplatePath, {}},
         {dateTemplatePath, {}},

@@ -10,7 +10,6 @@
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
-#include <time.h>
 #include <unistd.h>
 #include <utility>
 #include <vector>
@@ -90,6 +89,50 @@ void PushEntries(std::vector<std::string>& pending, std::string_view path)
             pending.emplace_back(path.substr(start, end - start));
         end = slash == std::string_view::npos ? 0 : slash;
     }
+}
+
+// Birth times are rounded (to 10 ms on FAT and exFAT, to what a share's server keeps), so a
+// folder born up to two seconds before the file still counts; a folder of the user's put in its
+// place was born before it was.
+constexpr long long kSlackSeconds = 2;
+
+// When the file system says the file just made was born; nothing where it keeps no birth times.
+std::optional<long long> BirthSeconds(const struct statx& info)
+{
+    if ((info.stx_mask & STATX_BTIME) == 0)
+        return std::nullopt;
+    return static_cast<long long>(info.stx_btime.tv_sec);
+}
+
+// The file system's time now, as the birth of a private file made under the name and removed at
+// once; nothing where it keeps no birth times. False when the file cannot be made (EEXIST when
+// anything holds the name) or removed.
+bool ReadFileSystemClock(int folder, const std::string& name, std::optional<long long>& now)
+{
+    const int probe = ::openat(folder, name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+    if (probe < 0)
+        return false;
+    struct statx made {};
+    struct statx named {};
+    const bool seen = ::statx(probe, "", AT_EMPTY_PATH, STATX_INO | STATX_BTIME, &made) == 0;
+    ::close(probe);
+    // Only the file made is removed: something else renamed in under the name stays, and then
+    // holds the name the folder would take.
+    const bool removed =
+        seen && ::statx(folder, name.c_str(), AT_SYMLINK_NOFOLLOW, STATX_INO, &named) == 0 &&
+        named.stx_ino == made.stx_ino && named.stx_dev_major == made.stx_dev_major &&
+        named.stx_dev_minor == made.stx_dev_minor && ::unlinkat(folder, name.c_str(), 0) == 0;
+    now = BirthSeconds(made);
+    return removed || Refused(EEXIST);
+}
+
+// A folder of the user's born no earlier than the file system's `since`. The mode is no sign:
+// file systems without permissions (USB sticks, Windows shares) give every folder the same.
+bool MadeSince(const struct statx& info, const std::optional<long long>& since)
+{
+    const std::optional<long long> born = BirthSeconds(info);
+    return S_ISDIR(info.stx_mode) && info.stx_uid == ::geteuid() &&
+           (!since || !born || *born >= *since - kSlackSeconds);
 }
 
 } // namespace
@@ -239,37 +282,28 @@ bool HeldFolder::MarkInUse() const
 
 HeldFolder HeldFolder::MakeFolder(const std::string& name, const std::function<void()>& beforeHolding) const
 {
-    if (!NamesOneEntry(name))
-        return {};
-    timespec before {};
-    ::clock_gettime(CLOCK_REALTIME_COARSE, &before);
-    if (::mkdirat(m_fd, name.c_str(), 0700) != 0)
+    std::optional<long long> since;
+    if (!NamesOneEntry(name) || !ReadFileSystemClock(m_fd, name, since) || ::mkdirat(m_fd, name.c_str(), 0700) != 0)
         return {};
     if (beforeHolding)
         beforeHolding();
-    // Someone who may write here can have put a folder of the user's in its place by now: that is
-    // not held, and neither is anything but a folder.
     HeldFolder made = OpenFolder(name);
-    if (!made.IsOpen() || !made.IsNewAndOurs(before)) {
-        errno = EEXIST;
+    struct statx info {};
+    if (!made.IsOpen()) {
+        // Out of descriptors, say: the folder made is removed by its name, if it is still there
+        // and still empty, so no failed run leaves it behind.
+        const KeptReason kept;
+        if (::statx(m_fd, name.c_str(), AT_SYMLINK_NOFOLLOW, STATX_BASIC_STATS | STATX_BTIME, &info) == 0 &&
+            MadeSince(info, since))
+            ::unlinkat(m_fd, name.c_str(), AT_REMOVEDIR);
         return {};
     }
+    // Someone who may write here can have put a folder of the user's in its place by now: that is
+    // not held, and neither is anything but a folder.
+    if (::statx(made.m_fd, "", AT_EMPTY_PATH, STATX_BASIC_STATS | STATX_BTIME, &info) != 0 || !MadeSince(info, since) ||
+        !EntryNamesIn(made.m_fd).empty())
+        return NotHeld(ESTALE);
     return made;
-}
-
-bool HeldFolder::IsNewAndOurs(const timespec& since) const
-{
-    struct statx info {};
-    if (::statx(m_fd, "", AT_EMPTY_PATH, STATX_BASIC_STATS | STATX_BTIME, &info) != 0)
-        return false;
-    // Birth times are rounded (to 10 ms on FAT and exFAT) and the clock read is coarse, so a
-    // folder born up to two seconds before counts as this one; a folder of the user's put in its
-    // place is older. Where no birth time is kept, ours and empty remain. The mode is no sign:
-    // file systems without permissions (USB sticks, Windows shares) give every folder the same.
-    constexpr long long kSlackSeconds = 2;
-    const bool bornSince = (info.stx_mask & STATX_BTIME) == 0 ||
-                           static_cast<long long>(info.stx_btime.tv_sec) >= static_cast<long long>(since.tv_sec) - kSlackSeconds;
-    return S_ISDIR(info.stx_mode) && info.stx_uid == ::geteuid() && bornSince && EntryNamesIn(m_fd).empty();
 }
 
 FileHandle HeldFolder::MakeFile(const std::string& name) const

@@ -7,7 +7,6 @@
 #include "platform/FileHandle.h"
 #include "platform/Files.h"
 
-#include <ctime>
 #include <functional>
 #include <optional>
 #include <string>
@@ -81,10 +80,11 @@ public:
     bool MarkInUse() const;
 
     // Makes a new private folder (0700) of that name in this one and holds it; not open when
-    // anything holds the name, a dangling link included. Held only when what holds the name once
-    // it is opened is the folder made: ours, empty and born since; anything put in its
-    // place meanwhile is left alone (EEXIST). beforeHolding runs between making and holding, for
-    // tests that put something in its place there.
+    // anything holds the name (EEXIST), a dangling link included. Held only when what holds the
+    // name once it is opened is the folder made: ours, empty and born since a file made there just
+    // before, by the file system's clock; anything put in its place meanwhile is left alone
+    // (ESTALE). The folder made and not held, for want of a descriptor say, is removed.
+    // beforeHolding runs between making and holding, for tests that put something in its place.
     HeldFolder MakeFolder(const std::string& name, const std::function<void()>& beforeHolding = {}) const;
     // Makes a new file of that name in this one, open for writing; invalid when anything holds
     // the name, a link included, so no file that was there is ever written.
@@ -123,7 +123,6 @@ private:
     // without following a link; `last` becomes that entry's name.
     HeldFolder FolderOf(std::string_view path, std::string& last) const;
     void RemoveContents() const;
-    bool IsNewAndOurs(const timespec& since) const;
 
     int m_fd = -1;
 };

@@ -60,22 +60,41 @@ TEST_F(DocxRunTest, MissingPartsStopTheRunBeforeAnyChange)
 TEST_F(DocxRunTest, PartsWithoutWhatTheEditsNeedStopTheRunBeforeAnyChange)
 {
     WriteTemplates(1, 1, 1, 31);
-    const std::pair<std::string, std::string> broken[] = {
-        {"word/document.xml", "<w:body>"},
-        {"word/settings.xml", "</w:rsids>"},
-        {"word/_rels/document.xml.rels", "</Relationships>"},
-        {"[Content_Types].xml", "</Types>"},
-        {"word/numbering.xml", "</w:abstractNum>"},
-        {"docProps/core.xml", "</dcterms:modified>"},
+    // A marker taken out, or the part cut short just before its last one.
+    enum class Damage { Erased, CutBefore };
+    struct Case {
+        std::string part;
+        std::string marker;
+        Damage damage;
     };
-    for (const auto& [part, marker] : broken) {
+    const Case broken[] = {
+        {"word/document.xml", "<w:body>", Damage::Erased},
+        {"word/document.xml", "<w:document", Damage::Erased},
+        {"word/document.xml", "</w:body>", Damage::CutBefore},
+        {"word/document.xml", "</w:body>", Damage::Erased},
+        {"word/document.xml", "</w:document>", Damage::CutBefore},
+        {"word/settings.xml", "</w:rsids>", Damage::Erased},
+        {"word/settings.xml", "<w:rsids>", Damage::Erased},
+        {"word/_rels/document.xml.rels", "</Relationships>", Damage::Erased},
+        {"word/_rels/document.xml.rels", "<Relationships", Damage::Erased},
+        {"[Content_Types].xml", "</Types>", Damage::Erased},
+        {"[Content_Types].xml", "<Types", Damage::Erased},
+        {"word/numbering.xml", "</w:abstractNum>", Damage::Erased},
+        {"word/numbering_item_number.xml", "</w:abstractNum>", Damage::CutBefore},
+        {"word/numbering_item_number.xml", "w:abstractNumId=\"2007\"", Damage::Erased},
+        {"docProps/core.xml", "</dcterms:modified>", Damage::Erased},
+    };
+    for (const auto& [part, marker, damage] : broken) {
         const std::string kept = docxcheck::ReadFile(Part(part));
         std::string text = kept;
-        text.erase(text.find(marker), marker.size());
+        if (damage == Damage::Erased)
+            text.erase(text.find(marker), marker.size());
+        else
+            text.resize(text.rfind(marker));
         Folder().Write("my_diary/" + part, text);
         const auto before = Snapshot();
-        EXPECT_EQ(Run(), DocxRunStatus::BrokenPart) << part;
-        EXPECT_EQ(Snapshot(), before) << part;
+        EXPECT_EQ(Run(), DocxRunStatus::BrokenPart) << part << " without " << marker;
+        EXPECT_EQ(Snapshot(), before) << part << " without " << marker;
         Folder().Write("my_diary/" + part, kept);
     }
     EXPECT_EQ(Run(), DocxRunStatus::Done);

@@ -73,7 +73,9 @@ TEST(HeldPlaces, AFolderPutInPlaceOfTheOneMadeIsLeftAlone)
             fs::rename(folder.File("out/run"), folder.File("made"));
             fs::rename(folder.File("theirs"), folder.File("out/run"));
         });
+        const int error = errno;
         EXPECT_FALSE(run.IsOpen()) << c.why;
+        EXPECT_EQ(error, ESTALE) << c.why;
         EXPECT_EQ(Listing(folder.File("out/run")), before) << c.why;
         EXPECT_EQ(fs::status(folder.File("out/run")).permissions(), permissions) << c.why;
     }

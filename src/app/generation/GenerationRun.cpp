@@ -210,8 +210,13 @@ GenerationStatus PrepareGeneration(GenerationJob& job)
         job.heldRunFolder = RunFolder::Make(job.outFolder);
         return !job.heldRunFolder.Name().empty();
     });
-    if (!Succeeded(job, made))
-        return GenerationStatus::NoRunFolder;
+    if (!Succeeded(job, made)) {
+        DiscardGeneration(job);   // lets go of the output folder and the descriptors put by
+        if (job.systemError != ESTALE)
+            return GenerationStatus::NoRunFolder;
+        job.systemError = 0;   // the message says why
+        return GenerationStatus::RunFolderChanged;
+    }
     job.runFolder = platform::JoinPath(job.outFolder, job.heldRunFolder.Name());
     if (!Succeeded(job, platform::Attempt([&] { return WriteTemplateFiles(PathsOf(job), job.design.year); }))) {
         DiscardGeneration(job);

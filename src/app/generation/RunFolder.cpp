@@ -13,6 +13,9 @@ constexpr int kAttempts = 100;
 // A run folder's name: this, then eight lower-case hexadecimal digits.
 constexpr std::string_view kNamePrefix = ".my_diary-";
 constexpr size_t kNameDigits = 8;
+// Descriptors the removal of a run folder holding the skeleton's copy needs, with room to spare:
+// one for each level of folders below it, a listing, and its parent with its listing.
+constexpr int kRemovalDescriptors = 8;
 // Where the user's state keeps the records of run folders.
 constexpr std::string_view kRecordKind = "run-folders";
 
@@ -65,14 +68,20 @@ RunFolder RunFolder::Make(const std::string& outFolder)
         return made;
     made.m_records = platform::EntryRecords(kRecordKind, made.m_outFolder.Identity());
     RemoveAbandoned(made.m_outFolder, made.m_records);
+    made.m_spares = platform::SpareDescriptors::Reserve(kRemovalDescriptors);
+    if (!made.m_spares.Held())
+        return made;
     std::mt19937 random(std::random_device{}());
     for (int attempt = 0; attempt < kAttempts && !made.m_folder.IsOpen(); ++attempt) {
         char digits[kNameDigits + 1];
         std::snprintf(digits, sizeof digits, "%08x", static_cast<unsigned>(random()));
         const std::string name = std::string(kNamePrefix) + digits;
         platform::HeldFolder folder = made.m_outFolder.MakeFolder(name);
-        if (!folder.IsOpen())
+        // Only a name taken is worth another; any other reason would stop every attempt.
+        if (!folder.IsOpen() && errno == EEXIST)
             continue;
+        if (!folder.IsOpen())
+            break;
         // Recorded before it is claimed: a clearing run that takes the mark first removes it.
         const platform::EntryRecords::Record record = made.m_records.Add(folder.Identity());
         if (Claim(made.m_outFolder, name, folder)) {
@@ -103,6 +112,7 @@ bool RunFolder::InPlace() const
 
 void RunFolder::Remove()
 {
+    m_spares.Release();
     if (m_folder.IsOpen()) {
         // A folder that could not be removed keeps its record, for the next run to clear.
         if (m_folder.Remove())

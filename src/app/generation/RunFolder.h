@@ -9,14 +9,15 @@
 
 #include "platform/EntryRecords.h"
 #include "platform/HeldFolder.h"
+#include "platform/SpareDescriptors.h"
 
 #include <string>
 
 class RunFolder {
 public:
-    // A fresh private hidden folder of a random name in the output folder, marked as in use; a
-    // folder put in the place of one being made is left alone and another name taken. Its name
-    // is empty when none could be made, errno telling why. First removes the run folders that
+    // A fresh private hidden folder of a random name in the output folder, marked as in use. Its
+    // name is empty when none could be made, errno telling why: ESTALE when something was put in
+    // the place of the folder being made, which is left alone. First removes the run folders that
     // the user's runs now gone left there (recorded, the user's own, no longer marked).
     static RunFolder Make(const std::string& outFolder);
 
@@ -34,7 +35,8 @@ public:
     platform::RenameResult MoveOut(const std::string& name, const std::string& newName) const;
 
     // Removes the folder with everything in it, and a symbolic link found under its name in the
-    // folder it was made in; then holds nothing, so a second call does nothing.
+    // folder it was made in; then holds nothing, so a second call does nothing. It has the
+    // descriptors it needs, however many the run's steps left.
     void Remove();
 
 private:
@@ -43,4 +45,5 @@ private:
     std::string m_name;
     platform::EntryRecords m_records;
     platform::EntryRecords::Record m_record;   // empty when the folder could not be recorded
+    platform::SpareDescriptors m_spares;       // for Remove, after a step that ran out of them
 };

@@ -73,6 +73,11 @@ TEST_F(GenerationRunTest, FailedRunsLeaveNoDocumentAndNoWorkFiles)
         return job;
     };
 
+    const std::string document = Folder().Read("config/template/word/document.xml");
+    Folder().Write("config/template/word/document.xml", document.substr(0, document.rfind("</w:body>")));
+    EXPECT_EQ(expectFailure(GenerationStatus::DocxFailed, "document part cut before the body's end").docxStatus,
+              DocxRunStatus::BrokenPart);
+    Folder().Write("config/template/word/document.xml", document);
     fs::remove(skeleton + "/word/numbering_item_number.xml");
     EXPECT_EQ(expectFailure(GenerationStatus::DocxFailed, "numbering fragment missing").docxStatus,
               DocxRunStatus::MissingPart);
