@@ -2,6 +2,7 @@
 // that user (nobody) has shaped it: what is around the design afterwards, and what became of the
 // user's own files elsewhere.
 #include "platform/Files.h"
+#include "platform/HeldFolder.h"
 #include "support/FolderListing.h"
 #include "support/OtherUser.h"
 #include "support/TempFolder.h"
@@ -178,4 +179,54 @@ TEST_F(SharedFolderSave, AFileRenamedInUnderTheNewFilesNamingStays)
     EXPECT_EQ(Listing(folders.Shared("")), expected);
     EXPECT_EQ(folders.Folder().Read("shared/.shared_design.ini.rvnew-Qx7Zp2"), "the user's thesis");
     EXPECT_EQ(folders.Folder().Read("shared/shared_design.ini"), "the design");
+}
+
+// What reads a file, removes it (the save dialog's 删除) or holds an output folder goes as the save
+// goes, for the user's own link that another user moved into a shared folder: at the end of the
+// path the link is the entry itself (nothing read, the link removed, the user's file left), on the
+// way it is refused with the system's reason. The same link in a sticky folder is followed.
+TEST_F(SharedFolderSave, ReadsRemovesAndHeldFoldersGoAsTheSaveGoes)
+{
+    struct Case {
+        const char* why;
+        mode_t sharedMode;
+        const char* link;   // in "shared", the user's own, to "home"'s file or to "home" itself
+        int error;          // for a path through the link to the folder
+    };
+    const Case cases[] = {
+        {"moved into a group folder", 0775, "moved", EACCES},
+        {"in a sticky group folder", 01775, "own", 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.why);
+        const SharedFolders folders(c.sharedMode);
+        const std::string toFile = folders.Shared(std::string(c.link) + ".txt");
+        const std::string toFolder = folders.Shared(std::string(c.link) + "_home");
+        fs::create_symlink(folders.Folder().File("home/important.txt"), folders.Shared("made.txt"));
+        fs::create_directory_symlink(folders.Folder().File("home"), folders.Shared("made_home"));
+        const auto moveInPlace = [&] {
+            fs::rename(folders.Shared("made.txt"), toFile);
+            fs::rename(folders.Shared("made_home"), toFolder);
+        };
+        if (c.error != 0)
+            AsTheOtherUser(moveInPlace);
+        else
+            moveInPlace();
+
+        errno = 0;
+        const auto read = platform::ReadFileBytes(toFile);
+        EXPECT_EQ(read.value_or("nothing"), c.error != 0 ? "nothing" : "the user's private text");
+        EXPECT_EQ(errno, c.error != 0 ? ENOENT : 0);
+        errno = 0;
+        EXPECT_EQ(platform::HeldFolder::Open(toFolder).IsOpen(), c.error == 0);
+        EXPECT_EQ(errno, c.error);
+        errno = 0;
+        EXPECT_EQ(platform::RemoveFile(toFolder + "/important.txt"), c.error == 0);
+        EXPECT_EQ(errno, c.error);
+        if (c.error != 0) {
+            EXPECT_TRUE(platform::RemoveFile(toFile));
+            EXPECT_FALSE(fs::exists(fs::symlink_status(toFile)));
+            EXPECT_EQ(folders.HomeFiles(), kHomeAsItWas);
+        }
+    }
 }
