@@ -2,6 +2,7 @@
 // that user (nobody) has shaped it: what is around the design afterwards, and what became of the
 // user's own files elsewhere.
 #include "platform/Files.h"
+#include "platform/Folders.h"
 #include "platform/HeldFolder.h"
 #include "support/FolderListing.h"
 #include "support/OtherUser.h"
@@ -181,10 +182,11 @@ TEST_F(SharedFolderSave, AFileRenamedInUnderTheNewFilesNamingStays)
     EXPECT_EQ(folders.Folder().Read("shared/shared_design.ini"), "the design");
 }
 
-// What reads a file, removes it (the save dialog's 删除) or holds an output folder goes as the save
-// goes, for the user's own link that another user moved into a shared folder: at the end of the
-// path the link is the entry itself (nothing read, the link removed, the user's file left), on the
-// way it is refused with the system's reason. The same link in a sticky folder is followed.
+// What reads a file or lists a folder, removes a file (the save dialog's 删除) or holds an output
+// folder goes as the save goes, for the user's own link that another user moved into a shared
+// folder: at the end of the path the link is the entry itself (nothing read, the link removed, the
+// user's file left), on the way it is refused with the system's reason. The same link in a sticky
+// folder is followed.
 TEST_F(SharedFolderSave, ReadsRemovesAndHeldFoldersGoAsTheSaveGoes)
 {
     struct Case {
@@ -219,6 +221,9 @@ TEST_F(SharedFolderSave, ReadsRemovesAndHeldFoldersGoAsTheSaveGoes)
         EXPECT_EQ(errno, c.error != 0 ? ENOENT : 0);
         errno = 0;
         EXPECT_EQ(platform::HeldFolder::Open(toFolder).IsOpen(), c.error == 0);
+        EXPECT_EQ(errno, c.error);
+        errno = 0;
+        EXPECT_EQ(platform::ListFolder(toFolder).has_value(), c.error == 0);
         EXPECT_EQ(errno, c.error);
         errno = 0;
         EXPECT_EQ(platform::RemoveFile(toFolder + "/important.txt"), c.error == 0);
