@@ -19,6 +19,9 @@ namespace {
 constexpr const char* kPrivateText = "[Notes]\r\nKept=precious\r\n[Main]\r\nTitle=hunter2\r\nDateFormat1=hunter2\r\n"
                                      "Config_Path=hunter2\r\nPassword=hunter2\r\n";
 
+// A private file that is no INI text: a NUL before any section.
+const std::string kPrivateBytes("\0\0hunter2 precious\r\n", 20);
+
 bool HoldsPrivateText(const std::string& text)
 {
     return text.find("precious") != std::string::npos || text.find("hunter2") != std::string::npos;
@@ -35,8 +38,8 @@ using SharedFolderWriters = SettingsTest;
 
 } // namespace
 
-// Another member's link at the file's name, or the user's own link made for something else and
-// moved there by another member, leads nowhere: nothing is read through it, the file is written in
+// Another member's link at the file's name (to INI text or not), or the user's own link made for
+// something else and moved there by another member, leads nowhere: nothing is read through it, the file is written in
 // its place and holds nothing of the user's private file, which stays whole and private. The
 // user's own link to a private folder moved onto a folder of the path refuses the write with the
 // system's reason.
@@ -53,6 +56,7 @@ TEST_F(SharedFolderWriters, NothingIsReadOrWrittenThroughALinkSomeoneElseCouldHa
     };
     const Case cases[] = {
         {"another member's link to a private file", false, "", "home/mine.ini", 0},
+        {"another member's link to a private file that is no INI text", false, "", "home/noise.bin", 0},
         {"the user's own link to a private file, moved there", true, "", "home/mine.ini", 0},
         {"the user's own link to a private folder, moved onto the path", true, "sub", "home", EACCES},
     };
@@ -66,6 +70,7 @@ TEST_F(SharedFolderWriters, NothingIsReadOrWrittenThroughALinkSomeoneElseCouldHa
             fs::create_directories(root + "/shared");
             ASSERT_EQ(::chmod((root + "/home").c_str(), 0700), 0);
             Folder().Write(std::to_string(made) + "/home/mine.ini", kPrivateText);
+            Folder().Write(std::to_string(made) + "/home/noise.bin", kPrivateBytes);
             ASSERT_EQ(::chmod((root + "/home/mine.ini").c_str(), 0600), 0);
             ASSERT_EQ(::chown((root + "/shared").c_str(), 0, kOtherGroup), 0);
             ASSERT_EQ(::chmod((root + "/shared").c_str(), 02775), 0);
@@ -91,8 +96,9 @@ TEST_F(SharedFolderWriters, NothingIsReadOrWrittenThroughALinkSomeoneElseCouldHa
                 EXPECT_FALSE(HoldsPrivateText(Folder().Read(std::to_string(made) + "/shared/" + writer.file)));
             }
             EXPECT_EQ(Folder().Read(std::to_string(made) + "/home/mine.ini"), kPrivateText);
+            EXPECT_TRUE(Folder().Read(std::to_string(made) + "/home/noise.bin") == kPrivateBytes);
             EXPECT_EQ(ModeOf(root + "/home/mine.ini") & 07777, 0600u);
-            EXPECT_EQ(Listing(root + "/home"), std::set<std::string>{"mine.ini"});
+            EXPECT_EQ(Listing(root + "/home"), (std::set<std::string>{"mine.ini", "noise.bin"}));
         }
     }
 }
