@@ -1,5 +1,6 @@
 #include "platform/DiskTextLines.h"
 
+#include "platform/HeldFolder.h"
 #include "platform/SystemError.h"
 #include "platform/TextLines.h"
 
@@ -115,7 +116,7 @@ bool TakeLines(int fd, size_t maxBytes, const TakeDiskLine& take)
 bool ReadDiskTextLines(const std::string& path, size_t maxBytes, const TakeDiskLine& take)
 {
     // Not blocking, so a named pipe is refused below instead of waiting for a writer forever.
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    const int fd = HeldFolder::OpenToRead(path);
     if (fd < 0)
         return false;
     struct stat info {};

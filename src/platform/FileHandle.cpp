@@ -1,5 +1,7 @@
 #include "platform/FileHandle.h"
 
+#include "platform/HeldFolder.h"
+
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -19,7 +21,7 @@ FileHandle OpenFileForAppending(const char* path)
 
 FileHandle OpenFileForReading(const char* path)
 {
-    const int fd = ::open(path, O_RDONLY | O_CLOEXEC);
+    const int fd = HeldFolder::OpenToRead(path);
     struct stat info {};
     if (fd >= 0 && (::fstat(fd, &info) != 0 || S_ISDIR(info.st_mode))) {
         ::close(fd);

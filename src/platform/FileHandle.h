@@ -15,7 +15,7 @@ constexpr FileHandle kInvalidFileHandle = -1;
 FileHandle CreateFileForWriting(const char* path);
 // Opens an existing file for writing at its end.
 FileHandle OpenFileForAppending(const char* path);
-// Opens an existing file (not a folder) for reading.
+// Opens an existing file (not a folder) for reading, reached as platform::ReadFileBytes reaches it.
 FileHandle OpenFileForReading(const char* path);
 // False when the handle was not open or the system reports a late write error on closing.
 bool CloseFileHandle(FileHandle handle);

@@ -112,7 +112,7 @@ bool IsDirectory(const std::string& path)
 std::optional<std::string> ReadFileBytes(const std::string& path, size_t maxBytes)
 {
     // Not blocking, so a named pipe is refused below instead of waiting for a writer forever.
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    const int fd = HeldFolder::OpenToRead(path);
     if (fd < 0)
         return std::nullopt;
     std::optional<std::string> bytes = ReadOpenFile(fd, maxBytes);

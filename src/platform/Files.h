@@ -18,7 +18,9 @@ bool NameTaken(const std::string& path);
 bool IsDirectory(const std::string& path);
 
 // The bytes of a regular file; nothing for anything else (a folder, a device, a named pipe)
-// and for a file of more than maxBytes.
+// and for a file of more than maxBytes. The file is reached as a write reaches it: behind a link
+// that a write would not follow there is no file (ENOENT), and a link on the way that a write
+// would not follow refuses the read (EACCES).
 std::optional<std::string> ReadFileBytes(const std::string& path, size_t maxBytes = SIZE_MAX);
 // The same for a file open for reading, which stays open.
 std::optional<std::string> ReadOpenFile(int fd, size_t maxBytes = SIZE_MAX);
@@ -30,11 +32,13 @@ std::optional<std::string> ReadOpenFile(int fd, size_t maxBytes = SIZE_MAX);
 // not write it, whoever we are (as the Windows attribute does, even for an administrator), and one
 // we could not write in place, though the folder would take a new file. A new file gets the
 // permissions the user's file mask gives; a replaced file keeps its own, and its group where the
-// user may give it. A symbolic link the user or root made is followed: its target is replaced and
-// the link stays; a loop of links is refused. One another user made is never followed: at the end
-// of the path it is replaced as itself, on the way to the file it refuses the write (EACCES), so
-// no link someone else put in a shared folder leads a save to another of the user's files. On
-// failure errno tells why (a refusal as the system's own: EACCES, EPERM, EROFS, ELOOP, EISDIR).
+// user may give it. A symbolic link the user could not have been handed (platform::MayFollowLink:
+// the user's or root's, in a folder nobody else may rearrange) is followed: its target is replaced
+// and the link stays; a loop of links is refused. Any other is never followed: at the end of the
+// path it is replaced as itself, on the way to the file it refuses the write (EACCES), so no link
+// someone else put in a shared folder, or moved there, leads a save to another of the user's
+// files. On failure errno tells why (a refusal as the system's own: EACCES, EPERM, EROFS, ELOOP,
+// EISDIR).
 bool WriteFileReplacing(const std::string& path, std::string_view bytes);
 
 // Makes a new empty file of a name no other file has, in the folder of `path` and beginning

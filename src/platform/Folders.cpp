@@ -1,10 +1,11 @@
 #include "platform/Folders.h"
 
 #include "platform/Files.h"
+#include "platform/HeldFolder.h"
 
 #include <cerrno>
 #include <cstdlib>
-#include <dirent.h>
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -67,19 +68,16 @@ bool RemoveEmptyFolder(const std::string& path)
 
 std::optional<std::vector<FolderEntry>> ListFolder(const std::string& path)
 {
-    DIR* folder = ::opendir(path.c_str());
-    if (folder == nullptr)
+    const HeldFolder folder = HeldFolder::Open(path);
+    if (!folder.IsOpen())
         return std::nullopt;
     std::vector<FolderEntry> entries;
-    while (const dirent* entry = ::readdir(folder)) {
-        const std::string name = entry->d_name;
-        if (name == "." || name == "..")
-            continue;
+    for (std::string& name : folder.EntryNames()) {
         struct stat info {};
-        const bool isFolder = ::lstat(JoinPath(path, name).c_str(), &info) == 0 && S_ISDIR(info.st_mode);
-        entries.push_back({name, isFolder});
+        const bool isFolder =
+            ::fstatat(folder.Descriptor(), name.c_str(), &info, AT_SYMLINK_NOFOLLOW) == 0 && S_ISDIR(info.st_mode);
+        entries.push_back({std::move(name), isFolder});
     }
-    ::closedir(folder);
     return entries;
 }
 

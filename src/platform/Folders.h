@@ -25,7 +25,9 @@ struct FolderEntry {
     bool isFolder = false;   // a real folder; a link to one counts as a file
 };
 
-// The entries of a folder other than "." and ".."; nothing when it cannot be read.
+// The entries of a folder other than "." and ".."; nothing when it cannot be read. The folder is
+// reached as a write reaches one (platform::HeldFolder::Open): no link is followed on the way to
+// it that a write would not follow.
 std::optional<std::vector<FolderEntry>> ListFolder(const std::string& path);
 
 } // namespace platform

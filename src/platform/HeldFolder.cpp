@@ -1,5 +1,6 @@
 #include "platform/HeldFolder.h"
 
+#include "platform/LinkRule.h"
 #include "platform/SystemError.h"
 
 #include <cerrno>
@@ -49,13 +50,6 @@ bool SameFile(const struct stat& a, const struct stat& b)
 constexpr int kWalkFlags = O_PATH | O_DIRECTORY | O_CLOEXEC;
 // As many links as the system itself follows before it gives up on a loop.
 constexpr int kMostLinks = 40;
-
-// A link the user could not have been handed: the user's own, or root's, who needs none to reach
-// any file. A link cannot be changed, only replaced by a new one of whoever replaces it.
-bool IsTrustedLink(const struct stat& link)
-{
-    return link.st_uid == ::geteuid() || link.st_uid == 0;
-}
 
 std::optional<std::string> LinkTargetAt(int folder, const std::string& name)
 {
@@ -206,7 +200,7 @@ HeldFolder HeldFolder::Walk(const std::string& path, std::string& last, LastLink
         struct stat seen {};
         const bool isLink = ::fstatat(folder.m_fd, name.c_str(), &seen, AT_SYMLINK_NOFOLLOW) == 0 && S_ISLNK(seen.st_mode);
         const bool isLast = pending.empty();
-        if (isLink && IsTrustedLink(seen) && !(isLast && lastLink == LastLink::Kept)) {
+        if (isLink && MayFollowLink(folder.m_fd, seen) && !(isLast && lastLink == LastLink::Kept)) {
             if (++links > kMostLinks)
                 return NotHeld(ELOOP);
             const std::optional<std::string> target = LinkTargetAt(folder.m_fd, name);
@@ -253,6 +247,23 @@ HeldFolder HeldFolder::OpenHolding(const std::string& path, std::string& last, L
     if (listed < 0 && errno != EACCES)
         return {};
     return listed >= 0 ? HeldFolder(listed) : HeldFolder(::fcntl(holding.m_fd, F_DUPFD_CLOEXEC, 0));
+}
+
+int HeldFolder::OpenToRead(const std::string& path)
+{
+    std::string last;
+    const HeldFolder holding = Walk(path, last, LastLink::Followed);
+    if (!holding.IsOpen())
+        return -1;
+    if (last.empty()) {
+        errno = EISDIR;
+        return -1;
+    }
+    const int fd = ::openat(holding.m_fd, last.c_str(), O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC);
+    // What a write would replace as itself holds nothing to read.
+    if (fd < 0 && errno == ELOOP)
+        errno = ENOENT;
+    return fd;
 }
 
 std::vector<std::string> HeldFolder::EntryNames() const

@@ -35,8 +35,8 @@ struct EntryIdentity {
 // The identity of what `fd` has open; nothing when it cannot be looked at.
 std::optional<EntryIdentity> IdentityOf(int fd);
 
-// Whether a path's last entry, when a symbolic link the user could not have been handed, is
-// followed to its target or taken as the link itself.
+// Whether a path's last entry, when a symbolic link that may be followed, is followed to its
+// target or taken as the link itself.
 enum class LastLink { Followed, Kept };
 
 class HeldFolder {
@@ -49,17 +49,20 @@ public:
     HeldFolder& operator=(const HeldFolder&) = delete;
 
     // The folder a path names. A symbolic link on the path is followed only where the user could
-    // not have been handed it: one the user made, or root (who needs no link to reach any file).
-    // One another user made, in a folder others may write, is refused (EACCES, as the system
-    // refuses such links in shared folders). Not open on failure, errno telling why (as for
-    // every failure here).
+    // not have been handed it (platform::MayFollowLink); any other is refused (EACCES, as the
+    // system refuses such links in shared folders). Not open on failure, errno telling why (as
+    // for every failure here).
     static HeldFolder Open(const std::string& path);
     // The folder holding the path's last entry, reached as Open reaches folders; `last` becomes
     // that entry's name. A link at the end is followed as Open follows links unless `lastLink`
-    // keeps it; one another user made is never followed, it is the entry itself. A path that ends
+    // keeps it; one the user could have been handed is never followed, it is the entry itself. A path that ends
     // in a folder ("/", "a/", "a/..") is refused (EISDIR). A folder the user may write but not
     // list is held all the same, for reaching its entries only.
     static HeldFolder OpenHolding(const std::string& path, std::string& last, LastLink lastLink = LastLink::Followed);
+    // The file the path names, open for reading (without blocking), reached as OpenHolding reaches
+    // the entry a write replaces: a link at the end that is not followed is no file (ENOENT), so
+    // nothing is read through a link a write would not follow. -1 on failure.
+    static int OpenToRead(const std::string& path);
     bool IsOpen() const { return m_fd >= 0; }
     // For operations on its entries that this class does not offer; stays the holder's.
     int Descriptor() const { return m_fd; }

@@ -6,6 +6,7 @@
 #include "platform/IniWriter.h"
 #include "platform/ProfileCache.h"
 #include "platform/ProfileMarker.h"
+#include "platform/SystemError.h"
 
 #include <cerrno>
 #include <map>
@@ -125,7 +126,10 @@ ProfileFileState GetProfileFileState(const std::string& file)
 {
     ProfileCache& cache = ProfileCache::Instance();
     std::lock_guard<std::mutex> lock(cache.Mutex());
-    return cache.Read(file).state;
+    const ProfileCache::Reading reading = cache.Read(file);
+    if (!ReadsAsProfile(reading.state))
+        errno = reading.error;
+    return reading.state;
 }
 
 bool ProfileValuesReadAsWritten(const std::string& file)
@@ -151,10 +155,10 @@ bool WritePrivateProfileStrings(std::string_view section, std::span<const Profil
                                 const std::string& file)
 {
     if (!UsableName(section, "]\r\n"))
-        return false;
+        return Refused(EINVAL);
     for (const ProfileKeyValue& keyValue : keys)
         if (!UsableName(keyValue.key, "=\r\n"))
-            return false;
+            return Refused(EINVAL);
     section = TrimBlanks(section);
     std::vector<std::pair<std::string_view, std::string>> lines;
     for (const ProfileKeyValue& keyValue : keys) {
@@ -169,10 +173,10 @@ bool WritePrivateProfileStrings(std::string_view section, std::span<const Profil
 
     ProfileCache& cache = ProfileCache::Instance();
     std::lock_guard<std::mutex> lock(cache.Mutex());
-    const auto [doc, state] = cache.Read(file);
+    const auto [doc, state, error] = cache.Read(file);
     // A file not read, or not read as INI text, would be replaced by what little we made of it.
     if (!ReadsAsProfile(state))
-        return false;
+        return Refused(error);
     IniWriter writer(LinesOf(doc));
     for (auto& [key, line] : lines)
         writer.Write(section, key, std::move(line));

@@ -2,7 +2,7 @@
 // The private profile (INI file) functions, with the Windows behaviour the program relies on:
 // section and key names compare without regard to letter case; a value read loses its
 // surrounding blanks and one pair of enclosing quotes; a missing file, section or key reads
-// as the default; a write creates the file and the section, ends every line with CR LF and
+// as the default, as does a file behind a link that a write would not follow; a write creates the file and the section, ends every line with CR LF and
 // leaves every other line, comments included, as it was. Unlike Windows, a write puts a value
 // that a read would change inside one more pair of quotes, so every value reads back as written.
 // On disk the files are GB18030 (UTF-8 files are read too); the text here is UTF-8.
@@ -29,7 +29,7 @@ enum class ProfileFileState {
     Unreadable,   // a folder, a device, a file we may not read: reads as empty
 };
 
-// How the file reads as a profile now.
+// How the file reads as a profile now; errno tells why when it is neither missing nor read.
 ProfileFileState GetProfileFileState(const std::string& file);
 
 // True when the file was written with every value a read would change inside one more pair of
@@ -46,9 +46,11 @@ std::string GetPrivateProfileString(std::string_view section, std::string_view k
                                     std::string_view defaultValue, size_t bufferSize,
                                     const std::string& file);
 
-// Writes key=value into the section; false when the file cannot be written (it is read-only,
-// its folder is missing, it does not read as a profile or would grow past kMaxProfileFileBytes)
-// or a name cannot stand in an INI file. Line breaks in the value
+// Writes key=value into the section; false, errno telling why, when the file cannot be written
+// (it is read-only, its folder is missing, it does not read as a profile: EILSEQ, or would grow
+// past kMaxProfileFileBytes: EFBIG) or a name cannot stand in an INI file (EINVAL). The file is
+// read as the write reaches it: behind a link the write replaces as itself there is no file, so
+// nothing of what such a link leads to is copied into the new one. Line breaks in the value
 // become blanks, so a value can never add lines of its own.
 bool WritePrivateProfileString(std::string_view section, std::string_view key,
                                std::string_view value, const std::string& file);

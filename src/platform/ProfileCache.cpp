@@ -1,11 +1,14 @@
 #include "platform/ProfileCache.h"
 
 #include "platform/Files.h"
+#include "platform/HeldFolder.h"
+#include "platform/SystemError.h"
 
 #include <algorithm>
 #include <cerrno>
 #include <optional>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace platform {
 namespace {
@@ -26,21 +29,41 @@ struct FileStamp {
 struct Probe {
     ProfileFileState state = ProfileFileState::Missing;
     FileStamp stamp;
+    int error = 0;
 };
 
-// A path that names nothing reads as a missing file; a folder, a device or a path that cannot
-// be looked at reads as nothing too, but is unreadable rather than missing.
-Probe ProbeFile(const std::string& path)
+// The file a probe opened, closed at the end of its reading.
+struct OpenedFile {
+    int fd = -1;
+    OpenedFile() = default;
+    OpenedFile(const OpenedFile&) = delete;
+    OpenedFile& operator=(const OpenedFile&) = delete;
+    ~OpenedFile()
+    {
+        const KeptReason kept;
+        if (fd >= 0)
+            ::close(fd);
+    }
+};
+
+// A path that names nothing reads as a missing file, as does a link that a write would replace as
+// itself; a folder, a device or a path that cannot be looked at reads as nothing too, but is
+// unreadable rather than missing. `file` is left open for reading it.
+Probe ProbeFile(const std::string& path, OpenedFile& file)
 {
+    file.fd = HeldFolder::OpenToRead(path);
     struct stat info {};
-    if (::stat(path.c_str(), &info) != 0)
-        return {errno == ENOENT || errno == ENOTDIR ? ProfileFileState::Missing : ProfileFileState::Unreadable, {}};
+    if (file.fd < 0 || ::fstat(file.fd, &info) != 0) {
+        const int error = errno;
+        return {error == ENOENT || error == ENOTDIR ? ProfileFileState::Missing : ProfileFileState::Unreadable, {},
+                error};
+    }
     if (!S_ISREG(info.st_mode))
-        return {ProfileFileState::Unreadable, {}};
+        return {ProfileFileState::Unreadable, {}, S_ISDIR(info.st_mode) ? EISDIR : EINVAL};
     const FileStamp stamp{info.st_dev, info.st_ino, info.st_size,
                           static_cast<long long>(info.st_mtim.tv_sec) * 1000000000LL + info.st_mtim.tv_nsec};
     if (static_cast<size_t>(info.st_size) > kMaxProfileFileBytes)
-        return {ProfileFileState::TooLarge, stamp};
+        return {ProfileFileState::TooLarge, stamp, EFBIG};
     return {ProfileFileState::Read, stamp};
 }
 
@@ -60,31 +83,35 @@ ProfileCache& ProfileCache::Instance()
 
 ProfileCache::Reading ProfileCache::Read(const std::string& path)
 {
-    const Probe probe = ProbeFile(path);
+    OpenedFile file;
+    const Probe probe = ProbeFile(path, file);
     if (probe.state != ProfileFileState::Read) {
         Forget(path);
-        return {m_empty, probe.state};
+        return {m_empty, probe.state, probe.error};
     }
     const auto cached = std::find_if(m_entries.begin(), m_entries.end(), [&](const Entry& e) { return e.path == path; });
     if (cached == m_entries.end() || cached->stamp != probe.stamp) {
         Forget(path);
         // The size is checked again while reading: the file may have grown since.
-        const auto bytes = ReadFileBytes(path, kMaxProfileFileBytes);
+        const auto bytes = ReadOpenFile(file.fd, kMaxProfileFileBytes);
         if (!bytes)
-            return {m_empty, ProfileFileState::Unreadable};
+            return {m_empty, ProfileFileState::Unreadable, errno};
         Keep(Entry{path, probe.stamp, ProfileDocument::FromBytes(*bytes)});
     } else {
         m_entries.splice(m_entries.begin(), m_entries, cached);
         Trim();
     }
     const ProfileDocument& document = m_entries.front().document;
-    return {document, document.IsIniText() ? ProfileFileState::Read : ProfileFileState::NotIniText};
+    if (!document.IsIniText())
+        return {document, ProfileFileState::NotIniText, EILSEQ};
+    return {document, ProfileFileState::Read, 0};
 }
 
 void ProfileCache::Store(const std::string& path, ProfileDocument document)
 {
     Forget(path);
-    const Probe probe = ProbeFile(path);
+    OpenedFile file;
+    const Probe probe = ProbeFile(path, file);
     if (probe.state == ProfileFileState::Read)
         Keep(Entry{path, probe.stamp, std::move(document)});
 }

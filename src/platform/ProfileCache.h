@@ -23,8 +23,10 @@ public:
     struct Reading {
         const ProfileDocument& document;   // empty unless the file was read
         ProfileFileState state;
+        int error;   // why the file was not read as INI text (EILSEQ when it was read, but is none); 0 when it was
     };
-    // The file as it is now. A file larger than kMaxProfileFileBytes is not read.
+    // The file as it is now, reached as a write reaches it (platform::ReadFileBytes). A file
+    // larger than kMaxProfileFileBytes is not read.
     Reading Read(const std::string& path);
 
     // The document just written to the file.

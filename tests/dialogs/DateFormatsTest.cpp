@@ -100,19 +100,23 @@ TEST_F(DateDialogTest, ANewTemplateShowsTheDefaultsAndCreatesTheFormatFile)
 }
 
 // The list is written without the user naming its file: a file whose list could not be read
-// (too large, no INI text) is kept as it was, and the failed write is told.
+// (too large, no INI text) is kept as it was, and the failed write is told with its reason.
 TEST_F(DateDialogTest, AFormatFileThatCouldNotBeReadIsKept)
 {
     g_strConfigPath = File("design.ini");
     g_strDayFormat = "%Y";
     const std::string list = "[Main]\r\nDateFormat1=%m\r\n";
-    for (const std::string& unread : {list + std::string(platform::kMaxProfileFileBytes, ';'),
-                                      Utf16Bytes(list, false, false)}) {
+    const struct {
+        std::string bytes;
+        int reason;
+    } unreadFiles[] = {{list + std::string(platform::kMaxProfileFileBytes, ';'), EFBIG},
+                       {Utf16Bytes(list, false, false), EILSEQ}};
+    for (const auto& [unread, reason] : unreadFiles) {
         Write("config/date_format.ini", unread);
         const size_t shown = MessageTexts().size();
         RunDialog([](DialogProbe& p) { p.Click(IDC_SM_CANCEL); });
         ASSERT_EQ(MessageTexts().size(), shown + 1);
-        EXPECT_EQ(MessageTexts().back(), "无法保存文件 '" + FormatFile() + "'。");
+        EXPECT_EQ(MessageTexts().back(), "无法保存文件 '" + FormatFile() + "'。\n" + std::strerror(reason));
         EXPECT_TRUE(Read("config/date_format.ini") == unread) << "the file is as it was";
     }
 }

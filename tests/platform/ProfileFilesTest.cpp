@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <filesystem>
 #include <random>
 #include <sys/stat.h>
@@ -23,6 +24,16 @@ namespace {
 std::string Get(const std::string& file, const std::string& section, const std::string& key)
 {
     return GetPrivateProfileString(section, key, "default", 1024, file);
+}
+
+// Bytes as a tester's file of noise holds them, the same every run.
+std::string RandomBytes(size_t count)
+{
+    std::mt19937 generator(2026);
+    std::string bytes;
+    for (size_t i = 0; i < count; ++i)
+        bytes += static_cast<char>(generator() & 0xFF);
+    return bytes;
 }
 
 // A file of exactly `size` bytes whose key A is 1: a comment fills it up.
@@ -76,10 +87,20 @@ TEST(ProfileFiles, AFileThatWasNotReadIsNeverWrittenAndNoWriteGrowsOnePastTheBou
 {
     TempFolder folder;
     const std::string ini = "[Main]\r\nA=1\r\n";
-    for (const std::string& unread : {FileOfSize(kMaxProfileFileBytes + 1), Utf16Bytes(ini, false, false),
-                                      Utf16Bytes(ini, true, false), std::string("\0\0\0\0", 4) + ini}) {
+    // The refusal tells its reason: a save that failed with no reason showed none.
+    const struct {
+        std::string bytes;
+        int error;
+    } unreadFiles[] = {{FileOfSize(kMaxProfileFileBytes + 1), EFBIG},
+                       {Utf16Bytes(ini, false, false), EILSEQ},
+                       {Utf16Bytes(ini, true, false), EILSEQ},
+                       {std::string("\0\0\0\0", 4) + ini, EILSEQ},
+                       {RandomBytes(3000), EILSEQ}};
+    for (const auto& [unread, error] : unreadFiles) {
         folder.Write("unread.ini", unread);
+        errno = 0;
         EXPECT_FALSE(WritePrivateProfileString("Main", "B", "2", folder.File("unread.ini")));
+        EXPECT_EQ(errno, error);
         EXPECT_TRUE(folder.Read("unread.ini") == unread) << "the file is as it was";
     }
 
@@ -100,7 +121,9 @@ TEST(ProfileFiles, AFileThatWasNotReadIsNeverWrittenAndNoWriteGrowsOnePastTheBou
     EXPECT_EQ(Get(folder.File("full.ini"), "Main", "A"), "2") << "the file a batch would have replaced";
 
     ASSERT_EQ(::mkfifo(folder.File("pipe.ini").c_str(), 0644), 0);
+    errno = 0;
     EXPECT_FALSE(WritePrivateProfileString("Main", "A", "1", folder.File("pipe.ini")));
+    EXPECT_EQ(errno, EINVAL);
     struct stat info {};
     ASSERT_EQ(::stat(folder.File("pipe.ini").c_str(), &info), 0);
     EXPECT_TRUE(S_ISFIFO(info.st_mode)) << "the pipe is still there";

@@ -1,13 +1,9 @@
 // The permissions of the files the program writes: a new file has those the user's file mask
 // gives, a replaced file keeps its own and its group.
+#include "FileWriters.h"
 #include "SettingsFixture.h"
-#include "platform/Profile.h"
-#include "settings/DateFormatFile.h"
-#include "settings/DesignFile.h"
-#include "settings/MottoFile.h"
 #include "support/OtherUser.h"
 
-#include <functional>
 #include <string>
 #include <sys/stat.h>
 
@@ -32,29 +28,13 @@ struct stat StatOf(const std::string& path)
     return info;
 }
 
-struct Writer {
-    const char* what;
-    const char* file;
-    std::function<bool(const std::string&)> write;
-};
-
-const Writer kWriters[] = {
-    {"design save", "design.ini",
-     [](const std::string& file) { return WriteDesignFile(file.c_str(), ClassListModel(), OutlineLevelTexts()); }},
-    {"motto file", "mottos.txt", [](const std::string& file) { return WriteMottoFile(file, {{1, "天道酬勤", 12}}); }},
-    {"date format file", "date_format.ini",
-     [](const std::string& file) { return WriteDateFormats(file.c_str(), StarterDateFormats()); }},
-    {"path file", "config_path.ini",
-     [](const std::string& file) { return platform::WritePrivateProfileString("Main", "Config_Path", "a.ini", file); }},
-};
-
 using WrittenFileModes = SettingsTest;
 
 } // namespace
 
 TEST_F(WrittenFileModes, NewFilesTakeTheFileMaskAndReplacedOnesKeepTheirs)
 {
-    for (const Writer& writer : kWriters) {
+    for (const ProgramFileWriter& writer : kProgramFileWriters) {
         SCOPED_TRACE(writer.what);
         for (const auto& [mask, mode] : {std::pair<mode_t, mode_t>{077, 0600}, {002, 0664}}) {
             const FileMask fileMask(mask);

@@ -7,8 +7,6 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
-#include <fstream>
-#include <iterator>
 
 namespace {
 
@@ -72,14 +70,15 @@ void CPictureBox::ShowFileError(const CString& path)
 BOOL CPictureBox::LoadFromFile(const CString& path)
 {
     FreePicture();
-    std::ifstream file(path.GetString(), std::ios::binary);
-    if (!file) {
+    // Read as its save would reach it: nothing through a link a save would not follow.
+    const auto bytes = platform::ReadFileBytes(path.str());
+    if (!bytes) {
         ShowFileError(path);
         return FALSE;
     }
-    const std::vector<BYTE> bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
-    const BOOL loaded = !bytes.empty() && LoadPictureData(bytes.data(), static_cast<int>(bytes.size()));
-    return FinishLoad(loaded, static_cast<LONG>(bytes.size()));
+    const auto* data = reinterpret_cast<const BYTE*>(bytes->data());
+    const BOOL loaded = !bytes->empty() && LoadPictureData(data, static_cast<int>(bytes->size()));
+    return FinishLoad(loaded, static_cast<LONG>(bytes->size()));
 }
 
 BOOL CPictureBox::Render(CDC* dc, int x, int y, int cx, int cy)

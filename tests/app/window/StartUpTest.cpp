@@ -6,9 +6,11 @@
 #include "platform/Profile.h"
 #include "resources/DateDialogIds.h"
 #include "settings/SettingsRecords.h"
+#include "support/OtherUser.h"
 #include "support/Utf16Bytes.h"
 
 #include <filesystem>
+#include <sys/stat.h>
 
 namespace {
 
@@ -165,5 +167,52 @@ TEST_F(StartUpTest, APathFileThatCouldNotBeReadIsNeverRewritten)
         EXPECT_EQ(window->m_listClasses.GetItemCount(), 3) << "opened";
         window.reset();
         EXPECT_TRUE(Read("config/config_path.ini") == unread) << "the file is as it was";
+    }
+}
+
+// The program folder shared with a group (setgid, no sticky bit): another member put a link to
+// the user's private INI file at the path file's name, or moved there a link the user made for
+// something else. The start reads nothing through it and writes the path file in its place, with
+// nothing of the private file in it; that file stays whole and private.
+TEST_F(StartUpTest, AStartReadsAndWritesNothingThroughALinkAnotherMemberCouldHavePut)
+{
+    if (!CanActAsAnotherUser())
+        GTEST_SKIP() << "only root can act as another user";
+    const std::string secret = "[Main]\r\nConfig_Path=" + File("home/secret.ini") + "\r\nStartShow=0\r\n"
+                               "[Notes]\r\nKept=precious\r\nPassword=hunter2\r\n";
+    Write("ZaDuzed_Simple.ini", PreparedConfig());
+    std::filesystem::create_directory(File("home"));
+    Write("home/secret.ini", PreparedConfig());
+    ASSERT_EQ(::chmod(File("").c_str(), 0755), 0);
+    ASSERT_EQ(::chown(File("config").c_str(), 0, kOtherGroup), 0);
+    ASSERT_EQ(::chmod(File("config").c_str(), 02775), 0);
+    ASSERT_EQ(::chmod(File("home").c_str(), 0700), 0);
+    for (const bool madeByTheUser : {false, true}) {
+        SCOPED_TRACE(madeByTheUser ? "the user's own link, moved there" : "another member's link");
+        Write("home/mine.ini", secret);
+        ASSERT_EQ(::chmod(File("home/mine.ini").c_str(), 0600), 0);
+        std::filesystem::remove(ConfigPathIni());
+        if (madeByTheUser)
+            std::filesystem::create_symlink(File("home/mine.ini"), File("config/made_for_something_else"));
+        ASSERT_EQ(AsOtherUser([&] {
+                      return madeByTheUser ? ::rename(File("config/made_for_something_else").c_str(), ConfigPathIni().c_str()) == 0
+                                           : ::symlink(File("home/mine.ini").c_str(), ConfigPathIni().c_str()) == 0;
+                  }),
+                  0);
+        // Not read: no StartShow=0, so the welcome shows.
+        driver->Expect(IDD_WELCOME, [](DialogProbe& p) { p.Click(IDC_BUTTON_NEXT); });
+        Start();
+        EXPECT_EQ(g_strConfigPath, File("ZaDuzed_Simple.ini"));
+        EXPECT_FALSE(std::filesystem::is_symlink(ConfigPathIni()));
+        const std::string written = Read("config/config_path.ini");
+        EXPECT_EQ(written.find("precious"), std::string::npos) << written;
+        EXPECT_EQ(written.find("hunter2"), std::string::npos) << written;
+        EXPECT_EQ(written.find("secret"), std::string::npos) << written;
+        EXPECT_EQ(Read("home/mine.ini"), secret);
+        struct stat info {};
+        ASSERT_EQ(::stat(File("home/mine.ini").c_str(), &info), 0);
+        EXPECT_EQ(info.st_mode & 07777, 0600u);
+        EXPECT_TRUE(boxes->Shown().empty());
+        window.reset();
     }
 }
