@@ -13,9 +13,17 @@ inline constexpr size_t kShownDate = 199;
 inline constexpr size_t kWrittenMonthLabel = 150;
 inline constexpr size_t kWrittenDate = 500;
 
-// Whether the text the format gives on every day of the year fits the bound; an empty format
-// gives none. Every day is taken, for month formats too: month and weekday names differ in
-// length, and a month title is made on any day.
+// The longest text the format gives in the year, and the first day (month and day, 1-based) that
+// gives it. Every day is taken, for month formats too: month and weekday names differ in length,
+// and a month title is made on any day. An empty format gives no text.
+struct LongestText {
+    size_t bytes = 0;
+    int month = 1;
+    int day = 1;
+};
+LongestText Longest(const char* format, int year);
+
+// Whether the text the format gives on every day of the year fits the bound.
 bool Fits(const char* format, int year, size_t bound);
 
 // How many Chinese characters the bound holds.

@@ -1,6 +1,7 @@
 // The compositor's own keys, as a user presses them in a Wayland session: weston maximises
 // (Super+Shift+M) or fills the screen with (Super+Shift+F) whichever window has the keyboard,
 // and then ends a program whose window keeps another size; mutter minimises it (Super+H).
+// weston leaves Alt+F4 to the window.
 // run_compositor_keys.sh runs either in a window of an X server, whose keys it takes from XTEST;
 // the program runs on Wayland.
 #include "WindowKinds.h"
@@ -141,6 +142,32 @@ void MinimiseByTheCompositor(QWidget* widget)
     EXPECT_TRUE(watch.CameBack()) << (watch.Left() ? "not back with the keyboard" : "never left the screen");
 }
 
+// Counts the requests to close the window: what its close box asks, and what the desktop asks
+// when a window manager takes Alt+F4. A modal dialog ends only once the test hands back its loop.
+class CloseWatch : public QObject {
+public:
+    explicit CloseWatch(QWidget& window) { window.installEventFilter(this); }
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        asked += event->type() == QEvent::Close ? 1 : 0;
+        return false;
+    }
+    int asked = 0;
+};
+
+// Alt+F4 asks the window with the keyboard to close, as its close box would; under weston it
+// asked none.
+void CloseWithAltF4(QWidget* widget)
+{
+    ASSERT_TRUE(PumpEventsUntil(
+        [&] { return widget->windowHandle()->isExposed() && QGuiApplication::focusWindow() == widget->windowHandle(); },
+        10000))
+        << "the window never had the keyboard";
+    const CloseWatch watch(*widget);
+    ASSERT_TRUE(PressCompositorKeys("key alt+F4")) << "xdotool could not send Alt+F4";
+    EXPECT_TRUE(PumpEventsUntil([&] { return watch.asked > 0; }, 10000)) << "not asked to close";
+}
+
 class CompositorKeys : public ::testing::TestWithParam<WindowKind> {};
 
 TEST_P(CompositorKeys, EveryWindowOutlivesTheCompositorsMaximiseAndFullScreen)
@@ -157,6 +184,14 @@ TEST_P(TitleBarMinimise, AWindowWithoutAMinimiseBoxComesBack)
     GetParam().show(MinimiseFromTheCompositorsInput);
 }
 
+class AltF4 : public ::testing::TestWithParam<WindowKind> {};
+
+TEST_P(AltF4, ClosesEveryWindowWithACloseBox)
+{
+    ASSERT_EQ(QGuiApplication::platformName().toStdString(), "wayland");
+    GetParam().show(CloseWithAltF4);
+}
+
 class CompositorMinimise : public ::testing::TestWithParam<WindowKind> {};
 
 TEST_P(CompositorMinimise, AModalWindowComesBackOverItsDisabledOwner)
@@ -166,6 +201,8 @@ TEST_P(CompositorMinimise, AModalWindowComesBackOverItsDisabledOwner)
 }
 
 INSTANTIATE_TEST_SUITE_P(CompositorKeys, TitleBarMinimise, ::testing::ValuesIn(KindsWithoutAMinimiseBox()), KindName());
+
+INSTANTIATE_TEST_SUITE_P(CompositorKeys, AltF4, ::testing::ValuesIn(EveryKindAndTheModalDialog()), KindName());
 
 INSTANTIATE_TEST_SUITE_P(UnderMutter, CompositorMinimise, ::testing::ValuesIn(ModalKinds()), KindName());
 

@@ -90,17 +90,31 @@ std::vector<WindowKind> KindsWithoutAMinimiseBox()
     return kinds;
 }
 
+namespace {
+
+WindowKind ModalTemplatedDialog()
+{
+    return {"ModalTemplatedDialog", false, true, OverOwner([](CWnd& owner, const WindowAction& act) {
+                CDialog dialog(kFixed, &owner);
+                WhileModal(act, [&] { dialog.DoModal(); });
+            })};
+}
+
+} // namespace
+
 std::vector<WindowKind> ModalKinds()
 {
-    std::vector<WindowKind> kinds = {
-        {"ModalTemplatedDialog", false, true, OverOwner([](CWnd& owner, const WindowAction& act) {
-             CDialog dialog(kFixed, &owner);
-             WhileModal(act, [&] { dialog.DoModal(); });
-         })},
-    };
+    std::vector<WindowKind> kinds = {ModalTemplatedDialog()};
     for (const WindowKind& kind : EveryKindOfWindow())
         if (kind.modal)
             kinds.push_back(kind);
+    return kinds;
+}
+
+std::vector<WindowKind> EveryKindAndTheModalDialog()
+{
+    std::vector<WindowKind> kinds = EveryKindOfWindow();
+    kinds.push_back(ModalTemplatedDialog());
     return kinds;
 }
 

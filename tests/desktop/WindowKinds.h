@@ -28,6 +28,9 @@ std::vector<WindowKind> KindsWithoutAMinimiseBox();
 // and the colour dialog.
 std::vector<WindowKind> ModalKinds();
 
+// Every kind, and a dialog of the program's templates run modally.
+std::vector<WindowKind> EveryKindAndTheModalDialog();
+
 void PrintTo(const WindowKind& kind, std::ostream* out);
 
 // Names each case of a test over kinds after its kind.

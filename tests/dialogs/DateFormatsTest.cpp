@@ -302,7 +302,8 @@ TEST_F(DateDialogTest, KeysInTheFormatListChooseTheDailyFormat)
 namespace {
 
 // A format whose longest text, in bytes as stored, is given: "September" and "Wednesday" are the
-// longest names, two bytes a Chinese character.
+// longest names, two bytes a Chinese character; 2 September 2026 is the year's first Wednesday
+// in September.
 struct FormatLength {
     const char* why;
     std::string monthFormat;   // typed as the custom format; "" keeps "%Y-%m"
@@ -312,20 +313,21 @@ struct FormatLength {
 
 class FormatLengths : public DateDialogTest, public testing::WithParamInterface<FormatLength> {};
 
-constexpr const char* kMonthTooLong = "Too long: a month title holds 49 bytes (24 Chinese chars).";
-constexpr const char* kDateTooLong = "Too long: a date holds 199 bytes (99 Chinese chars).";
+constexpr const char* kMonthTooLong = "9月的月份标题太长：最多 49 字节，即 24 个汉字";
+constexpr const char* kDateTooLong = "9月2日的日期太长：最多 199 字节，即 99 个汉字";
 
 } // namespace
 
 // The windows show a month title of 49 bytes and a date of 199 at most: a format past that keeps
-// the dialog open with the bound in the status line, also when today's month (June) is short
-// enough.
+// the dialog open with the bound and the month or day that passes it in the status line, also
+// when today's month (June) is short enough. The text goes once the user chose a format that fits.
 TEST_P(FormatLengths, PastWhatTheWindowsShowKeepTheDialogOpen)
 {
     const FormatLength& format = GetParam();
     g_strConfigPath = File("design.ini");
     g_strMonthFormat = "%Y-%m";
     g_strDayFormat = format.dayFormat;
+    Write("config/date_format.ini", "[Main]\r\nDateFormat1=%Y-%m-%d\r\n");
     RunDialog([&](DialogProbe& p) {
         if (!format.monthFormat.empty()) {
             p.Click(IDC_SM_MONTH_CUSTOM);
@@ -340,6 +342,11 @@ TEST_P(FormatLengths, PastWhatTheWindowsShowKeepTheDialogOpen)
         }
         ASSERT_TRUE(p.IsOpen());
         EXPECT_EQ(Text(p, IDC_SM_STATUS), format.told) << format.why;
+        if (format.monthFormat.empty())
+            ClickListRow(p.Dialog(), IDC_SM_FORMAT_LIST, 0);
+        else
+            p.Type(IDC_SM_CUSTOM_FORMAT, "%B %Y");
+        EXPECT_EQ(Text(p, IDC_SM_STATUS), "") << format.why << ", once it fits";
         p.Click(IDC_SM_CANCEL);
     });
     EXPECT_TRUE(MessageTexts().empty());

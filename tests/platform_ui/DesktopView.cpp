@@ -10,6 +10,7 @@
 #include <QWidget>
 #include <QWindow>
 #include <algorithm>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <sstream>
@@ -45,6 +46,24 @@ QRect XPlace(const QWindow& window)
         return at < 0 ? 0 : printed.mid(at + name.size() + 1).section('\n', 0, 0).trimmed().toInt();
     };
     return QRect(value("Absolute upper-left X"), value("Absolute upper-left Y"), value("Width"), value("Height"));
+}
+
+std::optional<QMargins> XFrameExtents(const QWindow& window)
+{
+    int left = 0, right = 0, top = 0, bottom = 0;
+    if (std::sscanf(XProperties(&window, "_NET_FRAME_EXTENTS").c_str(), "_NET_FRAME_EXTENTS(CARDINAL) = %d, %d, %d, %d",
+                    &left, &right, &top, &bottom) != 4)
+        return std::nullopt;
+    return QMargins(left, top, right, bottom);
+}
+
+std::optional<QRect> XWorkArea()
+{
+    int x = 0, y = 0, width = 0, height = 0;
+    if (std::sscanf(XProperties(nullptr, "_NET_WORKAREA").c_str(), "_NET_WORKAREA(CARDINAL) = %d, %d, %d, %d", &x, &y,
+                    &width, &height) != 4)
+        return std::nullopt;
+    return QRect(x, y, width, height);
 }
 
 void AskWindowManager(const QWindow& window, const char* message, const std::array<std::uint32_t, 5>& data)

@@ -2,10 +2,12 @@
 // What the desktop reads of the program's windows: on an X server (under UnderOpenbox.sh) the
 // window manager's properties, as xprop prints them; elsewhere the toolkit's ties.
 
+#include <QMargins>
 #include <QRect>
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -21,6 +23,14 @@ std::vector<unsigned long> XWindowList(const std::string& printed);
 
 // Where the window's client area really is on the screen, as the X server says (xwininfo).
 QRect XPlace(const QWindow& window);
+
+// The title bar and frame the window manager put around the window's client area, as it tells
+// the X server (_NET_FRAME_EXTENTS); nullopt before it says.
+std::optional<QMargins> XFrameExtents(const QWindow& window);
+
+// The part of the screen the window manager leaves to windows (_NET_WORKAREA, of the first
+// desktop); nullopt where it tells none.
+std::optional<QRect> XWorkArea();
 
 // Sends the window manager a request about the window, as a panel or a pager does: the message
 // type and its five numbers.

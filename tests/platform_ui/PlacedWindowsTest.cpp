@@ -1,20 +1,28 @@
 // A dialog the program places before it shows lies there for the points it maps, also on an X
 // server where the window manager frames it: a control's place on the screen, where a popup
-// opens under it, comes from there.
+// opens under it, comes from there. A dialog the program does not place opens centred over its
+// owner, or on the screen while the owner is not on it, and inside the screen's work area.
 #include "platform/ui/Dialog.h"
 #include "platform/ui/DialogTemplate.h"
+#include "DesktopView.h"
 #include "TwoScreens.h"
 #include "platform/ui/TestHooks.h"
 #include "platform/ui/qt/WindowAccess.h"
 
+#include <QGuiApplication>
+#include <QTimer>
 #include <QWidget>
 #include <QWindow>
 #include <gtest/gtest.h>
 #include <memory>
+#include <optional>
+#include <ostream>
 
 namespace {
 
 constexpr UINT kPlacedDialog = 9412;
+constexpr UINT kOwnerDialog = 9413;
+constexpr UINT kTallDialog = 9414;
 
 // Without a caption the window manager adds no frame: the client area lies where it is put.
 void RegisterPlacedDialog(DWORD style)
@@ -68,3 +76,117 @@ TEST(PlacedWindows, ADialogPlacedBeforeItShowsMapsItsPointsFromThere)
     }
     owner.DestroyWindow();
 }
+
+namespace {
+
+// Where the window's frame, title bar included, really is once the window manager framed it.
+std::optional<QRect> FramePlace(const CWnd& window)
+{
+    const QWindow* handle = platform::ui::detail::WidgetOf(window.m_hWnd)->windowHandle();
+    if (!handle || !handle->isExposed())
+        return std::nullopt;
+    const std::optional<QMargins> frame = XFrameExtents(*handle);
+    if (!frame)
+        return std::nullopt;
+    return XPlace(*handle).marginsAdded(*frame);
+}
+
+// Where the dialog belongs, given its frame's size, its owner's frame (none while the owner is
+// not on the screen) and the work area.
+enum class Belongs { CentredOverTheOwner, AtTheTopUnderTheOwner, InTheBottomRightCorner, CentredOnTheScreen };
+
+struct UnplacedCase {
+    const char* name;
+    std::optional<QRect> owner;   // the owner's client area; nullopt: not yet shown
+    Belongs belongs;
+};
+
+void PrintTo(const UnplacedCase& c, std::ostream* out)
+{
+    *out << c.name;
+}
+
+QPoint BelongsAt(Belongs belongs, QSize frame, const QRect& owner, const QRect& work)
+{
+    QRect centred(QPoint(), frame);
+    switch (belongs) {
+    case Belongs::CentredOverTheOwner:
+        centred.moveCenter(owner.center());
+        return centred.topLeft();
+    case Belongs::AtTheTopUnderTheOwner:
+        centred.moveCenter(owner.center());
+        return QPoint(centred.x(), work.top());
+    case Belongs::InTheBottomRightCorner:
+        return work.bottomRight() - QPoint(frame.width() - 1, frame.height() - 1);
+    case Belongs::CentredOnTheScreen:
+        centred.moveCenter(work.center());
+        return centred.topLeft();
+    }
+    return {};
+}
+
+class UnplacedDialogs : public ::testing::TestWithParam<UnplacedCase> {
+protected:
+    void SetUp() override
+    {
+        if (!OnAWindowManagersScreen() || QGuiApplication::platformName() != "xcb")
+            GTEST_SKIP() << "reads places from the X server under a window manager";
+        RegisterDialogTemplate(
+            {.id = kOwnerDialog, .caption = "Owner", .cx = 100, .cy = 40, .style = WS_CAPTION | WS_SYSMENU});
+        // Taller than its owner.
+        RegisterDialogTemplate(
+            {.id = kTallDialog, .caption = "Tall", .cx = 160, .cy = 300, .style = WS_CAPTION | WS_SYSMENU});
+    }
+};
+
+} // namespace
+
+// The dialog goes to the window manager with its place, which every window manager takes: asked
+// for one above the screen, icewm put the title bar there and fluxbox moved the dialog into the
+// far corner; a dialog opened before its owner was shown (the welcome at start) opened in the
+// screen's corner.
+TEST_P(UnplacedDialogs, OpenOverTheirOwnerInsideTheWorkArea)
+{
+    const UnplacedCase& c = GetParam();
+    CDialog owner(kOwnerDialog);
+    ASSERT_TRUE(owner.Create(kOwnerDialog));
+    std::optional<QRect> ownerFrame;
+    if (c.owner) {
+        owner.MoveWindow(c.owner->x(), c.owner->y(), c.owner->width(), c.owner->height());
+        owner.ShowWindow(SW_SHOW);
+        ASSERT_TRUE(platform::ui::PumpEventsUntil([&] { return (ownerFrame = FramePlace(owner)).has_value(); }, 10000))
+            << "the owner was framed";
+    }
+    const QRect work = XWorkArea().value_or(QRect(0, 0, 1600, 1000));
+    constexpr int kSlack = 40;   // the owner's frame stands in for the dialog's before it is framed
+    CDialog dialog(kTallDialog, &owner);
+    std::optional<QRect> seen;
+    QPoint belongs;
+    QTimer::singleShot(0, [&] {
+        const auto inPlace = [&] {
+            if (!(seen = FramePlace(dialog)))
+                return false;
+            belongs = BelongsAt(c.belongs, seen->size(), ownerFrame.value_or(QRect()), work);
+            return work.contains(*seen) && (seen->topLeft() - belongs).manhattanLength() <= kSlack;
+        };
+        platform::ui::PumpEventsUntil(inPlace, 10000);
+        dialog.EndDialog(IDCANCEL);
+    });
+    dialog.DoModal();
+    ASSERT_TRUE(seen.has_value()) << "the dialog was framed";
+    EXPECT_TRUE(work.contains(*seen)) << "frame at " << seen->x() << "," << seen->y() << " " << seen->width() << " x "
+                                      << seen->height() << ", work area " << work.x() << "," << work.y() << " "
+                                      << work.width() << " x " << work.height();
+    EXPECT_LE((seen->topLeft() - belongs).manhattanLength(), kSlack)
+        << "at " << seen->x() << "," << seen->y() << ", belongs at " << belongs.x() << "," << belongs.y();
+    owner.DestroyWindow();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    UnderAWindowManager, UnplacedDialogs,
+    ::testing::Values(UnplacedCase{"OwnerInTheMiddle", QRect(600, 400, 400, 150), Belongs::CentredOverTheOwner},
+                      UnplacedCase{"OwnerAtTheTop", QRect(600, 30, 400, 150), Belongs::AtTheTopUnderTheOwner},
+                      UnplacedCase{"OwnerInTheBottomRightCorner", QRect(1400, 850, 180, 100),
+                                   Belongs::InTheBottomRightCorner},
+                      UnplacedCase{"OwnerNotYetShown", std::nullopt, Belongs::CentredOnTheScreen}),
+    [](const auto& param) { return std::string(param.param.name); });

@@ -11,7 +11,7 @@
 #include <QGuiApplication>
 #include <QWidget>
 #include <QWindow>
-#include <cstdio>
+#include <optional>
 #include <gtest/gtest.h>
 #include <string>
 
@@ -19,15 +19,11 @@ namespace {
 
 constexpr UINT kTitleDialog = 9411;
 
-// The height of the title bar and frame the window manager put above the window, from what it
-// tells the X server (_NET_FRAME_EXTENTS: left, right, top, bottom); -1 before it says.
+// The height of the title bar and frame the window manager put above the window; -1 before it says.
 int FrameTop(const QWindow& window)
 {
-    int left = 0, right = 0, top = -1, bottom = 0;
-    if (std::sscanf(XProperties(&window, "_NET_FRAME_EXTENTS").c_str(),
-                    "_NET_FRAME_EXTENTS(CARDINAL) = %d, %d, %d, %d", &left, &right, &top, &bottom) != 4)
-        return -1;
-    return top;
+    const std::optional<QMargins> frame = XFrameExtents(window);
+    return frame ? frame->top() : -1;
 }
 
 } // namespace

@@ -82,9 +82,14 @@ private:
     // The chosen month format; "" when the custom one is chosen and empty.
     CString GetMonthFormat() const;
     void ReportEmptyCustomFormat();
-    // A month or daily format with a text longer than the windows show keeps the dialog open,
-    // with the bound told in the status line and the focus where the format is chosen.
+    // Why the month or daily format gives a text longer than the windows show, naming the month
+    // or day that gives the longest; "" when both fit. `chosenIn` gets where that format is chosen.
+    CString TooLongFormat(CWnd** chosenIn);
+    // A format too long keeps the dialog open, with the reason in the status line and the focus
+    // where the format is chosen.
     bool CheckFormatLengths();
+    // Once told, the status line follows the formats as they change: the reason goes once they fit.
+    void FollowFormatLengths();
     void ShowMonthPreview();
     void OnFixedMonthFormat();
     void OnCustomMonthFormat();
@@ -144,6 +149,7 @@ private:
     int m_nDayStart = 1;
     int m_nDayEnd = 31;
     CString m_strDayFormat;         // the daily format chosen in the list
+    bool m_bToldTooLong = false;    // the status line tells a format too long
     int m_nSelectedFormatRow = -1;
 
     CComboBox m_comboStartMonth;

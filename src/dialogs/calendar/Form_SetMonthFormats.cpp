@@ -107,22 +107,42 @@ void CForm_SetMonth::ReportEmptyCustomFormat()
     MessageBox("is empty", "", MB_OK);
 }
 
+CString CForm_SetMonth::TooLongFormat(CWnd** chosenIn)
+{
+    using namespace datebounds;
+    CString told;
+    if (const LongestText title = Longest(GetMonthFormat(), m_nYear); title.bytes > kShownMonthTitle) {
+        told.Format("%d月的月份标题太长：最多 %zu 字节，即 %zu 个汉字", title.month, kShownMonthTitle,
+                    ChineseCharacters(kShownMonthTitle));
+        *chosenIn = GetDlgItem(IDC_SM_CUSTOM_FORMAT);
+    } else if (const LongestText date = Longest(m_strDayFormat, m_nYear); date.bytes > kShownDate) {
+        told.Format("%d月%d日的日期太长：最多 %zu 字节，即 %zu 个汉字", date.month, date.day, kShownDate,
+                    ChineseCharacters(kShownDate));
+        *chosenIn = &m_listFormats;
+    }
+    return told;
+}
+
 bool CForm_SetMonth::CheckFormatLengths()
 {
-    CString told;
-    if (!datebounds::Fits(GetMonthFormat(), m_nYear, datebounds::kShownMonthTitle)) {
-        told.Format("Too long: a month title holds %zu bytes (%zu Chinese chars).", datebounds::kShownMonthTitle,
-                    datebounds::ChineseCharacters(datebounds::kShownMonthTitle));
-        GetDlgItem(IDC_SM_CUSTOM_FORMAT)->SetFocus();
-    } else if (!datebounds::Fits(m_strDayFormat, m_nYear, datebounds::kShownDate)) {
-        told.Format("Too long: a date holds %zu bytes (%zu Chinese chars).", datebounds::kShownDate,
-                    datebounds::ChineseCharacters(datebounds::kShownDate));
-        m_listFormats.SetFocus();
-    } else {
+    CWnd* chosenIn = nullptr;
+    const CString told = TooLongFormat(&chosenIn);
+    if (told.IsEmpty())
         return true;
-    }
+    chosenIn->SetFocus();
     ShowStatus(told, kErrorColour);
+    m_bToldTooLong = true;
     return false;
+}
+
+void CForm_SetMonth::FollowFormatLengths()
+{
+    if (!m_bToldTooLong)
+        return;
+    CWnd* chosenIn = nullptr;
+    const CString told = TooLongFormat(&chosenIn);
+    ShowStatus(told, kErrorColour);
+    m_bToldTooLong = !told.IsEmpty();
 }
 
 void CForm_SetMonth::ShowMonthPreview()
@@ -142,12 +162,14 @@ void CForm_SetMonth::OnFixedMonthFormat()
 {
     GetDlgItem(IDC_SM_CUSTOM_FORMAT)->EnableWindow(FALSE);
     ShowMonthPreview();
+    FollowFormatLengths();
 }
 
 void CForm_SetMonth::OnCustomMonthFormat()
 {
     GetDlgItem(IDC_SM_CUSTOM_FORMAT)->EnableWindow(TRUE);
     OnPreviewCustomFormat();
+    FollowFormatLengths();
 }
 
 void CForm_SetMonth::OnPreviewCustomFormat()

@@ -97,6 +97,7 @@ void CForm_SetMonth::SelectFormatRow(int row)
 {
     m_strDayFormat = m_listFormats.GetItemText(row, kPatternColumn);
     ShowStartEndDates();
+    FollowFormatLengths();
 }
 
 BOOL CForm_SetMonth::FindFormatRow(const CString& pattern)

@@ -77,6 +77,7 @@ void CForm_SetMonth::ReadCombos()
 
 void CForm_SetMonth::ShowStatus(const char* text, COLORREF colour)
 {
+    m_bToldTooLong = false;
     m_labelStatus.m_textColour = colour;
     m_labelStatus.SetWindowText(text);
     m_labelStatus.RedrawWindow();

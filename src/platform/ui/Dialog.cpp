@@ -1,6 +1,7 @@
 #include "platform/ui/Dialog.h"
 
 #include "platform/ui/TestHooks.h"
+#include "platform/ui/qt/CentredPlace.h"
 #include "platform/ui/qt/ControlFactory.h"
 #include "platform/ui/qt/DialogManager.h"
 #include "platform/ui/qt/EventBridge.h"
@@ -25,14 +26,18 @@ RV_MESSAGE_MAP(CDialog, CWnd)
 namespace {
 
 // As the framework does, a dialog its program did not place opens centred over its owner's
-// window. Placed before its first show, the window carries the place to the window manager as
-// the program's own: left unplaced, fluxbox put it where its placement rules said, away from the
-// window it was opened from.
+// window, or on the screen while that is not on it, and inside the screen's work area. Placed
+// before its first show, the window carries the place to the window manager as the program's own:
+// left unplaced, fluxbox put it where its placement rules said, away from the window it was
+// opened from; asked for a place above the screen, icewm put the title bar there and fluxbox
+// moved the dialog to the far corner.
 void CentreIfUnplaced(CDialog& dialog, CWnd* owner)
 {
-    const QWidget* ownerWindow = owner ? OwnerWindowOf(WidgetOf(owner->m_hWnd)) : nullptr;
-    if (ownerWindow && !WidgetOf(dialog.m_hWnd)->testAttribute(Qt::WA_Moved))
-        dialog.CenterWindow(CWnd::FromHandle(HandleOf(ownerWindow)));
+    QWidget* widget = WidgetOf(dialog.m_hWnd);
+    QPoint place;
+    if (!widget->testAttribute(Qt::WA_Moved) &&
+        CentredPlace(*widget, owner ? OwnerWindowOf(WidgetOf(owner->m_hWnd)) : nullptr, &place))
+        widget->move(place);
 }
 
 } // namespace

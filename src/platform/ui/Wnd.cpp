@@ -2,6 +2,7 @@
 
 #include "platform/ui/qt/WindowAccess.h"
 #include "platform/ui/GdiDefs.h"
+#include "platform/ui/qt/CentredPlace.h"
 #include "platform/ui/qt/DcFactory.h"
 #include "platform/ui/qt/DialogManager.h"
 #include "platform/ui/qt/InputGate.h"
@@ -778,12 +779,9 @@ void CWnd::CenterWindow(CWnd* alternateOwner)
     QWidget* widget = Widget(this);
     if (!widget)
         return;
-    QWidget* over = Widget(alternateOwner ? alternateOwner : GetParent());
-    // Without an owner, the free area of the window's screen; with no screen at all it stays.
-    if (!over && !widget->screen())
-        return;
-    const QRect area = over ? over->frameGeometry() : widget->screen()->availableGeometry();
-    widget->move(area.center() - QPoint(widget->width() / 2, widget->height() / 2));
+    QPoint place;
+    if (CentredPlace(*widget, Widget(alternateOwner ? alternateOwner : GetParent()), &place))
+        widget->move(place);
 }
 
 void CWnd::Invalidate(BOOL erase)

@@ -98,6 +98,8 @@ public:
     void MoveWindow(int x, int y, int width, int height, BOOL repaint = TRUE);
     void MoveWindow(const RECT* rect, BOOL repaint = TRUE);
     BOOL SetWindowPos(const CWnd* insertAfter, int x, int y, int cx, int cy, UINT flags);
+    // Over the owner, or on the screen while the owner is not on it; kept inside the screen's work
+    // area, title bar included.
     void CenterWindow(CWnd* alternateOwner = nullptr);
 
     // Painting.

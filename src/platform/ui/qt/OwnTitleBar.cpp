@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QLayout>
 #include <QMouseEvent>
 #include <QPainter>
@@ -71,6 +72,15 @@ public:
             break;
         }
         return false;
+    }
+
+    // Alt+F4, which no compositor turns into a close as window managers do: what the close box does.
+    bool CloseOnAltF4(const QKeyEvent& key)
+    {
+        if (key.key() != Qt::Key_F4 || key.modifiers() != Qt::AltModifier || !Closable())
+            return false;
+        Act(QStyle::SC_TitleBarCloseButton);
+        return true;
     }
 
     TitleBarBoxes Boxes()
@@ -236,7 +246,13 @@ class EveryTitledWindow : public QObject {
 public:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        if (event->type() != QEvent::Show || !watched->isWidgetType())
+        if (!watched->isWidgetType())
+            return false;
+        if (event->type() == QEvent::KeyPress) {
+            auto* bar = static_cast<QWidget*>(watched)->window()->findChild<TitleBar*>(kBarName, Qt::FindDirectChildrenOnly);
+            return bar && bar->CloseOnAltF4(static_cast<QKeyEvent&>(*event));
+        }
+        if (event->type() != QEvent::Show)
             return false;
         auto* window = static_cast<QWidget*>(watched);
         if (!Titled(*window) || window->findChild<QWidget*>(kBarName, Qt::FindDirectChildrenOnly) || !MakeRoom(*window))

@@ -20,6 +20,7 @@ int OwnTitleBarHeight(const QWidget& window);
 // at its first show, the program's title bar in place of the toolkit's: the title, a close box
 // where the window has one, a minimise box only where it has one and a maximise box only where
 // it can be resized. The bar moves the window when dragged; a resizable window's edges size it.
+// Alt+F4 in a window with a close box does what the box does.
 void GiveOwnTitleBars(QApplication& application);
 
 // What the program's title bar of the window offers, as the style finds it across the bar: the
