@@ -1,13 +1,16 @@
 // Threads and the window layer: work off the GUI thread with its completion on it, messages
 // posted from any thread, and the guard against a window touched off the GUI thread.
+#include "platform/Threads.h"
 #include "platform/ui/BackgroundTask.h"
 #include "platform/ui/Dialog.h"
 #include "platform/ui/DialogTemplate.h"
 #include "platform/ui/TestHooks.h"
 
 #include <atomic>
+#include <cerrno>
 #include <gtest/gtest.h>
 #include <memory>
+#include <new>
 #include <thread>
 
 namespace {
@@ -116,6 +119,28 @@ TEST_F(ThreadsTest, CompletionIsDroppedWhenItsWindowIsGoneAndATaskThatDiesJoinsI
             [] {});
     }
     EXPECT_TRUE(stopSeen.load());
+}
+
+// A work that lets a failure out has ended: its completion still runs, so its owner is given back.
+// A thread the system refuses starts nothing and is told with the system's reason.
+TEST_F(ThreadsTest, AWorkThatThrowsCompletesAndARefusedThreadStartsNothing)
+{
+    platform::ui::BackgroundTask task;
+    bool completed = false;
+    ASSERT_TRUE(task.Start(*window, [](const std::atomic<bool>&) { throw std::bad_alloc(); }, [&] { completed = true; }));
+    ASSERT_TRUE(platform::ui::PumpEventsUntil([&] { return completed; }));
+
+    platform::SetThreadRefusal(EAGAIN);
+    errno = 0;
+    bool worked = false;
+    const bool started = task.Start(*window, [&](const std::atomic<bool>&) { worked = true; }, [] {});
+    const int reason = errno;
+    platform::SetThreadRefusal(0);
+    EXPECT_FALSE(started);
+    EXPECT_EQ(reason, EAGAIN);
+    EXPECT_FALSE(task.IsBusy());
+    EXPECT_FALSE(worked);
+    EXPECT_TRUE(task.Start(*window, [](const std::atomic<bool>&) {}, [] {})) << "a later start works";
 }
 
 TEST_F(ThreadsTest, MessagesPostedFromAnyThreadAreDeliveredOnTheGuiThread)
