@@ -8,6 +8,7 @@
 
 #include <atomic>
 #include <cerrno>
+#include <cstring>
 #include <gtest/gtest.h>
 #include <memory>
 #include <new>
@@ -17,6 +18,7 @@ namespace {
 
 constexpr UINT kThreadsDialog = 9401;
 constexpr UINT WM_TEST_POSTED = WM_USER + 91;
+constexpr UINT WM_TEST_FAILING = WM_USER + 92;   // its handler runs out of memory
 
 class PostTarget : public CDialog {
     RV_DECLARE_MESSAGE_MAP()
@@ -32,9 +34,11 @@ private:
         receivedOn = std::this_thread::get_id();
         return 0;
     }
+    LRESULT OnFailing(WPARAM, LPARAM) { throw std::bad_alloc(); }
 };
 
-RV_MESSAGE_MAP(PostTarget, CDialog, msgmap::Message(WM_TEST_POSTED, &T::OnPosted))
+RV_MESSAGE_MAP(PostTarget, CDialog, msgmap::Message(WM_TEST_POSTED, &T::OnPosted),
+               msgmap::Message(WM_TEST_FAILING, &T::OnFailing))
 
 class ThreadsTest : public testing::Test {
 protected:
@@ -141,6 +145,19 @@ TEST_F(ThreadsTest, AWorkThatThrowsCompletesAndARefusedThreadStartsNothing)
     EXPECT_FALSE(task.IsBusy());
     EXPECT_FALSE(worked);
     EXPECT_TRUE(task.Start(*window, [](const std::atomic<bool>&) {}, [] {})) << "a later start works";
+}
+
+// A handler that runs out of memory ends its message's work, not the program: the user is told
+// with the system's reason, and the messages after it are delivered.
+TEST_F(ThreadsTest, AHandlerThatThrowsIsToldAndTheEventLoopGoesOn)
+{
+    const platform::ui::MessageBoxRecorder boxes;
+    window->PostMessage(WM_TEST_FAILING);
+    window->PostMessage(WM_TEST_POSTED, 1);
+    ASSERT_TRUE(platform::ui::PumpEventsUntil([&] { return !boxes.Shown().empty(); }));
+    EXPECT_EQ(boxes.Shown()[0].text, std::string("操作没有完成。\n") + std::strerror(ENOMEM));
+    EXPECT_EQ(boxes.Shown()[0].type & 0xF0u, MB_ICONERROR);
+    EXPECT_TRUE(platform::ui::PumpEventsUntil([&] { return window->received.load() == 1; }));
 }
 
 TEST_F(ThreadsTest, MessagesPostedFromAnyThreadAreDeliveredOnTheGuiThread)
