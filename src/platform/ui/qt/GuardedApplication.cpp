@@ -12,14 +12,27 @@
 namespace platform::ui {
 namespace {
 
-constexpr const char* kUnfinished = "操作没有完成。";
+constexpr const char* kUnfinished = "操作没有完成。\n";
 
-// Told once the event loop turns again, so the box never opens inside the handler that failed.
-void TellUnfinished(std::string reason)
+std::string ReasonOf(const std::exception& failure)
 {
-    PostToGuiThread([text = kUnfinished + ("\n" + reason)] {
-        ::MessageBox(nullptr, text.c_str(), nullptr, MB_OK | MB_ICONERROR);
-    });
+    if (dynamic_cast<const std::bad_alloc*>(&failure) != nullptr)
+        return SystemErrorText(ENOMEM);
+    if (const auto* system = dynamic_cast<const std::system_error*>(&failure))
+        return system->code().message();
+    return failure.what();
+}
+
+// Told once the event loop turns again, so the box never opens inside the handler that failed;
+// with no memory left even for that, the event's work has ended all the same.
+void TellUnfinished(const std::exception& failure) noexcept
+{
+    try {
+        PostToGuiThread([text = kUnfinished + ReasonOf(failure)] {
+            ::MessageBox(nullptr, text.c_str(), nullptr, MB_OK | MB_ICONERROR);
+        });
+    } catch (...) {
+    }
 }
 
 } // namespace
@@ -28,12 +41,8 @@ bool GuardedApplication::notify(QObject* receiver, QEvent* event)
 {
     try {
         return QApplication::notify(receiver, event);
-    } catch (const std::bad_alloc&) {
-        TellUnfinished(SystemErrorText(ENOMEM));
-    } catch (const std::system_error& failure) {
-        TellUnfinished(failure.code().message());
     } catch (const std::exception& failure) {
-        TellUnfinished(failure.what());
+        TellUnfinished(failure);
     }
     return false;
 }
