@@ -18,6 +18,10 @@
 #include "settings/Settings.h"
 #include "settings/SettingsRecords.h"
 
+#include <cerrno>
+#include <new>
+#include <system_error>
+
 struct GenerationRunState {
     GenerationJob job;
     bool started = false;   // false: the progress window's OK came before the work
@@ -27,6 +31,19 @@ struct GenerationRunState {
 namespace {
 
 constexpr const char* kFailureCaption = "生成Word文档";
+
+// A run that cannot go on: what it made goes, and the user is told why.
+void FailRun(GenerationRunState& run, int systemError)
+{
+    run.started = true;
+    run.status = GenerationStatus::WorkFailed;
+    run.job.systemError = systemError;
+    try {
+        DiscardGeneration(run.job);
+    } catch (...) {
+        // Left for the next run, which removes the folders of runs that ended without removing theirs.
+    }
+}
 
 // The worker's work.
 void CreateDocxThreadProc(GenerationRunState& run, const std::atomic<bool>& stopRequested)
@@ -38,10 +55,21 @@ void CreateDocxThreadProc(GenerationRunState& run, const std::atomic<bool>& stop
     }
     run.started = true;
     run.job.stopRequested = [&stopRequested] { return stopRequested.load(); };
-    run.status = GenerateDocx(run.job, [](GenerationPhase phase) {
-        if (phase == GenerationPhase::CreateDocx)
-            g_nGenerateProgressMode = 1;
-    });
+    try {
+        run.status = GenerateDocx(run.job, [](GenerationPhase phase) {
+            if (phase == GenerationPhase::CreateDocx)
+                g_nGenerateProgressMode = 1;
+        });
+    } catch (const std::bad_alloc&) {
+        FailRun(run, ENOMEM);
+    } catch (const std::system_error& failure) {
+        FailRun(run, failure.code().category() == std::generic_category() ||
+                             failure.code().category() == std::system_category()
+                         ? failure.code().value()
+                         : 0);
+    } catch (...) {
+        FailRun(run, 0);
+    }
 }
 
 CEdit* OutputFileEdit(CWnd& window)
@@ -134,9 +162,13 @@ LRESULT CForm_SetWord::OnStartGenerationWorker(WPARAM, LPARAM)
     const std::shared_ptr<GenerationRunState> run = m_run;
     if (!run || IsGenerating())
         return 0;
-    m_generation.Start(
+    const bool started = m_generation.Start(
         *this, [run](const std::atomic<bool>& stopRequested) { CreateDocxThreadProc(*run, stopRequested); },
         [this] { OnGenerationDone(); });
+    if (!started) {
+        FailRun(*run, errno);
+        OnGenerationDone();
+    }
     return 0;
 }
 

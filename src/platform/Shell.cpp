@@ -1,13 +1,17 @@
 #include "platform/Shell.h"
 
+#include "platform/Threads.h"
+#include "platform/WriteSignals.h"
+
 #include <cctype>
 #include <cerrno>
 #include <chrono>
 #include <cstring>
+#include <future>
+#include <memory>
 #include <mutex>
 #include <spawn.h>
 #include <sys/wait.h>
-#include <thread>
 #include <vector>
 
 extern char** environ;
@@ -25,15 +29,35 @@ constexpr const char* kServiceReplyMs = "--reply-timeout=3000";
 // failed); one still running after this has started the program that shows the target.
 constexpr std::chrono::seconds kOpenerAnswers{10};
 
-// Starts the program; its exit status, or -1 when it could not be started.
-int RunAndWait(std::vector<std::string> arguments)
+enum class Lookup { InPath, AsGiven };
+
+// Starts the program with the signals this process ignores for its writes at their defaults.
+// The child, or 0 when it could not be started.
+pid_t Spawn(std::vector<std::string> arguments, Lookup lookup)
 {
     std::vector<char*> argv;
     for (std::string& argument : arguments)
         argv.push_back(argument.data());
     argv.push_back(nullptr);
+    posix_spawnattr_t attributes;
+    if (::posix_spawnattr_init(&attributes) != 0)
+        return 0;
+    const sigset_t defaults = WriteSignals();
     pid_t child = 0;
-    if (::posix_spawnp(&child, argv[0], nullptr, nullptr, argv.data(), environ) != 0)
+    const bool spawned =
+        ::posix_spawnattr_setsigdefault(&attributes, &defaults) == 0 &&
+        ::posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSIGDEF) == 0 &&
+        (lookup == Lookup::InPath ? ::posix_spawnp(&child, argv[0], nullptr, &attributes, argv.data(), environ)
+                                  : ::posix_spawn(&child, argv[0], nullptr, &attributes, argv.data(), environ)) == 0;
+    ::posix_spawnattr_destroy(&attributes);
+    return spawned ? child : 0;
+}
+
+// Starts the program; its exit status, or -1 when it could not be started.
+int RunAndWait(std::vector<std::string> arguments)
+{
+    const pid_t child = Spawn(std::move(arguments), Lookup::InPath);
+    if (child == 0)
         return -1;
     int status = 0;
     if (::waitpid(child, &status, 0) != child || !WIFEXITED(status))
@@ -63,14 +87,13 @@ bool ShellOpen(const std::string& target, ShellFailure failed)
         if (g_recorder)
             return g_recorder(target);
     }
-    std::string program = "xdg-open";
-    std::string argument = target;
-    char* argv[] = {program.data(), argument.data(), nullptr};
-    pid_t child = 0;
-    if (::posix_spawnp(&child, "xdg-open", nullptr, nullptr, argv, environ) != 0)
-        return false;
-    // The opener may outlive the request; its answer is awaited without making the caller wait.
-    std::thread([child, failed = std::move(failed)] {
+    // The opener may outlive the request; its answer is awaited without making the caller wait,
+    // on a thread started first, so an opener is never left without one to await it.
+    auto spawned = std::make_shared<std::promise<pid_t>>();
+    const bool awaited = StartDetachedThread([opener = spawned->get_future().share(), failed = std::move(failed)] {
+        const pid_t child = opener.get();
+        if (child == 0)
+            return;
         const auto started = std::chrono::steady_clock::now();
         int status = 0;
         while (::waitpid(child, &status, 0) < 0)
@@ -79,18 +102,18 @@ bool ShellOpen(const std::string& target, ShellFailure failed)
         const bool answeredSoon = std::chrono::steady_clock::now() - started < kOpenerAnswers;
         if (answeredSoon && !(WIFEXITED(status) && WEXITSTATUS(status) == 0) && failed)
             failed();
-    }).detach();
-    return true;
+    });
+    if (!awaited)
+        return false;
+    const pid_t child = Spawn({"xdg-open", target}, Lookup::InPath);
+    spawned->set_value(child);
+    return child != 0;
 }
 
 int RunAndWait(const std::string& commandLine)
 {
-    std::string shell = "/bin/sh";
-    std::string option = "-c";
-    std::string line = commandLine;
-    char* argv[] = {shell.data(), option.data(), line.data(), nullptr};
-    pid_t child = 0;
-    if (::posix_spawn(&child, shell.c_str(), nullptr, nullptr, argv, environ) != 0)
+    const pid_t child = Spawn({"/bin/sh", "-c", commandLine}, Lookup::AsGiven);
+    if (child == 0)
         return -1;
     int status = 0;
     while (::waitpid(child, &status, 0) < 0)
@@ -116,11 +139,10 @@ bool ShellShowInFolder(const std::string& file, ShellFailure failed)
         if (g_showInFolderRecorder)
             return g_showInFolderRecorder(file);
     }
-    std::thread([file, failed = std::move(failed)] {
+    return StartDetachedThread([file, failed = std::move(failed)] {
         if (!AskFileManagerToShow(file) && !ShellOpen(FolderOf(file), failed) && failed)
             failed();
-    }).detach();
-    return true;
+    });
 }
 
 void SetShowInFolderRecorder(ShellRecorder recorder)

@@ -1,11 +1,13 @@
 // Making the diary from the main window as a user does: button 1122, the save question, the
 // progress window while a worker writes, the success dialog, and the window usable again.
+#include "AllocationFailure.h"
 #include "ZipReader.h"
 #include "ZlibReference.h"
 #include "app/FormFileCompareProgress.h"
 #include "app/Form_SetWord.h"
 #include "app/GenerationState.h"
 #include "app/window/AppFixture.h"
+#include "platform/Threads.h"
 #include "resources/ResourceIds.h"
 #include "resources/DiaryDialogIds.h"
 #include "support/DocxCheck.h"
@@ -14,6 +16,7 @@
 
 #include <cstring>
 #include <filesystem>
+#include <optional>
 #include <set>
 
 namespace fs = std::filesystem;
@@ -539,6 +542,43 @@ TEST_F(GenerateTest, AFullDiskIsToldWithTheSystemsReason)
               "无法在输出路径 '" + Out() + "' 里写文件，没有生成文档。\n" + std::strerror(EFBIG));
     EXPECT_TRUE(Listing(Out()).empty());
     EXPECT_TRUE(window->IsWindowEnabled());
+}
+
+// The system refuses the run its worker (a limit on threads), or memory runs out in the worker,
+// at its first step or halfway through its work (a run makes some 2800 allocations): the run is told as failed with the system's
+// reason, leaves nothing in the output folder and gives the window back.
+TEST_F(GenerateTest, ARunTheSystemRefusesAThreadOrMemoryIsToldAndLeavesNothing)
+{
+    const struct {
+        const char* name;
+        long failingAllocation;   // 0: no thread starts
+        int reason;
+    } cases[] = {{"no thread", 0, EAGAIN}, {"memory at once", 1, ENOMEM}, {"memory halfway", 1400, ENOMEM}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        boxes.reset();   // one recorder at a time
+        boxes = std::make_unique<platform::ui::MessageBoxRecorder>();
+        Start();
+        platform::SetThreadRefusal(c.failingAllocation == 0 ? EAGAIN : 0);
+        std::optional<AllocationFailure> outOfMemory;
+        if (c.failingAllocation != 0)
+            outOfMemory.emplace(c.failingAllocation);
+        Press();
+        ASSERT_TRUE(WaitForTheRun());
+        platform::SetThreadRefusal(0);
+        EXPECT_EQ(outOfMemory.has_value(), AllocationFailure::Happened());
+        outOfMemory.reset();
+
+        ASSERT_EQ(boxes->Shown().size(), 1u);
+        EXPECT_EQ(boxes->Shown()[0].caption, "生成Word文档");
+        EXPECT_EQ(boxes->Shown()[0].text, std::string("生成Word文档时出错，没有生成文档。\n") + std::strerror(c.reason));
+        EXPECT_TRUE(Listing(Out()).empty());
+        EXPECT_EQ(Text(IDC_EDIT_OUT_FILE), "");
+        EXPECT_TRUE(Enabled(IDC_BUTTON_GENERATE));
+        EXPECT_TRUE(window->IsWindowEnabled());
+        EXPECT_EQ(window->ProgressWindow(), nullptr);
+        window.reset();
+    }
 }
 
 // The progress window's OK gave the window back, the user opened 编辑... on row 2, and the run

@@ -1,13 +1,18 @@
 // The shell's requests: the show-in-folder file address, the test hooks, and what an opener
 // that cannot open its target tells the caller.
 #include "platform/Shell.h"
+#include "platform/Threads.h"
+#include "platform/WriteSignals.h"
 #include "support/FakeDesktop.h"
 #include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <cerrno>
 #include <chrono>
+#include <csignal>
+#include <cstdlib>
 #include <functional>
 #include <thread>
 
@@ -79,4 +84,40 @@ TEST(Shell, AnOpenerThatCannotOpenIsReported)
             EXPECT_EQ(failures, 0);
         }
     }
+}
+
+// The system refuses the thread that would await the desktop's answer: the request fails at once
+// and nothing is launched.
+TEST(Shell, ARequestWithoutAThreadToAwaitItFailsAndLaunchesNothing)
+{
+    const TempFolder folder;
+    const FakeDesktop desktop(folder.File("bin"), 0, 0);
+    platform::SetThreadRefusal(EAGAIN);
+    const bool opened = platform::ShellOpen("/out/my_diary.docx", [] {});
+    const bool shown = platform::ShellShowInFolder("/out/my_diary.docx", [] {});
+    platform::SetThreadRefusal(0);
+    EXPECT_FALSE(opened);
+    EXPECT_FALSE(shown);
+    EXPECT_FALSE(desktop.Ran("xdg-open"));
+    EXPECT_FALSE(desktop.Ran("dbus-send"));
+}
+
+// The signals the program ignores for its writes reach the programs it starts at their defaults,
+// so a pipeline in a command ends as it would anywhere.
+TEST(Shell, StartedProgramsGetTheWriteSignalsAtTheirDefaults)
+{
+    const TempFolder folder;
+    struct sigaction pipe {}, fileSize {};
+    ::sigaction(SIGPIPE, nullptr, &pipe);
+    ::sigaction(SIGXFSZ, nullptr, &fileSize);
+    platform::IgnoreWriteSignals();
+    const int ran = platform::RunAndWait("grep SigIgn /proc/self/status > '" + folder.File("ignored") + "'");
+    ::sigaction(SIGPIPE, &pipe, nullptr);
+    ::sigaction(SIGXFSZ, &fileSize, nullptr);
+    ASSERT_EQ(ran, 0);
+    const std::string line = folder.Read("ignored");
+    ASSERT_EQ(line.rfind("SigIgn:", 0), 0u) << line;
+    const unsigned long long ignored = std::strtoull(line.c_str() + 7, nullptr, 16);
+    for (const int signal : {SIGPIPE, SIGXFSZ})
+        EXPECT_EQ(ignored & (1ULL << (signal - 1)), 0u) << signal;
 }

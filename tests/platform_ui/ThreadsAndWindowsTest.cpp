@@ -1,19 +1,24 @@
 // Threads and the window layer: work off the GUI thread with its completion on it, messages
 // posted from any thread, and the guard against a window touched off the GUI thread.
+#include "platform/Threads.h"
 #include "platform/ui/BackgroundTask.h"
 #include "platform/ui/Dialog.h"
 #include "platform/ui/DialogTemplate.h"
 #include "platform/ui/TestHooks.h"
 
 #include <atomic>
+#include <cerrno>
+#include <cstring>
 #include <gtest/gtest.h>
 #include <memory>
+#include <new>
 #include <thread>
 
 namespace {
 
 constexpr UINT kThreadsDialog = 9401;
 constexpr UINT WM_TEST_POSTED = WM_USER + 91;
+constexpr UINT WM_TEST_FAILING = WM_USER + 92;   // its handler runs out of memory
 
 class PostTarget : public CDialog {
     RV_DECLARE_MESSAGE_MAP()
@@ -29,9 +34,11 @@ private:
         receivedOn = std::this_thread::get_id();
         return 0;
     }
+    LRESULT OnFailing(WPARAM, LPARAM) { throw std::bad_alloc(); }
 };
 
-RV_MESSAGE_MAP(PostTarget, CDialog, msgmap::Message(WM_TEST_POSTED, &T::OnPosted))
+RV_MESSAGE_MAP(PostTarget, CDialog, msgmap::Message(WM_TEST_POSTED, &T::OnPosted),
+               msgmap::Message(WM_TEST_FAILING, &T::OnFailing))
 
 class ThreadsTest : public testing::Test {
 protected:
@@ -116,6 +123,41 @@ TEST_F(ThreadsTest, CompletionIsDroppedWhenItsWindowIsGoneAndATaskThatDiesJoinsI
             [] {});
     }
     EXPECT_TRUE(stopSeen.load());
+}
+
+// A work that lets a failure out has ended: its completion still runs, so its owner is given back.
+// A thread the system refuses starts nothing and is told with the system's reason.
+TEST_F(ThreadsTest, AWorkThatThrowsCompletesAndARefusedThreadStartsNothing)
+{
+    platform::ui::BackgroundTask task;
+    bool completed = false;
+    ASSERT_TRUE(task.Start(*window, [](const std::atomic<bool>&) { throw std::bad_alloc(); }, [&] { completed = true; }));
+    ASSERT_TRUE(platform::ui::PumpEventsUntil([&] { return completed; }));
+
+    platform::SetThreadRefusal(EAGAIN);
+    errno = 0;
+    bool worked = false;
+    const bool started = task.Start(*window, [&](const std::atomic<bool>&) { worked = true; }, [] {});
+    const int reason = errno;
+    platform::SetThreadRefusal(0);
+    EXPECT_FALSE(started);
+    EXPECT_EQ(reason, EAGAIN);
+    EXPECT_FALSE(task.IsBusy());
+    EXPECT_FALSE(worked);
+    EXPECT_TRUE(task.Start(*window, [](const std::atomic<bool>&) {}, [] {})) << "a later start works";
+}
+
+// A handler that runs out of memory ends its message's work, not the program: the user is told
+// with the system's reason, and the messages after it are delivered.
+TEST_F(ThreadsTest, AHandlerThatThrowsIsToldAndTheEventLoopGoesOn)
+{
+    const platform::ui::MessageBoxRecorder boxes;
+    window->PostMessage(WM_TEST_FAILING);
+    window->PostMessage(WM_TEST_POSTED, 1);
+    ASSERT_TRUE(platform::ui::PumpEventsUntil([&] { return !boxes.Shown().empty(); }));
+    EXPECT_EQ(boxes.Shown()[0].text, std::string("操作没有完成。\n") + std::strerror(ENOMEM));
+    EXPECT_EQ(boxes.Shown()[0].type & 0xF0u, MB_ICONERROR);
+    EXPECT_TRUE(platform::ui::PumpEventsUntil([&] { return window->received.load() == 1; }));
 }
 
 TEST_F(ThreadsTest, MessagesPostedFromAnyThreadAreDeliveredOnTheGuiThread)

@@ -47,6 +47,8 @@ const char* FailureText(GenerationStatus status, DocxRunStatus docxStatus)
         return "输出路径 '%s' 在生成时被改名、移走或替换，没有生成文档。";
     case GenerationStatus::RunFolderChanged:
         return "输出路径 '%s' 里本次生成用的文件夹在生成时被移走、替换或放进了链接，没有生成文档。";
+    case GenerationStatus::WorkFailed:
+        return "生成Word文档时出错，没有生成文档。";
     case GenerationStatus::MonthLabelTooLong:
     case GenerationStatus::PlannerLabelTooLong:
     case GenerationStatus::DateTooLong:

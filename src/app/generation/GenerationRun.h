@@ -34,6 +34,9 @@ enum class GenerationStatus {
     PublishFailed,         // the finished archive could not take its output name
     OutputFolderMoved,     // the output folder was renamed or replaced while the run worked
     RunFolderChanged,      // the run folder was moved or replaced, or a link put in it
+    // The work could not go on: the system refused it a thread or memory (see systemError), or
+    // a step failed in a way it does not report.
+    WorkFailed,
     Stopped,               // asked to stop (the program is closing); nothing was published
 };
 

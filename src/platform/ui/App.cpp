@@ -1,6 +1,7 @@
 #include "platform/ui/App.h"
 
 #include "platform/ProfileBinary.h"
+#include "platform/WriteSignals.h"
 #include "platform/ui/TestHooks.h"
 
 #include <cstdlib>
@@ -44,6 +45,8 @@ CWnd* AfxGetMainWnd()
 
 int RunApplication(CWinApp& app)
 {
+    // Before the toolkit starts its threads: a write past a limit fails and is told, as any.
+    platform::IgnoreWriteSignals();
     platform::ui::EnsureApplication();
     app.InitInstance();
     return app.ExitInstance();

@@ -2,8 +2,9 @@
 
 #include "platform/ui/Wnd.h"
 
+#include "platform/Threads.h"
+
 #include <QCoreApplication>
-#include <thread>
 
 namespace platform::ui {
 
@@ -24,9 +25,13 @@ bool BackgroundTask::Start(CWnd& owner, Work work, std::function<void()> complet
         return false;
     auto shared = std::make_shared<Shared>();
     const HWND window = owner.m_hWnd;
-    m_shared = shared;
-    shared->thread = std::thread([shared, window, work = std::move(work), completion = std::move(completion)] {
-        work(shared->stopRequested);
+    const bool started = platform::StartThread(shared->thread, [shared, window, work = std::move(work),
+                                                                completion = std::move(completion)] {
+        try {
+            work(shared->stopRequested);
+        } catch (...) {
+            // Its owner waits for the completion, which gives it back whatever the work did.
+        }
         PostToGuiThread([shared, window, completion] {
             if (shared->dropped)
                 return;
@@ -36,7 +41,9 @@ bool BackgroundTask::Start(CWnd& owner, Work work, std::function<void()> complet
                 completion();
         });
     });
-    return true;
+    if (started)
+        m_shared = shared;
+    return started;
 }
 
 bool BackgroundTask::IsBusy() const

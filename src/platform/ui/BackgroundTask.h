@@ -22,7 +22,9 @@ public:
     BackgroundTask& operator=(const BackgroundTask&) = delete;
 
     // The work gets the stop flag to look at between its steps. False, and nothing started,
-    // while an earlier work of this task has not completed.
+    // while an earlier work of this task has not completed, or when the system would not start
+    // a thread (its reason in errno). A work is its own failures' teller: one it lets out ends
+    // the work, and its completion still runs.
     using Work = std::function<void(const std::atomic<bool>& stopRequested)>;
     bool Start(CWnd& owner, Work work, std::function<void()> completion);
     // From the start until the completion has run (or was dropped).

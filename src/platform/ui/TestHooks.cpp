@@ -5,6 +5,7 @@
 #include "platform/ui/qt/EventBridge.h"
 #include "platform/ui/qt/FixedSizeStates.h"
 #include "platform/ui/qt/FontFaces.h"
+#include "platform/ui/qt/GuardedApplication.h"
 #include "platform/ui/qt/InputGate.h"
 #include "platform/ui/qt/OwnTitleBar.h"
 #include "platform/ui/qt/ScrolledDialog.h"
@@ -73,7 +74,7 @@ void EnsureApplication()
     static int argc = 1;
     static char name[] = "Rorovavozir";
     static char* argv[] = {name, nullptr};
-    auto* app = new QApplication(argc, argv);
+    auto* app = new GuardedApplication(argc, argv);
     if (chosen)
         ForgetWindowSystemChoice();
     InstallDesktopTranslations(*app);

@@ -1,0 +1,50 @@
+#include "platform/ui/qt/GuardedApplication.h"
+
+#include "platform/SystemError.h"
+#include "platform/ui/BackgroundTask.h"
+#include "platform/ui/MessageBox.h"
+
+#include <cerrno>
+#include <new>
+#include <string>
+#include <system_error>
+
+namespace platform::ui {
+namespace {
+
+constexpr const char* kUnfinished = "操作没有完成。\n";
+
+std::string ReasonOf(const std::exception& failure)
+{
+    if (dynamic_cast<const std::bad_alloc*>(&failure) != nullptr)
+        return SystemErrorText(ENOMEM);
+    if (const auto* system = dynamic_cast<const std::system_error*>(&failure))
+        return system->code().message();
+    return failure.what();
+}
+
+// Told once the event loop turns again, so the box never opens inside the handler that failed;
+// with no memory left even for that, the event's work has ended all the same.
+void TellUnfinished(const std::exception& failure) noexcept
+{
+    try {
+        PostToGuiThread([text = kUnfinished + ReasonOf(failure)] {
+            ::MessageBox(nullptr, text.c_str(), nullptr, MB_OK | MB_ICONERROR);
+        });
+    } catch (...) {
+    }
+}
+
+} // namespace
+
+bool GuardedApplication::notify(QObject* receiver, QEvent* event)
+{
+    try {
+        return QApplication::notify(receiver, event);
+    } catch (const std::exception& failure) {
+        TellUnfinished(failure);
+    }
+    return false;
+}
+
+} // namespace platform::ui
