@@ -209,6 +209,8 @@ private:
     void ShowLoadedDesign(const CString& file);
     // False, with the file and the reason told, when the file holds no design.
     bool CanLoadDesign(const CString& path);
+    // CanLoadDesign, where a missing file is refused too, with the system's reason.
+    bool CanOpenDesign(const CString& path);
 
     bool IsClassRow(int row) const;
     void DeleteSelectedRow();
