@@ -8,11 +8,14 @@
 #include "dialogs/calendar/Form_MonthOfCalendar.h"
 #include "dialogs/calendar/Form_YearCalendarExample.h"
 #include "dialogs/calendar/Form_YearPlanner.h"
+#include "dialogs/diary/Form_ItemSpecial.h"
 #include "dialogs/diary/Form_Table.h"
 #include "dialogs/diary/Form_Table_ALine.h"
 #include "platform/ui/TestWindows.h"
 #include "resources/CalendarDialogIds.h"
+#include "resources/DiaryDialogIds.h"
 #include "resources/HeadingDialogIds.h"
+#include "resources/PickerIds.h"
 #include "resources/TableStyleIds.h"
 #include "settings/SettingsRecords.h"
 
@@ -106,4 +109,34 @@ TEST_F(ListChoiceKeysTest, TheRowTheKeysChooseIsTheOneShownAndTaken)
             c.run();
             EXPECT_EQ(c.taken().str(), c.expected);
         }
+}
+
+// Each item symbol is a list of its own: the one the keys or a click select is chosen, and the
+// only one shown selected.
+TEST_F(ListChoiceKeysTest, TheItemSymbolSelectedIsTheOneShownAndTaken)
+{
+    g_nItemSpecial = 7;
+    driver->Expect(IDD_ITEM_SPECIAL, [](DialogProbe& p) {
+        const auto selected = [&] {
+            std::vector<int> symbols;
+            for (int index = 0; index < kItemSymbolCount; ++index)
+                if (static_cast<CListCtrl*>(p.Item(kItemSymbolListIds[index]))->GetItemState(0, LVIS_SELECTED))
+                    symbols.push_back(index + 1);
+            return symbols;
+        };
+        EXPECT_EQ(selected(), std::vector<int>{7});
+        CWnd& ninth = *p.Item(kItemSymbolListIds[8]);
+        ninth.SetFocus();
+        platform::ui::SimulateKey(ninth, VK_HOME);
+        EXPECT_EQ(selected(), std::vector<int>{9});
+        ClickListRow(p.Dialog(), kItemSymbolListIds[2], 0);
+        EXPECT_EQ(selected(), std::vector<int>{3});
+        CWnd& fifth = *p.Item(kItemSymbolListIds[4]);
+        fifth.SetFocus();
+        platform::ui::SimulateKey(fifth, VK_DOWN);
+        EXPECT_EQ(selected(), std::vector<int>{5});
+        p.Click(IDC_DIARY_OK);
+    });
+    CForm_ItemSpecial().DoModal();
+    EXPECT_EQ(g_nItemSpecial, 5);
 }
