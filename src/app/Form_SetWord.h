@@ -197,6 +197,7 @@ private:
     void OnDblclkClassList(NMHDR* header, LRESULT* result);
     void OnClickClassList(NMHDR* header, LRESULT* result);
     void OnKeydownClassList(NMHDR* header, LRESULT* result);
+    void OnClassListItemChanged(NMHDR* header, LRESULT* result);
     void OnCheckShowAllColumns();
     void OnPaint();
 
