@@ -6,9 +6,6 @@
 
 #include <vector>
 
-using platform::ui::SimulateKey;
-using platform::ui::SimulateMouse;
-
 namespace {
 
 class ChoiceListTest : public ControlDialogTest {
@@ -57,8 +54,8 @@ protected:
     }
     void Click(CPoint point)
     {
-        SimulateMouse(list, WM_LBUTTONDOWN, point);
-        SimulateMouse(list, WM_LBUTTONUP, point);
+        platform::ui::SimulateMouse(list, WM_LBUTTONDOWN, point);
+        platform::ui::SimulateMouse(list, WM_LBUTTONUP, point);
     }
     CChoiceList list;
 };
@@ -71,9 +68,9 @@ TEST_F(ChoiceListTest, OneRowIsChosenSelectedAndTickedWhateverTheUserDoes)
     list.GetClientRect(&client);
     Click(CPoint(client.CenterPoint().x, client.bottom - 4));
     EXPECT_EQ(Shown(), (std::vector<int>{1, 1})) << "a click beside the rows";
-    SimulateKey(list, VK_SPACE);
+    platform::ui::SimulateKey(list, VK_SPACE);
     EXPECT_EQ(Shown(), (std::vector<int>{1, 1})) << "Space on the chosen row";
-    SimulateKey(list, VK_DOWN);
+    platform::ui::SimulateKey(list, VK_DOWN);
     EXPECT_EQ(Shown(), (std::vector<int>{2, 2})) << "Down";
     Click(CheckBox(0));
     EXPECT_EQ(Shown(), (std::vector<int>{0, 0})) << "a click on another row's box";
