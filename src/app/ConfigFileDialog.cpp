@@ -75,12 +75,6 @@ CString CConfigFileDialog::RowPath(int row) const
     return m_list.GetItemText(row, kPathColumn);
 }
 
-int CConfigFileDialog::ClickedSelectedRow(const NMHDR* header) const
-{
-    const int row = reinterpret_cast<const NMITEMACTIVATE*>(header)->iItem;
-    return row >= 0 && m_list.GetItemState(row, LVIS_SELECTED) ? row : -1;
-}
-
 int CConfigFileDialog::SelectedRow() const
 {
     return m_list.GetNextItem(-1, LVNI_SELECTED);

@@ -2,6 +2,7 @@
 // What the save dialog (214) and the open dialog (215) share: the list of known configuration
 // files, read when the dialog opens and written back whenever it closes, and the path box.
 
+#include "controls/lists/ChoiceList.h"
 #include "controls/lists/OwnerDrawList.h"
 #include "platform/ui/Dialog.h"
 #include "platform/ui/StandardControls.h"
@@ -22,8 +23,6 @@ protected:
     // A row with the next number and the path.
     void AppendRow(const CString& path);
     CString RowPath(int row) const;
-    // The row a click hit when that row is selected; -1 otherwise.
-    int ClickedSelectedRow(const NMHDR* header) const;
     // The selected row (the list selects one at most); -1 with none.
     int SelectedRow() const;
     // Deletes the row's file, then the row; a file that cannot be deleted is told and keeps its

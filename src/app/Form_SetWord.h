@@ -197,6 +197,7 @@ private:
     void OnDblclkClassList(NMHDR* header, LRESULT* result);
     void OnClickClassList(NMHDR* header, LRESULT* result);
     void OnKeydownClassList(NMHDR* header, LRESULT* result);
+    void OnClassListItemChanged(NMHDR* header, LRESULT* result);
     void OnCheckShowAllColumns();
     void OnPaint();
 
@@ -209,6 +210,8 @@ private:
     void ShowLoadedDesign(const CString& file);
     // False, with the file and the reason told, when the file holds no design.
     bool CanLoadDesign(const CString& path);
+    // CanLoadDesign, where a missing file is refused too, with the system's reason.
+    bool CanOpenDesign(const CString& path);
 
     bool IsClassRow(int row) const;
     void DeleteSelectedRow();

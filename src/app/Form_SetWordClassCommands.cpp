@@ -3,6 +3,7 @@
 #include "app/CurrentClass.h"
 #include "app/DesktopOpening.h"
 #include "app/Form_SetWord.h"
+#include "controls/lists/ChoiceList.h"
 #include "dialogs/diary/Form_DailyDiary.h"
 #include "platform/ui/WaitCursor.h"
 #include "resources/ResourceIds.h"
@@ -183,6 +184,15 @@ void CForm_SetWord::OnKeydownClassList(NMHDR* header, LRESULT* result)
         SelectRowAndPreview(row);
     m_listClasses.SetFocus();
     *result = 0;
+}
+
+// A row the list moves to by keys it does not tell (pages, typed letters) is the current one too,
+// so the class commands act on the row the list shows.
+void CForm_SetWord::OnClassListItemChanged(NMHDR* header, LRESULT* result)
+{
+    *result = 0;
+    if (const auto row = ChosenRow(m_listClasses, header); row && *row != m_nCurrentRow)
+        SelectRowAndPreview(*row);
 }
 
 void CForm_SetWord::SelectRowAndPreview(int row)

@@ -8,6 +8,7 @@
 #include "app/SaveTelling.h"
 #include "platform/Files.h"
 #include "platform/Profile.h"
+#include "platform/SystemError.h"
 #include "platform/ui/App.h"
 #include "settings/DesignFile.h"
 #include "settings/IniFile.h"
@@ -143,8 +144,8 @@ void CForm_SetWord::OpenConfig()
     CForm_SelectConfig dialog(this);
     if (dialog.DoModal() != IDOK || g_strConfigPath.IsEmpty())
         return;
-    // The design in the window stays, with its file, when the chosen one holds none.
-    if (!CanLoadDesign(g_strConfigPath)) {
+    // The design in the window stays, with its file, when the chosen one holds none or is gone.
+    if (!CanOpenDesign(g_strConfigPath)) {
         g_strConfigPath = current;
         return;
     }
@@ -233,6 +234,19 @@ bool CForm_SetWord::CanLoadDesign(const CString& path)
     else
         message.Format("无法读取文件 '%s'。", path.GetString());
     MessageBox(message, "打开模板", MB_OK | MB_ICONERROR);
+    return false;
+}
+
+// A file gone since it was picked (another user, a share, a disk taken out) would load as an
+// empty design that then took the default file's name.
+bool CForm_SetWord::CanOpenDesign(const CString& path)
+{
+    const platform::Attempted there = platform::Attempt([&] { return platform::PathExists(path.str()); });
+    if (there.ok)
+        return CanLoadDesign(path);
+    CString message;
+    message.Format("无法读取文件 '%s'。", path.GetString());
+    MessageBox(platform::WithSystemReason(message.str(), there.error).c_str(), "打开模板", MB_OK | MB_ICONERROR);
     return false;
 }
 

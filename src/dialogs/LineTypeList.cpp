@@ -80,15 +80,17 @@ void FillLineTypeList(CListCtrl& list, CImageList& images, const char* caption)
     InitLineTypeList(list, images, LoadLineTypeImages(images), caption);
 }
 
-int SelectLineType(CListCtrl& list, const CString& word)
+// The selection goes first: the list keeps the tick on its selected row.
+int SelectLineType(CChoiceList& list, const CString& word)
 {
     int chosen = -1;
     for (int row = 0; row < list.GetItemCount(); ++row) {
-        list.SetCheck(row, FALSE);
         list.SetItemState(row, 0, LVIS_SELECTED | LVIS_FOCUSED);
         if (chosen < 0 && list.GetItemText(row, kLineNameColumn) == word)
             chosen = row;
     }
+    for (int row = 0; row < list.GetItemCount(); ++row)
+        list.SetCheck(row, FALSE);
     if (chosen >= 0) {
         list.SetCheck(chosen, TRUE);
         list.SetItemState(chosen, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
@@ -98,37 +100,20 @@ int SelectLineType(CListCtrl& list, const CString& word)
     return chosen;
 }
 
-int ClickedLineTypeRow(CListCtrl& list, const NMHDR* header)
-{
-    const int row = reinterpret_cast<const NMITEMACTIVATE*>(header)->iItem;
-    if (row < 0 || row >= list.GetItemCount() || !list.GetItemState(row, LVIS_SELECTED))
-        return -1;
-    for (int other = 0; other < list.GetItemCount(); ++other)
-        list.SetCheck(other, other == row ? TRUE : FALSE);
-    return row;
-}
-
 int PreviewPenStyle(const CString& lineDraw)
 {
     const int pen = ParseInt(lineDraw);
     return pen == kInsideFramePen ? PS_SOLID : pen;
 }
 
-LineTypeChoice ChooseLineType(CListCtrl& list, const CString& name)
+LineTypeChoice ChooseLineType(CChoiceList& list, const CString& name)
 {
     return ChoiceOf(list, std::max(SelectLineType(list, name), 0));
 }
 
-std::optional<LineTypeChoice> ClickLineType(CListCtrl& list, const NMHDR* header)
+std::optional<LineTypeChoice> ChosenLineType(const CChoiceList& list, const NMHDR* header)
 {
-    const int row = ClickedLineTypeRow(list, header);
-    if (row < 0)
-        return std::nullopt;
-    return ChoiceOf(list, row);
-}
-
-void UntickAllRows(CListCtrl& list)
-{
-    for (int row = 0; row < list.GetItemCount(); ++row)
-        list.SetCheck(row, FALSE);
+    if (const auto row = ChosenRow(list, header))
+        return ChoiceOf(list, *row);
+    return std::nullopt;
 }

@@ -3,8 +3,8 @@
 // picture "config/pic/LineType/LineTypeN.bmp" and holding its word ("Line Name") and the pen
 // style its preview draws it with ("Line Draw") in two hidden columns.
 
+#include "controls/lists/ChoiceList.h"
 #include "platform/ui/ImageList.h"
-#include "platform/ui/ListCtrl.h"
 
 #include <array>
 #include <optional>
@@ -31,11 +31,7 @@ void FitPictureColumn(CListCtrl& list);
 
 // Unticks and deselects every row; the first row of that word is ticked, selected and shown.
 // Its index, or -1 when no row has the word.
-int SelectLineType(CListCtrl& list, const CString& word);
-
-// The row a click on the list chose: the row hit when it is selected, ticked alone; -1 for a
-// click beside the rows.
-int ClickedLineTypeRow(CListCtrl& list, const NMHDR* header);
+int SelectLineType(CChoiceList& list, const CString& word);
 
 // The pen style of a "Line Draw" text, the hand-laid one drawn solid.
 int PreviewPenStyle(const CString& lineDraw);
@@ -48,7 +44,6 @@ struct LineTypeChoice {
 };
 
 // SelectLineType with the row's words; with no row of that word, row 0 (nothing ticked).
-LineTypeChoice ChooseLineType(CListCtrl& list, const CString& name);
-// ClickedLineTypeRow with the row's words; nothing for a click beside the rows.
-std::optional<LineTypeChoice> ClickLineType(CListCtrl& list, const NMHDR* header);
-void UntickAllRows(CListCtrl& list);
+LineTypeChoice ChooseLineType(CChoiceList& list, const CString& name);
+// The row a notification of the list chose (ChosenRow) with its words.
+std::optional<LineTypeChoice> ChosenLineType(const CChoiceList& list, const NMHDR* header);

@@ -3,6 +3,7 @@
 #include "app/window/AppFixture.h"
 #include "dialogs/diary/Form_AddText.h"
 #include "platform/CodePage.h"
+#include "platform/ui/TestWindows.h"
 #include "resources/HeadingDialogIds.h"
 #include "settings/MottoFile.h"
 #include "settings/SettingsRecords.h"
@@ -363,4 +364,31 @@ TEST_F(AddTextDialogTest, AFilePastTheSizeBoundIsToldAsTooLargeAndNeverSavedOver
                                               notSaved("chosen.txt")}));
     EXPECT_TRUE(Read("motto.txt") == big);
     EXPECT_TRUE(Read("chosen.txt") == big);
+}
+
+// Page Down moves the list without telling its key: the row it moves to is the one Detail shows.
+TEST_F(AddTextDialogTest, DetailShowsTheRowTheKeysMoveTo)
+{
+    std::string lines;
+    for (int number = 1; number <= 40; ++number)
+        lines += "line " + std::to_string(number) + "\r\n";
+    Motto(lines);
+    int shown = -1;
+    driver->Expect(IDD_ADD_TEXT_EDIT, [&](DialogProbe& p) {
+        EXPECT_EQ(Label(p, IDC_TEXT_DETAIL_NUMBER).str(), std::to_string(shown + 1));
+        EXPECT_EQ(Label(p, IDC_TEXT_DETAIL_TEXT).str(), "line " + std::to_string(shown + 1));
+        p.Click(IDC_TEXT_DETAIL_CLOSE);
+    });
+    Run([&](DialogProbe& p) {
+        CListCtrl& list = Of(p).m_listLines;
+        ClickListRow(p.Dialog(), IDC_TEXT_LINES, 0);
+        list.SetFocus();
+        platform::ui::SimulateKey(list, VK_NEXT);
+        shown = list.GetNextItem(-1, LVNI_SELECTED);
+        EXPECT_GT(shown, 1);
+        EXPECT_EQ(Label(p, IDC_TEXT_PREVIEW).str(), "line " + std::to_string(shown + 1));
+        p.Click(IDC_TEXT_DETAIL);
+        p.Click(IDC_TEXT_CANCEL);
+    });
+    EXPECT_EQ(driver->Ran(), (std::vector<UINT>{IDD_ADD_TEXT, IDD_ADD_TEXT_EDIT}));
 }

@@ -189,7 +189,7 @@ TEST_F(DateDialogTest, AnEmptyCustomMonthFormatKeepsTheDialogOpen)
     EXPECT_EQ(g_strDayFormat, dayFormat);
 }
 
-TEST_F(DateDialogTest, AddedFormatsJoinTheListOnceAndOnlyANewOneBecomesTheDailyFormat)
+TEST_F(DateDialogTest, AddedFormatsJoinTheListOnceAndBecomeTheDailyFormat)
 {
     g_strConfigPath = File("design.ini");
     g_strDayFormat = "%d/%m/%Y";
@@ -218,11 +218,11 @@ TEST_F(DateDialogTest, AddedFormatsJoinTheListOnceAndOnlyANewOneBecomesTheDailyF
         EXPECT_EQ(Read("config/date_format.ini"), afterAdd) << "a listed format is not written again";
         EXPECT_EQ(Patterns(p).size(), 3u);
         EXPECT_TRUE(FormatList(p).GetItemState(0, LVIS_SELECTED));
-        EXPECT_EQ(Text(p, IDC_SM_END_LABEL), "26-12-31 Thu") << "a listed format is only shown, not taken";
+        EXPECT_EQ(Text(p, IDC_SM_END_LABEL), "31/12/2026") << "a listed format is chosen as the list shows it";
         p.Click(IDC_SM_OK);
     });
     EXPECT_EQ(MessageTexts().size(), 1u);
-    EXPECT_EQ(g_strDayFormat, "%y-%m-%d %a");
+    EXPECT_EQ(g_strDayFormat, "%d/%m/%Y");
     EXPECT_EQ(Read("config/date_format.ini"),
               kProfileMarkerLine + "[Main]\r\nDateFormat1=%d/%m/%Y\r\nDateFormat2=%Y-%m-%d\r\nDateFormat3=%y-%m-%d %a\r\n");
 }
@@ -269,6 +269,7 @@ TEST_F(DateDialogTest, DeletingRowsRewritesTheFileAndSelectsTheNewLastRow)
         RightClickDelete(p, menus, 1);
         EXPECT_EQ(Patterns(p), std::vector<std::string>{"%Y"});
         EXPECT_TRUE(FormatList(p).GetItemState(0, LVIS_SELECTED)) << "the new last row";
+        EXPECT_EQ(Text(p, IDC_SM_START_LABEL), "2026") << "and the daily format";
         RightClickDelete(p, menus, 0);
         EXPECT_EQ(FormatList(p).GetItemCount(), 0);
         RightClickDelete(p, menus, -1);
@@ -276,7 +277,7 @@ TEST_F(DateDialogTest, DeletingRowsRewritesTheFileAndSelectsTheNewLastRow)
     });
     EXPECT_EQ(menus.Shown().front(), std::vector<std::string>{"&Delete"});
     EXPECT_EQ(Read("config/date_format.ini"), kProfileMarkerLine + "[Main]\r\n");
-    EXPECT_EQ(g_strDayFormat, "%m") << "the row clicked last stays the daily format";
+    EXPECT_EQ(g_strDayFormat, "%Y") << "the row a deletion left selected stays the daily format";
 }
 
 TEST_F(DateDialogTest, KeysInTheFormatListChooseTheDailyFormat)
@@ -297,6 +298,33 @@ TEST_F(DateDialogTest, KeysInTheFormatListChooseTheDailyFormat)
         p.Click(IDC_SM_OK);
     });
     EXPECT_EQ(g_strDayFormat, "%Y");
+}
+
+// Page Down, which the dialog is not told of, and Space: the row the list shows selected and
+// ticked is the daily format 确定 takes.
+TEST_F(DateDialogTest, TheFormatTheListShowsAfterPageDownIsTheOneTaken)
+{
+    g_strConfigPath = File("design.ini");
+    g_strDayFormat = "%Y";
+    std::string formats = "[Main]\r\n";
+    for (int number = 1; number <= 20; ++number)
+        formats += "DateFormat" + std::to_string(number) + "=%Y (" + std::to_string(number) + ")\r\n";
+    Write("config/date_format.ini", formats);
+    std::string shown;
+    RunDialog([&](DialogProbe& p) {
+        CListCtrl& list = FormatList(p);
+        ClickListRow(p.Dialog(), IDC_SM_FORMAT_LIST, 0);
+        list.SetFocus();
+        platform::ui::SimulateKey(list, VK_NEXT);
+        platform::ui::SimulateKey(list, VK_SPACE);
+        const int row = list.GetNextItem(-1, LVNI_SELECTED);
+        EXPECT_GT(row, 1);
+        for (int other = 0; other < list.GetItemCount(); ++other)
+            EXPECT_EQ(list.GetCheck(other) != FALSE, other == row) << other;
+        shown = Patterns(p)[static_cast<size_t>(row)];
+        p.Click(IDC_SM_OK);
+    });
+    EXPECT_EQ(g_strDayFormat.str(), shown);
 }
 
 namespace {

@@ -10,8 +10,8 @@
 #include "controls/FontLabel/FontLabel.h"
 #include "controls/groupbox/ThemedGroupBox.h"
 #include "dialogs/diary/DiaryDialog.h"
+#include "controls/lists/ChoiceList.h"
 #include "platform/ui/ImageList.h"
-#include "platform/ui/ListCtrl.h"
 
 // What the main window hands over before it opens the dialog: its month-title format and
 // upper-case flag, for the preview's month title.
@@ -42,7 +42,7 @@ public:
     CFontLabel m_letters[7];
     CFontLabel m_samples[3];                // "06", "07" and "01"
     CComboBox m_comboFont;
-    CListCtrl m_listLineTypes;
+    CChoiceList m_listLineTypes;
     CImageList m_lineTypeImages;
     int m_nLineTypeRow = 0;                 // row 0 until one is chosen
     CString m_strLinePen = "0";
@@ -68,7 +68,7 @@ private:
     void OnDefaultFont();
     void OnStyleCheck(UINT id);
     void OnFontChange();
-    void OnClickLineType(NMHDR* header, LRESULT* result);
+    void OnChooseLineType(NMHDR* header, LRESULT* result);
     void OnSelectPreset();
     void OnViewExample();
     LRESULT OnColourPicked(WPARAM colour, LPARAM id);

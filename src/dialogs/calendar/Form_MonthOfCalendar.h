@@ -9,8 +9,8 @@
 #include "controls/FontLabel/FontLabel.h"
 #include "controls/groupbox/ThemedGroupBox.h"
 #include "dialogs/diary/DiaryDialog.h"
+#include "controls/lists/ChoiceList.h"
 #include "platform/ui/ImageList.h"
-#include "platform/ui/ListCtrl.h"
 #include "resources/CalendarDialogIds.h"
 
 class CForm_MonthOfCalendar : public CDiaryDialog {
@@ -64,8 +64,8 @@ public:
     CColorButton m_colourGrid;
     CButton m_buttonWeekendSign;
     CButton m_buttonWeekdaySign;
-    CListCtrl m_listTopLines;
-    CListCtrl m_listGridLines;
+    CChoiceList m_listTopLines;
+    CChoiceList m_listGridLines;
     CImageList m_topLineImages;
     CImageList m_gridLineImages;
     CString m_strGridLineType;   // the grid's word while the dialog is open
@@ -96,7 +96,7 @@ private:
     void OnDayAlignLeft();
     void OnDayAlignCentre();
     void OnDayAlignRight();
-    void OnGridLineListClick(NMHDR* header, LRESULT* result);
+    void OnChooseGridLine(NMHDR* header, LRESULT* result);
     void OnViewExample();
     void OnShowWindow(BOOL show, UINT status);
     void OnDestroy();
@@ -137,7 +137,7 @@ private:
     // A preview in black, in the face and twice the point size given, smoothed, left-aligned.
     void SetLabelFont(CFontLabel& label, const CString& face, const CString& size);
     void ApplyRowFont();
-    void OnTopLineListClick(NMHDR* header, LRESULT* result);
+    void OnChooseTopLine(NMHDR* header, LRESULT* result);
     void StoreRowTopLine(const CString& word);
     void OnSameTopLineColour();
     void ShowSignPicture(CStatic& picture, const RowSign& sign);

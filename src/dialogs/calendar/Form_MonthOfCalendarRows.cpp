@@ -307,11 +307,11 @@ void CForm_MonthOfCalendar::ApplyRowFont()
     }
 }
 
-void CForm_MonthOfCalendar::OnTopLineListClick(NMHDR* header, LRESULT* result)
+void CForm_MonthOfCalendar::OnChooseTopLine(NMHDR* header, LRESULT* result)
 {
     *result = 0;
-    if (const int row = ClickedLineTypeRow(m_listTopLines, header); row >= 0)
-        StoreRowTopLine(m_listTopLines.GetItemText(row, kLineNameColumn));
+    if (const auto choice = ChosenLineType(m_listTopLines, header))
+        StoreRowTopLine(choice->name);
 }
 
 void CForm_MonthOfCalendar::StoreRowTopLine(const CString& word)

@@ -6,6 +6,7 @@
 // nothing. Split over Form_SetMonth*.cpp by topic.
 
 #include "controls/ColourButton/ColourButton.h"
+#include "controls/lists/ChoiceList.h"
 #include "controls/FontLabel/FontLabel.h"
 #include "controls/groupbox/ThemedGroupBox.h"
 #include "dialogs/calendar/DateRangeRules.h"
@@ -132,6 +133,7 @@ private:
     bool SaveFormatRows();
     void OnClickFormatList(NMHDR* header, LRESULT* result);
     void OnKeydownFormatList(NMHDR* header, LRESULT* result);
+    void OnFormatItemChanged(NMHDR* header, LRESULT* result);
     void OnRclickFormatList(NMHDR* header, LRESULT* result);
     void OnAddDateFormat();
     void DeleteDateFormat();
@@ -170,5 +172,5 @@ private:
     std::array<CFontLabel, 4> m_labelMarks;
     std::array<CFontLabel, 7> m_labelPreviews;   // 1150, 1151, 1152, 1156, 1157, 1246, 1247
     std::array<CThemedGroupBox, 5> m_groups;
-    CListCtrl m_listFormats;
+    CChoiceList m_listFormats;
 };

@@ -153,6 +153,17 @@ void CForm_SetMonth::OnKeydownFormatList(NMHDR* header, LRESULT* result)
     SelectFormatRow(row);
 }
 
+// The row the list shows selected is the daily format, whatever put it there: the keys the list
+// does not tell (pages, typed digits), the row a deletion leaves selected, a listed format added again.
+void CForm_SetMonth::OnFormatItemChanged(NMHDR* header, LRESULT* result)
+{
+    *result = 0;
+    if (const auto row = ChosenRow(m_listFormats, header)) {
+        m_nSelectedFormatRow = *row;
+        SelectFormatRow(*row);
+    }
+}
+
 // The row right-clicked is the one the menu acts on.
 void CForm_SetMonth::OnRclickFormatList(NMHDR* header, LRESULT* result)
 {

@@ -6,6 +6,8 @@
 #include "resources/ResourceIds.h"
 #include "settings/Settings.h"
 
+#include <algorithm>
+
 int g_nYearCalendarPreset = 0;
 
 namespace {
@@ -31,7 +33,6 @@ int AddPicture(CImageList& images, int number)
 RV_MESSAGE_MAP(CForm_YearCalendarExample, CDiaryDialog,
                msgmap::Command(IDC_EXAMPLE_OK, &T::OnOK),
                msgmap::Command(IDC_EXAMPLE_CANCEL, &T::OnButtonCancel),
-               msgmap::Notify(NM_CLICK, IDC_EXAMPLE_LIST, &T::OnClickList),
                msgmap::Simple(WM_DESTROY, &T::OnDestroy))
 
 CForm_YearCalendarExample::CForm_YearCalendarExample(CWnd* parent)
@@ -61,21 +62,13 @@ BOOL CForm_YearCalendarExample::OnInitDialog()
         number.Format("%d", row + 1);
         m_list.SetItemText(row, 1, number);
     }
-    m_list.SetItemState(m_nClickedRow, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+    m_list.SetItemState(0, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
     return TRUE;
-}
-
-void CForm_YearCalendarExample::OnClickList(NMHDR* header, LRESULT* result)
-{
-    *result = 0;
-    const int row = reinterpret_cast<NMITEMACTIVATE*>(header)->iItem;
-    if (row >= 0 && row < m_list.GetItemCount() && m_list.GetItemState(row, LVIS_SELECTED))
-        m_nClickedRow = row;
 }
 
 void CForm_YearCalendarExample::OnOK()
 {
-    g_nYearCalendarPreset = m_nClickedRow;
+    g_nYearCalendarPreset = std::max(m_list.Chosen(), 0);
     EndDialog(IDOK);
 }
 

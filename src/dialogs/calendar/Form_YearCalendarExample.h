@@ -3,8 +3,8 @@
 // row of its number; "确定" hands back the row chosen in g_nYearCalendarPreset.
 
 #include "dialogs/diary/DiaryDialog.h"
+#include "controls/lists/ChoiceList.h"
 #include "platform/ui/ImageList.h"
-#include "platform/ui/ListCtrl.h"
 
 // The 0-based row chosen with "确定"; the yearly-calendar dialog loads that style.
 extern int g_nYearCalendarPreset;
@@ -16,17 +16,15 @@ public:
 
     explicit CForm_YearCalendarExample(CWnd* parent = nullptr);
 
-    CListCtrl m_list;
+    CChoiceList m_list;   // row 0 chosen until another is
     CImageList m_images;
-    int m_nClickedRow = 0;   // row 0 until another is clicked
 
 protected:
     BOOL OnInitDialog() override;
     void DoDataExchange(CDataExchange* dx) override;
-    // Enter hands back the chosen row as "确定" does.
+    // Enter hands back the row shown chosen as "确定" does.
     void OnOK() override;
 
 private:
-    void OnClickList(NMHDR* header, LRESULT* result);
     void OnDestroy();
 };

@@ -8,8 +8,8 @@
 #include "controls/FontLabel/FontLabel.h"
 #include "controls/groupbox/ThemedGroupBox.h"
 #include "dialogs/diary/DiaryDialog.h"
+#include "controls/lists/ChoiceList.h"
 #include "platform/ui/ImageList.h"
-#include "platform/ui/ListCtrl.h"
 
 class CForm_YearPlanner : public CDiaryDialog {
     RV_DECLARE_MESSAGE_MAP()
@@ -25,7 +25,7 @@ public:
     CColorButton m_colours[kColourCount];   // in the order of the colour table (.cpp)
     CComboBox m_comboFont;
     CComboBox m_comboSize;
-    CListCtrl m_listLineTypes;
+    CChoiceList m_listLineTypes;
     CImageList m_lineTypeImages;
     CFontLabel m_months[2];
     CFontLabel m_weekdays[6];
@@ -49,7 +49,7 @@ private:
     void OnPreviewMonthFormat();
     void OnUpperCaseCheck();
     void OnOnePagePlanner();
-    void OnLineTypeClick(NMHDR* header, LRESULT* result);
+    void OnChooseLineType(NMHDR* header, LRESULT* result);
     void OnViewExample();
     LRESULT OnColourPicked(WPARAM colour, LPARAM id);
     void OnPaint();

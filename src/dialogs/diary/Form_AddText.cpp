@@ -52,6 +52,7 @@ RV_MESSAGE_MAP(CForm_AddText, CDiaryDialog,
                msgmap::Notify(NM_CLICK, IDC_TEXT_LINES, &T::OnClickLines),
                msgmap::Notify(NM_DBLCLK, IDC_TEXT_LINES, &T::OnDblclkLines),
                msgmap::Notify(LVN_KEYDOWN, IDC_TEXT_LINES, &T::OnKeydownLines),
+               msgmap::Notify(LVN_ITEMCHANGED, IDC_TEXT_LINES, &T::OnLinesItemChanged),
                msgmap::Message(WM_COLOUR_PICKED, &T::OnColourPicked))
 
 CForm_AddText::CForm_AddText(CWnd* parent) : CDiaryDialog(IDD_ADD_TEXT, parent) {}

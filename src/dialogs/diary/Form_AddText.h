@@ -60,6 +60,7 @@ private:
     void OnClickLines(NMHDR* header, LRESULT* result);
     void OnDblclkLines(NMHDR* header, LRESULT* result);
     void OnKeydownLines(NMHDR* header, LRESULT* result);
+    void OnLinesItemChanged(NMHDR* header, LRESULT* result);
     void OnDetail();
     void OnDelete();
     void OnDeleteAll();

@@ -5,6 +5,7 @@
 #include "app/DesktopOpening.h"
 #include "app/Form_SetWord.h"
 #include "app/SaveTelling.h"
+#include "controls/lists/ChoiceList.h"
 #include "dialogs/diary/Form_AddText_Edit.h"
 #include "platform/ui/CommonDialogs.h"
 #include "platform/ui/MessageBox.h"
@@ -125,6 +126,17 @@ void CForm_AddText::OnKeydownLines(NMHDR* header, LRESULT* result)
     m_nCurrentRow = row;
     ShowRow(row);
     m_listLines.SetFocus();
+}
+
+// A row the list moves to by keys it does not tell (pages, typed digits) is the current one too,
+// so Detail shows the line the list shows.
+void CForm_AddText::OnLinesItemChanged(NMHDR* header, LRESULT* result)
+{
+    *result = 0;
+    if (const auto row = ChosenRow(m_listLines, header)) {
+        m_nCurrentRow = *row;
+        ShowRow(*row);
+    }
 }
 
 void CForm_AddText::OnDetail()

@@ -1,6 +1,7 @@
 #include "dialogs/diary/Form_ItemSpecial.h"
 
 #include "app/CurrentClass.h"
+#include "controls/lists/ChoiceList.h"
 #include "platform/Files.h"
 #include "platform/ui/Gdi.h"
 #include "platform/ui/Images.h"
@@ -29,6 +30,7 @@ RV_MESSAGE_MAP(CForm_ItemSpecial, CDiaryDialog,
                msgmap::Command(IDC_DIARY_OK, &T::OnButtonOK),
                msgmap::Command(IDC_DIARY_CANCEL, &T::OnButtonCancel),
                msgmap::NotifyRange(NM_CLICK, kFirstSymbolListId, kLastSymbolListId, &T::OnClickSymbol),
+               msgmap::NotifyRange(LVN_ITEMCHANGED, kFirstSymbolListId, kLastSymbolListId, &T::OnSymbolItemChanged),
                msgmap::ShowWindow(&T::OnShowWindow),
                msgmap::Simple(WM_DESTROY, &T::OnDestroy))
 
@@ -88,8 +90,24 @@ void CForm_ItemSpecial::OnShowWindow(BOOL, UINT)
 void CForm_ItemSpecial::OnClickSymbol(UINT id, NMHDR*, LRESULT* result)
 {
     if (const int symbol = SymbolOfList(id); symbol > 0)
-        g_nItemSpecial = symbol;
+        ChooseSymbol(symbol);
     *result = 0;
+}
+
+// Each symbol is a list of its own: a symbol the keys select (Tab to it, an arrow or Home) is
+// chosen as a clicked one is.
+void CForm_ItemSpecial::OnSymbolItemChanged(UINT id, NMHDR* header, LRESULT* result)
+{
+    *result = 0;
+    if (const int symbol = SymbolOfList(id); symbol > 0 && ChosenRow(m_lists[symbol - 1], header))
+        ChooseSymbol(symbol);
+}
+
+void CForm_ItemSpecial::ChooseSymbol(int symbol)
+{
+    g_nItemSpecial = symbol;
+    for (int index = 0; index < kItemSymbolCount; ++index)
+        m_lists[index].SetItemState(0, index == symbol - 1 ? LVIS_SELECTED : 0u, LVIS_SELECTED);
 }
 
 void CForm_ItemSpecial::OnButtonOK()

@@ -24,6 +24,9 @@ protected:
 
 private:
     void OnClickSymbol(UINT id, NMHDR* header, LRESULT* result);
+    void OnSymbolItemChanged(UINT id, NMHDR* header, LRESULT* result);
+    // The symbol becomes g_nItemSpecial and the only one shown selected.
+    void ChooseSymbol(int symbol);
     void OnShowWindow(BOOL show, UINT status);
     void OnButtonOK();
     void OnDestroy();

@@ -33,8 +33,8 @@ class CForm_Table : public CDiaryDialog {
 public:
     explicit CForm_Table(CWnd* parent = nullptr);
 
-    CListCtrl m_listPresets;
-    CListCtrl m_listLineTypes;
+    CChoiceList m_listPresets;
+    CChoiceList m_listLineTypes;
     CColorButton m_colourLine;
     CColorButton m_colourTitleBack;
     CColorButton m_colourOddBack;
@@ -58,8 +58,8 @@ protected:
 private:
     void OnClickBorder(UINT id);
     void OnClickBackFlag(UINT id);
-    void OnClickLineType(NMHDR* header, LRESULT* result);
-    void OnClickPreset(NMHDR* header, LRESULT* result);
+    void OnChooseLineType(NMHDR* header, LRESULT* result);
+    void OnChoosePreset(NMHDR* header, LRESULT* result);
     LRESULT OnColourPicked(WPARAM colour, LPARAM id);
     void OnPaint();
     void OnDestroy();

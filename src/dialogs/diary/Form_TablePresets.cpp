@@ -84,25 +84,22 @@ void CForm_Table::TakeLineType(const LineTypeChoice& choice)
     m_strLinePen = choice.pen;
 }
 
-void CForm_Table::OnClickLineType(NMHDR* header, LRESULT* result)
+void CForm_Table::OnChooseLineType(NMHDR* header, LRESULT* result)
 {
     *result = 0;
-    if (const auto choice = ClickLineType(m_listLineTypes, header)) {
+    if (const auto choice = ChosenLineType(m_listLineTypes, header)) {
         TakeLineType(*choice);
         DrawTablePreview();
     }
 }
 
-void CForm_Table::OnClickPreset(NMHDR* header, LRESULT* result)
+void CForm_Table::OnChoosePreset(NMHDR* header, LRESULT* result)
 {
     *result = 0;
-    const int row = reinterpret_cast<NMITEMACTIVATE*>(header)->iItem;
-    if (row < 0 || !m_listPresets.GetItemState(row, LVIS_SELECTED))
-        return;
-    m_nPresetRow = row;
-    UntickAllRows(m_listPresets);
-    m_listPresets.SetCheck(row, TRUE);
-    ApplyPreset(row);
+    if (const auto row = ChosenRow(m_listPresets, header)) {
+        m_nPresetRow = *row;
+        ApplyPreset(*row);
+    }
 }
 
 void CForm_Table::ApplyPreset(int row)

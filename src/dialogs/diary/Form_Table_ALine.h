@@ -25,7 +25,7 @@ class CForm_Table_ALine : public CDiaryDialog {
 public:
     explicit CForm_Table_ALine(CWnd* parent = nullptr);
 
-    CListCtrl m_listLineTypes;
+    CChoiceList m_listLineTypes;
     CColorButton m_colourLine;
     CColorButton m_colourBack;
     CFontLabel m_sample;
@@ -44,7 +44,7 @@ protected:
 private:
     void OnClickBorder(UINT id);
     void OnClickBackFlag();
-    void OnClickLineType(NMHDR* header, LRESULT* result);
+    void OnChooseLineType(NMHDR* header, LRESULT* result);
     LRESULT OnColourPicked(WPARAM colour, LPARAM id);
     void OnPaint();
     void OnDestroy();

@@ -108,6 +108,17 @@ MessageMapEntry NotifyReflect(UINT code, void (T::*handler)(NMHDR*, LRESULT*))
             }};
 }
 
+// A reflected notification (ON_NOTIFY_REFLECT_EX); the handler returns TRUE to keep it from the
+// parent.
+template <typename T>
+MessageMapEntry NotifyReflectEx(UINT code, BOOL (T::*handler)(NMHDR*, LRESULT*))
+{
+    return {MapKind::ReflectedNotify, code, 0, 0, [handler](CWnd& self, WPARAM, LPARAM l, LRESULT& r) {
+                r = 0;
+                return (static_cast<T&>(self).*handler)(reinterpret_cast<NMHDR*>(l), &r) != FALSE;
+            }};
+}
+
 // A reflected command notification; the handler returns TRUE to keep it from the parent.
 template <typename T>
 MessageMapEntry ControlReflectEx(UINT code, BOOL (T::*handler)())

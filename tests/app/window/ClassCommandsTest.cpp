@@ -2,6 +2,7 @@
 // start-up does with the heading settings.
 #include "AppFixture.h"
 #include "app/Form_SetWord.h"
+#include "platform/ui/TestWindows.h"
 #include "resources/DiaryDialogIds.h"
 #include "resources/HeadingDialogIds.h"
 #include "resources/TableStyleIds.h"
@@ -188,6 +189,21 @@ TEST_F(ClassCommandsTest, KeysSelectAndPreviewRows)
     }
     ClickListRow(*window, IDC_LIST_CLASSES, 1, NM_CLICK);
     EXPECT_EQ(window->m_groupPreview.GetWindowText(), "日记的分类:  : 2  ");
+}
+
+// Page Down and Page Up move the list without telling their keys: the row they reach is the
+// current one, which the preview shows and the commands act on.
+TEST_F(ClassCommandsTest, PagesMoveTheCurrentRowWithTheList)
+{
+    Start();
+    ClickListRow(*window, IDC_LIST_CLASSES, 0, NM_CLICK);
+    window->m_listClasses.SetFocus();
+    platform::ui::SimulateKey(window->m_listClasses, VK_NEXT);
+    EXPECT_EQ(window->m_listClasses.GetNextItem(-1, LVNI_SELECTED), 2);
+    EXPECT_EQ(window->m_nCurrentRow, 2);
+    EXPECT_EQ(window->m_groupPreview.GetWindowText().str(), "日记的分类:  : 3  ");
+    platform::ui::SimulateKey(window->m_listClasses, VK_PRIOR);
+    EXPECT_EQ(window->m_nCurrentRow, 0);
 }
 
 TEST_F(ClassCommandsTest, AllColumnsShowAndHideTheHiddenCells)

@@ -4,9 +4,11 @@
 #include "app/Form_SaveConfirm.h"
 #include "app/Form_SelectConfig.h"
 #include "platform/Files.h"
+#include "platform/ui/TestWindows.h"
 #include "support/FileSizeLimit.h"
 
 #include <cstring>
+#include <functional>
 #include <memory>
 
 namespace {
@@ -380,4 +382,30 @@ TEST_F(ConfigDialogsTest, SaveConfirmHandsBackTheChoice)
     EXPECT_EQ(run([](DialogProbe& p) { p.Click(IDC_CONFIRM_CANCEL); }), IDCANCEL);
     EXPECT_EQ(run([](DialogProbe& p) { p.PressEscape(); }), IDCANCEL);
     EXPECT_EQ(g_nSaveConfirmChoice, 1);
+}
+
+// The row the arrow keys move to fills the path box as a click does, so 确定 takes the row shown.
+TEST_F(ConfigDialogsTest, BothDialogsTakeTheRowTheKeysMoveTo)
+{
+    Write("a.ini", "");
+    Write("b.ini", "");
+    const struct {
+        UINT dialog;
+        std::function<INT_PTR()> run;
+    } dialogs[] = {{IDD_SAVE_CONFIG, [] { return CForm_SaveConfig().DoModal(); }},
+                   {IDD_SELECT_CONFIG, [] { return CForm_SelectConfig().DoModal(); }}};
+    for (const auto& d : dialogs) {
+        SCOPED_TRACE(d.dialog);
+        g_strConfigPath = File("a.ini");
+        driver->Expect(d.dialog, [&](DialogProbe& p) {
+            CWnd& list = *p.Item(IDC_CONFIG_LIST);
+            list.SetFocus();
+            for (UINT key : {VK_DOWN, VK_DOWN, VK_UP, VK_DOWN})
+                platform::ui::SimulateKey(list, key);
+            EXPECT_EQ(PathBox(p), File("b.ini"));
+            p.Click(IDC_CONFIG_OK);
+        });
+        EXPECT_EQ(d.run(), IDOK);
+        EXPECT_EQ(g_strConfigPath, File("b.ini"));
+    }
 }

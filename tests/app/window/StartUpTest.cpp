@@ -9,6 +9,7 @@
 #include "support/OtherUser.h"
 #include "support/Utf16Bytes.h"
 
+#include <cstring>
 #include <filesystem>
 #include <sys/stat.h>
 
@@ -113,23 +114,49 @@ TEST_F(StartUpTest, ADesignThatCannotBeLoadedIsToldAndTheStartGoesOnWithANewDesi
     EXPECT_EQ(boxes->Shown().back().text, "无法读取文件 '" + File("folder.ini") + "'。");
 }
 
+// A file that holds no design, and one removed (by another user, from a share) between its pick
+// in the open dialog and 确定, are told; the design in the window keeps its file.
 TEST_F(StartUpTest, OpeningAFileThatHoldsNoDesignKeepsTheDesignInTheWindow)
 {
     Write("ZaDuzed_Simple.ini", PreparedConfig());
     Write("config/wide.ini", Utf16Bytes("[Main]\r\nTitle=Wide\r\n", false, false));
+    Write("gone.ini", "[Main]\r\nTitle=Gone\r\n");
     NamePath(File("ZaDuzed_Simple.ini"));
     Start();
-    driver->Expect(IDD_SELECT_CONFIG, [&](DialogProbe& p) {
-        p.Type(IDC_CONFIG_PATH, File("config/wide.ini").c_str());
-        p.Click(IDC_CONFIG_OK);
-    });
-    window->SendMessage(WM_COMMAND, MAKEWPARAM(ID_TOOLBAR_OPEN, BN_CLICKED), 0);
-    ASSERT_EQ(MessageTexts().size(), 1u);
-    EXPECT_EQ(MessageTexts()[0], "无法读取文件 '" + File("config/wide.ini") + "'：它不是模板配置文件（INI 文本）。");
-    EXPECT_EQ(window->m_listClasses.GetItemCount(), 3);
-    EXPECT_EQ(window->GetDlgItem(IDC_EDIT_TITLE)->GetWindowText(), "Prepared");
-    EXPECT_EQ(g_strConfigPath, File("ZaDuzed_Simple.ini"));
-    EXPECT_EQ(Ini(ConfigPathIni(), "Main", "Config_Path"), File("ZaDuzed_Simple.ini"));
+    const struct {
+        std::string file;
+        bool removedAfterPick;
+        std::string told;
+    } cases[] = {
+        {File("config/wide.ini"), false,
+         "无法读取文件 '" + File("config/wide.ini") + "'：它不是模板配置文件（INI 文本）。"},
+        {File("gone.ini"), true, "无法读取文件 '" + File("gone.ini") + "'。\n" + std::strerror(ENOENT)},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.file);
+        const size_t toldBefore = MessageTexts().size();
+        driver->Expect(IDD_SELECT_CONFIG, [&](DialogProbe& p) {
+            auto& list = *static_cast<CListCtrl*>(p.Item(IDC_CONFIG_LIST));
+            for (int row = 0; row < list.GetItemCount(); ++row)
+                if (list.GetItemText(row, 2) == c.file.c_str())
+                    ClickListRow(p.Dialog(), IDC_CONFIG_LIST, row);
+            if (!c.removedAfterPick)
+                p.Type(IDC_CONFIG_PATH, c.file.c_str());
+            ASSERT_EQ(p.Item(IDC_CONFIG_PATH)->GetWindowText(), c.file.c_str());
+            if (c.removedAfterPick)
+                std::filesystem::remove(c.file);
+            p.Click(IDC_CONFIG_OK);
+        });
+        window->SendMessage(WM_COMMAND, MAKEWPARAM(ID_TOOLBAR_OPEN, BN_CLICKED), 0);
+        const std::vector<std::string> told = MessageTexts();
+        EXPECT_EQ(std::vector<std::string>(told.begin() + static_cast<std::ptrdiff_t>(toldBefore), told.end()),
+                  std::vector<std::string>{c.told});
+        EXPECT_EQ(window->m_listClasses.GetItemCount(), 3);
+        EXPECT_EQ(window->GetDlgItem(IDC_EDIT_TITLE)->GetWindowText(), "Prepared");
+        EXPECT_EQ(g_strConfigPath, File("ZaDuzed_Simple.ini"));
+        EXPECT_EQ(Ini(ConfigPathIni(), "Main", "Config_Path"), File("ZaDuzed_Simple.ini"));
+        EXPECT_NE(window->GetWindowText().Find(File("ZaDuzed_Simple.ini").c_str()), -1) << "the title";
+    }
 }
 
 // A path file and a design that a Windows editor saved as "Unicode" are read as the text they are.
