@@ -204,9 +204,10 @@ private:
             30000);
         if (!kind.modal)
             return;
-        // Let the program hear of it before the user comes back.
-        PumpEventsUntil([] { return QGuiApplication::applicationState() != Qt::ApplicationActive; }, 10000);
-        PumpEventsUntil([] { return false; }, 300);
+        // The popup under the colour dialog hears of it and cancels; the dialog is the user's to close.
+        PumpEventsUntil(
+            [&] { return !dialog.messages.empty() && dialog.messages.back().message == WM_COLOUR_SELENDCANCEL; },
+            10000);
         QWidget* modal = kind.window();
         outcome.modalStayed = modal != nullptr;
         if (modal)
