@@ -3,9 +3,8 @@
 // in a dialog just opened, in one opened after the user moved the main window, and after the user
 // moved the dialog, whether or not the window manager tells the program where it put the frame.
 // Places are read from the X server.
-#include "ColourDialog.h"
+#include "PopupDialog.h"
 #include "platform_ui/DesktopView.h"
-#include "platform/ui/DialogTemplate.h"
 #include "platform/ui/TestHooks.h"
 #include "platform/ui/TestWindows.h"
 #include "platform/ui/qt/WindowAccess.h"
@@ -21,35 +20,7 @@
 #include <optional>
 #include <ostream>
 
-using platform::ui::detail::WidgetOf;
-
 namespace {
-
-constexpr UINT kOwnerDialog = 9204;
-constexpr int kList = 1103;
-
-QWidget& Widget(const CWnd& window)
-{
-    return *WidgetOf(window.m_hWnd);
-}
-
-QWindow& Window(const CWnd& window)
-{
-    return *Widget(window).windowHandle();
-}
-
-// Shows the window and waits until the window manager has framed it.
-void ShowFramed(CWnd& window)
-{
-    window.ShowWindow(SW_SHOW);
-    ASSERT_TRUE(platform::ui::PumpEventsUntil(
-        [&] {
-            return Window(window).isExposed() &&
-                   XProperties(&Window(window), "_NET_FRAME_EXTENTS").find('=') != std::string::npos;
-        },
-        10000))
-        << "framed by the window manager";
-}
 
 // As the user drags the title bar: the window manager moves the frame to the place.
 void MoveAsTheUserDoes(CWnd& window, QPoint place)
@@ -117,44 +88,13 @@ void PrintTo(const PopupCase& c, std::ostream* out)
     *out << c.kind.name << " " << kMomentNames[static_cast<int>(c.moment)];
 }
 
-// The dialog the popups open from, run modally over the main window as the program's dialogs are.
-class PlacedDialog : public ColourDialog {
-public:
-    explicit PlacedDialog(CWnd& owner) { m_pParentWnd = &owner; }
-
-    QComboBox& List() { return *qobject_cast<QComboBox*>(WidgetOf(GetDlgItem(kList)->m_hWnd)); }
-    // Clicks the colour button as a user does; the popup it opens holds the capture.
-    CColourDropDown* OpenColours()
-    {
-        CRect client;
-        button.GetClientRect(&client);
-        platform::ui::SimulateMouse(button, WM_LBUTTONDOWN, client.CenterPoint());
-        platform::ui::SimulateMouse(button, WM_LBUTTONUP, client.CenterPoint());
-        return dynamic_cast<CColourDropDown*>(CWnd::GetCapture());
-    }
-
-private:
-    BOOL OnInitDialog() override
-    {
-        button.SubclassDlgItem(kColourButton, this);
-        button.SetCustomText("More colores...");
-        List().addItems({"一", "二", "三"});
-        return ColourDialog::OnInitDialog();
-    }
-};
-
 class PopupPlaces : public ::testing::TestWithParam<PopupCase> {
 protected:
     void SetUp() override
     {
         if (QGuiApplication::platformName() != "xcb")
             GTEST_SKIP() << "reads places from the X server";
-        RegisterDialogTemplate(
-            {.id = kOwnerDialog, .caption = "Main", .cx = 400, .cy = 300, .style = WS_CAPTION | WS_SYSMENU});
-        RegisterDialogTemplate(
-            {.id = kColourDialog, .caption = "Placed", .cx = 200, .cy = 100, .style = WS_CAPTION | WS_SYSMENU,
-             .controls = {{ControlClass::Button, kColourButton, "", 10, 10, 40, 14, BS_PUSHBUTTON},
-                          {ControlClass::ComboBox, kList, "", 10, 40, 80, 60, CBS_DROPDOWNLIST | WS_VSCROLL}}});
+        RegisterPopupDialogs();
         ASSERT_TRUE(owner.Create(kOwnerDialog));
         owner.MoveWindow(100, 100, 700, 500);
         ShowFramed(owner);
@@ -203,7 +143,7 @@ public:
     }
 
     CDialog owner{kOwnerDialog};
-    PlacedDialog dialog{owner};
+    PopupDialog dialog{owner};
 };
 
 QWidget* OpenPopup()

@@ -68,6 +68,11 @@ std::optional<QRect> XWorkArea()
 
 void AskWindowManager(const QWindow& window, const char* message, const std::array<std::uint32_t, 5>& data)
 {
+    AskWindowManager(static_cast<std::uint32_t>(window.winId()), message, data);
+}
+
+void AskWindowManager(std::uint32_t window, const char* message, const std::array<std::uint32_t, 5>& data)
+{
     // A connection of its own, as another program on the desktop would have.
     xcb_connection_t* connection = xcb_connect(nullptr, nullptr);
     const xcb_screen_t* screen = xcb_setup_roots_iterator(xcb_get_setup(connection)).data;
@@ -76,7 +81,7 @@ void AskWindowManager(const QWindow& window, const char* message, const std::arr
     xcb_client_message_event_t event{};
     event.response_type = XCB_CLIENT_MESSAGE;
     event.format = 32;
-    event.window = static_cast<xcb_window_t>(window.winId());
+    event.window = window;
     event.type = atom->atom;
     std::copy(data.begin(), data.end(), event.data.data32);
     std::free(atom);

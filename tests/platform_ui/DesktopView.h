@@ -35,6 +35,8 @@ std::optional<QRect> XWorkArea();
 // Sends the window manager a request about the window, as a panel or a pager does: the message
 // type and its five numbers.
 void AskWindowManager(const QWindow& window, const char* message, const std::array<std::uint32_t, 5>& data);
+// The same about a window of any program, by its X id.
+void AskWindowManager(std::uint32_t window, const char* message, const std::array<std::uint32_t, 5>& data);
 
 struct DesktopView {
     bool shown = false;

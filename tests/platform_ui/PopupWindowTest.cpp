@@ -170,5 +170,7 @@ TEST_F(PopupTest, LosingTheFocusAndTheApplicationBecomeMessages)
     emit qApp->applicationStateChanged(Qt::ApplicationInactive);
     emit qApp->applicationStateChanged(Qt::ApplicationHidden);
     emit qApp->applicationStateChanged(Qt::ApplicationActive);
+    EXPECT_TRUE(popup.activations.empty()) << "after the toolkit has handed the activation on";
+    platform::ui::PumpEventsUntil([&] { return popup.activations.size() >= 2; });
     EXPECT_EQ(popup.activations, (std::vector<WPARAM>{FALSE, TRUE})) << "once for each change of activeness";
 }

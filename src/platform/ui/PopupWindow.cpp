@@ -69,7 +69,9 @@ protected:
 };
 
 // WM_ACTIVATEAPP goes to every top-level window when the application as a whole becomes
-// active or inactive.
+// active or inactive. The toolkit tells of it halfway through handing the activation to another
+// program's window, still holding the window that had it; a popup that had it destroys itself on
+// the message, so the message waits until the toolkit is done.
 void BridgeApplicationState()
 {
     static bool bridged = false;
@@ -82,12 +84,17 @@ void BridgeApplicationState()
         if (active == wasActive)
             return;
         wasActive = active;
-        std::vector<HWND> windows;
-        for (QWidget* top : QApplication::topLevelWidgets())
-            if (HWND window = HandleOf(top))
-                windows.push_back(window);
-        for (HWND window : windows)
-            Deliver(window, WM_ACTIVATEAPP, active ? TRUE : FALSE, 0);
+        QMetaObject::invokeMethod(
+            qApp,
+            [active] {
+                std::vector<HWND> windows;
+                for (QWidget* top : QApplication::topLevelWidgets())
+                    if (HWND window = HandleOf(top))
+                        windows.push_back(window);
+                for (HWND window : windows)
+                    Deliver(window, WM_ACTIVATEAPP, active ? TRUE : FALSE, 0);
+            },
+            Qt::QueuedConnection);
     });
 }
 
