@@ -8,8 +8,8 @@
 #include "settings/ui/ProfileValueEdits.h"
 
 RV_MESSAGE_MAP(CForm_SaveConfig, CConfigFileDialog,
-               msgmap::Notify(NM_CLICK, IDC_CONFIG_LIST, &T::OnChooseRow),
-               msgmap::Notify(LVN_ITEMCHANGED, IDC_CONFIG_LIST, &T::OnChooseRow),
+               msgmap::Notify(NM_CLICK, IDC_CONFIG_LIST, &T::OnClickList),
+               msgmap::Notify(LVN_ITEMCHANGED, IDC_CONFIG_LIST, &T::OnClickList),
                msgmap::Command(IDC_SAVE_CHOOSE_FILE, &T::OnButtonChooseFile),
                msgmap::Command(IDC_SAVE_DELETE, &T::OnButtonDelete),
                msgmap::Command(IDC_CONFIG_OK, &T::OnButtonOK),
@@ -31,7 +31,7 @@ BOOL CForm_SaveConfig::OnInitDialog()
 }
 
 // A row the keys move to is taken as a clicked one.
-void CForm_SaveConfig::OnChooseRow(NMHDR* header, LRESULT* result)
+void CForm_SaveConfig::OnClickList(NMHDR* header, LRESULT* result)
 {
     if (const auto row = ChosenRow(m_list, header))
         m_pathBox.SetWindowText(RowPath(*row));

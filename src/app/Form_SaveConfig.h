@@ -15,7 +15,7 @@ protected:
     void OnOK() override {}
 
 private:
-    void OnChooseRow(NMHDR* header, LRESULT* result);
+    void OnClickList(NMHDR* header, LRESULT* result);
     void OnButtonChooseFile();
     void OnButtonDelete();
     void OnButtonOK();

@@ -5,8 +5,8 @@
 #include "settings/Settings.h"
 
 RV_MESSAGE_MAP(CForm_SelectConfig, CConfigFileDialog,
-               msgmap::Notify(NM_CLICK, IDC_CONFIG_LIST, &T::OnChooseRow),
-               msgmap::Notify(LVN_ITEMCHANGED, IDC_CONFIG_LIST, &T::OnChooseRow),
+               msgmap::Notify(NM_CLICK, IDC_CONFIG_LIST, &T::OnClickList),
+               msgmap::Notify(LVN_ITEMCHANGED, IDC_CONFIG_LIST, &T::OnClickList),
                msgmap::Notify(NM_DBLCLK, IDC_CONFIG_LIST, &T::OnDblclkList),
                msgmap::Command(IDC_SELECT_CHOOSE_FILE, &T::OnButtonChooseFile),
                msgmap::Command(IDC_SELECT_DELETE, &T::OnButtonDelete),
@@ -16,7 +16,7 @@ RV_MESSAGE_MAP(CForm_SelectConfig, CConfigFileDialog,
 CForm_SelectConfig::CForm_SelectConfig(CWnd* parent) : CConfigFileDialog(IDD_SELECT_CONFIG, parent) {}
 
 // A row the keys move to is taken as a clicked one.
-void CForm_SelectConfig::OnChooseRow(NMHDR* header, LRESULT* result)
+void CForm_SelectConfig::OnClickList(NMHDR* header, LRESULT* result)
 {
     if (const auto row = ChosenRow(m_list, header))
         m_pathBox.SetWindowText(RowPath(*row));

@@ -46,8 +46,8 @@ RV_MESSAGE_MAP(CForm_CalendarSettings, CDiaryDialog,
                msgmap::CommandRange(1200, 1203, &T::OnStyleCheck),
                msgmap::CommandRange(1302, 1304, &T::OnStyleCheck),
                msgmap::Command(IDC_CAL_FONT, &T::OnFontChange, CBN_SELCHANGE),
-               msgmap::Notify(NM_CLICK, IDC_CAL_LINE_TYPES, &T::OnChooseLineType),
-               msgmap::Notify(LVN_ITEMCHANGED, IDC_CAL_LINE_TYPES, &T::OnChooseLineType),
+               msgmap::Notify(NM_CLICK, IDC_CAL_LINE_TYPES, &T::OnClickLineType),
+               msgmap::Notify(LVN_ITEMCHANGED, IDC_CAL_LINE_TYPES, &T::OnClickLineType),
                msgmap::Command(IDC_CAL_EXAMPLE, &T::OnSelectPreset),
                msgmap::Command(IDC_YC_VIEW_EXAMPLE, &T::OnViewExample),
                msgmap::Message(WM_COLOUR_PICKED, &T::OnColourPicked),
@@ -243,7 +243,7 @@ void CForm_CalendarSettings::OnFontChange()
     RedrawPreview();
 }
 
-void CForm_CalendarSettings::OnChooseLineType(NMHDR* header, LRESULT* result)
+void CForm_CalendarSettings::OnClickLineType(NMHDR* header, LRESULT* result)
 {
     *result = 0;
     const auto choice = ChosenLineType(m_listLineTypes, header);

@@ -68,7 +68,7 @@ private:
     void OnDefaultFont();
     void OnStyleCheck(UINT id);
     void OnFontChange();
-    void OnChooseLineType(NMHDR* header, LRESULT* result);
+    void OnClickLineType(NMHDR* header, LRESULT* result);
     void OnSelectPreset();
     void OnViewExample();
     LRESULT OnColourPicked(WPARAM colour, LPARAM id);

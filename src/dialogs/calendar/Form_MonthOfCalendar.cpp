@@ -79,11 +79,11 @@ RV_MESSAGE_MAP(CForm_MonthOfCalendar, CDiaryDialog,
                msgmap::Command(IDC_MC_ALIGN_LEFT, &T::OnDayAlignLeft),
                msgmap::Command(IDC_MC_ALIGN_CENTRE, &T::OnDayAlignCentre),
                msgmap::Command(IDC_MC_ALIGN_RIGHT, &T::OnDayAlignRight),
-               msgmap::Notify(NM_CLICK, IDC_MC_TOP_LINES, &T::OnChooseTopLine),
-               msgmap::Notify(LVN_ITEMCHANGED, IDC_MC_TOP_LINES, &T::OnChooseTopLine),
+               msgmap::Notify(NM_CLICK, IDC_MC_TOP_LINES, &T::OnTopLineListClick),
+               msgmap::Notify(LVN_ITEMCHANGED, IDC_MC_TOP_LINES, &T::OnTopLineListClick),
                msgmap::Command(IDC_MC_SAME_TOP_COLOUR, &T::OnSameTopLineColour),
-               msgmap::Notify(NM_CLICK, IDC_MC_GRID_LINES, &T::OnChooseGridLine),
-               msgmap::Notify(LVN_ITEMCHANGED, IDC_MC_GRID_LINES, &T::OnChooseGridLine),
+               msgmap::Notify(NM_CLICK, IDC_MC_GRID_LINES, &T::OnGridLineListClick),
+               msgmap::Notify(LVN_ITEMCHANGED, IDC_MC_GRID_LINES, &T::OnGridLineListClick),
                msgmap::Message(WM_COLOUR_PICKED, &T::OnColourPicked),
                msgmap::ShowWindow(&T::OnShowWindow),
                msgmap::Simple(WM_DESTROY, &T::OnDestroy),
@@ -374,7 +374,7 @@ void CForm_MonthOfCalendar::OnDayAlignLeft() { ApplyDaySample(); }
 void CForm_MonthOfCalendar::OnDayAlignCentre() { ApplyDaySample(); }
 void CForm_MonthOfCalendar::OnDayAlignRight() { ApplyDaySample(); }
 
-void CForm_MonthOfCalendar::OnChooseGridLine(NMHDR* header, LRESULT* result)
+void CForm_MonthOfCalendar::OnGridLineListClick(NMHDR* header, LRESULT* result)
 {
     *result = 0;
     if (const auto choice = ChosenLineType(m_listGridLines, header))

@@ -96,7 +96,7 @@ private:
     void OnDayAlignLeft();
     void OnDayAlignCentre();
     void OnDayAlignRight();
-    void OnChooseGridLine(NMHDR* header, LRESULT* result);
+    void OnGridLineListClick(NMHDR* header, LRESULT* result);
     void OnViewExample();
     void OnShowWindow(BOOL show, UINT status);
     void OnDestroy();
@@ -137,7 +137,7 @@ private:
     // A preview in black, in the face and twice the point size given, smoothed, left-aligned.
     void SetLabelFont(CFontLabel& label, const CString& face, const CString& size);
     void ApplyRowFont();
-    void OnChooseTopLine(NMHDR* header, LRESULT* result);
+    void OnTopLineListClick(NMHDR* header, LRESULT* result);
     void StoreRowTopLine(const CString& word);
     void OnSameTopLineColour();
     void ShowSignPicture(CStatic& picture, const RowSign& sign);

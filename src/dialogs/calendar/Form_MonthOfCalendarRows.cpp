@@ -307,7 +307,7 @@ void CForm_MonthOfCalendar::ApplyRowFont()
     }
 }
 
-void CForm_MonthOfCalendar::OnChooseTopLine(NMHDR* header, LRESULT* result)
+void CForm_MonthOfCalendar::OnTopLineListClick(NMHDR* header, LRESULT* result)
 {
     *result = 0;
     if (const auto choice = ChosenLineType(m_listTopLines, header))

@@ -56,8 +56,8 @@ RV_MESSAGE_MAP(CForm_YearPlanner, CDiaryDialog,
                msgmap::Command(IDC_YP_PREVIEW_FORMAT, &T::OnPreviewMonthFormat),
                msgmap::Command(IDC_YP_UPPER, &T::OnUpperCaseCheck),
                msgmap::Command(IDC_YP_ONE_PAGE, &T::OnOnePagePlanner),
-               msgmap::Notify(NM_CLICK, IDC_CAL_LINE_TYPES, &T::OnChooseLineType),
-               msgmap::Notify(LVN_ITEMCHANGED, IDC_CAL_LINE_TYPES, &T::OnChooseLineType),
+               msgmap::Notify(NM_CLICK, IDC_CAL_LINE_TYPES, &T::OnLineTypeClick),
+               msgmap::Notify(LVN_ITEMCHANGED, IDC_CAL_LINE_TYPES, &T::OnLineTypeClick),
                msgmap::Command(IDC_YP_REFRESH, &T::RefreshPreview),
                msgmap::Command(IDC_CAL_FONT, &T::ApplyPreviewColours, CBN_SELCHANGE),
                msgmap::Command(IDC_YP_SIZE, &T::ApplyPreviewColours, CBN_SELCHANGE),
@@ -215,7 +215,7 @@ void CForm_YearPlanner::OnOnePagePlanner()
         Enable(id, Checked(IDC_YP_ONE_PAGE));
 }
 
-void CForm_YearPlanner::OnChooseLineType(NMHDR* header, LRESULT* result)
+void CForm_YearPlanner::OnLineTypeClick(NMHDR* header, LRESULT* result)
 {
     *result = 0;
     const auto row = ChosenRow(m_listLineTypes, header);

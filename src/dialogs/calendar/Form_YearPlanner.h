@@ -49,7 +49,7 @@ private:
     void OnPreviewMonthFormat();
     void OnUpperCaseCheck();
     void OnOnePagePlanner();
-    void OnChooseLineType(NMHDR* header, LRESULT* result);
+    void OnLineTypeClick(NMHDR* header, LRESULT* result);
     void OnViewExample();
     LRESULT OnColourPicked(WPARAM colour, LPARAM id);
     void OnPaint();

@@ -58,8 +58,8 @@ protected:
 private:
     void OnClickBorder(UINT id);
     void OnClickBackFlag(UINT id);
-    void OnChooseLineType(NMHDR* header, LRESULT* result);
-    void OnChoosePreset(NMHDR* header, LRESULT* result);
+    void OnClickLineType(NMHDR* header, LRESULT* result);
+    void OnClickPreset(NMHDR* header, LRESULT* result);
     LRESULT OnColourPicked(WPARAM colour, LPARAM id);
     void OnPaint();
     void OnDestroy();

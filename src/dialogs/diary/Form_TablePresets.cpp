@@ -84,7 +84,7 @@ void CForm_Table::TakeLineType(const LineTypeChoice& choice)
     m_strLinePen = choice.pen;
 }
 
-void CForm_Table::OnChooseLineType(NMHDR* header, LRESULT* result)
+void CForm_Table::OnClickLineType(NMHDR* header, LRESULT* result)
 {
     *result = 0;
     if (const auto choice = ChosenLineType(m_listLineTypes, header)) {
@@ -93,7 +93,7 @@ void CForm_Table::OnChooseLineType(NMHDR* header, LRESULT* result)
     }
 }
 
-void CForm_Table::OnChoosePreset(NMHDR* header, LRESULT* result)
+void CForm_Table::OnClickPreset(NMHDR* header, LRESULT* result)
 {
     *result = 0;
     if (const auto row = ChosenRow(m_listPresets, header)) {

@@ -36,8 +36,8 @@ RV_MESSAGE_MAP(CForm_Table_ALine, CDiaryDialog,
                msgmap::CommandRange(IDC_LINE_TABLE_LEFT, IDC_LINE_TABLE_RIGHT, &T::OnClickBorder),
                msgmap::CommandRange(IDC_LINE_TABLE_TOP, IDC_LINE_TABLE_TOP, &T::OnClickBorder),
                msgmap::Command(IDC_LINE_TABLE_BACK_FLAG, &T::OnClickBackFlag),
-               msgmap::Notify(NM_CLICK, IDC_LINE_TABLE_TYPES, &T::OnChooseLineType),
-               msgmap::Notify(LVN_ITEMCHANGED, IDC_LINE_TABLE_TYPES, &T::OnChooseLineType),
+               msgmap::Notify(NM_CLICK, IDC_LINE_TABLE_TYPES, &T::OnClickLineType),
+               msgmap::Notify(LVN_ITEMCHANGED, IDC_LINE_TABLE_TYPES, &T::OnClickLineType),
                msgmap::Message(WM_COLOUR_PICKED, &T::OnColourPicked),
                msgmap::Simple(WM_PAINT, &T::OnPaint),
                msgmap::Simple(WM_DESTROY, &T::OnDestroy))
@@ -158,7 +158,7 @@ void CForm_Table_ALine::OnClickBackFlag()
     DrawBorders();
 }
 
-void CForm_Table_ALine::OnChooseLineType(NMHDR* header, LRESULT* result)
+void CForm_Table_ALine::OnClickLineType(NMHDR* header, LRESULT* result)
 {
     *result = 0;
     if (const auto choice = ChosenLineType(m_listLineTypes, header)) {

@@ -44,7 +44,7 @@ protected:
 private:
     void OnClickBorder(UINT id);
     void OnClickBackFlag();
-    void OnChooseLineType(NMHDR* header, LRESULT* result);
+    void OnClickLineType(NMHDR* header, LRESULT* result);
     LRESULT OnColourPicked(WPARAM colour, LPARAM id);
     void OnPaint();
     void OnDestroy();
