@@ -4,6 +4,7 @@
 #include "platform/ui/Images.h"
 
 #include "Canvas.h"
+#include "support/OtherUser.h"
 #include "support/TempFolder.h"
 
 #include "platform/ui/qt/FontFaces.h"
@@ -16,6 +17,8 @@
 #include <QImage>
 #include <algorithm>
 #include <cstdlib>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <gtest/gtest.h>
 
 namespace {
@@ -402,6 +405,38 @@ TEST(GdiBitmaps, LoadFromBmpFilesWithEitherSeparator)
     EXPECT_EQ(info.bmHeight, 3);
     EXPECT_EQ(info.bmBitsPixel, 1);
     DeleteObject(scaled);
+}
+
+// A picture in a folder others may rearrange is shown only as a file there, never through a link:
+// anyone in the group could have put it there, leading to a picture of the user's own.
+TEST(GdiBitmaps, APictureBehindALinkInAGroupFolderShowsNothing)
+{
+    if (!CanActAsAnotherUser())
+        GTEST_SKIP() << "needs root to act as another user";
+    TempFolder folder;
+    ASSERT_EQ(::chmod(folder.Path().c_str(), 0755), 0);
+    QDir().mkpath(QString::fromStdString(folder.File("private")));
+    QDir().mkpath(QString::fromStdString(folder.File("shared")));
+    ASSERT_EQ(::chmod(folder.File("private").c_str(), 0700), 0);
+    ASSERT_EQ(::chown(folder.File("shared").c_str(), 0, kOtherGroup), 0);
+    ASSERT_EQ(::chmod(folder.File("shared").c_str(), 02775), 0);
+    QImage picture(4, 2, QImage::Format_RGB32);
+    picture.fill(QColor(10, 20, 30));
+    SaveImage(picture, folder.File("private/mine.bmp"), "BMP");
+    const std::string target = folder.File("private/mine.bmp");
+
+    const std::string theirs = folder.File("shared/theirs.bmp");
+    ASSERT_EQ(AsOtherUser([&] { return ::symlink(target.c_str(), theirs.c_str()) == 0; }), 0);
+    const std::string ownMoved = folder.File("shared/moved.bmp");
+    ASSERT_EQ(::symlink(target.c_str(), ownMoved.c_str()), 0);
+    const std::string ownPrivate = folder.File("private/link.bmp");
+    ASSERT_EQ(::symlink(target.c_str(), ownPrivate.c_str()), 0);
+
+    EXPECT_EQ(LoadImage(nullptr, theirs.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE), nullptr);
+    EXPECT_EQ(LoadImage(nullptr, ownMoved.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE), nullptr);
+    HGDIOBJ followed = LoadImage(nullptr, ownPrivate.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE);
+    EXPECT_NE(followed, nullptr);
+    DeleteObject(followed);
 }
 
 TEST(GdiIcons, LoadFromIcoFilesAndMakeMonochromeCopies)

@@ -1,11 +1,15 @@
 #include "platform/ui/Images.h"
 
+#include "platform/Files.h"
 #include "platform/ui/Gdi.h"
 #include "platform/ui/qt/GdiAccess.h"
 #include "platform/ui/qt/GdiRecord.h"
 
+#include <QBuffer>
+#include <QByteArray>
 #include <QImageReader>
 #include <algorithm>
+#include <optional>
 #include <string>
 
 using namespace platform::ui::detail;
@@ -39,6 +43,16 @@ QImage IconFrame(QImageReader& reader, int cx)
     return first;
 }
 
+// Pictures are read as every other file is, so a link someone else could have put in a shared
+// folder shows nothing; a picture file past this size is no picture the program ships or makes.
+constexpr size_t kMaxPictureBytes = 64u << 20;
+
+QByteArray PictureBytes(const std::string& file)
+{
+    const std::optional<std::string> bytes = platform::ReadFileBytes(file, kMaxPictureBytes);
+    return bytes ? QByteArray(bytes->data(), static_cast<qsizetype>(bytes->size())) : QByteArray();
+}
+
 bool Transparent(QRgb pixel)
 {
     return qAlpha(pixel) < 128;
@@ -53,20 +67,22 @@ HGDIOBJ LoadImage(std::nullptr_t, LPCTSTR path, UINT type, int cx, int cy, UINT 
     std::string file(path);
     std::replace(file.begin(), file.end(), '\\', '/');
     const bool monochrome = (flags & LR_MONOCHROME) != 0;
+    if (type != IMAGE_BITMAP && type != IMAGE_ICON)
+        return nullptr;
+    QByteArray bytes = PictureBytes(file);
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::ReadOnly);
     if (type == IMAGE_BITMAP) {
-        QImageReader reader(QString::fromStdString(file), "bmp");
+        QImageReader reader(&buffer, "bmp");
         const QImage image = reader.read();
         return image.isNull() ? nullptr : MakeBitmap(Sized(image, cx, cy), monochrome);
     }
-    if (type == IMAGE_ICON) {
-        QImageReader reader(QString::fromStdString(file), "ico");
-        const QImage image = IconFrame(reader, cx);
-        if (image.isNull())
-            return nullptr;
-        const QImage sized = Sized(image, cx, cy);
-        return MakeIcon(monochrome ? Monochrome(sized) : sized);
-    }
-    return nullptr;
+    QImageReader reader(&buffer, "ico");
+    const QImage image = IconFrame(reader, cx);
+    if (image.isNull())
+        return nullptr;
+    const QImage sized = Sized(image, cx, cy);
+    return MakeIcon(monochrome ? Monochrome(sized) : sized);
 }
 
 HGDIOBJ CopyImage(HGDIOBJ image, UINT type, int cx, int cy, UINT flags)
