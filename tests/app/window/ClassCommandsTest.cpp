@@ -206,6 +206,20 @@ TEST_F(ClassCommandsTest, PagesMoveTheCurrentRowWithTheList)
     EXPECT_EQ(window->m_nCurrentRow, 0);
 }
 
+// The commands act on the current row; a click beside the rows leaves it shown as selected.
+TEST_F(ClassCommandsTest, AClickBesideTheRowsKeepsTheCurrentRowShown)
+{
+    Start();
+    ClickListRow(*window, IDC_LIST_CLASSES, 1, NM_CLICK);
+    CRect client;
+    window->m_listClasses.GetClientRect(&client);
+    const CPoint beside(client.CenterPoint().x, client.bottom - 4);
+    platform::ui::SimulateMouse(window->m_listClasses, WM_LBUTTONDOWN, beside);
+    platform::ui::SimulateMouse(window->m_listClasses, WM_LBUTTONUP, beside);
+    EXPECT_EQ(window->m_nCurrentRow, 1);
+    EXPECT_EQ(window->m_listClasses.GetNextItem(-1, LVNI_SELECTED), 1);
+}
+
 TEST_F(ClassCommandsTest, AllColumnsShowAndHideTheHiddenCells)
 {
     Start();
