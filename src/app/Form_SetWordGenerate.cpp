@@ -13,14 +13,14 @@
 #include "app/generation/GenerationRun.h"
 #include "app/generation/RunInputs.h"
 #include "platform/Files.h"
+#include "platform/SystemError.h"
 #include "resources/ResourceIds.h"
 #include "settings/MottoFile.h"
 #include "settings/Settings.h"
 #include "settings/SettingsRecords.h"
 
 #include <cerrno>
-#include <new>
-#include <system_error>
+#include <exception>
 
 struct GenerationRunState {
     GenerationJob job;
@@ -60,13 +60,8 @@ void CreateDocxThreadProc(GenerationRunState& run, const std::atomic<bool>& stop
             if (phase == GenerationPhase::CreateDocx)
                 g_nGenerateProgressMode = 1;
         });
-    } catch (const std::bad_alloc&) {
-        FailRun(run, ENOMEM);
-    } catch (const std::system_error& failure) {
-        FailRun(run, failure.code().category() == std::generic_category() ||
-                             failure.code().category() == std::system_category()
-                         ? failure.code().value()
-                         : 0);
+    } catch (const std::exception& failure) {
+        FailRun(run, platform::ErrorNumberOf(failure));
     } catch (...) {
         FailRun(run, 0);
     }

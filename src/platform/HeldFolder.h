@@ -55,8 +55,8 @@ public:
     static HeldFolder Open(const std::string& path);
     // The folder holding the path's last entry, reached as Open reaches folders; `last` becomes
     // that entry's name. A link at the end is followed as Open follows links unless `lastLink`
-    // keeps it; one the user could have been handed is never followed, it is the entry itself. A path that ends
-    // in a folder ("/", "a/", "a/..") is refused (EISDIR). A folder the user may write but not
+    // keeps it; one the user could have been handed is never followed, it is the entry itself. A
+    // path that ends in a folder ("/", "a/", "a/..") is refused (EISDIR). A folder the user may write but not
     // list is held all the same, for reaching its entries only.
     static HeldFolder OpenHolding(const std::string& path, std::string& last, LastLink lastLink = LastLink::Followed);
     // The file the path names, open for reading (without blocking), reached as OpenHolding reaches

@@ -2,6 +2,7 @@
 // The system's reason for a failed file operation, for messages that tell the user why.
 
 #include <cerrno>
+#include <exception>
 #include <string>
 #include <string_view>
 
@@ -12,6 +13,10 @@ std::string SystemErrorText(int error);
 
 // The message, and on a line of its own the system's reason when there is one (error not 0).
 std::string WithSystemReason(std::string_view message, int error);
+
+// The system's error number a thrown failure stands for: ENOMEM for memory refused, the number a
+// system error carries; 0 for any other failure, which has no such number.
+int ErrorNumberOf(const std::exception& failure);
 
 // A file operation's result with the system's error number it failed with (0 when it gave none).
 struct Attempted {

@@ -4,10 +4,7 @@
 #include "platform/ui/BackgroundTask.h"
 #include "platform/ui/MessageBox.h"
 
-#include <cerrno>
-#include <new>
 #include <string>
-#include <system_error>
 
 namespace platform::ui {
 namespace {
@@ -16,11 +13,8 @@ constexpr const char* kUnfinished = "操作没有完成。\n";
 
 std::string ReasonOf(const std::exception& failure)
 {
-    if (dynamic_cast<const std::bad_alloc*>(&failure) != nullptr)
-        return SystemErrorText(ENOMEM);
-    if (const auto* system = dynamic_cast<const std::system_error*>(&failure))
-        return system->code().message();
-    return failure.what();
+    const int error = ErrorNumberOf(failure);
+    return error != 0 ? SystemErrorText(error) : failure.what();
 }
 
 // Told once the event loop turns again, so the box never opens inside the handler that failed;
