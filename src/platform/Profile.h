@@ -3,8 +3,9 @@
 // section and key names compare without regard to letter case; a value read loses its
 // surrounding blanks and one pair of enclosing quotes; a missing file, section or key reads
 // as the default, as does a file behind a link that a write would not follow; a write creates
-// the file and the section, ends every line with CR LF and leaves every other line, comments included, as it was. Unlike Windows, a write puts a value
-// that a read would change inside one more pair of quotes, so every value reads back as written.
+// the file and the section, ends every line with CR LF and leaves every other line, comments
+// included, as it was. Unlike Windows, a write puts a value that a read would change inside one
+// more pair of quotes, so every value reads back as written.
 // On disk the files are GB18030 (UTF-8 files are read too); the text here is UTF-8.
 
 #include <cstddef>
