@@ -1,12 +1,12 @@
 #include "app/generation/DocxPackage.h"
 
 #include "platform/SystemError.h"
+#include "platform/XmlCheck.h"
 #include "zip/Zip.h"
 
 #include <algorithm>
 #include <cerrno>
 #include <iterator>
-#include <string_view>
 
 namespace {
 
@@ -28,25 +28,15 @@ constexpr const char* kParts[] = {
     "word/theme/theme1.xml",
 };
 
-constexpr std::string_view kBlanks = " \t\r\n";
-constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
-
-bool LooksLikeXml(std::string_view text)
-{
-    if (text.substr(0, kByteOrderMark.size()) == kByteOrderMark)
-        text.remove_prefix(kByteOrderMark.size());
-    const size_t first = text.find_first_not_of(kBlanks);
-    const size_t last = text.find_last_not_of(kBlanks);
-    return first != std::string_view::npos && text[first] == '<' && text[last] == '>';
-}
-
-// The part is opened through its place, so no link put in a folder's place is read through.
-ZRESULT AddPart(ZipHandle* zip, const char* name, const platform::FilePlace& part)
+// Hands the part, opened through its place so no link put in a folder's place is read through,
+// to `use`; `failed` when it cannot be opened.
+template <class Use, class Result>
+Result WithPartOpen(const platform::FilePlace& part, Use&& use, Result failed)
 {
     const platform::FileHandle source = part.OpenForReading();
     if (source == platform::kInvalidFileHandle)
-        return ZIP_ERR_OPEN_FILE;
-    const ZRESULT result = ZipAddHandle(zip, name, source);
+        return failed;
+    const Result result = use(source);
     const platform::KeptReason kept;
     platform::CloseFileHandle(source);
     return result;
@@ -54,11 +44,10 @@ ZRESULT AddPart(ZipHandle* zip, const char* name, const platform::FilePlace& par
 
 } // namespace
 
-bool DocxPartsLookLikeXml(const platform::FilePlace& workFolder)
+bool DocxPartsWellFormed(const platform::FilePlace& workFolder)
 {
     return std::all_of(std::begin(kParts), std::end(kParts), [&](const char* part) {
-        const auto bytes = workFolder.Below(part).Read();
-        return bytes && LooksLikeXml(*bytes);
+        return WithPartOpen(workFolder.Below(part), platform::IsWellFormedXml, false);
     });
 }
 
@@ -69,7 +58,9 @@ DocxPacking ZipDocxParts(platform::FileHandle archive, const platform::FilePlace
         return DocxPacking::Failed;
     ZRESULT result = ZIP_OK;
     for (const char* part : kParts) {
-        result = AddPart(zip, part, workFolder.Below(part));
+        result = WithPartOpen(
+            workFolder.Below(part), [&](platform::FileHandle source) { return ZipAddHandle(zip, part, source); },
+            ZRESULT {ZIP_ERR_OPEN_FILE});
         if (result != ZIP_OK)
             break;
     }

@@ -16,7 +16,6 @@ enum class DocxPacking {
 // open for writing, which stays the caller's to close and, when not packed, to remove.
 DocxPacking ZipDocxParts(platform::FileHandle archive, const platform::FilePlace& workFolder);
 
-// True when every one of those parts in the work folder is there and looks like XML: not empty,
-// beginning with "<" and ending with ">" (blanks and a byte order mark aside). Packing anything
-// else would give a document that no reader opens.
-bool DocxPartsLookLikeXml(const platform::FilePlace& workFolder);
+// True when every one of those parts in the work folder is there and is well-formed XML. Packing
+// anything else would give a document that no reader opens.
+bool DocxPartsWellFormed(const platform::FilePlace& workFolder);

@@ -131,6 +131,9 @@ GenerationStatus BuildDocumentParts(GenerationJob& job, const RunPaths& paths, c
     }));
     if (!created)
         return job.docxStatus == DocxRunStatus::TooLarge ? TooLargeForADocx(job) : GenerationStatus::DocxFailed;
+    // The parts as the edits left them, as they will be packed.
+    if (!DocxPartsWellFormed(paths.work))
+        return GenerationStatus::SkeletonBroken;
     Notify(phaseDone, GenerationPhase::CreateDocx);
     if (Stopping(job))
         return GenerationStatus::Stopped;
@@ -161,7 +164,8 @@ GenerationStatus CopyAndBuild(GenerationJob& job, const PhaseObserver& phaseDone
         })))
         return copied == FolderCopyResult::SourceUnreadable ? GenerationStatus::CopyFailed
                                                             : GenerationStatus::CopyWriteFailed;
-    if (!DocxPartsLookLikeXml(paths.work))
+    // A damaged skeleton is told before the generator's long work.
+    if (!DocxPartsWellFormed(paths.work))
         return GenerationStatus::SkeletonBroken;
     Notify(phaseDone, GenerationPhase::Copy);
     if (Stopping(job))

@@ -22,7 +22,7 @@ enum class GenerationStatus {
     MonthLabelTooLong,     // the month format
     PlannerLabelTooLong,   // the one-page planner's month format
     DateTooLong,           // the daily format
-    SkeletonBroken,        // a part of the skeleton package is missing, empty or no XML
+    SkeletonBroken,        // a part of the skeleton package is missing or not well-formed XML, as copied or as edited
     NoOutputName,          // my_diary.docx and my_diary1 to my_diary1000 are all taken
     NoRunFolder,           // the output folder cannot hold the run's folder
     TemplateFilesFailed,   // the template text files could not be written
