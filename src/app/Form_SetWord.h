@@ -257,7 +257,7 @@ private:
     // The normal and the hot pictures 1 to count of "config/pic/toolbar_32/".
     void LoadToolbarImages(int count);
     void LoadToolbarHotImages(int count);
-    // Images 1 to count of "config/pic/toolbar_32/%d<suffix>.bmp".
+    // Pictures 1 to count of "config/pic/toolbar_32/%d<suffix>.bmp" as images 0 to count - 1.
     void LoadToolbarPictures(CImageList& images, const char* suffix, int count);
     ClassListRow ReadListRow(int row) const;
     void WriteListRow(int row, const ClassListRow& cells);
