@@ -18,6 +18,7 @@
 
 #include <initializer_list>
 #include <memory>
+#include <string>
 
 class CFormFileCompareProgress;
 class CThreadFileCompareProgress;
@@ -208,10 +209,13 @@ private:
     void LoadStartConfig();
     // Loads a design's settings and classes and shows them; the current path stays as it is.
     void ShowLoadedDesign(const CString& file);
-    // False, with the file and the reason told, when the file holds no design.
+    // False, with the file and the reason told, when the file holds no design or is reached
+    // through a link someone else could have put there.
     bool CanLoadDesign(const CString& path);
     // CanLoadDesign, where a missing file is refused too, with the system's reason.
     bool CanOpenDesign(const CString& path);
+    // True for no refusal; a refusal is told.
+    bool TellsNoRefusal(const std::string& refusal);
 
     bool IsClassRow(int row) const;
     void DeleteSelectedRow();
