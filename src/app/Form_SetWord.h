@@ -18,6 +18,7 @@
 
 #include <initializer_list>
 #include <memory>
+#include <string>
 
 class CFormFileCompareProgress;
 class CThreadFileCompareProgress;
@@ -208,10 +209,13 @@ private:
     void LoadStartConfig();
     // Loads a design's settings and classes and shows them; the current path stays as it is.
     void ShowLoadedDesign(const CString& file);
-    // False, with the file and the reason told, when the file holds no design.
+    // False, with the file and the reason told, when the file holds no design or is reached
+    // through a link someone else could have put there.
     bool CanLoadDesign(const CString& path);
     // CanLoadDesign, where a missing file is refused too, with the system's reason.
     bool CanOpenDesign(const CString& path);
+    // True for no refusal; a refusal is told.
+    bool TellsNoRefusal(const std::string& refusal);
 
     bool IsClassRow(int row) const;
     void DeleteSelectedRow();
@@ -257,7 +261,7 @@ private:
     // The normal and the hot pictures 1 to count of "config/pic/toolbar_32/".
     void LoadToolbarImages(int count);
     void LoadToolbarHotImages(int count);
-    // Images 1 to count of "config/pic/toolbar_32/%d<suffix>.bmp".
+    // Pictures 1 to count of "config/pic/toolbar_32/%d<suffix>.bmp" as images 0 to count - 1.
     void LoadToolbarPictures(CImageList& images, const char* suffix, int count);
     ClassListRow ReadListRow(int row) const;
     void WriteListRow(int row, const ClassListRow& cells);

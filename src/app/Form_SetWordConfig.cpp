@@ -1,14 +1,13 @@
 // The main window's side of the configuration files: loading, saving and opening a design, the
 // current configuration path and the window title that shows it.
 #include "app/ConfigPathFile.h"
+#include "app/DesignRefusal.h"
 #include "app/Form_SaveConfig.h"
 #include "app/Form_SelectConfig.h"
 #include "app/Form_SetWord.h"
 #include "app/ProgramVersion.h"
 #include "app/SaveTelling.h"
 #include "platform/Files.h"
-#include "platform/Profile.h"
-#include "platform/SystemError.h"
 #include "platform/ui/App.h"
 #include "settings/DesignFile.h"
 #include "settings/IniFile.h"
@@ -222,32 +221,21 @@ void CForm_SetWord::LoadStartConfig()
 
 bool CForm_SetWord::CanLoadDesign(const CString& path)
 {
-    const platform::ProfileFileState state = platform::GetProfileFileState(path.str());
-    if (!HoldsNoDesign(state))
-        return true;
-    CString message;
-    if (state == platform::ProfileFileState::TooLarge)
-        message.Format("无法读取文件 '%s'：它大于 %d MB，不是模板配置文件。", path.GetString(),
-                       static_cast<int>(platform::kMaxProfileFileBytes >> 20));
-    else if (state == platform::ProfileFileState::NotIniText)
-        message.Format("无法读取文件 '%s'：它不是模板配置文件（INI 文本）。", path.GetString());
-    else
-        message.Format("无法读取文件 '%s'。", path.GetString());
-    MessageBox(message, "打开模板", MB_OK | MB_ICONERROR);
-    return false;
+    return TellsNoRefusal(DesignRefusal(path, MissingDesign::ReadsAsEmpty));
 }
 
 // A file gone since it was picked (another user, a share, a disk taken out) would load as an
 // empty design that then took the default file's name.
 bool CForm_SetWord::CanOpenDesign(const CString& path)
 {
-    const platform::Attempted there = platform::Attempt([&] { return platform::PathExists(path.str()); });
-    if (there.ok)
-        return CanLoadDesign(path);
-    CString message;
-    message.Format("无法读取文件 '%s'。", path.GetString());
-    MessageBox(platform::WithSystemReason(message.str(), there.error).c_str(), "打开模板", MB_OK | MB_ICONERROR);
-    return false;
+    return TellsNoRefusal(DesignRefusal(path, MissingDesign::Refused));
+}
+
+bool CForm_SetWord::TellsNoRefusal(const std::string& refusal)
+{
+    if (!refusal.empty())
+        MessageBox(refusal.c_str(), "打开模板", MB_OK | MB_ICONERROR);
+    return refusal.empty();
 }
 
 void CForm_SetWord::UpdateWindowTitle(const CString& configPath)

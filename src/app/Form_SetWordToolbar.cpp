@@ -47,7 +47,8 @@ void CForm_SetWord::LoadToolbarHotImages(int count)
     LoadToolbarPictures(m_toolbarHotImages, "_hot", count);
 }
 
-// A picture that does not load is left out.
+// Picture N is image N - 1 whatever the others are: one that does not load leaves its place
+// empty, one wider than a button gives its first image only, so no button shows another's picture.
 void CForm_SetWord::LoadToolbarPictures(CImageList& images, const char* suffix, int count)
 {
     images.Create(kPictureSize, kPictureSize, ILC_COLOR32 | ILC_MASK, 0, count);
@@ -57,6 +58,7 @@ void CForm_SetWord::LoadToolbarPictures(CImageList& images, const char* suffix, 
         CBitmap picture;
         if (picture.Attach(LoadImage(nullptr, path, IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE)))
             images.Add(&picture, kPictureMask);
+        images.SetImageCount(static_cast<UINT>(number));
     }
 }
 

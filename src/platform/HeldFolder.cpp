@@ -179,7 +179,7 @@ std::optional<EntryIdentity> IdentityOf(int fd)
     return identity;
 }
 
-HeldFolder HeldFolder::Walk(const std::string& path, std::string& last, LastLink lastLink)
+HeldFolder HeldFolder::Walk(const std::string& path, std::string& last, LastLink lastLink, bool* unfollowedOnTheWay)
 {
     last.clear();
     if (path.empty())
@@ -215,8 +215,11 @@ HeldFolder HeldFolder::Walk(const std::string& path, std::string& last, LastLink
             last = name;
             return folder;
         }
-        if (isLink)
+        if (isLink) {
+            if (unfollowedOnTheWay != nullptr)
+                *unfollowedOnTheWay = true;
             return NotHeld(EACCES);
+        }
         folder = HeldFolder(::openat(folder.m_fd, name.c_str(), kWalkFlags | O_NOFOLLOW));
     }
     return folder;
@@ -264,6 +267,18 @@ int HeldFolder::OpenToRead(const std::string& path)
     if (fd < 0 && errno == ELOOP)
         errno = ENOENT;
     return fd;
+}
+
+bool HeldFolder::MeetsUnfollowedLink(const std::string& path)
+{
+    std::string last;
+    bool unfollowedOnTheWay = false;
+    const HeldFolder holding = Walk(path, last, LastLink::Followed, &unfollowedOnTheWay);
+    // A link still at the end after the walk is one it did not follow.
+    struct stat seen {};
+    return unfollowedOnTheWay || (holding.IsOpen() && !last.empty() &&
+                                  ::fstatat(holding.m_fd, last.c_str(), &seen, AT_SYMLINK_NOFOLLOW) == 0 &&
+                                  S_ISLNK(seen.st_mode));
 }
 
 std::vector<std::string> HeldFolder::EntryNames() const

@@ -63,6 +63,9 @@ public:
     // the entry a write replaces: a link at the end that is not followed is no file (ENOENT), so
     // nothing is read through a link a write would not follow. -1 on failure.
     static int OpenToRead(const std::string& path);
+    // True when reaching the path as OpenToRead does meets a symbolic link that is not followed:
+    // at the end, where a read finds no file, or on the way, where it is refused.
+    static bool MeetsUnfollowedLink(const std::string& path);
     bool IsOpen() const { return m_fd >= 0; }
     // For operations on its entries that this class does not offer; stays the holder's.
     int Descriptor() const { return m_fd; }
@@ -120,8 +123,10 @@ private:
     explicit HeldFolder(int fd) : m_fd(fd) {}
     bool RemoveNamed(const std::string& name, Removable removable) const;
     // The folder holding the path's last entry, held for reaching entries only (O_PATH); `last`
-    // stays empty for a path that ends in a folder, which is then the one held.
-    static HeldFolder Walk(const std::string& path, std::string& last, LastLink lastLink);
+    // stays empty for a path that ends in a folder, which is then the one held. `unfollowedOnTheWay`,
+    // when given, becomes true when the walk was refused at a link on the way.
+    static HeldFolder Walk(const std::string& path, std::string& last, LastLink lastLink,
+                           bool* unfollowedOnTheWay = nullptr);
     // The folder holding the last entry of the relative path, reached one entry at a time
     // without following a link; `last` becomes that entry's name.
     HeldFolder FolderOf(std::string_view path, std::string& last) const;

@@ -94,6 +94,16 @@ BOOL CImageList::Remove(int index)
     return TRUE;
 }
 
+BOOL CImageList::SetImageCount(UINT count)
+{
+    if (!m_hImageList)
+        return FALSE;
+    QImage empty(m_hImageList->cx, m_hImageList->cy, QImage::Format_ARGB32);
+    empty.fill(Qt::transparent);
+    m_hImageList->images.resize(count, empty);
+    return TRUE;
+}
+
 int CImageList::GetImageCount() const
 {
     return m_hImageList ? static_cast<int>(m_hImageList->images.size()) : 0;

@@ -38,6 +38,8 @@ public:
     int Add(CBitmap* bitmap, COLORREF maskColour);
     // -1 removes every image.
     BOOL Remove(int index);
+    // Drops the images past the count, or adds empty (transparent) ones up to it.
+    BOOL SetImageCount(UINT count);
     int GetImageCount() const;
     // Transparent parts stay as they were, whatever the style.
     BOOL Draw(CDC* dc, int index, POINT point, UINT style);

@@ -8,6 +8,7 @@
 #include "platform/ui/TestWindows.h"
 #include "resources/DateDialogIds.h"
 #include "settings/ClassListModel.h"
+#include "support/BmpFile.h"
 #include "support/FakeDesktop.h"
 #include "support/FileSizeLimit.h"
 #include "support/OtherUser.h"
@@ -405,12 +406,51 @@ TEST_F(MainWindowTest, ToolbarHasElevenButtonsOverTwelvePictures)
     EXPECT_EQ(save.fsStyle, BTNS_AUTOSIZE);
     EXPECT_EQ(save.fsState, TBSTATE_ENABLED);
     EXPECT_EQ(window->m_toolbarImages.GetImageCount(), 12);
-    EXPECT_EQ(window->m_toolbarHotImages.GetImageCount(), 11) << "a picture that does not load is left out";
+    EXPECT_EQ(window->m_toolbarHotImages.GetImageCount(), 12) << "a picture that does not load keeps its place, empty";
     EXPECT_EQ(window->m_rebar.GetBandCount(), 1u);
     CRect bar, list;
     window->m_rebar.GetWindowRect(&bar);
     window->m_listClasses.GetWindowRect(&list);
     EXPECT_LT(bar.bottom, list.top);
+}
+
+// Each button shows its own picture, normal and hot, whichever other one is missing (its button
+// then shows none) or twice a button's width. Later pictures moved one button to the left.
+TEST_F(MainWindowTest, EachToolbarButtonKeepsItsOwnPictureWhenAnotherDoesNotFit)
+{
+    const int pictures[] = {1, 2, 3, 4, 5, 6, 7, 8, 10, 11, 12};   // button by button
+    const COLORREF none = RGB(255, 255, 255);
+    const auto colour = [](int picture, const char* hot) { return RGB(static_cast<BYTE>(picture * 20), *hot ? 200 : 0, 50); };
+    CBitmap canvas;
+    CDC dc;
+    dc.CreateCompatibleDC(nullptr);
+    canvas.CreateBitmap(32, 32, 1, 32, nullptr);
+    dc.SelectObject(&canvas);
+    for (const int oddWidth : {0, 64}) {   // 0: missing
+        for (int odd = 1; odd <= 12; ++odd) {
+            SCOPED_TRACE("picture " + std::to_string(odd) + ", width " + std::to_string(oddWidth));
+            for (int picture = 1; picture <= 12; ++picture) {
+                for (const char* hot : {"", "_hot"}) {
+                    const std::string file = File("config/pic/toolbar_32/" + std::to_string(picture) + hot + ".bmp");
+                    platform::RemoveFile(file);
+                    if (picture != odd || oddWidth != 0)
+                        WriteSolidBmp(file, picture == odd ? oddWidth : 32, 32, colour(picture, hot));
+                }
+            }
+            StartPrepared();
+            for (int index = 0; index < static_cast<int>(std::size(pictures)); ++index) {
+                for (const char* hot : {"", "_hot"}) {
+                    TBBUTTON button;
+                    ASSERT_TRUE(window->m_toolbar.GetButton(index, &button));
+                    dc.FillSolidRect(0, 0, 32, 32, none);
+                    (*hot ? window->m_toolbarHotImages : window->m_toolbarImages)
+                        .Draw(&dc, button.iBitmap, CPoint(0, 0), ILD_TRANSPARENT);
+                    const bool missing = pictures[index] == odd && oddWidth == 0;
+                    EXPECT_EQ(dc.GetPixel(16, 16), missing ? none : colour(pictures[index], hot)) << index << hot;
+                }
+            }
+        }
+    }
 }
 
 TEST_F(MainWindowTest, ToolbarButtonsAreAsWideAsTheirCaptionsAndAllShow)

@@ -111,7 +111,7 @@ TEST_F(StartUpTest, ADesignThatCannotBeLoadedIsToldAndTheStartGoesOnWithANewDesi
     ExpectNewDesignDates();
     Start();
     ASSERT_FALSE(boxes->Shown().empty());
-    EXPECT_EQ(boxes->Shown().back().text, "无法读取文件 '" + File("folder.ini") + "'。");
+    EXPECT_EQ(boxes->Shown().back().text, "无法读取文件 '" + File("folder.ini") + "'。\n" + std::strerror(EISDIR));
 }
 
 // A file that holds no design, and one removed (by another user, from a share) between its pick
@@ -240,6 +240,56 @@ TEST_F(StartUpTest, AStartReadsAndWritesNothingThroughALinkAnotherMemberCouldHav
         ASSERT_EQ(::stat(File("home/mine.ini").c_str(), &info), 0);
         EXPECT_EQ(info.st_mode & 07777, 0600u);
         EXPECT_TRUE(boxes->Shown().empty());
+        window.reset();
+    }
+}
+
+// In a folder the user shares with a group, another member put a link to the user's private
+// design, at the design's name or as a folder on its way. Neither a start nor 打开模板 takes a
+// design through it (at the end it read as no file: an empty design under that name): the user is
+// told why, and the window keeps what it had, at start the blank design without that file.
+TEST_F(StartUpTest, ADesignBehindALinkAnotherMemberCouldHavePutIsToldAndNeverTaken)
+{
+    if (!CanActAsAnotherUser())
+        GTEST_SKIP() << "only root can act as another user";
+    Write("ZaDuzed_Simple.ini", PreparedConfig());
+    std::filesystem::create_directory(File("home"));
+    std::filesystem::create_directory(File("shared"));
+    Write("home/design.ini", "[Main]\r\nTitle=Private\r\n");
+    ASSERT_EQ(::chmod(File("").c_str(), 0755), 0);
+    ASSERT_EQ(::chmod(File("home").c_str(), 0700), 0);
+    ASSERT_EQ(::chown(File("shared").c_str(), 0, kOtherGroup), 0);
+    ASSERT_EQ(::chmod(File("shared").c_str(), 0775), 0);
+    const char* const cases[][3] = {{"shared/design.ini", "home/design.ini", "shared/design.ini"},
+                                    {"shared/designs", "home", "shared/designs/design.ini"}};
+    for (const auto& [link, target, design] : cases) {
+        SCOPED_TRACE(link);
+        ASSERT_EQ(AsOtherUser([&] { return ::symlink(File(target).c_str(), File(link).c_str()) == 0; }), 0);
+        const std::string told = "无法读取文件 '" + File(design) +
+                                 "'。\n路径上有一个链接，放在别人也能写入的文件夹里，可能是别人放的；程序不跟随这样的链接。";
+        NamePath(File(design));
+        ExpectNewDesignDates();
+        const int asked = datesAsked;
+        size_t toldBefore = MessageTexts().size();
+        Start();
+        EXPECT_EQ(datesAsked, asked + 1) << "a new design";
+        ASSERT_EQ(MessageTexts().size(), toldBefore + 1);
+        EXPECT_EQ(MessageTexts().back(), told);
+        window.reset();
+
+        NamePath(File("ZaDuzed_Simple.ini"));
+        Start();
+        driver->Expect(IDD_SELECT_CONFIG, [&](DialogProbe& p) {
+            p.Type(IDC_CONFIG_PATH, File(design).c_str());
+            p.Click(IDC_CONFIG_OK);
+        });
+        toldBefore = MessageTexts().size();
+        window->SendMessage(WM_COMMAND, MAKEWPARAM(ID_TOOLBAR_OPEN, BN_CLICKED), 0);
+        ASSERT_EQ(MessageTexts().size(), toldBefore + 1);
+        EXPECT_EQ(MessageTexts().back(), told);
+        EXPECT_EQ(window->GetDlgItem(IDC_EDIT_TITLE)->GetWindowText(), "Prepared");
+        EXPECT_EQ(g_strConfigPath, File("ZaDuzed_Simple.ini"));
+        EXPECT_EQ(Ini(ConfigPathIni(), "Main", "Config_Path"), File("ZaDuzed_Simple.ini"));
         window.reset();
     }
 }
