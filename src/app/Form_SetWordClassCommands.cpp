@@ -156,10 +156,6 @@ void CForm_SetWord::OnClickClassList(NMHDR* header, LRESULT* result)
     const int row = reinterpret_cast<NMITEMACTIVATE*>(header)->iItem;
     if (row >= 0 && m_listClasses.GetItemState(row, LVIS_SELECTED))
         SelectRowAndPreview(row);
-    // A click beside the rows clears the list's selection, but edit and the moves still act on
-    // the current row: the list shows it again, so they never act on a row not shown.
-    else if (row < 0 && m_nCurrentRow >= 0 && m_nCurrentRow < m_listClasses.GetItemCount())
-        SelectListRow(m_nCurrentRow);
     *result = 0;
 }
 

@@ -141,8 +141,9 @@ DialogTemplate AddTextTemplate()
         {C::Static, IDC_STATIC, "总行数", 472, 52, 28, 8, SS_LEFT},
         {C::Static, IDC_TEXT_LINE_COUNT, "", 502, 52, 69, 8, SS_LEFT},
         {C::Static, IDC_TEXT_PREVIEW, "", 7, 70, 564, 30, SS_LEFT},
+        // One line at a time: the preview, Detail and Del each act on one row.
         {C::ListView, IDC_TEXT_LINES, "", 7, 104, 564, 252,
-         LVS_REPORT | LVS_SHOWSELALWAYS | LVS_OWNERDRAWFIXED | WS_BORDER | WS_TABSTOP},
+         LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS | LVS_OWNERDRAWFIXED | WS_BORDER | WS_TABSTOP},
         {C::Button, IDC_TEXT_DETAIL, "Detail", 7, 361, 50, 16, kPush},
         {C::Button, IDC_TEXT_DELETE, "Del", 61, 361, 50, 16, kPush},
         {C::Button, IDC_TEXT_DELETE_ALL, "Del All", 115, 361, 50, 16, kPush},

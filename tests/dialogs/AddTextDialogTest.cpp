@@ -119,7 +119,7 @@ TEST_F(AddTextDialogTest, DelRemovesTheSameLineFromTheListAndTheFile)
                   p.Click(IDC_TEXT_DELETE);
                   EXPECT_EQ(Label(p, IDC_TEXT_LINE_COUNT), "3");
                   EXPECT_EQ(Label(p, IDC_TEXT_PREVIEW), "one");
-                  Select(p, {0, 2});   // several rows: the last one goes
+                  Select(p, {0, 2});   // one row at a time: the last one chosen goes
                   p.Click(IDC_TEXT_DELETE);
                   EXPECT_EQ(Rows(p), (std::vector<std::string>{"1|one|3", "3|three|5"}));
               }),
@@ -391,4 +391,26 @@ TEST_F(AddTextDialogTest, DetailShowsTheRowTheKeysMoveTo)
         p.Click(IDC_TEXT_CANCEL);
     });
     EXPECT_EQ(driver->Ran(), (std::vector<UINT>{IDD_ADD_TEXT, IDD_ADD_TEXT_EDIT}));
+}
+
+// A click beside the rows, with either button, leaves the row Detail shows the one selected.
+TEST_F(AddTextDialogTest, AClickBesideTheRowsLeavesTheRowDetailShowsSelected)
+{
+    Motto("one\r\ntwo\r\nthree\r\n");
+    for (const auto& [press, release] :
+         {std::pair{WM_LBUTTONDOWN, WM_LBUTTONUP}, std::pair{WM_RBUTTONDOWN, WM_RBUTTONUP}}) {
+        SCOPED_TRACE(press);
+        driver->Expect(IDD_ADD_TEXT_EDIT, [](DialogProbe& p) {
+            EXPECT_EQ(Label(p, IDC_TEXT_DETAIL_TEXT), "two");
+            p.Click(IDC_TEXT_DETAIL_CLOSE);
+        });
+        Run([&](DialogProbe& p) {
+            CListCtrl& list = Of(p).m_listLines;
+            platform::ui::SimulateKey(list, VK_DOWN);
+            ClickListAt(list, press, release, BesideTheRows(list));
+            EXPECT_EQ(list.GetNextItem(-1, LVNI_SELECTED), 1);
+            p.Click(IDC_TEXT_DETAIL);
+            p.Click(IDC_TEXT_CANCEL);
+        });
+    }
 }

@@ -1,6 +1,7 @@
 // Keys move the selection of a list box, a drop-down list and a list view, and each list tells its
 // dialog of every such move, as of a click; the program's own choice is told only by the list
-// view, as on Windows, and keys are never told as clicks.
+// view, as on Windows, and keys are never told as clicks. The keys go on from the program's own
+// choice, also one the program did not focus.
 #include "platform/ui/Dialog.h"
 #include "platform/ui/DialogTemplate.h"
 #include "platform/ui/ListCtrl.h"
@@ -67,6 +68,7 @@ struct ListCase {
     int id;
     const char* told;      // the notification of a selection change
     bool toldOfProgram;    // whether the program's own choice is told too
+    bool choiceFocused = true;   // whether the program focuses the row it chooses
 };
 
 class ListSelectionKeys : public testing::TestWithParam<ListCase> {
@@ -92,7 +94,8 @@ protected:
         else if (GetParam().id == kDropDownList)
             dialog.DropDownList().SetCurSel(row);
         else
-            dialog.ListView().SetItemState(row, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+            dialog.ListView().SetItemState(row, LVIS_SELECTED | (GetParam().choiceFocused ? LVIS_FOCUSED : 0u),
+                                           LVIS_SELECTED | LVIS_FOCUSED);
     }
     int Selected()
     {
@@ -145,5 +148,7 @@ TEST_P(ListSelectionKeys, EveryMoveByKeysIsToldAndTheProgramsOwnChoiceOnlyByTheL
 INSTANTIATE_TEST_SUITE_P(Lists, ListSelectionKeys,
                          testing::Values(ListCase{"ListBox", kListBox, "LBN_SELCHANGE", false},
                                          ListCase{"DropDownList", kDropDownList, "CBN_SELCHANGE", false},
-                                         ListCase{"ListView", kListView, "LVN_ITEMCHANGED", true}),
+                                         ListCase{"ListView", kListView, "LVN_ITEMCHANGED", true},
+                                         ListCase{"ListViewChoiceNotFocused", kListView, "LVN_ITEMCHANGED", true,
+                                                  false}),
                          [](const testing::TestParamInfo<ListCase>& each) { return std::string(each.param.name); });

@@ -1,9 +1,6 @@
 #include "controls/lists/ChoiceList.h"
 
-RV_MESSAGE_MAP(CChoiceList, CListCtrl,
-               msgmap::NotifyReflectEx(LVN_ITEMCHANGED, &T::OnItemChanged),
-               msgmap::NotifyReflectEx(NM_CLICK, &T::OnClick),
-               msgmap::NotifyReflectEx(NM_RCLICK, &T::OnClick))
+RV_MESSAGE_MAP(CChoiceList, CListCtrl, msgmap::NotifyReflectEx(LVN_ITEMCHANGED, &T::OnItemChanged))
 
 namespace {
 
@@ -40,8 +37,6 @@ BOOL CChoiceList::OnItemChanged(NMHDR* header, LRESULT*)
     const auto* change = reinterpret_cast<const NMLISTVIEW*>(header);
     if (m_ticking || change->iItem < 0)
         return FALSE;
-    if (Gained(*change, LVIS_SELECTED))
-        m_last = change->iItem;
     if (!(GetExtendedStyle() & LVS_EX_CHECKBOXES))
         return FALSE;
     if (Gained(*change, kTicked) && !GetItemState(change->iItem, LVIS_SELECTED)) {
@@ -51,13 +46,6 @@ BOOL CChoiceList::OnItemChanged(NMHDR* header, LRESULT*)
     }
     if (const int chosen = Chosen(); chosen >= 0)
         TickAlone(chosen);
-    return FALSE;
-}
-
-BOOL CChoiceList::OnClick(NMHDR*, LRESULT*)
-{
-    if (Chosen() < 0 && m_last >= 0 && m_last < GetItemCount())
-        SetItemState(m_last, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
     return FALSE;
 }
 

@@ -2,8 +2,9 @@
 // A report list whose rows are the alternatives of one choice (a line type, a preset style): the
 // selected row is the chosen one, whether a click or the keys put the selection there, and in a
 // list with check boxes it alone is ticked; ticking a row (Space, a click on its box) chooses it,
-// and the chosen row cannot be unticked. A click beside the rows leaves the choice shown. The
-// dialog hears the list's notifications as before and asks ChosenRow which of them chose a row.
+// and the chosen row cannot be unticked. A click beside the rows leaves the choice shown, as in
+// every single-selection list. The dialog hears the list's notifications as before and asks
+// ChosenRow which of them chose a row.
 
 #include "platform/ui/ListCtrl.h"
 
@@ -21,9 +22,7 @@ public:
 
 private:
     BOOL OnItemChanged(NMHDR* header, LRESULT* result);
-    BOOL OnClick(NMHDR* header, LRESULT* result);
     void TickAlone(int row);
 
-    int m_last = -1;          // the row chosen last, selected again after a click beside the rows
     bool m_ticking = false;   // the ticks this list sets itself are not choices
 };

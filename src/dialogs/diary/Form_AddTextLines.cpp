@@ -148,14 +148,11 @@ void CForm_AddText::OnDetail()
     detail.DoModal();
 }
 
-// The last selected row goes from the list, and the same line, found by its number, from the
+// The selected row goes from the list, and the same line, found by its number, from the
 // working list.
 void CForm_AddText::OnDelete()
 {
-    int row = -1;
-    for (int next = m_listLines.GetNextItem(-1, LVNI_SELECTED); next >= 0;
-         next = m_listLines.GetNextItem(next, LVNI_SELECTED))
-        row = next;
+    const int row = m_listLines.GetNextItem(-1, LVNI_SELECTED);
     if (row < 0)
         return;
     const int number = ParseInt(m_listLines.GetItemText(row, 0));

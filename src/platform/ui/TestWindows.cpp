@@ -56,8 +56,12 @@ void SimulateMouse(CWnd& window, UINT message, POINT client)
         type = QEvent::MouseButtonRelease;
         button = Qt::LeftButton;
         g_leftHeld = false;
+    } else if (message == WM_RBUTTONDOWN || message == WM_RBUTTONUP) {
+        type = message == WM_RBUTTONDOWN ? QEvent::MouseButtonPress : QEvent::MouseButtonRelease;
+        button = Qt::RightButton;
     }
-    const Qt::MouseButtons held = g_leftHeld ? Qt::LeftButton : Qt::NoButton;
+    const Qt::MouseButtons held = (g_leftHeld ? Qt::LeftButton : Qt::NoButton) |
+                                  (message == WM_RBUTTONDOWN ? Qt::RightButton : Qt::NoButton);
     QMouseEvent event(type, QPointF(target->mapFromGlobal(global)), QPointF(global), button, held, Qt::NoModifier);
     QCoreApplication::sendEvent(target, &event);
 }

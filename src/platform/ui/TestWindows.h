@@ -7,9 +7,10 @@
 namespace platform::ui {
 
 // Mouse input (WM_MOUSEMOVE, WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, which comes in place
-// of the second press of a double click) at a point in the window's client coordinates, and key
-// presses: it takes the way a user's input does, PreTranslateMessage first, then the window's
-// messages, then the control's own handling. A move between a press and its release drags.
+// of the second press of a double click, WM_RBUTTONDOWN, WM_RBUTTONUP) at a point in the window's
+// client coordinates, and key presses: it takes the way a user's input does, PreTranslateMessage
+// first, then the window's messages, then the control's own handling. A move between a press and
+// its release drags.
 void SimulateMouse(CWnd& window, UINT message, POINT client);
 void SimulateKey(CWnd& window, UINT virtualKey);
 

@@ -9,6 +9,7 @@
 #include "platform/ui/CommonDialogs.h"
 #include "platform/ui/ListCtrl.h"
 #include "platform/ui/TestHooks.h"
+#include "platform/ui/TestWindows.h"
 #include "resources/ProgramResources.h"
 #include "resources/ResourceIds.h"
 #include "settings/CivilDate.h"
@@ -103,6 +104,21 @@ inline void ClickListRow(CWnd& dialog, int listId, int row, UINT code = NM_CLICK
     click.hdr.code = code;
     click.iItem = row;
     dialog.SendMessage(WM_NOTIFY, static_cast<WPARAM>(listId), reinterpret_cast<LPARAM>(&click));
+}
+
+// A press and its release of a mouse button at a point of a list, as a user clicks.
+inline void ClickListAt(CListCtrl& list, UINT press, UINT release, CPoint at)
+{
+    platform::ui::SimulateMouse(list, press, at);
+    platform::ui::SimulateMouse(list, release, at);
+}
+
+// A point of a list below its rows (the list has room for more rows than it holds).
+inline CPoint BesideTheRows(const CListCtrl& list)
+{
+    CRect client;
+    list.GetClientRect(&client);
+    return {client.CenterPoint().x, client.bottom - 4};
 }
 
 // A configuration of three classes (the second numbered, the third a table), the range 3 to 9

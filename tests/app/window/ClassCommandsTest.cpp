@@ -9,6 +9,8 @@
 #include "settings/ClassListModel.h"
 #include "settings/SettingsRecords.h"
 
+#include <functional>
+
 namespace {
 
 class ClassCommandsTest : public AppTest {
@@ -46,6 +48,15 @@ protected:
         down.hdr.code = LVN_KEYDOWN;
         down.wVKey = key;
         window->SendMessage(WM_NOTIFY, IDC_LIST_CLASSES, reinterpret_cast<LPARAM>(&down));
+    }
+    void ClickList(UINT press, UINT release, CPoint at) { ClickListAt(window->m_listClasses, press, release, at); }
+    // The rows are wider than the list: a point on one is taken where the list shows it.
+    CPoint OnRow(int row) const
+    {
+        CRect bounds, client;
+        window->m_listClasses.GetItemRect(row, &bounds, LVIR_BOUNDS);
+        window->m_listClasses.GetClientRect(&client);
+        return {client.CenterPoint().x, bounds.CenterPoint().y};
     }
     std::unique_ptr<CForm_SetWord> window;
 };
@@ -211,13 +222,66 @@ TEST_F(ClassCommandsTest, AClickBesideTheRowsKeepsTheCurrentRowShown)
 {
     Start();
     ClickListRow(*window, IDC_LIST_CLASSES, 1, NM_CLICK);
-    CRect client;
-    window->m_listClasses.GetClientRect(&client);
-    const CPoint beside(client.CenterPoint().x, client.bottom - 4);
-    platform::ui::SimulateMouse(window->m_listClasses, WM_LBUTTONDOWN, beside);
-    platform::ui::SimulateMouse(window->m_listClasses, WM_LBUTTONUP, beside);
+    ClickList(WM_LBUTTONDOWN, WM_LBUTTONUP, BesideTheRows(window->m_listClasses));
     EXPECT_EQ(window->m_nCurrentRow, 1);
     EXPECT_EQ(window->m_listClasses.GetNextItem(-1, LVNI_SELECTED), 1);
+}
+
+// Whatever put the selection on a row, the program or a click on or beside the rows, the list's
+// keys go on from that row, and 编辑 opens the class the list then shows selected.
+TEST_F(ClassCommandsTest, KeysGoOnFromTheRowShownAndEditOpensIt)
+{
+    struct Case {
+        const char* name;
+        std::function<void()> select;
+        std::vector<WORD> keys;
+        int shown;             // the row shown selected after the keys
+        const char* editing;   // the caption of the class dialog 编辑 opens
+    };
+    const auto dialogOk = [this](UINT command) {
+        driver->Expect(IDD_DAILY_DIARY, [](DialogProbe& p) { p.Click(IDC_DIARY_OK); });
+        Command(command);
+    };
+    // The prepared classes are numbered 1 to 3 in their rows; an added one is number 4.
+    const Case cases[] = {
+        {"start", [] {}, {VK_DOWN}, 1, "Editing : 2"},
+        {"start", [] {}, {VK_DOWN, VK_DOWN}, 2, "Editing : 3"},
+        {"start", [] {}, {VK_END, VK_UP}, 1, "Editing : 2"},
+        {"add", [&] { dialogOk(IDC_BUTTON_ADD); }, {VK_UP}, 2, "Editing : 3"},
+        {"delete", [this] { Command(IDC_BUTTON_DELETE); }, {VK_DOWN}, 1, "Editing : 3"},
+        {"move down", [this] { Command(IDC_BUTTON_MOVE_DOWN); }, {VK_DOWN}, 2, "Editing : 3"},
+        {"move up", [this] {
+             Command(IDC_BUTTON_MOVE_DOWN);
+             Command(IDC_BUTTON_MOVE_UP);
+         }, {VK_DOWN}, 1, "Editing : 2"},
+        {"edit", [&] { dialogOk(IDC_BUTTON_EDIT); }, {VK_DOWN}, 1, "Editing : 2"},
+        {"same format", [&] {
+             driver->Expect(IDD_SAME_SETTING, [](DialogProbe& p) { p.Click(IDC_DIARY_OK); });
+             Command(IDC_BUTTON_SAME_FORMAT);
+         }, {VK_DOWN}, 1, "Editing : 2"},
+        {"right click beside", [this] {
+             ClickList(WM_LBUTTONDOWN, WM_LBUTTONUP, OnRow(1));
+             ClickList(WM_RBUTTONDOWN, WM_RBUTTONUP, BesideTheRows(window->m_listClasses));
+         }, {}, 1, "Editing : 2"},
+        {"right click on a row", [this] { ClickList(WM_RBUTTONDOWN, WM_RBUTTONUP, OnRow(2)); }, {VK_UP}, 1,
+         "Editing : 2"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.name) + ", " + std::to_string(c.keys.size()) + " keys");
+        Start();
+        c.select();
+        for (WORD key : c.keys)
+            platform::ui::SimulateKey(window->m_listClasses, key);
+        EXPECT_EQ(window->m_listClasses.GetNextItem(-1, LVNI_SELECTED), c.shown);
+        CString editing;
+        driver->Expect(IDD_DAILY_DIARY, [&](DialogProbe& p) {
+            editing = p.Dialog().GetWindowText();
+            p.Click(IDC_DIARY_CANCEL);
+        });
+        Command(IDC_BUTTON_EDIT);
+        EXPECT_EQ(editing.str(), c.editing);
+        window.reset();
+    }
 }
 
 TEST_F(ClassCommandsTest, AllColumnsShowAndHideTheHiddenCells)

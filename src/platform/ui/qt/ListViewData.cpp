@@ -81,8 +81,13 @@ void ListViewData::Change(int item, UINT state, UINT mask, std::vector<StateChan
 std::vector<StateChange> ListViewData::SetState(int item, UINT state, UINT mask, bool singleSelection)
 {
     std::vector<StateChange> changes;
-    const bool focusing = (mask & LVIS_FOCUSED) && (state & LVIS_FOCUSED);
     const bool selecting = (mask & LVIS_SELECTED) && (state & LVIS_SELECTED);
+    // The one row shown selected is where the keys go on from, whoever selected it.
+    if (selecting && singleSelection) {
+        state |= LVIS_FOCUSED;
+        mask |= LVIS_FOCUSED;
+    }
+    const bool focusing = (mask & LVIS_FOCUSED) && (state & LVIS_FOCUSED);
     for (int other = 0; other < RowCount(); ++other) {
         if (other == item)
             continue;

@@ -52,7 +52,7 @@ public:
     void SetText(int item, int subItem, std::string text);
 
     // Only one item holds the focus, and a single-selection list has one selected item at
-    // most; the changes come back in the order they were made.
+    // most, which holds the focus too; the changes come back in the order they were made.
     std::vector<StateChange> SetState(int item, UINT state, UINT mask, bool singleSelection);
     // The next item after `start` (-1: the first) that has every state of `flags`.
     int NextItem(int start, UINT flags) const;

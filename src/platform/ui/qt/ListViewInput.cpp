@@ -127,15 +127,18 @@ void ListViewWidget::mousePressEvent(QMouseEvent* event)
     int subItem = 0;
     const int item = HitTest(point, &flags, &subItem);
     const QPointer<ListViewWidget> alive(this);
+    // A click beside the rows clears the selection, but not the one row of a single-selection
+    // list: the window acts on that row, and would go on acting on it unseen.
+    const bool clearsBeside = !(Style() & LVS_SINGLESEL);
     if (event->button() == Qt::RightButton) {
         // A right click selects the row under it unless it is one of the selection already.
-        if (item < 0 || !(m_data.Row(item).state & LVIS_SELECTED))
+        if (item < 0 ? clearsBeside : !(m_data.Row(item).state & LVIS_SELECTED))
             Select(item, Qt::NoModifier);
     } else if (item >= 0 && (flags & LVHT_ONITEMSTATEICON) && (m_extendedStyle & LVS_EX_CHECKBOXES)) {
         ToggleCheck(item);
     } else if (item >= 0) {
         Select(item, event->modifiers());
-    } else if (!(event->modifiers() & Qt::ControlModifier)) {
+    } else if (clearsBeside && !(event->modifiers() & Qt::ControlModifier)) {
         for (int other = 0; alive && other < m_data.RowCount(); ++other)
             SetState(other, 0, LVIS_SELECTED);
     }
