@@ -134,6 +134,20 @@ bool PreTranslate(QObject* watched, QEvent* event)
     return false;
 }
 
+// A popup a click opens must ask for the keyboard while the key that clicked is down: a Wayland
+// compositor grants it only with the serial of that key's press (mutter) or of the latest key
+// event (weston), and dismisses it at once otherwise. So Space clicks a button on its press, not
+// on the release as the toolkit does, as the toolkit's own menu buttons open on the press.
+bool ClickOnSpacePress(QWidget* widget, const QKeyEvent& key)
+{
+    auto* button = qobject_cast<QAbstractButton*>(widget);
+    if (!button || key.key() != Qt::Key_Space || key.isAutoRepeat() ||
+        (key.modifiers() & (Qt::AltModifier | Qt::ControlModifier | Qt::MetaModifier)))
+        return false;
+    button->click();
+    return true;
+}
+
 } // namespace
 
 HWND OwningWindow(QObject* object)
@@ -228,7 +242,8 @@ bool EventBridge::eventFilter(QObject* watched, QEvent* event)
         return false;
     case QEvent::KeyPress: {
         auto* key = static_cast<QKeyEvent*>(event);
-        return Bridge(window, WM_KEYDOWN, VirtualKeyOf(key->key()), 1);
+        return Bridge(window, WM_KEYDOWN, VirtualKeyOf(key->key()), 1) ||
+               (record->kind == WindowKind::Button && ClickOnSpacePress(widget, *key));
     }
     case QEvent::FocusIn:
         Bridge(window, WM_SETFOCUS, 0, 0);
@@ -322,9 +337,28 @@ void AskForContextMenu(QWidget* focus, Qt::KeyboardModifiers held)
 
 } // namespace
 
+bool DialogKeys::RepeatForAnotherWindow(QObject* watched, const QKeyEvent& key)
+{
+    QObject* receiver = QApplication::activePopupWidget();
+    if (!receiver)
+        receiver = watched;
+    if (key.isAutoRepeat())
+        return key.key() == m_heldKey && receiver != m_heldKeyReceiver;
+    if (key.type() != QEvent::KeyRelease) {
+        m_heldKey = key.key();
+        m_heldKeyReceiver = receiver;
+    } else if (key.key() == m_heldKey) {
+        m_heldKey = 0;
+    }
+    return false;
+}
+
 bool DialogKeys::eventFilter(QObject* watched, QEvent* event)
 {
     const QEvent::Type type = event->type();
+    if ((type == QEvent::ShortcutOverride || type == QEvent::KeyPress || type == QEvent::KeyRelease) &&
+        watched->isWindowType() && RepeatForAnotherWindow(watched, *static_cast<QKeyEvent*>(event)))
+        return true;
     if (type == QEvent::ContextMenu && watched->isWidgetType())
         return ShowSystemMenuFor(static_cast<QWidget*>(watched), *static_cast<QContextMenuEvent*>(event));
     // The window system gives a key to a window, first to ask for shortcuts, then as the press,

@@ -4,6 +4,9 @@
 #include "platform/ui/WinDef.h"
 
 #include <QObject>
+#include <QPointer>
+
+class QKeyEvent;
 
 namespace platform::ui::detail {
 
@@ -24,10 +27,18 @@ public:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // A key's repeats go to the window that had its press, or to none: a popup or dialog the press
+    // opened would take the held key again (Space picking a colour in the popup it opened, F4
+    // closing the list it opened).
+    bool RepeatForAnotherWindow(QObject* watched, const QKeyEvent& key);
+
     // Whether a popup was open when the window system began to give the key now given, and that
     // key's press while it is handed on.
     bool m_popupAtKeyStart = false;
     const QEvent* m_keyForPopup = nullptr;
+    // The key held down and the window (or popup) its press went to.
+    int m_heldKey = 0;
+    QPointer<QObject> m_heldKeyReceiver;
 };
 
 // The window whose object should see a message aimed at a widget: the widget's own, or the
