@@ -66,6 +66,33 @@ std::optional<QRect> XWorkArea()
     return QRect(x, y, width, height);
 }
 
+namespace {
+
+void SetXWorkArea(const std::string& numbers)
+{
+    QProcess xprop;
+    xprop.start("xprop", numbers.empty() ? QStringList{"-root", "-remove", "_NET_WORKAREA"}
+                                         : QStringList{"-root", "-f", "_NET_WORKAREA", "32c", "-set", "_NET_WORKAREA",
+                                                       QString::fromStdString(numbers)});
+    xprop.waitForFinished();
+}
+
+} // namespace
+
+ChangedXWorkArea::ChangedXWorkArea(const QRect& area)
+{
+    const std::string printed = XProperties(nullptr, "_NET_WORKAREA");
+    if (const auto values = printed.find("= "); values != std::string::npos)
+        m_before = printed.substr(values + 2, printed.find('\n', values) - values - 2);
+    SetXWorkArea(std::to_string(area.x()) + ", " + std::to_string(area.y()) + ", " + std::to_string(area.width()) +
+                 ", " + std::to_string(area.height()));
+}
+
+ChangedXWorkArea::~ChangedXWorkArea()
+{
+    SetXWorkArea(m_before);
+}
+
 void AskWindowManager(const QWindow& window, const char* message, const std::array<std::uint32_t, 5>& data)
 {
     AskWindowManager(static_cast<std::uint32_t>(window.winId()), message, data);

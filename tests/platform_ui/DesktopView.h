@@ -32,6 +32,19 @@ std::optional<QMargins> XFrameExtents(const QWindow& window);
 // desktop); nullopt where it tells none.
 std::optional<QRect> XWorkArea();
 
+// Tells the program another work area, as a window manager does when a panel comes or goes
+// (_NET_WORKAREA); the one before comes back when it goes.
+class ChangedXWorkArea {
+public:
+    explicit ChangedXWorkArea(const QRect& area);
+    ~ChangedXWorkArea();
+    ChangedXWorkArea(const ChangedXWorkArea&) = delete;
+    ChangedXWorkArea& operator=(const ChangedXWorkArea&) = delete;
+
+private:
+    std::string m_before;   // its numbers as xprop prints them; empty while there was none
+};
+
 // Sends the window manager a request about the window, as a panel or a pager does: the message
 // type and its five numbers.
 void AskWindowManager(const QWindow& window, const char* message, const std::array<std::uint32_t, 5>& data);

@@ -23,6 +23,7 @@ namespace {
 constexpr UINT kPlacedDialog = 9412;
 constexpr UINT kOwnerDialog = 9413;
 constexpr UINT kTallDialog = 9414;
+constexpr UINT kUntitledOwnerDialog = 9415;
 
 // Without a caption the window manager adds no frame: the client area lies where it is put.
 void RegisterPlacedDialog(DWORD style)
@@ -99,6 +100,8 @@ struct UnplacedCase {
     const char* name;
     std::optional<QRect> owner;   // the owner's client area; nullopt: not yet shown
     Belongs belongs;
+    bool titledOwner = true;      // without a title bar the owner's frame does not stand in for the dialog's
+    int workAreaCut = 0;          // taken off the work area's bottom once the dialog is on the screen
 };
 
 void PrintTo(const UnplacedCase& c, std::ostream* out)
@@ -133,6 +136,7 @@ protected:
             GTEST_SKIP() << "reads places from the X server under a window manager";
         RegisterDialogTemplate(
             {.id = kOwnerDialog, .caption = "Owner", .cx = 100, .cy = 40, .style = WS_CAPTION | WS_SYSMENU});
+        RegisterDialogTemplate({.id = kUntitledOwnerDialog, .caption = "", .cx = 100, .cy = 40, .style = 0});
         // Taller than its owner.
         RegisterDialogTemplate(
             {.id = kTallDialog, .caption = "Tall", .cx = 160, .cy = 300, .style = WS_CAPTION | WS_SYSMENU});
@@ -144,12 +148,15 @@ protected:
 // The dialog goes to the window manager with its place, which every window manager takes: asked
 // for one above the screen, icewm put the title bar there and fluxbox moved the dialog into the
 // far corner; a dialog opened before its owner was shown (the welcome at start) opened in the
-// screen's corner.
+// screen's corner. One placed before the window manager told its frame or its work area is placed
+// again once it has: over an owner without a title bar its frame hung 21 pixels below the work
+// area under fluxbox, and a work area told late left it across the panel.
 TEST_P(UnplacedDialogs, OpenOverTheirOwnerInsideTheWorkArea)
 {
     const UnplacedCase& c = GetParam();
-    CDialog owner(kOwnerDialog);
-    ASSERT_TRUE(owner.Create(kOwnerDialog));
+    const UINT ownerTemplate = c.titledOwner ? kOwnerDialog : kUntitledOwnerDialog;
+    CDialog owner(ownerTemplate);
+    ASSERT_TRUE(owner.Create(ownerTemplate));
     std::optional<QRect> ownerFrame;
     if (c.owner) {
         owner.MoveWindow(c.owner->x(), c.owner->y(), c.owner->width(), c.owner->height());
@@ -157,7 +164,7 @@ TEST_P(UnplacedDialogs, OpenOverTheirOwnerInsideTheWorkArea)
         ASSERT_TRUE(platform::ui::PumpEventsUntil([&] { return (ownerFrame = FramePlace(owner)).has_value(); }, 10000))
             << "the owner was framed";
     }
-    const QRect work = XWorkArea().value_or(QRect(0, 0, 1600, 1000));
+    QRect work = XWorkArea().value_or(QRect(0, 0, 1600, 1000));
     constexpr int kSlack = 40;   // the owner's frame stands in for the dialog's before it is framed
     CDialog dialog(kTallDialog, &owner);
     std::optional<QRect> seen;
@@ -170,6 +177,11 @@ TEST_P(UnplacedDialogs, OpenOverTheirOwnerInsideTheWorkArea)
             return work.contains(*seen) && (seen->topLeft() - belongs).manhattanLength() <= kSlack;
         };
         platform::ui::PumpEventsUntil(inPlace, 10000);
+        if (c.workAreaCut > 0) {
+            work.setBottom(work.bottom() - c.workAreaCut);
+            const ChangedXWorkArea panelTold(work);
+            platform::ui::PumpEventsUntil(inPlace, 10000);
+        }
         dialog.EndDialog(IDCANCEL);
     });
     dialog.DoModal();
@@ -188,5 +200,9 @@ INSTANTIATE_TEST_SUITE_P(
                       UnplacedCase{"OwnerAtTheTop", QRect(600, 30, 400, 150), Belongs::AtTheTopUnderTheOwner},
                       UnplacedCase{"OwnerInTheBottomRightCorner", QRect(1400, 850, 180, 100),
                                    Belongs::InTheBottomRightCorner},
+                      UnplacedCase{"UntitledOwnerInTheBottomRightCorner", QRect(1400, 850, 180, 100),
+                                   Belongs::InTheBottomRightCorner, false},
+                      UnplacedCase{"WorkAreaToldLate", QRect(1400, 850, 180, 100), Belongs::InTheBottomRightCorner,
+                                   true, 80},
                       UnplacedCase{"OwnerNotYetShown", std::nullopt, Belongs::CentredOnTheScreen}),
     [](const auto& param) { return std::string(param.param.name); });

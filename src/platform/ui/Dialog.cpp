@@ -1,10 +1,10 @@
 #include "platform/ui/Dialog.h"
 
 #include "platform/ui/TestHooks.h"
-#include "platform/ui/qt/CentredPlace.h"
 #include "platform/ui/qt/ControlFactory.h"
 #include "platform/ui/qt/DialogManager.h"
 #include "platform/ui/qt/EventBridge.h"
+#include "platform/ui/qt/KeptCentred.h"
 #include "platform/ui/qt/ModalOwner.h"
 #include "platform/ui/qt/OwnedWindow.h"
 #include "platform/ui/qt/ScrolledDialog.h"
@@ -34,10 +34,8 @@ namespace {
 void CentreIfUnplaced(CDialog& dialog, CWnd* owner)
 {
     QWidget* widget = WidgetOf(dialog.m_hWnd);
-    QPoint place;
-    if (!widget->testAttribute(Qt::WA_Moved) &&
-        CentredPlace(*widget, owner ? OwnerWindowOf(WidgetOf(owner->m_hWnd)) : nullptr, &place))
-        widget->move(place);
+    if (!widget->testAttribute(Qt::WA_Moved))
+        KeepCentred(*widget, owner ? OwnerWindowOf(WidgetOf(owner->m_hWnd)) : nullptr);
 }
 
 } // namespace

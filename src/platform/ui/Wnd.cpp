@@ -2,7 +2,7 @@
 
 #include "platform/ui/qt/WindowAccess.h"
 #include "platform/ui/GdiDefs.h"
-#include "platform/ui/qt/CentredPlace.h"
+#include "platform/ui/qt/KeptCentred.h"
 #include "platform/ui/qt/DcFactory.h"
 #include "platform/ui/qt/DialogManager.h"
 #include "platform/ui/qt/InputGate.h"
@@ -776,12 +776,8 @@ BOOL CWnd::SetWindowPos(const CWnd*, int x, int y, int cx, int cy, UINT flags)
 
 void CWnd::CenterWindow(CWnd* alternateOwner)
 {
-    QWidget* widget = Widget(this);
-    if (!widget)
-        return;
-    QPoint place;
-    if (CentredPlace(*widget, Widget(alternateOwner ? alternateOwner : GetParent()), &place))
-        widget->move(place);
+    if (QWidget* widget = Widget(this))
+        KeepCentred(*widget, Widget(alternateOwner ? alternateOwner : GetParent()));
 }
 
 void CWnd::Invalidate(BOOL erase)

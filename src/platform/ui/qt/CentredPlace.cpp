@@ -2,32 +2,30 @@
 
 #include "platform/ui/Monitors.h"
 #include "platform/ui/qt/WindowAccess.h"
+#include "platform/ui/qt/WindowPlaces.h"
 
 #include <QMargins>
 #include <QRect>
 #include <QWidget>
 #include <algorithm>
+#include <optional>
 
 namespace platform::ui::detail {
 
 namespace {
 
+// The frame as the desktop told it, not the widget's, which only a move or a resize brings up to
+// date. Until the window manager has said how large the window's frame is, its owner's frame,
+// from the same window manager, stands in.
 QMargins FrameOf(const QWidget& window)
 {
-    const QRect frame = window.frameGeometry();
-    const QRect client = window.geometry();
-    return QMargins(client.left() - frame.left(), client.top() - frame.top(), frame.right() - client.right(),
-                    frame.bottom() - client.bottom());
+    return ToldFrame(window).value_or(QMargins());
 }
 
-// Before its first show the window manager has not said how large the window's frame is; its
-// owner's frame, from the same window manager, stands in.
 QSize FrameSize(const QWidget& window, const QWidget* shownOwner)
 {
-    QMargins frame = FrameOf(window);
-    if (frame.isNull() && shownOwner)
-        frame = FrameOf(*shownOwner);
-    return window.size().grownBy(frame);
+    const std::optional<QMargins> told = ToldFrame(window);
+    return window.size().grownBy(told ? *told : shownOwner ? FrameOf(*shownOwner) : QMargins());
 }
 
 // Within [low, high - length], the low end winning where the length does not fit.
@@ -49,7 +47,7 @@ bool CentredPlace(const QWidget& window, const QWidget* over, QPoint* place)
     const QRect area(QPoint(work.left, work.top), QPoint(work.right - 1, work.bottom - 1));
     const QSize frame = FrameSize(window, shownOwner);
     QRect placed(QPoint(), frame);
-    placed.moveCenter(shownOwner ? shownOwner->frameGeometry().center() : area.center());
+    placed.moveCenter(shownOwner ? shownOwner->geometry().marginsAdded(FrameOf(*shownOwner)).center() : area.center());
     *place = QPoint(KeptInside(placed.x(), frame.width(), work.left, work.right),
                     KeptInside(placed.y(), frame.height(), work.top, work.bottom));
     return true;

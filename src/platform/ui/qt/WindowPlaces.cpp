@@ -1,8 +1,11 @@
 #include "platform/ui/qt/WindowPlaces.h"
 
 #include <QAbstractNativeEventFilter>
-#include <QGuiApplication>
+#include <QApplication>
+#include <QWidget>
+#include <QWindow>
 #include <cstdlib>
+#include <cstring>
 #include <map>
 #include <memory>
 #include <optional>
@@ -25,7 +28,8 @@ Owned<Reply> Own(Reply* reply)
 class RealPlaces : public QAbstractNativeEventFilter {
 public:
     explicit RealPlaces(xcb_connection_t& connection)
-        : m_connection(connection), m_root(xcb_setup_roots_iterator(xcb_get_setup(&connection)).data->root)
+        : m_connection(connection), m_root(xcb_setup_roots_iterator(xcb_get_setup(&connection)).data->root),
+          m_frameExtents(Atom(connection, "_NET_FRAME_EXTENTS"))
     {
     }
 
@@ -52,6 +56,14 @@ public:
                 Correct(*configure);
             break;
         }
+        case XCB_PROPERTY_NOTIFY: {
+            const auto* property = reinterpret_cast<const xcb_property_notify_event_t*>(event);
+            // Posted, so it comes once the toolkit has read the property.
+            if (property->atom == m_frameExtents)
+                if (QWidget* window = QWidget::find(property->window))
+                    QCoreApplication::postEvent(window, new QEvent(FrameToldEvent()));
+            break;
+        }
         case XCB_DESTROY_NOTIFY:
             m_frames.erase(reinterpret_cast<const xcb_destroy_notify_event_t*>(event)->window);
             break;
@@ -61,7 +73,26 @@ public:
         return false;
     }
 
+    std::optional<QMargins> FrameExtents(xcb_window_t window)
+    {
+        const auto reply = Own(xcb_get_property_reply(
+            &m_connection, xcb_get_property(&m_connection, 0, window, m_frameExtents, XCB_ATOM_CARDINAL, 0, 4), nullptr));
+        if (!reply || reply->format != 32 || xcb_get_property_value_length(reply.get()) != 16)
+            return std::nullopt;
+        const auto* sides = static_cast<const uint32_t*>(xcb_get_property_value(reply.get()));
+        // Left, right, top, bottom.
+        return QMargins(static_cast<int>(sides[0]), static_cast<int>(sides[2]), static_cast<int>(sides[1]),
+                        static_cast<int>(sides[3]));
+    }
+
 private:
+    static xcb_atom_t Atom(xcb_connection_t& connection, const char* name)
+    {
+        const auto reply = Own(xcb_intern_atom_reply(
+            &connection, xcb_intern_atom(&connection, 0, static_cast<uint16_t>(std::strlen(name)), name), nullptr));
+        return reply ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
+    }
+
     std::optional<xcb_translate_coordinates_reply_t> RealPlace(xcb_window_t window)
     {
         const auto reply = Own(xcb_translate_coordinates_reply(
@@ -124,11 +155,21 @@ private:
 
     xcb_connection_t& m_connection;
     const xcb_window_t m_root;
+    const xcb_atom_t m_frameExtents;
     // Frames of the program's windows, to the window each holds.
     std::map<xcb_window_t, xcb_window_t> m_frames;
 };
 
+// Once installed, the window manager's word on frames is read through its connection.
+RealPlaces* g_places = nullptr;
+
 } // namespace
+
+QEvent::Type FrameToldEvent()
+{
+    static const auto type = static_cast<QEvent::Type>(QEvent::registerEventType());
+    return type;
+}
 
 void FollowRealWindowPlaces(QCoreApplication& application)
 {
@@ -137,6 +178,17 @@ void FollowRealWindowPlaces(QCoreApplication& application)
         return;
     static RealPlaces places(*x11->connection());
     application.installNativeEventFilter(&places);
+    g_places = &places;
+}
+
+std::optional<QMargins> ToldFrame(const QWidget& window)
+{
+    const QWindow* native = window.windowHandle();
+    if (!native)
+        return std::nullopt;
+    if (!g_places)
+        return native->frameMargins();
+    return g_places->FrameExtents(static_cast<xcb_window_t>(native->winId()));
 }
 
 } // namespace platform::ui::detail
