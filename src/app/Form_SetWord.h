@@ -277,11 +277,16 @@ private:
     void OnButtonGenerate();
     void OnButtonOpenFile();
     LRESULT OnStartGenerationWorker(WPARAM, LPARAM);
+    // A run whose progress window or worker could not be had: failed, and ended as any run is.
+    void EndUnstartedRun(int systemError);
     void OnGenerationDone();
+    void EnableGenerateButton();
+    void CongratulateOnTheDocument(const std::string& file);
     void ShowMadeFile();
     void LockForGeneration();
     void ShowWindowAsBeforeTheRun();
     void EndRunHold();
+    void EndProgressWindow();
     LRESULT OnEnable(WPARAM enabled, LPARAM);
 
     std::shared_ptr<GenerationRunState> m_run;

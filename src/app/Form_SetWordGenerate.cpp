@@ -1,7 +1,8 @@
 // Generating the document from the main window. The window gathers the whole design into a job
 // on the GUI thread, a worker runs the job, and what the run then shows (the path, the buttons,
 // the success dialog, the window enabled, the progress window ended) happens back on the GUI
-// thread, in that order.
+// thread, in that order. A run ends there however little memory its work left: memory put by at
+// its start is given back first, and a step memory still refuses leaves the next ones to do.
 #include "app/AppGlobals.h"
 #include "app/DesktopOpening.h"
 #include "app/Form_CongratulationDocx.h"
@@ -13,6 +14,7 @@
 #include "app/generation/GenerationRun.h"
 #include "app/generation/RunInputs.h"
 #include "platform/Files.h"
+#include "platform/SpareMemory.h"
 #include "platform/SystemError.h"
 #include "resources/ResourceIds.h"
 #include "settings/MottoFile.h"
@@ -21,16 +23,32 @@
 
 #include <cerrno>
 #include <exception>
+#include <new>
 
 struct GenerationRunState {
+    // Enough for the end of a run that used up all memory: the window given back, the run folder
+    // removed and the failure told in a message box built from nothing, as the program's first is.
+    static constexpr std::size_t kSpareForTheEnd = 8u << 20;
+
     GenerationJob job;
     bool started = false;   // false: the progress window's OK came before the work
     GenerationStatus status = GenerationStatus::Done;
+    platform::SpareMemory spare {kSpareForTheEnd};
 };
 
 namespace {
 
 constexpr const char* kFailureCaption = "生成Word文档";
+
+// A step of a run's end that memory may refuse: the steps after it are taken all the same.
+template <class Step>
+void EvenWithoutMemory(Step&& step)
+{
+    try {
+        step();
+    } catch (const std::bad_alloc&) {
+    }
+}
 
 // A run that cannot go on: what it made goes, and the user is told why.
 void FailRun(GenerationRunState& run, int systemError)
@@ -38,10 +56,12 @@ void FailRun(GenerationRunState& run, int systemError)
     run.started = true;
     run.status = GenerationStatus::WorkFailed;
     run.job.systemError = systemError;
+    // At once: the window, which goes on showing the progress, needs memory as much as the end does.
+    run.spare.Release();
     try {
         DiscardGeneration(run.job);
     } catch (...) {
-        // Left for the next run, which removes the folders of runs that ended without removing theirs.
+        // Tried again at the run's end, on the window's thread.
     }
 }
 
@@ -117,18 +137,20 @@ void CForm_SetWord::OnButtonGenerate()
         return;
     }
     ReadTitleControls();
-    g_strOutputFile = run->job.outputFile.c_str();
-    g_strOutputPath = g_strOutputFile;
     g_nClassCount = static_cast<int>(run->job.design.classes.size());
     g_nGenerateProgressMode = 0;
     m_run = run;
     m_bGenerationDone = 0;
     LockForGeneration();
 
-    m_progress = std::make_unique<CThreadFileCompareProgress>(this);
-    m_progress->InitInstance();
-    // The worker starts once the event loop turns, so an OK pressed before that is honoured.
-    PostMessage(WM_START_GENERATION_WORKER);
+    try {
+        m_progress = std::make_unique<CThreadFileCompareProgress>(this);
+        m_progress->InitInstance();
+        // The worker starts once the event loop turns, so an OK pressed before that is honoured.
+        PostMessage(WM_START_GENERATION_WORKER);
+    } catch (const std::bad_alloc&) {
+        EndUnstartedRun(ENOMEM);
+    }
 }
 
 void CForm_SetWord::LockForGeneration()
@@ -157,50 +179,74 @@ LRESULT CForm_SetWord::OnStartGenerationWorker(WPARAM, LPARAM)
     const std::shared_ptr<GenerationRunState> run = m_run;
     if (!run || IsGenerating())
         return 0;
-    const bool started = m_generation.Start(
-        *this, [run](const std::atomic<bool>& stopRequested) { CreateDocxThreadProc(*run, stopRequested); },
-        [this] { OnGenerationDone(); });
-    if (!started) {
-        FailRun(*run, errno);
-        OnGenerationDone();
+    bool started = false;
+    try {
+        started = m_generation.Start(
+            *this, [run](const std::atomic<bool>& stopRequested) { CreateDocxThreadProc(*run, stopRequested); },
+            [this] { OnGenerationDone(); });
+    } catch (const std::bad_alloc&) {
+        errno = ENOMEM;
     }
+    if (!started)
+        EndUnstartedRun(errno);
     return 0;
+}
+
+void CForm_SetWord::EndUnstartedRun(int systemError)
+{
+    FailRun(*m_run, systemError);
+    OnGenerationDone();
 }
 
 void CForm_SetWord::OnGenerationDone()
 {
     const std::shared_ptr<GenerationRunState> run = std::move(m_run);
-    if (run->started && run->status == GenerationStatus::Done) {
-        g_strOutputFile = run->job.outputFile.c_str();
-        g_strOutputPath = g_strOutputFile;
-        m_strMadeFile = g_strOutputFile;
-        ShowOutputFile();
-        m_buttonGenerate.EnableWindow(TRUE);
-        m_buttonGenerate.Invalidate();
-        m_buttonGenerate.UpdateWindow();
-        CForm_CongratulationDocx congratulation(this);
-        if (congratulation.DoModal() == IDOK) {
-            if (g_nAfterGenerateAction == 0)
-                OpenOutputFile();
-            else if (g_nAfterGenerateAction == 1)
-                ShowOutputInExplorer();
-        }
-    } else {
+    run->spare.Release();
+    // The worker's own removal may have found no memory.
+    EvenWithoutMemory([&] { DiscardGeneration(run->job); });
+    const bool made = run->started && run->status == GenerationStatus::Done;
+    if (!made) {
         // Given up before the work, or failed: the window is as it was before the run.
-        m_progress.reset();
-        ShowWindowAsBeforeTheRun();
-        if (run->started)
-            MessageBox(FailureMessage(run->status, run->job).c_str(), kFailureCaption, MB_OK | MB_ICONERROR);
+        EndProgressWindow();
+        EvenWithoutMemory([this] { ShowMadeFile(); });
     }
+    EvenWithoutMemory([this] { EnableGenerateButton(); });
+    // With no memory even to tell, the window is given back all the same, the design in it.
+    EvenWithoutMemory([&] {
+        if (made)
+            CongratulateOnTheDocument(run->job.outputFile);
+        else if (run->started)
+            MessageBox(FailureMessage(run->status, run->job).c_str(), kFailureCaption, MB_OK | MB_ICONERROR);
+    });
     EndRunHold();
+}
+
+void CForm_SetWord::EnableGenerateButton()
+{
+    m_buttonGenerate.EnableWindow(TRUE);
+    m_buttonGenerate.Invalidate();
+    m_buttonGenerate.UpdateWindow();
 }
 
 void CForm_SetWord::ShowWindowAsBeforeTheRun()
 {
-    g_strOutputFile = m_strMadeFile;
-    g_strOutputPath = m_strMadeFile;
     ShowMadeFile();
-    m_buttonGenerate.EnableWindow(TRUE);
+    EnableGenerateButton();
+}
+
+void CForm_SetWord::CongratulateOnTheDocument(const std::string& file)
+{
+    g_strOutputFile = file.c_str();
+    g_strOutputPath = g_strOutputFile;
+    m_strMadeFile = g_strOutputFile;
+    ShowOutputFile();
+    CForm_CongratulationDocx congratulation(this);
+    if (congratulation.DoModal() == IDOK) {
+        if (g_nAfterGenerateAction == 0)
+            OpenOutputFile();
+        else if (g_nAfterGenerateAction == 1)
+            ShowOutputInExplorer();
+    }
 }
 
 void CForm_SetWord::EndRunHold()
@@ -208,8 +254,16 @@ void CForm_SetWord::EndRunHold()
     // Given back only by the run that took it: a window the user has had since stays as the
     // dialogs over it leave it.
     if (m_bRunHoldsWindow)
-        EnableWindow(TRUE);
+        EvenWithoutMemory([this] { EnableWindow(TRUE); });
     m_bGenerationDone = 1;
+    EndProgressWindow();
+}
+
+void CForm_SetWord::EndProgressWindow()
+{
+    // Here rather than in its destructor, which could let no failure out.
+    if (m_progress)
+        EvenWithoutMemory([this] { m_progress->ExitInstance(); });
     m_progress.reset();
 }
 

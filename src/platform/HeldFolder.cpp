@@ -7,6 +7,8 @@
 #include <climits>
 #include <dirent.h>
 #include <fcntl.h>
+#include <memory>
+#include <new>
 #include <string_view>
 #include <sys/file.h>
 #include <sys/stat.h>
@@ -137,14 +139,20 @@ std::vector<std::string> EntryNamesIn(int folder)
     const int listed = ::openat(folder, ".", kFolderFlags);
     DIR* listing = listed >= 0 ? ::fdopendir(listed) : nullptr;
     if (listing == nullptr) {
+        const int error = errno;
         if (listed >= 0)
             ::close(listed);
+        // No memory for the listing is memory refused, as for a name: never a folder read as empty.
+        if (error == ENOMEM)
+            throw std::bad_alloc();
+        errno = error;
         return names;
     }
+    // Closed however the listing ends, memory refused for a name too.
+    const std::unique_ptr<DIR, int (*)(DIR*)> closed(listing, ::closedir);
     while (const dirent* entry = ::readdir(listing))
         if (IsEntryName(entry->d_name))
             names.emplace_back(entry->d_name);
-    ::closedir(listing);
     return names;
 }
 

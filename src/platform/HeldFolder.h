@@ -16,7 +16,8 @@
 namespace platform {
 
 // The names in the folder open as `folder` but "." and "..", read through a descriptor of their
-// own, so the listing moves no position the folder's holder shares.
+// own, so the listing moves no position the folder's holder shares. std::bad_alloc when memory
+// is refused for the listing.
 std::vector<std::string> EntryNamesIn(int folder);
 
 // What tells a file or folder from every other one while it exists, and, where the file system

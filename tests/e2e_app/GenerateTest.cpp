@@ -581,6 +581,40 @@ TEST_F(GenerateTest, ARunTheSystemRefusesAThreadOrMemoryIsToldAndLeavesNothing)
     }
 }
 
+// Memory runs out at the worker's first step, then once more at any one allocation after that, on
+// any thread: of the run's end reaching the window, of the window given back, of the failure
+// told. Whichever it is, the window is usable again with the design in it and nothing is left
+// behind; the failure is told, unless there was no memory even for that.
+TEST_F(GenerateTest, ARunsEndReachesTheWindowWhicheverAllocationFails)
+{
+    Start();
+    const auto& classes = *static_cast<CListCtrl*>(window->GetDlgItem(IDC_LIST_CLASSES));
+    const std::string noMemory = std::strerror(ENOMEM);
+    const std::set<std::string> tellings = {"生成Word文档时出错，没有生成文档。\n" + noMemory, "操作没有完成。\n" + noMemory};
+    for (long nth = 1, failedAgain = 1; failedAgain; ++nth) {
+        SCOPED_TRACE(nth);
+        std::optional<AllocationFailure> outOfMemory(std::in_place, 1, nth);
+        Press();
+        const HWND progress = window->ProgressWindow()->m_hWnd;
+        ASSERT_TRUE(WaitForTheRun(5000));
+        failedAgain = AllocationFailure::HappenedAgain();
+        outOfMemory.reset();
+
+        EXPECT_TRUE(window->IsWindowEnabled());
+        EXPECT_TRUE(Enabled(IDC_BUTTON_GENERATE));
+        EXPECT_FALSE(CWnd::IsWindow(progress));
+        EXPECT_TRUE(Listing(Out()).empty());
+        EXPECT_EQ(classes.GetItemCount(), 3);
+        EXPECT_EQ(Text(IDC_EDIT_TITLE), "Prepared");
+        for (const auto& box : boxes->Shown())
+            EXPECT_EQ(tellings.count(box.text), 1u) << box.text;
+    }
+    ExpectSuccess();
+    Press();
+    ASSERT_TRUE(WaitForTheRun());
+    EXPECT_EQ(Listing(Out()), std::set<std::string>{"my_diary.docx"});
+}
+
 // The progress window's OK gave the window back, the user opened 编辑... on row 2, and the run
 // ended under that dialog: the window stays the dialog's until it closes, so no click reaches
 // another row and 开始生成Word文档 cannot open the save question over it.

@@ -5,14 +5,49 @@
 #include "platform/Threads.h"
 
 #include <QCoreApplication>
+#include <QSocketNotifier>
+
+#include <cerrno>
+#include <new>
+#include <sys/eventfd.h>
+#include <unistd.h>
 
 namespace platform::ui {
 
+// The work's end is told through a counter the system keeps and the GUI thread watches: the
+// worker's write to it takes no memory.
 struct BackgroundTask::Shared {
+    ~Shared();
+    // On the GUI thread, once the counter was written.
+    void Ended();
+
     std::atomic<bool> stopRequested{false};
     bool dropped = false;   // GUI thread only
     std::thread thread;
+    std::function<void()> completion;
+    HWND window = nullptr;
+    int endCounter = -1;
+    std::unique_ptr<QSocketNotifier> endWatch;
 };
+
+BackgroundTask::Shared::~Shared()
+{
+    endWatch.reset();
+    if (endCounter >= 0)
+        ::close(endCounter);
+}
+
+void BackgroundTask::Shared::Ended()
+{
+    eventfd_t ends = 0;
+    ::eventfd_read(endCounter, &ends);
+    if (dropped)
+        return;
+    thread.join();
+    dropped = true;
+    if (CWnd::IsWindow(window))
+        completion();
+}
 
 BackgroundTask::~BackgroundTask()
 {
@@ -23,27 +58,34 @@ bool BackgroundTask::Start(CWnd& owner, Work work, std::function<void()> complet
 {
     if (IsBusy())
         return false;
-    auto shared = std::make_shared<Shared>();
-    const HWND window = owner.m_hWnd;
-    const bool started = platform::StartThread(shared->thread, [shared, window, work = std::move(work),
-                                                                completion = std::move(completion)] {
-        try {
-            work(shared->stopRequested);
-        } catch (...) {
-            // Its owner waits for the completion, which gives it back whatever the work did.
-        }
-        PostToGuiThread([shared, window, completion] {
-            if (shared->dropped)
-                return;
-            shared->thread.join();
-            shared->dropped = true;
-            if (CWnd::IsWindow(window))
-                completion();
+    try {
+        auto shared = std::make_shared<Shared>();
+        shared->endCounter = ::eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK);
+        if (shared->endCounter < 0)
+            return false;
+        shared->window = owner.m_hWnd;
+        shared->completion = std::move(completion);
+        shared->endWatch = std::make_unique<QSocketNotifier>(shared->endCounter, QSocketNotifier::Read);
+        QObject::connect(shared->endWatch.get(), &QSocketNotifier::activated,
+                         [watched = std::weak_ptr<Shared>(shared)] {
+                             if (const std::shared_ptr<Shared> ended = watched.lock())
+                                 ended->Ended();
+                         });
+        const bool started = platform::StartThread(shared->thread, [shared, work = std::move(work)] {
+            try {
+                work(shared->stopRequested);
+            } catch (...) {
+                // Its owner waits for the completion, which gives it back whatever the work did.
+            }
+            ::eventfd_write(shared->endCounter, 1);
         });
-    });
-    if (started)
-        m_shared = shared;
-    return started;
+        if (started)
+            m_shared = shared;
+        return started;
+    } catch (const std::bad_alloc&) {
+        errno = ENOMEM;
+        return false;
+    }
 }
 
 bool BackgroundTask::IsBusy() const

@@ -4,6 +4,7 @@
 
 #include <cstdlib>
 #include <limits>
+#include <memory>
 #include <unordered_set>
 #include <vector>
 
@@ -99,9 +100,9 @@ namespace platform::ui::detail {
 
 GdiRecord* NewRecord(GdiKind kind)
 {
-    auto* record = new GdiRecord(kind);
-    Live().insert(record);
-    return record;
+    auto record = std::make_unique<GdiRecord>(kind);
+    Live().insert(record.get());
+    return record.release();
 }
 
 GdiRecord* LiveRecord(HGDIOBJ handle)

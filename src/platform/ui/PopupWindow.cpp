@@ -5,6 +5,7 @@
 #include "platform/ui/qt/EventBridge.h"
 #include "platform/ui/qt/GdiAccess.h"
 #include "platform/ui/qt/GdiRecord.h"
+#include "platform/ui/qt/GuardedApplication.h"
 #include "platform/ui/qt/OwnedWindow.h"
 #include "platform/ui/qt/WindowAccess.h"
 #include "platform/ui/qt/WindowRecord.h"
@@ -18,6 +19,7 @@
 #include <vector>
 
 using namespace platform::ui::detail;
+using platform::ui::Guarded;
 
 namespace {
 
@@ -78,7 +80,7 @@ void BridgeApplicationState()
     if (bridged)
         return;
     bridged = true;
-    QObject::connect(qApp, &QGuiApplication::applicationStateChanged, [](Qt::ApplicationState state) {
+    QObject::connect(qApp, &QGuiApplication::applicationStateChanged, Guarded([](Qt::ApplicationState state) {
         static bool wasActive = true;
         const bool active = state == Qt::ApplicationActive;
         if (active == wasActive)
@@ -95,7 +97,7 @@ void BridgeApplicationState()
                     Deliver(window, WM_ACTIVATEAPP, active ? TRUE : FALSE, 0);
             },
             Qt::QueuedConnection);
-    });
+    }));
 }
 
 QWidget* TopLevelOf(HWND window)

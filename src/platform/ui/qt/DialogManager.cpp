@@ -1,6 +1,7 @@
 #include "platform/ui/qt/DialogManager.h"
 
 #include "platform/ui/qt/EventBridge.h"
+#include "platform/ui/qt/GuardedApplication.h"
 #include "platform/ui/qt/ScrolledDialog.h"
 #include "platform/ui/qt/WindowAccess.h"
 #include "platform/ui/qt/WindowRecord.h"
@@ -86,11 +87,11 @@ void FollowDialogFocus()
     if (following)
         return;
     following = true;
-    QObject::connect(qApp, &QApplication::focusChanged, [](QWidget*, QWidget* now) {
+    QObject::connect(qApp, &QApplication::focusChanged, Guarded([](QWidget*, QWidget* now) {
         const HWND focused = OwningWindow(now);
         if (const HWND dialog = DialogOf(focused); dialog && focused != dialog)
             MoveDefault(dialog, focused);
-    });
+    }));
 }
 
 LRESULT ButtonDlgCode(const WindowRecord& button)

@@ -17,8 +17,9 @@ std::string ReasonOf(const std::exception& failure)
     return error != 0 ? SystemErrorText(error) : failure.what();
 }
 
-// Told once the event loop turns again, so the box never opens inside the handler that failed;
-// with no memory left even for that, the event's work has ended all the same.
+} // namespace
+
+// Told once the event loop turns again, so the box never opens inside the handler that failed.
 void TellUnfinished(const std::exception& failure) noexcept
 {
     try {
@@ -28,8 +29,6 @@ void TellUnfinished(const std::exception& failure) noexcept
     } catch (...) {
     }
 }
-
-} // namespace
 
 bool GuardedApplication::notify(QObject* receiver, QEvent* event)
 {

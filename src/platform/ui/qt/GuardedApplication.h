@@ -5,6 +5,8 @@
 
 #include <QApplication>
 
+#include <exception>
+
 namespace platform::ui {
 
 class GuardedApplication : public QApplication {
@@ -12,5 +14,24 @@ public:
     GuardedApplication(int& argc, char** argv) : QApplication(argc, argv) {}
     bool notify(QObject* receiver, QEvent* event) override;
 };
+
+// Tells the user that the work a failure ended is not done; with no memory left even for that,
+// nothing more.
+void TellUnfinished(const std::exception& failure) noexcept;
+
+// The same guard for a handler the toolkit runs on one of its signals outside any event's
+// delivery, as when it hands the focus or the activation on: what the handler lets out would
+// otherwise leave the event loop, and the program with it.
+template <class Handler>
+auto Guarded(Handler handler)
+{
+    return [handler](auto... arguments) {
+        try {
+            handler(arguments...);
+        } catch (const std::exception& failure) {
+            TellUnfinished(failure);
+        }
+    };
+}
 
 } // namespace platform::ui
