@@ -17,6 +17,12 @@ QWindow& Window(const CWnd& window);
 // Shows the window and waits until the window manager has framed it.
 void ShowFramed(CWnd& window);
 
+// The X server gives the keys to one of the program's windows, and the toolkit knows it.
+bool ProgramHasTheKeyboard();
+// Has the window manager activate the window, as a click on it does, until the X server gives it
+// the keys and the toolkit knows it: a window of another program may have taken them.
+bool TakeTheKeyboard(QWindow& window);
+
 // The templates of the main window and of the dialog.
 void RegisterPopupDialogs();
 

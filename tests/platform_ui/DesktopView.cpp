@@ -13,6 +13,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <optional>
 #include <sstream>
 #include <xcb/xcb.h>
 
@@ -64,6 +65,36 @@ std::optional<QRect> XWorkArea()
                     &width, &height) != 4)
         return std::nullopt;
     return QRect(x, y, width, height);
+}
+
+std::uint32_t XKeyboardFocus()
+{
+    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    xcb_connection_t* connection = x11 ? x11->connection() : nullptr;
+    if (!connection)
+        return 0;
+    xcb_get_input_focus_reply_t* reply =
+        xcb_get_input_focus_reply(connection, xcb_get_input_focus(connection), nullptr);
+    const std::uint32_t focus = reply ? reply->focus : 0;
+    std::free(reply);
+    return focus;
+}
+
+NestedLoopBound::NestedLoopBound(int limitMs)
+{
+    // One window at a time, the topmost first, each given a moment to go: closing one ends its loop.
+    QObject::connect(&m_timer, &QTimer::timeout, [this] {
+        QWidget* open = QApplication::activePopupWidget();
+        if (!open)
+            open = QApplication::activeModalWidget();
+        if (!open)
+            return;
+        m_closed = true;
+        open->close();
+        m_timer.start(200);
+    });
+    m_timer.setSingleShot(true);
+    m_timer.start(limitMs);
 }
 
 void AskWindowManager(const QWindow& window, const char* message, const std::array<std::uint32_t, 5>& data)
@@ -119,12 +150,15 @@ DesktopView WhileModalOver(CWnd& owner, const std::function<void()>& open,
                            const std::function<void(QWidget& modal)>& meanwhile)
 {
     DesktopView view;
+    // Closed by the watch once it is up; until then, by the bound.
+    std::optional<NestedLoopBound> bound(std::in_place, 30000);
     QTimer watch;
     QObject::connect(&watch, &QTimer::timeout, [&] {
         QWidget* modal = QApplication::activeModalWidget();
         if (!modal || !modal->isVisible())
             return;
         watch.stop();
+        bound.reset();
         view.shown = true;
         if (meanwhile)
             meanwhile(*modal);

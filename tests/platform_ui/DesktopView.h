@@ -4,6 +4,7 @@
 
 #include <QMargins>
 #include <QRect>
+#include <QTimer>
 #include <array>
 #include <cstdint>
 #include <functional>
@@ -32,11 +33,28 @@ std::optional<QMargins> XFrameExtents(const QWindow& window);
 // desktop); nullopt where it tells none.
 std::optional<QRect> XWorkArea();
 
+// The window the X server gives the keys to (its input focus, which a grab does not move); 0
+// for none.
+std::uint32_t XKeyboardFocus();
+
 // Sends the window manager a request about the window, as a panel or a pager does: the message
 // type and its five numbers.
 void AskWindowManager(const QWindow& window, const char* message, const std::array<std::uint32_t, 5>& data);
 // The same about a window of any program, by its X id.
 void AskWindowManager(std::uint32_t window, const char* message, const std::array<std::uint32_t, 5>& data);
+
+// While it lives, the popups and modal windows still open `limitMs` after it was made are closed,
+// the topmost first, so that a test waiting in one of their loops fails instead of hanging.
+class NestedLoopBound {
+public:
+    explicit NestedLoopBound(int limitMs);
+    // Whether it had to close something.
+    bool Closed() const { return m_closed; }
+
+private:
+    QTimer m_timer;
+    bool m_closed = false;
+};
 
 struct DesktopView {
     bool shown = false;
