@@ -6,6 +6,7 @@
 // the popup) instead of assuming it: any window may take the keyboard at a moment of its own.
 #include "PopupDialog.h"
 #include "platform_ui/DesktopView.h"
+#include "platform_ui/NestedLoopBound.h"
 #include "platform/ui/TestHooks.h"
 #include "platform/ui/TestWindows.h"
 

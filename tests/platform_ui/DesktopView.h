@@ -4,7 +4,6 @@
 
 #include <QMargins>
 #include <QRect>
-#include <QTimer>
 #include <array>
 #include <cstdint>
 #include <functional>
@@ -37,24 +36,15 @@ std::optional<QRect> XWorkArea();
 // for none.
 std::uint32_t XKeyboardFocus();
 
+// Returns once the window manager has handled what the program asked of it so far (it handles
+// requests in order, and answers this one visibly); false when it did not answer.
+bool WindowManagerCaughtUp();
+
 // Sends the window manager a request about the window, as a panel or a pager does: the message
 // type and its five numbers.
 void AskWindowManager(const QWindow& window, const char* message, const std::array<std::uint32_t, 5>& data);
 // The same about a window of any program, by its X id.
 void AskWindowManager(std::uint32_t window, const char* message, const std::array<std::uint32_t, 5>& data);
-
-// While it lives, the popups and modal windows still open `limitMs` after it was made are closed,
-// the topmost first, so that a test waiting in one of their loops fails instead of hanging.
-class NestedLoopBound {
-public:
-    explicit NestedLoopBound(int limitMs);
-    // Whether it had to close something.
-    bool Closed() const { return m_closed; }
-
-private:
-    QTimer m_timer;
-    bool m_closed = false;
-};
 
 struct DesktopView {
     bool shown = false;
