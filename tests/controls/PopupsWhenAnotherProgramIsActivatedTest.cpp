@@ -17,6 +17,7 @@
 #include <QTest>
 #include <QTimer>
 #include <QWindow>
+#include <algorithm>
 #include <functional>
 
 using platform::ui::PumpEventsUntil;
@@ -147,6 +148,17 @@ protected:
     }
 };
 
+// No colour popup is open as its button tells: the last selection it began has ended. The toolkit
+// hides a popup before the popup hears why.
+bool SelectionsEnded(const std::vector<ColourMessage>& messages)
+{
+    const auto last = std::find_if(messages.rbegin(), messages.rend(), [](const ColourMessage& message) {
+        return message.message == WM_COLOUR_DROPDOWN || message.message == WM_COLOUR_SELENDOK ||
+               message.message == WM_COLOUR_SELENDCANCEL;
+    });
+    return last == messages.rend() || last->message != WM_COLOUR_DROPDOWN;
+}
+
 // What was left once the popup had gone.
 struct Outcome {
     bool dialogHadTheKeyboard = false;
@@ -231,7 +243,8 @@ private:
         kind.open(dialog);
         if (openedAway)
             outcome.opened = shown.count > 0;
-        outcome.popupClosed = PumpEventsUntil([&] { return kind.window() == nullptr; }, 10000);
+        outcome.popupClosed =
+            PumpEventsUntil([&] { return kind.window() == nullptr && SelectionsEnded(dialog.messages); }, 10000);
         outcome.leftOpen = bound.Closed();
         outcome.dialogOpen = CWnd::IsWindow(dialog.m_hWnd) && Widget(dialog).isVisible();
         outcome.colour = dialog.button.GetColor();
