@@ -47,7 +47,6 @@ bool ProgramHasTheKeyboard()
 
 bool TakeTheKeyboard(QWindow& window)
 {
-    constexpr std::uint32_t kFromAPager = 2;
     // The window manager names it active too (xfwm4 lists a second window after it): the program's
     // own request to activate it, sent once it was mapped, has been answered.
     const auto hasIt = [&] {

@@ -4,12 +4,16 @@
 
 #include "ColourDialog.h"
 
+#include <cstdint>
+
 class QComboBox;
 class QWidget;
 class QWindow;
 
 constexpr UINT kOwnerDialog = 9204;
 constexpr int kList = 1103;
+// A request's source, in the conventions: a pager, the user's own doing.
+constexpr std::uint32_t kFromAPager = 2;
 
 QWidget& Widget(const CWnd& window);
 QWindow& Window(const CWnd& window);

@@ -25,7 +25,6 @@ using platform::ui::PumpEventsUntil;
 namespace {
 
 constexpr COLORREF kOldColour = RGB(1, 2, 3);
-constexpr std::uint32_t kFromAPager = 2;
 // Longer than every wait of a case together: what is still open then is closed, and the case fails.
 constexpr int kCaseLimitMs = 75000;
 // A window that takes the keyboard before the popup has it ends the popup, rightly, before another
