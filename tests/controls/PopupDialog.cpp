@@ -7,8 +7,10 @@
 #include "platform/ui/qt/WindowAccess.h"
 
 #include <QComboBox>
+#include <QGuiApplication>
 #include <QWidget>
 #include <QWindow>
+#include <algorithm>
 
 using platform::ui::detail::WidgetOf;
 
@@ -32,6 +34,34 @@ void ShowFramed(CWnd& window)
         },
         10000))
         << "framed by the window manager";
+}
+
+bool ProgramHasTheKeyboard()
+{
+    const std::uint32_t focus = XKeyboardFocus();
+    const QWindowList windows = QGuiApplication::allWindows();
+    return QGuiApplication::applicationState() == Qt::ApplicationActive &&
+           std::any_of(windows.begin(), windows.end(),
+                       [&](const QWindow* window) { return window->handle() && window->winId() == focus; });
+}
+
+bool TakeTheKeyboard(QWindow& window)
+{
+    // The window manager names it active too (xfwm4 lists a second window after it): the program's
+    // own request to activate it, sent once it was mapped, has been answered.
+    const auto hasIt = [&] {
+        if (!window.isExposed() || !window.isActive() || XKeyboardFocus() != window.winId())
+            return false;
+        const auto active = XWindowList(XProperties(nullptr, "_NET_ACTIVE_WINDOW"));
+        return !active.empty() && active.front() == window.winId();
+    };
+    return platform::ui::PumpEventsUntil(
+        [&] {
+            if (!hasIt())
+                AskWindowManager(window, "_NET_ACTIVE_WINDOW", {kFromAPager, 0, 0, 0, 0});
+            return platform::ui::PumpEventsUntil(hasIt, 2000);
+        },
+        20000);
 }
 
 void RegisterPopupDialogs()

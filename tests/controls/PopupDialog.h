@@ -4,18 +4,28 @@
 
 #include "ColourDialog.h"
 
+#include <cstdint>
+
 class QComboBox;
 class QWidget;
 class QWindow;
 
 constexpr UINT kOwnerDialog = 9204;
 constexpr int kList = 1103;
+// A request's source, in the conventions: a pager, the user's own doing.
+constexpr std::uint32_t kFromAPager = 2;
 
 QWidget& Widget(const CWnd& window);
 QWindow& Window(const CWnd& window);
 
 // Shows the window and waits until the window manager has framed it.
 void ShowFramed(CWnd& window);
+
+// The X server gives the keys to one of the program's windows, and the toolkit knows it.
+bool ProgramHasTheKeyboard();
+// Has the window manager activate the window, as a click on it does, until the X server gives it
+// the keys and the toolkit knows it: a window of another program may have taken them.
+bool TakeTheKeyboard(QWindow& window);
 
 // The templates of the main window and of the dialog.
 void RegisterPopupDialogs();

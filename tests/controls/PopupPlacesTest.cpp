@@ -5,6 +5,7 @@
 // Places are read from the X server.
 #include "PopupDialog.h"
 #include "platform_ui/DesktopView.h"
+#include "platform_ui/NestedLoopBound.h"
 #include "platform/ui/TestHooks.h"
 #include "platform/ui/TestWindows.h"
 #include "platform/ui/qt/WindowAccess.h"
@@ -137,8 +138,10 @@ public:
             window->close();
         });
         watch.start(10);
+        const NestedLoopBound bound(30000);
         open();
         EXPECT_TRUE(platform::ui::PumpEventsUntil([&] { return place.has_value(); }, 10000)) << "it opened";
+        EXPECT_FALSE(bound.Closed()) << "it was still open after 30 s";
         return place.value_or(QRect());
     }
 

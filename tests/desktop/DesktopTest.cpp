@@ -6,6 +6,7 @@
 #include "platform/ui/CommonDialogs.h"
 #include "platform/ui/TestHooks.h"
 #include "platform/ui/qt/OwnTitleBar.h"
+#include "platform_ui/NestedLoopBound.h"
 
 #include <QApplication>
 #include <QFileDialog>
@@ -113,7 +114,9 @@ TEST(WaylandFileDialog, HasTheProgramsTitleBarWithAMaximiseBoxAndNoMinimiseBox)
             dialog->reject();
     });
     CFileDialog dialog(FALSE, "ini", "NewDiary1.ini", 0, "INI (*.ini)|*.ini||");
+    const NestedLoopBound bound(60000);
     EXPECT_EQ(dialog.DoModal(), IDCANCEL);
+    EXPECT_FALSE(bound.Closed()) << "the dialog was still open after a minute";
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryKindOfWindow, WaylandOnly, ::testing::ValuesIn(EveryKindOfWindow()), KindName());

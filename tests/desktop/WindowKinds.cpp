@@ -6,6 +6,7 @@
 #include "platform/ui/MessageBox.h"
 #include "platform/ui/TestHooks.h"
 #include "platform/ui/qt/WindowAccess.h"
+#include "platform_ui/NestedLoopBound.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -31,7 +32,8 @@ void RegisterDialog(UINT id, const char* caption, DWORD style)
     RegisterDialogTemplate(dialog);
 }
 
-// A modal window runs its own loop: the action runs from inside it, then the window is closed.
+// A modal window runs its own loop: the action runs from inside it, then the window is closed;
+// one that comes too late for the action is closed all the same.
 void WhileModal(const WindowAction& act, const std::function<void()>& run)
 {
     QTimer::singleShot(0, [act] {
@@ -40,7 +42,9 @@ void WhileModal(const WindowAction& act, const std::function<void()>& run)
         act(modal);
         modal->close();
     });
+    const NestedLoopBound bound(60000);
     run();
+    EXPECT_FALSE(bound.Closed()) << "the window was still open after a minute";
 }
 
 // Shows the owner, a main window of fixed size, and the kind over it.

@@ -1,4 +1,5 @@
 #include "DesktopView.h"
+#include "NestedLoopBound.h"
 
 #include "platform/ui/TestHooks.h"
 #include "platform/ui/Wnd.h"
@@ -13,6 +14,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <gtest/gtest.h>
+#include <optional>
 #include <sstream>
 #include <xcb/xcb.h>
 
@@ -77,6 +80,37 @@ void SetXWorkArea(const std::string& numbers)
     xprop.waitForFinished();
 }
 
+// The toolkit's own connection: what is asked on it comes after what the program asked.
+xcb_connection_t* ProgramsConnection()
+{
+    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    return x11 ? x11->connection() : nullptr;
+}
+
+xcb_atom_t Atom(xcb_connection_t* connection, const char* name)
+{
+    xcb_intern_atom_reply_t* reply = xcb_intern_atom_reply(
+        connection, xcb_intern_atom(connection, 0, static_cast<std::uint16_t>(std::strlen(name)), name), nullptr);
+    const xcb_atom_t atom = reply ? reply->atom : XCB_NONE;
+    std::free(reply);
+    return atom;
+}
+
+// A request about a window, sent to the window manager as the conventions have it.
+void SendToWindowManager(xcb_connection_t* connection, xcb_window_t window, const char* message,
+                         const std::array<std::uint32_t, 5>& data)
+{
+    xcb_client_message_event_t event{};
+    event.response_type = XCB_CLIENT_MESSAGE;
+    event.format = 32;
+    event.window = window;
+    event.type = Atom(connection, message);
+    std::copy(data.begin(), data.end(), event.data.data32);
+    xcb_send_event(connection, 0, xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root,
+                   XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
+                   reinterpret_cast<const char*>(&event));
+}
+
 } // namespace
 
 ChangedXWorkArea::ChangedXWorkArea(const QRect& area)
@@ -93,6 +127,44 @@ ChangedXWorkArea::~ChangedXWorkArea()
     SetXWorkArea(m_before);
 }
 
+std::uint32_t XKeyboardFocus()
+{
+    xcb_connection_t* connection = ProgramsConnection();
+    if (!connection)
+        return 0;
+    xcb_get_input_focus_reply_t* reply =
+        xcb_get_input_focus_reply(connection, xcb_get_input_focus(connection), nullptr);
+    const std::uint32_t focus = reply ? reply->focus : 0;
+    std::free(reply);
+    return focus;
+}
+
+bool WindowManagerCaughtUp()
+{
+    xcb_connection_t* connection = ProgramsConnection();
+    if (!connection)
+        return false;
+    // A window never shown, whose frame the window manager is asked to tell.
+    const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root;
+    const xcb_window_t probe = xcb_generate_id(connection);
+    xcb_create_window(connection, XCB_COPY_FROM_PARENT, probe, root, 0, 0, 1, 1, 0, XCB_WINDOW_CLASS_INPUT_OUTPUT,
+                      XCB_COPY_FROM_PARENT, 0, nullptr);
+    const xcb_atom_t extents = Atom(connection, "_NET_FRAME_EXTENTS");
+    SendToWindowManager(connection, probe, "_NET_REQUEST_FRAME_EXTENTS", {});
+    const bool answered = platform::ui::PumpEventsUntil(
+        [&] {
+            xcb_get_property_reply_t* reply = xcb_get_property_reply(
+                connection, xcb_get_property(connection, 0, probe, extents, XCB_ATOM_CARDINAL, 0, 4), nullptr);
+            const bool told = reply && xcb_get_property_value_length(reply) > 0;
+            std::free(reply);
+            return told;
+        },
+        10000);
+    xcb_destroy_window(connection, probe);
+    xcb_flush(connection);
+    return answered;
+}
+
 void AskWindowManager(const QWindow& window, const char* message, const std::array<std::uint32_t, 5>& data)
 {
     AskWindowManager(static_cast<std::uint32_t>(window.winId()), message, data);
@@ -102,18 +174,7 @@ void AskWindowManager(std::uint32_t window, const char* message, const std::arra
 {
     // A connection of its own, as another program on the desktop would have.
     xcb_connection_t* connection = xcb_connect(nullptr, nullptr);
-    const xcb_screen_t* screen = xcb_setup_roots_iterator(xcb_get_setup(connection)).data;
-    xcb_intern_atom_reply_t* atom = xcb_intern_atom_reply(
-        connection, xcb_intern_atom(connection, 0, static_cast<std::uint16_t>(std::strlen(message)), message), nullptr);
-    xcb_client_message_event_t event{};
-    event.response_type = XCB_CLIENT_MESSAGE;
-    event.format = 32;
-    event.window = window;
-    event.type = atom->atom;
-    std::copy(data.begin(), data.end(), event.data.data32);
-    std::free(atom);
-    xcb_send_event(connection, 0, screen->root, XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
-                   reinterpret_cast<const char*>(&event));
+    SendToWindowManager(connection, window, message, data);
     // The server drops what it has not read of a connection that closed, as a busy one may not have.
     std::free(xcb_get_input_focus_reply(connection, xcb_get_input_focus(connection), nullptr));
     xcb_disconnect(connection);
@@ -134,7 +195,7 @@ void SeeAsTheDesktop(QWidget& window, QWidget& owner, DesktopView& view)
     view.modal = XProperties(window.windowHandle(), "_NET_WM_STATE").find("_NET_WM_STATE_MODAL") != std::string::npos;
     owner.raise();
     owner.activateWindow();
-    platform::ui::PumpEventsUntil([] { return false; }, 300); // the window manager restacks in its own time
+    EXPECT_TRUE(WindowManagerCaughtUp()) << "the window manager restacks in its own time";
     const auto stacking = XWindowList(XProperties(nullptr, "_NET_CLIENT_LIST_STACKING")); // bottom first
     view.keptAboveOwner = std::find(std::find(stacking.begin(), stacking.end(), owner.winId()), stacking.end(),
                                     window.winId()) != stacking.end();
@@ -146,12 +207,15 @@ DesktopView WhileModalOver(CWnd& owner, const std::function<void()>& open,
                            const std::function<void(QWidget& modal)>& meanwhile)
 {
     DesktopView view;
+    // Closed by the watch once it is up; until then, by the bound.
+    std::optional<NestedLoopBound> bound(std::in_place, 30000);
     QTimer watch;
     QObject::connect(&watch, &QTimer::timeout, [&] {
         QWidget* modal = QApplication::activeModalWidget();
         if (!modal || !modal->isVisible())
             return;
         watch.stop();
+        bound.reset();
         view.shown = true;
         if (meanwhile)
             meanwhile(*modal);

@@ -45,6 +45,14 @@ private:
     std::string m_before;   // its numbers as xprop prints them; empty while there was none
 };
 
+// The window the X server gives the keys to (its input focus, which a grab does not move); 0
+// for none.
+std::uint32_t XKeyboardFocus();
+
+// Returns once the window manager has handled what the program asked of it so far (it handles
+// requests in order, and answers this one visibly); false when it did not answer.
+bool WindowManagerCaughtUp();
+
 // Sends the window manager a request about the window, as a panel or a pager does: the message
 // type and its five numbers.
 void AskWindowManager(const QWindow& window, const char* message, const std::array<std::uint32_t, 5>& data);

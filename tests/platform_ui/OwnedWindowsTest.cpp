@@ -50,10 +50,16 @@ RV_MESSAGE_MAP(OwnerDialog, CDialog, msgmap::Message(WM_SYSCOMMAND, &T::OnSysCom
 // Opens a menu of the owner and chooses in it with keys, as the window system gives them.
 void ChooseInMenu(CWnd& owner, const std::function<void()>& open, std::vector<Qt::Key> keys)
 {
-    QTimer::singleShot(50, [&owner, keys] {
+    // Once the menu is open: keys before it would go to the owner.
+    QTimer watch;
+    QObject::connect(&watch, &QTimer::timeout, [&] {
+        if (!QApplication::activePopupWidget())
+            return;
+        watch.stop();
         for (Qt::Key key : keys)
             QTest::keyClick(WidgetOf(owner.m_hWnd)->windowHandle(), key);
     });
+    watch.start(10);
     open();
 }
 

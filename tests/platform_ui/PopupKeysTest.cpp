@@ -85,7 +85,7 @@ protected:
         list->SetCurSel(0);
         widget->show();
         widget->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(widget));
+        ASSERT_TRUE(QTest::qWaitForWindowActive(widget, 30000));
         dialog.GetDlgItem(GetParam().focus)->SetFocus();
     }
     void TearDown() override { dialog.DestroyWindow(); }

@@ -9,10 +9,10 @@ manager=$1
 shift
 source "$(dirname "$0")/../support/desktop_servers.sh"
 case $manager in
-  icewm) command=(icewm) ;;
+  icewm) command=(icewm); give_settings icewm .icewm ;;
   xfwm4) command=(xfwm4 --compositor=off) ;;
   openbox) command=(openbox) ;;
-  fluxbox) command=(fluxbox) ;;
+  fluxbox) command=(fluxbox); give_settings fluxbox .fluxbox ;;
   *) echo "no such window manager here: $manager" >&2; exit 1 ;;
 esac
 packages=(xvfb x11-utils "$manager")
@@ -22,7 +22,7 @@ start_x_server || exit 1
 export DISPLAY
 if [ "$manager" = xfwm4 ]; then
   # xfwm4 reads its settings over a session bus, of its own here.
-  bus=$(dbus-daemon --session --fork --print-address=1 --print-pid=1) || exit 1
+  bus=$("${in_desktop_home[@]}" dbus-daemon --session --fork --print-address=1 --print-pid=1) || exit 1
   export DBUS_SESSION_BUS_ADDRESS=$(head -n1 <<<"$bus")
   desktop_servers+=("$(tail -n1 <<<"$bus")")
 fi

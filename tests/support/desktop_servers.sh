@@ -7,6 +7,22 @@ source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/packages.sh"
 desktop_runtime=$(mktemp -d)
 chmod 700 "$desktop_runtime"
 desktop_servers=()
+# The desktop's programs get a home of their own: the user's settings would show windows of their
+# own (a wallpaper setter's error, a welcome) that take the keyboard at moments of their own, and
+# the programs would write theirs into the user's home.
+desktop_home=$desktop_runtime/home
+mkdir "$desktop_home"
+# A command's prefix: env, so that the pid started is the program's own.
+in_desktop_home=(env -u XDG_CONFIG_HOME -u XDG_DATA_HOME -u XDG_CACHE_HOME -u XDG_STATE_HOME -u ICEWM_PRIVCFG
+                 HOME="$desktop_home")
+
+# Puts the settings kept for a window manager (tests/support/window_managers/$1) where it reads
+# them in the desktop's home ($2).
+give_settings() {
+  mkdir -p "$desktop_home/$2"
+  cp "$(dirname "${BASH_SOURCE[0]}")/window_managers/$1/"* "$desktop_home/$2/"
+}
+
 # A server that ended and is not yet reaped is a zombie.
 server_ended() {
   [ ! -e "/proc/$1" ] || grep -q '^State:[[:space:]]*Z' "/proc/$1/status" 2>/dev/null
@@ -59,7 +75,7 @@ probe_managed() {
 start_window_manager() {
   local command=("${@:-openbox}")
   local log="$desktop_runtime/window-manager.log"
-  NO_AT_BRIDGE=1 "${command[@]}" >"$log" 2>&1 &
+  NO_AT_BRIDGE=1 "${in_desktop_home[@]}" "${command[@]}" >"$log" 2>&1 &
   desktop_servers+=($!)
   local end=$((SECONDS + desktop_start_limit)) probe managed
   while [ $SECONDS -lt $end ]; do
@@ -82,8 +98,8 @@ compositor_answers() {
 
 # The compositor's socket is rv-wayland in $desktop_runtime, the session's XDG_RUNTIME_DIR.
 start_compositor() {
-  XDG_RUNTIME_DIR=$desktop_runtime weston --backend=headless-backend.so --socket=rv-wayland --width=1600 \
-    --height=1000 --idle-time=0 >"$desktop_runtime/weston.log" 2>&1 &
+  XDG_RUNTIME_DIR=$desktop_runtime "${in_desktop_home[@]}" weston --backend=headless-backend.so --socket=rv-wayland \
+    --width=1600 --height=1000 --idle-time=0 >"$desktop_runtime/weston.log" 2>&1 &
   desktop_servers+=($!)
   wait_until $desktop_start_limit compositor_answers || {
     echo "the compositor did not answer a client within $desktop_start_limit seconds" >&2
@@ -96,8 +112,8 @@ start_compositor() {
 # own keys (Super+Shift+M...) reach it as XTEST keys sent to that window. Ready when its socket
 # rv-wayland is in $desktop_runtime and its window is on the X server.
 start_compositor_on_x_server() {
-  XDG_RUNTIME_DIR=$desktop_runtime DISPLAY=$DISPLAY weston --backend=x11-backend.so --use-pixman \
-    --socket=rv-wayland --width=1600 --height=1000 --idle-time=0 >"$desktop_runtime/weston.log" 2>&1 &
+  XDG_RUNTIME_DIR=$desktop_runtime DISPLAY=$DISPLAY "${in_desktop_home[@]}" weston --backend=x11-backend.so \
+    --use-pixman --socket=rv-wayland --width=1600 --height=1000 --idle-time=0 >"$desktop_runtime/weston.log" 2>&1 &
   desktop_servers+=($!)
   local reason=""
   wait_until $desktop_start_limit compositor_answers || reason="it did not answer a client within $desktop_start_limit seconds"
@@ -118,11 +134,11 @@ compositor_window() {
 # nothing. Ready once its socket rv-wayland in $desktop_runtime answers a client.
 start_mutter_on_x_server() {
   local bus="unix:path=$desktop_runtime/bus"
-  dbus-daemon --session --nofork --address="$bus" >/dev/null 2>&1 &
+  "${in_desktop_home[@]}" dbus-daemon --session --nofork --address="$bus" >/dev/null 2>&1 &
   desktop_servers+=($!)
   wait_until $desktop_start_limit test -S "$desktop_runtime/bus" || { echo "the session bus did not start" >&2; return 1; }
   XDG_RUNTIME_DIR=$desktop_runtime DBUS_SESSION_BUS_ADDRESS=$bus DISPLAY=$DISPLAY MUTTER_DEBUG_DUMMY_MODE_SPECS=1600x1000 \
-    mutter --nested --wayland --no-x11 --wayland-display=rv-wayland >"$desktop_runtime/mutter.log" 2>&1 &
+    "${in_desktop_home[@]}" mutter --nested --wayland --no-x11 --wayland-display=rv-wayland >"$desktop_runtime/mutter.log" 2>&1 &
   desktop_servers+=($!)
   wait_until $desktop_start_limit compositor_answers && return 0
   echo "the compositor (mutter) did not answer a client within $desktop_start_limit seconds" >&2

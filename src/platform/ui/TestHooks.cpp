@@ -8,6 +8,7 @@
 #include "platform/ui/qt/GuardedApplication.h"
 #include "platform/ui/qt/InputGate.h"
 #include "platform/ui/qt/OwnTitleBar.h"
+#include "platform/ui/qt/PopupKeyboard.h"
 #include "platform/ui/qt/ScrolledDialog.h"
 #include "platform/ui/qt/Translations.h"
 #include "platform/ui/qt/WindowAccess.h"
@@ -84,6 +85,7 @@ void EnsureApplication()
     GiveOwnTitleBars(*app);
     WatchCompositions(*app);
     FollowRealWindowPlaces(*app);
+    EndPopupsOpenedAwayFromTheKeyboard(*app);
     // Installed last, so it sees input first.
     app->installEventFilter(&InputGate::Instance());
 }
