@@ -1,45 +1,27 @@
 #include "platform/ui/qt/PopupKeyboard.h"
 
+#include "platform/ui/qt/XcbReplies.h"
+
 #include <QAbstractNativeEventFilter>
 #include <QApplication>
 #include <QPointer>
 #include <QWidget>
-#include <cstdlib>
-#include <cstring>
-#include <memory>
-#include <xcb/xcb.h>
 
 namespace platform::ui::detail {
 namespace {
 
-template <typename Reply>
-using Owned = std::unique_ptr<Reply, decltype(&std::free)>;
-
-xcb_atom_t Atom(xcb_connection_t& connection, const char* name)
-{
-    const Owned<xcb_intern_atom_reply_t> reply(
-        xcb_intern_atom_reply(&connection,
-                              xcb_intern_atom(&connection, 0, static_cast<std::uint16_t>(std::strlen(name)), name),
-                              nullptr),
-        &std::free);
-    return reply ? reply->atom : xcb_atom_t{XCB_NONE};
-}
-
 // The X server's focus, which a grab does not move, unlike the toolkit's.
 xcb_window_t KeyboardFocus(xcb_connection_t& connection)
 {
-    const Owned<xcb_get_input_focus_reply_t> reply(
-        xcb_get_input_focus_reply(&connection, xcb_get_input_focus(&connection), nullptr), &std::free);
+    const auto reply = Own(xcb_get_input_focus_reply(&connection, xcb_get_input_focus(&connection), nullptr));
     return reply ? reply->focus : xcb_window_t{XCB_NONE};
 }
 
 // The first window a window property of the root names (xfwm4 lists more after the active one).
 xcb_window_t NamedWindow(xcb_connection_t& connection, xcb_window_t root, xcb_atom_t property)
 {
-    const Owned<xcb_get_property_reply_t> reply(
-        xcb_get_property_reply(&connection, xcb_get_property(&connection, 0, root, property, XCB_ATOM_WINDOW, 0, 1),
-                               nullptr),
-        &std::free);
+    const auto reply = Own(xcb_get_property_reply(
+        &connection, xcb_get_property(&connection, 0, root, property, XCB_ATOM_WINDOW, 0, 1), nullptr));
     if (!reply || xcb_get_property_value_length(reply.get()) < static_cast<int>(sizeof(xcb_window_t)))
         return XCB_NONE;
     return *static_cast<const xcb_window_t*>(xcb_get_property_value(reply.get()));

@@ -1,5 +1,7 @@
 #include "platform/ui/qt/WindowPlaces.h"
 
+#include "platform/ui/qt/XcbReplies.h"
+
 #include <QAbstractNativeEventFilter>
 #include <QApplication>
 #include <QWidget>
@@ -13,15 +15,6 @@
 
 namespace platform::ui::detail {
 namespace {
-
-template <typename Reply>
-using Owned = std::unique_ptr<Reply, decltype(&std::free)>;
-
-template <typename Reply>
-Owned<Reply> Own(Reply* reply)
-{
-    return Owned<Reply>(reply, &std::free);
-}
 
 // The toolkit takes a synthetic configure event's place as the window's place on the screen,
 // as the X conventions have a window manager send it, and asks the server only for a real one.
@@ -86,13 +79,6 @@ public:
     }
 
 private:
-    static xcb_atom_t Atom(xcb_connection_t& connection, const char* name)
-    {
-        const auto reply = Own(xcb_intern_atom_reply(
-            &connection, xcb_intern_atom(&connection, 0, static_cast<uint16_t>(std::strlen(name)), name), nullptr));
-        return reply ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
-    }
-
     std::optional<xcb_translate_coordinates_reply_t> RealPlace(xcb_window_t window)
     {
         const auto reply = Own(xcb_translate_coordinates_reply(
