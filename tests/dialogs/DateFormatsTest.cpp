@@ -280,6 +280,30 @@ TEST_F(DateDialogTest, DeletingRowsRewritesTheFileAndSelectsTheNewLastRow)
     EXPECT_EQ(g_strDayFormat, "%Y") << "the row a deletion left selected stays the daily format";
 }
 
+// The context-menu key: in the format list, the menu of the selected row, so that a format is
+// deleted by keys alone; on another control, the dialog's system menu as before.
+TEST_F(DateDialogTest, TheMenuKeyInTheFormatListOpensItsMenuForTheSelectedRow)
+{
+    g_strConfigPath = File("design.ini");
+    g_strDayFormat = "%Y";
+    Write("config/date_format.ini", "[Main]\r\nDateFormat1=%Y\r\nDateFormat2=%m\r\n");
+    platform::ui::PopupMenuRecorder menus;
+    RunDialog([&](DialogProbe& p) {
+        ClickListRow(p.Dialog(), IDC_SM_FORMAT_LIST, 1);
+        const auto pressMenuKeyIn = [&](CWnd& control) {
+            control.SetFocus();
+            ASSERT_TRUE(p.PumpUntil([&] { return CWnd::GetFocus() == &control; }));
+            PressKey(VK_APPS);
+        };
+        menus.Choose(ID_DATE_FORMAT_DELETE);
+        pressMenuKeyIn(FormatList(p));
+        EXPECT_EQ(Patterns(p), std::vector<std::string>{"%Y"});
+        pressMenuKeyIn(*p.Item(IDC_SM_ADD_FORMAT));
+        p.Click(IDC_SM_OK);
+    });
+    EXPECT_EQ(menus.Shown(), (std::vector<std::vector<std::string>>{{"&Delete"}, {"关闭(&C)\tAlt+F4"}}));
+}
+
 TEST_F(DateDialogTest, KeysInTheFormatListChooseTheDailyFormat)
 {
     g_strConfigPath = File("design.ini");

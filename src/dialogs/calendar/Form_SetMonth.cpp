@@ -66,6 +66,7 @@ RV_MESSAGE_MAP(CForm_SetMonth, CDialog,
                msgmap::Notify(LVN_KEYDOWN, IDC_SM_FORMAT_LIST, &T::OnKeydownFormatList),
                msgmap::Notify(LVN_ITEMCHANGED, IDC_SM_FORMAT_LIST, &T::OnFormatItemChanged),
                msgmap::Notify(NM_RCLICK, IDC_SM_FORMAT_LIST, &T::OnRclickFormatList),
+               msgmap::Message(WM_CONTEXTMENU, &T::OnContextMenu),
                msgmap::Command(ID_DATE_FORMAT_DELETE, &T::DeleteDateFormat, 0),
                msgmap::Command(IDC_SM_ADD_FORMAT, &T::OnAddDateFormat),
                msgmap::Simple(WM_DESTROY, &T::OnDestroy))

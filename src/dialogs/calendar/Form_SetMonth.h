@@ -135,6 +135,8 @@ private:
     void OnKeydownFormatList(NMHDR* header, LRESULT* result);
     void OnFormatItemChanged(NMHDR* header, LRESULT* result);
     void OnRclickFormatList(NMHDR* header, LRESULT* result);
+    LRESULT OnContextMenu(WPARAM window, LPARAM place);
+    void ShowFormatMenu(POINT at);
     void OnAddDateFormat();
     void DeleteDateFormat();
     CString FormatFile() const;

@@ -171,12 +171,32 @@ void CForm_SetMonth::OnRclickFormatList(NMHDR* header, LRESULT* result)
     *result = 0;
     if (row >= 0)
         m_nSelectedFormatRow = row;
-    CMenu menu;
-    if (!menu.LoadMenu(IDR_RIGHT_DATE_FORMAT))
-        return;
     POINT cursor{};
     GetCursorPos(&cursor);
-    menu.GetSubMenu(0)->TrackPopupMenu(TPM_LEFTALIGN | TPM_RIGHTBUTTON, cursor.x, cursor.y, this);
+    ShowFormatMenu(cursor);
+}
+
+// The menu key in the format list opens the same menu for the selected row, under it, so that
+// a format can be deleted by keys alone.
+LRESULT CForm_SetMonth::OnContextMenu(WPARAM window, LPARAM place)
+{
+    if (reinterpret_cast<HWND>(window) != m_listFormats.m_hWnd || GET_X_LPARAM(place) != -1 ||
+        GET_Y_LPARAM(place) != -1)
+        return Default();
+    CRect row;
+    if (!m_listFormats.GetItemRect(m_nSelectedFormatRow, &row, LVIR_LABEL))
+        row.SetRectEmpty();
+    POINT under{row.left, row.bottom};
+    m_listFormats.ClientToScreen(&under);
+    ShowFormatMenu(under);
+    return 0;
+}
+
+void CForm_SetMonth::ShowFormatMenu(POINT at)
+{
+    CMenu menu;
+    if (menu.LoadMenu(IDR_RIGHT_DATE_FORMAT))
+        menu.GetSubMenu(0)->TrackPopupMenu(TPM_LEFTALIGN | TPM_RIGHTBUTTON, at.x, at.y, this);
 }
 
 void CForm_SetMonth::OnAddDateFormat()

@@ -5,6 +5,7 @@
 #include "platform/ui/qt/WindowAccess.h"
 
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 
@@ -72,6 +73,11 @@ void SimulateKey(CWnd& window, UINT virtualKey)
     if (!widget)
         return;
     QCoreApplication::processEvents();
+    if (virtualKey == VK_APPS) {
+        QContextMenuEvent menu(QContextMenuEvent::Keyboard, QPoint(), widget->mapToGlobal(QPoint()));
+        QCoreApplication::sendEvent(widget, &menu);
+        return;
+    }
     const int key = QtKeyOf(virtualKey);
     const QString text = key == Qt::Key_Space ? QStringLiteral(" ") : QString();
     QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);

@@ -10,7 +10,8 @@ namespace platform::ui {
 // of the second press of a double click, WM_RBUTTONDOWN, WM_RBUTTONUP) at a point in the window's
 // client coordinates, and key presses: it takes the way a user's input does, PreTranslateMessage
 // first, then the window's messages, then the control's own handling. A move between a press and
-// its release drags.
+// its release drags. The context-menu key (VK_APPS) asks the window for its context menu, as the
+// window system does.
 void SimulateMouse(CWnd& window, UINT message, POINT client);
 void SimulateKey(CWnd& window, UINT virtualKey);
 

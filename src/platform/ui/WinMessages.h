@@ -31,6 +31,9 @@ constexpr UINT WM_GETFONT = 0x0031;
 constexpr UINT WM_QUERYDRAGICON = 0x0037;
 constexpr UINT WM_WINDOWPOSCHANGED = 0x0047;
 constexpr UINT WM_NOTIFY = 0x004E;
+// A window's context menu: wParam the window it was asked in, lParam the screen point, or -1, -1
+// from the keyboard.
+constexpr UINT WM_CONTEXTMENU = 0x007B;
 constexpr UINT WM_NCDESTROY = 0x0082;
 constexpr UINT WM_NCHITTEST = 0x0084;
 constexpr UINT WM_GETDLGCODE = 0x0087;
@@ -100,6 +103,7 @@ constexpr UINT VK_UP = 0x26;
 constexpr UINT VK_RIGHT = 0x27;
 constexpr UINT VK_DOWN = 0x28;
 constexpr UINT VK_DELETE = 0x2E;
+constexpr UINT VK_APPS = 0x5D;   // the context-menu key
 
 // WM_ACTIVATE states.
 constexpr UINT WA_INACTIVE = 0;

@@ -11,6 +11,7 @@
 #include "platform/ui/qt/GdiAccess.h"
 #include "platform/ui/qt/WidgetText.h"
 #include "platform/ui/qt/ScrolledDialog.h"
+#include "platform/ui/qt/SystemMenu.h"
 #include "platform/ui/qt/WindowRecord.h"
 
 #include <QAbstractButton>
@@ -335,6 +336,12 @@ LRESULT CWnd::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         return 0;
     case WM_CANCELMODE:
         LetGoOfMouse(record->widget);
+        return 0;
+    case WM_CONTEXTMENU:
+        if (record->kind == WindowKind::Dialog) {
+            const POINT at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+            ShowSystemMenu(m_hWnd, at.x == -1 && at.y == -1 ? nullptr : &at);
+        }
         return 0;
     case WM_GETDLGCODE:
         return record->kind == WindowKind::Button ? ButtonDlgCode(*record) : 0;

@@ -298,17 +298,22 @@ namespace {
 
 // Desktops keep Alt+Space and the title bar for their own window menu, so a dialog's system menu
 // also opens by a right click where the dialog takes no input (its face, a label, a picture) and
-// by the context-menu key.
+// by the context-menu key. The key asks the dialog first, naming the control that has the keys:
+// a menu of that control's own, or by default the system menu.
 bool ShowSystemMenuFor(QWidget* target, const QContextMenuEvent& event)
 {
     const HWND dialog = HandleOf(target);
     const WindowRecord* record = RecordOf(dialog);
-    if (!record || record->kind != WindowKind::Dialog || !(record->style & WS_SYSMENU))
+    if (!record || record->kind != WindowKind::Dialog)
         return false;
     if (event.reason() != QContextMenuEvent::Mouse) {
-        ShowSystemMenu(dialog);
+        QWidget* focus = QApplication::focusWidget();
+        const HWND asked = focus && target->isAncestorOf(focus) ? OwningWindow(focus) : dialog;
+        Deliver(dialog, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(asked), MAKELPARAM(-1, -1));
         return true;
     }
+    if (!(record->style & WS_SYSMENU))
+        return false;
     const QWidget* child = target->childAt(event.pos());
     if (child && child->focusPolicy() != Qt::NoFocus)
         return false;
