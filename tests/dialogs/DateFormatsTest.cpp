@@ -60,6 +60,13 @@ void PressKey(WORD key)
     platform::ui::SimulateKey(*CWnd::GetFocus(), key);
 }
 
+void PressMenuKeyIn(DialogProbe& p, CWnd& control)
+{
+    control.SetFocus();
+    ASSERT_TRUE(p.PumpUntil([&] { return CWnd::GetFocus() == &control; }));
+    PressKey(VK_APPS);
+}
+
 } // namespace
 
 TEST_P(ConvertDateFormat, TokensBecomeStrftimeCodes)
@@ -262,9 +269,17 @@ TEST_F(DateDialogTest, DeletingRowsRewritesTheFileAndSelectsTheNewLastRow)
 {
     g_strConfigPath = File("design.ini");
     g_strDayFormat = "%Y";
-    Write("config/date_format.ini", "[Main]\r\nDateFormat1=%Y\r\nDateFormat2=%m\r\n");
+    Write("config/date_format.ini", "[Main]\r\nDateFormat1=%Y\r\nDateFormat2=%m\r\nDateFormat3=%d\r\n");
     platform::ui::PopupMenuRecorder menus;
     RunDialog([&](DialogProbe& p) {
+        // By keys alone: the context-menu key opens the selected row's menu in the list, the
+        // dialog's system menu on another control.
+        ClickListRow(p.Dialog(), IDC_SM_FORMAT_LIST, 2);
+        menus.Choose(ID_DATE_FORMAT_DELETE);
+        PressMenuKeyIn(p, FormatList(p));
+        EXPECT_EQ(Patterns(p), (std::vector<std::string>{"%Y", "%m"}));
+        PressMenuKeyIn(p, *p.Item(IDC_SM_ADD_FORMAT));
+        EXPECT_EQ(menus.Shown(), (std::vector<std::vector<std::string>>{{"&Delete"}, {"关闭(&C)\tAlt+F4"}}));
         ClickListRow(p.Dialog(), IDC_SM_FORMAT_LIST, 1);
         RightClickDelete(p, menus, 1);
         EXPECT_EQ(Patterns(p), std::vector<std::string>{"%Y"});
@@ -278,30 +293,6 @@ TEST_F(DateDialogTest, DeletingRowsRewritesTheFileAndSelectsTheNewLastRow)
     EXPECT_EQ(menus.Shown().front(), std::vector<std::string>{"&Delete"});
     EXPECT_EQ(Read("config/date_format.ini"), kProfileMarkerLine + "[Main]\r\n");
     EXPECT_EQ(g_strDayFormat, "%Y") << "the row a deletion left selected stays the daily format";
-}
-
-// The context-menu key: in the format list, the menu of the selected row, so that a format is
-// deleted by keys alone; on another control, the dialog's system menu as before.
-TEST_F(DateDialogTest, TheMenuKeyInTheFormatListOpensItsMenuForTheSelectedRow)
-{
-    g_strConfigPath = File("design.ini");
-    g_strDayFormat = "%Y";
-    Write("config/date_format.ini", "[Main]\r\nDateFormat1=%Y\r\nDateFormat2=%m\r\n");
-    platform::ui::PopupMenuRecorder menus;
-    RunDialog([&](DialogProbe& p) {
-        ClickListRow(p.Dialog(), IDC_SM_FORMAT_LIST, 1);
-        const auto pressMenuKeyIn = [&](CWnd& control) {
-            control.SetFocus();
-            ASSERT_TRUE(p.PumpUntil([&] { return CWnd::GetFocus() == &control; }));
-            PressKey(VK_APPS);
-        };
-        menus.Choose(ID_DATE_FORMAT_DELETE);
-        pressMenuKeyIn(FormatList(p));
-        EXPECT_EQ(Patterns(p), std::vector<std::string>{"%Y"});
-        pressMenuKeyIn(*p.Item(IDC_SM_ADD_FORMAT));
-        p.Click(IDC_SM_OK);
-    });
-    EXPECT_EQ(menus.Shown(), (std::vector<std::vector<std::string>>{{"&Delete"}, {"关闭(&C)\tAlt+F4"}}));
 }
 
 TEST_F(DateDialogTest, KeysInTheFormatListChooseTheDailyFormat)
