@@ -300,7 +300,7 @@ namespace {
 // also opens by a right click where the dialog takes no input (its face, a label, a picture) and
 // by the context-menu key. The key asks the dialog first, naming the control that has the keys:
 // a menu of that control's own, or by default the system menu.
-bool ShowSystemMenuFor(QWidget* target, const QContextMenuEvent& event)
+bool OpenDialogContextMenu(QWidget* target, const QContextMenuEvent& event)
 {
     const HWND dialog = HandleOf(target);
     const WindowRecord* record = RecordOf(dialog);
@@ -365,7 +365,7 @@ bool DialogKeys::eventFilter(QObject* watched, QEvent* event)
         watched->isWindowType() && RepeatForAnotherWindow(watched, *static_cast<QKeyEvent*>(event)))
         return true;
     if (type == QEvent::ContextMenu && watched->isWidgetType())
-        return ShowSystemMenuFor(static_cast<QWidget*>(watched), *static_cast<QContextMenuEvent*>(event));
+        return OpenDialogContextMenu(static_cast<QWidget*>(watched), *static_cast<QContextMenuEvent*>(event));
     // The window system gives a key to a window, first to ask for shortcuts, then as the press,
     // which the window hands on to a widget: a popup open at the start owns the key, also when it
     // closes on it before any widget has it (a drop-down list closes on Esc as shortcuts are asked
